@@ -1,0 +1,71 @@
+// The player's readers of menu.cfg, autorun.des and the icon line of autorun.inf. They take the files'
+// bytes, never crash on any input and report the first problem with its file name and line.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/TextLines.h"
+
+namespace orb {
+
+// One spot as the player keeps it (full paths already joined with PlayerFolder where the format says).
+struct PlayerSpot {
+  std::string ToolTip;      // the line as read
+  int16_t Action = 0;
+  std::string Target;       // trimmed; PlayerFolder in front for actions 1 and 5
+  std::string RolloverImage;
+  int16_t X = 0;
+  int16_t Y = 0;
+  std::string MoveSound;    // the line as read
+  bool HasMoveSound = false;  // MoveSoundFlags entry: the line is not blank (kept for every spot)
+  std::string ClickSound;   // empty for none
+  std::string MousePointer; // empty for none
+  int16_t VideoX = 0;
+  int16_t VideoY = 0;
+  int16_t VideoWidth = 0;
+  int16_t VideoHeight = 0;
+};
+
+struct MenuConfig {
+  bool MenuMode = false;
+  std::string BackgroundPath;
+  std::string CdTitle;
+  std::string SplashPath;
+  int16_t SpotCount = 0;
+  std::vector<PlayerSpot> Spots;  // spot N is Spots[N - 1]
+};
+
+// Reads menu.cfg's bytes. file_name names the file in error messages. False with error filled on a file
+// the player cannot use (ends early, a bad number, a spot count below 1 in the menu mode).
+bool ReadMenuConfig(std::string_view data, const std::string& player_folder, const std::string& file_name,
+                    MenuConfig& config, FormatError& error);
+
+// The entries of record 1 of autorun.des as the player reads them. A missing or short file reads as
+// zeros (all entries empty), like reading past the end of a random-access file.
+struct AutorunRecord {
+  int16_t ReservedTextLength = 0;
+  int16_t StartProgramLength = 0;
+  int16_t CommandLineLength = 0;
+  int32_t ReservedNumber = 0;
+  int16_t AutorunSoundLength = 0;
+  std::string EntryText;  // 300 bytes
+  // Derived as the player does: lengths clamped to the entry text, never out of bounds.
+  std::string StartProgram;
+  std::string AutorunSound;
+  std::string CommandLine;  // everything after the first three entries, filler blanks included
+};
+
+AutorunRecord ReadAutorunDes(std::string_view data);
+
+// The icon entry of autorun.inf: line 3 from its sixth character on. False with error when the file
+// has fewer than three lines.
+bool ReadAutorunInfIcon(std::string_view data, const std::string& file_name, std::string& icon,
+                        FormatError& error);
+
+// Joins PlayerFolder (no trailing backslash) and a CD-relative path.
+std::string PlayerPath(const std::string& player_folder, std::string_view relative);
+
+}  // namespace orb
