@@ -75,6 +75,17 @@ TEST(ProjectFile, RootTextIsRemovedFromEveryPathButNotFromTexts) {
   EXPECT_NE(text.find("\r\na\\b.wav\r\n"), std::string::npos);
 }
 
+TEST(ProjectFile, LineBreaksInsideValuesCannotShiftTheLines) {
+  ProjectData p = WorkedExample();
+  p.CdTitle = "My\r\nCD";
+  p.Spots[0].Name = "St\nart";
+  std::string text = ProjectFileText(p);
+  EXPECT_NE(text.find("\r\nMy  CD\r\n"), std::string::npos);
+  ProjectData back = Parse(text);
+  EXPECT_EQ(back.Spots[0].Name, "St art");
+  EXPECT_EQ(back.Spots[0].X, 1200);
+}
+
 TEST(ProjectFile, ReadingTrimsAndRootsAsEachFieldSays) {
   std::string text =
       "  C:\\R\\  \r\n  Title  \r\n icon.ico \r\n\r\nback.jpg\r\n   \r\n2\r\n"
