@@ -167,8 +167,8 @@ AutorunRecord ReadAutorunDes(std::string_view data) {
   size_t sound = std::min(NotNegative(record.AutorunSoundLength), text.size() - program);
   record.StartProgram = text.substr(0, program);
   record.AutorunSound = text.substr(program, sound);
-  long skip = static_cast<long>(record.ReservedTextLength) + record.StartProgramLength +
-              record.AutorunSoundLength;
+  long skip =
+      static_cast<long>(record.ReservedTextLength) + record.StartProgramLength + record.AutorunSoundLength;
   size_t command = std::min(NotNegative(skip), text.size());
   record.CommandLine = text.substr(command);
   return record;
@@ -180,8 +180,10 @@ bool ReadAutorunInfIcon(std::string_view data, const std::string& file_name, std
   std::string line;
   for (int i = 1; i <= 3; ++i) {
     if (!reader.Next(line)) {
-      static const char* const kExpected[] = {"\"[AutoRun]\"", "\"OPEN=Orbstart.exe\"", "the icon line \"Icon=...\""};
-      error = FormatError{file_name, i, std::string("expected ") + kExpected[i - 1] + ", but the file ends before it"};
+      static const char* const kExpected[] = {"\"[AutoRun]\"", "\"OPEN=Orbstart.exe\"",
+                                              "the icon line \"Icon=...\""};
+      error = FormatError{file_name, i,
+                          std::string("expected ") + kExpected[i - 1] + ", but the file ends before it"};
       return false;
     }
   }
