@@ -41,7 +41,7 @@ bool MenuController::Form_Load(std::string& error) {
     const PlayerSpot& spot = config_.Spots[i];
     if (spot.HasMoveSound) {
       OpenSound(media_, PlayerPath(folder_, spot.MoveSound), MoveAlias(static_cast<int>(i + 1)),
-                view_.MenuWindow());
+                view_.MenuHandle());
     }
   }
 
@@ -104,7 +104,7 @@ void MenuController::PointerOverBackground() {
 void MenuController::img_Click(int spot) {
   const PlayerSpot* s = Spot(spot);
   if (!s || unloaded_) return;
-  MediaWindow owner = view_.MenuWindow();
+  MediaWindow owner = view_.MenuHandle();
   switch (s->Action) {
     case 1:
       view_.ShellOpen(owner, "open", s->Target, "", WorkingFolder());
@@ -149,7 +149,7 @@ void MenuController::PlayClickSound(const PlayerSpot& spot) {
   SendMediaCommand(media_, "Close " + click_alias_);
   click_alias_ = "audio2";
   if (spot.ClickSound.empty()) return;
-  OpenSound(media_, spot.ClickSound, click_alias_, view_.MenuWindow());
+  OpenSound(media_, spot.ClickSound, click_alias_, view_.MenuHandle());
   SendMediaCommand(media_, "play " + click_alias_);
 }
 

@@ -31,7 +31,7 @@ struct SpotLayout {
 class MenuView {
  public:
   virtual ~MenuView() = default;
-  virtual MediaWindow MenuWindow() = 0;
+  virtual MediaWindow MenuHandle() = 0;
   // The video frame of a spot, 0 when it has none.
   virtual MediaWindow VideoFrame(int spot) = 0;
   // The borderless variant shaped like the background; false with a reason when the picture fails.

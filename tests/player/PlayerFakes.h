@@ -66,7 +66,7 @@ struct FakeStartupView : StartupView {
 
 struct FakeMenuView : MenuView {
   explicit FakeMenuView(Log& log) : log(log) {}
-  MediaWindow MenuWindow() override { return kMenuWindow; }
+  MediaWindow MenuHandle() override { return kMenuWindow; }
   MediaWindow VideoFrame(int spot) override { return frames.count(spot) ? 300 + spot : 0; }
   bool BuildShaped(const std::string& background, std::string& error) override {
     log.push_back("shaped " + background);
