@@ -43,15 +43,18 @@ struct MenuConfig {
 bool ReadMenuConfig(std::string_view data, const std::string& player_folder, const std::string& file_name,
                     MenuConfig& config, FormatError& error);
 
-// The entries of record 1 of autorun.des as the player reads them. A missing or short file reads as
-// zeros (all entries empty), like reading past the end of a random-access file.
+// Record 1 of autorun.des as the player reads it. The file cannot fail to read:
+// - missing or empty (pass empty data): a record of zeros, all entries empty;
+// - shorter than the record: the missing bytes of the length fields read as zeros, and the entry text
+//   ends where the file ends (no NUL bytes are invented), so the entries come out shortened, never padded;
+// - lengths that are negative count as 0, and every entry stops at the end of the entry text.
 struct AutorunRecord {
   int16_t ReservedTextLength = 0;
   int16_t StartProgramLength = 0;
   int16_t CommandLineLength = 0;
   int32_t ReservedNumber = 0;
   int16_t AutorunSoundLength = 0;
-  std::string EntryText;  // 300 bytes
+  std::string EntryText;  // up to 300 bytes, as present in the file
   // Derived as the player does: lengths clamped to the entry text, never out of bounds.
   std::string StartProgram;
   std::string AutorunSound;
@@ -65,7 +68,10 @@ AutorunRecord ReadAutorunDes(std::string_view data);
 bool ReadAutorunInfIcon(std::string_view data, const std::string& file_name, std::string& icon,
                         FormatError& error);
 
-// Joins PlayerFolder (no trailing backslash) and a CD-relative path.
+// The player's message for a menu.cfg or autorun.inf that is missing or cannot be opened.
+FormatError FileNotReadable(const std::string& file_name);
+
+// Joins PlayerFolder (no trailing backslash; "D:" at a drive root) and a CD-relative path, trimmed.
 std::string PlayerPath(const std::string& player_folder, std::string_view relative);
 
 }  // namespace orb

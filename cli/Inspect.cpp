@@ -1,0 +1,138 @@
+// orbmenu-cli inspect: reads a CD root's menu.cfg, autorun.des and autorun.inf as the player does and
+// prints what the player holds, as one JSON object.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/Cp1252.h"
+#include "cli/Verbs.h"
+#include "player/CdReaders.h"
+
+namespace orb::cli {
+
+namespace {
+
+const char kUsage[] =
+    "usage: orbmenu-cli inspect DIR [--player-folder TEXT]\n"
+    "\n"
+    "Reads DIR's menu.cfg, autorun.des and autorun.inf exactly as the player does and prints one JSON\n"
+    "object with the values the player holds. Paths are joined with TEXT as the player's folder\n"
+    "(default: DIR without a trailing separator), so --player-folder D: shows what a CD in drive D:\n"
+    "gives. A missing autorun.des reads as empty entries; a missing autorun.inf gives \"icon\": null.\n"
+    "Text is read as Windows-1252 and printed as UTF-8.\n"
+    "\n"
+    "Exit status: 0 on success; 1 when a file cannot be read (the player's message on stderr); 2 on a\n"
+    "usage error.\n";
+
+enum class ReadResult { kRead, kMissing, kFailed };
+
+ReadResult ReadWhole(const std::filesystem::path& path, std::string& data) {
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) return ReadResult::kMissing;
+  if (std::filesystem::is_directory(path, ec)) return ReadResult::kFailed;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return ReadResult::kFailed;
+  data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return in.bad() ? ReadResult::kFailed : ReadResult::kRead;
+}
+
+int Fail(const FormatError& error) {
+  std::fprintf(stderr, "%s\n", Cp1252ToUtf8(error.Text()).c_str());
+  return 1;
+}
+
+std::string Utf8(const std::string& text) { return Cp1252ToUtf8(text); }
+
+nlohmann::ordered_json SpotJson(const PlayerSpot& spot) {
+  nlohmann::ordered_json json;
+  json["tooltip"] = Utf8(spot.ToolTip);
+  json["action"] = spot.Action;
+  json["target"] = Utf8(spot.Target);
+  json["rollover"] = Utf8(spot.RolloverImage);
+  json["x"] = spot.X;
+  json["y"] = spot.Y;
+  json["move_sound"] = Utf8(spot.MoveSound);
+  json["has_move_sound"] = spot.HasMoveSound;
+  json["click_sound"] = Utf8(spot.ClickSound);
+  json["cursor"] = Utf8(spot.MousePointer);
+  json["video"] = {spot.VideoX, spot.VideoY, spot.VideoWidth, spot.VideoHeight};
+  return json;
+}
+
+}  // namespace
+
+int RunInspect(const std::vector<std::string>& args) {
+  if (WantsHelp(args)) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  std::optional<std::string> dir;
+  std::optional<std::string> player_folder;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--player-folder" && i + 1 < args.size()) {
+      player_folder = args[++i];
+    } else if (arg.rfind("--player-folder=", 0) == 0) {
+      player_folder = arg.substr(16);
+    } else if (!dir && (arg.empty() || arg[0] != '-')) {
+      dir = arg;
+    } else {
+      std::fprintf(stderr, "orbmenu-cli inspect: unexpected argument '%s'\n%s", arg.c_str(), kUsage);
+      return 2;
+    }
+  }
+  if (!dir) {
+    std::fputs(kUsage, stderr);
+    return 2;
+  }
+  if (!player_folder) {
+    player_folder = *dir;
+    while (!player_folder->empty() && player_folder->back() == '/') player_folder->pop_back();
+  }
+  const std::filesystem::path root(*dir);
+
+  const std::string cfg_name = (root / "menu.cfg").string();
+  std::string data;
+  if (ReadWhole(cfg_name, data) != ReadResult::kRead) return Fail(FileNotReadable(cfg_name));
+  MenuConfig config;
+  FormatError error;
+  if (!ReadMenuConfig(data, *player_folder, cfg_name, config, error)) return Fail(error);
+
+  const std::string des_name = (root / "autorun.des").string();
+  data.clear();
+  ReadResult des = ReadWhole(des_name, data);
+  if (des == ReadResult::kFailed) return Fail(FileNotReadable(des_name));
+  AutorunRecord record = ReadAutorunDes(des == ReadResult::kRead ? data : std::string());
+
+  const std::string inf_name = (root / "autorun.inf").string();
+  data.clear();
+  ReadResult inf = ReadWhole(inf_name, data);
+  if (inf == ReadResult::kFailed) return Fail(FileNotReadable(inf_name));
+  std::optional<std::string> icon;
+  if (inf == ReadResult::kRead) {
+    std::string entry;
+    if (!ReadAutorunInfIcon(data, inf_name, entry, error)) return Fail(error);
+    icon = entry;
+  }
+
+  nlohmann::ordered_json json;
+  json["menu_mode"] = config.MenuMode;
+  json["background"] = Utf8(config.BackgroundPath);
+  json["title"] = Utf8(config.CdTitle);
+  json["splash"] = Utf8(config.SplashPath);
+  json["spots"] = nlohmann::ordered_json::array();
+  for (const PlayerSpot& spot : config.Spots) json["spots"].push_back(SpotJson(spot));
+  json["start_program"] = Utf8(record.StartProgram);
+  json["start_sound"] = Utf8(record.AutorunSound);
+  json["command_line"] = Utf8(record.CommandLine);
+  json["icon"] = icon ? nlohmann::ordered_json(Utf8(*icon)) : nlohmann::ordered_json(nullptr);
+  std::printf("%s\n", json.dump(2).c_str());
+  return 0;
+}
+
+}  // namespace orb::cli
