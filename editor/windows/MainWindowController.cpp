@@ -2,6 +2,7 @@
 #include "editor/windows/MainWindowController.h"
 
 #include "common/TextLines.h"
+#include "editor/output/Generator.h"
 
 namespace orb {
 
@@ -13,11 +14,6 @@ namespace {
 using Filters = std::vector<std::pair<std::string, std::string>>;
 
 const char* const kNoRootFirst = "Please select a Root Folder first.";
-const char* const kNoRoot = "Please select a Root Folder.";
-const char* const kNoBackground = "Please select a background image. It is required.";
-const char* const kNoSpot = "Minimum one Menu spot is needed.Please Click Create.";
-const char* const kPlayerMissing = "Could not find Orbstart.exe. Please reinstall the software.";
-const char* const kPlayerName = "Orbstart.exe";
 
 const Filters kIconFilters = {{"Icon Files (*.ico)", "*.ico*"}};
 const Filters kSoundFilters = {{"Supported Sound Files (*.wav,*.mp3,*.mid)", "*.wav;*.mp3;*.mid*"},
@@ -247,7 +243,7 @@ void MainWindowController::cmbmenu_Click(int position) { selected_spot_ = positi
 
 void MainWindowController::cmdmenuspots_Click() {
   if (model_.Field(ProjectField::BackgroundImage).empty()) {
-    ShowInfo(kNoBackground);
+    ShowInfo(kMsgBackgroundRequired);
     return;
   }
   if (hooks_.create_spot) hooks_.create_spot();
@@ -288,90 +284,63 @@ void MainWindowController::ShowInfo(const std::string& text, const std::string& 
   s_.messages.Show(text, title, MsgIcon::Information, MsgButtons::Ok);
 }
 
-void MainWindowController::ShowSuccess(const std::string& root) {
-  ShowInfo("All autorun files have been generated in the (" + root + ") folder.\r\n" +
-               "Now put all these files on root of your Cd and Burn them. Enjoy!",
-           "Success");
-}
-
-void MainWindowController::ShowPlayerMissing() {
-  s_.messages.Show(kPlayerMissing, "Error", MsgIcon::Critical, MsgButtons::Ok);
-}
-
 void MainWindowController::StartPlayer(const std::string& root) {
-  s_.shell.Execute("Open", root + kPlayerName, "", "", 1);
+  s_.shell.Execute("Open", root + kPlayerFileName, "", "", 1);
 }
 
-void MainWindowController::cmdgenerate_Click() {
-  if (simple_.RootFolder.empty()) {
-    ShowInfo(kNoRoot);
-    return;
-  }
+bool MainWindowController::GoOnDespite(const std::string& outside_text) {
+  return s_.messages.Show(outside_text + "\r\n\r\nDo you want to go on?", "", MsgIcon::Exclamation,
+                          MsgButtons::YesNo) == MsgResult::Yes;
+}
+
+// The generator's messages become message boxes of this window.
+static MessageSink BoxSink(MessageBoxSeam& messages) {
+  return [&messages](const GeneratorMessage& m) {
+    messages.Show(m.text, m.title, m.icon == MessageIcon::Error ? MsgIcon::Critical : MsgIcon::Information,
+                  MsgButtons::Ok);
+  };
+}
+
+bool MainWindowController::GenerateSimple(bool quiet) {
   const std::string root = model_.RememberedRoot();
-  // A missing player is an error, not a success: the CD would not start.
-  if (s_.generator.SimpleStep(simple_, root))
-    ShowSuccess(root);
-  else
-    ShowPlayerMissing();
-}
-
-void MainWindowController::cmdpreview_Click() {
-  if (simple_.RootFolder.empty()) {
-    ShowInfo(kNoRoot);
-    return;
+  Generator generator({s_.files, s_.settings, editor_folder_ + kPlayerFileName, system_folder_}, BoxSink(s_.messages));
+  GenerateOptions options;
+  options.quiet = quiet;
+  GenerateResult result = generator.GenerateSimple(simple_, simple_.RootFolder, root, options);
+  if (result.status == GenerateStatus::NeedsConfirmation) {
+    if (!GoOnDespite(OutsideRootText(result.outside_root, root))) return false;
+    options.outside_root_confirmed = true;
+    result = generator.GenerateSimple(simple_, simple_.RootFolder, root, options);
   }
-  const std::string root = model_.RememberedRoot();
-  if (!s_.generator.SimpleStep(simple_, root)) ShowPlayerMissing();
-  StartPlayer(root);
-}
-
-bool MainWindowController::MenuChecksPass() {
-  if (model_.Field(ProjectField::RootFolder).empty()) {
-    ShowInfo(kNoRoot);
-    return false;
-  }
-  if (model_.Field(ProjectField::BackgroundImage).empty()) {
-    ShowInfo(kNoBackground);
-    return false;
-  }
-  if (model_.SpotCount() < 1) {
-    ShowInfo(kNoSpot);
-    return false;
-  }
-  return true;
+  return result.status != GenerateStatus::CheckFailed;
 }
 
 bool MainWindowController::GenerateMenu() {
-  if (!MenuChecksPass()) return false;
   const std::string root = model_.RememberedRoot();
-  // Files outside the root would reach the CD as broken paths: say which, and let the user decide.
-  std::vector<std::string> outside = s_.generator.FieldsOutsideRoot(model_.Data(), root);
-  if (!outside.empty()) {
-    std::string text = "These files lie outside the root folder (" + root + ") and will not be found on the Cd:";
-    for (const std::string& name : outside) text += "\r\n" + name;
-    text += "\r\n\r\nDo you want to go on?";
-    if (s_.messages.Show(text, "", MsgIcon::Exclamation, MsgButtons::YesNo) != MsgResult::Yes) return false;
+  Generator generator({s_.files, s_.settings, editor_folder_ + kPlayerFileName, system_folder_}, BoxSink(s_.messages));
+  GenerateOptions options;
+  options.quiet = cmdpreview2_tag_ == "True";  // Test shows no success message
+  const std::string& root_field = model_.Field(ProjectField::RootFolder);
+  GenerateResult result = generator.MakeCd(model_.Data(), root_field, root, options);
+  if (result.status == GenerateStatus::NeedsConfirmation) {
+    if (!GoOnDespite(OutsideRootText(result.outside_root, root))) return false;
+    options.outside_root_confirmed = true;
+    result = generator.MakeCd(model_.Data(), root_field, root, options);
   }
-  std::string error;
-  if (!s_.generator.WriteMenuCfg(model_.Data(), root, error)) {
-    s_.messages.Show(error, "Error", MsgIcon::Critical, MsgButtons::Ok);
-    return false;
-  }
-  if (!s_.generator.MenuStep(model_.Data(), root)) {
-    ShowPlayerMissing();
-    return true;
-  }
-  if (cmdpreview2_tag_ != "True") ShowSuccess(root);
-  return true;
+  return result.status != GenerateStatus::CheckFailed;
+}
+
+void MainWindowController::cmdgenerate_Click() { GenerateSimple(false); }
+
+void MainWindowController::cmdpreview_Click() {
+  if (GenerateSimple(true)) StartPlayer(model_.RememberedRoot());
 }
 
 void MainWindowController::cmdgenerate2_Click() { GenerateMenu(); }
 
 void MainWindowController::cmdpreview2_Click() {
-  if (!MenuChecksPass()) return;
   cmdpreview2_tag_ = "True";
-  bool generated = GenerateMenu();
-  if (generated) StartPlayer(model_.RememberedRoot());
+  if (GenerateMenu()) StartPlayer(model_.RememberedRoot());
   cmdpreview2_tag_.clear();
 }
 

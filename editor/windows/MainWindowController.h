@@ -47,21 +47,6 @@ enum class MainField {
   txtcdtitle,                                                     //   BackgroundImage, SplashImage)
 };
 
-// The generator as the buttons use it; bound to editor/output's generator in the program.
-class GeneratorPort {
- public:
-  virtual ~GeneratorPort() = default;
-  // Simple step into root; true when the player was copied.
-  virtual bool SimpleStep(const SimpleAutorun& fields, const std::string& root) = 0;
-  // menu.cfg of the menu mode; false with a message naming the file and the problem.
-  virtual bool WriteMenuCfg(const ProjectData& project, const std::string& root, std::string& error) = 0;
-  // Menu step into root; true when the player was copied.
-  virtual bool MenuStep(const ProjectData& project, const std::string& root) = 0;
-  // The names of the project's path fields whose files lie outside root (they would reach the CD with
-  // broken paths), in field order; empty when all is well.
-  virtual std::vector<std::string> FieldsOutsideRoot(const ProjectData& project, const std::string& root) = 0;
-};
-
 // Where later windows plug into the main window. Unset hooks make their entry do nothing.
 struct MainWindowHooks {
   std::function<void()> new_project, load_project, save_project;  // File menu (project entries)
@@ -85,7 +70,6 @@ class MainWindowController {
     ShellSeam& shell;
     FileSystem& files;
     SettingsStore& settings;
-    GeneratorPort& generator;
   };
   explicit MainWindowController(Seams seams) : s_(seams) {}
 
@@ -112,6 +96,8 @@ class MainWindowController {
   void Form_Unload();
 
   const std::string& EditorFolder() const { return editor_folder_; }
+  // The system directory (GetSystemDirectoryA), where the generator looks for the runtime library.
+  void SetSystemFolder(const std::string& folder) { system_folder_ = folder; }
   const std::string& StartupProjectPath() const { return startup_project_path_; }
   void ClearStartupProjectPath() { startup_project_path_.clear(); }
 
@@ -168,13 +154,14 @@ class MainWindowController {
   }
 
  private:
-  // The Make Cd work; false when a check stopped it or the user chose not to go on.
+  // The Generate and Make Cd work, with the question about files outside the root folder; false when
+  // a check stopped it or the user chose not to go on (nothing was written then).
+  bool GenerateSimple(bool quiet);
   bool GenerateMenu();
+  // Asks whether to generate although the listed files lie outside the root folder.
+  bool GoOnDespite(const std::string& outside_text);
   void ShowInfo(const std::string& text, const std::string& title = std::string());
-  void ShowSuccess(const std::string& root);
-  void ShowPlayerMissing();
   void StartPlayer(const std::string& root);
-  bool MenuChecksPass();
 
   Seams s_;
   MainWindowHooks hooks_;
@@ -184,6 +171,7 @@ class MainWindowController {
   std::string title_ = kTitleSimple;
   std::string panel_mark_ = "0";
   std::string editor_folder_;
+  std::string system_folder_;
   std::string startup_project_path_;
   std::string cmdpreview2_tag_;
   bool project_entries_enabled_ = false;

@@ -6,6 +6,8 @@ namespace orb {
 namespace {
 
 constexpr DWORD kLabel = WS_CHILD | WS_VISIBLE | SS_NOPREFIX;
+// Row captions end where their fields begin.
+constexpr DWORD kCaptionLabel = kLabel | SS_RIGHT;
 constexpr DWORD kTitleLabel = WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | WS_CLIPSIBLINGS;
 constexpr DWORD kReadOnly = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY;
 constexpr DWORD kEdit = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
@@ -40,21 +42,21 @@ const ControlSpec kSpecs[] = {
    "Click here to switch between two modes of this application.", K::Point, "ARROW_UP"},
 
   // The simple autorun panel.
-  {kId_lblroot, 0, "STATIC", "Root Folder :", kLabel, 0, {960, 825, 1380, 240}, F::Caption, C::Red, nullptr, K::None, nullptr},
+  {kId_lblroot, 0, "STATIC", "Root Folder :", kCaptionLabel, 0, {960, 825, 1380, 240}, F::Caption, C::Red, nullptr, K::None, nullptr},
   {kId_txtroot, 0, "EDIT", "", kReadOnly, kBorder, {2400, 840, 3540, 285}, F::Field, C::Normal, kTipRoot, K::None, nullptr},
   {kId_cmdroot, 0, "BUTTON", "", kImageButton, 0, {6120, 690, 480, 480}, F::None, C::Normal, kTipLocateRoot, K::Hand, "FOLDER"},
-  {kId_lblicon, 0, "STATIC", "CD-Icon :", kLabel, 0, {1320, 1425, 1020, 240}, F::Caption, C::Normal, nullptr, K::None, nullptr},
+  {kId_lblicon, 0, "STATIC", "CD-Icon :", kCaptionLabel, 0, {1320, 1425, 1020, 240}, F::Caption, C::Normal, nullptr, K::None, nullptr},
   {kId_txtindex0, 0, "EDIT", "", kReadOnly, kBorder, {2400, 1440, 3540, 285}, F::Field, C::Normal, kTipIcon, K::None, nullptr},
   {kId_cmdindex0, 0, "BUTTON", "", kImageButton, 0, {6120, 1420, 360, 360}, F::None, C::Normal, kTipLocateIcon, K::Hand, "BROWSE"},
-  {kId_lblstart, 0, "STATIC", "Start Program :", kLabel, 0, {675, 2025, 1665, 240}, F::Caption, C::Normal, nullptr, K::None, nullptr},
+  {kId_lblstart, 0, "STATIC", "Start Program :", kCaptionLabel, 0, {675, 2025, 1665, 240}, F::Caption, C::Normal, nullptr, K::None, nullptr},
   {kId_txtindex1, 0, "EDIT", "", kReadOnly, kBorder, {2400, 2040, 3555, 285}, F::Field, C::Normal,
    "This program will be automatically when you insert the Cd.It can be any file(bmp,mp3,exe).", K::None, nullptr},
   {kId_cmdindex1, 0, "BUTTON", "", kImageButton, 0, {6120, 2017, 360, 330}, F::None, C::Normal,
    "Click here to locate a program or file.", K::Hand, "BROWSE"},
-  {kId_lblcmdline, 0, "STATIC", "Command Line Parameters :", kLabel, 0, {945, 2640, 2475, 195}, F::Caption, C::Normal, nullptr, K::None, nullptr},
+  {kId_lblcmdline, 0, "STATIC", "Command Line Parameters :", kCaptionLabel, 0, {945, 2640, 2475, 195}, F::Caption, C::Normal, nullptr, K::None, nullptr},
   {kId_txtcmdline, 0, "EDIT", "", kEdit, kBorder, {3480, 2640, 2460, 285}, F::Field, C::Normal,
    "For advanced users only.The above selected program's command line parameters can be specified here.", K::None, nullptr},
-  {kId_lblsound, 0, "STATIC", "Sound File :", kLabel, 0, {1080, 3225, 1260, 240}, F::Caption, C::Normal, nullptr, K::None, nullptr},
+  {kId_lblsound, 0, "STATIC", "Sound File :", kCaptionLabel, 0, {1080, 3225, 1260, 240}, F::Caption, C::Normal, nullptr, K::None, nullptr},
   {kId_txtindex2, 0, "EDIT", "", kReadOnly, kBorder, {2400, 3240, 3540, 285}, F::Field, C::Normal, kTipSound, K::None, nullptr},
   {kId_cmdindex2, 0, "BUTTON", "", kImageButton, 0, {6120, 3170, 360, 360}, F::None, C::Normal,
    "Click to locate your sound file.", K::Hand, "BROWSE"},
@@ -63,31 +65,31 @@ const ControlSpec kSpecs[] = {
   {kId_lblroll, 0, "STATIC", kRoll, kLabel, 0, {120, 4560, 3015, 255}, F::Field, C::Red, nullptr, K::None, nullptr},
 
   // The interactive menu panel.
-  {kId_lblroot2, 1, "STATIC", "Root Folder :", kLabel, 0, {960, 330, 1380, 240}, F::Caption, C::Red, nullptr, K::None, nullptr},
+  {kId_lblroot2, 1, "STATIC", "Root Folder :", kCaptionLabel, 0, {960, 330, 1380, 240}, F::Caption, C::Red, nullptr, K::None, nullptr},
   {kId_txtroot2, 1, "EDIT", "", kReadOnly, kBorder, {2400, 360, 3540, 240}, F::FieldSmall, C::Normal, kTipRoot, K::None, nullptr},
   {kId_cmdroot2, 1, "BUTTON", "", kImageButton, 0, {6120, 240, 360, 405}, F::None, C::Normal, kTipLocateRoot, K::Hand, "FOLDER"},
-  {kId_lblback, 1, "STATIC", "Background image :", kLabel, 0, {180, 810, 2160, 240}, F::Caption, C::Red, nullptr, K::None, nullptr},
+  {kId_lblback, 1, "STATIC", "Background image :", kCaptionLabel, 0, {180, 810, 2160, 240}, F::Caption, C::Red, nullptr, K::None, nullptr},
   {kId_txtindex2_2, 1, "EDIT", "", kReadOnly, kBorder, {2400, 840, 3540, 240}, F::FieldSmall, C::Normal,
    "This image will be displayed automatically when you insert your Cd in the Cd drive.", K::None, nullptr},
   {kId_cmdindex2_2, 1, "BUTTON", "", kImageButton, 0, {6120, 840, 300, 300}, F::None, C::Normal,
    "Click to locate the image.", K::Hand, "BROWSE"},
-  {kId_lblcdicon, 1, "STATIC", "CD Icon :", kLabel, 0, {1365, 1305, 975, 240}, F::Caption, C::Normal, nullptr, K::None, nullptr},
+  {kId_lblcdicon, 1, "STATIC", "CD Icon :", kCaptionLabel, 0, {1365, 1305, 975, 240}, F::Caption, C::Normal, nullptr, K::None, nullptr},
   {kId_txtindex2_0, 1, "EDIT", "", kReadOnly, kBorder, {2400, 1320, 3540, 240}, F::FieldSmall, C::Normal, kTipIcon, K::None, nullptr},
   {kId_cmdindex2_0, 1, "BUTTON", "", kImageButton, 0, {6105, 1305, 360, 360}, F::None, C::Normal, kTipLocateIcon, K::Hand, "BROWSE"},
-  {kId_lblcdtitle, 1, "STATIC", "CD Title :", kLabel, 0, {1380, 1785, 960, 240}, F::Caption, C::Normal, nullptr, K::None, nullptr},
+  {kId_lblcdtitle, 1, "STATIC", "CD Title :", kCaptionLabel, 0, {1380, 1785, 960, 240}, F::Caption, C::Normal, nullptr, K::None, nullptr},
   {kId_txtcdtitle, 1, "EDIT", "", kEdit, kBorder, {2400, 1800, 3540, 240}, F::FieldSmall, C::Normal,
    "This will be the Text displayed on the Window bar.Place a ? mark before the title to make the menu appear as a "
    "splash screen.Read help for more info.", K::None, nullptr},
-  {kId_lblsplash, 1, "STATIC", "Splash Screen :", kLabel, 0, {675, 2280, 1665, 240}, F::Caption, C::Normal, nullptr, K::None, nullptr},
+  {kId_lblsplash, 1, "STATIC", "Splash Screen :", kCaptionLabel, 0, {675, 2280, 1665, 240}, F::Caption, C::Normal, nullptr, K::None, nullptr},
   {kId_txtindex2_3, 1, "EDIT", "", kReadOnly, kBorder, {2400, 2295, 3540, 240}, F::FieldSmall, C::Normal,
    "This image will appear as splash screen when the Cd is inserted into drive.", K::None, nullptr},
   {kId_cmdindex2_3, 1, "BUTTON", "", kImageButton, 0, {6075, 2280, 360, 360}, F::None, C::Normal,
    "Click here to locate your splash screen image.", K::Hand, "BROWSE"},
-  {kId_lblsound2, 1, "STATIC", "Sound File :", kLabel, 0, {1080, 2745, 1260, 240}, F::Caption, C::Normal, nullptr, K::None, nullptr},
+  {kId_lblsound2, 1, "STATIC", "Sound File :", kCaptionLabel, 0, {1080, 2745, 1260, 240}, F::Caption, C::Normal, nullptr, K::None, nullptr},
   {kId_txtindex2_1, 1, "EDIT", "", kReadOnly, kBorder, {2400, 2760, 3540, 240}, F::FieldSmall, C::Normal, kTipSound, K::None, nullptr},
   {kId_cmdindex2_1, 1, "BUTTON", "", kImageButton, 0, {6105, 2715, 360, 360}, F::None, C::Normal,
    "Click to locate your sound file.", K::Hand, "BROWSE"},
-  {kId_lblspots, 1, "STATIC", "Menu Spots :", kLabel, 0, {945, 3210, 1395, 240}, F::Caption, C::Red, nullptr, K::None, nullptr},
+  {kId_lblspots, 1, "STATIC", "Menu Spots :", kCaptionLabel, 0, {945, 3210, 1395, 240}, F::Caption, C::Red, nullptr, K::None, nullptr},
   {kId_cmbmenu, 1, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0,
    {2400, 3210, 1575, 300}, F::FieldSmall, C::Normal,
    "Select a Menu Spot on the desired location in the selected background image.", K::None, nullptr},

@@ -1,5 +1,5 @@
 // Recording test doubles of the main window's seams: message boxes, dialogs, folder browser, shell,
-// file operations and the generator.
+// and file operations.
 #pragma once
 
 #include <deque>
@@ -101,7 +101,12 @@ class FakeFiles : public FileSystem {
     data = it->second;
     return true;
   }
-  bool WriteFileAtomic(const std::string& path, std::string_view data, std::string&) override {
+  bool WriteFileAtomic(const std::string& path, std::string_view data, std::string& error) override {
+    log_.calls.push_back("write:" + path);
+    if (failing_writes.count(path)) {
+      error = "disk full";
+      return false;
+    }
     files[path] = std::string(data);
     return true;
   }
@@ -120,34 +125,7 @@ class FakeFiles : public FileSystem {
   }
   std::map<std::string, std::string> files;
   std::set<std::string> folders;
-
- private:
-  CallLog& log_;
-};
-
-class FakeGenerator : public GeneratorPort {
- public:
-  explicit FakeGenerator(CallLog& log) : log_(log) {}
-  bool SimpleStep(const SimpleAutorun& fields, const std::string& root) override {
-    log_.calls.push_back("simple:" + root);
-    last_simple = fields;
-    return player_found;
-  }
-  bool WriteMenuCfg(const ProjectData&, const std::string& root, std::string& error) override {
-    log_.calls.push_back("menucfg:" + root);
-    error = menu_cfg_error;
-    return menu_cfg_error.empty();
-  }
-  bool MenuStep(const ProjectData&, const std::string& root) override {
-    log_.calls.push_back("menu:" + root);
-    return player_found;
-  }
-  std::vector<std::string> FieldsOutsideRoot(const ProjectData&, const std::string&) override { return outside; }
-
-  bool player_found = true;
-  std::string menu_cfg_error;
-  std::vector<std::string> outside;
-  SimpleAutorun last_simple;
+  std::set<std::string> failing_writes;
 
  private:
   CallLog& log_;
@@ -169,8 +147,14 @@ struct MainWindowRig {
   FakeShell shell{log};
   FakeFiles files{log};
   MemorySettingsStore settings;
-  FakeGenerator generator{log};
-  MainWindowController window{{messages, dialogs, folders, shell, files, settings, generator}};
+  MainWindowController window{{messages, dialogs, folders, shell, files, settings}};
+
+  // The editor runs from C:\Orb\, where its player lies.
+  MainWindowRig() {
+    files.files["C:\\Orb\\Orbstart.exe"] = "player";
+    window.Form_Load("", "C:\\Orb\\Orbmenu.exe", [](const std::string&) { return false; },
+                     [](const std::string& p) { return p; });
+  }
 
   // Runs the slide timers until the running slide ends; returns the number of ticks.
   int FinishSlide() {
