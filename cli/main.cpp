@@ -15,7 +15,8 @@ const Verb kVerbs[] = {
 };
 
 void PrintUsage(std::FILE* to) {
-  std::fprintf(to, "usage: orbmenu-cli COMMAND [ARGS]   (orbmenu-cli COMMAND --help for details)\n\ncommands:\n");
+  std::fprintf(to,
+               "usage: orbmenu-cli COMMAND [ARGS]   (orbmenu-cli COMMAND --help for details)\n\ncommands:\n");
   for (const Verb& verb : kVerbs) std::fprintf(to, "  %-12s %s\n", verb.name, verb.summary);
 }
 
@@ -41,7 +42,8 @@ int main(int argc, char** argv) {
     return 0;
   }
   for (const Verb& verb : kVerbs) {
-    if (std::strcmp(argv[1], verb.name) == 0) return verb.run(std::vector<std::string>(argv + 2, argv + argc));
+    if (std::strcmp(argv[1], verb.name) == 0)
+      return verb.run(std::vector<std::string>(argv + 2, argv + argc));
   }
   std::fprintf(stderr, "orbmenu-cli: unknown command '%s'\n", argv[1]);
   PrintUsage(stderr);
