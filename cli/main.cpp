@@ -12,6 +12,10 @@ namespace {
 // One entry per verb; add new verbs here and declare them in Verbs.h.
 const Verb kVerbs[] = {
     {"inspect", "print what the player reads from a CD root, as JSON", RunInspect},
+    {"show", "print a menu project file as JSON", RunShow},
+    {"make-cd", "generate the CD root of a menu project", RunMakeCd},
+    {"make-simple", "generate a CD root that opens one program or file", RunMakeSimple},
+    {"convert", "convert a 1.x project file to 2.x", RunConvert},
 };
 
 void PrintUsage(std::FILE* to) {
