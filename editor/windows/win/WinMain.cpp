@@ -5,14 +5,21 @@
 
 #include "common/win/RegistrySettingsStore.h"
 #include "common/win/Win32FileSystem.h"
+#include "editor/windows/win/AboutWindow.h"
+#include "editor/windows/win/ConvertWindow.h"
+#include "editor/windows/win/HelpViewer.h"
 #include "editor/windows/win/MainWindow.h"
 #include "editor/windows/win/OptionsWindow.h"
+#include "editor/windows/win/SplashWindow.h"
+#include "editor/windows/win/UpdateCheckWin.h"
 #include "editor/windows/win/Win32Seams.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int show) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
   // The folder browser's new dialog style needs OLE on this thread.
   OleInitialize(nullptr);
   InitCommonControls();
+  // The splash shows while the main window loads hidden; its timer reveals the main window.
+  HWND splash = orb::ShowSplashWindow();
 
   orb::Win32MessageBox messages;
   orb::Win32FileDialogs dialogs;
@@ -24,19 +31,26 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int show) 
   orb::MainWindowHooks& hooks = window.Controller().Hooks();
   hooks.options = [&] { orb::ShowOptionsWindow(window.Handle(), settings, messages); };
   hooks.close_window = [&] { PostMessageA(window.Handle(), WM_CLOSE, 0, 0); };
+  hooks.convert = [&] {
+    orb::ShowConvertWindow(window.Handle(), files, dialogs, messages, window.Controller().Model().RememberedRoot());
+  };
+  hooks.help = [&](int context) { orb::ShowHelpTopic(window.Handle(), context); };
+  hooks.check_update = [&] { orb::RunUpdateCheck(window.Handle(), messages, shell); };
+  hooks.about = [&] { orb::ShowAboutWindow(window.Handle(), shell); };
   if (!window.Create(instance, command_line ? command_line : "")) return 1;
   messages.owner = dialogs.owner = shell.owner = window.Handle();
   char system[255] = {};
   UINT n = GetSystemDirectoryA(system, sizeof system);
   window.Controller().SetSystemFolder(n < sizeof system ? std::string(system, n) : std::string());
 
-  ShowWindow(window.Handle(), show);
+  orb::RevealAfterSplash(splash, window.Handle());
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
     if (window.PreTranslateMessage(&msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
+  orb::CloseHelpWindows();
   OleUninitialize();
   return static_cast<int>(msg.wParam);
 }

@@ -4,7 +4,7 @@
 . "$(dirname "$0")/lib.sh"
 chm=$(dirname "$ORB_WINE_RUN")/help/help.chm
 [ -s "$chm" ] || fail "no help.chm at $chm"
-cp "$chm" "$TMP/help.chm"
+cp "$chm" "$TMP/help.chm"  # also beside the editor copied below
 ( cd "$TMP" && chmls extractalias help.chm >/dev/null )
 [ -f "$TMP/help.ali" ] || fail "help.chm holds no context aliases"
 aliases=$(tr -d '\r' < "$TMP/help.ali" | sort)
@@ -14,3 +14,23 @@ for page in index simple-mode menu-mode spot-editor; do
   chmls list "$TMP/help.chm" | grep -q " /$page.htm\$" || fail "help.chm lacks /$page.htm"
 done
 echo "help.chm maps 1001, 1002 and 1004 to their pages"
+
+# F1 in the editor opens help.chm beside it at the page of the panel on show; Wine's HTML Help names the
+# page it looked up in its trace (it cannot show pages without its HTML engine add-on).
+cp "$ORB_EDITOR" "$TMP/"
+menu_title="Orbmenu v2.0 - (New project.obm)"
+trap 'wintool close "Orbmenu v2.0" >/dev/null 2>&1; wintool close "$menu_title" >/dev/null 2>&1; rm -rf "$TMP"' EXIT
+( cd "$TMP" && WINEDEBUG=+htmlhelp run "./$(basename "$ORB_EDITOR")" 2>"$TMP/trace.log" ) & pid=$!
+wintool wait "Orbmenu v2.0" 20000 >/dev/null || fail "the editor did not appear"
+wintool key "Orbmenu v2.0" 0x70                  # F1 in the simple panel
+sleep 2
+wintool click "Orbmenu v2.0" "#104" || fail "no mode bar"   # cmdani: over to the menu panel
+wintool wait "$menu_title" 5000 >/dev/null || fail "the menu panel did not come"
+wintool menu "$menu_title" "#206"                # Help, Contents (mnutopics)
+sleep 2
+wintool close "$menu_title"
+wait $pid || fail "Orbmenu exited with $?"
+pages=$(grep -o 'FindContextAlias returning "[^"]*"' "$TMP/trace.log" | cut -d'"' -f2 | tr '\n' ' ')
+[ "$pages" = "/simple-mode.htm /menu-mode.htm " ] || fail "help opened at: '$pages'"
+grep -q 'HtmlHelpW (.*help.chm", command=HH_HELP_CONTEXT' "$TMP/trace.log" || fail "help.chm beside the editor was not opened"
+echo "F1 and Help, Contents open the simple-mode and menu-mode pages"

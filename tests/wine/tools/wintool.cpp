@@ -5,7 +5,9 @@
 //   wintool text TITLE               print the texts of its child windows, one per line
 //   wintool msgbox [MS] [BUTTON]     wait for a message box; print "caption|text"; press IDOK (or BUTTON id)
 //   wintool gone TITLE [MS]          wait until no window titled TITLE exists
-//   wintool menu TITLE ENTRY         choose the menu entry whose text (before any tab) is ENTRY, e.g. "&About..."
+//   wintool menu TITLE ENTRY         choose a menu entry: "#ID" (posts WM_COMMAND ID; also a dialog's buttons),
+//                                    or its text before any tab, e.g. "&About..."
+//                                    (by text only where menus can be read across processes, not Wine 8)
 //   wintool key TITLE VK             post a key press (virtual-key code, decimal or 0x hex) to the window
 //   wintool click TITLE CONTROL      click a child button; CONTROL is its text or #ID
 //   wintool settext TITLE CONTROL T  set a child's text; CONTROL is its text or #ID
@@ -35,7 +37,10 @@ HWND WaitFor(const char* title, DWORD ms) {
 BOOL CALLBACK PrintChild(HWND child, LPARAM) {
   char cls[64] = {}, text[512] = {};
   GetClassNameA(child, cls, sizeof cls);
-  GetWindowTextA(child, text, sizeof text);
+  // WM_GETTEXT, not GetWindowText: across processes the latter does not ask edit controls for their text.
+  DWORD_PTR unused;
+  SendMessageTimeoutA(child, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
+                      &unused);
   RECT r;
   GetWindowRect(child, &r);
   std::printf("%s|%s|%ld,%ld,%ld,%ld\n", cls, text, r.left, r.top, r.right - r.left, r.bottom - r.top);
@@ -165,7 +170,7 @@ int main(int argc, char** argv) {
     HWND hwnd = FindWindowA(nullptr, argv[2]);
     if (!hwnd) return 1;
     if (cmd == "menu") {
-      int id = FindMenuEntry(GetMenu(hwnd), argv[3]);
+      int id = argv[3][0] == '#' ? std::atoi(argv[3] + 1) : FindMenuEntry(GetMenu(hwnd), argv[3]);
       if (id == -1) return 1;
       PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(id, 0), 0);
     } else {
