@@ -1,0 +1,24 @@
+// Text operations on the Windows-style paths the model holds: root removal, absolute-path test and the
+// inside-the-root test. Paths are bytes in the ANSI code page; nothing here touches the disk.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace orb {
+
+// The text with every occurrence of what removed (exact, case-sensitive); an empty what removes nothing.
+std::string RemoveEvery(std::string_view text, std::string_view what);
+
+// The text with every occurrence of from replaced by to (exact); an empty from changes nothing.
+std::string ReplaceEvery(std::string_view text, std::string_view from, std::string_view to);
+
+// A path that needs no root folder in front of it: a drive letter and colon ("C:"), a network path
+// ("\\server"), or the Linux form of a full path ("/home/...").
+bool IsAbsolutePath(std::string_view path);
+
+// Whether path lies inside the folder root (which ends with a backslash); letters compare without case,
+// as Windows file names do. The root folder itself counts as inside.
+bool IsInsideFolder(std::string_view path, std::string_view root);
+
+}  // namespace orb
