@@ -22,7 +22,7 @@ bool InZone(float v, float extent) { return (v > 0 && v < kEdgeZone) || (v > ext
 PlacementController::PlacementController(PlacementInputs inputs, PreviewMedia& media)
     : inputs_(std::move(inputs)), media_(media), caption_(kPreviewStart) {}
 
-void PlacementController::Form_Load(std::optional<TwipsRect> picture_size) {
+void PlacementController::Form_Load(std::optional<PlacementRect> picture_size) {
   if (inputs_.video_mode) {
     list_visible_ = true;
     if (NumberOr0(inputs_.txtvidx) != 0) {
@@ -51,12 +51,12 @@ void PlacementController::Form_Load(std::optional<TwipsRect> picture_size) {
   }
 }
 
-void PlacementController::ShowPosition(const TwipsRect& r) {
+void PlacementController::ShowPosition(const PlacementRect& r) {
   txty_ = FormatTwips(r.top);
   txtx_ = FormatTwips(r.left);
 }
 
-void PlacementController::Drag(TwipsRect& r, int buttons, float x, float y) {
+void PlacementController::Drag(PlacementRect& r, int buttons, float x, float y) {
   // Only a pure left-button drag moves; the grabbed point stays under the pointer.
   if (buttons == kLeftButton) {
     r.left = r.left - grab_x_ + x;
@@ -97,7 +97,7 @@ int PlacementController::lstvideo_MouseDown(int, float x, float y) {
   return hit;
 }
 
-void PlacementController::lstvideo_Sized(const TwipsRect& rect) {
+void PlacementController::lstvideo_Sized(const PlacementRect& rect) {
   list_ = rect;
   // Only the size boxes follow; X and Y catch up at the next move or nudge.
   txtvidwidth_ = FormatTwips(list_.width);
@@ -118,7 +118,7 @@ void PlacementController::lstvideo_MouseMove(int buttons, float x, float y) {
 void PlacementController::lstvideo_MouseUp() { dragging_ = false; }
 
 void PlacementController::Nudge(float dx, float dy) {
-  TwipsRect& target = Target();
+  PlacementRect& target = Target();
   target.left += dx;
   target.top += dy;
   ShowPosition(target);

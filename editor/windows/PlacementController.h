@@ -8,9 +8,9 @@
 
 namespace orb {
 
-struct TwipsRect {
+struct PlacementRect {
   float left = 0, top = 0, width = 0, height = 0;
-  bool operator==(const TwipsRect&) const = default;
+  bool operator==(const PlacementRect&) const = default;
 };
 
 // What the window reads from the spot editor (and the main window) when it opens.
@@ -58,15 +58,15 @@ extern const char* const kPreviewAlias;  // "playmovie"
 
 class PlacementController {
  public:
-  static constexpr TwipsRect kImgDesign{4200, 2400, 975, 495};
-  static constexpr TwipsRect kListDesign{960, 360, 2175, 1470};
-  static constexpr TwipsRect kFrameDesign{990, 2370, 2175, 1350};
+  static constexpr PlacementRect kImgDesign{4200, 2400, 975, 495};
+  static constexpr PlacementRect kListDesign{960, 360, 2175, 1470};
+  static constexpr PlacementRect kFrameDesign{990, 2370, 2175, 1350};
 
   PlacementController(PlacementInputs inputs, PreviewMedia& media);
 
   // Loading steps 4 and 5; picture_size is the rollover picture's size in twips (none when the file is
   // missing or unreadable: the picture stays empty at its design size).
-  void Form_Load(std::optional<TwipsRect> picture_size);
+  void Form_Load(std::optional<PlacementRect> picture_size);
 
   // The rollover picture.
   void img_MouseDown(int buttons, float x, float y);
@@ -75,7 +75,7 @@ class PlacementController {
   void Form_MouseMove();
   // The video rectangle. MouseDown returns the hit code to size with (kHitNone: a drag began).
   int lstvideo_MouseDown(int buttons, float x, float y);
-  void lstvideo_Sized(const TwipsRect& rect);  // after the system's own sizing loop
+  void lstvideo_Sized(const PlacementRect& rect);  // after the system's own sizing loop
   void lstvideo_MouseMove(int buttons, float x, float y);
   void lstvideo_MouseUp();
 
@@ -95,12 +95,12 @@ class PlacementController {
   // State for the view.
   bool VideoMode() const { return inputs_.video_mode; }
   const PlacementInputs& Inputs() const { return inputs_; }
-  const TwipsRect& Img() const { return img_; }
+  const PlacementRect& Img() const { return img_; }
   bool ImgVisible() const { return !inputs_.video_mode; }
   bool PictureShown() const { return picture_shown_; }
-  const TwipsRect& List() const { return list_; }
+  const PlacementRect& List() const { return list_; }
   bool ListVisible() const { return list_visible_; }
-  const TwipsRect& Frame() const { return frame_; }
+  const PlacementRect& Frame() const { return frame_; }
   bool FrameVisible() const { return frame_visible_; }
   int ListPointer() const { return list_pointer_; }
   const std::string& Text(PlacementBox box) const;
@@ -112,16 +112,16 @@ class PlacementController {
   const std::optional<PlacementOutputs>& Result() const { return result_; }
 
  private:
-  TwipsRect& Target() { return list_visible_ ? list_ : img_; }
+  PlacementRect& Target() { return list_visible_ ? list_ : img_; }
   void Nudge(float dx, float dy);
-  void ShowPosition(const TwipsRect& r);
-  void Drag(TwipsRect& r, int buttons, float x, float y);
+  void ShowPosition(const PlacementRect& r);
+  void Drag(PlacementRect& r, int buttons, float x, float y);
 
   PlacementInputs inputs_;
   PreviewMedia& media_;
-  TwipsRect img_ = kImgDesign;
-  TwipsRect list_ = kListDesign;
-  TwipsRect frame_ = kFrameDesign;
+  PlacementRect img_ = kImgDesign;
+  PlacementRect list_ = kListDesign;
+  PlacementRect frame_ = kFrameDesign;
   bool picture_shown_ = false;
   bool list_visible_ = false;
   bool frame_visible_ = false;

@@ -182,12 +182,6 @@ bool ProjectWorkflow::ConfirmDiscardChanges() {
   return false;
 }
 
-void ProjectWorkflow::Form_Unload() {
-  if (settings_.Read(kApp, kSection, "LastSaved") == "1") {
-    settings_.Write(kApp, kSection, "SavedPrjName", model_.ProjectPath());
-  }
-}
-
 void ProjectWorkflow::Form_Activate() {
   if (!command_line_project_.empty()) {
     model_.SetProjectPath(command_line_project_);

@@ -45,8 +45,6 @@ class ProjectWorkflow {
   bool ConfirmDiscardChanges();
   // The main window is asked to close: true when it may.
   bool Form_QueryUnload() { return ConfirmDiscardChanges(); }
-  // The main window closes: remembers the last project when that option is on.
-  void Form_Unload();
 
   // Start-up: the command line's project (already a full path), each activation of the main window,
   // and the end of the switch into the menu mode.

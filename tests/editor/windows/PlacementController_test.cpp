@@ -11,7 +11,7 @@
 namespace orb {
 namespace {
 
-using test::FakeMedia;
+using workfakes::FakeMedia;
 
 PlacementInputs Rollover(std::string x = "0", std::string y = "0") {
   PlacementInputs in;
@@ -35,15 +35,15 @@ PlacementInputs Video(std::string x = "0", std::string y = "0", std::string w = 
 TEST(PlacementLoading, StoredLeftOfZeroMeansNotPlaced) {
   FakeMedia media;
   PlacementController pic(Rollover("0", "900"), media);
-  pic.Form_Load(TwipsRect{0, 0, 1500, 600});
-  EXPECT_EQ(pic.Img(), (TwipsRect{4200, 2400, 1500, 600}));
+  pic.Form_Load(PlacementRect{0, 0, 1500, 600});
+  EXPECT_EQ(pic.Img(), (PlacementRect{4200, 2400, 1500, 600}));
   EXPECT_EQ(pic.Text(PlacementBox::X), "4200");
   EXPECT_EQ(pic.Text(PlacementBox::Y), "2400");
   EXPECT_TRUE(pic.PictureShown());
   EXPECT_FALSE(pic.ListVisible());
 
   PlacementController placed(Rollover("1200", "0"), media);
-  placed.Form_Load(TwipsRect{0, 0, 1500, 600});
+  placed.Form_Load(PlacementRect{0, 0, 1500, 600});
   EXPECT_EQ(placed.Img().left, 1200);
   EXPECT_EQ(placed.Img().top, 0);
 
@@ -57,7 +57,7 @@ TEST(PlacementLoading, StoredLeftOfZeroMeansNotPlaced) {
 
   PlacementController vid2(Video("15", "30", "4800", "3600"), media);
   vid2.Form_Load(std::nullopt);
-  EXPECT_EQ(vid2.List(), (TwipsRect{15, 30, 4800, 3600}));
+  EXPECT_EQ(vid2.List(), (PlacementRect{15, 30, 4800, 3600}));
   EXPECT_EQ(vid2.Text(PlacementBox::X), "15");
   EXPECT_EQ(vid2.Text(PlacementBox::Y), "30");
 }
@@ -67,13 +67,13 @@ TEST(PlacementLoading, MissingPictureShowsNothingAndKeepsDesignSize) {
   PlacementController pic(Rollover("600", "600"), media);
   pic.Form_Load(std::nullopt);
   EXPECT_FALSE(pic.PictureShown());
-  EXPECT_EQ(pic.Img(), (TwipsRect{600, 600, 975, 495}));
+  EXPECT_EQ(pic.Img(), (PlacementRect{600, 600, 975, 495}));
 }
 
 TEST(PlacementDrag, GrabbedPointStaysUnderThePointer) {
   FakeMedia media;
   PlacementController pic(Rollover(), media);
-  pic.Form_Load(TwipsRect{0, 0, 1500, 600});
+  pic.Form_Load(PlacementRect{0, 0, 1500, 600});
   pic.img_MouseDown(kLeftButton, 300, 150);
   EXPECT_TRUE(pic.Dragging());
   // The pointer moved 450 right and 90 down: the event reports it inside the picture at its old place.
@@ -127,7 +127,7 @@ TEST(PlacementSizing, SizedRectangleRefreshesOnlyTheSizeBoxes) {
   FakeMedia media;
   PlacementController vid(Video(), media);
   vid.Form_Load(std::nullopt);
-  vid.lstvideo_Sized(TwipsRect{660, 360, 2475, 1470});
+  vid.lstvideo_Sized(PlacementRect{660, 360, 2475, 1470});
   EXPECT_EQ(vid.Text(PlacementBox::VidWidth), "2475");
   EXPECT_EQ(vid.Text(PlacementBox::X), "960");
   vid.cmdend_Click();
@@ -158,7 +158,7 @@ TEST(PlacementSizing, PointerShapeChangesFirstThenDragging) {
 TEST(PlacementNudge, ArrowsMoveOneTwipAndRefreshBoxes) {
   FakeMedia media;
   PlacementController pic(Rollover(), media);
-  pic.Form_Load(TwipsRect{0, 0, 1500, 600});
+  pic.Form_Load(PlacementRect{0, 0, 1500, 600});
   for (int i = 0; i < 10; ++i) pic.cmdright_Click();
   EXPECT_EQ(pic.Text(PlacementBox::X), "4210");
   pic.cmdleft_Click();
@@ -183,7 +183,7 @@ TEST(PlacementNudge, ArrowsMoveOneTwipAndRefreshBoxes) {
 TEST(PlacementBoxes, OnlyEnterAppliesAndJunkIsIgnored) {
   FakeMedia media;
   PlacementController pic(Rollover(), media);
-  pic.Form_Load(TwipsRect{0, 0, 1500, 600});
+  pic.Form_Load(PlacementRect{0, 0, 1500, 600});
   pic.SetText(PlacementBox::X, "1234");
   EXPECT_FALSE(pic.txt_KeyPress(PlacementBox::X, '4'));
   EXPECT_EQ(pic.Img().left, 4200);
@@ -208,13 +208,13 @@ TEST(PlacementBoxes, OnlyEnterAppliesAndJunkIsIgnored) {
   vid.txt_KeyPress(PlacementBox::VidWidth, 13);
   vid.SetText(PlacementBox::VidHeight, "-5");
   vid.txt_KeyPress(PlacementBox::VidHeight, 13);
-  EXPECT_EQ(vid.List(), (TwipsRect{960, 360, 3000, 1470}));
+  EXPECT_EQ(vid.List(), (PlacementRect{960, 360, 3000, 1470}));
 }
 
 TEST(PlacementPreview, RolloverPreviewHidesAndShowsThePicture) {
   FakeMedia media;
   PlacementController pic(Rollover(), media);
-  pic.Form_Load(TwipsRect{0, 0, 1500, 600});
+  pic.Form_Load(PlacementRect{0, 0, 1500, 600});
   pic.Form_MouseMove();
   EXPECT_TRUE(pic.PictureShown());  // no preview: the background does not hide it
   pic.cmdprev_Click();
@@ -273,7 +273,7 @@ TEST(PlacementClosing, ClosingDuringAVideoPreviewClosesTheAliasOnce) {
 TEST(PlacementFinish, WritesTheControlsPlaceInOrder) {
   FakeMedia media;
   PlacementController pic(Rollover("1200", "900"), media);
-  pic.Form_Load(TwipsRect{0, 0, 1500, 600});
+  pic.Form_Load(PlacementRect{0, 0, 1500, 600});
   pic.cmdprev_Click();
   pic.cmdend_Click();
   ASSERT_TRUE(pic.Result());

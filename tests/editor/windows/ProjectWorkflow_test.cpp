@@ -9,11 +9,11 @@
 namespace orb {
 namespace {
 
-using test::FakeDialogs;
-using test::FakeFolders;
-using test::FakeHost;
-using test::FakeMessages;
-using test::MemoryFileSystem;
+using workfakes::FakeDialogs;
+using workfakes::FakeFolders;
+using workfakes::FakeHost;
+using workfakes::FakeMessages;
+using workfakes::MemoryFileSystem;
 
 const char* const kNewTitle = "Orbmenu v2.0 - (New project.obm)";
 
@@ -319,15 +319,6 @@ TEST_F(WorkflowFixture, NewAndLoadAskFirstWhenDirty) {
   messages.answers = {MsgResult::No};
   flow.mnuldprj_Click();
   EXPECT_EQ(dialogs.opens.size(), 1u);
-}
-
-TEST_F(WorkflowFixture, ClosingRemembersTheLastProjectOnlyWhenAsked) {
-  model.SetProjectPath("C:\\p\\demo.obm");
-  flow.Form_Unload();
-  EXPECT_EQ(settings.Read("OBM", "Options", "SavedPrjName"), "");
-  settings.Write("OBM", "Options", "LastSaved", "1");
-  flow.Form_Unload();
-  EXPECT_EQ(settings.Read("OBM", "Options", "SavedPrjName"), "C:\\p\\demo.obm");
 }
 
 TEST_F(WorkflowFixture, StartupPrefersTheCommandLineThenLastSavedThenImm) {

@@ -8,9 +8,9 @@
 namespace orb {
 namespace {
 
-using test::FakeList;
-using test::FakeMessages;
-using test::FakePicker;
+using workfakes::FakeList;
+using workfakes::FakeMessages;
+using workfakes::FakePicker;
 
 MenuSpot NamedSpot(const std::string& name) {
   MenuSpot s;

@@ -1,4 +1,5 @@
-// Test doubles of the editor windows' seams: they record every call and answer from scripted queues.
+// Test doubles of the project workflow, spot editor and placement window seams: they record every call
+// and answer from scripted queues. Kept in their own namespace apart from the main window's fakes.
 #pragma once
 
 #include <deque>
@@ -12,7 +13,7 @@
 #include "editor/windows/SpotEditorController.h"
 #include "editor/windows/UiSeams.h"
 
-namespace orb::test {
+namespace orb::workfakes {
 
 struct ShownMessage {
   std::string text, title;
@@ -159,4 +160,4 @@ class FakePicker : public SpotFilePicker {
   }
 };
 
-}  // namespace orb::test
+}  // namespace orb::workfakes
