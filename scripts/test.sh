@@ -1,26 +1,37 @@
 #!/usr/bin/env bash
 # Runs every test: the native core under ASan/UBSan, the fuzzers for a bounded time, and the Windows
-# programs and their tests under Wine on a private Xvfb display.
+# programs and their tests under Wine on a private Xvfb display. Ends with one "N passed, N failed" line.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD
 bash scripts/setup.sh || exit 1
 jobs=$(nproc)
 status=0
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
 step() { echo; echo "=== $*"; }
+# ctest_in DIR [PREFIX...] -- CTEST_ARGS...: runs ctest in DIR (under PREFIX, e.g. xvfb-run), keeping its
+# output for the closing count.
+ctest_in() {
+  local dir=$1; shift
+  local prefix=()
+  while [ "$1" != "--" ]; do prefix+=("$1"); shift; done
+  shift
+  (cd "$dir" && ${prefix[@]+"${prefix[@]}"} ctest --output-on-failure "$@") 2>&1 | tee -a "$log"
+  return "${PIPESTATUS[0]}"
+}
 
 step "native build (AddressSanitizer, UndefinedBehaviorSanitizer)"
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORB_SANITIZE=ON >/dev/null &&
   cmake --build build/asan -j "$jobs" || exit 1
 step "native tests"
-(cd build/asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --output-on-failure -j "$jobs") || status=1
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest_in build/asan -- -j "$jobs" || status=1
 
 step "fuzz build (clang, libFuzzer)"
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORB_FUZZ=ON \
   -DORB_FUZZ_SECONDS="${ORB_FUZZ_SECONDS:-15}" >/dev/null && cmake --build build/fuzz -j "$jobs" || exit 1
 step "fuzz runs"
-(cd build/fuzz && ctest --output-on-failure -j "$jobs") || status=1
+ctest_in build/fuzz -- -j "$jobs" || status=1
 
 step "windows build (MinGW-w64 i686, shipped) and native release build"
 bash scripts/build.sh || exit 1
@@ -38,10 +49,13 @@ else
     cmake --build "$wintest" -j "$jobs" || exit 1
 fi
 step "windows tests under Wine ($wintest)"
-(cd "$wintest" && xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
-  ctest --output-on-failure -j 1) || status=1
+ctest_in "$wintest" xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" -- -j 1 || status=1
 WINEPREFIX="$top/$wintest/wine/prefix" wineserver -k 2>/dev/null || true
 
+# One closing count over all suites, from ctest's own summary lines.
+read -r passed failed < <(sed -n 's/.*tests passed, \([0-9]*\) tests\? failed out of \([0-9]*\).*/\1 \2/p' "$log" |
+  awk '{f += $1; t += $2} END {print t - f, f}')
 echo
-[ $status = 0 ] && echo "ALL TEST SUITES PASSED" || echo "SOME TESTS FAILED"
+echo "${passed:-0} passed, ${failed:-0} failed"
+[ "$status" = 0 ] || echo "SOME TESTS FAILED"
 exit $status

@@ -60,7 +60,10 @@ static std::string& FieldRef(ProjectData& d, ProjectField field) {
 }
 
 void ProjectModel::SetField(ProjectField field, const std::string& value) {
-  FieldRef(data_, field) = value;
+  std::string& current = FieldRef(data_, field);
+  // Like a text box's change event: setting the text it already holds is no change.
+  if (current == value) return;
+  current = value;
   dirty_ = true;
 }
 
@@ -69,8 +72,9 @@ const std::string& ProjectModel::Field(ProjectField field) const {
 }
 
 void ProjectModel::SetRootFolderPicked(const std::string& folder) {
-  data_.RootFolder = folder;
   remembered_root_ = folder;
+  if (data_.RootFolder == folder) return;
+  data_.RootFolder = folder;
   dirty_ = true;
 }
 

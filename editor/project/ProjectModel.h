@@ -101,7 +101,8 @@ class ProjectModel {
   // Replace / remove spot at 1-based position i; false for a position out of range.
   bool ReplaceSpot(int i, const MenuSpot& spot);
   bool RemoveSpot(int i);
-  // Set a project field (typed or filled in by a browse button); marks the project dirty.
+  // Set a project field (typed or filled in by a browse button); marks the project dirty when the
+  // value differs from the one held.
   void SetField(ProjectField field, const std::string& value);
   const std::string& Field(ProjectField field) const;
   // Picking a root folder with the folder browser sets RootFolder and the remembered folder together.

@@ -1,0 +1,27 @@
+// Windows shaped like their picture: the transparent colour is cut out with a window region and the rest
+// shows the picture as the window's background.
+#pragma once
+
+#include <windows.h>
+
+#include "common/ShapeRegion.h"
+#include "common/win/PictureLoader.h"
+
+namespace orb {
+
+// The region of the runs (window coordinates, pixels). Rows with the same runs become one band, and the
+// bands are joined pairwise in a balanced tree: one union over thousands of rectangles is slow.
+HRGN CreateShapeRegion(const ShapeRuns& shape);
+
+// Hides form, gives it picture as background (the caller keeps picture alive while the form lives),
+// sizes the borderless form to the picture, cuts out the transparent colour (below 1: the top-left
+// pixel's colour, written back), sets the region and shows the form.
+void ShapeFormFromPicture(HWND form, const Picture& picture, long& transparent);
+
+// Paints the background picture that ShapeFormFromPicture gave form; false when it gave none. Call it from
+// the form's WM_ERASEBKGND.
+bool PaintFormPicture(HWND form, HDC dc);
+// Drops the form's reference to its background picture; call it before the form or the picture goes.
+void ReleaseFormPicture(HWND form);
+
+}  // namespace orb

@@ -1,0 +1,98 @@
+// The region of a shaped window under the real GDI: the fast construction gives exactly the region of one
+// rectangle per run, and the window really gets it.
+#include "common/win/ShapedWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace orb {
+namespace {
+
+// The straightforward construction: one CombineRgn per run.
+HRGN RunByRun(const ShapeRuns& shape) {
+  HRGN all = CreateRectRgn(0, 0, 0, 0);
+  for (const ShapeRun& r : shape.runs) {
+    HRGN one = CreateRectRgn(r.left, r.top, r.right, r.top + 1);
+    CombineRgn(all, all, one, RGN_OR);
+    DeleteObject(one);
+  }
+  return all;
+}
+
+Picture Make(int w, int h, uint32_t (*colour)(int x, int y, std::mt19937&), std::mt19937& rng) {
+  Picture p;
+  EXPECT_TRUE(p.Create(w, h, false));
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) p.Pixels()[y * w + x] = 0xFF000000u | colour(x, y, rng);
+  return p;
+}
+
+TEST(ShapedWindow, FastRegionEqualsOneUnionPerRun) {
+  std::mt19937 rng(3);
+  auto blob = [](int x, int y, std::mt19937& r) -> uint32_t {
+    int dx = x - 60, dy = y - 40;
+    if (dx * dx + dy * dy > 1500) return 0x00FF00FF;
+    return (r() % 7 == 0) ? 0x00FF00FF : 0x00204080 + (r() % 3);
+  };
+  auto stripes = [](int x, int, std::mt19937&) -> uint32_t { return (x / 3) % 2 ? 0x00FF00FF : 0x00000000; };
+  auto full = [](int, int, std::mt19937&) -> uint32_t { return 0x00010101; };
+  for (auto colour : {+blob, +stripes, +full}) {
+    Picture p = Make(130, 90, colour, rng);
+    long transparent = 0x00FF00FF;
+    ShapeRuns shape = ComputeShapeRuns(p.Pixels(), p.Width(), p.Height(), p.Width(), transparent);
+    HRGN fast = CreateShapeRegion(shape), slow = RunByRun(shape);
+    EXPECT_TRUE(EqualRgn(fast, slow));
+    DeleteObject(fast);
+    DeleteObject(slow);
+  }
+}
+
+TEST(ShapedWindow, EmptyShapeGivesAnEmptyRegion) {
+  ShapeRuns none;
+  none.row_starts = {0, 0, 0};
+  HRGN region = CreateShapeRegion(none);
+  RECT box;
+  EXPECT_EQ(GetRgnBox(region, &box), NULLREGION);
+  DeleteObject(region);
+}
+
+LRESULT CALLBACK PlainProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_ERASEBKGND && PaintFormPicture(hwnd, reinterpret_cast<HDC>(wp))) return 1;
+  return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+TEST(ShapedWindow, FormTakesSizeRegionAndTopLeftColour) {
+  WNDCLASSA wc = {};
+  wc.lpfnWndProc = PlainProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "OrbShapeTest";
+  RegisterClassA(&wc);
+  HWND form = CreateWindowExA(0, wc.lpszClassName, "shape", WS_POPUP, 10, 10, 50, 50, nullptr, nullptr,
+                              wc.hInstance, nullptr);
+  ASSERT_TRUE(form);
+  Picture p;
+  ASSERT_TRUE(p.Create(20, 10, false));
+  for (int i = 0; i < 200; ++i) p.Pixels()[i] = 0xFF00FF00u;   // green key
+  for (int y = 2; y < 8; ++y)
+    for (int x = 5; x < 20; ++x) p.Pixels()[y * 20 + x] = 0xFF000000u;  // black block to the last column
+  long transparent = 0;
+  ShapeFormFromPicture(form, p, transparent);
+  EXPECT_EQ(transparent, 0x0000FF00);
+  EXPECT_TRUE(IsWindowVisible(form));
+  RECT r;
+  GetWindowRect(form, &r);
+  EXPECT_EQ(r.right - r.left, 20);
+  EXPECT_EQ(r.bottom - r.top, 10);
+  HRGN got = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_EQ(GetWindowRgn(form, got), SIMPLEREGION);
+  HRGN want = CreateRectRgn(5, 2, 20, 8);
+  EXPECT_TRUE(EqualRgn(got, want));
+  DeleteObject(got);
+  DeleteObject(want);
+  ReleaseFormPicture(form);
+  DestroyWindow(form);
+}
+
+}  // namespace
+}  // namespace orb
