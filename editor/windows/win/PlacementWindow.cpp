@@ -241,7 +241,9 @@ void PlacementWindow::Place(Role role, const PlacementRect& r, bool visible) {
     SetWindowPos(item, nullptr, l, t, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd_, nullptr, TRUE);
   }
-  if ((IsWindowVisible(item) != FALSE) != visible) ShowWindow(item, visible ? SW_SHOWNA : SW_HIDE);
+  // The style bit, not IsWindowVisible: the dialog itself is still hidden while it loads.
+  bool shown = (GetWindowLongPtrA(item, GWL_STYLE) & WS_VISIBLE) != 0;
+  if (shown != visible) ShowWindow(item, visible ? SW_SHOWNA : SW_HIDE);
 }
 
 void PlacementWindow::Sync() {
