@@ -17,6 +17,10 @@ struct Verb {
 };
 
 int RunInspect(const std::vector<std::string>& args);
+int RunShow(const std::vector<std::string>& args);
+int RunMakeCd(const std::vector<std::string>& args);
+int RunMakeSimple(const std::vector<std::string>& args);
+int RunConvert(const std::vector<std::string>& args);
 
 // True when args holds "--help" or "-h".
 bool WantsHelp(const std::vector<std::string>& args);

@@ -12,10 +12,15 @@ namespace {
 // One entry per verb; add new verbs here and declare them in Verbs.h.
 const Verb kVerbs[] = {
     {"inspect", "print what the player reads from a CD root, as JSON", RunInspect},
+    {"show", "print a menu project file as JSON", RunShow},
+    {"make-cd", "generate the CD root of a menu project", RunMakeCd},
+    {"make-simple", "generate a CD root that opens one program or file", RunMakeSimple},
+    {"convert", "convert a 1.x project file to 2.x", RunConvert},
 };
 
 void PrintUsage(std::FILE* to) {
-  std::fprintf(to, "usage: orbmenu-cli COMMAND [ARGS]   (orbmenu-cli COMMAND --help for details)\n\ncommands:\n");
+  std::fprintf(to,
+               "usage: orbmenu-cli COMMAND [ARGS]   (orbmenu-cli COMMAND --help for details)\n\ncommands:\n");
   for (const Verb& verb : kVerbs) std::fprintf(to, "  %-12s %s\n", verb.name, verb.summary);
 }
 
@@ -41,7 +46,8 @@ int main(int argc, char** argv) {
     return 0;
   }
   for (const Verb& verb : kVerbs) {
-    if (std::strcmp(argv[1], verb.name) == 0) return verb.run(std::vector<std::string>(argv + 2, argv + argc));
+    if (std::strcmp(argv[1], verb.name) == 0)
+      return verb.run(std::vector<std::string>(argv + 2, argv + argc));
   }
   std::fprintf(stderr, "orbmenu-cli: unknown command '%s'\n", argv[1]);
   PrintUsage(stderr);

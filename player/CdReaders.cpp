@@ -29,12 +29,14 @@ class MenuCfgCursor {
       : reader_(data), file_name_(file_name), error_(error) {}
 
   // Reads the next line; on the end of the file fills the error with what was expected there.
-  bool Line(std::string& line, const std::string& what) {
+  // `what` names the value; inside a spot block the spot's number is added. Messages are built only
+  // on failure, so reading a large file costs no string work per line.
+  bool Line(std::string& line, const char* what) {
     if (reader_.Next(line)) return true;
-    return Fail(reader_.LineNumber() + 1, "expected " + what + ", but the file ends before it");
+    return Fail(reader_.LineNumber() + 1, "expected " + Describe(what) + ", but the file ends before it");
   }
 
-  bool Number(int16_t& value, const std::string& what, bool blank_is_zero = false) {
+  bool Number(int16_t& value, const char* what, bool blank_is_zero = false) {
     std::string line;
     if (!Line(line, what)) return false;
     if (blank_is_zero && IsBlank(line)) {
@@ -43,9 +45,9 @@ class MenuCfgCursor {
     }
     std::optional<int16_t> number = ParseInt16(line);
     if (!number) {
-      return Fail(reader_.LineNumber(), "expected " + what + " (a whole number from -32768 to 32767" +
-                                            std::string(blank_is_zero ? " or a blank line" : "") +
-                                            "), found " + Excerpt(line));
+      return Fail(reader_.LineNumber(),
+                  "expected " + Describe(what) + " (a whole number from -32768 to 32767" +
+                      std::string(blank_is_zero ? " or a blank line" : "") + "), found " + Excerpt(line));
     }
     value = *number;
     return true;
@@ -57,11 +59,19 @@ class MenuCfgCursor {
   }
 
   int LineNumber() const { return reader_.LineNumber(); }
+  void EnterSpot(int number) { spot_ = number; }
 
  private:
+  std::string Describe(const char* what) const {
+    std::string text = what;
+    if (spot_ > 0) text += " of spot " + std::to_string(spot_);
+    return text;
+  }
+
   LineReader reader_;
   const std::string& file_name_;
   FormatError& error_;
+  int spot_ = 0;
 };
 
 // Empty for a blank line, otherwise PlayerFolder followed by the line, trimmed.
@@ -69,29 +79,28 @@ std::string OptionalPath(const std::string& folder, const std::string& line) {
   return IsBlank(line) ? std::string() : TrimBlanks(folder + line);
 }
 
-bool ReadSpot(MenuCfgCursor& in, const std::string& folder, int number, PlayerSpot& spot) {
-  const std::string of = " of spot " + std::to_string(number);
+bool ReadSpot(MenuCfgCursor& in, const std::string& folder, PlayerSpot& spot) {
   std::string line;
-  if (!in.Line(line, "the name" + of)) return false;  // the player never shows it
-  if (!in.Line(spot.ToolTip, "the tooltip" + of)) return false;
-  if (!in.Number(spot.Action, "the action code" + of)) return false;
-  if (!in.Line(line, "the target" + of)) return false;
+  if (!in.Line(line, "the name")) return false;  // the player never shows it
+  if (!in.Line(spot.ToolTip, "the tooltip")) return false;
+  if (!in.Number(spot.Action, "the action code")) return false;
+  if (!in.Line(line, "the target")) return false;
   spot.Target = TrimBlanks(line);
   if (spot.Action == 1 || spot.Action == 5) spot.Target = folder + spot.Target;
-  if (!in.Line(line, "the rollover picture" + of)) return false;
+  if (!in.Line(line, "the rollover picture")) return false;
   spot.RolloverImage = TrimBlanks(folder + line);
-  if (!in.Number(spot.X, "the left edge" + of)) return false;
-  if (!in.Number(spot.Y, "the top edge" + of)) return false;
-  if (!in.Line(spot.MoveSound, "the move sound" + of)) return false;
+  if (!in.Number(spot.X, "the left edge")) return false;
+  if (!in.Number(spot.Y, "the top edge")) return false;
+  if (!in.Line(spot.MoveSound, "the move sound")) return false;
   spot.HasMoveSound = !IsBlank(spot.MoveSound);
-  if (!in.Line(line, "the click sound" + of)) return false;
+  if (!in.Line(line, "the click sound")) return false;
   spot.ClickSound = OptionalPath(folder, line);
-  if (!in.Line(line, "the mouse pointer" + of)) return false;
+  if (!in.Line(line, "the mouse pointer")) return false;
   spot.MousePointer = OptionalPath(folder, line);
-  return in.Number(spot.VideoX, "the video frame's left edge" + of, true) &&
-         in.Number(spot.VideoY, "the video frame's top edge" + of, true) &&
-         in.Number(spot.VideoWidth, "the video frame's width" + of, true) &&
-         in.Number(spot.VideoHeight, "the video frame's height" + of, true);
+  return in.Number(spot.VideoX, "the video frame's left edge", true) &&
+         in.Number(spot.VideoY, "the video frame's top edge", true) &&
+         in.Number(spot.VideoWidth, "the video frame's width", true) &&
+         in.Number(spot.VideoHeight, "the video frame's height", true);
 }
 
 int16_t GetInt16(std::string_view bytes, size_t offset) {
@@ -142,7 +151,8 @@ bool ReadMenuConfig(std::string_view data, const std::string& player_folder, con
   // Grown spot by spot, so a large count over a short file costs nothing before it fails.
   for (int i = 1; i <= config.SpotCount; ++i) {
     PlayerSpot spot;
-    if (!ReadSpot(in, player_folder, i, spot)) {
+    in.EnterSpot(i);
+    if (!ReadSpot(in, player_folder, spot)) {
       config.Spots.clear();
       return false;
     }
@@ -167,8 +177,8 @@ AutorunRecord ReadAutorunDes(std::string_view data) {
   size_t sound = std::min(NotNegative(record.AutorunSoundLength), text.size() - program);
   record.StartProgram = text.substr(0, program);
   record.AutorunSound = text.substr(program, sound);
-  long skip = static_cast<long>(record.ReservedTextLength) + record.StartProgramLength +
-              record.AutorunSoundLength;
+  long skip =
+      static_cast<long>(record.ReservedTextLength) + record.StartProgramLength + record.AutorunSoundLength;
   size_t command = std::min(NotNegative(skip), text.size());
   record.CommandLine = text.substr(command);
   return record;
@@ -180,8 +190,10 @@ bool ReadAutorunInfIcon(std::string_view data, const std::string& file_name, std
   std::string line;
   for (int i = 1; i <= 3; ++i) {
     if (!reader.Next(line)) {
-      static const char* const kExpected[] = {"\"[AutoRun]\"", "\"OPEN=Orbstart.exe\"", "the icon line \"Icon=...\""};
-      error = FormatError{file_name, i, std::string("expected ") + kExpected[i - 1] + ", but the file ends before it"};
+      static const char* const kExpected[] = {"\"[AutoRun]\"", "\"OPEN=Orbstart.exe\"",
+                                              "the icon line \"Icon=...\""};
+      error = FormatError{file_name, i,
+                          std::string("expected ") + kExpected[i - 1] + ", but the file ends before it"};
       return false;
     }
   }

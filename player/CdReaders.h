@@ -13,16 +13,16 @@ namespace orb {
 
 // One spot as the player keeps it (full paths already joined with PlayerFolder where the format says).
 struct PlayerSpot {
-  std::string ToolTip;      // the line as read
+  std::string ToolTip;  // the line as read
   int16_t Action = 0;
-  std::string Target;       // trimmed; PlayerFolder in front for actions 1 and 5
+  std::string Target;  // trimmed; PlayerFolder in front for actions 1 and 5
   std::string RolloverImage;
   int16_t X = 0;
   int16_t Y = 0;
-  std::string MoveSound;    // the line as read
+  std::string MoveSound;      // the line as read
   bool HasMoveSound = false;  // MoveSoundFlags entry: the line is not blank (kept for every spot)
-  std::string ClickSound;   // empty for none
-  std::string MousePointer; // empty for none
+  std::string ClickSound;     // empty for none
+  std::string MousePointer;   // empty for none
   int16_t VideoX = 0;
   int16_t VideoY = 0;
   int16_t VideoWidth = 0;

@@ -1,8 +1,22 @@
 #!/usr/bin/env bash
-# The main job: install what is missing, build both configurations into dist/, and build the bundled
-# example's CD root into out/.
+# The main job: install what is missing, build both configurations into dist/, build the bundled
+# example's CD root into out/demo-cd and show what the player will read from it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 bash scripts/build.sh
 echo "dist/windows: $(ls dist/windows | tr '\n' ' ')"
+
+cd_root=out/demo-cd
+rm -rf "$cd_root"
+mkdir -p out
+cp -r examples/demo "$cd_root"
+rm -f "$cd_root/make-art.sh"
+echo
+echo "=== orbmenu-cli make-cd $cd_root/demo.obm --root $cd_root"
+dist/linux/orbmenu-cli make-cd "$cd_root/demo.obm" --root "$cd_root"
+echo
+echo "=== orbmenu-cli inspect $cd_root (what Orbstart.exe reads from the CD root)"
+dist/linux/orbmenu-cli inspect "$cd_root"
+echo
+echo "The CD root is $cd_root: burn its contents to a CD, or run Orbstart.exe from it."

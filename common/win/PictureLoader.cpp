@@ -294,6 +294,11 @@ bool LoadPicture(const std::string& path, Picture& picture, std::string& error) 
     error = "cannot be read";
     return false;
   }
+  return LoadPictureFromData(data, picture, error);
+}
+
+bool LoadPictureFromData(const std::string& data, Picture& picture, std::string& error) {
+  picture.Reset();
   ComScope com;
   bool ok = IsPng(data) ? LoadWithWic(data, picture) : LoadWithOle(data, picture);
   // Formats the OLE loader does not know (TIFF, for one) may still decode through WIC.

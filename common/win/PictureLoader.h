@@ -49,5 +49,7 @@ class Picture {
 // Loads a picture file. On failure false with a short reason in error ("cannot be read", "is not a picture
 // this program can show"). COM is initialised for the call if the thread has not done so.
 bool LoadPicture(const std::string& path, Picture& picture, std::string& error);
+// The same for a picture already in memory, such as one stored among the program's resources.
+bool LoadPictureFromData(const std::string& data, Picture& picture, std::string& error);
 
 }  // namespace orb

@@ -25,9 +25,7 @@ std::string RelativeUntrimmed(const std::string& full_path, const std::string& r
   return full_path.substr(cut);
 }
 
-int16_t LengthField(size_t length) {
-  return static_cast<int16_t>(std::min<size_t>(length, 32767));
-}
+int16_t LengthField(size_t length) { return static_cast<int16_t>(std::min<size_t>(length, 32767)); }
 
 void PutInt16(std::string& bytes, size_t offset, int16_t value) {
   auto raw = static_cast<uint16_t>(value);

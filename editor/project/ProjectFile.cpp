@@ -5,20 +5,30 @@
 
 namespace orb {
 
+namespace {
+
+// A line break inside a value would shift every line after it; it becomes a blank.
+std::string OneLine(std::string text) {
+  for (size_t i = text.find_first_of("\r\n"); i != std::string::npos; i = text.find_first_of("\r\n", i)) text[i] = ' ';
+  return text;
+}
+
+}  // namespace
+
 std::string ProjectFileText(const ProjectData& project) {
   const std::string& root = project.RootFolder;
-  auto relative = [&root](const std::string& path) { return RemoveEvery(path, root); };
+  auto relative = [&root](const std::string& path) { return OneLine(RemoveEvery(path, root)); };
   LineWriter out;
-  out.Line(project.RootFolder);
-  out.Line(project.CdTitle);
+  out.Line(OneLine(project.RootFolder));
+  out.Line(OneLine(project.CdTitle));
   out.Line(relative(project.CdIcon));
   out.Line(relative(project.SoundFile));
   out.Line(relative(project.BackgroundImage));
   out.Line(relative(project.SplashImage));
   out.Number(project.SpotCount());
   for (const MenuSpot& spot : project.Spots) {
-    out.Line(spot.Name);
-    out.Line(spot.ToolTip);
+    out.Line(OneLine(spot.Name));
+    out.Line(OneLine(spot.ToolTip));
     out.Number(spot.Action);
     // Every action's Target passes through the root removal, typed texts included.
     out.Line(relative(spot.Target));

@@ -141,7 +141,8 @@ TEST(MenuCfgReader, ErrorNamesFileLineAndWhatWasExpected) {
   lines.resize(5);
   lines[4] = " 3 ";
   std::string two_blocks = Join(lines);
-  for (int i = 0; i < 2; ++i) two_blocks += examples::kWorkedMenuCfg.substr(examples::kWorkedMenuCfg.find("Start"));
+  for (int i = 0; i < 2; ++i)
+    two_blocks += examples::kWorkedMenuCfg.substr(examples::kWorkedMenuCfg.find("Start"));
   FormatError error = ReadError(two_blocks);
   EXPECT_EQ(error.Text(), "D:\\menu.cfg, line 34: expected the name of spot 3, but the file ends before it");
 
@@ -167,9 +168,13 @@ TEST(MenuCfgReader, BadNumbersAreErrorsWhereverANumberBelongs) {
     std::string text;
   };
   const Case cases[] = {
-      {4, "0"},       {4, "-1"},       {4, ""},         {4, "32768"},        {4, "one"},
-      {7, ""},        {7, "1.5"},      {7, "99999"},    {10, ""},            {10, "12 00"},
-      {11, "\t900"},  {15, "x"},       {18, "-32769"},  {4, std::string("1\0", 2)},
+      {4, "0"},         {4, "-1"},
+      {4, ""},          {4, "32768"},
+      {4, "one"},       {7, ""},
+      {7, "1.5"},       {7, "99999"},
+      {10, ""},         {10, "12 00"},
+      {11, "\t900"},    {15, "x"},
+      {18, "-32769"},   {4, std::string("1\0", 2)},
       {10, "\xb9\xb2"},
   };
   for (const Case& c : cases) {
@@ -280,9 +285,11 @@ TEST(AutorunDesReader, HostileLengthsAndShortFilesStayInBounds) {
 TEST(AutorunInfReader, IconIsLineThreeFromItsSixthCharacter) {
   std::string icon;
   FormatError error;
-  ASSERT_TRUE(ReadAutorunInfIcon("[AutoRun]\r\nOPEN=Orbstart.exe\r\nIcon=Orbstart.exe\r\n", "a", icon, error));
+  ASSERT_TRUE(
+      ReadAutorunInfIcon("[AutoRun]\r\nOPEN=Orbstart.exe\r\nIcon=Orbstart.exe\r\n", "a", icon, error));
   EXPECT_EQ(icon, "Orbstart.exe");
-  ASSERT_TRUE(ReadAutorunInfIcon("[AutoRun]\r\nOPEN=Orbstart.exe\r\nIcon=\\imgmusic\\cd.ico \r\nx", "a", icon, error));
+  ASSERT_TRUE(ReadAutorunInfIcon("[AutoRun]\r\nOPEN=Orbstart.exe\r\nIcon=\\imgmusic\\cd.ico \r\nx", "a", icon,
+                                 error));
   EXPECT_EQ(icon, "\\imgmusic\\cd.ico ");
   ASSERT_TRUE(ReadAutorunInfIcon("a\nb\nIcon", "a", icon, error));
   EXPECT_EQ(icon, "");
@@ -292,7 +299,8 @@ TEST(AutorunInfReader, FewerThanThreeLinesIsAnError) {
   std::string icon = "kept";
   FormatError error;
   EXPECT_FALSE(ReadAutorunInfIcon("[AutoRun]\r\nOPEN=Orbstart.exe\r\n", "D:\\autorun.inf", icon, error));
-  EXPECT_EQ(error.Text(), "D:\\autorun.inf, line 3: expected the icon line \"Icon=...\", but the file ends before it");
+  EXPECT_EQ(error.Text(),
+            "D:\\autorun.inf, line 3: expected the icon line \"Icon=...\", but the file ends before it");
   EXPECT_FALSE(ReadAutorunInfIcon("", "D:\\autorun.inf", icon, error));
   EXPECT_EQ(error.line, 1);
   EXPECT_EQ(icon, "kept");

@@ -114,7 +114,8 @@ TEST(AutorunInfWriter, IconEntryPerMode) {
   ProjectData project;
   EXPECT_EQ(AutorunInfForMenu(project, "E:\\"), AutorunInf(""));
   project.CdIcon = "E:\\imgmusic\\cd.ico ";
-  EXPECT_EQ(AutorunInfForMenu(project, "E:\\"), "[AutoRun]\r\nOPEN=Orbstart.exe\r\nIcon=\\imgmusic\\cd.ico\r\n");
+  EXPECT_EQ(AutorunInfForMenu(project, "E:\\"),
+            "[AutoRun]\r\nOPEN=Orbstart.exe\r\nIcon=\\imgmusic\\cd.ico\r\n");
 
   SimpleAutorun simple;
   simple.AutorunIcon = "C:\\cd\\cd.ico";

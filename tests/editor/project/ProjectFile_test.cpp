@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "common/PosixFileSystem.h"
+
 #include "tests/support/FakeFileSystem.h"
 
 namespace orb {
@@ -73,6 +77,17 @@ TEST(ProjectFile, RootTextIsRemovedFromEveryPathButNotFromTexts) {
   EXPECT_NE(text.find("\r\nTitle C:\\MyCd\\ stays\r\n"), std::string::npos);
   EXPECT_NE(text.find("\r\n C:\\MyCd\\ name \r\ntip C:\\MyCd\\\r\n 2 \r\nhttp://x/y\r\n"), std::string::npos);
   EXPECT_NE(text.find("\r\na\\b.wav\r\n"), std::string::npos);
+}
+
+TEST(ProjectFile, LineBreaksInsideValuesCannotShiftTheLines) {
+  ProjectData p = WorkedExample();
+  p.CdTitle = "My\r\nCD";
+  p.Spots[0].Name = "St\nart";
+  std::string text = ProjectFileText(p);
+  EXPECT_NE(text.find("\r\nMy  CD\r\n"), std::string::npos);
+  ProjectData back = Parse(text);
+  EXPECT_EQ(back.Spots[0].Name, "St art");
+  EXPECT_EQ(back.Spots[0].X, 1200);
 }
 
 TEST(ProjectFile, ReadingTrimsAndRootsAsEachFieldSays) {
@@ -190,6 +205,30 @@ TEST(ProjectFile, FirstSaveAppendsTheExtensionOnlyForANewName) {
   EXPECT_EQ(SaveFileNameFor(fs, "C:\\p\\demo.obm"), "C:\\p\\demo.obm");
   EXPECT_EQ(SaveFileNameFor(fs, "C:\\p\\demo"), "C:\\p\\demo.obm");
   EXPECT_EQ(SaveFileNameFor(fs, "C:\\p\\new.obm"), "C:\\p\\new.obm.obm");
+}
+
+// Every project file we ship or test with: loading and saving gives back its bytes, and a second round
+// changes nothing.
+TEST(ProjectFile, ExampleProjectsSurviveLoadAndSave) {
+  PosixFileSystem files;
+  std::vector<std::string> projects;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(std::string(ORB_SOURCE_DIR) + "/examples")) {
+    if (entry.path().extension() == ".obm") projects.push_back(entry.path().string());
+  }
+  ASSERT_FALSE(projects.empty());
+  std::vector<std::string> texts = {kWorkedExampleFile, ProjectFileText(ProjectData{})};
+  for (const std::string& path : projects) {
+    std::string data, error;
+    ASSERT_TRUE(files.ReadFile(path, data, error)) << path;
+    texts.push_back(data);
+  }
+  for (const std::string& text : texts) {
+    ProjectData first = Parse(text);
+    std::string saved = ProjectFileText(first);
+    EXPECT_EQ(saved, text) << "files we write come back byte for byte";
+    ProjectData relocated = Parse(saved, std::string("/tmp/elsewhere\\"));
+    EXPECT_EQ(ProjectFileText(Parse(ProjectFileText(relocated))), ProjectFileText(relocated));
+  }
 }
 
 }  // namespace

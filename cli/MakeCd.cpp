@@ -1,0 +1,77 @@
+// orbmenu-cli make-cd: loads a menu project and generates its CD root as the editor's Make Cd does.
+#include <cstdio>
+
+#include "cli/CliSupport.h"
+#include "cli/Verbs.h"
+#include "common/PosixFileSystem.h"
+#include "common/SettingsStore.h"
+#include "editor/project/ProjectFile.h"
+
+namespace orb::cli {
+
+namespace {
+
+const char kUsage[] =
+    "usage: orbmenu-cli make-cd PROJECT.obm [--root DIR] [--player FILE] [--no-runtime] [--force]\n"
+    "\n"
+    "Loads a menu project file and writes the CD root: menu.cfg, autorun.inf and autorun.des, and a copy\n"
+    "of the player Orbstart.exe. The checks and messages are the editor's Make Cd.\n"
+    "\n"
+    "  --root DIR     the CD root to use instead of the root folder written in the project (needed when\n"
+    "                 that folder does not exist here, e.g. a Windows path on Linux)\n"
+    "  --player FILE  the player to copy (default: the Orbstart.exe of this distribution, dist/windows)\n"
+    "  --no-runtime   do not copy the runtime library rtxcore.dll (it is copied only when the folder\n"
+    "                 named by ORBMENU_SYSTEM_DIR holds one)\n"
+    "  --force        generate even when some of the project's files lie outside the root folder (their\n"
+    "                 paths would not work on the CD); without it they are listed and nothing is written\n"
+    "\n"
+    "Exit status: 0 when every file was written and the player copied; 1 otherwise (the reason on\n"
+    "stderr); 2 on a usage error.\n";
+
+}  // namespace
+
+int RunMakeCd(const std::vector<std::string>& args) {
+  if (WantsHelp(args)) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  ParsedArgs parsed;
+  std::string error;
+  if (!ParseArgs(args, {"--root", "--player"}, {"--no-runtime", "--force"}, parsed, error)) {
+    return UsageError("make-cd", error, kUsage);
+  }
+  if (parsed.positional.size() != 1) return UsageError("make-cd", "name one project file", kUsage);
+  std::optional<std::string> relocated;
+  if (auto dir = parsed.Value("--root")) relocated = PosixFileSystem::ModelFolder(*dir);
+
+  PosixFileSystem files;
+  ProjectData project;
+  FormatError format;
+  if (!LoadProjectFile(files, parsed.positional[0], relocated, project, format)) {
+    return Failure("make-cd", format.Text());
+  }
+  const std::string& root = project.RootFolder;
+  if (!root.empty() && !files.Exists(root)) {
+    return Failure("make-cd", "the project's root folder (" + root + ") does not exist here; give the CD root with --root DIR");
+  }
+
+  MemorySettingsStore settings;
+  if (parsed.Flag("--no-runtime")) settings.Write("OBM", "Options", "RtxRuntimes", "1");
+  std::string player = parsed.Value("--player").value_or(DefaultPlayer());
+  Generator generator(GeneratorEnvironment{files, settings, PosixFileSystem::ModelFile(player, ""), SystemFolder()},
+                      PrintingSink("make-cd"));
+  GenerateOptions options;
+  if (parsed.Flag("--force")) {
+    std::vector<OutsideRootField> outside = FieldsOutsideRoot(project, root);
+    if (!outside.empty()) Warning("make-cd", OutsideRootText(outside, root));
+    options.outside_root_confirmed = true;
+  }
+  GenerateResult result = generator.MakeCd(project, root, root, options);
+  if (result.status == GenerateStatus::NeedsConfirmation) {
+    return Failure("make-cd", OutsideRootText(result.outside_root, root) +
+                                  "\r\nNothing was written. Copy these files into the root folder, or use --force.");
+  }
+  return result.status == GenerateStatus::Done ? 0 : 1;
+}
+
+}  // namespace orb::cli

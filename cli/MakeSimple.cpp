@@ -1,0 +1,97 @@
+// orbmenu-cli make-simple: the simple autorun mode, a CD that opens one program or file when inserted.
+#include <cstdio>
+#include <filesystem>
+
+#include "cli/CliSupport.h"
+#include "cli/Verbs.h"
+#include "common/PosixFileSystem.h"
+#include "common/SettingsStore.h"
+#include "editor/project/PathText.h"
+
+namespace orb::cli {
+
+namespace {
+
+const char kUsage[] =
+    "usage: orbmenu-cli make-simple --root DIR [--start FILE] [--icon FILE] [--sound FILE] [--args TEXT]\n"
+    "                               [--player FILE] [--no-runtime]\n"
+    "\n"
+    "Writes a CD root that opens one program or file when the CD is inserted: menu.cfg (\"false\"),\n"
+    "autorun.inf, autorun.des and a copy of the player Orbstart.exe. The editor's simple mode.\n"
+    "\n"
+    "  --root DIR     the CD root (must exist)\n"
+    "  --start FILE   the program or file the CD opens\n"
+    "  --icon FILE    the icon the drive shows (default: the player's own)\n"
+    "  --sound FILE   a sound played when the CD starts\n"
+    "  --args TEXT    command-line parameters for the started program\n"
+    "  --player FILE  the player to copy (default: the Orbstart.exe of this distribution, dist/windows)\n"
+    "  --no-runtime   do not copy the runtime library rtxcore.dll\n"
+    "A FILE outside DIR is first copied into DIR itself (an existing file of that name is replaced).\n"
+    "\n"
+    "Exit status: 0 when every file was written and the player copied; 1 otherwise (the reason on\n"
+    "stderr); 2 on a usage error.\n";
+
+// The model path of a chosen file, copying it into the root folder first when it lies outside.
+bool AdoptFile(PosixFileSystem& files, const std::string& native, const std::string& root, std::string& model,
+               std::string& error) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(native, ec)) {
+    error = native + ": no such file";
+    return false;
+  }
+  model = PosixFileSystem::ModelFile(native, root);
+  if (IsInsideFolder(model, root)) return true;
+  std::string name = std::filesystem::path(native).filename().string();
+  std::string target = root + name;
+  if (int rc = files.CopyFile(model, target)) {
+    error = "could not copy " + native + " into the root folder (" + std::error_code(rc, std::generic_category()).message() + ")";
+    return false;
+  }
+  model = target;
+  return true;
+}
+
+}  // namespace
+
+int RunMakeSimple(const std::vector<std::string>& args) {
+  if (WantsHelp(args)) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  ParsedArgs parsed;
+  std::string error;
+  if (!ParseArgs(args, {"--root", "--start", "--icon", "--sound", "--args", "--player"}, {"--no-runtime"}, parsed,
+                 error)) {
+    return UsageError("make-simple", error, kUsage);
+  }
+  if (!parsed.positional.empty()) return UsageError("make-simple", "unexpected argument '" + parsed.positional[0] + "'", kUsage);
+  std::optional<std::string> dir = parsed.Value("--root");
+  if (!dir) return UsageError("make-simple", "--root DIR is required", kUsage);
+  std::error_code ec;
+  if (!std::filesystem::is_directory(*dir, ec)) return Failure("make-simple", *dir + ": no such folder");
+
+  PosixFileSystem files;
+  SimpleAutorun simple;
+  simple.RootFolder = PosixFileSystem::ModelFolder(*dir);
+  const std::string& root = simple.RootFolder;
+  struct Choice {
+    const char* option;
+    std::string* field;
+  } choices[] = {{"--start", &simple.StartProgram}, {"--icon", &simple.AutorunIcon}, {"--sound", &simple.AutorunSound}};
+  for (const Choice& choice : choices) {
+    if (auto file = parsed.Value(choice.option)) {
+      if (!AdoptFile(files, *file, root, *choice.field, error)) return Failure("make-simple", error);
+    }
+  }
+  simple.CommandLine = parsed.Value("--args").value_or("");
+
+  MemorySettingsStore settings;
+  if (parsed.Flag("--no-runtime")) settings.Write("OBM", "Options", "RtxRuntimes", "1");
+  std::string player = parsed.Value("--player").value_or(DefaultPlayer());
+  Generator generator(GeneratorEnvironment{files, settings, PosixFileSystem::ModelFile(player, ""), SystemFolder()},
+                      PrintingSink("make-simple"));
+  GenerateResult result = generator.GenerateSimple(simple, root, root, {.quiet = false, .outside_root_confirmed = false});
+  return result.status == GenerateStatus::Done ? 0 : 1;
+}
+
+}  // namespace orb::cli

@@ -1,0 +1,48 @@
+// HTML Help is reached through hhctrl.ocx at run time, so the program imports nothing of it and starts on
+// systems without it.
+#include "editor/windows/win/HelpViewer.h"
+
+#include "editor/windows/HelpTopics.h"
+
+namespace orb {
+namespace {
+
+constexpr UINT kHhHelpContext = 0x000F;
+constexpr UINT kHhCloseAll = 0x0012;
+using HtmlHelpAProc = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+
+// The library stays loaded for the life of the process: its help windows run on code inside it.
+HtmlHelpAProc HtmlHelpEntry(bool load) {
+  static HMODULE library = nullptr;
+  static HtmlHelpAProc entry = nullptr;
+  if (!library && load) {
+    library = LoadLibraryA("hhctrl.ocx");
+    if (library) entry = reinterpret_cast<HtmlHelpAProc>(reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpA")));
+  }
+  return entry;
+}
+
+// The folder of the running program, with a trailing backslash.
+std::string EditorFolder() {
+  char path[MAX_PATH] = {};
+  DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path, n < MAX_PATH ? n : 0);
+  std::size_t slash = folder.find_last_of("\\/");
+  return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
+}
+
+}  // namespace
+
+bool ShowHelpFile(HWND owner, const std::string& chm_path, int context) {
+  HtmlHelpAProc entry = HtmlHelpEntry(true);
+  if (!entry) return false;
+  return entry(owner, chm_path.c_str(), kHhHelpContext, static_cast<DWORD_PTR>(context)) != nullptr;
+}
+
+void ShowHelpTopic(HWND owner, int context) { ShowHelpFile(owner, EditorFolder() + kHelpFileName, context); }
+
+void CloseHelpWindows() {
+  if (HtmlHelpAProc entry = HtmlHelpEntry(false)) entry(nullptr, nullptr, kHhCloseAll, 0);
+}
+
+}  // namespace orb
