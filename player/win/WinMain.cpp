@@ -1,35 +1,31 @@
 // Entry point of Orbstart.exe, the CD-side player.
 #include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
 
-namespace {
+#include <cstdlib>
 
-LRESULT CALLBACK MenuProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
+#include "player/PlayerFolder.h"
+#include "player/win/PlayerApp.h"
+
+// The default terminate handler demangles the exception's type name for stderr, which a GUI program has not;
+// it alone pulls about 46 KB of demangler into the player.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+}  // namespace __gnu_cxx
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  OleInitialize(nullptr);
+  char path[MAX_PATH + 1] = {};
+  DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder = orb::PlayerFolder(orb::ProgramFolder(std::string(path, n)));
+  int code;
+  {
+    orb::PlayerApp app(instance);
+    code = app.Run(folder);
   }
-  return DefWindowProcA(hwnd, msg, wp, lp);
-}
-
-}  // namespace
-
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-  WNDCLASSA wc = {};
-  wc.lpfnWndProc = MenuProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = "OrbstartMenu";
-  if (!RegisterClassA(&wc)) return 1;
-  HWND hwnd = CreateWindowExA(0, wc.lpszClassName, "Autorun Menu",
-                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX,
-                              CW_USEDEFAULT, CW_USEDEFAULT, 640, 480, nullptr, nullptr, instance, nullptr);
-  if (!hwnd) return 1;
-  ShowWindow(hwnd, show);
-  MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-  return 0;
+  OleUninitialize();
+  return code;
 }

@@ -1,0 +1,95 @@
+// The menu window's rules: building the menu from MenuConfig, rollovers and move sounds under the pointer,
+// the spot actions with their click sounds and videos, and the orderly close.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "common/MediaCommands.h"
+#include "player/CdReaders.h"
+
+namespace orb {
+
+// The built-in address that SendMail spots open a message to; a spot cannot change it.
+inline constexpr const char* kSupportMailAddress = "support@orbmenu.example";
+
+// One spot's child windows, in pixels of the background picture.
+struct SpotLayout {
+  int x = 0;
+  int y = 0;
+  bool has_video_frame = false;
+  int video_x = 0;
+  int video_y = 0;
+  int video_width = 0;
+  int video_height = 0;
+  std::string tooltip;   // trimmed
+  std::string rollover;  // full path; the spot takes this picture's size
+  std::string cursor;    // full path, empty for the default spot cursor
+};
+
+// What the menu needs from its window.
+class MenuView {
+ public:
+  virtual ~MenuView() = default;
+  virtual MediaWindow MenuHandle() = 0;
+  // The video frame of a spot, 0 when it has none.
+  virtual MediaWindow VideoFrame(int spot) = 0;
+  // The borderless variant shaped like the background; false with a reason when the picture fails.
+  virtual bool BuildShaped(const std::string& background, std::string& error) = 0;
+  // The framed variant with caption, its client area sized to the background.
+  virtual bool BuildFramed(const std::string& caption, const std::string& background, std::string& error) = 0;
+  virtual bool ReadFile(const std::string& path, std::string& data) = 0;
+  virtual bool SetIcon(const std::string& path, std::string& error) = 0;
+  // Creates spot N; false with the failing file and reason in error.
+  virtual bool CreateSpot(int spot, const SpotLayout& layout, std::string& error) = 0;
+  // Shows the rollover picture, read from its file each time; a picture that fails is skipped.
+  virtual void ShowRollover(int spot, const std::string& path) = 0;
+  virtual void HideRollover(int spot) = 0;
+  virtual void ShowVideoFrame(int spot) = 0;
+  virtual void ShellOpen(MediaWindow owner, const std::string& operation, const std::string& target,
+                         const std::string& parameters, const std::string& directory) = 0;
+  // Closes the menu window; the window then calls Form_Unload.
+  virtual void CloseMenu() = 0;
+  virtual void UnloadStartupWindow() = 0;
+};
+
+class MenuController {
+ public:
+  MenuController(const MenuConfig& config, std::string player_folder, MediaTransport& media, MenuView& view)
+      : config_(config), folder_(std::move(player_folder)), media_(media), view_(view) {}
+
+  // Builds the menu; false with a message naming the file and the problem.
+  bool Form_Load(std::string& error);
+  // Pointer over spot N (1-based) or over the background.
+  void PointerOverSpot(int spot);
+  void PointerOverBackground();
+  void img_Click(int spot);
+  // The closing sequence; only the first call does anything.
+  void Form_Unload();
+
+  static bool IsShaped(const std::string& title) { return title.find('?') != std::string::npos; }
+  int16_t CurrentSpot() const { return current_spot_; }
+  int32_t LastSpot() const { return last_spot_; }
+  const std::string& ClickAlias() const { return click_alias_; }
+  const std::string& VideoAliasBase() const { return video_alias_base_; }
+  // The working folder given to the shell by the open actions.
+  std::string WorkingFolder() const;
+
+ private:
+  const PlayerSpot* Spot(int spot) const;
+  bool HasVideoFrame(const PlayerSpot& spot) const;
+  void PlayVideo(int spot);
+  void PlayClickSound(const PlayerSpot& spot);
+
+  const MenuConfig& config_;
+  std::string folder_;
+  MediaTransport& media_;
+  MenuView& view_;
+  int16_t current_spot_ = 0;
+  int32_t last_spot_ = 0;
+  std::string click_alias_;
+  std::string video_alias_base_;
+  bool unloaded_ = false;
+};
+
+}  // namespace orb

@@ -1,0 +1,88 @@
+// The player's start-up sequence; see StartupController.h.
+#include "player/StartupController.h"
+
+#include <cmath>
+
+namespace orb {
+
+bool StartupController::Load() {
+  std::string path = folder_ + "\\menu.cfg";
+  std::string data;
+  FormatError error;
+  if (!view_.ReadFile(path, data)) {
+    error = FileNotReadable(path);
+  } else if (ReadMenuConfig(data, folder_, path, config_, error)) {
+    return true;
+  }
+  failed_ = true;
+  view_.Fail(error.Text());
+  return false;
+}
+
+void StartupController::Run() {
+  if (failed_) return;
+  if (!config_.SplashPath.empty()) {
+    std::string error;
+    if (!view_.ShowSplash(config_.SplashPath, error)) {
+      failed_ = true;
+      view_.Fail(config_.SplashPath + ": the splash picture " + error);
+      return;
+    }
+    splash_shown_ = true;
+    view_.EnableTimer(PlayerTimer::Stay, true);
+  }
+  sound_alias_ = "audio3";
+
+  std::string des;
+  if (!view_.ReadFile(folder_ + "\\autorun.des", des)) des.clear();  // missing: a record of zeros
+  AutorunRecord record = ReadAutorunDes(des);
+
+  if (!config_.MenuMode && (record.StartProgram.empty() || record.StartProgram[0] != '\0')) {
+    std::string parameters = record.CommandLine.empty() ? std::string() : " " + record.CommandLine;
+    view_.ShellOpen(view_.StartupWindow(), "Open", TrimBlanks(folder_ + record.StartProgram), parameters, "");
+  }
+  if (!record.AutorunSound.empty()) {
+    OpenSound(media_, PlayerPath(folder_, record.AutorunSound), sound_alias_, view_.StartupWindow());
+    int32_t ms = GetMultimediaMilliseconds(media_, sound_alias_);
+    start_sound_seconds_ = ms < 0 ? 0 : static_cast<int32_t>(std::nearbyint(ms / 1000.0));
+    SendMediaCommand(media_, "play " + sound_alias_);
+  }
+  view_.EnableTimer(PlayerTimer::Play, true);
+  if (config_.MenuMode && config_.SplashPath.empty()) ShowMenu();
+  if (!config_.MenuMode && record.AutorunSound.empty()) Form_Unload();
+}
+
+void StartupController::tmrplay_Timer() {
+  if (unloaded_) return;
+  ++elapsed_seconds_;
+  if (elapsed_seconds_ > start_sound_seconds_) Form_Unload();
+}
+
+void StartupController::tmrstay_Timer() {
+  if (!splash_shown_) return;
+  ++splash_ticks_;
+  if (splash_ticks_ > 3) {
+    splash_shown_ = false;
+    view_.EnableTimer(PlayerTimer::Stay, false);
+    view_.UnloadSplash();
+    ShowMenu();
+  }
+}
+
+void StartupController::Form_Unload() {
+  if (unloaded_) return;
+  unloaded_ = true;
+  view_.EnableTimer(PlayerTimer::Play, false);
+  SendMediaCommand(media_, "Close audio3");
+  view_.UnloadStartupWindow();
+}
+
+void StartupController::ShowMenu() {
+  std::string error;
+  if (!view_.ShowMenu(error)) {
+    failed_ = true;
+    view_.Fail(error);
+  }
+}
+
+}  // namespace orb

@@ -1,0 +1,314 @@
+// The menu window's Win32 view; see MenuWindow.h.
+#include "player/win/MenuWindow.h"
+
+#include <commctrl.h>
+
+#include "common/win/ShapedWindow.h"
+#include "player/win/ChangeFormBorder.h"
+
+namespace orb {
+namespace {
+
+constexpr const char* kMenuClass = "OrbstartMenu";
+constexpr const char* kSpotClass = "OrbstartSpot";
+constexpr const char* kFrameClass = "OrbstartVideoFrame";
+constexpr DWORD kFramedStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX |
+                               WS_CLIPCHILDREN;
+
+}  // namespace
+
+MenuWindow::MenuWindow(HINSTANCE instance, const MenuConfig& config, const std::string& folder,
+                       MediaTransport& media, MenuWindowHost& host)
+    : instance_(instance), host_(host), controller_(config, folder, media, *this) {}
+
+MenuWindow::~MenuWindow() {
+  if (hwnd_) DestroyWindow(hwnd_);
+  for (auto& spot : spots_) {
+    if (spot->cursor) DestroyCursor(spot->cursor);
+  }
+  if (icon_) DestroyIcon(icon_);
+}
+
+bool MenuWindow::Create(std::string& error) {
+  WNDCLASSA wc = {};
+  wc.hInstance = instance_;
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.lpfnWndProc = MenuProc;
+  wc.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(1));
+  wc.lpszClassName = kMenuClass;
+  RegisterClassA(&wc);
+  wc.lpfnWndProc = SpotProc;
+  wc.hIcon = nullptr;
+  wc.hCursor = nullptr;  // set per spot in WM_SETCURSOR
+  wc.lpszClassName = kSpotClass;
+  RegisterClassA(&wc);
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+  wc.lpszClassName = kFrameClass;
+  RegisterClassA(&wc);
+
+  hand_ = LoadCursorA(instance_, "HAND");
+  if (!hand_) hand_ = LoadCursorA(nullptr, IDC_HAND);
+  hwnd_ = CreateWindowExA(0, kMenuClass, "Autorun Menu", kFramedStyle, CW_USEDEFAULT, CW_USEDEFAULT, 640, 480,
+                          nullptr, nullptr, instance_, this);
+  if (!hwnd_) {
+    error = "The menu window cannot be created.";
+    return false;
+  }
+  tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                             instance_, nullptr);
+  if (!controller_.Form_Load(error)) {
+    DestroyWindow(hwnd_);
+    hwnd_ = nullptr;
+    return false;
+  }
+  loaded_ = true;
+  if (!shaped_) ShowWindow(hwnd_, SW_SHOW);
+  UpdateWindow(hwnd_);
+  return true;
+}
+
+void MenuWindow::CenterOnScreen(int width, int height) {
+  RECT work;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  int x = work.left + (work.right - work.left - width) / 2;
+  int y = work.top + (work.bottom - work.top - height) / 2;
+  SetWindowPos(hwnd_, nullptr, x < work.left ? work.left : x, y < work.top ? work.top : y, width, height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool MenuWindow::BuildShaped(const std::string& background, std::string& error) {
+  if (!LoadPicture(background, background_, error)) return false;
+  shaped_ = true;
+  ChangeFormBorder(hwnd_, 0, FormBorderFlags{true, true, true, true, true, false});
+  CenterOnScreen(background_.Width(), background_.Height());
+  long transparent = 0;
+  ShapeFormFromPicture(hwnd_, background_, transparent);
+  return true;
+}
+
+bool MenuWindow::BuildFramed(const std::string& caption, const std::string& background, std::string& error) {
+  SetWindowTextA(hwnd_, caption.c_str());
+  if (!LoadPicture(background, background_, error)) return false;
+  RECT outer = {0, 0, background_.Width(), background_.Height()};
+  AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_EXSTYLE)));
+  CenterOnScreen(outer.right - outer.left, outer.bottom - outer.top);
+  // Menus and very wide captions can wrap: make sure the client area really holds the picture.
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  int dw = background_.Width() - client.right, dh = background_.Height() - client.bottom;
+  if (dw || dh) {
+    RECT r;
+    GetWindowRect(hwnd_, &r);
+    SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left + dw, r.bottom - r.top + dh,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  return true;
+}
+
+bool MenuWindow::SetIcon(const std::string& path, std::string& error) {
+  HICON icon = static_cast<HICON>(LoadImageA(nullptr, path.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE));
+  if (!icon) {
+    // Any other picture becomes an icon of its own size.
+    Picture picture;
+    if (!LoadPicture(path, picture, error)) return false;
+    HBITMAP mask = CreateBitmap(picture.Width(), picture.Height(), 1, 1, nullptr);
+    ICONINFO info = {TRUE, 0, 0, mask, picture.Bitmap()};
+    icon = CreateIconIndirect(&info);
+    DeleteObject(mask);
+    if (!icon) {
+      error = "cannot be made into an icon";
+      return false;
+    }
+  }
+  if (icon_) DestroyIcon(icon_);
+  icon_ = icon;
+  SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  return true;
+}
+
+bool MenuWindow::CreateSpot(int spot, const SpotLayout& layout, std::string& error) {
+  auto s = std::make_unique<Spot>();
+  Spot* raw = s.get();
+  spots_.push_back(std::move(s));
+  const std::string of = " of spot " + std::to_string(spot) + " ";
+  if (layout.has_video_frame) {
+    raw->frame = CreateWindowExA(0, kFrameClass, nullptr, WS_CHILD | WS_CLIPSIBLINGS, layout.video_x,
+                                 layout.video_y, layout.video_width, layout.video_height, hwnd_, nullptr,
+                                 instance_, nullptr);
+  }
+  Picture size_probe;
+  std::string reason;
+  if (!LoadPicture(layout.rollover, size_probe, reason)) {
+    error = layout.rollover + ": the rollover picture" + of + reason;
+    return false;
+  }
+  if (!layout.cursor.empty()) {
+    raw->cursor = LoadCursorFromFileA(layout.cursor.c_str());
+    if (!raw->cursor) {
+      error = layout.cursor + ": the mouse pointer" + of + "cannot be loaded as a cursor";
+      return false;
+    }
+  }
+  raw->hwnd = CreateWindowExA(0, kSpotClass, nullptr, WS_CHILD | WS_CLIPSIBLINGS, layout.x, layout.y,
+                              size_probe.Width(), size_probe.Height(), hwnd_,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(spot)), instance_, this);
+  if (!raw->hwnd) {
+    error = "The window of spot " + std::to_string(spot) + " cannot be created.";
+    return false;
+  }
+  if (tooltip_ && !layout.tooltip.empty()) {
+    TOOLINFOA tool = {};
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(raw->hwnd);
+    tool.lpszText = const_cast<char*>(layout.tooltip.c_str());
+    SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+  ShowWindow(raw->hwnd, SW_SHOWNA);
+  return true;
+}
+
+MenuWindow::Spot* MenuWindow::SpotAt(int spot) {
+  return spot >= 1 && spot <= static_cast<int>(spots_.size()) ? spots_[spot - 1].get() : nullptr;
+}
+
+MediaWindow MenuWindow::VideoFrame(int spot) {
+  Spot* s = SpotAt(spot);
+  return s ? reinterpret_cast<MediaWindow>(s->frame) : 0;
+}
+
+void MenuWindow::ShowRollover(int spot, const std::string& path) {
+  Spot* s = SpotAt(spot);
+  if (!s || !s->hwnd) return;
+  std::string ignored;
+  if (!LoadPicture(path, s->rollover, ignored)) return;
+  SetWindowPos(s->hwnd, nullptr, 0, 0, s->rollover.Width(), s->rollover.Height(),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(s->hwnd, nullptr, FALSE);
+}
+
+void MenuWindow::HideRollover(int spot) {
+  Spot* s = SpotAt(spot);
+  if (!s || !s->hwnd || s->rollover.Empty()) return;
+  s->rollover.Reset();
+  InvalidateRect(s->hwnd, nullptr, FALSE);
+}
+
+void MenuWindow::ShowVideoFrame(int spot) {
+  if (Spot* s = SpotAt(spot); s && s->frame) ShowWindow(s->frame, SW_SHOWNA);
+}
+
+void MenuWindow::PaintBackground(HDC dc, int x, int y, const RECT& area) const {
+  FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+  background_.Draw(dc, -x, -y);
+}
+
+LRESULT CALLBACK MenuWindow::MenuProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTA*>(lp);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    static_cast<MenuWindow*>(create->lpCreateParams)->hwnd_ = hwnd;
+  }
+  auto* self = reinterpret_cast<MenuWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  return self ? self->OnMenuMessage(msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+LRESULT MenuWindow::OnMenuMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_ERASEBKGND: {
+      RECT client;
+      GetClientRect(hwnd_, &client);
+      PaintBackground(reinterpret_cast<HDC>(wp), 0, 0, client);
+      return 1;
+    }
+    case WM_MOUSEMOVE:
+      controller_.PointerOverBackground();
+      return 0;
+    case WM_CLOSE:
+      DestroyWindow(hwnd_);
+      return 0;
+    case WM_DESTROY: {
+      HWND hwnd = hwnd_;
+      ReleaseFormPicture(hwnd);
+      if (loaded_) {
+        loaded_ = false;
+        controller_.Form_Unload();
+        hwnd_ = nullptr;
+        host_.MenuClosed();
+      }
+      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+      hwnd_ = nullptr;
+      return 0;
+    }
+    default:
+      return DefWindowProcA(hwnd_, msg, wp, lp);
+  }
+}
+
+LRESULT CALLBACK MenuWindow::SpotProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTA*>(lp);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<MenuWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+  LRESULT result = self->OnSpotMessage(static_cast<int>(GetDlgCtrlID(hwnd)), msg, wp, lp);
+  return result == -1 ? DefWindowProcA(hwnd, msg, wp, lp) : result;
+}
+
+LRESULT MenuWindow::OnSpotMessage(int spot, UINT msg, WPARAM, LPARAM lp) {
+  Spot* s = SpotAt(spot);
+  if (!s) return -1;
+  switch (msg) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(s->hwnd, &ps);
+      RECT client;
+      GetClientRect(s->hwnd, &client);
+      // Opaque rollovers cover the spot; otherwise the background shows through.
+      if (s->rollover.Empty() || s->rollover.HasAlpha()) {
+        POINT origin = {0, 0};
+        MapWindowPoints(s->hwnd, hwnd_, &origin, 1);
+        PaintBackground(dc, origin.x, origin.y, client);
+      }
+      s->rollover.Draw(dc, 0, 0);
+      EndPaint(s->hwnd, &ps);
+      return 0;
+    }
+    case WM_SETCURSOR:
+      SetCursor(s->cursor ? s->cursor : hand_);
+      return TRUE;
+    case WM_MOUSEMOVE:
+      controller_.PointerOverSpot(spot);
+      return 0;
+    case WM_LBUTTONDOWN:
+      s->pressed = true;
+      SetCapture(s->hwnd);
+      return 0;
+    case WM_LBUTTONUP: {
+      if (!s->pressed) return 0;
+      s->pressed = false;
+      ReleaseCapture();
+      POINT p = {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+      RECT client;
+      GetClientRect(s->hwnd, &client);
+      if (PtInRect(&client, p)) controller_.img_Click(spot);
+      return 0;
+    }
+    case WM_CAPTURECHANGED:
+      s->pressed = false;
+      return 0;
+    default:
+      return -1;
+  }
+}
+
+}  // namespace orb

@@ -1,0 +1,88 @@
+// The menu window frmmenu: the background picture with one invisible child window per spot, tooltips,
+// cursors, rollovers and video frames; the rules live in MenuController.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/win/PictureLoader.h"
+#include "player/MenuController.h"
+
+namespace orb {
+
+// What the menu window needs from the player around it.
+class MenuWindowHost {
+ public:
+  virtual ~MenuWindowHost() = default;
+  virtual bool ReadFile(const std::string& path, std::string& data) = 0;
+  virtual void ShellOpen(MediaWindow owner, const std::string& operation, const std::string& target,
+                         const std::string& parameters, const std::string& directory) = 0;
+  virtual void UnloadStartupWindow() = 0;
+  // The menu window is gone (after its closing sequence).
+  virtual void MenuClosed() = 0;
+};
+
+class MenuWindow : public MenuView {
+ public:
+  MenuWindow(HINSTANCE instance, const MenuConfig& config, const std::string& folder, MediaTransport& media,
+             MenuWindowHost& host);
+  ~MenuWindow() override;
+
+  // Creates, loads and shows the window; false with a message (the window is then gone again).
+  bool Create(std::string& error);
+  HWND Handle() const { return hwnd_; }
+  MenuController& Controller() { return controller_; }
+
+  // MenuView
+  MediaWindow MenuHandle() override { return reinterpret_cast<MediaWindow>(hwnd_); }
+  MediaWindow VideoFrame(int spot) override;
+  bool BuildShaped(const std::string& background, std::string& error) override;
+  bool BuildFramed(const std::string& caption, const std::string& background, std::string& error) override;
+  bool ReadFile(const std::string& path, std::string& data) override { return host_.ReadFile(path, data); }
+  bool SetIcon(const std::string& path, std::string& error) override;
+  bool CreateSpot(int spot, const SpotLayout& layout, std::string& error) override;
+  void ShowRollover(int spot, const std::string& path) override;
+  void HideRollover(int spot) override;
+  void ShowVideoFrame(int spot) override;
+  void ShellOpen(MediaWindow owner, const std::string& operation, const std::string& target,
+                 const std::string& parameters, const std::string& directory) override {
+    host_.ShellOpen(owner, operation, target, parameters, directory);
+  }
+  void CloseMenu() override { PostMessageA(hwnd_, WM_CLOSE, 0, 0); }
+  void UnloadStartupWindow() override { host_.UnloadStartupWindow(); }
+
+ private:
+  struct Spot {
+    HWND hwnd = nullptr;
+    HWND frame = nullptr;
+    HCURSOR cursor = nullptr;  // loaded from a file; null for the default hand
+    Picture rollover;          // only while the pointer is over the spot
+    bool pressed = false;
+  };
+
+  static LRESULT CALLBACK MenuProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  static LRESULT CALLBACK SpotProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT OnMenuMessage(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT OnSpotMessage(int spot, UINT msg, WPARAM wp, LPARAM lp);
+  // Paints the background as seen from a child window whose top-left corner is at (x, y).
+  void PaintBackground(HDC dc, int x, int y, const RECT& area) const;
+  Spot* SpotAt(int spot);
+  void CenterOnScreen(int width, int height);
+
+  HINSTANCE instance_;
+  MenuWindowHost& host_;
+  MenuController controller_;
+  HWND hwnd_ = nullptr;
+  HWND tooltip_ = nullptr;
+  HCURSOR hand_ = nullptr;
+  HICON icon_ = nullptr;
+  Picture background_;
+  bool shaped_ = false;
+  bool loaded_ = false;
+  std::vector<std::unique_ptr<Spot>> spots_;
+};
+
+}  // namespace orb

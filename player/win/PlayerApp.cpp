@@ -1,0 +1,194 @@
+// The player program's windows and start-up; see PlayerApp.h.
+#include "player/win/PlayerApp.h"
+
+#include <shellapi.h>
+
+#include "player/PlayerFolder.h"
+
+namespace orb {
+namespace {
+
+constexpr const char* kStartupClass = "OrbstartMain";
+constexpr const char* kSplashClass = "OrbstartSplash";
+constexpr UINT_PTR kPlayTimer = 1;  // tmrplay, on the start-up window
+constexpr UINT_PTR kStayTimer = 2;  // tmrstay, on the splash window
+
+PlayerApp* AppOf(HWND hwnd) { return reinterpret_cast<PlayerApp*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)); }
+
+void StoreApp(HWND hwnd, LPARAM lp) {
+  auto* create = reinterpret_cast<CREATESTRUCTA*>(lp);
+  SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+}
+
+}  // namespace
+
+PlayerApp::PlayerApp(HINSTANCE instance) : instance_(instance) {}
+
+PlayerApp::~PlayerApp() {
+  menu_.reset();
+  if (splash_) DestroyWindow(splash_);
+  if (startup_) DestroyWindow(startup_);
+}
+
+int PlayerApp::Run(const std::string& folder) {
+  WNDCLASSA wc = {};
+  wc.hInstance = instance_;
+  wc.lpfnWndProc = StartupProc;
+  wc.lpszClassName = kStartupClass;
+  RegisterClassA(&wc);
+  wc.lpfnWndProc = SplashProc;
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.lpszClassName = kSplashClass;
+  RegisterClassA(&wc);
+
+  startup_controller_ = std::make_unique<StartupController>(folder, media_, *this);
+  startup_ = CreateWindowExA(0, kStartupClass, "Orbstart", WS_OVERLAPPED, 0, 0, 0, 0, nullptr, nullptr,
+                             instance_, this);
+  if (!startup_) return 1;
+  if (!startup_controller_->Load()) return exit_code_;
+  startup_controller_->Run();
+  if (failing_) return exit_code_;
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return exit_code_;
+}
+
+bool PlayerApp::ReadFile(const std::string& path, std::string& data) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  LARGE_INTEGER size;
+  bool ok = GetFileSizeEx(file, &size) && size.QuadPart < (64ll << 20);
+  if (ok) {
+    data.assign(static_cast<size_t>(size.QuadPart), '\0');
+    DWORD got = 0;
+    ok = data.empty() || (::ReadFile(file, data.data(), static_cast<DWORD>(data.size()), &got, nullptr) &&
+                          got == data.size());
+  }
+  CloseHandle(file);
+  return ok;
+}
+
+void PlayerApp::ShellOpen(MediaWindow owner, const std::string& operation, const std::string& target,
+                          const std::string& parameters, const std::string& directory) {
+  ShellExecuteA(reinterpret_cast<HWND>(owner), operation.c_str(), target.c_str(),
+                parameters.empty() ? nullptr : parameters.c_str(), directory.empty() ? nullptr : directory.c_str(),
+                SW_SHOWNORMAL);
+}
+
+bool PlayerApp::ShowSplash(const std::string& path, std::string& error) {
+  if (!LoadPicture(path, splash_picture_, error)) return false;
+  int w = splash_picture_.Width(), h = splash_picture_.Height();
+  int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
+  splash_ = CreateWindowExA(WS_EX_TOOLWINDOW, kSplashClass, "", WS_POPUP, x, y, w, h, nullptr, nullptr,
+                            instance_, this);
+  if (!splash_) {
+    error = "cannot be shown";
+    return false;
+  }
+  ShowWindow(splash_, SW_SHOW);
+  UpdateWindow(splash_);
+  return true;
+}
+
+void PlayerApp::UnloadSplash() {
+  if (!splash_) return;
+  HWND splash = splash_;
+  splash_ = nullptr;
+  DestroyWindow(splash);
+  splash_picture_.Reset();
+}
+
+bool PlayerApp::ShowMenu(std::string& error) {
+  if (menu_) return true;
+  menu_ = std::make_unique<MenuWindow>(instance_, startup_controller_->Config(), startup_controller_->Folder(),
+                                       media_, *this);
+  if (!menu_->Create(error)) {
+    menu_.reset();
+    return false;
+  }
+  return true;
+}
+
+void PlayerApp::UnloadStartupWindow() {
+  if (startup_controller_) startup_controller_->Form_Unload();
+  if (!startup_) return;
+  HWND startup = startup_;
+  startup_ = nullptr;
+  DestroyWindow(startup);
+  QuitWhenAlone();
+}
+
+void PlayerApp::EnableTimer(PlayerTimer timer, bool enabled) {
+  HWND owner = timer == PlayerTimer::Play ? startup_ : splash_;
+  UINT_PTR id = timer == PlayerTimer::Play ? kPlayTimer : kStayTimer;
+  if (!owner) return;
+  if (enabled) {
+    SetTimer(owner, id, 1000, nullptr);
+  } else {
+    KillTimer(owner, id);
+  }
+}
+
+void PlayerApp::Fail(const std::string& message) {
+  if (failing_) return;
+  failing_ = true;
+  exit_code_ = 1;
+  // Nothing may go on behind the message: no ticks, no half-built windows.
+  if (startup_) KillTimer(startup_, kPlayTimer);
+  if (splash_) {
+    KillTimer(splash_, kStayTimer);
+    ShowWindow(splash_, SW_HIDE);
+  }
+  if (menu_ && menu_->Handle()) ShowWindow(menu_->Handle(), SW_HIDE);
+  MessageBoxA(nullptr, message.c_str(), kPlayerTitle, MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
+  PostQuitMessage(exit_code_);
+}
+
+void PlayerApp::QuitWhenAlone() {
+  if (!failing_ && !startup_ && !splash_ && !(menu_ && menu_->Handle())) PostQuitMessage(exit_code_);
+}
+
+LRESULT CALLBACK PlayerApp::StartupProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) StoreApp(hwnd, lp);
+  PlayerApp* app = AppOf(hwnd);
+  if (app && msg == WM_TIMER && wp == kPlayTimer) {
+    app->startup_controller_->tmrplay_Timer();
+    return 0;
+  }
+  if (app && msg == WM_CLOSE) {
+    app->UnloadStartupWindow();
+    return 0;
+  }
+  return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+LRESULT CALLBACK PlayerApp::SplashProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) StoreApp(hwnd, lp);
+  PlayerApp* app = AppOf(hwnd);
+  if (!app) return DefWindowProcA(hwnd, msg, wp, lp);
+  switch (msg) {
+    case WM_TIMER:
+      if (wp == kStayTimer) app->startup_controller_->tmrstay_Timer();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(hwnd, &ps);
+      if (app->splash_picture_.HasAlpha()) FillRect(dc, &ps.rcPaint, GetSysColorBrush(COLOR_BTNFACE));
+      app->splash_picture_.Draw(dc, 0, 0);
+      EndPaint(hwnd, &ps);
+      return 0;
+    }
+    case WM_CLOSE:
+      return 0;  // nothing but the fourth tick ends the splash
+    default:
+      return DefWindowProcA(hwnd, msg, wp, lp);
+  }
+}
+
+}  // namespace orb

@@ -1,0 +1,56 @@
+// The player program: the invisible start-up window frmmain, the splash window frmsplash and the menu
+// window, with the start-up rules of StartupController; ends when its last window is gone.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "common/win/MciTransport.h"
+#include "common/win/PictureLoader.h"
+#include "player/StartupController.h"
+#include "player/win/MenuWindow.h"
+
+namespace orb {
+
+class PlayerApp : public StartupView, public MenuWindowHost {
+ public:
+  explicit PlayerApp(HINSTANCE instance);
+  ~PlayerApp() override;
+
+  // Runs the player from the given folder (PlayerFolder form) to its end; the process exit code.
+  int Run(const std::string& folder);
+
+  // StartupView
+  MediaWindow StartupWindow() override { return reinterpret_cast<MediaWindow>(startup_); }
+  bool ReadFile(const std::string& path, std::string& data) override;
+  void ShellOpen(MediaWindow owner, const std::string& operation, const std::string& target,
+                 const std::string& parameters, const std::string& directory) override;
+  bool ShowSplash(const std::string& path, std::string& error) override;
+  void UnloadSplash() override;
+  bool ShowMenu(std::string& error) override;
+  void UnloadStartupWindow() override;
+  void EnableTimer(PlayerTimer timer, bool enabled) override;
+  void Fail(const std::string& message) override;
+
+  // MenuWindowHost
+  void MenuClosed() override { QuitWhenAlone(); }
+
+ private:
+  static LRESULT CALLBACK StartupProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  static LRESULT CALLBACK SplashProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  void QuitWhenAlone();
+
+  HINSTANCE instance_;
+  MciTransport media_;
+  std::unique_ptr<StartupController> startup_controller_;
+  std::unique_ptr<MenuWindow> menu_;
+  HWND startup_ = nullptr;
+  HWND splash_ = nullptr;
+  Picture splash_picture_;
+  bool failing_ = false;
+  int exit_code_ = 0;
+};
+
+}  // namespace orb

@@ -1,0 +1,180 @@
+// The player's start sequence in both modes, with and without start sound and splash, driven through fake
+// timers: what is opened, played, shown and unloaded, in which order and on which tick.
+#include "player/StartupController.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "player/PlayerFolder.h"
+#include "tests/player/PlayerFakes.h"
+
+namespace orb {
+namespace {
+
+// A record of autorun.des with the given entries, filled up with blanks as the editor writes it.
+std::string Des(const std::string& program, const std::string& sound, const std::string& command_line) {
+  std::string slot(616, '\0');
+  slot[2] = static_cast<char>(program.size());
+  slot[4] = static_cast<char>(command_line.size());
+  slot[10] = static_cast<char>(sound.size());
+  std::string text = program + sound + command_line;
+  text.resize(300, ' ');
+  slot.replace(12, 300, text);
+  return slot;
+}
+
+const std::string kMenuCfg = "true\r\n\\back.jpg\r\nMy CD\r\n\\splash.bmp\r\n 1 \r\nA\r\n\r\n 7 \r\n\r\n\\r.bmp\r\n 0 "
+                             "\r\n 0 \r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n";
+
+struct StartupTest : ::testing::Test {
+  Log log;
+  LoggedMedia media{log};
+  FakeStartupView view{log};
+  StartupController startup{"D:", media, view};
+
+  void Start() {
+    ASSERT_TRUE(startup.Load());
+    startup.Run();
+  }
+  Log Take() {
+    Log out;
+    out.swap(log);
+    return out;
+  }
+};
+
+TEST_F(StartupTest, SimpleModeOpensTheProgramWithBlankLedParametersAndEnds) {
+  view.files["D:\\menu.cfg"] = "false\r\n";
+  view.files["D:\\autorun.des"] = Des("\\setup.exe", "", "-x");
+  Start();
+  EXPECT_EQ(Take(), (Log{"shell 100 Open [D:\\setup.exe] [ -x" + std::string(288, ' ') + "] []", "tmrplay on",
+                         "tmrplay off", "mci Close audio3", "unload startup"}));
+  EXPECT_TRUE(startup.Unloaded());
+}
+
+TEST_F(StartupTest, SimpleModeWithSoundOpensTheFolderAndEndsOneTickAfterTheSound) {
+  view.files["D:\\menu.cfg"] = "false\r\n";
+  view.files["D:\\autorun.des"] = Des("", "\\intro sound.wav", "");
+  media.short_paths["D:\\intro sound.wav"] = "D:\\INTROS~1.WAV";
+  media.answers["status audio3 length"] = {0, "10400"};
+  Start();
+  EXPECT_EQ(Take(), (Log{"shell 100 Open [D:] [" + std::string(285, ' ') + "] []",
+                         "mci open D:\\INTROS~1.WAV type MPEGVideo Alias audio3 parent 100 Style 1073741824",
+                         "mci set audio3 time format ms", "mci status audio3 length",
+                         "mci set audio3 time format frames", "mci play audio3", "tmrplay on"}));
+  EXPECT_EQ(startup.StartSoundSeconds(), 10);
+  for (int tick = 1; tick <= 10; ++tick) startup.tmrplay_Timer();
+  EXPECT_TRUE(Take().empty());
+  startup.tmrplay_Timer();
+  EXPECT_EQ(Take(), (Log{"tmrplay off", "mci Close audio3", "unload startup"}));
+  startup.tmrplay_Timer();
+  EXPECT_TRUE(Take().empty());
+}
+
+TEST_F(StartupTest, MissingDescriptorOpensTheFolderAndEndsAtOnce) {
+  view.files["D:\\menu.cfg"] = "true \r\n";  // not exactly "true": the simple mode
+  Start();
+  EXPECT_EQ(Take(), (Log{"shell 100 Open [D:] [] []", "tmrplay on", "tmrplay off", "mci Close audio3",
+                         "unload startup"}));
+}
+
+TEST_F(StartupTest, StartProgramBeginningWithNulIsNotOpened) {
+  view.files["D:\\menu.cfg"] = "false\r\n";
+  view.files["D:\\autorun.des"] = Des(std::string("\0x", 2), "", "");
+  Start();
+  EXPECT_EQ(Take().front(), "tmrplay on");
+}
+
+TEST_F(StartupTest, UnreadableStartSoundEndsAtTheFirstTick) {
+  view.files["D:\\menu.cfg"] = "false\r\n";
+  view.files["D:\\autorun.des"] = Des("\\a.exe", "\\gone.wav", "");
+  media.default_code = 263;
+  Start();
+  EXPECT_EQ(startup.StartSoundSeconds(), 0);
+  EXPECT_FALSE(startup.Unloaded());
+  startup.tmrplay_Timer();
+  EXPECT_TRUE(startup.Unloaded());
+}
+
+TEST_F(StartupTest, MenuModeWithSplashShowsTheMenuOnTheFourthTick) {
+  view.files["D:\\menu.cfg"] = kMenuCfg;
+  view.files["D:\\autorun.des"] = Des("", "\\s.wav", "");
+  media.short_paths["D:\\s.wav"] = "D:\\S.WAV";
+  media.answers["status audio3 length"] = {0, "2500"};  // 2.5 s: halves go to the even number
+  Start();
+  Log first = Take();
+  EXPECT_EQ(first.front(), "splash D:\\splash.bmp");
+  EXPECT_EQ(first[1], "tmrstay on");
+  EXPECT_EQ(first.back(), "tmrplay on");
+  EXPECT_EQ(std::count(first.begin(), first.end(), "menu"), 0);
+  EXPECT_EQ(startup.StartSoundSeconds(), 2);
+  for (int tick = 1; tick <= 3; ++tick) {
+    startup.tmrstay_Timer();
+    startup.tmrplay_Timer();
+  }
+  // The start-up window went after the sound (third tick); the splash is still there.
+  EXPECT_EQ(Take(), (Log{"tmrplay off", "mci Close audio3", "unload startup"}));
+  startup.tmrstay_Timer();
+  EXPECT_EQ(Take(), (Log{"tmrstay off", "unload splash", "menu"}));
+}
+
+TEST_F(StartupTest, MenuModeWithoutSplashShowsTheMenuAtOnceAndDropsTheStartupWindowAfterOneTick) {
+  std::string cfg = kMenuCfg;
+  cfg.replace(cfg.find("\\splash.bmp"), 11, "");
+  view.files["D:\\menu.cfg"] = cfg;
+  Start();
+  EXPECT_EQ(Take(), (Log{"tmrplay on", "menu"}));
+  startup.tmrplay_Timer();
+  EXPECT_EQ(Take(), (Log{"tmrplay off", "mci Close audio3", "unload startup"}));
+}
+
+TEST_F(StartupTest, FailuresShowOneMessageNamingTheFileAndStop) {
+  EXPECT_FALSE(startup.Load());
+  startup.Run();
+  EXPECT_EQ(Take(), (Log{"fail D:\\menu.cfg: the file is missing or cannot be read"}));
+
+  StartupController second("D:", media, view);
+  view.files["D:\\menu.cfg"] = "true\r\n\\b.jpg\r\nT\r\n\r\n x \r\n";
+  EXPECT_FALSE(second.Load());
+  Log got = Take();
+  ASSERT_EQ(got.size(), 1u);
+  EXPECT_EQ(got[0].rfind("fail D:\\menu.cfg, line 5: ", 0), 0u) << got[0];
+
+  StartupController third("D:", media, view);
+  view.files["D:\\menu.cfg"] = kMenuCfg;
+  view.broken_pictures.insert("D:\\splash.bmp");
+  ASSERT_TRUE(third.Load());
+  third.Run();
+  EXPECT_EQ(Take(), (Log{"splash D:\\splash.bmp", "fail D:\\splash.bmp: the splash picture cannot be read"}));
+}
+
+TEST_F(StartupTest, MenuThatCannotBeBuiltFails) {
+  std::string cfg = kMenuCfg;
+  cfg.replace(cfg.find("\\splash.bmp"), 11, "");
+  view.files["D:\\menu.cfg"] = cfg;
+  view.menu_error = "D:\\back.jpg: the background picture cannot be read";
+  Start();
+  EXPECT_EQ(Take(), (Log{"tmrplay on", "menu", "fail D:\\back.jpg: the background picture cannot be read"}));
+}
+
+TEST(PlayerFolder, DriveRootLosesItsBackslash) {
+  EXPECT_EQ(PlayerFolder("D:\\"), "D:");
+  EXPECT_EQ(PlayerFolder("C:\\MyCd"), "C:\\MyCd");
+  EXPECT_EQ(PlayerFolder(ProgramFolder("D:\\Orbstart.exe")), "D:");
+  EXPECT_EQ(PlayerFolder(ProgramFolder("C:\\My Cd\\Orbstart.exe")), "C:\\My Cd");
+  EXPECT_EQ(PlayerFolder(ProgramFolder("\\\\server\\share\\Orbstart.exe")), "\\\\server\\share");
+}
+
+TEST(PlayerFolder, TwipsAreFifteenToAPicturePixel) {
+  EXPECT_EQ(TwipsToPixels(1200), 80);
+  EXPECT_EQ(TwipsToPixels(0), 0);
+  EXPECT_EQ(TwipsToPixels(7), 0);
+  EXPECT_EQ(TwipsToPixels(8), 1);
+  EXPECT_EQ(TwipsToPixels(-8), -1);
+  EXPECT_EQ(TwipsToPixels(32767), 2184);
+  EXPECT_EQ(TwipsToPixels(-32768), -2185);
+}
+
+}  // namespace
+}  // namespace orb
