@@ -4,7 +4,7 @@
 . "$(dirname "$0")/lib.sh"
 title="Orbmenu v2.0"
 convert="Convert OBM Projects"
-trap 'wintool close "$title" >/dev/null 2>&1; rm -rf "$TMP"' EXIT
+trap '{ wintool close "$title"; } >/dev/null 2>&1 || true; rm -rf "$TMP"' EXIT
 mkdir -p "$TMP/cd"
 printf 'C:\\cd\\\r\nMy CD\r\nC:\\cd\\cd.ico\r\n\r\nC:\\cd\\back.bmp\r\n 1 \r\nSpot\r\nTip\r\n4\r\n\r\nC:\\cd\\roll.bmp\r\n 15 \r\n 30 \r\n\r\n\r\n' \
   > "$TMP/cd/old.obm"

@@ -7,7 +7,7 @@ title="Orbmenu v2.0"
 update="New Version  of Orbmenu is available"
 mkdir -p "$TMP/www/ver"
 python3 -u -m http.server --bind 127.0.0.1 --directory "$TMP/www" 0 >"$TMP/server.log" 2>&1 & server=$!
-trap 'kill $server 2>/dev/null; wintool close "$title" >/dev/null 2>&1; rm -rf "$TMP"' EXIT
+trap '{ kill $server; wintool close "$title"; } >/dev/null 2>&1 || true; rm -rf "$TMP"' EXIT
 for _ in $(seq 1 50); do grep -q 'port [0-9]' "$TMP/server.log" && break; sleep 0.1; done
 port=$(grep -o 'port [0-9]*' "$TMP/server.log" | head -1 | cut -d' ' -f2)
 [ -n "$port" ] || fail "the loopback server did not start"

@@ -19,7 +19,7 @@ echo "help.chm maps 1001, 1002 and 1004 to their pages"
 # page it looked up in its trace (it cannot show pages without its HTML engine add-on).
 cp "$ORB_EDITOR" "$TMP/"
 menu_title="Orbmenu v2.0 - (New project.obm)"
-trap 'wintool close "Orbmenu v2.0" >/dev/null 2>&1; wintool close "$menu_title" >/dev/null 2>&1; rm -rf "$TMP"' EXIT
+trap '{ wintool close "Orbmenu v2.0"; wintool close "$menu_title"; } >/dev/null 2>&1 || true; rm -rf "$TMP"' EXIT
 ( cd "$TMP" && WINEDEBUG=+htmlhelp run "./$(basename "$ORB_EDITOR")" 2>"$TMP/trace.log" ) & pid=$!
 wintool wait "Orbmenu v2.0" 20000 >/dev/null || fail "the editor did not appear"
 wintool key "Orbmenu v2.0" 0x70                  # F1 in the simple panel
