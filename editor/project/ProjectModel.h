@@ -107,6 +107,8 @@ class ProjectModel {
   const std::string& Field(ProjectField field) const;
   // Picking a root folder with the folder browser sets RootFolder and the remembered folder together.
   void SetRootFolderPicked(const std::string& folder);
+  // The simple panel's root button: only the remembered folder follows it (the project stays clean).
+  void SetRememberedRoot(const std::string& folder) { remembered_root_ = folder; }
   // Mode switches: entering the menu mode empties RootFolder (and the caller empties its simple
   // fields); leaving it empties the whole project and HasFile. Both empty the remembered folder.
   void ClearForEnteringMenuMode();

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace orb {
 
@@ -24,6 +26,8 @@ struct FileDialogRequest {
   std::string title;
   std::string filter_description;  // e.g. "OBM Project File (*.obm)"
   std::string filter_pattern;      // e.g. "*.obm*"
+  // Further description/pattern pairs listed after the first one (which stays selected).
+  std::vector<std::pair<std::string, std::string>> more_filters;
   std::string initial_folder;      // empty: the process's current folder
   bool must_exist = true;          // open: only an existing file in an existing folder
   bool overwrite_prompt = false;   // save: ask before replacing an existing file

@@ -1,35 +1,42 @@
-// Entry point of Orbmenu.exe, the editor.
+// Entry point of Orbmenu.exe, the editor: builds the Win32 seams, the main window and its message loop.
 #include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
 
-namespace {
+#include "common/win/RegistrySettingsStore.h"
+#include "common/win/Win32FileSystem.h"
+#include "editor/windows/win/MainWindow.h"
+#include "editor/windows/win/OptionsWindow.h"
+#include "editor/windows/win/Win32Seams.h"
 
-LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcA(hwnd, msg, wp, lp);
-}
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int show) {
+  // The folder browser's new dialog style needs OLE on this thread.
+  OleInitialize(nullptr);
+  InitCommonControls();
 
-}  // namespace
+  orb::Win32MessageBox messages;
+  orb::Win32FileDialogs dialogs;
+  orb::Win32FolderBrowser folders;
+  orb::Win32Shell shell;
+  orb::Win32FileSystem files;
+  orb::RegistrySettingsStore settings;
+  orb::MainWindow window({messages, dialogs, folders, shell, files, settings});
+  orb::MainWindowHooks& hooks = window.Controller().Hooks();
+  hooks.options = [&] { orb::ShowOptionsWindow(window.Handle(), settings, messages); };
+  hooks.close_window = [&] { PostMessageA(window.Handle(), WM_CLOSE, 0, 0); };
+  if (!window.Create(instance, command_line ? command_line : "")) return 1;
+  messages.owner = dialogs.owner = shell.owner = window.Handle();
+  char system[255] = {};
+  UINT n = GetSystemDirectoryA(system, sizeof system);
+  window.Controller().SetSystemFolder(n < sizeof system ? std::string(system, n) : std::string());
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-  WNDCLASSA wc = {};
-  wc.lpfnWndProc = MainProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = "OrbmenuMain";
-  if (!RegisterClassA(&wc)) return 1;
-  HWND hwnd = CreateWindowExA(0, wc.lpszClassName, "Orbmenu v2.0",
-                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                              CW_USEDEFAULT, CW_USEDEFAULT, 640, 480, nullptr, nullptr, instance, nullptr);
-  if (!hwnd) return 1;
-  ShowWindow(hwnd, show);
+  ShowWindow(window.Handle(), show);
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (window.PreTranslateMessage(&msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
-  return 0;
+  OleUninitialize();
+  return static_cast<int>(msg.wParam);
 }

@@ -1,0 +1,18 @@
+// The file-operations seam on Windows: ANSI paths, shell copy and delete, atomic replacement.
+#pragma once
+
+#include "common/FileSystem.h"
+
+namespace orb {
+
+class Win32FileSystem : public FileSystem {
+ public:
+  bool Exists(const std::string& path) override;
+  bool ReadFile(const std::string& path, std::string& data, std::string& error) override;
+  bool WriteFileAtomic(const std::string& path, std::string_view data, std::string& error) override;
+  int CopyFile(const std::string& from, const std::string& to) override;
+  void DeleteFile(const std::string& path) override;
+  bool CreateFolder(const std::string& path) override;
+};
+
+}  // namespace orb

@@ -1,0 +1,377 @@
+// The main window's rules; see MainWindowController.h.
+#include "editor/windows/MainWindowController.h"
+
+#include "common/TextLines.h"
+#include "editor/output/Generator.h"
+
+namespace orb {
+
+const char* const kWebsiteUrl = "https://www.orbmenu.example/";
+const char* const kMoreSoftwareUrl = "https://www.orbmenu.example/products/";
+
+namespace {
+
+using Filters = std::vector<std::pair<std::string, std::string>>;
+
+const char* const kNoRootFirst = "Please select a Root Folder first.";
+
+const Filters kIconFilters = {{"Icon Files (*.ico)", "*.ico*"}};
+const Filters kSoundFilters = {{"Supported Sound Files (*.wav,*.mp3,*.mid)", "*.wav;*.mp3;*.mid*"},
+                               {"Wav Files (*.wav)", "*.wav*"},
+                               {"Mp3 Files (*.mp3)", "*.mp3*"},
+                               {"Mid Files (*.mid)", "*.mid*"}};
+const Filters kAllFilters = {{"All Files (*.*)", "*.*"}};
+const Filters kImageFilters = {{"Supported Image Files", "*.bmp;*.dib;*.gif;*.jpg;*.wmf;*.emf"},
+                               {"Bitmaps (*.bmp,*.dib)", "*.bmp;*.dib"},
+                               {"GIF Images (*.gif)", "*.gif"},
+                               {"JPEG Images (*.jpg)", "*.jpg"},
+                               {"Metafiles  (*.wmf,*.emf)", "*.wmf;*.emf"}};
+
+// txtindex2 entry -> project field.
+ProjectField MenuFileField(int entry) {
+  switch (entry) {
+    case 0: return ProjectField::CdIcon;
+    case 1: return ProjectField::SoundFile;
+    case 2: return ProjectField::BackgroundImage;
+    default: return ProjectField::SplashImage;
+  }
+}
+
+}  // namespace
+
+std::string EditorFolderFromModulePath(const std::string& module_path) {
+  size_t cut = module_path.find_last_of('\\');
+  std::string folder = cut == std::string::npos ? std::string() : module_path.substr(0, cut);
+  // A drive root ("C:\") keeps the backslash it already has.
+  if (folder.size() < 3 && cut != std::string::npos) folder = module_path.substr(0, cut + 1);
+  if (folder.empty() || folder.back() != '\\') folder += '\\';
+  return folder;
+}
+
+void MainWindowController::Form_Load(const std::string& command_line, const std::string& module_path,
+                                     const std::function<bool(const std::string&)>& exists,
+                                     const std::function<std::string(const std::string&)>& full_path) {
+  project_entries_enabled_ = false;
+  std::string arg = TrimBlanks(command_line);
+  // Explorer quotes a path with blanks; the quotes are not part of the file's name.
+  if (arg.size() >= 2 && arg.front() == '"' && arg.back() == '"') arg = TrimBlanks(arg.substr(1, arg.size() - 2));
+  startup_project_path_.clear();
+  if (!arg.empty() && exists(arg)) startup_project_path_ = full_path(arg);
+  arrow_down_ = false;
+  editor_folder_ = EditorFolderFromModulePath(module_path);
+  selected_spot_ = 0;
+  Changed();
+}
+
+void MainWindowController::Form_Activate() {
+  if (hooks_.activated) hooks_.activated();
+}
+
+bool MainWindowController::Form_QueryUnload() { return hooks_.query_close ? hooks_.query_close() : true; }
+
+void MainWindowController::Form_Unload() {
+  if (s_.settings.Read("OBM", "Options", "LastSaved") == "1")
+    s_.settings.Write("OBM", "Options", "SavedPrjName", model_.ProjectPath());
+}
+
+void MainWindowController::SetTitle(const std::string& title) {
+  title_ = title;
+  Changed();
+}
+
+std::string MainWindowController::FieldText(MainField field) const {
+  switch (field) {
+    case MainField::txtroot: return simple_.RootFolder;
+    case MainField::txtindex0: return simple_.AutorunIcon;
+    case MainField::txtindex1: return simple_.StartProgram;
+    case MainField::txtindex2: return simple_.AutorunSound;
+    case MainField::txtcmdline: return simple_.CommandLine;
+    case MainField::txtroot2: return model_.Field(ProjectField::RootFolder);
+    case MainField::txtindex2_0: return model_.Field(ProjectField::CdIcon);
+    case MainField::txtindex2_1: return model_.Field(ProjectField::SoundFile);
+    case MainField::txtindex2_2: return model_.Field(ProjectField::BackgroundImage);
+    case MainField::txtindex2_3: return model_.Field(ProjectField::SplashImage);
+    case MainField::txtcdtitle: return model_.Field(ProjectField::CdTitle);
+  }
+  return std::string();
+}
+
+// --- the slide between the panels ---
+
+void MainWindowController::cmdani_Click() {
+  if (panel_mark_ == "0") {
+    project_entries_enabled_ = true;
+    title_ = std::string(kTitleMenuPrefix) + "(New project.obm)";
+    simple_ = SimpleAutorun();
+    model_.ClearForEnteringMenuMode();
+    tmraniup_enabled_ = true;
+  } else {
+    project_entries_enabled_ = false;
+    title_ = kTitleSimple;
+    model_.ClearForLeavingMenuMode();
+    selected_spot_ = 0;
+    tmranidown_enabled_ = true;
+  }
+  Changed();
+}
+
+void MainWindowController::tmraniup_Timer() {
+  slide_counter_ += frmmain::kSlideStep;
+  if (slide_counter_ <= frmmain::kBarBottomTop) {
+    simple_height_ = simple_height_ < frmmain::kSlideStep ? 0 : simple_height_ - frmmain::kSlideStep;
+    bar_top_ -= frmmain::kSlideStep;
+    Changed();
+    return;
+  }
+  tmraniup_enabled_ = false;
+  slide_counter_ = 0;
+  bar_top_ = 0;
+  panel_mark_ = "1";
+  arrow_down_ = true;
+  Changed();
+  if (hooks_.menu_slide_ended) hooks_.menu_slide_ended();
+}
+
+void MainWindowController::tmranidown_Timer() {
+  slide_counter_ += frmmain::kSlideStep;
+  if (slide_counter_ <= frmmain::kBarBottomTop) {
+    simple_height_ =
+        simple_height_ <= frmmain::kPanelHeight ? simple_height_ + frmmain::kSlideStep : frmmain::kPanelHeight;
+    bar_top_ += frmmain::kSlideStep;
+    Changed();
+    return;
+  }
+  tmranidown_enabled_ = false;
+  slide_counter_ = 0;
+  bar_top_ = frmmain::kBarBottomTop;
+  panel_mark_ = "0";
+  arrow_down_ = false;
+  Changed();
+}
+
+// --- root folder and file buttons ---
+
+void MainWindowController::cmdroot_Click() {
+  std::string folder = s_.folders.BrowseRootFolder();
+  simple_.RootFolder = folder;
+  model_.SetRememberedRoot(folder);
+  Changed();
+}
+
+void MainWindowController::cmdroot2_Click() {
+  std::string folder = s_.folders.BrowseRootFolder();
+  model_.SetRootFolderPicked(folder);
+  if (!folder.empty()) s_.files.CreateFolder(folder + "imgmusic");  // an existing folder is fine
+  Changed();
+}
+
+std::string MainWindowController::PickFile(const std::string& title, const Filters& filters) {
+  FileDialogRequest request;
+  request.title = title;
+  if (!filters.empty()) {
+    request.filter_description = filters[0].first;
+    request.filter_pattern = filters[0].second;
+    request.more_filters.assign(filters.begin() + 1, filters.end());
+  }
+  request.initial_folder = model_.RememberedRoot();
+  request.must_exist = true;
+  return s_.dialogs.Open(request);
+}
+
+std::string MainWindowController::AdoptFile(const std::string& chosen, const std::string& dest_folder) {
+  const std::string& root = model_.RememberedRoot();
+  if (chosen.compare(0, root.size(), root) == 0) return chosen;
+  s_.messages.Show("The file will now be copied to the root folder.\r\nPlease read help for more information",
+                   "Automatic Adjustment", MsgIcon::Information, MsgButtons::Ok);
+  size_t cut = chosen.find_last_of('\\');
+  std::string dest = dest_folder + (cut == std::string::npos ? chosen : chosen.substr(cut + 1));
+  s_.files.CopyFile(chosen, dest);
+  return dest;
+}
+
+void MainWindowController::cmdindex_Click(int entry) {
+  if (simple_.RootFolder.empty()) {
+    ShowInfo(kNoRootFirst);
+    return;
+  }
+  std::string chosen;
+  switch (entry) {
+    case 0: chosen = PickFile("Select an Icon for your Cd", kIconFilters); break;
+    case 1: chosen = PickFile("Select the Starting Program(or a File)  for your Cd", kAllFilters); break;
+    case 2: chosen = PickFile("Select a Sound File for your Cd", kSoundFilters); break;
+    default: return;
+  }
+  if (chosen.empty()) return;
+  std::string value = AdoptFile(chosen, model_.RememberedRoot());
+  (entry == 0 ? simple_.AutorunIcon : entry == 1 ? simple_.StartProgram : simple_.AutorunSound) = value;
+  Changed();
+}
+
+void MainWindowController::cmdindex2_Click(int entry) {
+  if (model_.Field(ProjectField::RootFolder).empty()) {
+    ShowInfo(kNoRootFirst);
+    return;
+  }
+  std::string chosen;
+  switch (entry) {
+    case 0: chosen = PickFile("Select an Icon for your Cd", kIconFilters); break;
+    case 1: chosen = PickFile("Select a sound file for your Cd", kSoundFilters); break;
+    case 2:
+    case 3: chosen = PickFile("Select a Background Image for your Cd", kImageFilters); break;
+    default: return;
+  }
+  if (chosen.empty()) return;
+  model_.SetField(MenuFileField(entry), AdoptFile(chosen, model_.RememberedRoot() + "imgmusic\\"));
+  Changed();
+}
+
+void MainWindowController::txtcmdline_Change(const std::string& text) {
+  if (simple_.CommandLine == text) return;
+  simple_.CommandLine = text;
+  Changed();
+}
+
+void MainWindowController::txtcdtitle_Change(const std::string& text) {
+  if (model_.Field(ProjectField::CdTitle) == text) return;
+  model_.SetField(ProjectField::CdTitle, text);
+  Changed();
+}
+
+// --- spot list ---
+
+void MainWindowController::cmbmenu_Click(int position) { selected_spot_ = position; }
+
+void MainWindowController::cmdmenuspots_Click() {
+  if (model_.Field(ProjectField::BackgroundImage).empty()) {
+    ShowInfo(kMsgBackgroundRequired);
+    return;
+  }
+  if (hooks_.create_spot) hooks_.create_spot();
+  Changed();
+}
+
+void MainWindowController::cmdedit_Click() {
+  if (model_.SpotCount() < 1) {
+    ShowInfo("Minimum one Menu spot is needed to be created to be able Edit it.");
+    return;
+  }
+  if (selected_spot_ < 1) {
+    ShowInfo("Please select a menu spot by clicking on the combo box to Edit it.");
+    return;
+  }
+  if (hooks_.edit_spot) hooks_.edit_spot(selected_spot_);
+  Changed();
+}
+
+void MainWindowController::cmdDelete_Click() {
+  if (model_.SpotCount() < 1) {
+    ShowInfo("Minimum one Menu spot is needed to be created to be able Delete it.");
+    return;
+  }
+  if (selected_spot_ < 1 || selected_spot_ > model_.SpotCount()) {
+    ShowInfo("Please select a menu spot by clicking on the combo box to Delete it.");
+    return;
+  }
+  model_.RemoveSpot(selected_spot_);
+  selected_spot_ = 0;
+  Changed();
+  ShowInfo("Menu Spot successsfully deleted.");
+}
+
+// --- generator buttons ---
+
+void MainWindowController::ShowInfo(const std::string& text, const std::string& title) {
+  s_.messages.Show(text, title, MsgIcon::Information, MsgButtons::Ok);
+}
+
+void MainWindowController::StartPlayer(const std::string& root) {
+  s_.shell.Execute("Open", root + kPlayerFileName, "", "", 1);
+}
+
+bool MainWindowController::GoOnDespite(const std::string& outside_text) {
+  return s_.messages.Show(outside_text + "\r\n\r\nDo you want to go on?", "", MsgIcon::Exclamation,
+                          MsgButtons::YesNo) == MsgResult::Yes;
+}
+
+// The generator's messages become message boxes of this window.
+static MessageSink BoxSink(MessageBoxSeam& messages) {
+  return [&messages](const GeneratorMessage& m) {
+    messages.Show(m.text, m.title, m.icon == MessageIcon::Error ? MsgIcon::Critical : MsgIcon::Information,
+                  MsgButtons::Ok);
+  };
+}
+
+bool MainWindowController::GenerateSimple(bool quiet) {
+  const std::string root = model_.RememberedRoot();
+  Generator generator({s_.files, s_.settings, editor_folder_ + kPlayerFileName, system_folder_}, BoxSink(s_.messages));
+  GenerateOptions options;
+  options.quiet = quiet;
+  GenerateResult result = generator.GenerateSimple(simple_, simple_.RootFolder, root, options);
+  if (result.status == GenerateStatus::NeedsConfirmation) {
+    if (!GoOnDespite(OutsideRootText(result.outside_root, root))) return false;
+    options.outside_root_confirmed = true;
+    result = generator.GenerateSimple(simple_, simple_.RootFolder, root, options);
+  }
+  return result.status != GenerateStatus::CheckFailed;
+}
+
+bool MainWindowController::GenerateMenu() {
+  const std::string root = model_.RememberedRoot();
+  Generator generator({s_.files, s_.settings, editor_folder_ + kPlayerFileName, system_folder_}, BoxSink(s_.messages));
+  GenerateOptions options;
+  options.quiet = cmdpreview2_tag_ == "True";  // Test shows no success message
+  const std::string& root_field = model_.Field(ProjectField::RootFolder);
+  GenerateResult result = generator.MakeCd(model_.Data(), root_field, root, options);
+  if (result.status == GenerateStatus::NeedsConfirmation) {
+    if (!GoOnDespite(OutsideRootText(result.outside_root, root))) return false;
+    options.outside_root_confirmed = true;
+    result = generator.MakeCd(model_.Data(), root_field, root, options);
+  }
+  return result.status != GenerateStatus::CheckFailed;
+}
+
+void MainWindowController::cmdgenerate_Click() { GenerateSimple(false); }
+
+void MainWindowController::cmdpreview_Click() {
+  if (GenerateSimple(true)) StartPlayer(model_.RememberedRoot());
+}
+
+void MainWindowController::cmdgenerate2_Click() { GenerateMenu(); }
+
+void MainWindowController::cmdpreview2_Click() {
+  cmdpreview2_tag_ = "True";
+  if (GenerateMenu()) StartPlayer(model_.RememberedRoot());
+  cmdpreview2_tag_.clear();
+}
+
+// --- menu bar ---
+
+void MainWindowController::OnMenu(MainMenuCommand command) {
+  auto call = [](const std::function<void()>& hook) {
+    if (hook) hook();
+  };
+  switch (command) {
+    case MainMenuCommand::NewProject:
+      if (project_entries_enabled_) call(hooks_.new_project);
+      break;
+    case MainMenuCommand::LoadProject:
+      if (project_entries_enabled_) call(hooks_.load_project);
+      break;
+    case MainMenuCommand::SaveProject:
+      if (project_entries_enabled_) call(hooks_.save_project);
+      break;
+    case MainMenuCommand::Exit: call(hooks_.close_window); break;
+    case MainMenuCommand::Convert: call(hooks_.convert); break;
+    case MainMenuCommand::Options: call(hooks_.options); break;
+    case MainMenuCommand::Contents:
+      if (hooks_.help) hooks_.help(panel_mark_ == "0" ? 1001 : 1002);
+      break;
+    case MainMenuCommand::Website: s_.shell.Execute("open", kWebsiteUrl, "", "", 1); break;
+    case MainMenuCommand::MoreSoftware: s_.shell.Execute("open", kMoreSoftwareUrl, "", "", 1); break;
+    case MainMenuCommand::Update: call(hooks_.check_update); break;
+    case MainMenuCommand::About: call(hooks_.about); break;
+  }
+  Changed();
+}
+
+}  // namespace orb

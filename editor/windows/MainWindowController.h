@@ -1,0 +1,190 @@
+// State and rules of the editor's main window frmmain: the two mode panels and the slide between them,
+// the root and file buttons, the spot list buttons, the menu commands and the generator buttons.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "common/FileSystem.h"
+#include "common/SettingsStore.h"
+#include "editor/project/ProjectModel.h"
+#include "editor/windows/UiSeams.h"
+
+namespace orb {
+
+// Geometry of frmmain in twips (left, top, width, height); the view converts through the real DPI.
+struct TwipsRect {
+  int left, top, width, height;
+};
+namespace frmmain {
+constexpr int kClientWidth = 7440;
+constexpr int kClientHeight = 5520;
+constexpr int kPanelTop = 360;
+constexpr int kPanelHeight = 4815;  // designed height of both panels
+constexpr int kBarLeft = 20;
+constexpr int kBarWidth = 7440;
+constexpr int kBarHeight = 375;
+constexpr int kBarBottomTop = 5160;  // the bar's top while the simple panel is shown
+constexpr int kSlideStep = 120;      // twips moved on each timer tick
+}  // namespace frmmain
+
+// Entries of the menu bar, dispatched by MainWindowController::OnMenu.
+enum class MainMenuCommand {
+  NewProject, LoadProject, SaveProject, Exit,  // File
+  Convert, Options,                            // Tools
+  Contents, Website, MoreSoftware, Update, About,  // Help
+};
+
+// The web addresses of the Help menu.
+extern const char* const kWebsiteUrl;
+extern const char* const kMoreSoftwareUrl;
+
+// Which text field of the window a value belongs to.
+enum class MainField {
+  txtroot, txtindex0, txtindex1, txtindex2, txtcmdline,           // simple panel
+  txtroot2, txtindex2_0, txtindex2_1, txtindex2_2, txtindex2_3,  // menu panel (CdIcon, SoundFile,
+  txtcdtitle,                                                     //   BackgroundImage, SplashImage)
+};
+
+// Where later windows plug into the main window. Unset hooks make their entry do nothing.
+struct MainWindowHooks {
+  std::function<void()> new_project, load_project, save_project;  // File menu (project entries)
+  std::function<void()> close_window;       // Exit entry: closes through the quit prompt
+  std::function<void()> convert, options;   // Tools menu: modal windows
+  std::function<void(int context)> help;    // Contents: help topic 1001 (simple) or 1002 (menu)
+  std::function<void()> check_update, about;
+  std::function<void()> create_spot;        // spot editor for a new spot (background already checked)
+  std::function<void(int position)> edit_spot;  // spot editor on spot `position` (1-based)
+  std::function<void()> menu_slide_ended;   // end of the slide into the menu panel (start-up load)
+  std::function<void()> activated;          // each activation of the window (start-up load)
+  std::function<bool()> query_close;        // quit prompt; false keeps the window open
+};
+
+class MainWindowController {
+ public:
+  struct Seams {
+    MessageBoxSeam& messages;
+    FileDialogSeam& dialogs;
+    FolderBrowserSeam& folders;
+    ShellSeam& shell;
+    FileSystem& files;
+    SettingsStore& settings;
+  };
+  explicit MainWindowController(Seams seams) : s_(seams) {}
+
+  ProjectModel& Model() { return model_; }
+  const ProjectModel& Model() const { return model_; }
+  MainWindowHooks& Hooks() { return hooks_; }
+  // Called whenever state that the view shows has changed; the view re-reads everything it shows.
+  void SetChangedListener(std::function<void()> listener) { changed_ = std::move(listener); }
+  // Tell the view to re-read (for code that changed the model directly, like Load).
+  void Changed() const {
+    if (changed_) changed_();
+  }
+
+  // --- window load ---
+  // command_line: the editor's arguments; module_path: the full path of the running program.
+  // exists / full_path: a look-up of a file and GetFullPathNameA, passed in by the view.
+  void Form_Load(const std::string& command_line, const std::string& module_path,
+                 const std::function<bool(const std::string&)>& exists,
+                 const std::function<std::string(const std::string&)>& full_path);
+  void Form_Activate();
+  // True when the window may close (the quit prompt said so).
+  bool Form_QueryUnload();
+  // The window is closing: records the last project when that option is on.
+  void Form_Unload();
+
+  const std::string& EditorFolder() const { return editor_folder_; }
+  // The system directory (GetSystemDirectoryA), where the generator looks for the runtime library.
+  void SetSystemFolder(const std::string& folder) { system_folder_ = folder; }
+  const std::string& StartupProjectPath() const { return startup_project_path_; }
+  void ClearStartupProjectPath() { startup_project_path_.clear(); }
+
+  // --- what the view shows ---
+  const std::string& Title() const { return title_; }
+  void SetTitle(const std::string& title);
+  bool ProjectEntriesEnabled() const { return project_entries_enabled_; }
+  const std::string& PanelMark() const { return panel_mark_; }  // cmdani's Tag: "0" simple, "1" menu
+  bool InMenuPanel() const { return panel_mark_ == "1"; }
+  int SlideCounter() const { return slide_counter_; }
+  bool UpTimerEnabled() const { return tmraniup_enabled_; }
+  bool DownTimerEnabled() const { return tmranidown_enabled_; }
+  int SimplePanelHeight() const { return simple_height_; }
+  int BarTop() const { return bar_top_; }
+  bool BarShowsArrowDown() const { return arrow_down_; }
+  std::string FieldText(MainField field) const;
+  const SimpleAutorun& Simple() const { return simple_; }
+  // cmbmenu: entries and the selected position (-1 nothing selected).
+  std::vector<std::string> SpotListEntries() const { return model_.SpotListEntries(); }
+  int SelectedSpot() const { return selected_spot_; }
+  const std::string& PreviewTag() const { return cmdpreview2_tag_; }
+
+  // --- user intents ---
+  void cmdani_Click();
+  void tmraniup_Timer();
+  void tmranidown_Timer();
+  void cmdroot_Click();
+  void cmdroot2_Click();
+  void cmdindex_Click(int entry);   // 0 icon, 1 start program, 2 sound
+  void cmdindex2_Click(int entry);  // 0 icon, 1 sound, 2 background, 3 splash
+  void txtcmdline_Change(const std::string& text);
+  void txtcdtitle_Change(const std::string& text);
+  void cmbmenu_Click(int position);
+  void cmdmenuspots_Click();
+  void cmdedit_Click();
+  void cmdDelete_Click();
+  void cmdgenerate_Click();
+  void cmdpreview_Click();
+  void cmdgenerate2_Click();
+  void cmdpreview2_Click();
+  void OnMenu(MainMenuCommand command);
+
+  // The common open dialog of the window and the spot editor: empty when cancelled.
+  std::string PickFile(const std::string& title,
+                       const std::vector<std::pair<std::string, std::string>>& filters);
+  // A file chosen outside the remembered root folder is copied into dest_folder; returns the path
+  // that the field receives.
+  std::string AdoptFile(const std::string& chosen, const std::string& dest_folder);
+
+  // Selects a spot list position (after the spot editor has added or renamed a spot).
+  void SelectSpot(int position) {
+    selected_spot_ = position;
+    Changed();
+  }
+
+ private:
+  // The Generate and Make Cd work, with the question about files outside the root folder; false when
+  // a check stopped it or the user chose not to go on (nothing was written then).
+  bool GenerateSimple(bool quiet);
+  bool GenerateMenu();
+  // Asks whether to generate although the listed files lie outside the root folder.
+  bool GoOnDespite(const std::string& outside_text);
+  void ShowInfo(const std::string& text, const std::string& title = std::string());
+  void StartPlayer(const std::string& root);
+
+  Seams s_;
+  MainWindowHooks hooks_;
+  std::function<void()> changed_;
+  ProjectModel model_;
+  SimpleAutorun simple_;
+  std::string title_ = kTitleSimple;
+  std::string panel_mark_ = "0";
+  std::string editor_folder_;
+  std::string system_folder_;
+  std::string startup_project_path_;
+  std::string cmdpreview2_tag_;
+  bool project_entries_enabled_ = false;
+  bool tmraniup_enabled_ = false;
+  bool tmranidown_enabled_ = false;
+  bool arrow_down_ = false;
+  int slide_counter_ = 0;
+  int simple_height_ = frmmain::kPanelHeight;
+  int bar_top_ = frmmain::kBarBottomTop;
+  int selected_spot_ = 0;
+};
+
+// The editor's own folder with a trailing backslash, from the running program's full path.
+std::string EditorFolderFromModulePath(const std::string& module_path);
+
+}  // namespace orb

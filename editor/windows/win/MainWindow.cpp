@@ -1,0 +1,478 @@
+// frmmain's Win32 view; see MainWindow.h.
+#include "editor/windows/win/MainWindow.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+#include <vector>
+
+namespace orb {
+
+namespace {
+
+constexpr char kFrameClass[] = "OrbmenuMain";
+constexpr UINT_PTR kTimerUp = 1;    // tmraniup
+constexpr UINT_PTR kTimerDown = 2;  // tmranidown
+constexpr COLORREF kTitleBack = 0x90673D;
+constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr int kComboListPixels = 160;  // drop-down extent of cmbmenu below its edit part
+
+struct FieldBinding {
+  int id;
+  MainField field;
+};
+const FieldBinding kFields[] = {
+    {kId_txtroot, MainField::txtroot},         {kId_txtindex0, MainField::txtindex0},
+    {kId_txtindex1, MainField::txtindex1},     {kId_txtindex2, MainField::txtindex2},
+    {kId_txtcmdline, MainField::txtcmdline},   {kId_txtroot2, MainField::txtroot2},
+    {kId_txtindex2_0, MainField::txtindex2_0}, {kId_txtindex2_1, MainField::txtindex2_1},
+    {kId_txtindex2_2, MainField::txtindex2_2}, {kId_txtindex2_3, MainField::txtindex2_3},
+    {kId_txtcdtitle, MainField::txtcdtitle},
+};
+
+std::string WindowText(HWND hwnd) {
+  int length = GetWindowTextLengthA(hwnd);
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  GetWindowTextA(hwnd, text.data(), length + 1);
+  text.resize(static_cast<size_t>(length));
+  return text;
+}
+
+// The DPI of a window where the system can tell it per window, else of the screen.
+int WindowDpi(HWND hwnd) {
+  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+  static auto get_dpi = reinterpret_cast<GetDpiForWindowFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+  if (get_dpi && hwnd) {
+    UINT dpi = get_dpi(hwnd);
+    if (dpi) return static_cast<int>(dpi);
+  }
+  HDC screen = GetDC(nullptr);
+  int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
+HICON LoadIconAt(HINSTANCE instance, const char* name, int size) {
+  return static_cast<HICON>(LoadImageA(instance, name, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(MainWindowController::Seams seams) : controller_(seams) {
+  controller_.SetChangedListener([this] { Sync(); });
+}
+
+MainWindow::~MainWindow() {
+  if (hwnd_) DestroyWindow(hwnd_);
+  fonts_.Destroy();
+  for (HFONT font : fitted_fonts_) DeleteObject(font);
+  if (title_brush_) DeleteObject(title_brush_);
+  for (HICON icon : {icon_big_, icon_small_, arrow_up_, arrow_down_, folder_icon_, browse_icon_})
+    if (icon) DestroyIcon(icon);
+  if (accelerators_) DestroyAcceleratorTable(accelerators_);
+}
+
+bool MainWindow::Create(HINSTANCE instance, const std::string& command_line) {
+  instance_ = instance;
+  INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&icc);
+  hand_ = LoadCursorA(instance, "HAND");
+  point_ = LoadCursorA(instance, "H_POINT");
+
+  WNDCLASSA frame = {};
+  frame.lpfnWndProc = FrameProc;
+  frame.hInstance = instance;
+  frame.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  frame.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  frame.lpszClassName = kFrameClass;
+  frame.hIcon = LoadIconA(instance, "AA");
+  WNDCLASSA panel = frame;
+  panel.lpfnWndProc = PanelProc;
+  panel.lpszClassName = kMainPanelClass;
+  panel.hIcon = nullptr;
+  // A second window in the same process (tests) finds the classes registered already.
+  if (!RegisterClassA(&frame) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+  if (!RegisterClassA(&panel) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+
+  menu_ = CreateMainMenu();
+  accelerators_ = CreateMainAccelerators();
+  title_brush_ = CreateSolidBrush(kTitleBack);
+  hwnd_ = CreateWindowExA(0, kFrameClass, kTitleSimple, kFrameStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
+                          nullptr, menu_, instance, this);
+  if (!hwnd_) return false;
+  dpi_ = WindowDpi(hwnd_);
+  fonts_.Create(dpi_);
+  CreateControls();
+  LoadImages();
+  Layout();
+  SIZE size = WindowSizeForClient(dpi_);
+  RECT work;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - size.cx) / 2,
+               work.top + (work.bottom - work.top - size.cy) / 2, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  // Should the menu bar wrap to a second line, the client area keeps its designed height.
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  int wanted = TwipsToPixels(frmmain::kClientHeight, dpi_);
+  if (client.bottom < wanted)
+    SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy + wanted - client.bottom,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+
+  char module[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, module, sizeof module);
+  auto exists = [](const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+  };
+  auto full_path = [](const std::string& path) {
+    char buffer[MAX_PATH] = {};
+    DWORD n = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
+    return (n > 0 && n < sizeof buffer) ? std::string(buffer, n) : path;
+  };
+  controller_.Form_Load(command_line, module, exists, full_path);
+  Sync();
+  return true;
+}
+
+HWND MainWindow::Control(int id) const {
+  const ControlSpec* spec = FindControlSpec(id);
+  if (!spec || !hwnd_) return nullptr;
+  HWND parent = spec->panel < 0 ? hwnd_ : panels_[spec->panel];
+  return GetDlgItem(parent, id);
+}
+
+void MainWindow::CreateControls() {
+  size_t count = 0;
+  const ControlSpec* specs = MainControlSpecs(count);
+  tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                             0, 0, 0, 0, hwnd_, nullptr, instance_, nullptr);
+  SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, 360);
+  for (size_t i = 0; i < count; ++i) {
+    const ControlSpec& spec = specs[i];
+    HWND parent = spec.panel < 0 ? hwnd_ : panels_[spec.panel];
+    HWND control = CreateWindowExA(spec.ex_style, spec.window_class, spec.text, spec.style, 0, 0, 10, 10, parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance_, nullptr);
+    if (!control) continue;
+    if (spec.id == kId_picback0) panels_[0] = control;
+    if (spec.id == kId_picback1) panels_[1] = control;
+    if (spec.tooltip) AddTooltip(control, spec.tooltip);
+  }
+  // Back to front: the title bands, the menu panel, the simple panel in front of it, the bar in front.
+  for (int id : {kId_cmdani, kId_picback0, kId_picback1, kId_lbltitle2, kId_lbltitle})
+    SetWindowPos(Control(id), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void MainWindow::AddTooltip(HWND control, const char* text) {
+  TOOLINFOA info = {};
+  info.cbSize = sizeof info;
+  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  info.hwnd = GetParent(control);
+  info.uId = reinterpret_cast<UINT_PTR>(control);
+  info.lpszText = const_cast<char*>(text);
+  SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void MainWindow::LoadImages() {
+  for (HICON icon : {icon_big_, icon_small_, arrow_up_, arrow_down_, folder_icon_, browse_icon_})
+    if (icon) DestroyIcon(icon);
+  int small = MulDiv(16, dpi_, 96);
+  icon_big_ = LoadIconAt(instance_, "AA", MulDiv(32, dpi_, 96));
+  icon_small_ = LoadIconAt(instance_, "AA", small);
+  arrow_up_ = LoadIconAt(instance_, "ARROW_UP", small);
+  arrow_down_ = LoadIconAt(instance_, "ARROW_DOWN", small);
+  folder_icon_ = LoadIconAt(instance_, "FOLDER", MulDiv(24, dpi_, 96));
+  browse_icon_ = LoadIconAt(instance_, "BROWSE", small);
+  SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_big_));
+  SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_small_));
+  size_t count = 0;
+  const ControlSpec* specs = MainControlSpecs(count);
+  for (size_t i = 0; i < count; ++i) {
+    if (!specs[i].icon || specs[i].id == kId_cmdani) continue;
+    HICON icon = std::string(specs[i].icon) == "FOLDER" ? folder_icon_ : browse_icon_;
+    SendMessageA(Control(specs[i].id), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+  }
+  SendMessageA(Control(kId_cmdani), BM_SETIMAGE, IMAGE_ICON,
+               reinterpret_cast<LPARAM>(showing_arrow_down_ ? arrow_down_ : arrow_up_));
+}
+
+void MainWindow::PlaceControl(const ControlSpec& spec) {
+  TwipsRect r = spec.rect;
+  if (spec.id == kId_picback0) r.height = controller_.SimplePanelHeight();
+  if (spec.id == kId_cmdani) r.top = controller_.BarTop();
+  // Edges are converted separately so that neighbours meet exactly at any DPI.
+  int x = TwipsToPixels(r.left, dpi_), y = TwipsToPixels(r.top, dpi_);
+  int w = TwipsToPixels(r.left + r.width, dpi_) - x, h = TwipsToPixels(r.top + r.height, dpi_) - y;
+  if (spec.id == kId_cmbmenu) h += MulDiv(kComboListPixels, dpi_, 96);
+  HWND control = Control(spec.id);
+  RECT now;
+  GetWindowRect(control, &now);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&now), 2);
+  if (now.left != x || now.top != y || now.right - now.left != w || now.bottom - now.top != h)
+    SetWindowPos(control, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Where a font is missing (Verdana under Wine) the substitute can be wider than the designed label;
+// such a caption gets a font just small enough to fit on one line instead of being cut or wrapped.
+void MainWindow::FitLabel(const ControlSpec& spec, HFONT font) {
+  HWND control = Control(spec.id);
+  RECT box;
+  GetClientRect(control, &box);
+  HDC dc = GetDC(control);
+  HGDIOBJ old = SelectObject(dc, font);
+  SIZE extent = {};
+  GetTextExtentPoint32A(dc, spec.text, static_cast<int>(strlen(spec.text)), &extent);
+  LOGFONTA shape = {};
+  GetObjectA(font, sizeof shape, &shape);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  if (extent.cx <= box.right || extent.cx == 0) return;
+  shape.lfHeight = MulDiv(shape.lfHeight, box.right, extent.cx + 2);
+  HFONT fitted = CreateFontIndirectA(&shape);
+  fitted_fonts_.push_back(fitted);
+  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(fitted), FALSE);
+}
+
+void MainWindow::Layout() {
+  for (HFONT font : fitted_fonts_) DeleteObject(font);
+  fitted_fonts_.clear();
+  size_t count = 0;
+  const ControlSpec* specs = MainControlSpecs(count);
+  for (size_t i = 0; i < count; ++i) {
+    PlaceControl(specs[i]);
+    HFONT font = fonts_.For(specs[i].font);
+    if (!font) continue;
+    SendMessageA(Control(specs[i].id), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (std::string(specs[i].window_class) == "STATIC" && specs[i].text[0]) FitLabel(specs[i], font);
+  }
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void MainWindow::ApplyDpi(int dpi) {
+  dpi_ = dpi;
+  fonts_.Create(dpi_);
+  LoadImages();
+  Layout();
+}
+
+SIZE MainWindow::WindowSizeForClient(int dpi) const {
+  RECT r = {0, 0, TwipsToPixels(frmmain::kClientWidth, dpi), TwipsToPixels(frmmain::kClientHeight, dpi)};
+  using AdjustForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+  static auto adjust = reinterpret_cast<AdjustForDpiFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "AdjustWindowRectExForDpi")));
+  if (!(adjust && adjust(&r, kFrameStyle, TRUE, 0, static_cast<UINT>(dpi)))) AdjustWindowRectEx(&r, kFrameStyle, TRUE, 0);
+  SIZE size = {r.right - r.left, r.bottom - r.top};
+  return size;
+}
+
+void MainWindow::SyncText(int id, const std::string& text) {
+  HWND control = Control(id);
+  if (control && WindowText(control) != text) SetWindowTextA(control, text.c_str());
+}
+
+void MainWindow::SyncSpotList() {
+  HWND combo = Control(kId_cmbmenu);
+  std::vector<std::string> entries = controller_.SpotListEntries();
+  bool same = SendMessageA(combo, CB_GETCOUNT, 0, 0) == static_cast<LRESULT>(entries.size());
+  for (size_t i = 0; same && i < entries.size(); ++i) {
+    LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, i, 0);
+    std::string text(static_cast<size_t>(length < 0 ? 0 : length) + 1, '\0');
+    SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(length < 0 ? 0 : length));
+    same = text == entries[i];
+  }
+  if (!same) {
+    SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+    for (const std::string& entry : entries) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+  }
+  int selected = controller_.SelectedSpot();
+  if (SendMessageA(combo, CB_GETCURSEL, 0, 0) != selected) SendMessageA(combo, CB_SETCURSEL, selected, 0);
+}
+
+void MainWindow::SyncTimer(UINT_PTR timer, bool enabled, bool& running) {
+  if (enabled == running) return;
+  if (enabled)
+    SetTimer(hwnd_, timer, 1, nullptr);
+  else
+    KillTimer(hwnd_, timer);
+  running = enabled;
+}
+
+void MainWindow::Sync() {
+  if (!hwnd_ || syncing_) return;
+  syncing_ = true;
+  if (WindowText(hwnd_) != controller_.Title()) SetWindowTextA(hwnd_, controller_.Title().c_str());
+  UINT state = MF_BYCOMMAND | (controller_.ProjectEntriesEnabled() ? MF_ENABLED : MF_GRAYED);
+  for (int id : {kMenu_mnunewprj, kMenu_mnuldprj, kMenu_mnusaveprj}) EnableMenuItem(menu_, id, state);
+  for (const FieldBinding& binding : kFields) SyncText(binding.id, controller_.FieldText(binding.field));
+  SyncSpotList();
+  PlaceControl(*FindControlSpec(kId_picback0));
+  PlaceControl(*FindControlSpec(kId_cmdani));
+  if (controller_.BarShowsArrowDown() != showing_arrow_down_) {
+    showing_arrow_down_ = controller_.BarShowsArrowDown();
+    SendMessageA(Control(kId_cmdani), BM_SETIMAGE, IMAGE_ICON,
+                 reinterpret_cast<LPARAM>(showing_arrow_down_ ? arrow_down_ : arrow_up_));
+  }
+  SyncTimer(kTimerUp, controller_.UpTimerEnabled(), up_timer_running_);
+  SyncTimer(kTimerDown, controller_.DownTimerEnabled(), down_timer_running_);
+  syncing_ = false;
+}
+
+bool MainWindow::PreTranslateMessage(MSG* msg) {
+  return hwnd_ && accelerators_ && TranslateAcceleratorA(hwnd_, accelerators_, msg);
+}
+
+void MainWindow::OnCommand(int id, int code, HWND control) {
+  MainMenuCommand command;
+  if (!control && MenuCommandFor(id, command)) {
+    controller_.OnMenu(command);
+    return;
+  }
+  if (id == kId_txtcmdline || id == kId_txtcdtitle) {
+    if (code != EN_CHANGE || syncing_) return;
+    std::string text = WindowText(control);
+    if (id == kId_txtcmdline)
+      controller_.txtcmdline_Change(text);
+    else
+      controller_.txtcdtitle_Change(text);
+    return;
+  }
+  if (id == kId_cmbmenu) {
+    if (code == CBN_SELCHANGE && !syncing_)
+      controller_.cmbmenu_Click(static_cast<int>(SendMessageA(control, CB_GETCURSEL, 0, 0)));
+    return;
+  }
+  if (code != BN_CLICKED) return;
+  switch (id) {
+    case kId_cmdani: controller_.cmdani_Click(); break;
+    case kId_cmdroot: controller_.cmdroot_Click(); break;
+    case kId_cmdroot2: controller_.cmdroot2_Click(); break;
+    case kId_cmdindex0: controller_.cmdindex_Click(0); break;
+    case kId_cmdindex1: controller_.cmdindex_Click(1); break;
+    case kId_cmdindex2: controller_.cmdindex_Click(2); break;
+    case kId_cmdindex2_0: controller_.cmdindex2_Click(0); break;
+    case kId_cmdindex2_1: controller_.cmdindex2_Click(1); break;
+    case kId_cmdindex2_2: controller_.cmdindex2_Click(2); break;
+    case kId_cmdindex2_3: controller_.cmdindex2_Click(3); break;
+    case kId_cmdmenuspots: controller_.cmdmenuspots_Click(); break;
+    case kId_cmdedit: controller_.cmdedit_Click(); break;
+    case kId_cmdDelete: controller_.cmdDelete_Click(); break;
+    case kId_cmdgenerate: controller_.cmdgenerate_Click(); break;
+    case kId_cmdpreview: controller_.cmdpreview_Click(); break;
+    case kId_cmdgenerate2: controller_.cmdgenerate2_Click(); break;
+    case kId_cmdpreview2: controller_.cmdpreview2_Click(); break;
+    default: break;
+  }
+}
+
+void MainWindow::OnClose() {
+  if (!controller_.Form_QueryUnload()) return;
+  controller_.Form_Unload();
+  if (closing_effect_) closing_effect_();
+  DestroyWindow(hwnd_);
+}
+
+bool MainWindow::OnSharedMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  switch (msg) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp));
+      result = 0;
+      return true;
+    case WM_CTLCOLORSTATIC: {
+      HDC dc = reinterpret_cast<HDC>(wp);
+      HWND control = reinterpret_cast<HWND>(lp);
+      const ControlSpec* spec = FindControlSpec(GetDlgCtrlID(control));
+      if (!spec) return false;
+      if (spec->colour == ColourKind::Title) {
+        SetTextColor(dc, RGB(0, 0, 0));
+        SetBkColor(dc, kTitleBack);
+        result = reinterpret_cast<LRESULT>(title_brush_);
+        return true;
+      }
+      if (std::string(spec->window_class) == "EDIT") {  // read-only fields stay white
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+        result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+        return true;
+      }
+      SetTextColor(dc, spec->colour == ColourKind::Red ? RGB(255, 0, 0) : GetSysColor(COLOR_BTNTEXT));
+      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+      result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+      return true;
+    }
+    case WM_SETCURSOR: {
+      if (LOWORD(lp) != HTCLIENT) return false;
+      const ControlSpec* spec = FindControlSpec(GetDlgCtrlID(reinterpret_cast<HWND>(wp)));
+      HCURSOR cursor = !spec ? nullptr : spec->cursor == CursorKind::Hand ? hand_
+                                       : spec->cursor == CursorKind::Point ? point_ : nullptr;
+      if (!cursor) return false;
+      SetCursor(cursor);
+      result = TRUE;
+      return true;
+    }
+    default: return false;
+  }
+}
+
+LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  LRESULT result = 0;
+  if (OnSharedMessage(msg, wp, lp, result)) return result;
+  switch (msg) {
+    case WM_TIMER:
+      if (wp == kTimerUp) controller_.tmraniup_Timer();
+      if (wp == kTimerDown) controller_.tmranidown_Timer();
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wp) != WA_INACTIVE) controller_.Form_Activate();
+      break;
+    case WM_CLOSE: OnClose(); return 0;
+    case WM_DPICHANGED: {
+      ApplyDpi(HIWORD(wp));
+      const RECT* suggested = reinterpret_cast<const RECT*>(lp);
+      SIZE size = WindowSizeForClient(dpi_);
+      SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, size.cx, size.cy,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+    case WM_DESTROY:
+      KillTimer(hwnd_, kTimerUp);
+      KillTimer(hwnd_, kTimerDown);
+      if (quit_on_destroy_) PostQuitMessage(0);
+      return 0;
+    case WM_NCDESTROY:
+      hwnd_ = nullptr;
+      break;
+    default: break;
+  }
+  return DefWindowProcA(hwnd_, msg, wp, lp);
+}
+
+LRESULT CALLBACK MainWindow::FrameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!self || !self->hwnd_) return DefWindowProcA(hwnd, msg, wp, lp);
+  try {
+    return self->OnMessage(msg, wp, lp);
+  } catch (...) {
+    return DefWindowProcA(hwnd, msg, wp, lp);
+  }
+}
+
+LRESULT CALLBACK MainWindow::PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  // Panels are containers: their children's notifications are the main window's business.
+  HWND frame = GetParent(hwnd);
+  auto* self = frame ? reinterpret_cast<MainWindow*>(GetWindowLongPtrA(frame, GWLP_USERDATA)) : nullptr;
+  if (self && self->hwnd_) {
+    try {
+      LRESULT result = 0;
+      if (self->OnSharedMessage(msg, wp, lp, result)) return result;
+    } catch (...) {
+    }
+  }
+  return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+}  // namespace orb

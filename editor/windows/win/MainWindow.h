@@ -1,0 +1,83 @@
+// The Win32 view of frmmain: creates the window, its two panels, the switch bar, every control and the
+// menu bar; turns messages into controller intents and shows what the controller holds.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "editor/windows/MainWindowController.h"
+#include "editor/windows/win/MainWindowLayout.h"
+
+namespace orb {
+
+class MainWindow {
+ public:
+  explicit MainWindow(MainWindowController::Seams seams);
+  ~MainWindow();
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+
+  // Creates the window without showing it and runs the window-load steps. command_line: the
+  // editor's arguments (a project file to open at start, or empty).
+  bool Create(HINSTANCE instance, const std::string& command_line);
+  HWND Handle() const { return hwnd_; }
+  // A control by identifier, wherever it lives (form or panel); nullptr when unknown.
+  HWND Control(int id) const;
+  MainWindowController& Controller() { return controller_; }
+  int Dpi() const { return dpi_; }
+
+  // Accelerators of the menu bar; true when msg was handled.
+  bool PreTranslateMessage(MSG* msg);
+  // Runs between a permitted close and the window's destruction (the closing fade).
+  void SetClosingEffect(std::function<void()> effect) { closing_effect_ = std::move(effect); }
+  // Whether destroying the window ends the message loop (off for in-process tests).
+  void SetQuitOnDestroy(bool quit) { quit_on_destroy_ = quit; }
+  // Re-reads the controller and updates every control that shows something else.
+  void Sync();
+
+ private:
+  static LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  static LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
+  // Messages that the panels pass up to the window: commands, colours, cursors.
+  bool OnSharedMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+  void OnCommand(int id, int code, HWND control);
+  void OnClose();
+  void CreateControls();
+  void AddTooltip(HWND control, const char* text);
+  void ApplyDpi(int dpi);
+  void Layout();
+  void PlaceControl(const ControlSpec& spec);
+  void LoadImages();
+  void FitLabel(const ControlSpec& spec, HFONT font);
+  void SyncText(int id, const std::string& text);
+  void SyncSpotList();
+  void SyncTimer(UINT_PTR timer, bool enabled, bool& running);
+  SIZE WindowSizeForClient(int dpi) const;
+
+  MainWindowController controller_;
+  HINSTANCE instance_ = nullptr;
+  HWND hwnd_ = nullptr;
+  HWND panels_[2] = {nullptr, nullptr};
+  HWND tooltip_ = nullptr;
+  HMENU menu_ = nullptr;
+  HACCEL accelerators_ = nullptr;
+  MainFonts fonts_;
+  std::vector<HFONT> fitted_fonts_;  // narrower fonts for captions that the installed face makes too wide
+  HBRUSH title_brush_ = nullptr;
+  HICON icon_big_ = nullptr, icon_small_ = nullptr, arrow_up_ = nullptr, arrow_down_ = nullptr;
+  HICON folder_icon_ = nullptr, browse_icon_ = nullptr;
+  HCURSOR hand_ = nullptr, point_ = nullptr;
+  int dpi_ = 96;
+  bool syncing_ = false;
+  bool up_timer_running_ = false;
+  bool down_timer_running_ = false;
+  bool showing_arrow_down_ = false;
+  bool quit_on_destroy_ = true;
+  std::function<void()> closing_effect_;
+};
+
+}  // namespace orb

@@ -1,0 +1,205 @@
+// frmmain's control table, fonts and menu bar; see MainWindowLayout.h.
+#include "editor/windows/win/MainWindowLayout.h"
+
+namespace orb {
+
+namespace {
+
+constexpr DWORD kLabel = WS_CHILD | WS_VISIBLE | SS_NOPREFIX;
+// Row captions end where their fields begin.
+constexpr DWORD kCaptionLabel = kLabel | SS_RIGHT;
+constexpr DWORD kTitleLabel = WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | WS_CLIPSIBLINGS;
+constexpr DWORD kReadOnly = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY;
+constexpr DWORD kEdit = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
+constexpr DWORD kButton = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
+constexpr DWORD kImageButton = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_ICON;
+constexpr DWORD kPanel = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+constexpr DWORD kBorder = WS_EX_CLIENTEDGE;
+
+const char* const kTipRoot = "All the files to be burnt to Cd will be kept here.";
+const char* const kTipLocateRoot = "Click here to locate your desired folder.";
+const char* const kTipIcon = "This will be the icon of your  Cd  in place of the default cd drive icon.";
+const char* const kTipLocateIcon = "Click here to locate your cd icon.";
+const char* const kTipSound =
+    "This file will be automatically played when you insert your Cd.It can be mp3,wav,mid file.";
+const char* const kTipPreview =
+    "Click to see a preview of how your Cd will function after you insert it in Cd drive.";
+const char* const kTipGenerate = "Click to generate all the files needed to make your desired Autorun Cd.";
+const char* const kRoll = "* Items Marked in Red are mandatory.";
+
+using F = FontKind;
+using C = ColourKind;
+using K = CursorKind;
+
+// clang-format off
+const ControlSpec kSpecs[] = {
+  // The form, from back to front.
+  {kId_lbltitle, -1, "STATIC", "USER  APPLICATION  MODE", kTitleLabel, 0, {0, 0, 7455, 375}, F::Title, C::Title, nullptr, K::None, nullptr},
+  {kId_lbltitle2, -1, "STATIC", "INTERACTIVE  MENU  MODE", kTitleLabel, 0, {0, 5160, 7455, 375}, F::Title, C::Title, nullptr, K::None, nullptr},
+  {kId_picback1, -1, kMainPanelClass, "", kPanel, 0, {0, 360, 7455, 4815}, F::None, C::Normal, nullptr, K::None, nullptr},
+  {kId_picback0, -1, kMainPanelClass, "", kPanel, 0, {0, 360, 7455, 4815}, F::None, C::Normal, nullptr, K::None, nullptr},
+  {kId_cmdani, -1, "BUTTON", "", kImageButton | WS_CLIPSIBLINGS, 0, {20, 5160, 7440, 375}, F::None, C::Normal,
+   "Click here to switch between two modes of this application.", K::Point, "ARROW_UP"},
+
+  // The simple autorun panel.
+  {kId_lblroot, 0, "STATIC", "Root Folder :", kCaptionLabel, 0, {960, 825, 1380, 240}, F::Caption, C::Red, nullptr, K::None, nullptr},
+  {kId_txtroot, 0, "EDIT", "", kReadOnly, kBorder, {2400, 840, 3540, 285}, F::Field, C::Normal, kTipRoot, K::None, nullptr},
+  {kId_cmdroot, 0, "BUTTON", "", kImageButton, 0, {6120, 690, 480, 480}, F::None, C::Normal, kTipLocateRoot, K::Hand, "FOLDER"},
+  {kId_lblicon, 0, "STATIC", "CD-Icon :", kCaptionLabel, 0, {1320, 1425, 1020, 240}, F::Caption, C::Normal, nullptr, K::None, nullptr},
+  {kId_txtindex0, 0, "EDIT", "", kReadOnly, kBorder, {2400, 1440, 3540, 285}, F::Field, C::Normal, kTipIcon, K::None, nullptr},
+  {kId_cmdindex0, 0, "BUTTON", "", kImageButton, 0, {6120, 1420, 360, 360}, F::None, C::Normal, kTipLocateIcon, K::Hand, "BROWSE"},
+  {kId_lblstart, 0, "STATIC", "Start Program :", kCaptionLabel, 0, {675, 2025, 1665, 240}, F::Caption, C::Normal, nullptr, K::None, nullptr},
+  {kId_txtindex1, 0, "EDIT", "", kReadOnly, kBorder, {2400, 2040, 3555, 285}, F::Field, C::Normal,
+   "This program will be automatically when you insert the Cd.It can be any file(bmp,mp3,exe).", K::None, nullptr},
+  {kId_cmdindex1, 0, "BUTTON", "", kImageButton, 0, {6120, 2017, 360, 330}, F::None, C::Normal,
+   "Click here to locate a program or file.", K::Hand, "BROWSE"},
+  {kId_lblcmdline, 0, "STATIC", "Command Line Parameters :", kCaptionLabel, 0, {945, 2640, 2475, 195}, F::Caption, C::Normal, nullptr, K::None, nullptr},
+  {kId_txtcmdline, 0, "EDIT", "", kEdit, kBorder, {3480, 2640, 2460, 285}, F::Field, C::Normal,
+   "For advanced users only.The above selected program's command line parameters can be specified here.", K::None, nullptr},
+  {kId_lblsound, 0, "STATIC", "Sound File :", kCaptionLabel, 0, {1080, 3225, 1260, 240}, F::Caption, C::Normal, nullptr, K::None, nullptr},
+  {kId_txtindex2, 0, "EDIT", "", kReadOnly, kBorder, {2400, 3240, 3540, 285}, F::Field, C::Normal, kTipSound, K::None, nullptr},
+  {kId_cmdindex2, 0, "BUTTON", "", kImageButton, 0, {6120, 3170, 360, 360}, F::None, C::Normal,
+   "Click to locate your sound file.", K::Hand, "BROWSE"},
+  {kId_cmdpreview, 0, "BUTTON", "&Preview", kButton, 0, {2565, 3765, 1515, 375}, F::Caption, C::Normal, kTipPreview, K::Point, nullptr},
+  {kId_cmdgenerate, 0, "BUTTON", "&Generate", kButton, 0, {4245, 3765, 1515, 375}, F::Caption, C::Normal, kTipGenerate, K::Point, nullptr},
+  {kId_lblroll, 0, "STATIC", kRoll, kLabel, 0, {120, 4560, 3015, 255}, F::Field, C::Red, nullptr, K::None, nullptr},
+
+  // The interactive menu panel.
+  {kId_lblroot2, 1, "STATIC", "Root Folder :", kCaptionLabel, 0, {960, 330, 1380, 240}, F::Caption, C::Red, nullptr, K::None, nullptr},
+  {kId_txtroot2, 1, "EDIT", "", kReadOnly, kBorder, {2400, 360, 3540, 240}, F::FieldSmall, C::Normal, kTipRoot, K::None, nullptr},
+  {kId_cmdroot2, 1, "BUTTON", "", kImageButton, 0, {6120, 240, 360, 405}, F::None, C::Normal, kTipLocateRoot, K::Hand, "FOLDER"},
+  {kId_lblback, 1, "STATIC", "Background image :", kCaptionLabel, 0, {180, 810, 2160, 240}, F::Caption, C::Red, nullptr, K::None, nullptr},
+  {kId_txtindex2_2, 1, "EDIT", "", kReadOnly, kBorder, {2400, 840, 3540, 240}, F::FieldSmall, C::Normal,
+   "This image will be displayed automatically when you insert your Cd in the Cd drive.", K::None, nullptr},
+  {kId_cmdindex2_2, 1, "BUTTON", "", kImageButton, 0, {6120, 840, 300, 300}, F::None, C::Normal,
+   "Click to locate the image.", K::Hand, "BROWSE"},
+  {kId_lblcdicon, 1, "STATIC", "CD Icon :", kCaptionLabel, 0, {1365, 1305, 975, 240}, F::Caption, C::Normal, nullptr, K::None, nullptr},
+  {kId_txtindex2_0, 1, "EDIT", "", kReadOnly, kBorder, {2400, 1320, 3540, 240}, F::FieldSmall, C::Normal, kTipIcon, K::None, nullptr},
+  {kId_cmdindex2_0, 1, "BUTTON", "", kImageButton, 0, {6105, 1305, 360, 360}, F::None, C::Normal, kTipLocateIcon, K::Hand, "BROWSE"},
+  {kId_lblcdtitle, 1, "STATIC", "CD Title :", kCaptionLabel, 0, {1380, 1785, 960, 240}, F::Caption, C::Normal, nullptr, K::None, nullptr},
+  {kId_txtcdtitle, 1, "EDIT", "", kEdit, kBorder, {2400, 1800, 3540, 240}, F::FieldSmall, C::Normal,
+   "This will be the Text displayed on the Window bar.Place a ? mark before the title to make the menu appear as a "
+   "splash screen.Read help for more info.", K::None, nullptr},
+  {kId_lblsplash, 1, "STATIC", "Splash Screen :", kCaptionLabel, 0, {675, 2280, 1665, 240}, F::Caption, C::Normal, nullptr, K::None, nullptr},
+  {kId_txtindex2_3, 1, "EDIT", "", kReadOnly, kBorder, {2400, 2295, 3540, 240}, F::FieldSmall, C::Normal,
+   "This image will appear as splash screen when the Cd is inserted into drive.", K::None, nullptr},
+  {kId_cmdindex2_3, 1, "BUTTON", "", kImageButton, 0, {6075, 2280, 360, 360}, F::None, C::Normal,
+   "Click here to locate your splash screen image.", K::Hand, "BROWSE"},
+  {kId_lblsound2, 1, "STATIC", "Sound File :", kCaptionLabel, 0, {1080, 2745, 1260, 240}, F::Caption, C::Normal, nullptr, K::None, nullptr},
+  {kId_txtindex2_1, 1, "EDIT", "", kReadOnly, kBorder, {2400, 2760, 3540, 240}, F::FieldSmall, C::Normal, kTipSound, K::None, nullptr},
+  {kId_cmdindex2_1, 1, "BUTTON", "", kImageButton, 0, {6105, 2715, 360, 360}, F::None, C::Normal,
+   "Click to locate your sound file.", K::Hand, "BROWSE"},
+  {kId_lblspots, 1, "STATIC", "Menu Spots :", kCaptionLabel, 0, {945, 3210, 1395, 240}, F::Caption, C::Red, nullptr, K::None, nullptr},
+  {kId_cmbmenu, 1, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0,
+   {2400, 3210, 1575, 300}, F::FieldSmall, C::Normal,
+   "Select a Menu Spot on the desired location in the selected background image.", K::None, nullptr},
+  {kId_cmdmenuspots, 1, "BUTTON", "&Create ", kButton, 0, {4065, 3195, 765, 345}, F::Field, C::Normal,
+   "Create a New Menu Spot.", K::Hand, nullptr},
+  {kId_cmdedit, 1, "BUTTON", "&Edit", kButton, 0, {4875, 3195, 765, 345}, F::Field, C::Normal,
+   "Edit a created menu spot.First select a menu spot created & then click this button.", K::Hand, nullptr},
+  {kId_cmdDelete, 1, "BUTTON", "&Delete", kButton, 0, {5685, 3195, 765, 345}, F::Field, C::Normal, nullptr, K::Hand, nullptr},
+  {kId_cmdpreview2, 1, "BUTTON", "&Test", kButton, 0, {2400, 3840, 1395, 375}, F::Caption, C::Normal, kTipPreview, K::Point, nullptr},
+  {kId_cmdgenerate2, 1, "BUTTON", "&Make Cd", kButton, 0, {4560, 3840, 1395, 375}, F::Caption, C::Normal, kTipGenerate, K::Point, nullptr},
+  {kId_lblroll2, 1, "STATIC", kRoll, kLabel, 0, {120, 4560, 3015, 255}, F::Field, C::Red, nullptr, K::None, nullptr},
+};
+// clang-format on
+
+HFONT MakeFont(const char* face, int hundredths_of_points, bool bold, int dpi) {
+  int height = -MulDiv(hundredths_of_points, dpi, 7200);
+  return CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face);
+}
+
+}  // namespace
+
+const ControlSpec* MainControlSpecs(size_t& count) {
+  count = sizeof kSpecs / sizeof kSpecs[0];
+  return kSpecs;
+}
+
+const ControlSpec* FindControlSpec(int id) {
+  for (const ControlSpec& spec : kSpecs)
+    if (spec.id == id) return &spec;
+  return nullptr;
+}
+
+void MainFonts::Create(int dpi) {
+  Destroy();
+  title = MakeFont("Arial", 1425, true, dpi);
+  caption = MakeFont("Verdana", 975, true, dpi);
+  field = MakeFont("Verdana", 825, false, dpi);
+  field_small = MakeFont("Verdana", 675, false, dpi);
+  small = MakeFont("Verdana", 825, false, dpi);
+}
+
+void MainFonts::Destroy() {
+  for (HFONT* font : {&title, &caption, &field, &field_small, &small}) {
+    if (*font) DeleteObject(*font);
+    *font = nullptr;
+  }
+}
+
+HFONT MainFonts::For(FontKind kind) const {
+  switch (kind) {
+    case FontKind::Title: return title;
+    case FontKind::Caption: return caption;
+    case FontKind::Field: return field;
+    case FontKind::FieldSmall: return field_small;
+    case FontKind::Small: return small;
+    case FontKind::None: break;
+  }
+  return nullptr;
+}
+
+HMENU CreateMainMenu() {
+  HMENU bar = CreateMenu();
+  HMENU file = CreatePopupMenu();
+  AppendMenuA(file, MF_STRING, kMenu_mnunewprj, "&New Project\tCtrl+N");
+  AppendMenuA(file, MF_STRING, kMenu_mnuldprj, "&Load Project\tCtrl+L");
+  AppendMenuA(file, MF_STRING, kMenu_mnusaveprj, "&Save Project\tCtrl+S");
+  AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(file, MF_STRING, kMenu_mnuexit, "E&xit");
+  HMENU tools = CreatePopupMenu();
+  AppendMenuA(tools, MF_STRING, kMenu_mnuconvert, "&Convert 1.x OBM Projects to 2.x...\tCtrl+P");
+  AppendMenuA(tools, MF_STRING, kMenu_mnuopt, "&Options...\tCtrl+O");
+  HMENU help = CreatePopupMenu();
+  AppendMenuA(help, MF_STRING, kMenu_mnutopics, "&Contents\tF1");
+  AppendMenuA(help, MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(help, MF_STRING, kMenu_mnuwebsite, "&Visit Website");
+  AppendMenuA(help, MF_STRING, kMenu_mnusoft, "&Get more software");
+  AppendMenuA(help, MF_STRING, kMenu_mnuupdate, "C&heck for Update...");
+  AppendMenuA(help, MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(help, MF_STRING, kMenu_mnuabout, "&About...");
+  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
+  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(tools), "&Tools");
+  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), "&Help");
+  return bar;
+}
+
+HACCEL CreateMainAccelerators() {
+  ACCEL keys[] = {
+      {FVIRTKEY | FCONTROL, 'N', kMenu_mnunewprj}, {FVIRTKEY | FCONTROL, 'L', kMenu_mnuldprj},
+      {FVIRTKEY | FCONTROL, 'S', kMenu_mnusaveprj}, {FVIRTKEY | FCONTROL, 'P', kMenu_mnuconvert},
+      {FVIRTKEY | FCONTROL, 'O', kMenu_mnuopt},     {FVIRTKEY, VK_F1, kMenu_mnutopics},
+  };
+  return CreateAcceleratorTableA(keys, sizeof keys / sizeof keys[0]);
+}
+
+bool MenuCommandFor(int id, MainMenuCommand& command) {
+  switch (id) {
+    case kMenu_mnunewprj: command = MainMenuCommand::NewProject; return true;
+    case kMenu_mnuldprj: command = MainMenuCommand::LoadProject; return true;
+    case kMenu_mnusaveprj: command = MainMenuCommand::SaveProject; return true;
+    case kMenu_mnuexit: command = MainMenuCommand::Exit; return true;
+    case kMenu_mnuconvert: command = MainMenuCommand::Convert; return true;
+    case kMenu_mnuopt: command = MainMenuCommand::Options; return true;
+    case kMenu_mnutopics: command = MainMenuCommand::Contents; return true;
+    case kMenu_mnuwebsite: command = MainMenuCommand::Website; return true;
+    case kMenu_mnusoft: command = MainMenuCommand::MoreSoftware; return true;
+    case kMenu_mnuupdate: command = MainMenuCommand::Update; return true;
+    case kMenu_mnuabout: command = MainMenuCommand::About; return true;
+    default: return false;
+  }
+}
+
+}  // namespace orb

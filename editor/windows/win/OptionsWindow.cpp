@@ -1,0 +1,169 @@
+// frmoptions: layout in twips, tab order, and its own modal loop; see OptionsWindow.h.
+#include "editor/windows/win/OptionsWindow.h"
+
+#include "editor/windows/OptionsController.h"
+
+namespace orb {
+
+namespace {
+
+constexpr char kClass[] = "OrbmenuOptions";
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+constexpr int kClientWidth = 4680, kClientHeight = 2895;
+
+struct OptionsView {
+  OptionsController* controller = nullptr;
+  HFONT font = nullptr, bold = nullptr;
+  HICON save_icon = nullptr, exit_icon = nullptr;
+  HWND hwnd = nullptr;
+};
+
+struct Spec {
+  int id;
+  const char* window_class;
+  const char* text;
+  DWORD style;
+  int left, top, width, height;
+};
+
+// Creation order is the tab order: the three boxes, then Exit before Save.
+const Spec kSpecs[] = {
+    {kOpt_Shape1, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_WHITERECT, 0, 0, 4695, 780},
+    {kOpt_Image1, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ICON | SS_CENTERIMAGE, 195, 165, 480, 480},
+    {kOpt_Label1, "STATIC", "Customize your OBM Options here", WS_CHILD | WS_VISIBLE, 975, 270, 3015, 255},
+    {kOpt_chklastprj, "BUTTON", "Load last saved project on startup", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX,
+     150, 945, 2895, 255},
+    {kOpt_chkimm, "BUTTON", "Start in Interactive Menu Mode", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 150,
+     1425, 2895, 255},
+    {kOpt_chkRtxruntimes, "BUTTON", "Do not Include Rtx runtime dll ",
+     WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 150, 1905, 2895, 255},
+    {kOpt_cmdcancel, "BUTTON", "E&xit", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 3420, 2370, 1095, 345},
+    {kOpt_cmdok, "BUTTON", "&Save", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 2205, 2370, 1095, 345},
+};
+
+int Px(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
+
+void ReadChecks(OptionsView& view) {
+  OptionsController& c = *view.controller;
+  c.chklastprj = IsDlgButtonChecked(view.hwnd, kOpt_chklastprj) == BST_CHECKED ? 1 : 0;
+  c.chkimm = IsDlgButtonChecked(view.hwnd, kOpt_chkimm) == BST_CHECKED ? 1 : 0;
+  c.chkRtxruntimes = IsDlgButtonChecked(view.hwnd, kOpt_chkRtxruntimes) == BST_CHECKED ? 1 : 0;
+}
+
+LRESULT CALLBACK OptionsProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* view = reinterpret_cast<OptionsView*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  switch (msg) {
+    case WM_NCCREATE:
+      SetWindowLongPtrA(hwnd, GWLP_USERDATA,
+                        reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
+      break;
+    case WM_COMMAND:
+      if (!view || HIWORD(wp) != BN_CLICKED) break;
+      if (LOWORD(wp) == kOpt_cmdok) {
+        ReadChecks(*view);
+        view->controller->cmdok_Click();
+      } else if (LOWORD(wp) == kOpt_cmdcancel) {
+        view->controller->cmdcancel_Click();
+      }
+      return 0;
+    case WM_CTLCOLORSTATIC:
+      // The heading and the picture sit on the white band.
+      if (GetDlgCtrlID(reinterpret_cast<HWND>(lp)) == kOpt_Label1 ||
+          GetDlgCtrlID(reinterpret_cast<HWND>(lp)) == kOpt_Image1) {
+        SetBkColor(reinterpret_cast<HDC>(wp), RGB(255, 255, 255));
+        return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+      }
+      break;
+    case WM_CLOSE:
+      if (view) view->controller->cmdcancel_Click();
+      return 0;
+    default: break;
+  }
+  return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+HFONT MakeFont(int dpi, bool bold) {
+  return CreateFontA(-MulDiv(8, dpi, 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Tahoma");
+}
+
+}  // namespace
+
+void ShowOptionsWindow(HWND owner, SettingsStore& settings, MessageBoxSeam& messages) {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  WNDCLASSA wc = {};
+  wc.lpfnWndProc = OptionsProc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = kClass;
+  RegisterClassA(&wc);  // already registered on a second opening
+
+  OptionsController controller(settings, messages);
+  OptionsView view;
+  view.controller = &controller;
+  HDC screen = GetDC(nullptr);
+  int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  RECT frame = {0, 0, Px(kClientWidth, dpi), Px(kClientHeight, dpi)};
+  AdjustWindowRectEx(&frame, kStyle, FALSE, WS_EX_DLGMODALFRAME);
+  int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  RECT ownerRect = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  if (owner) GetWindowRect(owner, &ownerRect);
+  int x = ownerRect.left + (ownerRect.right - ownerRect.left - width) / 2;
+  int y = ownerRect.top + (ownerRect.bottom - ownerRect.top - height) / 2;
+  view.hwnd = CreateWindowExA(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kClass, kOptionsTitle, kStyle, x, y, width,
+                              height, owner, nullptr, instance, &view);
+  if (!view.hwnd) return;
+  view.font = MakeFont(dpi, false);
+  view.bold = MakeFont(dpi, true);
+  // Take over the main window's icon.
+  if (owner) {
+    LRESULT icon = SendMessageA(owner, WM_GETICON, ICON_BIG, 0);
+    SendMessageA(view.hwnd, WM_SETICON, ICON_BIG, icon);
+    SendMessageA(view.hwnd, WM_SETICON, ICON_SMALL, SendMessageA(owner, WM_GETICON, ICON_SMALL, 0));
+  }
+  view.save_icon = static_cast<HICON>(LoadImageA(instance, "SAVE", IMAGE_ICON, 16, 16, 0));
+  view.exit_icon = static_cast<HICON>(LoadImageA(instance, "EXIT", IMAGE_ICON, 16, 16, 0));
+  for (const Spec& spec : kSpecs) {
+    int left = Px(spec.left, dpi), top = Px(spec.top, dpi);
+    HWND control = CreateWindowExA(0, spec.window_class, spec.text, spec.style, left, top,
+                                   Px(spec.left + spec.width, dpi) - left, Px(spec.top + spec.height, dpi) - top,
+                                   view.hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(spec.id == kOpt_Label1 ? view.bold : view.font), FALSE);
+  }
+  SendDlgItemMessageA(view.hwnd, kOpt_Image1, STM_SETICON, SendMessageA(owner, WM_GETICON, ICON_BIG, 0), 0);
+  SendDlgItemMessageA(view.hwnd, kOpt_cmdok, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(view.save_icon));
+  SendDlgItemMessageA(view.hwnd, kOpt_cmdcancel, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(view.exit_icon));
+
+  controller.Form_Load();
+  CheckDlgButton(view.hwnd, kOpt_chklastprj, controller.chklastprj ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(view.hwnd, kOpt_chkimm, controller.chkimm ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(view.hwnd, kOpt_chkRtxruntimes, controller.chkRtxruntimes ? BST_CHECKED : BST_UNCHECKED);
+
+  if (owner) EnableWindow(owner, FALSE);
+  ShowWindow(view.hwnd, SW_SHOW);
+  SetFocus(GetDlgItem(view.hwnd, kOpt_chklastprj));
+  MSG msg;
+  bool quit = false;
+  while (!controller.Closed()) {
+    if (GetMessageA(&msg, nullptr, 0, 0) <= 0) {
+      quit = true;
+      break;
+    }
+    if (!IsDialogMessageA(view.hwnd, &msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+  if (owner) EnableWindow(owner, TRUE);
+  DestroyWindow(view.hwnd);
+  if (owner) SetActiveWindow(owner);
+  DeleteObject(view.font);
+  DeleteObject(view.bold);
+  if (view.save_icon) DestroyIcon(view.save_icon);
+  if (view.exit_icon) DestroyIcon(view.exit_icon);
+  if (quit) PostQuitMessage(static_cast<int>(msg.wParam));
+}
+
+}  // namespace orb

@@ -1,0 +1,227 @@
+// The root, file and spot buttons of the main window: preconditions, PickFile, AdoptFile, Delete.
+#include <gtest/gtest.h>
+
+#include "tests/editor/windows/MainWindowFakes.h"
+
+namespace orb::test {
+namespace {
+
+const char* const kCopied = "The file will now be copied to the root folder.\r\nPlease read help for more information";
+
+TEST(MainWindowRoot, SimpleRootButtonSetsFieldAndRememberedFolderWithoutDirtying) {
+  MainWindowRig rig;
+  rig.folders.answer = "E:\\Data\\Cd\\";
+  rig.window.cmdroot_Click();
+  EXPECT_EQ(rig.window.FieldText(MainField::txtroot), "E:\\Data\\Cd\\");
+  EXPECT_EQ(rig.window.Model().RememberedRoot(), "E:\\Data\\Cd\\");
+  EXPECT_FALSE(rig.window.Model().Dirty());
+  EXPECT_TRUE(rig.files.folders.empty()) << "imgmusic belongs to the menu mode";
+  rig.folders.answer = "";  // a cancelled browser empties both
+  rig.window.cmdroot_Click();
+  EXPECT_EQ(rig.window.FieldText(MainField::txtroot), "");
+  EXPECT_EQ(rig.window.Model().RememberedRoot(), "");
+}
+
+TEST(MainWindowRoot, MenuRootButtonCreatesImgmusicOnlyForAChosenFolder) {
+  MainWindowRig rig;
+  rig.EnterMenuPanel();
+  rig.folders.answer = "E:\\";
+  rig.window.cmdroot2_Click();
+  EXPECT_EQ(rig.window.FieldText(MainField::txtroot2), "E:\\");
+  EXPECT_EQ(rig.window.Model().RememberedRoot(), "E:\\");
+  EXPECT_TRUE(rig.window.Model().Dirty());
+  EXPECT_EQ(rig.log.calls, std::vector<std::string>{"mkdir:E:\\imgmusic"});
+  rig.folders.answer = "";
+  rig.window.cmdroot2_Click();
+  EXPECT_EQ(rig.log.calls.size(), 1u);
+  EXPECT_EQ(rig.window.FieldText(MainField::txtroot2), "");
+}
+
+TEST(MainWindowFiles, NoRootFieldGivesTheMessageAndOpensNoDialog) {
+  MainWindowRig rig;
+  for (int entry = 0; entry < 3; ++entry) rig.window.cmdindex_Click(entry);
+  rig.EnterMenuPanel();
+  for (int entry = 0; entry < 4; ++entry) rig.window.cmdindex2_Click(entry);
+  ASSERT_EQ(rig.messages.boxes.size(), 7u);
+  for (const ShownBox& box : rig.messages.boxes) {
+    EXPECT_EQ(box.text, "Please select a Root Folder first.");
+    EXPECT_EQ(box.title, "");
+    EXPECT_EQ(box.icon, MsgIcon::Information);
+  }
+  EXPECT_TRUE(rig.dialogs.requests.empty());
+}
+
+TEST(MainWindowFiles, DialogsHaveTheirTitlesFiltersAndStartInTheRoot) {
+  MainWindowRig rig;
+  rig.folders.answer = "C:\\Cd\\";
+  rig.window.cmdroot_Click();
+  rig.window.cmdindex_Click(0);
+  rig.window.cmdindex_Click(1);
+  rig.window.cmdindex_Click(2);
+  ASSERT_EQ(rig.dialogs.requests.size(), 3u);
+  const FileDialogRequest& icon = rig.dialogs.requests[0];
+  EXPECT_EQ(icon.title, "Select an Icon for your Cd");
+  EXPECT_EQ(icon.filter_description, "Icon Files (*.ico)");
+  EXPECT_EQ(icon.filter_pattern, "*.ico*");
+  EXPECT_TRUE(icon.more_filters.empty());
+  EXPECT_EQ(icon.initial_folder, "C:\\Cd\\");
+  EXPECT_TRUE(icon.must_exist);
+  EXPECT_EQ(rig.dialogs.requests[1].title, "Select the Starting Program(or a File)  for your Cd");
+  EXPECT_EQ(rig.dialogs.requests[1].filter_pattern, "*.*");
+  const FileDialogRequest& sound = rig.dialogs.requests[2];
+  EXPECT_EQ(sound.filter_pattern, "*.wav;*.mp3;*.mid*");
+  ASSERT_EQ(sound.more_filters.size(), 3u);
+  EXPECT_EQ(sound.more_filters[2].first, "Mid Files (*.mid)");
+  EXPECT_TRUE(rig.messages.boxes.empty()) << "cancelled dialogs change nothing";
+  EXPECT_EQ(rig.window.FieldText(MainField::txtindex0), "");
+
+  rig.EnterMenuPanel();
+  rig.window.cmdroot2_Click();
+  rig.window.cmdindex2_Click(1);
+  rig.window.cmdindex2_Click(3);
+  ASSERT_EQ(rig.dialogs.requests.size(), 5u);
+  EXPECT_EQ(rig.dialogs.requests[3].title, "Select a sound file for your Cd");
+  const FileDialogRequest& image = rig.dialogs.requests[4];
+  EXPECT_EQ(image.title, "Select a Background Image for your Cd");
+  EXPECT_EQ(image.filter_description, "Supported Image Files");
+  ASSERT_EQ(image.more_filters.size(), 4u);
+  EXPECT_EQ(image.more_filters[3].first, "Metafiles  (*.wmf,*.emf)");
+  EXPECT_EQ(image.more_filters[3].second, "*.wmf;*.emf");
+}
+
+TEST(MainWindowAdopt, FileInsideTheRootIsUsedInPlace) {
+  MainWindowRig rig;
+  rig.folders.answer = "C:\\Cd\\";
+  rig.window.cmdroot_Click();
+  rig.dialogs.answer = "C:\\Cd\\sub\\deep\\start.exe";
+  rig.window.cmdindex_Click(1);
+  EXPECT_EQ(rig.window.FieldText(MainField::txtindex1), "C:\\Cd\\sub\\deep\\start.exe");
+  EXPECT_TRUE(rig.messages.boxes.empty());
+  EXPECT_EQ(rig.log.calls, std::vector<std::string>{"open:Select the Starting Program(or a File)  for your Cd"});
+}
+
+TEST(MainWindowAdopt, ComparisonIsExactSoOtherCaseCountsAsOutside) {
+  MainWindowRig rig;
+  rig.folders.answer = "C:\\Cd\\";
+  rig.window.cmdroot_Click();
+  rig.files.files["c:\\cd\\x.ico"] = "icon";
+  rig.dialogs.answer = "c:\\cd\\x.ico";
+  rig.window.cmdindex_Click(0);
+  EXPECT_EQ(rig.window.FieldText(MainField::txtindex0), "C:\\Cd\\x.ico");
+  EXPECT_EQ(rig.messages.boxes.size(), 1u);
+}
+
+TEST(MainWindowAdopt, SimplePanelCopiesOutsideFilesIntoTheRootReplacingAnExistingOne) {
+  MainWindowRig rig;
+  rig.folders.answer = "C:\\Cd\\";
+  rig.window.cmdroot_Click();
+  rig.files.files["D:\\music\\intro.wav"] = "new";
+  rig.files.files["C:\\Cd\\intro.wav"] = "old";
+  rig.dialogs.answer = "D:\\music\\intro.wav";
+  rig.window.cmdindex_Click(2);
+  ASSERT_EQ(rig.messages.boxes.size(), 1u);
+  EXPECT_EQ(rig.messages.boxes[0].text, kCopied);
+  EXPECT_EQ(rig.messages.boxes[0].title, "Automatic Adjustment");
+  EXPECT_EQ(rig.messages.boxes[0].icon, MsgIcon::Information);
+  EXPECT_EQ(rig.window.FieldText(MainField::txtindex2), "C:\\Cd\\intro.wav");
+  EXPECT_EQ(rig.files.files["C:\\Cd\\intro.wav"], "new");
+  EXPECT_EQ(rig.log.calls.back(), "copy:D:\\music\\intro.wav>C:\\Cd\\intro.wav");
+}
+
+TEST(MainWindowAdopt, MenuPanelCopiesIntoImgmusicAndMarksTheProjectChanged) {
+  MainWindowRig rig;
+  rig.EnterMenuPanel();
+  rig.folders.answer = "E:\\";
+  rig.window.cmdroot2_Click();
+  rig.window.Model().MarkSaved("E:\\p.obm");
+  rig.files.files["C:\\art\\back.jpg"] = "jpg";
+  rig.dialogs.answer = "C:\\art\\back.jpg";
+  rig.window.cmdindex2_Click(2);
+  EXPECT_EQ(rig.window.FieldText(MainField::txtindex2_2), "E:\\imgmusic\\back.jpg");
+  EXPECT_EQ(rig.window.Model().Data().BackgroundImage, "E:\\imgmusic\\back.jpg");
+  EXPECT_TRUE(rig.window.Model().Dirty());
+  EXPECT_EQ(rig.files.files["E:\\imgmusic\\back.jpg"], "jpg");
+  // On a drive root, chosen files are compared against E:\ itself.
+  rig.dialogs.answer = "E:\\pics\\splash.gif";
+  rig.window.cmdindex2_Click(3);
+  EXPECT_EQ(rig.window.FieldText(MainField::txtindex2_3), "E:\\pics\\splash.gif");
+  EXPECT_EQ(rig.messages.boxes.size(), 1u);
+}
+
+TEST(MainWindowTyping, TitleMarksTheProjectChangedButTheCommandLineDoesNot) {
+  MainWindowRig rig;
+  rig.window.txtcmdline_Change("-x");
+  EXPECT_FALSE(rig.window.Model().Dirty());
+  EXPECT_EQ(rig.window.Simple().CommandLine, "-x");
+  rig.EnterMenuPanel();
+  rig.window.txtcdtitle_Change("?Splashy");
+  EXPECT_TRUE(rig.window.Model().Dirty());
+  EXPECT_EQ(rig.window.Model().Data().CdTitle, "?Splashy");
+}
+
+MainWindowRig* WithSpots(MainWindowRig& rig, std::initializer_list<const char*> names) {
+  rig.EnterMenuPanel();
+  for (const char* name : names) rig.window.Model().AddSpot(NamedSpot(name, 7));
+  rig.window.Model().MarkSaved("C:\\p.obm");
+  return &rig;
+}
+
+TEST(MainWindowSpots, CreateNeedsABackgroundThenOpensTheSpotEditor) {
+  MainWindowRig rig;
+  rig.EnterMenuPanel();
+  int created = 0;
+  rig.window.Hooks().create_spot = [&] { ++created; };
+  rig.window.cmdmenuspots_Click();
+  EXPECT_EQ(rig.BoxTexts(), std::vector<std::string>{"Please select a background image. It is required."});
+  EXPECT_EQ(created, 0);
+  rig.window.Model().SetField(ProjectField::BackgroundImage, "C:\\b.bmp");
+  rig.window.cmdmenuspots_Click();
+  EXPECT_EQ(created, 1);
+}
+
+TEST(MainWindowSpots, EditAndDeleteChecksComeInOrder) {
+  MainWindowRig rig;
+  rig.EnterMenuPanel();
+  std::vector<int> edited;
+  rig.window.Hooks().edit_spot = [&](int k) { edited.push_back(k); };
+  rig.window.cmdedit_Click();
+  rig.window.cmdDelete_Click();
+  rig.window.Model().AddSpot(NamedSpot("A"));
+  rig.window.cmdedit_Click();
+  rig.window.cmdDelete_Click();
+  rig.window.cmbmenu_Click(1);
+  rig.window.cmdedit_Click();
+  EXPECT_EQ(rig.BoxTexts(), (std::vector<std::string>{
+                                "Minimum one Menu spot is needed to be created to be able Edit it.",
+                                "Minimum one Menu spot is needed to be created to be able Delete it.",
+                                "Please select a menu spot by clicking on the combo box to Edit it.",
+                                "Please select a menu spot by clicking on the combo box to Delete it.",
+                            }));
+  EXPECT_EQ(edited, std::vector<int>{1});
+  EXPECT_EQ(rig.window.Model().SpotCount(), 1);
+}
+
+TEST(MainWindowSpots, DeleteKeepsTheOrderOfTheOthers) {
+  MainWindowRig rig;
+  WithSpots(rig, {"One", " Two ", "Three", "Four"});
+  rig.window.cmbmenu_Click(2);
+  rig.window.cmdDelete_Click();
+  EXPECT_EQ(rig.BoxTexts(), std::vector<std::string>{"Menu Spot successsfully deleted."});
+  EXPECT_EQ(rig.window.SpotListEntries(), (std::vector<std::string>{" New Menu Spot", "One", "Three", "Four"}));
+  EXPECT_EQ(rig.window.Model().Spot(2).Name, "Three");
+  EXPECT_EQ(rig.window.Model().Spot(2).X, 7);
+  EXPECT_EQ(rig.window.SelectedSpot(), 0);
+  EXPECT_TRUE(rig.window.Model().Dirty());
+}
+
+TEST(MainWindowSpots, DeletingTheOnlySpotLeavesThePlaceholder) {
+  MainWindowRig rig;
+  WithSpots(rig, {"Only"});
+  rig.window.cmbmenu_Click(1);
+  rig.window.cmdDelete_Click();
+  EXPECT_EQ(rig.window.Model().SpotCount(), 0);
+  EXPECT_EQ(rig.window.SpotListEntries(), std::vector<std::string>{" New Menu Spot"});
+}
+
+}  // namespace
+}  // namespace orb::test
