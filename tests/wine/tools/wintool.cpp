@@ -5,6 +5,8 @@
 //   wintool text TITLE               print the texts of its child windows, one per line
 //   wintool msgbox [MS] [BUTTON]     wait for a message box; print "caption|text"; press IDOK (or BUTTON id)
 //   wintool gone TITLE [MS]          wait until no window titled TITLE exists
+//   wintool click TITLE ID           post BM_CLICK to its descendant control with identifier ID
+//   wintool command TITLE ID         post WM_COMMAND ID (a menu entry) to it
 #include <windows.h>
 
 #include <cstdio>
@@ -52,11 +54,23 @@ BOOL CALLBACK FindBox(HWND hwnd, LPARAM lp) {
   return TRUE;
 }
 
+struct IdSearch {
+  int id = 0;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK FindId(HWND hwnd, LPARAM lp) {
+  auto* search = reinterpret_cast<IdSearch*>(lp);
+  if (GetDlgCtrlID(hwnd) != search->id) return TRUE;
+  search->found = hwnd;
+  return FALSE;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: wintool wait|close|class|text|msgbox|gone ...\n");
+    std::fprintf(stderr, "usage: wintool wait|close|class|text|msgbox|gone|click|command ...\n");
     return 2;
   }
   std::string cmd = argv[1];
@@ -92,6 +106,17 @@ int main(int argc, char** argv) {
       EnumChildWindows(hwnd, PrintChild, 0);
     }
     return 0;
+  }
+  if ((cmd == "click" || cmd == "command") && argc >= 4) {
+    HWND hwnd = FindWindowA(nullptr, argv[2]);
+    if (!hwnd) return 1;
+    int id = std::atoi(argv[3]);
+    if (cmd == "command") return PostMessageA(hwnd, WM_COMMAND, static_cast<WPARAM>(id), 0) ? 0 : 1;
+    IdSearch search;
+    search.id = id;
+    EnumChildWindows(hwnd, FindId, reinterpret_cast<LPARAM>(&search));
+    // Posted, not sent: a click that opens a modal box must not block this tool.
+    return search.found && PostMessageA(search.found, BM_CLICK, 0, 0) ? 0 : 1;
   }
   if (cmd == "msgbox") {
     if (argc >= 3) ms = std::strtoul(argv[2], nullptr, 10);
