@@ -39,8 +39,10 @@ std::optional<int16_t> ParseInt16(std::string_view text) {
 
 bool LineReader::Next(std::string& line) {
   if (pos_ >= data_.size()) return false;
-  size_t end = data_.find_first_of("\r\n", pos_);
-  if (end == std::string_view::npos) {
+  // A plain scan: find_first_of calls memchr once per byte, which doubles the time of a large file.
+  size_t end = pos_;
+  while (end < data_.size() && data_[end] != '\r' && data_[end] != '\n') ++end;
+  if (end == data_.size()) {
     line.assign(data_.substr(pos_));
     pos_ = data_.size();
   } else {

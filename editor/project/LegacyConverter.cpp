@@ -79,11 +79,17 @@ bool ConvertLegacyText(std::string_view old_data, const std::string& file_name, 
     out.Line(std::to_string(code));
     for (const char* what : {"target", "rollover image", "X", "Y", "move sound", "click sound"}) {
       if (!read(what)) return false;
-      // X and Y must be numbers, or the new file would not load; they pass through unchanged otherwise.
+      // X and Y must be numbers, and stay numbers once the root's text is removed, or the new file
+      // would not load.
       bool coordinate = what[1] == '\0';
       if (coordinate && !ParseInt16(line)) {
         error = FormatError{file_name, in.LineNumber(),
                             field(what) + " is not a number from -32768 to 32767: \"" + line + "\""};
+        return false;
+      }
+      if (coordinate && !ParseInt16(RemoveEvery(line, root))) {
+        error = FormatError{file_name, in.LineNumber(),
+                            field(what) + " (\"" + line + "\") would lose its digits to the root folder's text \"" + root + "\""};
         return false;
       }
       out.Line(RemoveEvery(line, root));

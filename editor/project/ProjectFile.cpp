@@ -1,6 +1,8 @@
 // The project file's reader and writer; see ProjectFile.h.
 #include "editor/project/ProjectFile.h"
 
+#include <algorithm>
+
 #include "editor/project/PathText.h"
 
 namespace orb {
@@ -8,42 +10,64 @@ namespace orb {
 namespace {
 
 // A line break inside a value would shift every line after it; it becomes a blank.
-std::string OneLine(std::string text) {
-  for (size_t i = text.find_first_of("\r\n"); i != std::string::npos; i = text.find_first_of("\r\n", i)) text[i] = ' ';
-  return text;
+void AppendLine(std::string& out, std::string_view text) {
+  size_t start = out.size();
+  out.append(text);
+  for (size_t i = start; i < out.size(); ++i) {
+    if (out[i] == '\r' || out[i] == '\n') out[i] = ' ';
+  }
+  out.append("\r\n");
+}
+
+void AppendNumber(std::string& out, long value) { AppendLine(out, FormatNumber(value)); }
+
+// Every occurrence of the root folder's text removed (none when the root is empty).
+void AppendRelative(std::string& out, const std::string& path, const std::string& root) {
+  if (root.empty() || path.find(root) == std::string::npos) {
+    AppendLine(out, path);
+  } else {
+    AppendLine(out, RemoveEvery(path, root));
+  }
 }
 
 }  // namespace
 
 std::string ProjectFileText(const ProjectData& project) {
   const std::string& root = project.RootFolder;
-  auto relative = [&root](const std::string& path) { return OneLine(RemoveEvery(path, root)); };
-  LineWriter out;
-  out.Line(OneLine(project.RootFolder));
-  out.Line(OneLine(project.CdTitle));
-  out.Line(relative(project.CdIcon));
-  out.Line(relative(project.SoundFile));
-  out.Line(relative(project.BackgroundImage));
-  out.Line(relative(project.SplashImage));
-  out.Number(project.SpotCount());
+  // Reserving the whole size once keeps a 32767-spot project from being copied as the text grows.
+  size_t estimate = 7 * 8 + root.size() + project.CdTitle.size() + project.CdIcon.size() + project.SoundFile.size() +
+                    project.BackgroundImage.size() + project.SplashImage.size();
   for (const MenuSpot& spot : project.Spots) {
-    out.Line(OneLine(spot.Name));
-    out.Line(OneLine(spot.ToolTip));
-    out.Number(spot.Action);
-    // Every action's Target passes through the root removal, typed texts included.
-    out.Line(relative(spot.Target));
-    out.Line(relative(spot.RolloverImage));
-    out.Number(spot.X);
-    out.Number(spot.Y);
-    out.Line(relative(spot.MoveSound));
-    out.Line(relative(spot.ClickSound));
-    out.Line(relative(spot.MousePointer));
-    out.Number(spot.VideoX);
-    out.Number(spot.VideoY);
-    out.Number(spot.VideoWidth);
-    out.Number(spot.VideoHeight);
+    estimate += 14 * 8 + spot.Name.size() + spot.ToolTip.size() + spot.Target.size() + spot.RolloverImage.size() +
+                spot.MoveSound.size() + spot.ClickSound.size() + spot.MousePointer.size();
   }
-  return out.Data();
+  std::string out;
+  out.reserve(estimate);
+  AppendLine(out, root);
+  AppendLine(out, project.CdTitle);
+  AppendRelative(out, project.CdIcon, root);
+  AppendRelative(out, project.SoundFile, root);
+  AppendRelative(out, project.BackgroundImage, root);
+  AppendRelative(out, project.SplashImage, root);
+  AppendNumber(out, project.SpotCount());
+  for (const MenuSpot& spot : project.Spots) {
+    AppendLine(out, spot.Name);
+    AppendLine(out, spot.ToolTip);
+    AppendNumber(out, spot.Action);
+    // Every action's Target passes through the root removal, typed texts included.
+    AppendRelative(out, spot.Target, root);
+    AppendRelative(out, spot.RolloverImage, root);
+    AppendNumber(out, spot.X);
+    AppendNumber(out, spot.Y);
+    AppendRelative(out, spot.MoveSound, root);
+    AppendRelative(out, spot.ClickSound, root);
+    AppendRelative(out, spot.MousePointer, root);
+    AppendNumber(out, spot.VideoX);
+    AppendNumber(out, spot.VideoY);
+    AppendNumber(out, spot.VideoWidth);
+    AppendNumber(out, spot.VideoHeight);
+  }
+  return out;
 }
 
 std::string ProjectFileRoot(std::string_view data) {
@@ -77,7 +101,7 @@ class ProjectParser {
   bool Number(int16_t& value, const char* what, bool blank_is_zero = false) {
     std::string line;
     if (!Line(line, what)) return false;
-    if (blank_is_zero && TrimBlanks(line).empty()) {
+    if (blank_is_zero && line.find_first_not_of(' ') == std::string::npos) {
       value = 0;
       return true;
     }
@@ -102,25 +126,37 @@ class ProjectParser {
   int spot_ = 0;
 };
 
+std::string_view TrimView(std::string_view text) {
+  size_t begin = text.find_first_not_of(' ');
+  if (begin == std::string_view::npos) return {};
+  return text.substr(begin, text.find_last_not_of(' ') - begin + 1);
+}
+
+std::string Join(const std::string& root, std::string_view rest) {
+  std::string path;
+  path.reserve(root.size() + rest.size());
+  path.append(root).append(rest);
+  return path;
+}
+
 // Reading a path field: trimmed; a relative path gets the root folder in front of it; a path that is
 // already complete is kept as it is (putting the root in front would corrupt it).
 std::string FullPath(const std::string& root, const std::string& line) {
-  std::string trimmed = TrimBlanks(line);
-  if (trimmed.empty()) return trimmed;
-  if (IsAbsolutePath(trimmed)) return trimmed;
-  return root + trimmed;
+  std::string_view trimmed = TrimView(line);
+  if (trimmed.empty() || IsAbsolutePath(trimmed)) return std::string(trimmed);
+  return Join(root, trimmed);
 }
 
 // The root folder always goes in front, even of an empty line (Target of actions 1 and 5, RolloverImage).
 std::string RootedPath(const std::string& root, const std::string& line) {
-  std::string trimmed = TrimBlanks(line);
-  if (IsAbsolutePath(trimmed)) return trimmed;
-  return root + trimmed;
+  std::string_view trimmed = TrimView(line);
+  if (IsAbsolutePath(trimmed)) return std::string(trimmed);
+  return Join(root, trimmed);
 }
 
 // Sounds and the cursor: a line of blanks only stays as read.
 std::string OptionalPath(const std::string& root, const std::string& line) {
-  if (TrimBlanks(line).empty()) return line;
+  if (TrimView(line).empty()) return line;
   return FullPath(root, line);
 }
 
@@ -154,10 +190,11 @@ bool ParseProjectFile(std::string_view data, const std::string& file_name,
     in.Fail(in.LineNumber(), "the spot count is negative (" + std::to_string(count) + ")");
     return fail();
   }
-  p.Spots.resize(static_cast<size_t>(count));
-  int number = 0;
-  for (MenuSpot& spot : p.Spots) {
-    in.StartSpot(++number);
+  // A spot takes at least 14 line ends, so a short file claiming many spots allocates little.
+  p.Spots.reserve(std::min(static_cast<size_t>(count), data.size() / kProjectSpotLines + 1));
+  for (int number = 1; number <= count; ++number) {
+    in.StartSpot(number);
+    MenuSpot& spot = p.Spots.emplace_back();
     if (!in.Line(spot.Name, "name")) return fail();
     if (!in.Line(line, "tooltip")) return fail();
     spot.ToolTip = TrimBlanks(line);

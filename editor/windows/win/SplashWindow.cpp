@@ -77,7 +77,7 @@ HWND ShowSplashWindow() {
   RECT area;
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
   int width = state->backpic.Width(), height = state->backpic.Height();
-  HWND splash = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kSplashClass, "", WS_POPUP,
+  HWND splash = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kSplashClass, "Orbmenu", WS_POPUP,
                                 area.left + (area.right - area.left - width) / 2,
                                 area.top + (area.bottom - area.top - height) / 2, width, height, nullptr, nullptr,
                                 GetModuleHandleA(nullptr), state);

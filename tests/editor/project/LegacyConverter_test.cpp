@@ -82,6 +82,7 @@ TEST(LegacyConverter, BadFilesWriteNothing) {
       {"R\\\r\nT\r\n\r\n\r\n\r\n1\r\nn\r\nt\r\nx\r\n", "old.obm, line 9: the action of spot 1 is not a number from -32768 to 32767: \"x\""},
       {"R\\\r\nT\r\n\r\n\r\n\r\n1\r\nn\r\nt\r\n32767\r\n", "old.obm, line 9: the action of spot 1 is not a 1.x action code: 32767"},
       {"R\\\r\nT\r\n\r\n\r\n\r\n1\r\nn\r\nt\r\n0\r\nx\r\no\r\nleft\r\n", "old.obm, line 12: the X of spot 1 is not a number from -32768 to 32767: \"left\""},
+      {"1\r\nT\r\n\r\n\r\n\r\n1\r\nn\r\nt\r\n0\r\nx\r\no\r\n1\r\n", "old.obm, line 12: the X of spot 1 (\"1\") would lose its digits to the root folder's text \"1\""},
       {"R\\\r\nT\r\n\r\n\r\n\r\n2\r\nn\r\nt\r\n0\r\nx\r\no\r\n1\r\n2\r\n\r\n\r\n", "old.obm, line 16: the file ends early: this line (the name of spot 2) is missing"},
   };
   for (const Case& c : cases) {

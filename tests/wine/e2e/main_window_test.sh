@@ -57,7 +57,7 @@ for caption in "USER  APPLICATION  MODE" "INTERACTIVE  MENU  MODE" "Root Folder 
   grep -qF "|$caption|" <<<"$texts" || fail "no control shows '$caption'"
 done
 shot main-simple
-wt click "$title" 104 || fail "no cmdani"   # the mode switch bar
+wt click "$title" "#104" || fail "no cmdani"   # the mode switch bar
 wt wait "$menu_title" 10000 >/dev/null || fail "the title did not change to the menu mode's"
 sleep 1.5  # 44 ticks of the slide timer
 shot main-menu
@@ -66,16 +66,16 @@ bar=$(wt text "$menu_title" | awk -F'|' '$1=="Button" && $2=="" {print $3; exit}
 IFS=, read -r _ bar_y _ _ <<<"$bar"
 IFS=, read -r _ win_y _ _ <<<"$rect"
 [ $((bar_y - win_y)) -lt 80 ] || fail "the bar is not at the top after the slide ($bar, window $rect)"
-wt click "$menu_title" 104
+wt click "$menu_title" "#104"
 wt wait "$title" 10000 >/dev/null || fail "the title did not return to the simple mode's"
 stop_editor "$title"
 
 # 2. Options: Save writes the registry; the next start reads it back (saving again keeps it on).
 start_editor
-wt command "$title" 205 || fail "no Options entry"   # mnuopt
+wt menu "$title" "&Options..." || fail "no Options entry"
 wt wait "Options for OBM" 10000 >/dev/null || fail "the Options window did not open"
-wt click "Options for OBM" 303   # chklastprj
-wt click "Options for OBM" 306   # cmdok
+wt click "Options for OBM" "#303"  # chklastprj
+wt click "Options for OBM" "#306"  # cmdok
 box=$(wt msgbox 10000) || fail "no confirmation after Save"
 [ "$box" = "Orbmenu|Settings Saved Successfully." ] || fail "Save said: $box"
 wt gone "Options for OBM" 10000 || fail "the Options window stayed open"
@@ -85,9 +85,9 @@ stop_editor "$title"
 run reg query 'HKCU\Software\OBM\Options' /v SavedPrjName >/dev/null 2>&1 ||
   fail "closing with LastSaved on did not record SavedPrjName"
 start_editor
-wt command "$title" 205
+wt menu "$title" "&Options..."
 wt wait "Options for OBM" 10000 >/dev/null || fail "the Options window did not open again"
-wt click "Options for OBM" 306
+wt click "Options for OBM" "#306"
 wt msgbox 10000 >/dev/null || fail "no confirmation after the second Save"
 wt gone "Options for OBM" 10000 || true
 stop_editor "$title"

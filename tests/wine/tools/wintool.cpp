@@ -5,8 +5,10 @@
 //   wintool text TITLE               print the texts of its child windows, one per line
 //   wintool msgbox [MS] [BUTTON]     wait for a message box; print "caption|text"; press IDOK (or BUTTON id)
 //   wintool gone TITLE [MS]          wait until no window titled TITLE exists
-//   wintool click TITLE ID           post BM_CLICK to its descendant control with identifier ID
-//   wintool command TITLE ID         post WM_COMMAND ID (a menu entry) to it
+//   wintool menu TITLE ENTRY         choose the menu entry whose text (before any tab) is ENTRY, e.g. "&About..."
+//   wintool key TITLE VK             post a key press (virtual-key code, decimal or 0x hex) to the window
+//   wintool click TITLE CONTROL      click a child button; CONTROL is its text or #ID
+//   wintool settext TITLE CONTROL T  set a child's text; CONTROL is its text or #ID
 #include <windows.h>
 
 #include <cstdio>
@@ -54,23 +56,54 @@ BOOL CALLBACK FindBox(HWND hwnd, LPARAM lp) {
   return TRUE;
 }
 
-struct IdSearch {
-  int id = 0;
+// The command id of the entry whose text is entry, searched through every sub-menu; -1 when none.
+int FindMenuEntry(HMENU menu, const std::string& entry) {
+  for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
+    if (HMENU sub = GetSubMenu(menu, i)) {
+      int id = FindMenuEntry(sub, entry);
+      if (id != -1) return id;
+      continue;
+    }
+    char text[256] = {};
+    GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+    std::string label(text);
+    label = label.substr(0, label.find('\t'));
+    if (label == entry) return static_cast<int>(GetMenuItemID(menu, i));
+  }
+  return -1;
+}
+
+struct ChildSearch {
+  std::string spec;
   HWND found = nullptr;
 };
 
-BOOL CALLBACK FindId(HWND hwnd, LPARAM lp) {
-  auto* search = reinterpret_cast<IdSearch*>(lp);
-  if (GetDlgCtrlID(hwnd) != search->id) return TRUE;
-  search->found = hwnd;
-  return FALSE;
+BOOL CALLBACK FindChildProc(HWND child, LPARAM lp) {
+  auto* search = reinterpret_cast<ChildSearch*>(lp);
+  bool match;
+  if (search->spec.size() > 1 && search->spec[0] == '#') {
+    match = GetDlgCtrlID(child) == std::atoi(search->spec.c_str() + 1);
+  } else {
+    char text[512] = {};
+    GetWindowTextA(child, text, sizeof text);
+    match = search->spec == text;
+  }
+  if (match) search->found = child;
+  return !match;
+}
+
+// A descendant of parent given by its text or by "#ID".
+HWND FindChild(HWND parent, const char* spec) {
+  ChildSearch search{spec};
+  EnumChildWindows(parent, FindChildProc, reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: wintool wait|close|class|text|msgbox|gone|click|command ...\n");
+    std::fprintf(stderr, "usage: wintool wait|close|class|text|msgbox|gone|menu|key|click|settext ...\n");
     return 2;
   }
   std::string cmd = argv[1];
@@ -107,17 +140,6 @@ int main(int argc, char** argv) {
     }
     return 0;
   }
-  if ((cmd == "click" || cmd == "command") && argc >= 4) {
-    HWND hwnd = FindWindowA(nullptr, argv[2]);
-    if (!hwnd) return 1;
-    int id = std::atoi(argv[3]);
-    if (cmd == "command") return PostMessageA(hwnd, WM_COMMAND, static_cast<WPARAM>(id), 0) ? 0 : 1;
-    IdSearch search;
-    search.id = id;
-    EnumChildWindows(hwnd, FindId, reinterpret_cast<LPARAM>(&search));
-    // Posted, not sent: a click that opens a modal box must not block this tool.
-    return search.found && PostMessageA(search.found, BM_CLICK, 0, 0) ? 0 : 1;
-  }
   if (cmd == "msgbox") {
     if (argc >= 3) ms = std::strtoul(argv[2], nullptr, 10);
     int button = argc >= 4 ? std::atoi(argv[3]) : IDOK;
@@ -137,6 +159,28 @@ int main(int argc, char** argv) {
     HWND btn = GetDlgItem(search.found, button);
     if (btn) SendMessageA(btn, BM_CLICK, 0, 0);
     else PostMessageA(search.found, WM_COMMAND, button, 0);
+    return 0;
+  }
+  if ((cmd == "menu" || cmd == "key") && argc >= 4) {
+    HWND hwnd = FindWindowA(nullptr, argv[2]);
+    if (!hwnd) return 1;
+    if (cmd == "menu") {
+      int id = FindMenuEntry(GetMenu(hwnd), argv[3]);
+      if (id == -1) return 1;
+      PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    } else {
+      WPARAM vk = std::strtoul(argv[3], nullptr, 0);
+      PostMessageA(hwnd, WM_KEYDOWN, vk, 1);
+      PostMessageA(hwnd, WM_KEYUP, vk, 0xC0000001);
+    }
+    return 0;
+  }
+  if ((cmd == "click" && argc >= 4) || (cmd == "settext" && argc >= 5)) {
+    HWND hwnd = FindWindowA(nullptr, argv[2]);
+    HWND child = hwnd ? FindChild(hwnd, argv[3]) : nullptr;
+    if (!child) return 1;
+    if (cmd == "click") PostMessageA(child, BM_CLICK, 0, 0);
+    else SendMessageA(child, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
     return 0;
   }
   std::fprintf(stderr, "wintool: bad arguments\n");

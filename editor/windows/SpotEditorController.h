@@ -1,0 +1,94 @@
+// The menu spot editor frmmenuspots: one MenuSpot's fields, the action rule, the browse and Locate buttons,
+// and OK storing the spot into the project and the main window's spot list.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "editor/project/ProjectModel.h"
+#include "editor/windows/PlacementController.h"
+#include "editor/windows/UiSeams.h"
+
+namespace orb {
+
+// A file dialog's title and its filter pairs (description, pattern), the first pair selected.
+struct BrowseRequest {
+  std::string title;
+  std::vector<std::pair<std::string, std::string>> filters;
+};
+
+// The editor's file picking: the dialog (PickFile), then the copy of a file chosen outside the root
+// folder into destination_folder (AdoptFile). Returns the field's new text, or empty when cancelled.
+class SpotFilePicker {
+ public:
+  virtual ~SpotFilePicker() = default;
+  virtual std::string PickAndAdopt(const BrowseRequest& request, const std::string& destination_folder) = 0;
+};
+
+// The main window's spot list (cmbmenu): entry 0 is the placeholder, entry k is spot k.
+class SpotListSink {
+ public:
+  virtual ~SpotListSink() = default;
+  virtual void RenameEntry(int k, const std::string& text) = 0;
+  virtual void AppendEntry(const std::string& text) = 0;
+};
+
+// Shows the placement window modally over the spot editor; the outputs of Finish, or none.
+using PlacementRunner = std::function<std::optional<PlacementOutputs>(const PlacementInputs&)>;
+
+enum class SpotText { Name, ToolTip, Target, Rollover, MoveSound, ClickSound, Pointer, X, Y, VidX, VidY, VidWidth, VidHeight };
+
+// The browse dialogs of imgbrowse entries 0 to 4.
+BrowseRequest SpotBrowseRequest(int entry);
+
+class SpotEditorController {
+ public:
+  SpotEditorController(ProjectModel& model, SpotListSink& list, MessageBoxSeam& messages, SpotFilePicker& picker,
+                       PlacementRunner placement, std::function<void(int)> open_help);
+
+  // Create: action entry 0, empty tag. Edit: every field preset from spot k, tag k.
+  void PresetNew();
+  void PresetFromSpot(int k);
+
+  const std::string& Text(SpotText field) const;
+  void SetText(SpotText field, const std::string& text);  // typing into a field
+  int Action() const { return action_entry_; }
+  void cmbact_Click(int entry);  // selecting an entry runs the action rule
+
+  bool TargetEnabled() const { return target_enabled_; }
+  bool TargetBrowseEnabled() const { return target_browse_enabled_; }
+  bool VideoGroupEnabled() const { return video_enabled_; }
+  const std::string& Tag() const { return tag_; }
+  const std::string& VidLocateTag() const { return vidlocate_tag_; }
+
+  void imgbrowse_Click(int entry);
+  void cmdlocate_Click();
+  void cmdvidlocate_Click();
+  // True when the spot was stored and the dialog closes; false keeps it open with all input.
+  bool cmdok_Click();
+  void Form_KeyDown_F1();
+
+ private:
+  void RunPlacement();
+  std::string& Ref(SpotText field);
+  void Inform(const std::string& text);
+  std::optional<MenuSpot> BuildSpot();
+
+  ProjectModel& model_;
+  SpotListSink& list_;
+  MessageBoxSeam& messages_;
+  SpotFilePicker& picker_;
+  PlacementRunner placement_;
+  std::function<void(int)> open_help_;
+
+  std::string texts_[13];
+  int action_entry_ = 0;
+  bool target_enabled_ = true, target_browse_enabled_ = true, video_enabled_ = true;
+  std::string tag_;
+  std::string vidlocate_tag_;
+};
+
+}  // namespace orb

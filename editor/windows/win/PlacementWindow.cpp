@@ -1,0 +1,504 @@
+// The placement window's controls and messages; the rules live in PlacementController. Coordinates are
+// twips of the background picture at 15 twips per picture pixel, whatever the display's DPI, so that the
+// player puts a spot on the same picture pixels.
+#include "editor/windows/win/PlacementWindow.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <string>
+
+#include "common/win/PictureLoader.h"
+#include "editor/windows/PlacementLayout.h"
+#include "editor/windows/win/ModalDialog.h"
+
+namespace orb {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kIdBase = 1000;
+const char* const kPictureClass = "OrbLocatePicture";
+const char* const kFrameClass = "OrbLocateVideoFrame";
+
+int Px(float twips) { return static_cast<int>(twips / kTwipsPerPixel + (twips >= 0 ? 0.5f : -0.5f)); }
+float Tw(int pixels) { return static_cast<float>(pixels * kTwipsPerPixel); }
+
+int ButtonsOf(WPARAM wp) {
+  int b = 0;
+  if (wp & MK_LBUTTON) b |= kLeftButton;
+  if (wp & MK_RBUTTON) b |= kRightButton;
+  if (wp & MK_MBUTTON) b |= kMiddleButton;
+  return b;
+}
+
+class PlacementWindow;
+
+// The media layer with fraVid as the parent of the video.
+class FrameMedia : public PreviewMedia {
+ public:
+  FrameMedia(MediaTransport& transport, PlacementWindow& window) : transport_(transport), window_(window) {}
+  std::string OpenMultimedia(const std::string& alias, const std::string& file, const std::string& device) override;
+  std::string PutMultimediaWindow(const std::string& alias) override;
+  std::string PlayMultimedia(const std::string& alias) override {
+    std::string from, to;
+    return orb::PlayMultimedia(transport_, alias, from, to);
+  }
+  std::string CloseMultimedia(const std::string& alias) override { return orb::CloseMultimedia(transport_, alias); }
+
+ private:
+  MediaTransport& transport_;
+  PlacementWindow& window_;
+};
+
+using frmlocate::Role;
+
+class PlacementWindow {
+ public:
+  PlacementWindow(const PlacementInputs& inputs, MediaTransport& transport, HICON icon)
+      : media_(transport, *this), controller_(inputs, media_), icon_(icon) {}
+  ~PlacementWindow() {
+    if (font_) DeleteObject(font_);
+    if (arrows_font_) DeleteObject(arrows_font_);
+  }
+
+  static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  PlacementController& Controller() { return controller_; }
+  // Moves, shows and fills every control as the controller holds it.
+  void Sync();
+  HWND Frame() const { return Item(Role::fraVid); }
+
+ private:
+  static LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
+  INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT OnChild(HWND child, Role role, UINT msg, WPARAM wp, LPARAM lp);
+  void OnInit();
+  void Close(INT_PTR result);
+  HWND Item(Role role) const { return GetDlgItem(hwnd_, kIdBase + static_cast<int>(role)); }
+  void SetText(Role role, const std::string& text);
+  void Place(Role role, const PlacementRect& r, bool visible);
+  void ListSized();
+  // A mouse position of a child in twips from its outer top-left corner.
+  void PointerTwips(HWND child, LPARAM lp, float& x, float& y);
+
+  FrameMedia media_;
+  PlacementController controller_;
+  HICON icon_;
+  HWND hwnd_ = nullptr;
+  HFONT font_ = nullptr, arrows_font_ = nullptr;
+  Picture background_, rollover_;
+  HCURSOR hand_ = nullptr;
+  bool closed_ = false;
+};
+
+std::string FrameMedia::OpenMultimedia(const std::string& alias, const std::string& file,
+                                       const std::string& device) {
+  window_.Sync();  // the frame must already lie on the rectangle: the video takes its size
+  return orb::OpenMultimedia(transport_, reinterpret_cast<MediaWindow>(window_.Frame()), alias, file, device);
+}
+
+std::string FrameMedia::PutMultimediaWindow(const std::string& alias) {
+  int w = 0, h = 0;
+  return orb::PutMultimediaWindow(transport_, reinterpret_cast<MediaWindow>(window_.Frame()), alias, 0, 0, w, h);
+}
+
+void RegisterClasses() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  WNDCLASSA wc = {};
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.lpszClassName = kPictureClass;
+  RegisterClassA(&wc);
+  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  wc.lpszClassName = kFrameClass;
+  RegisterClassA(&wc);
+}
+
+INT_PTR CALLBACK PlacementWindow::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  PlacementWindow* self = DialogObject<PlacementWindow>(hwnd, msg, lp);
+  if (!self) return FALSE;
+  if (msg == WM_INITDIALOG) self->hwnd_ = hwnd;
+  try {
+    return self->OnMessage(msg, wp, lp);
+  } catch (...) {
+    return FALSE;  // nothing may unwind through the system's dialog code
+  }
+}
+
+LRESULT CALLBACK PlacementWindow::ChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                            DWORD_PTR self) {
+  try {
+    return reinterpret_cast<PlacementWindow*>(self)->OnChild(hwnd, static_cast<Role>(id), msg, wp, lp);
+  } catch (...) {
+    return 0;
+  }
+}
+
+void PlacementWindow::OnInit() {
+  RegisterClasses();
+  if (icon_) SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+  SetWindowTextA(hwnd_, frmlocate::kCaption);
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  hand_ = LoadCursorA(instance, "H_POINT");
+  if (!hand_) hand_ = LoadCursorA(nullptr, IDC_HAND);
+
+  // A picture that cannot be loaded stays empty; the window works on without it.
+  std::string error;
+  if (!controller_.Inputs().background_image.empty()) LoadPicture(controller_.Inputs().background_image, background_, error);
+  std::optional<PlacementRect> size;
+  if (!controller_.VideoMode() && !controller_.Inputs().rollover_image.empty() &&
+      LoadPicture(controller_.Inputs().rollover_image, rollover_, error)) {
+    size = PlacementRect{0, 0, Tw(rollover_.Width()), Tw(rollover_.Height())};
+  }
+
+  int width = Px(frmlocate::kClientWidth), height = Px(frmlocate::kClientHeight);
+  if (background_.Width() > width) width = background_.Width();
+  if (background_.Height() > height) height = background_.Height();
+  SizeClientAndCenter(hwnd_, width, height);
+
+  HDC dc = GetDC(hwnd_);
+  int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+  ReleaseDC(hwnd_, dc);
+  font_ = CreateFontA(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
+  arrows_font_ = CreateFontA(-MulDiv(10, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, SYMBOL_CHARSET, 0, 0, 0, 0, "Marlett");
+  HWND tips = CreateTooltips(hwnd_);
+
+  for (int i = 0; i < frmlocate::kControlCount; ++i) {
+    const frmlocate::Control& c = frmlocate::kControls[i];
+    const char* cls = "BUTTON";
+    const char* text = c.text;
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+    DWORD ex = 0;
+    switch (c.role) {
+      case Role::cmdup: text = "5"; break;  // Marlett arrows
+      case Role::cmdright: text = "4"; break;
+      case Role::cmddown: text = "6"; break;
+      case Role::cmdleft: text = "3"; break;
+      case Role::txtx:
+      case Role::txty:
+      case Role::txtvidheight:
+      case Role::txtvidwidth:
+        cls = "EDIT";
+        style |= ES_AUTOHSCROLL;
+        ex = WS_EX_CLIENTEDGE;
+        break;
+      case Role::lstvideo:
+        cls = "LISTBOX";
+        // The sizing border lets the system size the rectangle when an edge is grabbed.
+        style |= WS_BORDER | WS_THICKFRAME | LBS_NOINTEGRALHEIGHT | LBS_NOSEL;
+        break;
+      case Role::img: cls = kPictureClass; style = WS_CHILD | WS_VISIBLE; break;
+      case Role::fraVid: cls = kFrameClass; style = WS_CHILD | WS_CLIPCHILDREN; break;
+      case Role::lblx:
+      case Role::lbly:
+      case Role::lblvidheight:
+      case Role::lblvidwidth: cls = "STATIC"; style = WS_CHILD | WS_VISIBLE; break;
+      default: style |= BS_PUSHBUTTON; break;
+    }
+    HWND child = CreateWindowExA(ex, cls, text, style, Px(c.left), Px(c.top), Px(c.width), Px(c.height), hwnd_,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdBase + static_cast<int>(c.role))),
+                                 instance, nullptr);
+    bool arrow = c.role == Role::cmdup || c.role == Role::cmdright || c.role == Role::cmddown || c.role == Role::cmdleft;
+    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(arrow ? arrows_font_ : font_), FALSE);
+    AddTooltip(tips, hwnd_, child, c.tooltip);
+    switch (c.role) {
+      case Role::txtx:
+      case Role::txty:
+      case Role::txtvidheight:
+      case Role::txtvidwidth:
+      case Role::lstvideo:
+      case Role::img:
+      case Role::cmdprev:
+      case Role::cmdend:
+      case Role::cmdcancel:
+        SetWindowSubclass(child, ChildProc, static_cast<UINT_PTR>(c.role), reinterpret_cast<DWORD_PTR>(this));
+        break;
+      default: break;
+    }
+  }
+  controller_.Form_Load(size);
+  Sync();
+  SetFocus(Item(Role::cmdup));
+}
+
+void PlacementWindow::SetText(Role role, const std::string& text) {
+  HWND item = Item(role);
+  char current[256] = {};
+  GetWindowTextA(item, current, sizeof current);
+  if (text != current) SetWindowTextA(item, text.c_str());
+}
+
+void PlacementWindow::Place(Role role, const PlacementRect& r, bool visible) {
+  HWND item = Item(role);
+  RECT now;
+  GetWindowRect(item, &now);
+  MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&now), 2);
+  int l = Px(r.left), t = Px(r.top), w = Px(r.width), h = Px(r.height);
+  if (now.left != l || now.top != t || now.right - now.left != w || now.bottom - now.top != h) {
+    SetWindowPos(item, nullptr, l, t, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+  }
+  // The style bit, not IsWindowVisible: the dialog itself is still hidden while it loads.
+  bool shown = (GetWindowLongPtrA(item, GWL_STYLE) & WS_VISIBLE) != 0;
+  if (shown != visible) ShowWindow(item, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void PlacementWindow::Sync() {
+  const PlacementController& c = controller_;
+  Place(Role::img, c.Img(), c.ImgVisible());
+  Place(Role::lstvideo, c.List(), c.ListVisible());
+  Place(Role::fraVid, c.Frame(), c.FrameVisible());
+  InvalidateRect(Item(Role::img), nullptr, TRUE);
+  for (Role r : {Role::txtvidheight, Role::txtvidwidth, Role::lblvidheight, Role::lblvidwidth}) {
+    ShowWindow(Item(r), c.VideoMode() ? SW_SHOWNA : SW_HIDE);
+  }
+  SetText(Role::txtx, c.Text(PlacementBox::X));
+  SetText(Role::txty, c.Text(PlacementBox::Y));
+  SetText(Role::txtvidwidth, c.Text(PlacementBox::VidWidth));
+  SetText(Role::txtvidheight, c.Text(PlacementBox::VidHeight));
+  SetText(Role::cmdprev, c.PreviewCaption());
+}
+
+void PlacementWindow::Close(INT_PTR result) {
+  if (closed_) return;
+  closed_ = true;
+  controller_.Form_Unload();  // closes a running video while its frame still exists
+  EndDialog(hwnd_, result);
+}
+
+void PlacementWindow::PointerTwips(HWND child, LPARAM lp, float& x, float& y) {
+  // Client position plus the border, so that the edge zones count from the outer edge.
+  POINT origin = {0, 0};
+  ClientToScreen(child, &origin);
+  RECT outer;
+  GetWindowRect(child, &outer);
+  x = Tw(GET_X_LPARAM(lp) + origin.x - outer.left);
+  y = Tw(GET_Y_LPARAM(lp) + origin.y - outer.top);
+}
+
+void PlacementWindow::ListSized() {
+  RECT r;
+  GetWindowRect(Item(Role::lstvideo), &r);
+  MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+  controller_.lstvideo_Sized(PlacementRect{Tw(r.left), Tw(r.top), Tw(r.right - r.left), Tw(r.bottom - r.top)});
+  Sync();
+}
+
+LRESULT PlacementWindow::OnChild(HWND child, Role role, UINT msg, WPARAM wp, LPARAM lp) {
+  float x = 0, y = 0;
+  switch (role) {
+    case Role::txtx:
+    case Role::txty:
+    case Role::txtvidwidth:
+    case Role::txtvidheight: {
+      PlacementBox box = role == Role::txtx ? PlacementBox::X
+                         : role == Role::txty ? PlacementBox::Y
+                         : role == Role::txtvidwidth ? PlacementBox::VidWidth
+                                                    : PlacementBox::VidHeight;
+      if (msg == WM_GETDLGCODE && wp == VK_RETURN) return DLGC_WANTALLKEYS;  // Enter belongs to the box
+      if (msg == WM_CHAR && wp == VK_RETURN) {
+        char text[256] = {};
+        GetWindowTextA(child, text, sizeof text);
+        controller_.SetText(box, text);
+        controller_.txt_KeyPress(box, 13);
+        Sync();
+        return 0;
+      }
+      break;
+    }
+    case Role::img:
+      switch (msg) {
+        case WM_PAINT: {
+          PAINTSTRUCT ps;
+          HDC dc = BeginPaint(child, &ps);
+          if (controller_.PictureShown() && !rollover_.Empty()) {
+            rollover_.Draw(dc, 0, 0);
+          } else {
+            // An emptied picture shows the background beneath it, as on the CD.
+            POINT at = {0, 0};
+            MapWindowPoints(child, hwnd_, &at, 1);
+            RECT rc;
+            GetClientRect(child, &rc);
+            FillRect(dc, &rc, GetSysColorBrush(COLOR_BTNFACE));
+            if (!background_.Empty()) background_.Draw(dc, -at.x, -at.y);
+          }
+          EndPaint(child, &ps);
+          return 0;
+        }
+        case WM_ERASEBKGND: return 1;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+          SetCapture(child);
+          PointerTwips(child, lp, x, y);
+          controller_.img_MouseDown(ButtonsOf(wp), x, y);
+          return 0;
+        case WM_MOUSEMOVE: {
+          PointerTwips(child, lp, x, y);
+          bool was_shown = controller_.PictureShown();
+          controller_.img_MouseMove(ButtonsOf(wp), x, y);
+          if (was_shown != controller_.PictureShown()) InvalidateRect(child, nullptr, TRUE);
+          Sync();
+          UpdateWindow(hwnd_);
+          return 0;
+        }
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+          if (!(wp & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) ReleaseCapture();
+          controller_.img_MouseUp();
+          return 0;
+        default: break;
+      }
+      break;
+    case Role::lstvideo:
+      switch (msg) {
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN: {
+          PointerTwips(child, lp, x, y);
+          int hit = controller_.lstvideo_MouseDown(ButtonsOf(wp), x, y);
+          if (hit != kHitNone) {
+            // The system runs its own sizing of that edge until the button is released.
+            ReleaseCapture();
+            POINT p = {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+            ClientToScreen(child, &p);
+            SendMessageA(child, WM_NCLBUTTONDOWN, static_cast<WPARAM>(hit), MAKELPARAM(p.x, p.y));
+            ListSized();
+          } else {
+            SetCapture(child);
+          }
+          return 0;
+        }
+        case WM_MOUSEMOVE:
+          PointerTwips(child, lp, x, y);
+          controller_.lstvideo_MouseMove(ButtonsOf(wp), x, y);
+          Sync();
+          UpdateWindow(hwnd_);
+          return 0;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+          if (!(wp & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) ReleaseCapture();
+          controller_.lstvideo_MouseUp();
+          return 0;
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK:
+          return 0;
+        case WM_SETCURSOR:
+          if (LOWORD(lp) == HTCLIENT) {
+            int shape = controller_.ListPointer();
+            SetCursor(LoadCursorA(nullptr, shape == kPointerSizeWE   ? IDC_SIZEWE
+                                           : shape == kPointerSizeNS ? IDC_SIZENS
+                                                                     : IDC_ARROW));
+            return TRUE;
+          }
+          break;
+        case WM_EXITSIZEMOVE: {
+          LRESULT r = DefSubclassProc(child, msg, wp, lp);
+          ListSized();  // also when the user took the sizing border itself
+          return r;
+        }
+        default: break;
+      }
+      break;
+    case Role::cmdprev:
+    case Role::cmdend:
+    case Role::cmdcancel:
+      if (msg == WM_SETCURSOR && hand_) {
+        SetCursor(hand_);
+        return TRUE;
+      }
+      break;
+    default: break;
+  }
+  return DefSubclassProc(child, msg, wp, lp);
+}
+
+INT_PTR PlacementWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_INITDIALOG:
+      OnInit();
+      return FALSE;  // focus was set on cmdup
+    case WM_ERASEBKGND: {
+      HDC dc = reinterpret_cast<HDC>(wp);
+      RECT rc;
+      GetClientRect(hwnd_, &rc);
+      FillRect(dc, &rc, GetSysColorBrush(COLOR_BTNFACE));
+      if (!background_.Empty()) background_.Draw(dc, 0, 0);
+      SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, 1);
+      return TRUE;
+    }
+    case WM_CTLCOLORSTATIC:
+      SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT);
+      return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+    case WM_MOUSEMOVE: {
+      bool was_shown = controller_.PictureShown();
+      controller_.Form_MouseMove();
+      if (was_shown != controller_.PictureShown()) InvalidateRect(Item(Role::img), nullptr, TRUE);
+      return TRUE;
+    }
+    case WM_COMMAND: {
+      int id = LOWORD(wp) - kIdBase;
+      int code = HIWORD(wp);
+      if (LOWORD(wp) == IDCANCEL) {
+        Close(0);
+        return TRUE;
+      }
+      if (id < 0 || id > static_cast<int>(Role::lblvidwidth)) return FALSE;
+      Role role = static_cast<Role>(id);
+      if (code == EN_CHANGE) {
+        char text[256] = {};
+        GetWindowTextA(reinterpret_cast<HWND>(lp), text, sizeof text);
+        PlacementBox box = role == Role::txtx ? PlacementBox::X
+                           : role == Role::txty ? PlacementBox::Y
+                           : role == Role::txtvidwidth ? PlacementBox::VidWidth
+                                                      : PlacementBox::VidHeight;
+        controller_.SetText(box, text);
+        return TRUE;
+      }
+      if (code != BN_CLICKED) return FALSE;
+      switch (role) {
+        case Role::cmdup: controller_.cmdup_Click(); break;
+        case Role::cmddown: controller_.cmddown_Click(); break;
+        case Role::cmdleft: controller_.cmdleft_Click(); break;
+        case Role::cmdright: controller_.cmdright_Click(); break;
+        case Role::cmdprev: {
+          bool was_shown = controller_.PictureShown();
+          controller_.cmdprev_Click();
+          if (was_shown != controller_.PictureShown()) InvalidateRect(Item(Role::img), nullptr, TRUE);
+          break;
+        }
+        case Role::cmdend:
+          controller_.cmdend_Click();
+          Close(1);
+          return TRUE;
+        case Role::cmdcancel: Close(0); return TRUE;
+        default: return FALSE;
+      }
+      Sync();
+      return TRUE;
+    }
+    case WM_CLOSE:
+      Close(0);
+      return TRUE;
+    case WM_DESTROY:
+      controller_.Form_Unload();
+      return FALSE;
+    default: return FALSE;
+  }
+}
+
+}  // namespace
+
+std::optional<PlacementOutputs> ShowPlacementWindow(HWND owner, const PlacementInputs& inputs, MediaTransport& media,
+                                                    HICON icon) {
+  PlacementWindow window(inputs, media, icon);
+  RunModalDialog(owner, &PlacementWindow::DialogProc, reinterpret_cast<LPARAM>(&window));
+  return window.Controller().Result();
+}
+
+}  // namespace orb

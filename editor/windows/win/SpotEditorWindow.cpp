@@ -1,0 +1,259 @@
+// The menu spot editor's controls and messages; the rules live in SpotEditorController.
+#include "editor/windows/win/SpotEditorWindow.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "editor/windows/SpotEditorLayout.h"
+#include "editor/windows/win/ModalDialog.h"
+
+namespace orb {
+
+namespace {
+
+using frmmenuspots::Kind;
+using frmmenuspots::Role;
+
+constexpr int kIdBase = 2000;
+
+struct Binding {
+  Role role;
+  SpotText field;
+};
+const Binding kTextBindings[] = {
+    {Role::txtmenuname, SpotText::Name},     {Role::txttooltip, SpotText::ToolTip},
+    {Role::txtindex0, SpotText::Target},     {Role::txtindex1, SpotText::Rollover},
+    {Role::txtindex2, SpotText::MoveSound},  {Role::txtindex3, SpotText::ClickSound},
+    {Role::txtindex4, SpotText::Pointer},    {Role::txtx, SpotText::X},
+    {Role::txty, SpotText::Y},               {Role::txtvidx, SpotText::VidX},
+    {Role::txtvidy, SpotText::VidY},         {Role::txtvidwidth, SpotText::VidWidth},
+    {Role::txtvidheight, SpotText::VidHeight},
+};
+
+class SpotEditorWindow {
+ public:
+  SpotEditorWindow(SpotEditorController& c, HICON icon, HWND* owner_out)
+      : c_(c), icon_(icon), owner_out_(owner_out) {}
+  ~SpotEditorWindow() {
+    if (field_font_) DeleteObject(field_font_);
+    if (label_font_) DeleteObject(label_font_);
+    if (owner_out_) *owner_out_ = nullptr;
+  }
+  static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+ private:
+  INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp);
+  void OnInit();
+  void OnCommand(int index, int code, HWND control);
+  void Sync();
+  int Px(int twips) const { return MulDiv(twips, dpi_, 1440); }
+
+  SpotEditorController& c_;
+  HICON icon_;
+  HWND* owner_out_;
+  HWND hwnd_ = nullptr;
+  HWND controls_[64] = {};
+  int dpi_ = 96;
+  HFONT field_font_ = nullptr, label_font_ = nullptr;
+  HCURSOR hand_ = nullptr, hpoint_ = nullptr;
+  bool syncing_ = false;
+};
+
+INT_PTR CALLBACK SpotEditorWindow::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  SpotEditorWindow* self = DialogObject<SpotEditorWindow>(hwnd, msg, lp);
+  if (!self) return FALSE;
+  if (msg == WM_INITDIALOG) self->hwnd_ = hwnd;
+  try {
+    return self->OnMessage(msg, wp, lp);
+  } catch (...) {
+    return FALSE;  // nothing may unwind through the system's dialog code
+  }
+}
+
+void SpotEditorWindow::OnInit() {
+  if (owner_out_) *owner_out_ = hwnd_;
+  if (icon_) SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+  SetWindowTextA(hwnd_, frmmenuspots::kCaption);
+  HDC dc = GetDC(hwnd_);
+  dpi_ = GetDeviceCaps(dc, LOGPIXELSY);
+  ReleaseDC(hwnd_, dc);
+  SizeClientAndCenter(hwnd_, Px(frmmenuspots::kClientWidth), Px(frmmenuspots::kClientHeight));
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  hand_ = LoadCursorA(instance, "HAND");
+  if (!hand_) hand_ = LoadCursorA(nullptr, IDC_HAND);
+  hpoint_ = LoadCursorA(instance, "H_POINT");
+  if (!hpoint_) hpoint_ = LoadCursorA(nullptr, IDC_HAND);
+  // Verdana 6.75 pt fields; labels in the dialog's usual face.
+  field_font_ = CreateFontA(-MulDiv(675, dpi_, 7200), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
+                            "Verdana");
+  label_font_ = CreateFontA(-MulDiv(8, dpi_, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
+                            "MS Sans Serif");
+  HWND tips = CreateTooltips(hwnd_);
+  for (int i = 0; i < frmmenuspots::kControlCount; ++i) {
+    const frmmenuspots::Control& k = frmmenuspots::kControls[i];
+    const char* cls = "STATIC";
+    DWORD style = WS_CHILD | WS_VISIBLE;
+    DWORD ex = 0;
+    HFONT font = label_font_;
+    switch (k.kind) {
+      case Kind::Label:
+      case Kind::RedLabel: style |= SS_RIGHT; break;
+      case Kind::Text:
+      case Kind::ReadOnlyText:
+        cls = "EDIT";
+        style |= WS_TABSTOP | ES_AUTOHSCROLL | (k.kind == Kind::ReadOnlyText ? ES_READONLY : 0);
+        ex = WS_EX_CLIENTEDGE;
+        font = field_font_;
+        break;
+      case Kind::ActionList:
+        cls = "COMBOBOX";
+        style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
+        font = field_font_;
+        break;
+      case Kind::Browse:
+      case Kind::Button:
+        cls = "BUTTON";
+        style |= WS_TABSTOP | BS_PUSHBUTTON;
+        break;
+    }
+    // A drop-down list's height includes its open list.
+    int height = k.kind == Kind::ActionList ? Px(k.height) * 8 : Px(k.height);
+    HWND h = CreateWindowExA(ex, cls, k.text, style, Px(k.left), Px(k.top), Px(k.width), height, hwnd_,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdBase + i)), instance, nullptr);
+    controls_[i] = h;
+    SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (k.kind == Kind::ActionList) {
+      for (const char* entry : kActionEntryTexts) SendMessageA(h, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
+    }
+    AddTooltip(tips, hwnd_, h, k.tooltip);
+  }
+  Sync();
+  for (int i = 0; i < frmmenuspots::kControlCount; ++i) {
+    if (frmmenuspots::kControls[i].role == Role::txtmenuname) SetFocus(controls_[i]);
+  }
+}
+
+void SpotEditorWindow::Sync() {
+  syncing_ = true;
+  for (int i = 0; i < frmmenuspots::kControlCount; ++i) {
+    const frmmenuspots::Control& k = frmmenuspots::kControls[i];
+    HWND h = controls_[i];
+    for (const Binding& b : kTextBindings) {
+      if (b.role != k.role) continue;
+      char now[1024] = {};
+      GetWindowTextA(h, now, sizeof now);
+      if (c_.Text(b.field) != now) SetWindowTextA(h, c_.Text(b.field).c_str());
+    }
+    bool video = k.role == Role::VideoLabel || k.role == Role::txtvidx || k.role == Role::txtvidy ||
+                 k.role == Role::txtvidwidth || k.role == Role::txtvidheight;
+    if (video) EnableWindow(h, c_.VideoGroupEnabled());
+    if (k.role == Role::txtindex0) EnableWindow(h, c_.TargetEnabled());
+    if (k.role == Role::imgbrowse0) EnableWindow(h, c_.TargetBrowseEnabled());
+    if (k.role == Role::cmbact && SendMessageA(h, CB_GETCURSEL, 0, 0) != c_.Action()) {
+      SendMessageA(h, CB_SETCURSEL, static_cast<WPARAM>(c_.Action()), 0);
+    }
+  }
+  syncing_ = false;
+}
+
+void SpotEditorWindow::OnCommand(int index, int code, HWND control) {
+  const frmmenuspots::Control& k = frmmenuspots::kControls[index];
+  if (code == EN_CHANGE) {
+    if (syncing_) return;
+    for (const Binding& b : kTextBindings) {
+      if (b.role != k.role) continue;
+      int length = GetWindowTextLengthA(control);
+      std::string text(static_cast<size_t>(length) + 1, '\0');
+      GetWindowTextA(control, text.data(), length + 1);
+      text.resize(static_cast<size_t>(length));
+      c_.SetText(b.field, text);
+    }
+    return;
+  }
+  if (k.kind == Kind::ActionList && code == CBN_SELCHANGE) {
+    c_.cmbact_Click(static_cast<int>(SendMessageA(control, CB_GETCURSEL, 0, 0)));
+    Sync();
+    return;
+  }
+  if (code != BN_CLICKED) return;
+  switch (k.role) {
+    case Role::imgbrowse0: c_.imgbrowse_Click(0); break;
+    case Role::imgbrowse1: c_.imgbrowse_Click(1); break;
+    case Role::imgbrowse2: c_.imgbrowse_Click(2); break;
+    case Role::imgbrowse3: c_.imgbrowse_Click(3); break;
+    case Role::imgbrowse4: c_.imgbrowse_Click(4); break;
+    case Role::cmdlocate: c_.cmdlocate_Click(); break;
+    case Role::cmdvidlocate: c_.cmdvidlocate_Click(); break;
+    case Role::cmdok:
+      if (c_.cmdok_Click()) {
+        EndDialog(hwnd_, 1);
+        return;
+      }
+      break;
+    case Role::cmdcancel: EndDialog(hwnd_, 0); return;
+    default: return;
+  }
+  Sync();
+}
+
+INT_PTR SpotEditorWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_INITDIALOG:
+      OnInit();
+      return FALSE;
+    case WM_COMMAND: {
+      if (LOWORD(wp) == IDCANCEL) {
+        EndDialog(hwnd_, 0);
+        return TRUE;
+      }
+      int index = LOWORD(wp) - kIdBase;
+      if (index >= 0 && index < frmmenuspots::kControlCount) OnCommand(index, HIWORD(wp), reinterpret_cast<HWND>(lp));
+      return TRUE;
+    }
+    case WM_HELP:
+      c_.Form_KeyDown_F1();
+      return TRUE;
+    case WM_CTLCOLORSTATIC: {
+      HWND control = reinterpret_cast<HWND>(lp);
+      for (int i = 0; i < frmmenuspots::kControlCount; ++i) {
+        if (controls_[i] == control && frmmenuspots::kControls[i].kind == Kind::RedLabel) {
+          HDC dc = reinterpret_cast<HDC>(wp);
+          SetTextColor(dc, RGB(255, 0, 0));
+          SetBkMode(dc, TRANSPARENT);
+          return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+        }
+      }
+      return FALSE;
+    }
+    case WM_SETCURSOR: {
+      HWND under = reinterpret_cast<HWND>(wp);
+      for (int i = 0; i < frmmenuspots::kControlCount; ++i) {
+        if (controls_[i] != under) continue;
+        Role r = frmmenuspots::kControls[i].role;
+        HCURSOR cursor = nullptr;
+        if (r == Role::cmdok || r == Role::cmdcancel) cursor = hpoint_;
+        if (frmmenuspots::kControls[i].kind == Kind::Browse || r == Role::cmdlocate || r == Role::cmdvidlocate) cursor = hand_;
+        if (cursor && LOWORD(lp) == HTCLIENT) {
+          SetCursor(cursor);
+          SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, TRUE);
+          return TRUE;
+        }
+      }
+      return FALSE;
+    }
+    case WM_CLOSE:
+      EndDialog(hwnd_, 0);
+      return TRUE;
+    default: return FALSE;
+  }
+}
+
+}  // namespace
+
+bool ShowSpotEditor(HWND owner, SpotEditorController& controller, HICON icon, HWND* owner_out) {
+  SpotEditorWindow window(controller, icon, owner_out);
+  return RunModalDialog(owner, &SpotEditorWindow::DialogProc, reinterpret_cast<LPARAM>(&window)) == 1;
+}
+
+}  // namespace orb

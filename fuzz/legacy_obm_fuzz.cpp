@@ -1,0 +1,24 @@
+// libFuzzer target: the 1.x conversion on arbitrary bytes; whatever it accepts must load as a 2.x file.
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "editor/project/LegacyConverter.h"
+#include "editor/project/ProjectFile.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  std::string converted;
+  orb::FormatError error;
+  if (!orb::ConvertLegacyText(bytes, "old.obm", converted, error)) {
+    if (error.file != "old.obm" || error.line < 1 || error.message.empty()) std::abort();
+    return 0;
+  }
+  orb::ProjectData project;
+  if (!orb::ParseProjectFile(converted, "new.obm", std::nullopt, project, error)) std::abort();
+  if (!project.SplashImage.empty()) std::abort();
+  for (const orb::MenuSpot& spot : project.Spots) {
+    if (spot.Action == 5 || !spot.MousePointer.empty() || spot.VideoWidth != 0) std::abort();
+  }
+  return 0;
+}
