@@ -72,7 +72,7 @@ stop_editor "$title"
 
 # 2. Options: Save writes the registry; the next start reads it back (saving again keeps it on).
 start_editor
-wt menu "$title" "&Options..." || fail "no Options entry"
+wt command "$title" 205 || fail "no Options entry"  # mnuopt
 wt wait "Options for OBM" 10000 >/dev/null || fail "the Options window did not open"
 wt click "Options for OBM" "#303"  # chklastprj
 wt click "Options for OBM" "#306"  # cmdok
@@ -85,7 +85,7 @@ stop_editor "$title"
 run reg query 'HKCU\Software\OBM\Options' /v SavedPrjName >/dev/null 2>&1 ||
   fail "closing with LastSaved on did not record SavedPrjName"
 start_editor
-wt menu "$title" "&Options..."
+wt command "$title" 205
 wt wait "Options for OBM" 10000 >/dev/null || fail "the Options window did not open again"
 wt click "Options for OBM" "#306"
 wt msgbox 10000 >/dev/null || fail "no confirmation after the second Save"
