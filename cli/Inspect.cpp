@@ -34,7 +34,8 @@ enum class ReadResult { kRead, kMissing, kFailed };
 ReadResult ReadWhole(const std::filesystem::path& path, std::string& data) {
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) return ReadResult::kMissing;
-  if (std::filesystem::is_directory(path, ec)) return ReadResult::kFailed;
+  // A folder, a device or a pipe in the file's place would never give a file's bytes.
+  if (!std::filesystem::is_regular_file(path, ec)) return ReadResult::kFailed;
   std::ifstream in(path, std::ios::binary);
   if (!in) return ReadResult::kFailed;
   data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

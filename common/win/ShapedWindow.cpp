@@ -69,8 +69,11 @@ void ShapeFormFromPicture(HWND form, const Picture& picture, long& transparent) 
   SetPropA(form, kPictureProperty, const_cast<Picture*>(&picture));
   SetWindowPos(form, nullptr, 0, 0, picture.Width(), picture.Height(),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  std::vector<uint32_t> pixels = picture.ComposedOver(GetSysColor(COLOR_BTNFACE));
-  ShapeRuns shape = ComputeShapeRuns(pixels.data(), picture.Width(), picture.Height(), picture.Width(), transparent);
+  // Opaque pictures are scanned in place; only translucent ones need their look over the window colour.
+  std::vector<uint32_t> composed;
+  if (picture.HasAlpha()) composed = picture.ComposedOver(GetSysColor(COLOR_BTNFACE));
+  const uint32_t* pixels = picture.HasAlpha() ? composed.data() : picture.Pixels();
+  ShapeRuns shape = ComputeShapeRuns(pixels, picture.Width(), picture.Height(), picture.Width(), transparent);
   HRGN region = CreateShapeRegion(shape);
   // The system owns the region from here on.
   if (!SetWindowRgn(form, region, TRUE)) DeleteObject(region);

@@ -3,11 +3,9 @@
 
 #include "common/TextLines.h"
 #include "editor/output/Generator.h"
+#include "editor/windows/MakerLinks.h"
 
 namespace orb {
-
-const char* const kWebsiteUrl = "https://www.orbmenu.example/";
-const char* const kMoreSoftwareUrl = "https://www.orbmenu.example/products/";
 
 namespace {
 
@@ -366,8 +364,8 @@ void MainWindowController::OnMenu(MainMenuCommand command) {
     case MainMenuCommand::Contents:
       if (hooks_.help) hooks_.help(panel_mark_ == "0" ? 1001 : 1002);
       break;
-    case MainMenuCommand::Website: s_.shell.Execute("open", kWebsiteUrl, "", "", 1); break;
-    case MainMenuCommand::MoreSoftware: s_.shell.Execute("open", kMoreSoftwareUrl, "", "", 1); break;
+    case MainMenuCommand::Website: s_.shell.Execute("open", kMakerWebsite, "", "", 1); break;
+    case MainMenuCommand::MoreSoftware: s_.shell.Execute("open", kMakerProductsPage, "", "", 1); break;
     case MainMenuCommand::Update: call(hooks_.check_update); break;
     case MainMenuCommand::About: call(hooks_.about); break;
   }

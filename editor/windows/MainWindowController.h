@@ -36,10 +36,6 @@ enum class MainMenuCommand {
   Contents, Website, MoreSoftware, Update, About,  // Help
 };
 
-// The web addresses of the Help menu.
-extern const char* const kWebsiteUrl;
-extern const char* const kMoreSoftwareUrl;
-
 // Which text field of the window a value belongs to.
 enum class MainField {
   txtroot, txtindex0, txtindex1, txtindex2, txtcmdline,           // simple panel

@@ -68,6 +68,10 @@ printf 'false\r\n' >"$root/menu.cfg"
 printf '[AutoRun]\r\n' >"$root/autorun.inf"
 status=0; "$cli" inspect "$root" >/dev/null 2>"$dir/err.txt" || status=$?
 [ $status = 1 ] && grep -qF "autorun.inf, line 2: expected" "$dir/err.txt" || fail "short autorun.inf: exit $status"
+rm "$root/autorun.inf"
+rm "$root/autorun.des" && ln -s /dev/zero "$root/autorun.des"
+status=0; "$cli" inspect "$root" >/dev/null 2>"$dir/err.txt" || status=$?
+[ $status = 1 ] && grep -qF "autorun.des: the file is missing or cannot be read" "$dir/err.txt" || fail "device: exit $status"
 status=0; "$cli" inspect >/dev/null 2>&1 || status=$?
 [ $status = 2 ] || fail "no DIR: exit $status, want 2"
 "$cli" inspect --help | grep -q 'usage: orbmenu-cli inspect DIR' || fail "inspect --help"

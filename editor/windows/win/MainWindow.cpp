@@ -226,8 +226,10 @@ void MainWindow::FitLabel(const ControlSpec& spec, HFONT font) {
   GetObjectA(font, sizeof shape, &shape);
   SelectObject(dc, old);
   ReleaseDC(control, dc);
-  if (extent.cx <= box.right || extent.cx == 0) return;
-  shape.lfHeight = MulDiv(shape.lfHeight, box.right, extent.cx + 2);
+  // A few pixels of slack: the static control wraps a little before the measured width is reached.
+  int room = box.right - MulDiv(4, dpi_, 96);
+  if (extent.cx <= room || extent.cx == 0 || room <= 0) return;
+  shape.lfHeight = MulDiv(shape.lfHeight, room, extent.cx);
   HFONT fitted = CreateFontIndirectA(&shape);
   fitted_fonts_.push_back(fitted);
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(fitted), FALSE);

@@ -1,6 +1,7 @@
 // The mode switch: the slide arithmetic of cmdani, what each direction empties, titles and menu entries.
 #include <gtest/gtest.h>
 
+#include "editor/windows/MakerLinks.h"
 #include "tests/editor/windows/MainWindowFakes.h"
 
 namespace orb::test {
@@ -160,8 +161,8 @@ TEST(MainWindowMenu, ProjectEntriesWorkOnlyInTheMenuPanelAndHelpFollowsThePanel)
   w.OnMenu(MainMenuCommand::Website);
   w.OnMenu(MainMenuCommand::MoreSoftware);
   ASSERT_EQ(rig.log.calls.size(), 2u);
-  EXPECT_EQ(rig.log.calls[0], std::string("shell:open|") + kWebsiteUrl + "|||1");
-  EXPECT_EQ(rig.log.calls[1], std::string("shell:open|") + kMoreSoftwareUrl + "|||1");
+  EXPECT_EQ(rig.log.calls[0], std::string("shell:open|") + kMakerWebsite + "|||1");
+  EXPECT_EQ(rig.log.calls[1], std::string("shell:open|") + kMakerProductsPage + "|||1");
 }
 
 TEST(MainWindowLoad, EditorFolderAndStartupProjectPath) {

@@ -10,5 +10,10 @@ check_program() {
   wait $pid || fail "$(basename "$exe") exited with $?"
 }
 check_program "$ORB_EDITOR" "Orbmenu v2.0"
+# The player needs a CD root: a one-spot menu titled like the menu window's design caption.
+convert -size 64x48 xc:navy "BMP3:$TMP/back.bmp"
+convert -size 16x16 xc:red "BMP3:$TMP/over.bmp"
+printf 'true\r\n\\back.bmp\r\nAutorun Menu\r\n\r\n 1 \r\nS\r\n\r\n 7 \r\n\r\n\\over.bmp\r\n 0 \r\n 0 \r\n\r\n\r\n\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n' >"$TMP/menu.cfg"
+printf '[AutoRun]\r\nOPEN=Orbstart.exe\r\nIcon=Orbstart.exe\r\n' >"$TMP/autorun.inf"
 check_program "$ORB_PLAYER" "Autorun Menu"
 echo "programs start and close"

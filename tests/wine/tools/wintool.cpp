@@ -6,6 +6,7 @@
 //   wintool msgbox [MS] [BUTTON]     wait for a message box; print "caption|text"; press IDOK (or BUTTON id)
 //   wintool gone TITLE [MS]          wait until no window titled TITLE exists
 //   wintool menu TITLE ENTRY         choose the menu entry whose text (before any tab) is ENTRY, e.g. "&About..."
+//   wintool command TITLE ID         post WM_COMMAND ID (a menu entry's identifier) to the window
 //   wintool key TITLE VK             post a key press (virtual-key code, decimal or 0x hex) to the window
 //   wintool click TITLE CONTROL      click a child button; CONTROL is its text or #ID
 //   wintool settext TITLE CONTROL T  set a child's text; CONTROL is its text or #ID
@@ -103,7 +104,7 @@ HWND FindChild(HWND parent, const char* spec) {
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: wintool wait|close|class|text|msgbox|gone|menu|key|click|settext ...\n");
+    std::fprintf(stderr, "usage: wintool wait|close|class|text|msgbox|gone|menu|command|key|click|settext ...\n");
     return 2;
   }
   std::string cmd = argv[1];
@@ -160,6 +161,11 @@ int main(int argc, char** argv) {
     if (btn) SendMessageA(btn, BM_CLICK, 0, 0);
     else PostMessageA(search.found, WM_COMMAND, button, 0);
     return 0;
+  }
+  if (cmd == "command" && argc >= 4) {
+    // Wine keeps menus per process, so "menu" cannot read another program's entries there.
+    HWND hwnd = FindWindowA(nullptr, argv[2]);
+    return hwnd && PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(std::atoi(argv[3]), 0), 0) ? 0 : 1;
   }
   if ((cmd == "menu" || cmd == "key") && argc >= 4) {
     HWND hwnd = FindWindowA(nullptr, argv[2]);

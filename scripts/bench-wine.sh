@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Runs the Windows benchmarks under Wine on a private Xvfb display: the shaped-window region against the
+# per-pixel method, and the player's start to a painted menu against a minimal Win32 program.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+top=$PWD
+build=build/wintest
+cmake -S . -B $build -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$top/cmake/toolchain-mingw-x86_64.cmake" \
+  -DORB_NATIVE_BIN_DIR="$top/build/native" >/dev/null
+cmake --build $build -j2 --target Orbstart region_bench startup_bench minimal_paint >/dev/null
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+# A CD root whose framed menu shows a 320x240 background of one colour the benchmark waits for.
+cd_root=$tmp/cd
+mkdir -p "$cd_root"
+cp $build/player/Orbstart.exe "$cd_root/"
+convert -size 320x240 xc:'#3060C0' "BMP3:$cd_root/back.bmp"
+convert -size 40x20 xc:'#FF0000' "BMP3:$cd_root/over.bmp"
+printf 'true\r\n\\back.bmp\r\nBench CD\r\n\r\n 1 \r\nS\r\n\r\n 7 \r\n\r\n\\over.bmp\r\n 0 \r\n 0 \r\n\r\n\r\n\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n' \
+  >"$cd_root/menu.cfg"
+printf '[AutoRun]\r\nOPEN=Orbstart.exe\r\nIcon=Orbstart.exe\r\n' >"$cd_root/autorun.inf"
+cat >"$tmp/run.sh" <<SH
+set -e
+run=$top/$build/wine-run.sh
+echo "=== region_bench"
+\$run $top/$build/bench/region_bench.exe
+echo "=== startup_bench"
+# One round first, so that both programs start with a warm wineserver and warm file caches.
+\$run $top/$build/bench/startup_bench.exe "Z:${cd_root//\//\\\\}" "Z:${top//\//\\\\}\\\\${build//\//\\\\}\\\\bench\\\\minimal_paint.exe" 1 >/dev/null
+\$run $top/$build/bench/startup_bench.exe "Z:${cd_root//\//\\\\}" "Z:${top//\//\\\\}\\\\${build//\//\\\\}\\\\bench\\\\minimal_paint.exe" \${ORB_BENCH_RUNS:-10}
+SH
+xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash "$tmp/run.sh"
