@@ -222,6 +222,24 @@ TEST_F(MainWindowTest, ControlsShowTheirCaptionsAtTheirTwipsPositions) {
   EXPECT_FALSE(GetMenuState(menu, kMenu_mnuopt, MF_BYCOMMAND) & MF_GRAYED);
 }
 
+TEST_F(MainWindowTest, AMoveTo144DpiLaysEverythingOutAgainFromTwips) {
+  RECT suggested;
+  GetWindowRect(window_.Handle(), &suggested);
+  SendMessageA(window_.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  ASSERT_EQ(window_.Dpi(), 144);
+  RECT client;
+  GetClientRect(window_.Handle(), &client);
+  EXPECT_EQ(client.right, 744);  // 7440 twips at 10 twips a pixel
+  RECT r = RectInParent(C(kId_cmdgenerate2));
+  EXPECT_EQ(r.left, 456);
+  EXPECT_EQ(r.top, 384);
+  EXPECT_EQ(r.right - r.left, 140);
+  r = RectInParent(C(kId_cmdani));
+  EXPECT_EQ(r.top, 516);
+  Slide();
+  EXPECT_EQ(RectInParent(C(kId_cmdani)).top, 0);
+}
+
 TEST_F(MainWindowTest, TheBarSlidesToTheMenuPanelAndBack) {
   Slide();
   EXPECT_EQ(RectInParent(C(kId_cmdani)).top, 0);
