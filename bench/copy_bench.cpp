@@ -54,9 +54,11 @@ int main(int argc, char** argv) {
   }
   ok &= fs::file_size(dir + "/seam.avi") == size;
   double mb = static_cast<double>(size) / (1 << 20);
-  std::printf("copy of a 256 MB file, best of 5: seam %.0f MB/s (%.3f s), cp %.0f MB/s (%.3f s): %.0f%% of cp (target >= 90%%: %s)%s\n",
-              mb / best_seam, best_seam, mb / best_cp, best_cp, 100 * best_cp / best_seam,
-              best_cp / best_seam >= 0.9 ? "met" : "MISSED", ok ? "" : " (copy FAILED)");
+  std::printf(
+      "copy of a 256 MB file, best of 5: seam %.0f MB/s (%.3f s), cp %.0f MB/s (%.3f s): %.0f%% of cp "
+      "(target >= 90%%: %s)%s\n",
+      mb / best_seam, best_seam, mb / best_cp, best_cp, 100 * best_cp / best_seam,
+      best_cp / best_seam >= 0.9 ? "met" : "MISSED", ok ? "" : " (copy FAILED)");
   fs::remove_all(dir);
   return ok ? 0 : 1;
 }

@@ -72,29 +72,33 @@ int main() {
   const int runs = 9;
   double save_ms = 1e300, plain_write_ms = 1e300, load_ms = 1e300, plain_read_ms = 1e300;
   for (int round = 0; round < runs; ++round) {
-    save_ms = std::min(save_ms, Milliseconds([&] { ok &= orb::SaveProjectFile(files, model_path, project, error); }));
+    save_ms = std::min(save_ms,
+                       Milliseconds([&] { ok &= orb::SaveProjectFile(files, model_path, project, error); }));
     plain_write_ms = std::min(plain_write_ms, Milliseconds([&] {
-      std::ofstream out(plain_path, std::ios::binary | std::ios::trunc);
-      for (const std::string& line : lines) out << line << "\r\n";
-    }));
+                                std::ofstream out(plain_path, std::ios::binary | std::ios::trunc);
+                                for (const std::string& line : lines) out << line << "\r\n";
+                              }));
     load_ms = std::min(load_ms, Milliseconds([&] {
-      ok &= orb::LoadProjectFile(files, model_path, std::nullopt, loaded, format);
-    }));
+                         ok &= orb::LoadProjectFile(files, model_path, std::nullopt, loaded, format);
+                       }));
     plain_read_ms = std::min(plain_read_ms, Milliseconds([&] {
-      std::ifstream in(plain_path, std::ios::binary);
-      std::string line;
-      count = 0;
-      while (std::getline(in, line)) ++count;
-    }));
+                               std::ifstream in(plain_path, std::ios::binary);
+                               std::string line;
+                               count = 0;
+                               while (std::getline(in, line)) ++count;
+                             }));
   }
   ok &= loaded == project && count == lines.size();
 
-  std::printf("project file, 32767 spots (%zu bytes, %zu lines), best of %d:\n", bytes.size(), lines.size(), runs);
-  std::printf("  Save %.1f ms (atomic: temporary file, fsync, rename) vs buffered stream write %.1f ms: %.2fx\n",
-              save_ms, plain_write_ms, save_ms / plain_write_ms);
-  std::printf("  Load %.1f ms (read, parse, build the project) vs buffered stream getline %.1f ms: %.2fx\n", load_ms,
-              plain_read_ms, load_ms / plain_read_ms);
-  std::printf("  targets: within 3x -> Save %s, Load %s%s\n", save_ms <= 3 * plain_write_ms ? "met" : "MISSED",
+  std::printf("project file, 32767 spots (%zu bytes, %zu lines), best of %d:\n", bytes.size(), lines.size(),
+              runs);
+  std::printf(
+      "  Save %.1f ms (atomic: temporary file, fsync, rename) vs buffered stream write %.1f ms: %.2fx\n",
+      save_ms, plain_write_ms, save_ms / plain_write_ms);
+  std::printf("  Load %.1f ms (read, parse, build the project) vs buffered stream getline %.1f ms: %.2fx\n",
+              load_ms, plain_read_ms, load_ms / plain_read_ms);
+  std::printf("  targets: within 3x -> Save %s, Load %s%s\n",
+              save_ms <= 3 * plain_write_ms ? "met" : "MISSED",
               load_ms <= 3 * plain_read_ms ? "met" : "MISSED", ok ? "" : " (round trip FAILED)");
   fs::remove_all(dir);
   return ok ? 0 : 1;

@@ -35,7 +35,8 @@ int RunConvert(const std::vector<std::string>& args) {
   PosixFileSystem files;
   std::string new_path;
   FormatError format;
-  if (!ConvertLegacyProject(files, parsed.positional[0], new_path, format)) return Failure("convert", format.Text());
+  if (!ConvertLegacyProject(files, parsed.positional[0], new_path, format))
+    return Failure("convert", format.Text());
   std::printf("%s\n", new_path.c_str());
   return 0;
 }

@@ -52,14 +52,16 @@ int RunMakeCd(const std::vector<std::string>& args) {
   }
   const std::string& root = project.RootFolder;
   if (!root.empty() && !files.Exists(root)) {
-    return Failure("make-cd", "the project's root folder (" + root + ") does not exist here; give the CD root with --root DIR");
+    return Failure("make-cd", "the project's root folder (" + root +
+                                  ") does not exist here; give the CD root with --root DIR");
   }
 
   MemorySettingsStore settings;
   if (parsed.Flag("--no-runtime")) settings.Write("OBM", "Options", "RtxRuntimes", "1");
   std::string player = parsed.Value("--player").value_or(DefaultPlayer());
-  Generator generator(GeneratorEnvironment{files, settings, PosixFileSystem::ModelFile(player, ""), SystemFolder()},
-                      PrintingSink("make-cd"));
+  Generator generator(
+      GeneratorEnvironment{files, settings, PosixFileSystem::ModelFile(player, ""), SystemFolder()},
+      PrintingSink("make-cd"));
   GenerateOptions options;
   if (parsed.Flag("--force")) {
     std::vector<OutsideRootField> outside = FieldsOutsideRoot(project, root);
@@ -68,8 +70,9 @@ int RunMakeCd(const std::vector<std::string>& args) {
   }
   GenerateResult result = generator.MakeCd(project, root, root, options);
   if (result.status == GenerateStatus::NeedsConfirmation) {
-    return Failure("make-cd", OutsideRootText(result.outside_root, root) +
-                                  "\r\nNothing was written. Copy these files into the root folder, or use --force.");
+    return Failure("make-cd",
+                   OutsideRootText(result.outside_root, root) +
+                       "\r\nNothing was written. Copy these files into the root folder, or use --force.");
   }
   return result.status == GenerateStatus::Done ? 0 : 1;
 }

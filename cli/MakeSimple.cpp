@@ -44,7 +44,8 @@ bool AdoptFile(PosixFileSystem& files, const std::string& native, const std::str
   std::string name = std::filesystem::path(native).filename().string();
   std::string target = root + name;
   if (int rc = files.CopyFile(model, target)) {
-    error = "could not copy " + native + " into the root folder (" + std::error_code(rc, std::generic_category()).message() + ")";
+    error = "could not copy " + native + " into the root folder (" +
+            std::error_code(rc, std::generic_category()).message() + ")";
     return false;
   }
   model = target;
@@ -60,11 +61,12 @@ int RunMakeSimple(const std::vector<std::string>& args) {
   }
   ParsedArgs parsed;
   std::string error;
-  if (!ParseArgs(args, {"--root", "--start", "--icon", "--sound", "--args", "--player"}, {"--no-runtime"}, parsed,
-                 error)) {
+  if (!ParseArgs(args, {"--root", "--start", "--icon", "--sound", "--args", "--player"}, {"--no-runtime"},
+                 parsed, error)) {
     return UsageError("make-simple", error, kUsage);
   }
-  if (!parsed.positional.empty()) return UsageError("make-simple", "unexpected argument '" + parsed.positional[0] + "'", kUsage);
+  if (!parsed.positional.empty())
+    return UsageError("make-simple", "unexpected argument '" + parsed.positional[0] + "'", kUsage);
   std::optional<std::string> dir = parsed.Value("--root");
   if (!dir) return UsageError("make-simple", "--root DIR is required", kUsage);
   std::error_code ec;
@@ -77,7 +79,8 @@ int RunMakeSimple(const std::vector<std::string>& args) {
   struct Choice {
     const char* option;
     std::string* field;
-  } choices[] = {{"--start", &simple.StartProgram}, {"--icon", &simple.AutorunIcon}, {"--sound", &simple.AutorunSound}};
+  } choices[] = {
+      {"--start", &simple.StartProgram}, {"--icon", &simple.AutorunIcon}, {"--sound", &simple.AutorunSound}};
   for (const Choice& choice : choices) {
     if (auto file = parsed.Value(choice.option)) {
       if (!AdoptFile(files, *file, root, *choice.field, error)) return Failure("make-simple", error);
@@ -88,9 +91,11 @@ int RunMakeSimple(const std::vector<std::string>& args) {
   MemorySettingsStore settings;
   if (parsed.Flag("--no-runtime")) settings.Write("OBM", "Options", "RtxRuntimes", "1");
   std::string player = parsed.Value("--player").value_or(DefaultPlayer());
-  Generator generator(GeneratorEnvironment{files, settings, PosixFileSystem::ModelFile(player, ""), SystemFolder()},
-                      PrintingSink("make-simple"));
-  GenerateResult result = generator.GenerateSimple(simple, root, root, {.quiet = false, .outside_root_confirmed = false});
+  Generator generator(
+      GeneratorEnvironment{files, settings, PosixFileSystem::ModelFile(player, ""), SystemFolder()},
+      PrintingSink("make-simple"));
+  GenerateResult result =
+      generator.GenerateSimple(simple, root, root, {.quiet = false, .outside_root_confirmed = false});
   return result.status == GenerateStatus::Done ? 0 : 1;
 }
 

@@ -44,7 +44,8 @@ int RunShow(const std::vector<std::string>& args) {
   PosixFileSystem files;
   ProjectData project;
   FormatError format;
-  if (!LoadProjectFile(files, parsed.positional[0], root, project, format)) return Failure("show", format.Text());
+  if (!LoadProjectFile(files, parsed.positional[0], root, project, format))
+    return Failure("show", format.Text());
 
   nlohmann::ordered_json json;
   json["root_folder"] = U(project.RootFolder);

@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const orb::MenuSpot& a = project.Spots[i];
     const orb::MenuSpot& b = again.Spots[i];
     if (a.Name != b.Name || a.ToolTip != b.ToolTip || a.Action != b.Action || a.X != b.X || a.Y != b.Y ||
-        a.VideoX != b.VideoX || a.VideoY != b.VideoY || a.VideoWidth != b.VideoWidth || a.VideoHeight != b.VideoHeight) {
+        a.VideoX != b.VideoX || a.VideoY != b.VideoY || a.VideoWidth != b.VideoWidth ||
+        a.VideoHeight != b.VideoHeight) {
       std::abort();
     }
   }
@@ -30,7 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   orb::ProjectData rootless;
   if (!orb::ParseProjectFile(bytes, "fuzz.obm", std::string(), rootless, error)) std::abort();
   orb::ProjectData back;
-  if (!orb::ParseProjectFile(orb::ProjectFileText(rootless), "back.obm", std::string(), back, error)) std::abort();
+  if (!orb::ParseProjectFile(orb::ProjectFileText(rootless), "back.obm", std::string(), back, error))
+    std::abort();
   if (!(back == rootless)) std::abort();
   return 0;
 }

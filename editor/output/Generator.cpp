@@ -56,7 +56,8 @@ std::vector<OutsideRootField> FieldsOutsideRoot(const SimpleAutorun& simple, con
 }
 
 std::string OutsideRootText(const std::vector<OutsideRootField>& fields, const std::string& root) {
-  std::string text = "These files are not inside the root folder (" + root + "), so the CD would not find them:";
+  std::string text =
+      "These files are not inside the root folder (" + root + "), so the CD would not find them:";
   for (const OutsideRootField& f : fields) text += "\r\n" + f.field + ": " + f.path;
   return text;
 }
@@ -89,7 +90,8 @@ bool Generator::FinishStep(const std::string& inf, const std::string& des, const
 
 bool Generator::SimpleStep(const SimpleAutorun& simple, const std::string& root) {
   if (!Write(root + "menu.cfg", MenuCfgForSimple())) return false;
-  return FinishStep(AutorunInfForSimple(simple, root), AutorunDes(AutorunEntriesForSimple(simple, root)), root);
+  return FinishStep(AutorunInfForSimple(simple, root), AutorunDes(AutorunEntriesForSimple(simple, root)),
+                    root);
 }
 
 bool Generator::WriteMenuCfg(const ProjectData& project, const std::string& root) {
@@ -123,8 +125,8 @@ GenerateResult Generator::GenerateSimple(const SimpleAutorun& simple, const std:
   return result;
 }
 
-GenerateResult Generator::MakeCd(const ProjectData& project, const std::string& root_field, const std::string& root,
-                                 GenerateOptions options) {
+GenerateResult Generator::MakeCd(const ProjectData& project, const std::string& root_field,
+                                 const std::string& root, GenerateOptions options) {
   GenerateResult result;
   const char* check = root_field.empty()                ? kMsgSelectRootFolder
                       : project.BackgroundImage.empty() ? kMsgBackgroundRequired

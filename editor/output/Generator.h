@@ -25,12 +25,12 @@ struct GeneratorMessage {
 
 using MessageSink = std::function<void(const GeneratorMessage&)>;
 
-extern const char* const kMsgSelectRootFolder;      // "Please select a Root Folder."
-extern const char* const kMsgBackgroundRequired;    // "Please select a background image. It is required."
-extern const char* const kMsgMinimumOneSpot;        // "Minimum one Menu spot is needed.Please Click Create."
-extern const char* const kMsgPlayerMissing;         // "Could not find Orbstart.exe. Please reinstall the software."
-extern const char* const kPlayerFileName;           // "Orbstart.exe"
-extern const char* const kRuntimeFileName;          // "rtxcore.dll"
+extern const char* const kMsgSelectRootFolder;    // "Please select a Root Folder."
+extern const char* const kMsgBackgroundRequired;  // "Please select a background image. It is required."
+extern const char* const kMsgMinimumOneSpot;      // "Minimum one Menu spot is needed.Please Click Create."
+extern const char* const kMsgPlayerMissing;  // "Could not find Orbstart.exe. Please reinstall the software."
+extern const char* const kPlayerFileName;    // "Orbstart.exe"
+extern const char* const kRuntimeFileName;   // "rtxcore.dll"
 
 // "All autorun files have been generated in the (ROOT) folder." CR LF "Now put all these files ..."
 std::string SuccessText(const std::string& root);
@@ -38,9 +38,9 @@ std::string SuccessText(const std::string& root);
 // Where the generator takes its files from and what it writes through.
 struct GeneratorEnvironment {
   FileSystem& fs;
-  SettingsStore& settings;     // "OBM" / "Options" / "RtxRuntimes": "1" means no runtime copy
-  std::string player_source;   // the editor's folder followed by "Orbstart.exe"
-  std::string system_folder;   // the system directory without a trailing backslash; empty when none
+  SettingsStore& settings;    // "OBM" / "Options" / "RtxRuntimes": "1" means no runtime copy
+  std::string player_source;  // the editor's folder followed by "Orbstart.exe"
+  std::string system_folder;  // the system directory without a trailing backslash; empty when none
 };
 
 // A path field that does not lie inside the root folder: on the CD its relative path would be broken.
@@ -78,8 +78,8 @@ class Generator {
 
   // Generate (and Preview, quiet) of the simple mode. root_field is the mode's root folder field, root
   // the remembered root folder that receives the files.
-  GenerateResult GenerateSimple(const SimpleAutorun& simple, const std::string& root_field, const std::string& root,
-                                GenerateOptions options = {});
+  GenerateResult GenerateSimple(const SimpleAutorun& simple, const std::string& root_field,
+                                const std::string& root, GenerateOptions options = {});
   // Make Cd (and Test, quiet) of the menu mode.
   GenerateResult MakeCd(const ProjectData& project, const std::string& root_field, const std::string& root,
                         GenerateOptions options = {});

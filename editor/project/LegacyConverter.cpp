@@ -32,7 +32,8 @@ bool ConvertLegacyText(std::string_view old_data, const std::string& file_name, 
   };
   auto read = [&](const char* what) {
     if (in.Next(line)) return true;
-    error = FormatError{file_name, in.LineNumber() + 1, "the file ends early: this line (" + field(what) + ") is missing"};
+    error = FormatError{file_name, in.LineNumber() + 1,
+                        "the file ends early: this line (" + field(what) + ") is missing"};
     return false;
   };
   auto number = [&](const char* what, int16_t& value) {
@@ -60,7 +61,8 @@ bool ConvertLegacyText(std::string_view old_data, const std::string& file_name, 
   int16_t count = 0;
   if (!number("spot count", count)) return false;
   if (count < 0) {
-    error = FormatError{file_name, in.LineNumber(), "the spot count is negative (" + std::to_string(count) + ")"};
+    error =
+        FormatError{file_name, in.LineNumber(), "the spot count is negative (" + std::to_string(count) + ")"};
     return false;
   }
   out.Line(line);
@@ -89,7 +91,8 @@ bool ConvertLegacyText(std::string_view old_data, const std::string& file_name, 
       }
       if (coordinate && !ParseInt16(RemoveEvery(line, root))) {
         error = FormatError{file_name, in.LineNumber(),
-                            field(what) + " (\"" + line + "\") would lose its digits to the root folder's text \"" + root + "\""};
+                            field(what) + " (\"" + line +
+                                "\") would lose its digits to the root folder's text \"" + root + "\""};
         return false;
       }
       out.Line(RemoveEvery(line, root));
@@ -100,7 +103,8 @@ bool ConvertLegacyText(std::string_view old_data, const std::string& file_name, 
   return true;
 }
 
-bool ConvertLegacyProject(FileSystem& fs, const std::string& old_path, std::string& new_path, FormatError& error) {
+bool ConvertLegacyProject(FileSystem& fs, const std::string& old_path, std::string& new_path,
+                          FormatError& error) {
   std::string old_data, message;
   if (!fs.ReadFile(old_path, old_data, message)) {
     error = FormatError{old_path, 0, "cannot be read: " + message};

@@ -20,7 +20,8 @@ bool ConvertLegacyText(std::string_view old_data, const std::string& file_name, 
 
 // Reads old_path, writes the converted project atomically under LegacyConvertedName(old_path) and puts
 // that name in new_path. On failure nothing is written (or the previous file of that name stays).
-bool ConvertLegacyProject(FileSystem& fs, const std::string& old_path, std::string& new_path, FormatError& error);
+bool ConvertLegacyProject(FileSystem& fs, const std::string& old_path, std::string& new_path,
+                          FormatError& error);
 
 // "Project (OLD) converted successfully to (NEW)."
 std::string LegacyConvertedMessage(const std::string& old_path, const std::string& new_path);

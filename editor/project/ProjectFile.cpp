@@ -35,11 +35,12 @@ void AppendRelative(std::string& out, const std::string& path, const std::string
 std::string ProjectFileText(const ProjectData& project) {
   const std::string& root = project.RootFolder;
   // Reserving the whole size once keeps a 32767-spot project from being copied as the text grows.
-  size_t estimate = 7 * 8 + root.size() + project.CdTitle.size() + project.CdIcon.size() + project.SoundFile.size() +
-                    project.BackgroundImage.size() + project.SplashImage.size();
+  size_t estimate = 7 * 8 + root.size() + project.CdTitle.size() + project.CdIcon.size() +
+                    project.SoundFile.size() + project.BackgroundImage.size() + project.SplashImage.size();
   for (const MenuSpot& spot : project.Spots) {
-    estimate += 14 * 8 + spot.Name.size() + spot.ToolTip.size() + spot.Target.size() + spot.RolloverImage.size() +
-                spot.MoveSound.size() + spot.ClickSound.size() + spot.MousePointer.size();
+    estimate += 14 * 8 + spot.Name.size() + spot.ToolTip.size() + spot.Target.size() +
+                spot.RolloverImage.size() + spot.MoveSound.size() + spot.ClickSound.size() +
+                spot.MousePointer.size();
   }
   std::string out;
   out.reserve(estimate);
@@ -106,7 +107,9 @@ class ProjectParser {
       return true;
     }
     std::optional<int16_t> number = ParseInt16(line);
-    if (!number) return Fail(reader_.LineNumber(), Field(what) + " is not a number from -32768 to 32767: \"" + line + "\"");
+    if (!number)
+      return Fail(reader_.LineNumber(),
+                  Field(what) + " is not a number from -32768 to 32767: \"" + line + "\"");
     value = *number;
     return true;
   }
@@ -163,7 +166,8 @@ std::string OptionalPath(const std::string& root, const std::string& line) {
 }  // namespace
 
 bool ParseProjectFile(std::string_view data, const std::string& file_name,
-                      const std::optional<std::string>& replacement_root, ProjectData& project, FormatError& error) {
+                      const std::optional<std::string>& replacement_root, ProjectData& project,
+                      FormatError& error) {
   ProjectParser in(data, file_name);
   ProjectData p;
   std::string line;
@@ -220,8 +224,9 @@ bool ParseProjectFile(std::string_view data, const std::string& file_name,
   return true;
 }
 
-bool LoadProjectFile(FileSystem& fs, const std::string& path, const std::optional<std::string>& replacement_root,
-                     ProjectData& project, FormatError& error) {
+bool LoadProjectFile(FileSystem& fs, const std::string& path,
+                     const std::optional<std::string>& replacement_root, ProjectData& project,
+                     FormatError& error) {
   std::string data, message;
   if (!fs.ReadFile(path, data, message)) {
     error = FormatError{path, 0, "cannot be read: " + message};
@@ -230,7 +235,8 @@ bool LoadProjectFile(FileSystem& fs, const std::string& path, const std::optiona
   return ParseProjectFile(data, path, replacement_root, project, error);
 }
 
-bool SaveProjectFile(FileSystem& fs, const std::string& path, const ProjectData& project, std::string& error) {
+bool SaveProjectFile(FileSystem& fs, const std::string& path, const ProjectData& project,
+                     std::string& error) {
   std::string message;
   if (fs.WriteFileAtomic(path, ProjectFileText(project), message)) return true;
   error = path + ": cannot be written: " + message;

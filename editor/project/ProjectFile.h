@@ -26,11 +26,13 @@ std::string ProjectFileRoot(std::string_view data);
 // (a project whose root folder was moved). On a bad file: false, error names file_name, the line and the
 // problem, and project is left as it was.
 bool ParseProjectFile(std::string_view data, const std::string& file_name,
-                      const std::optional<std::string>& replacement_root, ProjectData& project, FormatError& error);
+                      const std::optional<std::string>& replacement_root, ProjectData& project,
+                      FormatError& error);
 
 // Reads the file at path through the seam, then parses it as above.
-bool LoadProjectFile(FileSystem& fs, const std::string& path, const std::optional<std::string>& replacement_root,
-                     ProjectData& project, FormatError& error);
+bool LoadProjectFile(FileSystem& fs, const std::string& path,
+                     const std::optional<std::string>& replacement_root, ProjectData& project,
+                     FormatError& error);
 
 // Writes the project to path atomically: the old file stays untouched until the new one is complete.
 // False with a message naming the file in error.

@@ -49,7 +49,8 @@ TEST_F(PosixFileSystemTest, ModelPathsMapToRealFiles) {
   EXPECT_EQ(PosixFileSystem::NativePath(root + "imgmusic\\back.jpg"), dir + "/imgmusic/back.jpg");
   EXPECT_EQ(PosixFileSystem::ModelFile(dir + "/imgmusic/back.jpg", root), root + "imgmusic\\back.jpg");
   EXPECT_EQ(PosixFileSystem::ModelFile("/elsewhere/x.jpg", root), "/elsewhere/x.jpg");
-  EXPECT_EQ(PosixFileSystem::ModelFile(dir + "/../x.jpg", root), fs::path(dir).parent_path().string() + "/x.jpg");
+  EXPECT_EQ(PosixFileSystem::ModelFile(dir + "/../x.jpg", root),
+            fs::path(dir).parent_path().string() + "/x.jpg");
 
   ASSERT_TRUE(files.CreateFolder(root + "imgmusic"));
   EXPECT_TRUE(fs::is_directory(dir + "/imgmusic"));

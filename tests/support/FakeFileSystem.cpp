@@ -29,7 +29,8 @@ int FakeFileSystem::CopyFile(const std::string& from, const std::string& to) {
   auto it = files.find(from);
   if (it == files.end()) return 0x402;  // what the shell answers for a missing source
   std::string target = to;
-  if (folders.count(to)) target = to + (to.back() == '\\' ? "" : "\\") + from.substr(from.find_last_of("\\/") + 1);
+  if (folders.count(to))
+    target = to + (to.back() == '\\' ? "" : "\\") + from.substr(from.find_last_of("\\/") + 1);
   files[target] = it->second;
   log.push_back("copy " + from + " -> " + target);
   return 0;

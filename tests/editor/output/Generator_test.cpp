@@ -43,11 +43,13 @@ class GeneratorTest : public ::testing::Test {
   std::vector<GeneratorMessage> messages;
 };
 
-GeneratorMessage Info(const std::string& text) { return GeneratorMessage{text, MessageIcon::Information, ""}; }
+GeneratorMessage Info(const std::string& text) {
+  return GeneratorMessage{text, MessageIcon::Information, ""};
+}
 
 const GeneratorMessage kSuccess{SuccessText("E:\\cd\\"), MessageIcon::Information, "Success"};
-const GeneratorMessage kPlayerError{"Could not find Orbstart.exe. Please reinstall the software.", MessageIcon::Error,
-                                   "Error"};
+const GeneratorMessage kPlayerError{"Could not find Orbstart.exe. Please reinstall the software.",
+                                    MessageIcon::Error, "Error"};
 
 TEST_F(GeneratorTest, SimpleModeWithOnlyARootWritesEmptyEntriesAndCopiesPlayerAndRuntime) {
   GenerateResult r = Make().GenerateSimple(SimpleAutorun{}, "E:\\cd\\", "E:\\cd\\");
@@ -61,8 +63,9 @@ TEST_F(GeneratorTest, SimpleModeWithOnlyARootWritesEmptyEntriesAndCopiesPlayerAn
   EXPECT_EQ(fs.files["E:\\cd\\autorun.des"], AutorunDes(AutorunEntries{}));
   EXPECT_EQ(fs.files["E:\\cd\\Orbstart.exe"], "player");
   EXPECT_EQ(messages, std::vector<GeneratorMessage>{kSuccess});
-  EXPECT_EQ(kSuccess.text, "All autorun files have been generated in the (E:\\cd\\) folder.\r\n"
-                           "Now put all these files on root of your Cd and Burn them. Enjoy!");
+  EXPECT_EQ(kSuccess.text,
+            "All autorun files have been generated in the (E:\\cd\\) folder.\r\n"
+            "Now put all these files on root of your Cd and Burn them. Enjoy!");
 }
 
 TEST_F(GeneratorTest, SimpleModeEntriesAreRelativeToTheRoot) {
@@ -149,7 +152,8 @@ TEST_F(GeneratorTest, FailedWritesAreReportedAndStopTheRun) {
   fs.files["E:\\cd\\menu.cfg"] = "old menu";
   fs.failing_writes.insert("E:\\cd\\menu.cfg");
   EXPECT_EQ(Make().MakeCd(Project(), "E:\\cd\\", "E:\\cd\\").status, GenerateStatus::Failed);
-  GeneratorMessage error{"Could not write E:\\cd\\menu.cfg: No space left on device", MessageIcon::Error, "Error"};
+  GeneratorMessage error{"Could not write E:\\cd\\menu.cfg: No space left on device", MessageIcon::Error,
+                         "Error"};
   EXPECT_EQ(messages, std::vector<GeneratorMessage>{error});
   EXPECT_EQ(fs.files["E:\\cd\\menu.cfg"], "old menu");
   EXPECT_TRUE(fs.log.empty());
@@ -166,8 +170,8 @@ TEST_F(GeneratorTest, FilesOutsideTheRootAreFoundBeforeAnythingIsWritten) {
   ProjectData p = Project();
   p.SplashImage = "D:\\art\\splash.jpg";
   p.SoundFile = "e:\\CD\\imgmusic\\start.wav";  // Windows names: letters compare without case
-  p.Spots[0].MoveSound = "   ";                // blank: no file
-  p.Spots[0].ClickSound = " E:\\cd\\c.wav";    // the blank would shift the relative path
+  p.Spots[0].MoveSound = "   ";                 // blank: no file
+  p.Spots[0].ClickSound = " E:\\cd\\c.wav";     // the blank would shift the relative path
   MenuSpot url;
   url.Name = " Web ";
   url.Action = 2;
@@ -188,7 +192,8 @@ TEST_F(GeneratorTest, FilesOutsideTheRootAreFoundBeforeAnythingIsWritten) {
             "splash image: D:\\art\\splash.jpg\r\nspot 1 (Setup): click sound:  E:\\cd\\c.wav\r\n"
             "spot 2 (Web): rollover image: C:\\Users\\me\\web.gif");
 
-  EXPECT_EQ(Make().MakeCd(p, "E:\\cd\\", "E:\\cd\\", {.outside_root_confirmed = true}).status, GenerateStatus::Done);
+  EXPECT_EQ(Make().MakeCd(p, "E:\\cd\\", "E:\\cd\\", {.outside_root_confirmed = true}).status,
+            GenerateStatus::Done);
   EXPECT_EQ(messages, std::vector<GeneratorMessage>{kSuccess});
 
   SimpleAutorun s;

@@ -12,7 +12,8 @@ namespace {
 // A 1.x file with two spots: actions 0 and 4, paths inside and outside the root.
 const char kOld[] =
     " C:\\Old\\ \r\n Old CD \r\nC:\\Old\\cd.ico\r\nC:\\Old\\intro.wav\r\nC:\\Old\\back.jpg\r\n2\r\n"
-    "C:\\Old\\ Setup\r\ntip\r\n 0 \r\nC:\\Old\\setup.exe\r\nC:\\Old\\over1.gif\r\n 120 \r\n 45 \r\nC:\\Old\\m.wav\r\n\r\n"
+    "C:\\Old\\ Setup\r\ntip\r\n 0 \r\nC:\\Old\\setup.exe\r\nC:\\Old\\over1.gif\r\n 120 \r\n 45 "
+    "\r\nC:\\Old\\m.wav\r\n\r\n"
     "Quit\r\n\r\n4\r\nD:\\elsewhere.txt\r\nC:\\Old\\over2.gif\r\n-1\r\n0\r\n\r\nC:\\Old\\c.wav\r\n"
     "ignored\r\n";
 
@@ -44,9 +45,11 @@ TEST(LegacyConverter, MapsLinesRenumbersActionsAndAddsTheNewLines) {
 TEST(LegacyConverter, EveryActionCodeAndAnEmptyProject) {
   const int expected[] = {1, 2, 3, 4, 6, 7};
   for (int code = 0; code <= 5; ++code) {
-    std::string old_text = "R\\\r\nT\r\n\r\n\r\n\r\n1\r\nn\r\n\r\n" + std::to_string(code) + "\r\n\r\n\r\n1\r\n2\r\n\r\n\r\n";
+    std::string old_text =
+        "R\\\r\nT\r\n\r\n\r\n\r\n1\r\nn\r\n\r\n" + std::to_string(code) + "\r\n\r\n\r\n1\r\n2\r\n\r\n\r\n";
     std::string out = Convert(old_text);
-    EXPECT_NE(out.find("\r\n" + std::to_string(expected[code]) + "\r\n\r\n\r\n1\r\n"), std::string::npos) << code;
+    EXPECT_NE(out.find("\r\n" + std::to_string(expected[code]) + "\r\n\r\n\r\n1\r\n"), std::string::npos)
+        << code;
   }
   EXPECT_EQ(Convert("R\\\r\nT\r\n\r\n\r\n\r\n0\r\n"), "R\\\r\nT\r\n\r\n\r\n\r\n\r\n0\r\n");
 }
@@ -68,7 +71,8 @@ TEST(LegacyConverter, ConvertsFileToFileLeavingTheOldOneAlone) {
   EXPECT_EQ(fs.files["C:\\P\\PROJ.OBM"], kOld);
   EXPECT_EQ(fs.files[new_path], kNew);
   EXPECT_EQ(fs.log, std::vector<std::string>{"write C:\\P\\PROJ.OBM_2.xprj.obm"});
-  EXPECT_EQ(LegacyConvertedMessage("a.obm", "a_2.xprj.obm"), "Project (a.obm) converted successfully to (a_2.xprj.obm).");
+  EXPECT_EQ(LegacyConvertedMessage("a.obm", "a_2.xprj.obm"),
+            "Project (a.obm) converted successfully to (a_2.xprj.obm).");
 }
 
 TEST(LegacyConverter, BadFilesWriteNothing) {
@@ -77,13 +81,19 @@ TEST(LegacyConverter, BadFilesWriteNothing) {
     std::string message;
   } cases[] = {
       {"R\\\r\nT\r\n\r\n", "old.obm, line 4: the file ends early: this line (the sound file) is missing"},
-      {"R\\\r\nT\r\n\r\n\r\n\r\nmany\r\n", "old.obm, line 6: the spot count is not a number from -32768 to 32767: \"many\""},
+      {"R\\\r\nT\r\n\r\n\r\n\r\nmany\r\n",
+       "old.obm, line 6: the spot count is not a number from -32768 to 32767: \"many\""},
       {"R\\\r\nT\r\n\r\n\r\n\r\n-2\r\n", "old.obm, line 6: the spot count is negative (-2)"},
-      {"R\\\r\nT\r\n\r\n\r\n\r\n1\r\nn\r\nt\r\nx\r\n", "old.obm, line 9: the action of spot 1 is not a number from -32768 to 32767: \"x\""},
-      {"R\\\r\nT\r\n\r\n\r\n\r\n1\r\nn\r\nt\r\n32767\r\n", "old.obm, line 9: the action of spot 1 is not a 1.x action code: 32767"},
-      {"R\\\r\nT\r\n\r\n\r\n\r\n1\r\nn\r\nt\r\n0\r\nx\r\no\r\nleft\r\n", "old.obm, line 12: the X of spot 1 is not a number from -32768 to 32767: \"left\""},
-      {"1\r\nT\r\n\r\n\r\n\r\n1\r\nn\r\nt\r\n0\r\nx\r\no\r\n1\r\n", "old.obm, line 12: the X of spot 1 (\"1\") would lose its digits to the root folder's text \"1\""},
-      {"R\\\r\nT\r\n\r\n\r\n\r\n2\r\nn\r\nt\r\n0\r\nx\r\no\r\n1\r\n2\r\n\r\n\r\n", "old.obm, line 16: the file ends early: this line (the name of spot 2) is missing"},
+      {"R\\\r\nT\r\n\r\n\r\n\r\n1\r\nn\r\nt\r\nx\r\n",
+       "old.obm, line 9: the action of spot 1 is not a number from -32768 to 32767: \"x\""},
+      {"R\\\r\nT\r\n\r\n\r\n\r\n1\r\nn\r\nt\r\n32767\r\n",
+       "old.obm, line 9: the action of spot 1 is not a 1.x action code: 32767"},
+      {"R\\\r\nT\r\n\r\n\r\n\r\n1\r\nn\r\nt\r\n0\r\nx\r\no\r\nleft\r\n",
+       "old.obm, line 12: the X of spot 1 is not a number from -32768 to 32767: \"left\""},
+      {"1\r\nT\r\n\r\n\r\n\r\n1\r\nn\r\nt\r\n0\r\nx\r\no\r\n1\r\n",
+       "old.obm, line 12: the X of spot 1 (\"1\") would lose its digits to the root folder's text \"1\""},
+      {"R\\\r\nT\r\n\r\n\r\n\r\n2\r\nn\r\nt\r\n0\r\nx\r\no\r\n1\r\n2\r\n\r\n\r\n",
+       "old.obm, line 16: the file ends early: this line (the name of spot 2) is missing"},
   };
   for (const Case& c : cases) {
     FakeFileSystem fs;

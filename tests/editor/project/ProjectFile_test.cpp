@@ -6,7 +6,6 @@
 #include <filesystem>
 
 #include "common/PosixFileSystem.h"
-
 #include "tests/support/FakeFileSystem.h"
 
 namespace orb {
@@ -156,7 +155,8 @@ TEST(ProjectFile, LinuxRootFolderGivesTheSameRelativeLines) {
 }
 
 TEST(ProjectFile, BadFilesNameTheLineAndTheProblem) {
-  EXPECT_EQ(ParseError("").Text(), "bad.obm, line 1: the file ends early: this line (the root folder) is missing");
+  EXPECT_EQ(ParseError("").Text(),
+            "bad.obm, line 1: the file ends early: this line (the root folder) is missing");
   std::string whole = kWorkedExampleFile;
   FormatError early = ParseError(whole.substr(0, whole.find("setup.exe\r\n") + 11));
   EXPECT_EQ(early.line, 12);
@@ -212,7 +212,8 @@ TEST(ProjectFile, FirstSaveAppendsTheExtensionOnlyForANewName) {
 TEST(ProjectFile, ExampleProjectsSurviveLoadAndSave) {
   PosixFileSystem files;
   std::vector<std::string> projects;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(std::string(ORB_SOURCE_DIR) + "/examples")) {
+  for (const auto& entry :
+       std::filesystem::recursive_directory_iterator(std::string(ORB_SOURCE_DIR) + "/examples")) {
     if (entry.path().extension() == ".obm") projects.push_back(entry.path().string());
   }
   ASSERT_FALSE(projects.empty());

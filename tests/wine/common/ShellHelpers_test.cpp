@@ -1,0 +1,102 @@
+// Under Wine: the shell copy and delete, the Windows file seam's atomic replacement, and registry settings.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "common/win/RegistrySettingsStore.h"
+#include "common/win/ShellHelpers.h"
+#include "common/win/Win32FileSystem.h"
+
+namespace orb {
+namespace {
+
+class ShellFolder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char base[MAX_PATH] = {};
+    GetTempPathA(sizeof base, base);
+    dir_ = std::string(base) + "orbshell" + std::to_string(GetCurrentProcessId()) + "\\";
+    CreateDirectoryA(dir_.c_str(), nullptr);
+  }
+  void TearDown() override {
+    WIN32_FIND_DATAA found;
+    HANDLE h = FindFirstFileA((dir_ + "*").c_str(), &found);
+    if (h != INVALID_HANDLE_VALUE) {
+      do DeleteFileA((dir_ + found.cFileName).c_str());
+      while (FindNextFileA(h, &found));
+      FindClose(h);
+    }
+    RemoveDirectoryA(dir_.c_str());
+  }
+  std::string Read(const std::string& name) {
+    std::string data, error;
+    fs_.ReadFile(dir_ + name, data, error);
+    return data;
+  }
+  void Write(const std::string& name, const std::string& data) {
+    std::string error;
+    ASSERT_TRUE(fs_.WriteFileAtomic(dir_ + name, data, error)) << error;
+  }
+  std::string dir_;
+  Win32FileSystem fs_;
+};
+
+TEST_F(ShellFolder, CopyReplacesAnExistingTargetWithoutAskingAndReportsZero) {
+  Write("a.txt", "new");
+  Write("b.txt", "old");
+  EXPECT_EQ(CopyWithShell(dir_ + "a.txt", dir_ + "b.txt"), 0);
+  EXPECT_EQ(Read("b.txt"), "new");
+  EXPECT_EQ(CopyWithShell(dir_ + "a.txt", dir_ + "fresh.txt"), 0);
+  EXPECT_EQ(Read("fresh.txt"), "new");
+}
+
+TEST_F(ShellFolder, CopyOfAMissingSourceIsNotZero) {
+  EXPECT_NE(CopyWithShell(dir_ + "missing.txt", dir_ + "b.txt"), 0);
+  EXPECT_FALSE(fs_.Exists(dir_ + "b.txt"));
+}
+
+TEST_F(ShellFolder, DeleteRemovesTheFileSilently) {
+  Write("gone.txt", "x");
+  DeleteWithShell(dir_ + "gone.txt");
+  EXPECT_FALSE(fs_.Exists(dir_ + "gone.txt"));
+  DeleteWithShell(dir_ + "never-there.txt");  // no question, no crash
+}
+
+TEST_F(ShellFolder, AtomicWriteReplacesWholeAndLeavesNoTemporaryFile) {
+  Write("menu.cfg", std::string(100000, 'a'));
+  Write("menu.cfg", "false\r\n");
+  EXPECT_EQ(Read("menu.cfg"), "false\r\n");
+  WIN32_FIND_DATAA found;
+  HANDLE h = FindFirstFileA((dir_ + "*.tmp*").c_str(), &found);
+  EXPECT_EQ(h, INVALID_HANDLE_VALUE);
+  if (h != INVALID_HANDLE_VALUE) FindClose(h);
+  std::string error;
+  EXPECT_FALSE(fs_.WriteFileAtomic(dir_ + "no-such-folder\\x.txt", "x", error));
+  EXPECT_NE(error.find("no-such-folder"), std::string::npos);
+  EXPECT_TRUE(fs_.CreateFolder(dir_ + "imgmusic"));
+  EXPECT_TRUE(fs_.CreateFolder(dir_ + "imgmusic")) << "an existing folder is fine";
+  RemoveDirectoryA((dir_ + "imgmusic").c_str());
+}
+
+TEST(RegistrySettings, MissingKeysReadEmptyAndWrittenValuesComeBack) {
+  RegistrySettingsStore store;
+  const std::string app = "OBMTest" + std::to_string(GetCurrentProcessId());
+  EXPECT_EQ(store.Read(app, "Options", "IMM"), "");
+  store.Write(app, "Options", "IMM", "1");
+  store.Write(app, "Options", "SavedPrjName", "");
+  EXPECT_EQ(store.Read(app, "Options", "IMM"), "1");
+  EXPECT_EQ(store.Read(app, "Options", "SavedPrjName"), "");
+  HKEY key;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, ("Software\\" + app + "\\Options").c_str(), 0, KEY_READ, &key), 0);
+  DWORD type = 0;
+  EXPECT_EQ(RegQueryValueExA(key, "IMM", nullptr, &type, nullptr, nullptr), 0);
+  EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+  RegCloseKey(key);
+  RegDeleteKeyA(HKEY_CURRENT_USER, ("Software\\" + app + "\\Options").c_str());
+  RegDeleteKeyA(HKEY_CURRENT_USER, ("Software\\" + app).c_str());
+}
+
+}  // namespace
+}  // namespace orb
