@@ -23,9 +23,12 @@ trap '{ wintool close "Orbmenu v2.0"; wintool close "$menu_title"; } >/dev/null 
 ( cd "$TMP" && WINEDEBUG=+htmlhelp run "./$(basename "$ORB_EDITOR")" 2>"$TMP/trace.log" ) & pid=$!
 wintool wait "Orbmenu v2.0" 20000 >/dev/null || fail "the editor did not appear"
 wintool key "Orbmenu v2.0" 0x70                  # F1 in the simple panel
-sleep 2
+# The help window takes a while to come up; a click sent meanwhile can be lost in its activation.
+wintool wait "Orbmenu Help" 20000 >/dev/null || fail "F1 opened no help window"
+sleep 1
 wintool click "Orbmenu v2.0" "#104" || fail "no mode bar"   # cmdani: over to the menu panel
 wintool wait "$menu_title" 5000 >/dev/null || fail "the menu panel did not come"
+sleep 3                                          # the panel mark turns to the menu when the slide ends
 wintool menu "$menu_title" "#206"                # Help, Contents (mnutopics)
 sleep 2
 wintool close "$menu_title"
