@@ -104,6 +104,8 @@ void MainWindowController::cmdani_Click() {
     model_.ClearForEnteringMenuMode();
     tmraniup_enabled_ = true;
   } else {
+    // Leaving empties the project: unsaved changes are asked about first.
+    if (hooks_.leave_menu_mode && !hooks_.leave_menu_mode()) return;
     project_entries_enabled_ = false;
     title_ = kTitleSimple;
     model_.ClearForLeavingMenuMode();

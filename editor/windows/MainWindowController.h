@@ -55,6 +55,7 @@ struct MainWindowHooks {
   std::function<void()> menu_slide_ended;   // end of the slide into the menu panel (start-up load)
   std::function<void()> activated;          // each activation of the window (start-up load)
   std::function<bool()> query_close;        // quit prompt; false keeps the window open
+  std::function<bool()> leave_menu_mode;    // before leaving the menu panel; false stays in it
 };
 
 class MainWindowController {

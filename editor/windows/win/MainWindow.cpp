@@ -374,6 +374,15 @@ void MainWindow::OnClose() {
   DestroyWindow(hwnd_);
 }
 
+void MainWindow::FadeOut() {
+  // Failures here are of no consequence: the program ends either way.
+  LockWindowUpdate(hwnd_);
+  for (HWND panel : panels_) ShowWindow(panel, SW_HIDE);
+  ShowWindow(Control(kId_cmdani), SW_HIDE);
+  AnimateWindow(hwnd_, 2000, AW_HIDE | AW_BLEND);
+  LockWindowUpdate(nullptr);
+}
+
 bool MainWindow::OnSharedMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   switch (msg) {
     case WM_COMMAND:

@@ -33,6 +33,8 @@ class MainWindow {
   bool PreTranslateMessage(MSG* msg);
   // Runs between a permitted close and the window's destruction (the closing fade).
   void SetClosingEffect(std::function<void()> effect) { closing_effect_ = std::move(effect); }
+  // The closing fade: panels and bar hidden, the window blended out over two seconds.
+  void FadeOut();
   // Whether destroying the window ends the message loop (off for in-process tests).
   void SetQuitOnDestroy(bool quit) { quit_on_destroy_ = quit; }
   // Re-reads the controller and updates every control that shows something else.

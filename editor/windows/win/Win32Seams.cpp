@@ -27,6 +27,15 @@ std::string FilterList(const FileDialogRequest& request) {
   return list;
 }
 
+// While a modal window (the spot editor, say) has disabled the owner, boxes and dialogs belong to that
+// window: owned by the disabled one they would enable it again when they close.
+HWND CurrentOwner(HWND owner) {
+  if (owner && !IsWindowEnabled(owner)) {
+    if (HWND active = GetActiveWindow()) return active;
+  }
+  return owner;
+}
+
 // The dialog's result: cut before its first NUL and trimmed of blanks.
 std::string DialogResult(const char* buffer) { return TrimBlanks(std::string(buffer)); }
 
@@ -35,7 +44,7 @@ std::string RunDialog(HWND owner, const FileDialogRequest& request, bool save) {
   char file[260] = {};
   OPENFILENAMEA ofn = {};
   ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = owner;
+  ofn.hwndOwner = CurrentOwner(owner);
   ofn.lpstrFilter = filters.size() > 1 ? filters.c_str() : nullptr;
   ofn.nFilterIndex = 1;
   ofn.lpstrFile = file;
@@ -66,7 +75,7 @@ MsgResult Win32MessageBox::Show(const std::string& text, const std::string& titl
     case MsgButtons::YesNo: style |= MB_YESNO; break;
     case MsgButtons::YesNoCancel: style |= MB_YESNOCANCEL; break;
   }
-  int answer = MessageBoxA(owner, text.c_str(), title.empty() ? "Orbmenu" : title.c_str(), style);
+  int answer = MessageBoxA(CurrentOwner(owner), text.c_str(), title.empty() ? "Orbmenu" : title.c_str(), style);
   switch (answer) {
     case IDYES: return MsgResult::Yes;
     case IDNO: return MsgResult::No;

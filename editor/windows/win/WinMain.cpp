@@ -3,14 +3,18 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include "common/win/MciTransport.h"
 #include "common/win/RegistrySettingsStore.h"
 #include "common/win/Win32FileSystem.h"
 #include "editor/windows/win/AboutWindow.h"
+#include "editor/windows/EditorSession.h"
 #include "editor/windows/win/ConvertWindow.h"
 #include "editor/windows/win/HelpViewer.h"
 #include "editor/windows/win/MainWindow.h"
 #include "editor/windows/win/OptionsWindow.h"
+#include "editor/windows/win/PlacementWindow.h"
 #include "editor/windows/win/SplashWindow.h"
+#include "editor/windows/win/SpotEditorWindow.h"
 #include "editor/windows/win/UpdateCheckWin.h"
 #include "editor/windows/win/Win32Seams.h"
 
@@ -39,6 +43,21 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
   hooks.about = [&] { orb::ShowAboutWindow(window.Handle(), shell); };
   if (!window.Create(instance, command_line ? command_line : "")) return 1;
   messages.owner = dialogs.owner = shell.owner = window.Handle();
+  window.SetClosingEffect([&] { window.FadeOut(); });
+
+  // The spot editor over the main window, the placement window over the spot editor.
+  orb::MciTransport media;
+  HICON icon = LoadIconA(instance, "AA");
+  HWND spot_dialog = nullptr;
+  orb::EditorWindows editor_windows;
+  editor_windows.spot_editor = [&](orb::SpotEditorController& editor) {
+    return orb::ShowSpotEditor(window.Handle(), editor, icon, &spot_dialog);
+  };
+  editor_windows.placement = [&](const orb::PlacementInputs& inputs) {
+    return orb::ShowPlacementWindow(spot_dialog, inputs, media, icon);
+  };
+  editor_windows.help = [&](int context) { orb::ShowHelpTopic(spot_dialog ? spot_dialog : window.Handle(), context); };
+  orb::EditorSession session(window.Controller(), {messages, dialogs, folders, files, settings}, editor_windows);
   char system[255] = {};
   UINT n = GetSystemDirectoryA(system, sizeof system);
   window.Controller().SetSystemFolder(n < sizeof system ? std::string(system, n) : std::string());

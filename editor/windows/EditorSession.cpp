@@ -1,0 +1,50 @@
+// The editor's windows joined into one program; see EditorSession.h.
+#include "editor/windows/EditorSession.h"
+
+#include <utility>
+
+namespace orb {
+
+EditorSession::EditorSession(MainWindowController& window, Seams seams, EditorWindows windows)
+    : window_(window),
+      messages_(seams.messages),
+      windows_(std::move(windows)),
+      workflow_(window.Model(), seams.files, seams.settings, seams.messages, seams.dialogs, seams.folders, *this) {
+  if (!window_.StartupProjectPath().empty()) {
+    workflow_.SetCommandLineProject(window_.StartupProjectPath());
+    window_.ClearStartupProjectPath();
+  }
+  MainWindowHooks& hooks = window_.Hooks();
+  hooks.new_project = [this] { workflow_.mnunewprj_Click(); };
+  hooks.load_project = [this] { workflow_.mnuldprj_Click(); };
+  hooks.save_project = [this] { workflow_.mnusaveprj_Click(); };
+  hooks.activated = [this] { workflow_.Form_Activate(); };
+  hooks.menu_slide_ended = [this] { workflow_.MenuModeEntered(); };
+  hooks.query_close = [this] { return workflow_.Form_QueryUnload(); };
+  hooks.leave_menu_mode = [this] { return workflow_.ConfirmDiscardChanges(); };
+  hooks.create_spot = [this] { EditSpot(std::nullopt); };
+  hooks.edit_spot = [this](int position) { EditSpot(position); };
+}
+
+void EditorSession::EnterMenuMode() {
+  if (!window_.InMenuPanel()) window_.cmdani_Click();
+}
+
+std::string EditorSession::PickAndAdopt(const BrowseRequest& request, const std::string& destination_folder) {
+  std::string chosen = window_.PickFile(request.title, request.filters);
+  return chosen.empty() ? chosen : window_.AdoptFile(chosen, destination_folder);
+}
+
+void EditorSession::EditSpot(std::optional<int> position) {
+  if (!windows_.spot_editor) return;
+  // A fresh editor each time: its tag and fields are forgotten with the dialog.
+  SpotEditorController editor(window_.Model(), *this, messages_, *this, windows_.placement, windows_.help);
+  if (position)
+    editor.PresetFromSpot(*position);
+  else
+    editor.PresetNew();
+  windows_.spot_editor(editor);
+  window_.Changed();
+}
+
+}  // namespace orb

@@ -1,0 +1,62 @@
+// The editor's windows joined into one program: the main window's File menu, start-up load, quit prompt
+// and spot buttons reach the project workflow and the spot editor. The Win32 layer supplies only the
+// modal windows themselves, so the whole road is testable without one.
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include "common/FileSystem.h"
+#include "common/SettingsStore.h"
+#include "editor/windows/MainWindowController.h"
+#include "editor/windows/ProjectWorkflow.h"
+#include "editor/windows/SpotEditorController.h"
+#include "editor/windows/UiSeams.h"
+
+namespace orb {
+
+struct EditorWindows {
+  // Shows the spot editor modally for a preset controller; true when OK stored the spot.
+  std::function<bool(SpotEditorController&)> spot_editor;
+  // Shows the placement window modally over the spot editor.
+  PlacementRunner placement;
+  // Opens a help topic (1004 from the spot editor).
+  std::function<void(int context)> help;
+};
+
+class EditorSession : private WorkflowHost, private SpotListSink, private SpotFilePicker {
+ public:
+  struct Seams {
+    MessageBoxSeam& messages;
+    FileDialogSeam& dialogs;
+    FolderBrowserSeam& folders;
+    FileSystem& files;
+    SettingsStore& settings;
+  };
+  // Takes over the main window's File menu, spot buttons, activation and closing hooks; call after the
+  // window's Form_Load, which holds the command line's project until the first activation.
+  EditorSession(MainWindowController& window, Seams seams, EditorWindows windows);
+
+  ProjectWorkflow& Workflow() { return workflow_; }
+
+ private:
+  // WorkflowHost
+  std::string Title() override { return window_.Title(); }
+  void SetTitle(const std::string& title) override { window_.SetTitle(title); }
+  void ShowProject() override { window_.SelectSpot(0); }
+  void EnterMenuMode() override;
+  // SpotListSink: the main window's list is drawn from the model, so it needs only a redraw.
+  void RenameEntry(int, const std::string&) override { window_.Changed(); }
+  void AppendEntry(const std::string&) override { window_.Changed(); }
+  // SpotFilePicker: the main window's PickFile and AdoptFile.
+  std::string PickAndAdopt(const BrowseRequest& request, const std::string& destination_folder) override;
+
+  void EditSpot(std::optional<int> position);
+
+  MainWindowController& window_;
+  MessageBoxSeam& messages_;
+  EditorWindows windows_;
+  ProjectWorkflow workflow_;
+};
+
+}  // namespace orb
