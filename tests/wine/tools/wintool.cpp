@@ -12,6 +12,8 @@
 //   wintool key TITLE VK             post a key press (virtual-key code, decimal or 0x hex) to the window
 //   wintool click TITLE CONTROL      click a child button; CONTROL is its text or #ID
 //   wintool settext TITLE CONTROL T  set a child's text; CONTROL is its text or #ID
+//   wintool items TITLE CONTROL      print a combo box's entries, one per line
+//   wintool select TITLE CONTROL N   select a combo box's entry N and tell its parent, as a user's choice does
 #include <windows.h>
 
 #include <cstdio>
@@ -109,7 +111,7 @@ HWND FindChild(HWND parent, const char* spec) {
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: wintool wait|close|class|text|msgbox|gone|menu|command|key|click|settext ...\n");
+    std::fprintf(stderr, "usage: wintool wait|close|class|text|msgbox|gone|menu|command|key|click|settext|items|select ...\n");
     return 2;
   }
   std::string cmd = argv[1];
@@ -192,6 +194,28 @@ int main(int argc, char** argv) {
     if (!child) return 1;
     if (cmd == "click") PostMessageA(child, BM_CLICK, 0, 0);
     else SendMessageA(child, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
+    return 0;
+  }
+  if ((cmd == "items" && argc >= 4) || (cmd == "select" && argc >= 5)) {
+    HWND hwnd = FindWindowA(nullptr, argv[2]);
+    HWND combo = hwnd ? FindChild(hwnd, argv[3]) : nullptr;
+    if (!combo) return 1;
+    if (cmd == "select") {
+      WPARAM entry = std::strtoul(argv[4], nullptr, 10);
+      if (SendMessageA(combo, CB_SETCURSEL, entry, 0) == CB_ERR) return 1;
+      // CB_SETCURSEL sends no notification of its own.
+      SendMessageA(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(combo));
+      return 0;
+    }
+    for (LRESULT i = 0, n = SendMessageA(combo, CB_GETCOUNT, 0, 0); i < n; ++i) {
+      // Across processes Wine hands over the entry's text as UTF-16 whatever was asked.
+      wchar_t wide[512] = {};
+      if (SendMessageW(combo, CB_GETLBTEXTLEN, i, 0) < 512) SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide));
+      char text[1024] = {};
+      WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+      std::printf("%s\n", text);
+    }
     return 0;
   }
   std::fprintf(stderr, "wintool: bad arguments\n");

@@ -1,0 +1,136 @@
+#!/usr/bin/env bash
+# The whole road in the real editor: start it with the demo project on its command line, check the title
+# and the spot list, open the first spot in the spot editor, drag its picture in the placement window,
+# save, reopen, Make Cd, then start the generated player and see the spot light up where it was moved.
+# ORB_UPDATE_DOCS_IMAGES=1 also stores the screenshots under docs/images.
+. "$(dirname "$0")/lib.sh"
+editor_pid=
+player_pid=
+wt() { wintool "$@" | tr -d '\r'; }
+cleanup() {
+  set +e
+  [ -n "$editor_pid" ] && { wt close "$title"; kill "$editor_pid"; } >/dev/null 2>&1
+  [ -n "$player_pid" ] && { wt close "Orbmenu Demo"; kill "$player_pid"; } >/dev/null 2>&1
+  rm -rf "$TMP"
+}
+trap cleanup EXIT
+# keep NAME [RECT]: a screenshot artifact, cropped to RECT ("x,y,w,h") when given.
+keep() {
+  local f; f=$(screenshot "$1")
+  if [ -n "${2:-}" ]; then
+    local x y w h
+    IFS=, read -r x y w h <<<"$2"
+    convert "$f" -crop "${w}x${h}+${x}+${y}" +repage "$f"
+  fi
+  if [ "${ORB_UPDATE_DOCS_IMAGES:-}" = 1 ]; then cp "$f" "$ORB_SOURCE_DIR/docs/images/$1.png"; fi
+}
+# child_rect TITLE CLASS: the screen rectangle of the first child window of that class.
+child_rect() { wt text "$1" | awk -F'|' -v c="$2" '$1==c {print $3; exit}'; }
+# field TITLE N: the text of the Nth edit box (1-based) of the window.
+field() { wt text "$1" | awk -F'|' -v n="$2" '$1=="Edit" && ++k==n {print $2; exit}'; }
+# line N: line N of the project file, without its CR.
+line() { sed -n "${1}p" "$cd_root/demo.obm" | tr -d '\r'; }
+
+cd_root=$TMP/cd
+mkdir -p "$TMP/app"
+cp "$ORB_EDITOR" "$TMP/app/Orbmenu.exe"
+cp "$ORB_PLAYER" "$TMP/app/Orbstart.exe"
+cp -r "$ORB_SOURCE_DIR/examples/demo" "$cd_root"
+rm -f "$cd_root/make-art.sh"
+root_win=$(run winepath -w "$cd_root" | tr -d '\r')\\
+project_win=${root_win}demo.obm
+# The demo's project names C:\OrbDemo\ as its root: put it where it now lies, as a relocation would.
+{ printf '%s\r\n' "$root_win"; tail -n +2 "$ORB_SOURCE_DIR/examples/demo/demo.obm"; } >"$cd_root/demo.obm"
+run reg delete 'HKCU\Software\OBM' /f >/dev/null 2>&1 || true
+title="Orbmenu v2.0 - ($project_win)"
+spot_editor="Menu Spot Details"
+placement="Please drag the image or use the arrows to drag it to  the desired area."
+
+start_editor() {
+  ( cd "$TMP/app" && run ./Orbmenu.exe "$project_win" ) & editor_pid=$!
+  box=$(wt msgbox 30000) || fail "no message after the start-up load"
+  [ "$box" = "Loading Complete.|Project successfully loaded." ] || fail "start-up load said: $box"
+  rect=$(wt wait "$title" 10000) || fail "the title does not name the project"
+}
+stop_editor() {
+  wt close "$title"
+  wait "$editor_pid" || fail "Orbmenu.exe exited with $?"
+  editor_pid=
+}
+
+# 1. The command line's project is loaded once the editor has slid into the menu mode.
+start_editor
+spots=$(wt items "$title" "#148")   # cmbmenu
+[ "$spots" = $' New Menu Spot\nRead Me\nWeb Site\nBrowse CD\nWatch Intro\nExit' ] || fail "spot list: $spots"
+sleep 1
+keep road-main "$rect"
+
+# 2. Edit the first spot and drag its rollover picture 40 pixels right and 30 down.
+wt select "$title" "#148" 1 || fail "could not select the first spot"
+wt click "$title" "#150" || fail "no Edit button"   # cmdedit
+wt wait "$spot_editor" 10000 >/dev/null || fail "the spot editor did not open"
+[ "$(field "$spot_editor" 1)" = "Read Me" ] || fail "the spot editor shows: $(wt text "$spot_editor")"
+wt click "$spot_editor" "L&ocate" || fail "no Locate button"
+wt wait "$placement" 10000 >/dev/null || fail "the placement window did not open"
+sleep 1
+picture=$(child_rect "$placement" OrbLocatePicture)
+IFS=, read -r px py pw ph <<<"$picture"
+[ -n "$pw" ] && [ "$pw" -gt 4 ] || fail "no rollover picture in the placement window"
+grab_x=$((px + pw / 2)) grab_y=$((py + ph / 2))
+xdotool mousemove "$grab_x" "$grab_y"; sleep 0.3
+xdotool mousedown 1; sleep 0.2
+for step in 1 2 3 4; do xdotool mousemove $((grab_x + 10 * step)) $((grab_y + 15 * step / 2)); sleep 0.15; done
+xdotool mouseup 1; sleep 0.5
+keep road-placement "$(wt wait "$placement" 1000)"
+moved=$(child_rect "$placement" OrbLocatePicture)
+IFS=, read -r mx my _ _ <<<"$moved"
+[ $((mx - px)) = 40 ] && [ $((my - py)) = 30 ] || fail "the picture moved from $picture to $moved"
+wt click "$placement" "&Finish"
+wt gone "$placement" 5000 || fail "Finish left the placement window open"
+# Twips of the background picture: 15 a pixel.
+[ "$(field "$spot_editor" 9)" = 1200 ] && [ "$(field "$spot_editor" 10)" = 2550 ] ||
+  fail "the spot editor's X and Y are $(field "$spot_editor" 9) and $(field "$spot_editor" 10), not 1200 and 2550"
+wt click "$spot_editor" "OK" || fail "no OK button"
+wt gone "$spot_editor" 5000 || fail "OK left the spot editor open"
+
+# 3. Save writes the moved spot into the project; closing then asks nothing.
+wt command "$title" 202   # mnusaveprj
+box=$(wt msgbox 10000) || fail "no message after Save"
+[ "$box" = "Operation Complete.|Project successfully updated and saved." ] || fail "Save said: $box"
+[ "$(line 13)" = " 1200 " ] && [ "$(line 14)" = " 2550 " ] || fail "saved X and Y are '$(line 13)' '$(line 14)'"
+stop_editor
+
+# 4. Reopen and Make Cd.
+start_editor
+spots_again=$(wt items "$title" "#148")
+[ "$spots_again" = "$spots" ] || fail "after reopening the spot list is: $spots_again"
+wt click "$title" "#153" || fail "no Make Cd button"   # cmdgenerate2
+box=$(wt msgbox 20000) || fail "no message after Make Cd"
+[[ "$box" == "Success|"* ]] || fail "Make Cd said: $box"
+stop_editor
+for f in menu.cfg autorun.inf autorun.des Orbstart.exe; do [ -f "$cd_root/$f" ] || fail "Make Cd wrote no $f"; done
+
+# 5. The generated player shows the Read Me spot lit at its new place: 80,140 + 40,30 on the background.
+( cd "$cd_root" && run ./Orbstart.exe ) & player_pid=$!
+rect=$(wt wait "Orbmenu Demo" 30000) || fail "the generated player's menu did not appear"
+IFS=, read -r left top width height <<<"$rect"
+border=$(( (width - 640) / 2 ))
+cx=$((left + border)) cy=$((top + height - 480 - border))
+pixel() {
+  import -display "$DISPLAY" -window root -crop "1x1+$((cx + $1))+$((cy + $2))" -depth 8 txt:- |
+    sed -n '2s/.*srgba\?(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p'
+}
+xdotool mousemove $((cx + 160)) $((cy + 182)); sleep 0.3
+xdotool mousemove $((cx + 162)) $((cy + 183))
+lit=""
+for _ in $(seq 20); do
+  read -r r g b <<<"$(pixel 90 176)"
+  [ "$r" -gt 200 ] && [ "$g" -gt 150 ] && [ "$b" -lt 150 ] && { lit=yes; break; }
+  sleep 0.25
+done
+keep road-menu "$rect"
+[ -n "$lit" ] || fail "the moved Read Me spot did not light up at its new place (pixel $r $g $b)"
+wt close "Orbmenu Demo"
+wait "$player_pid" || fail "Orbstart.exe exited with $?"
+player_pid=
+echo "the whole road: loaded, edited, placed, saved, reopened, made and played with the spot moved"
