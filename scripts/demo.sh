@@ -19,4 +19,9 @@ echo
 echo "=== orbmenu-cli inspect $cd_root (what Orbstart.exe reads from the CD root)"
 dist/linux/orbmenu-cli inspect "$cd_root"
 echo
+echo "=== the menu in Orbstart.exe under Wine"
+bash scripts/screenshot-demo.sh "$cd_root" out/example-menu.png
+# ORB_UPDATE_DOCS_IMAGES=1 refreshes the README's picture too.
+[ "${ORB_UPDATE_DOCS_IMAGES:-}" != 1 ] || cp out/example-menu.png docs/images/example-menu.png
+echo
 echo "The CD root is $cd_root: burn its contents to a CD, or run Orbstart.exe from it."
