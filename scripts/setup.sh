@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest nlohmann-json3-dev python3
   g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
-  wine wine32:i386 wine64 xvfb xauth xdotool imagemagick ffmpeg sox fp-utils
+  wine wine32:i386 wine64 xvfb xauth xdotool imagemagick ffmpeg sox fp-utils jq
   gstreamer1.0-plugins-good:i386 gstreamer1.0-plugins-bad:i386 gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
 )
 missing=()

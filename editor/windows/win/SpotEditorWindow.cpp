@@ -31,6 +31,11 @@ const Binding kTextBindings[] = {
     {Role::txtvidheight, SpotText::VidHeight},
 };
 
+// The dialog sees F1 before its controls, whichever of them has the focus: the dialog manager's loop
+// offers every message to a filter (F1Filter) first. One spot editor is open at a time.
+SpotEditorController* g_f1_target = nullptr;
+HWND g_f1_dialog = nullptr;
+
 class SpotEditorWindow {
  public:
   SpotEditorWindow(SpotEditorController& c, HICON icon, HWND* owner_out)
@@ -73,6 +78,7 @@ INT_PTR CALLBACK SpotEditorWindow::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LP
 
 void SpotEditorWindow::OnInit() {
   if (owner_out_) *owner_out_ = hwnd_;
+  g_f1_dialog = hwnd_;
   if (icon_) SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   SetWindowTextA(hwnd_, frmmenuspots::kCaption);
   HDC dc = GetDC(hwnd_);
@@ -249,11 +255,27 @@ INT_PTR SpotEditorWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   }
 }
 
+LRESULT CALLBACK F1Filter(int code, WPARAM wp, LPARAM lp) {
+  auto* msg = reinterpret_cast<MSG*>(lp);
+  if (code == MSGF_DIALOGBOX && g_f1_target && msg->message == WM_KEYDOWN && msg->wParam == VK_F1 &&
+      (msg->hwnd == g_f1_dialog || IsChild(g_f1_dialog, msg->hwnd))) {
+    g_f1_target->Form_KeyDown_F1();
+    return 1;
+  }
+  return CallNextHookEx(nullptr, code, wp, lp);
+}
+
 }  // namespace
 
 bool ShowSpotEditor(HWND owner, SpotEditorController& controller, HICON icon, HWND* owner_out) {
   SpotEditorWindow window(controller, icon, owner_out);
-  return RunModalDialog(owner, &SpotEditorWindow::DialogProc, reinterpret_cast<LPARAM>(&window)) == 1;
+  SpotEditorController* previous = g_f1_target;
+  g_f1_target = &controller;
+  HHOOK hook = SetWindowsHookExA(WH_MSGFILTER, F1Filter, nullptr, GetCurrentThreadId());
+  INT_PTR result = RunModalDialog(owner, &SpotEditorWindow::DialogProc, reinterpret_cast<LPARAM>(&window));
+  if (hook) UnhookWindowsHookEx(hook);
+  g_f1_target = previous;
+  return result == 1;
 }
 
 }  // namespace orb

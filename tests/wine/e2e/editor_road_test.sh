@@ -109,6 +109,18 @@ box=$(wt msgbox 20000) || fail "no message after Make Cd"
 [[ "$box" == "Success|"* ]] || fail "Make Cd said: $box"
 stop_editor
 for f in menu.cfg autorun.inf autorun.des Orbstart.exe; do [ -f "$cd_root/$f" ] || fail "Make Cd wrote no $f"; done
+# The command line on Linux writes the same bytes from the same project.
+cli=${ORB_NATIVE_BIN_DIR:-}/cli/orbmenu-cli
+if [ -x "$cli" ]; then
+  mkdir -p "$TMP/linux-cd"
+  cp "$cd_root/demo.obm" "$TMP/linux-cd/"
+  cp -r "$cd_root/imgmusic" "$cd_root/readme.txt" "$TMP/linux-cd/"
+  "$cli" make-cd "$TMP/linux-cd/demo.obm" --root "$TMP/linux-cd" --player "$ORB_PLAYER" --no-runtime >/dev/null ||
+    fail "orbmenu-cli make-cd failed on the saved project"
+  for f in menu.cfg autorun.inf autorun.des; do
+    cmp "$cd_root/$f" "$TMP/linux-cd/$f" || fail "$f from the editor and from orbmenu-cli differ"
+  done
+fi
 
 # 5. The generated player shows the Read Me spot lit at its new place: 80,140 + 40,30 on the background.
 ( cd "$cd_root" && run ./Orbstart.exe ) & player_pid=$!
