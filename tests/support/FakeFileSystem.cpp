@@ -28,6 +28,7 @@ bool FakeFileSystem::WriteFileAtomic(const std::string& path, std::string_view d
 int FakeFileSystem::CopyFile(const std::string& from, const std::string& to) {
   auto it = files.find(from);
   if (it == files.end()) return 0x402;  // what the shell answers for a missing source
+  if (failing_copies.count(to)) return 0x75;  // the shell's answer when the copy was cut short
   std::string target = to;
   if (folders.count(to))
     target = to + (to.back() == '\\' ? "" : "\\") + from.substr(from.find_last_of("\\/") + 1);

@@ -16,6 +16,7 @@ class FakeFileSystem : public FileSystem {
   std::map<std::string, std::string> files;
   std::set<std::string> folders;
   std::set<std::string> failing_writes;  // WriteFileAtomic to these paths fails and changes nothing
+  std::set<std::string> failing_copies;  // CopyFile to these paths fails and changes nothing
   std::vector<std::string> log;          // "write P", "copy A -> B", "delete P", "mkdir P"
 
   bool Exists(const std::string& path) override;

@@ -92,6 +92,14 @@ TEST_F(GeneratorTest, RuntimeCopyFollowsTheSettingAndTheSystemFolder) {
   EXPECT_EQ(Make().GenerateSimple(SimpleAutorun{}, "E:\\cd\\", "E:\\cd\\").status, GenerateStatus::Done);
   EXPECT_EQ(fs.log.size(), 4u) << "no runtime on this system: no copy tried, nothing reported";
   EXPECT_EQ(messages, std::vector<GeneratorMessage>{kSuccess});
+
+  // The player does not need it, so a runtime copy that fails is no failure of the CD.
+  fs.files["C:\\Windows\\system32\\rtxcore.dll"] = "runtime";
+  fs.failing_copies.insert("E:\\cd\\rtxcore.dll");
+  messages.clear();
+  EXPECT_EQ(Make().GenerateSimple(SimpleAutorun{}, "E:\\cd\\", "E:\\cd\\").status, GenerateStatus::Done);
+  EXPECT_FALSE(fs.files.count("E:\\cd\\rtxcore.dll"));
+  EXPECT_EQ(messages, std::vector<GeneratorMessage>{kSuccess});
 }
 
 TEST_F(GeneratorTest, MakeCdChecksInOrderAndWritesNothingWhenOneFails) {
