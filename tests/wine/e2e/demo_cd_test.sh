@@ -17,26 +17,13 @@ IFS=, read -r left top width height <<<"$rect"
 border=$(( (width - 640) / 2 ))
 [ $border -ge 0 ] && [ $border -le 20 ] && [ $((height - 480)) -ge 0 ] && [ $((height - 480)) -le 80 ] ||
   { wintool close "Orbmenu Demo"; fail "menu window is ${width}x$height, not the 640x480 background plus frame"; }
-cx=$((left + border)) cy=$((top + height - 480 - border))
-
-# pixel X Y: the screen colour at client position X,Y as "R G B".
-pixel() {
-  import -display "$DISPLAY" -window root -crop "1x1+$((cx + $1))+$((cy + $2))" -depth 8 txt:- |
-    sed -n '2s/.*srgba\?(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p'
-}
+demo_menu_origin "$rect"
 read -r r g b <<<"$(pixel 120 152)"
 [ "$r" -lt 80 ] && [ "$b" -gt 60 ] || { screenshot demo-cd-menu >/dev/null; wintool close "Orbmenu Demo"; fail "button area is $r $g $b, not the background's blue"; }
 
 # Over the "Read Me" spot its rollover picture (the lit, yellow button) shows.
-xdotool mousemove $((cx + 120)) $((cy + 152))
-sleep 0.3
-xdotool mousemove $((cx + 122)) $((cy + 153))
 lit=""
-for _ in $(seq 20); do
-  read -r r g b <<<"$(pixel 50 146)"
-  [ "$r" -gt 200 ] && [ "$g" -gt 150 ] && [ "$b" -lt 150 ] && { lit=yes; break; }
-  sleep 0.25
-done
+lit_at 120 152 50 146 && lit=yes
 screenshot demo-cd-menu >/dev/null
 [ -n "$lit" ] || { wintool close "Orbmenu Demo"; fail "the Read Me spot did not light up (pixel $r $g $b)"; }
 

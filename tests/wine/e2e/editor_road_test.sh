@@ -35,12 +35,7 @@ cd_root=$TMP/cd
 mkdir -p "$TMP/app"
 cp "$ORB_EDITOR" "$TMP/app/Orbmenu.exe"
 cp "$ORB_PLAYER" "$TMP/app/Orbstart.exe"
-cp -r "$ORB_SOURCE_DIR/examples/demo" "$cd_root"
-rm -f "$cd_root/make-art.sh"
-root_win=$(run winepath -w "$cd_root" | tr -d '\r')\\
-project_win=${root_win}demo.obm
-# The demo's project names C:\OrbDemo\ as its root: put it where it now lies, as a relocation would.
-{ printf '%s\r\n' "$root_win"; tail -n +2 "$ORB_SOURCE_DIR/examples/demo/demo.obm"; } >"$cd_root/demo.obm"
+project_win=$(demo_root "$cd_root")
 run reg delete 'HKCU\Software\OBM' /f >/dev/null 2>&1 || true
 title="Orbmenu v2.0 - ($project_win)"
 spot_editor="Menu Spot Details"
@@ -125,21 +120,9 @@ fi
 # 5. The generated player shows the Read Me spot lit at its new place: 80,140 + 40,30 on the background.
 ( cd "$cd_root" && run ./Orbstart.exe ) & player_pid=$!
 rect=$(wt wait "Orbmenu Demo" 30000) || fail "the generated player's menu did not appear"
-IFS=, read -r left top width height <<<"$rect"
-border=$(( (width - 640) / 2 ))
-cx=$((left + border)) cy=$((top + height - 480 - border))
-pixel() {
-  import -display "$DISPLAY" -window root -crop "1x1+$((cx + $1))+$((cy + $2))" -depth 8 txt:- |
-    sed -n '2s/.*srgba\?(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p'
-}
-xdotool mousemove $((cx + 160)) $((cy + 182)); sleep 0.3
-xdotool mousemove $((cx + 162)) $((cy + 183))
+demo_menu_origin "$rect"
 lit=""
-for _ in $(seq 20); do
-  read -r r g b <<<"$(pixel 90 176)"
-  [ "$r" -gt 200 ] && [ "$g" -gt 150 ] && [ "$b" -lt 150 ] && { lit=yes; break; }
-  sleep 0.25
-done
+lit_at 160 182 90 176 && lit=yes
 keep road-menu "$rect"
 [ -n "$lit" ] || fail "the moved Read Me spot did not light up at its new place (pixel $r $g $b)"
 wt close "Orbmenu Demo"

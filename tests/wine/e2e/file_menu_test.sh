@@ -18,10 +18,7 @@ cd_root=$TMP/cd
 mkdir -p "$TMP/app"
 cp "$ORB_EDITOR" "$TMP/app/Orbmenu.exe"
 cp "$(dirname "$ORB_WINE_RUN")/help/help.chm" "$TMP/app/"
-cp -r "$ORB_SOURCE_DIR/examples/demo" "$cd_root"
-root_win=$(run winepath -w "$cd_root" | tr -d '\r')\\
-project_win=${root_win}demo.obm
-{ printf '%s\r\n' "$root_win"; tail -n +2 "$ORB_SOURCE_DIR/examples/demo/demo.obm"; } >"$cd_root/demo.obm"
+project_win=$(demo_root "$cd_root")
 run reg delete 'HKCU\Software\OBM' /f >/dev/null 2>&1 || true
 title="Orbmenu v2.0 - ($project_win)"
 new_title="Orbmenu v2.0 - (New project.obm)"

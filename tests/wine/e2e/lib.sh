@@ -8,3 +8,38 @@ TMP=$(mktemp -d)
 trap 'rm -rf "$TMP"' EXIT
 # screenshot NAME: saves the whole display as an artifact PNG and prints its path.
 screenshot() { local f="$ORB_ARTIFACTS/$1.png"; import -display "$DISPLAY" -window root "$f"; echo "$f"; }
+# demo_root DIR: copies the bundled example to DIR with its project's root line set to DIR as Windows sees
+# it (the project names C:\OrbDemo\), as a relocation would; prints the project's Windows path.
+demo_root() {
+  cp -r "$ORB_SOURCE_DIR/examples/demo" "$1"
+  rm -f "$1/make-art.sh"
+  local root_win
+  root_win=$(run winepath -w "$1" | tr -d '\r')\\
+  { printf '%s\r\n' "$root_win"; tail -n +2 "$ORB_SOURCE_DIR/examples/demo/demo.obm"; } >"$1/demo.obm"
+  echo "${root_win}demo.obm"
+}
+# demo_menu_origin RECT: sets cx, cy to the screen position of the 640x480 background inside the framed
+# menu window at RECT ("x,y,w,h").
+demo_menu_origin() {
+  local left top width height border
+  IFS=, read -r left top width height <<<"$1"
+  border=$(( (width - 640) / 2 ))
+  cx=$((left + border)) cy=$((top + height - 480 - border))
+}
+# pixel X Y: the screen colour at X,Y of the background placed by demo_menu_origin, as "R G B".
+pixel() {
+  import -display "$DISPLAY" -window root -crop "1x1+$((cx + $1))+$((cy + $2))" -depth 8 txt:- |
+    sed -n '2s/.*srgba\?(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p'
+}
+# lit_at MX MY X Y: moves the pointer to MX,MY of the background and waits up to 5 s for X,Y to show a
+# lit (yellow) button; r g b hold the last colour read.
+lit_at() {
+  xdotool mousemove $((cx + $1)) $((cy + $2)); sleep 0.3
+  xdotool mousemove $((cx + $1 + 2)) $((cy + $2 + 1))
+  for _ in $(seq 20); do
+    read -r r g b <<<"$(pixel "$3" "$4")"
+    [ "$r" -gt 200 ] && [ "$g" -gt 150 ] && [ "$b" -lt 150 ] && return 0
+    sleep 0.25
+  done
+  return 1
+}
