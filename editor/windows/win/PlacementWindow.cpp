@@ -154,7 +154,13 @@ void PlacementWindow::OnInit() {
     size = PlacementRect{0, 0, Tw(rollover_.Width()), Tw(rollover_.Height())};
   }
 
-  int width = Px(frmlocate::kClientWidth), height = Px(frmlocate::kClientHeight);
+  // The designed width cuts the right-hand buttons in half: make room for every control.
+  int design_width = frmlocate::kClientWidth;
+  for (int i = 0; i < frmlocate::kControlCount; ++i) {
+    const frmlocate::Control& c = frmlocate::kControls[i];
+    if (c.left + c.width + 120 > design_width) design_width = c.left + c.width + 120;
+  }
+  int width = Px(design_width), height = Px(frmlocate::kClientHeight);
   if (background_.Width() > width) width = background_.Width();
   if (background_.Height() > height) height = background_.Height();
   SizeClientAndCenter(hwnd_, width, height);
