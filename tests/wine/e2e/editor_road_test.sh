@@ -80,13 +80,11 @@ keep road-placement "$(wt wait "$placement" 1000)"
 moved=$(child_rect "$placement" OrbLocatePicture)
 IFS=, read -r mx my _ _ <<<"$moved"
 [ $((mx - px)) = 40 ] && [ $((my - py)) = 30 ] || fail "the picture moved from $picture to $moved"
-wt click "$placement" "&Finish"
-wt gone "$placement" 5000 || fail "Finish left the placement window open"
+click_to_close "$placement" "&Finish" || fail "Finish left the placement window open"
 # Twips of the background picture: 15 a pixel.
 [ "$(field "$spot_editor" 9)" = 1200 ] && [ "$(field "$spot_editor" 10)" = 2550 ] ||
   fail "the spot editor's X and Y are $(field "$spot_editor" 9) and $(field "$spot_editor" 10), not 1200 and 2550"
-wt click "$spot_editor" "OK" || fail "no OK button"
-wt gone "$spot_editor" 5000 || fail "OK left the spot editor open"
+click_to_close "$spot_editor" "OK" || fail "OK left the spot editor open"
 
 # 3. Save writes the moved spot into the project; closing then asks nothing.
 wt command "$title" 202   # mnusaveprj

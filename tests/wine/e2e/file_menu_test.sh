@@ -36,9 +36,9 @@ wt key "Menu Spot Details" 0x70
 wt wait "Orbmenu Help" 20000 >/dev/null || fail "F1 in the spot editor opened no help window"
 sleep 1
 wt close "Orbmenu Help"
+wt gone "Orbmenu Help" 5000 || fail "the help window stayed open"
 wt wait "Menu Spot Details" 5000 >/dev/null || fail "the spot editor is gone"
-wt click "Menu Spot Details" "Cancel"
-wt gone "Menu Spot Details" 5000 || fail "Cancel left the spot editor open"
+click_to_close "Menu Spot Details" "Cancel" || fail "Cancel left the spot editor open"
 
 # New: nothing was changed, so it asks nothing and empties the spot list.
 wt command "$title" 200   # mnunewprj

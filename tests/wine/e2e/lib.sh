@@ -43,3 +43,12 @@ lit_at() {
   done
   return 1
 }
+# click_to_close TITLE CONTROL: clicks a button that closes its window, again if the window stays; a click
+# posted while the activation moves between windows can be lost. Fails when the window stays open.
+click_to_close() {
+  for _ in 1 2 3; do
+    wintool click "$1" "$2" >/dev/null 2>&1 || true
+    wintool gone "$1" 3000 && return 0
+  done
+  return 1
+}
