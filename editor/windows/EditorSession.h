@@ -37,8 +37,6 @@ class EditorSession : private WorkflowHost, private SpotListSink, private SpotFi
   // window's Form_Load, which holds the command line's project until the first activation.
   EditorSession(MainWindowController& window, Seams seams, EditorWindows windows);
 
-  ProjectWorkflow& Workflow() { return workflow_; }
-
  private:
   // WorkflowHost
   std::string Title() override { return window_.Title(); }

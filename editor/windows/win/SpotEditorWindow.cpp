@@ -31,11 +31,6 @@ const Binding kTextBindings[] = {
     {Role::txtvidheight, SpotText::VidHeight},
 };
 
-// The dialog sees F1 before its controls, whichever of them has the focus: the dialog manager's loop
-// offers every message to a filter (F1Filter) first. One spot editor is open at a time.
-SpotEditorController* g_f1_target = nullptr;
-HWND g_f1_dialog = nullptr;
-
 class SpotEditorWindow {
  public:
   SpotEditorWindow(SpotEditorController& c, HICON icon, HWND* owner_out)
@@ -46,6 +41,10 @@ class SpotEditorWindow {
     if (owner_out_) *owner_out_ = nullptr;
   }
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  // The dialog sees F1 before its controls, whichever of them has the focus: the dialog manager's loop
+  // offers every message to this filter first. One spot editor is open at a time.
+  static LRESULT CALLBACK F1Filter(int code, WPARAM wp, LPARAM lp);
+  static SpotEditorWindow* open_;
 
  private:
   INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp);
@@ -78,7 +77,6 @@ INT_PTR CALLBACK SpotEditorWindow::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LP
 
 void SpotEditorWindow::OnInit() {
   if (owner_out_) *owner_out_ = hwnd_;
-  g_f1_dialog = hwnd_;
   if (icon_) SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   SetWindowTextA(hwnd_, frmmenuspots::kCaption);
   HDC dc = GetDC(hwnd_);
@@ -217,9 +215,6 @@ INT_PTR SpotEditorWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (index >= 0 && index < frmmenuspots::kControlCount) OnCommand(index, HIWORD(wp), reinterpret_cast<HWND>(lp));
       return TRUE;
     }
-    case WM_HELP:
-      c_.Form_KeyDown_F1();
-      return TRUE;
     case WM_CTLCOLORSTATIC: {
       HWND control = reinterpret_cast<HWND>(lp);
       for (int i = 0; i < frmmenuspots::kControlCount; ++i) {
@@ -255,11 +250,13 @@ INT_PTR SpotEditorWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   }
 }
 
-LRESULT CALLBACK F1Filter(int code, WPARAM wp, LPARAM lp) {
+SpotEditorWindow* SpotEditorWindow::open_ = nullptr;
+
+LRESULT CALLBACK SpotEditorWindow::F1Filter(int code, WPARAM wp, LPARAM lp) {
   auto* msg = reinterpret_cast<MSG*>(lp);
-  if (code == MSGF_DIALOGBOX && g_f1_target && msg->message == WM_KEYDOWN && msg->wParam == VK_F1 &&
-      (msg->hwnd == g_f1_dialog || IsChild(g_f1_dialog, msg->hwnd))) {
-    g_f1_target->Form_KeyDown_F1();
+  if (code == MSGF_DIALOGBOX && open_ && open_->hwnd_ && msg->message == WM_KEYDOWN && msg->wParam == VK_F1 &&
+      (msg->hwnd == open_->hwnd_ || IsChild(open_->hwnd_, msg->hwnd))) {
+    open_->c_.Form_KeyDown_F1();
     return 1;
   }
   return CallNextHookEx(nullptr, code, wp, lp);
@@ -269,12 +266,11 @@ LRESULT CALLBACK F1Filter(int code, WPARAM wp, LPARAM lp) {
 
 bool ShowSpotEditor(HWND owner, SpotEditorController& controller, HICON icon, HWND* owner_out) {
   SpotEditorWindow window(controller, icon, owner_out);
-  SpotEditorController* previous = g_f1_target;
-  g_f1_target = &controller;
-  HHOOK hook = SetWindowsHookExA(WH_MSGFILTER, F1Filter, nullptr, GetCurrentThreadId());
+  SpotEditorWindow::open_ = &window;
+  HHOOK hook = SetWindowsHookExA(WH_MSGFILTER, &SpotEditorWindow::F1Filter, nullptr, GetCurrentThreadId());
   INT_PTR result = RunModalDialog(owner, &SpotEditorWindow::DialogProc, reinterpret_cast<LPARAM>(&window));
   if (hook) UnhookWindowsHookEx(hook);
-  g_f1_target = previous;
+  SpotEditorWindow::open_ = nullptr;
   return result == 1;
 }
 

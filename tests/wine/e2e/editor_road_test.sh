@@ -14,16 +14,6 @@ cleanup() {
   rm -rf "$TMP"
 }
 trap cleanup EXIT
-# keep NAME [RECT]: a screenshot artifact, cropped to RECT ("x,y,w,h") when given.
-keep() {
-  local f; f=$(screenshot "$1")
-  if [ -n "${2:-}" ]; then
-    local x y w h
-    IFS=, read -r x y w h <<<"$2"
-    convert "$f" -crop "${w}x${h}+${x}+${y}" +repage "$f"
-  fi
-  if [ "${ORB_UPDATE_DOCS_IMAGES:-}" = 1 ]; then cp "$f" "$ORB_SOURCE_DIR/docs/images/$1.png"; fi
-}
 # child_rect TITLE CLASS: the screen rectangle of the first child window of that class.
 child_rect() { wt text "$1" | awk -F'|' -v c="$2" '$1==c {print $3; exit}'; }
 # field TITLE N: the text of the Nth edit box (1-based) of the window.

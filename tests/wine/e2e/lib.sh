@@ -52,3 +52,17 @@ click_to_close() {
   done
   return 1
 }
+# keep NAME [RECT]: a screenshot artifact, cropped to RECT ("x,y,w,h") when given; with
+# ORB_UPDATE_DOCS_IMAGES=1 also stored as docs/images/NAME.png.
+keep() {
+  local f; f=$(screenshot "$1")
+  if [ -n "${2:-}" ]; then
+    local x y w h
+    IFS=, read -r x y w h <<<"$2"
+    convert "$f" -crop "${w}x${h}+${x}+${y}" +repage "$f"
+  fi
+  if [ "${ORB_UPDATE_DOCS_IMAGES:-}" = 1 ]; then
+    mkdir -p "$ORB_SOURCE_DIR/docs/images"
+    cp "$f" "$ORB_SOURCE_DIR/docs/images/$1.png"
+  fi
+}

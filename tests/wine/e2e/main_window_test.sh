@@ -32,16 +32,9 @@ stop_editor() {
 }
 # Crops the display to the window's rectangle.
 shot() {
-  local name=$1 x y w h
-  IFS=, read -r x y w h <<<"$rect"
   xdotool mousemove 0 0 2>/dev/null || true
   sleep 0.5
-  local f; f=$(screenshot "$name")
-  convert "$f" -crop "${w}x${h}+${x}+${y}" +repage "$f"
-  if [ "${ORB_UPDATE_DOCS_IMAGES:-}" = 1 ]; then
-    mkdir -p "$ORB_SOURCE_DIR/docs/images"
-    cp "$f" "$ORB_SOURCE_DIR/docs/images/$name.png"
-  fi
+  keep "$1" "$rect"
 }
 
 mkdir -p "$TMP/app"
