@@ -9,7 +9,8 @@ EditorSession::EditorSession(MainWindowController& window, Seams seams, EditorWi
     : window_(window),
       messages_(seams.messages),
       windows_(std::move(windows)),
-      workflow_(window.Model(), seams.files, seams.settings, seams.messages, seams.dialogs, seams.folders, *this) {
+      workflow_(window.Model(), seams.files, seams.settings, seams.messages, seams.dialogs, seams.folders,
+                *this) {
   if (!window_.StartupProjectPath().empty()) {
     workflow_.SetCommandLineProject(window_.StartupProjectPath());
     window_.ClearStartupProjectPath();

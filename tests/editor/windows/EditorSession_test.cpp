@@ -34,13 +34,14 @@ struct SessionRig : MainWindowRig {
   explicit SessionRig(const std::string& command_line = "") {
     files.files[kProject] = ProjectFileText(DemoProject());
     files.folders.insert("C:\\MyCd\\");
-    window.Form_Load(command_line, "C:\\Orb\\Orbmenu.exe", [this](const std::string& p) { return files.Exists(p); },
-                     [](const std::string& p) { return p; });
+    window.Form_Load(
+        command_line, "C:\\Orb\\Orbmenu.exe", [this](const std::string& p) { return files.Exists(p); },
+        [](const std::string& p) { return p; });
     EditorWindows windows;
     windows.spot_editor = [this](SpotEditorController& c) { return spot_editor ? spot_editor(c) : false; };
     windows.help = [this](int context) { help_topics.push_back(context); };
-    session = std::make_unique<EditorSession>(window, EditorSession::Seams{messages, dialogs, folders, files, settings},
-                                              windows);
+    session = std::make_unique<EditorSession>(
+        window, EditorSession::Seams{messages, dialogs, folders, files, settings}, windows);
   }
   void Activate() {
     window.Form_Activate();
