@@ -1,16 +1,22 @@
 // The maker's addresses that the editor shows or opens: web site, support mail, update server, download page.
+// They are build-time settings (ORB_MAKER_SITE, ORB_SUPPORT_MAIL; see the README), set in
+// editor/windows/CMakeLists.txt.
 #pragma once
+
+#if !defined(ORB_MAKER_SITE) || !defined(ORB_SUPPORT_MAIL)
+#error "ORB_MAKER_SITE and ORB_SUPPORT_MAIL come from the build (link against orb_editor)"
+#endif
 
 namespace orb {
 
-inline constexpr const char* kMakerWebsite = "https://orbmenu.example.com/";
-inline constexpr const char* kMakerProductsPage = "https://orbmenu.example.com/products/";
-inline constexpr const char* kMakerSupportMail = "support@orbmenu.example.com";
-inline constexpr const char* kMakerDownloadPage = "https://orbmenu.example.com/download/";
+inline constexpr const char* kMakerWebsite = ORB_MAKER_SITE "/";
+inline constexpr const char* kMakerProductsPage = ORB_MAKER_SITE "/products/";
+inline constexpr const char* kMakerSupportMail = ORB_SUPPORT_MAIL;
+inline constexpr const char* kMakerDownloadPage = ORB_MAKER_SITE "/download/";
 // The update check fetches kUpdateServer + kVersionFilePath. The Win32 side lets the environment variable
 // ORBMENU_UPDATE_SERVER (for instance "http://127.0.0.1:8000") replace the server, which is how tests reach
 // a loopback server.
-inline constexpr const char* kUpdateServer = "https://orbmenu.example.com";
+inline constexpr const char* kUpdateServer = ORB_MAKER_SITE;
 inline constexpr const char* kVersionFilePath = "/ver/obm.ver";
 inline constexpr const char* kUpdateServerVariable = "ORBMENU_UPDATE_SERVER";
 

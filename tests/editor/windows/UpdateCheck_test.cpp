@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/windows/MakerLinks.h"
 #include "editor/windows/UpdateWindowController.h"
 
 namespace orb {
@@ -83,6 +84,12 @@ TEST(VersionFileUrl, DefaultsToTheHttpsServerAndTakesAnOverride) {
   EXPECT_EQ(VersionFileUrl("http://127.0.0.1:8123"), "http://127.0.0.1:8123/ver/obm.ver");
   EXPECT_EQ(VersionFileUrl("http://127.0.0.1:8123/"), "http://127.0.0.1:8123/ver/obm.ver");
   EXPECT_EQ(OwnVersionText(), "2.0.0");
+  // Every address the editor opens comes from the one build setting.
+  const std::string site = ORB_MAKER_SITE;
+  EXPECT_EQ(site.rfind("https://", 0), 0u);
+  EXPECT_EQ(VersionFileUrl(""), site + "/ver/obm.ver");
+  for (const char* address : {kMakerWebsite, kMakerProductsPage, kMakerDownloadPage})
+    EXPECT_EQ(std::string(address).rfind(site + "/", 0), 0u) << address;
 }
 
 // One log of everything the check does, in order, to see that the pointer is normal before any message.
