@@ -23,6 +23,9 @@ class FileSystem {
   virtual void DeleteFile(const std::string& path) = 0;
   // Creates a folder (its parent must exist); true when it exists afterwards.
   virtual bool CreateFolder(const std::string& path) = 0;
+  // The path made absolute with "." and ".." resolved (GetFullPathNameA on Windows), so that two
+  // spellings of one file can be compared; the path unchanged where the system has nothing to add.
+  virtual std::string FullPath(const std::string& path) { return path; }
 };
 
 }  // namespace orb

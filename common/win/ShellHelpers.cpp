@@ -17,15 +17,60 @@ std::string DoubleNulList(const std::string& path) {
   return list;
 }
 
+// Opens the browser at the folder passed as its parameter.
+int CALLBACK BrowseStart(HWND browser, UINT msg, LPARAM, LPARAM data) {
+  if (msg == BFFM_INITIALIZED && data) SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, data);
+  return 0;
+}
+
+// The file's volume and index, or false when it cannot be opened.
+bool FileIdentity(const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
+  HANDLE file = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  bool ok = GetFileInformationByHandle(file, &info);
+  CloseHandle(file);
+  return ok;
+}
+
 }  // namespace
 
-std::string BrowseRootFolder() {
+std::string FullPathName(const std::string& path) {
+  if (path.empty()) return path;
+  DWORD needed = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
+  if (needed == 0) return path;
+  std::string full(needed, '\0');
+  DWORD n = GetFullPathNameA(path.c_str(), needed, full.data(), nullptr);
+  if (n == 0 || n >= needed) return path;
+  full.resize(n);
+  return full;
+}
+
+bool IsSameFile(const std::string& a, const std::string& b) {
+  std::string full_a = FullPathName(a), full_b = FullPathName(b);
+  if (CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, full_a.c_str(), -1, full_b.c_str(), -1) ==
+      CSTR_EQUAL)
+    return true;
+  BY_HANDLE_FILE_INFORMATION info_a, info_b;
+  if (!FileIdentity(full_a, info_a) || !FileIdentity(full_b, info_b)) return false;
+  return info_a.dwVolumeSerialNumber == info_b.dwVolumeSerialNumber &&
+         info_a.nFileIndexHigh == info_b.nFileIndexHigh && info_a.nFileIndexLow == info_b.nFileIndexLow;
+}
+
+std::string BrowseRootFolder(HWND owner, const std::string& start_folder) {
   BROWSEINFOA info = {};
-  info.hwndOwner = nullptr;
+  info.hwndOwner = owner;
   info.pidlRoot = nullptr;
   info.pszDisplayName = nullptr;
   info.lpszTitle = "Select the root folder.";
   info.ulFlags = 0x0041;  // file-system folders only, new dialog style
+  // The browser selects a folder by its name without the trailing backslash (a drive root keeps it).
+  std::string start = start_folder;
+  if (start.size() > 3 && start.back() == '\\') start.pop_back();
+  if (!start.empty()) {
+    info.lpfn = BrowseStart;
+    info.lParam = reinterpret_cast<LPARAM>(start.c_str());
+  }
   PIDLIST_ABSOLUTE item = SHBrowseForFolderA(&info);
   if (!item) return std::string();
   char buffer[260] = {};
@@ -34,7 +79,7 @@ std::string BrowseRootFolder() {
   size_t length = 0;
   while (length < sizeof buffer && buffer[length] != '\0') ++length;
   if (length <= 1) {
-    MessageBoxA(nullptr, "Please select proper drive or dir.", "Invalid path", MB_OK | MB_ICONINFORMATION);
+    MessageBoxA(owner, "Please select proper drive or dir.", "Invalid path", MB_OK | MB_ICONINFORMATION);
     return std::string();
   }
   std::string path(buffer, length);
@@ -43,6 +88,15 @@ std::string BrowseRootFolder() {
 }
 
 int CopyWithShell(const std::string& source, const std::string& destination) {
+  // The shell would copy a file onto itself and damage it; the file already is where it should be.
+  std::string target = destination;
+  DWORD attributes = GetFileAttributesA(destination.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    size_t cut = source.find_last_of("\\/");
+    target = destination + (destination.empty() || destination.back() == '\\' ? "" : "\\") +
+             (cut == std::string::npos ? source : source.substr(cut + 1));
+  }
+  if (IsSameFile(source, target)) return 0;
   std::string from = DoubleNulList(source);
   std::string to = DoubleNulList(destination);
   SHFILEOPSTRUCTA op = {};

@@ -85,4 +85,6 @@ bool Win32FileSystem::CreateFolder(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+std::string Win32FileSystem::FullPath(const std::string& path) { return FullPathName(path); }
+
 }  // namespace orb

@@ -13,6 +13,7 @@ class Win32FileSystem : public FileSystem {
   int CopyFile(const std::string& from, const std::string& to) override;
   void DeleteFile(const std::string& path) override;
   bool CreateFolder(const std::string& path) override;
+  std::string FullPath(const std::string& path) override;
 };
 
 }  // namespace orb

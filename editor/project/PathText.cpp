@@ -28,12 +28,21 @@ bool IsAbsolutePath(std::string_view path) {
   return !path.empty() && path[0] == '/';
 }
 
-bool IsInsideFolder(std::string_view path, std::string_view root) {
-  if (root.empty() || path.size() < root.size()) return false;
-  for (size_t i = 0; i < root.size(); ++i) {
-    if (LowerAscii(path[i]) != LowerAscii(root[i])) return false;
+// One character as Windows compares file names: letters without case, both slashes alike.
+static char PathChar(char c) { return c == '/' ? '\\' : LowerAscii(c); }
+
+static bool SameText(std::string_view a, std::string_view b) {
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (PathChar(a[i]) != PathChar(b[i])) return false;
   }
   return true;
 }
+
+bool IsInsideFolder(std::string_view path, std::string_view root) {
+  if (root.empty() || path.size() < root.size()) return false;
+  return SameText(root, path.substr(0, root.size()));
+}
+
+bool SamePath(std::string_view a, std::string_view b) { return a.size() == b.size() && SameText(a, b); }
 
 }  // namespace orb

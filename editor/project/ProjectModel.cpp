@@ -19,6 +19,7 @@ int16_t ActionCodeForEntry(int entry) {
 }
 
 void ProjectModel::New() {
+  ++spot_list_revision_;
   std::string root = remembered_root_;
   data_ = ProjectData();
   has_file_ = false;
@@ -29,6 +30,7 @@ void ProjectModel::New() {
 bool ProjectModel::AddSpot(const MenuSpot& spot) {
   if (data_.Spots.size() >= static_cast<size_t>(kMaxSpots)) return false;
   data_.Spots.push_back(spot);
+  ++spot_list_revision_;
   dirty_ = true;
   return true;
 }
@@ -36,6 +38,7 @@ bool ProjectModel::AddSpot(const MenuSpot& spot) {
 bool ProjectModel::ReplaceSpot(int i, const MenuSpot& spot) {
   if (i < 1 || i > SpotCount()) return false;
   data_.Spots[static_cast<size_t>(i - 1)] = spot;
+  ++spot_list_revision_;
   dirty_ = true;
   return true;
 }
@@ -43,6 +46,7 @@ bool ProjectModel::ReplaceSpot(int i, const MenuSpot& spot) {
 bool ProjectModel::RemoveSpot(int i) {
   if (i < 1 || i > SpotCount()) return false;
   data_.Spots.erase(data_.Spots.begin() + (i - 1));
+  ++spot_list_revision_;
   dirty_ = true;
   return true;
 }
@@ -85,6 +89,7 @@ void ProjectModel::ClearForEnteringMenuMode() {
 }
 
 void ProjectModel::ClearForLeavingMenuMode() {
+  ++spot_list_revision_;
   data_ = ProjectData();
   remembered_root_.clear();
   has_file_ = false;
@@ -92,6 +97,7 @@ void ProjectModel::ClearForLeavingMenuMode() {
 }
 
 void ProjectModel::ReplaceWhole(ProjectData data, const std::string& path) {
+  ++spot_list_revision_;
   data_ = std::move(data);
   remembered_root_ = data_.RootFolder;
   project_path_ = path;

@@ -122,6 +122,8 @@ class ProjectModel {
 
   // The spot list: " New Menu Spot" then each spot's Name trimmed of blanks.
   std::vector<std::string> SpotListEntries() const;
+  // Changes whenever the spot list may have changed, so that a view re-reads it only then.
+  uint64_t SpotListRevision() const { return spot_list_revision_; }
   // Main window title in the menu mode: the no-file form, or with ProjectPath once HasFile.
   std::string MenuModeTitle() const;
 
@@ -131,6 +133,7 @@ class ProjectModel {
   std::string remembered_root_;
   bool has_file_ = false;
   bool dirty_ = false;
+  uint64_t spot_list_revision_ = 0;
 };
 
 }  // namespace orb

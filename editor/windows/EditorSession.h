@@ -43,9 +43,10 @@ class EditorSession : private WorkflowHost, private SpotListSink, private SpotFi
   void SetTitle(const std::string& title) override { window_.SetTitle(title); }
   void ShowProject() override { window_.SelectSpot(0); }
   void EnterMenuMode() override;
-  // SpotListSink: the main window's list is drawn from the model, so it needs only a redraw.
+  // SpotListSink: the main window's list is drawn from the model, so it needs only a redraw; a new
+  // spot is selected, as an edited one stays selected.
   void RenameEntry(int, const std::string&) override { window_.Changed(); }
-  void AppendEntry(const std::string&) override { window_.Changed(); }
+  void AppendEntry(const std::string&) override { window_.SelectSpot(window_.Model().SpotCount()); }
   // SpotFilePicker: the main window's PickFile and AdoptFile.
   std::string PickAndAdopt(const BrowseRequest& request, const std::string& destination_folder) override;
 

@@ -3,6 +3,7 @@
 
 #include "common/TextLines.h"
 #include "editor/output/Generator.h"
+#include "editor/project/PathText.h"
 #include "editor/windows/MakerLinks.h"
 
 namespace orb {
@@ -152,14 +153,14 @@ void MainWindowController::tmranidown_Timer() {
 // --- root folder and file buttons ---
 
 void MainWindowController::cmdroot_Click() {
-  std::string folder = s_.folders.BrowseRootFolder();
+  std::string folder = s_.folders.BrowseRootFolder(model_.RememberedRoot());
   simple_.RootFolder = folder;
   model_.SetRememberedRoot(folder);
   Changed();
 }
 
 void MainWindowController::cmdroot2_Click() {
-  std::string folder = s_.folders.BrowseRootFolder();
+  std::string folder = s_.folders.BrowseRootFolder(model_.RememberedRoot());
   model_.SetRootFolderPicked(folder);
   if (!folder.empty()) s_.files.CreateFolder(folder + "imgmusic");  // an existing folder is fine
   Changed();
@@ -180,11 +181,22 @@ std::string MainWindowController::PickFile(const std::string& title, const Filte
 
 std::string MainWindowController::AdoptFile(const std::string& chosen, const std::string& dest_folder) {
   const std::string& root = model_.RememberedRoot();
-  if (chosen.compare(0, root.size(), root) == 0) return chosen;
+  if (root.empty()) return chosen;
+  // Windows names one file in many spellings: compare full paths, without case, "/" as "\".
+  std::string full = s_.files.FullPath(chosen);
+  std::string full_root = s_.files.FullPath(root);
+  if (!full_root.empty() && full_root.back() != '\\' && full_root.back() != '/') full_root += '\\';
+  if (IsInsideFolder(full, full_root)) {
+    // Spelled from the root's own text, so that the project file and menu.cfg find it below the root.
+    std::string below = full.substr(full_root.size());
+    for (char& c : below) c = c == '/' ? '\\' : c;
+    return root + (root.back() == '\\' ? "" : "\\") + below;
+  }
+  size_t cut = chosen.find_last_of("\\/");
+  std::string dest = dest_folder + (cut == std::string::npos ? chosen : chosen.substr(cut + 1));
+  if (SamePath(full, s_.files.FullPath(dest))) return dest;  // never copied onto itself
   s_.messages.Show("The file will now be copied to the root folder.\r\nPlease read help for more information",
                    "Automatic Adjustment", MsgIcon::Information, MsgButtons::Ok);
-  size_t cut = chosen.find_last_of('\\');
-  std::string dest = dest_folder + (cut == std::string::npos ? chosen : chosen.substr(cut + 1));
   s_.files.CopyFile(chosen, dest);
   return dest;
 }

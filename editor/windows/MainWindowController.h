@@ -114,6 +114,13 @@ class MainWindowController {
   const SimpleAutorun& Simple() const { return simple_; }
   // cmbmenu: entries and the selected position (-1 nothing selected).
   std::vector<std::string> SpotListEntries() const { return model_.SpotListEntries(); }
+  // True (and shown_revision brought up to date) when the list changed since the view last showed it:
+  // every keystroke elsewhere calls the view, and re-reading 32,767 names each time made typing crawl.
+  bool SpotListChanged(uint64_t& shown_revision) const {
+    if (shown_revision == model_.SpotListRevision()) return false;
+    shown_revision = model_.SpotListRevision();
+    return true;
+  }
   int SelectedSpot() const { return selected_spot_; }
   const std::string& PreviewTag() const { return cmdpreview2_tag_; }
 

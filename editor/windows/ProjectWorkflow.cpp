@@ -21,6 +21,12 @@ bool EndsWithObm(const std::string& name) {
   return tail == ".obm";
 }
 
+// The folder part of a file's path with its trailing backslash; empty for a bare name.
+std::string FolderOf(const std::string& path) {
+  size_t cut = path.find_last_of("\\/");
+  return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
+}
+
 std::string RemoveAll(std::string text, const std::string& what) {
   for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at)) text.erase(at, what.size());
   return text;
@@ -95,7 +101,7 @@ bool ProjectWorkflow::Load() {
       LoadFailed("");
       return false;
     }
-    std::string picked = folders_.BrowseRootFolder();
+    std::string picked = folders_.BrowseRootFolder(model_.RememberedRoot());
     // Without a folder there is nothing to re-base on: the load ends and nothing is written.
     if (picked.empty()) {
       LoadFailed("");
@@ -124,18 +130,40 @@ bool ProjectWorkflow::Load() {
   return true;
 }
 
+std::string ProjectWorkflow::AskSaveName() {
+  FileDialogRequest request;
+  request.title = "Enter a name for the project to be saved.";
+  request.filter_description = "OBM Project Files (*.obm)";
+  request.filter_pattern = "*.obm*";
+  // The project's own folder, else the root folder: never wherever the last media dialog ended.
+  request.initial_folder = FolderOf(model_.ProjectPath());
+  if (request.initial_folder.empty()) request.initial_folder = model_.RememberedRoot();
+  request.must_exist = false;
+  // The question about an existing file is asked below, about the name really written; the dialog's
+  // own would come before ".obm" is added, about another name.
+  request.overwrite_prompt = false;
+  request.default_extension = "obm";
+  for (;;) {
+    std::string chosen = dialogs_.Save(request);
+    if (chosen.empty()) return chosen;
+    // A typed name that already ends in ".obm" is taken as it is, not doubled.
+    std::string path = EndsWithObm(chosen) ? chosen : SaveFileNameFor(fs_, chosen);
+    // Only a project without a file of its own comes here, so any existing file is another one.
+    if (!fs_.Exists(path)) return path;
+    std::string name = path.substr(FolderOf(path).size());
+    if (messages_.Show(name + " already exists.\r\nDo you want to replace it?", "Confirm Save As",
+                       MsgIcon::Exclamation, MsgButtons::YesNo) == MsgResult::Yes)
+      return path;
+    request.initial_folder = FolderOf(path);  // No: back to the dialog, where the user was
+  }
+}
+
 SaveOutcome ProjectWorkflow::Save() {
   bool had_file = model_.HasFile();
   std::string path = model_.ProjectPath();
   if (!had_file) {
-    FileDialogRequest request;
-    request.title = "Enter a name for the project to be saved.";
-    request.filter_description = "OBM Project Files (*.obm)";
-    request.filter_pattern = "*.obm*";
-    request.must_exist = false;
-    request.overwrite_prompt = true;
-    std::string chosen = dialogs_.Save(request);
-    if (chosen.empty()) return SaveOutcome::Cancelled;
+    path = AskSaveName();
+    if (path.empty()) return SaveOutcome::Cancelled;
 
     const ProjectData& d = model_.Data();
     if (d.RootFolder.empty()) {
@@ -150,8 +178,6 @@ SaveOutcome ProjectWorkflow::Save() {
       Inform("Minimum one Menu spot is needed.Please Click Create.", "");
       return SaveOutcome::Failed;
     }
-    // A typed name that already ends in ".obm" is taken as it is, not doubled.
-    path = EndsWithObm(chosen) ? chosen : SaveFileNameFor(fs_, chosen);
   }
 
   std::string error;

@@ -55,6 +55,9 @@ class ProjectWorkflow {
 
  private:
   void Inform(const std::string& text, const std::string& title);
+  // The save dialog until it gives a name that may be written (the full name, ".obm" added), asking
+  // before an existing file is replaced; empty when cancelled.
+  std::string AskSaveName();
   void LoadFailed(const std::string& detail);
 
   ProjectModel& model_;

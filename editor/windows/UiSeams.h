@@ -31,6 +31,7 @@ struct FileDialogRequest {
   std::string initial_folder;      // empty: the process's current folder
   bool must_exist = true;          // open: only an existing file in an existing folder
   bool overwrite_prompt = false;   // save: ask before replacing an existing file
+  std::string default_extension;   // save: added to a typed name without one (no dot, e.g. "obm")
 };
 
 class FileDialogSeam {
@@ -40,11 +41,12 @@ class FileDialogSeam {
   virtual std::string Save(const FileDialogRequest& request) = 0;
 };
 
-// The shell's folder browser: the chosen folder ending with a backslash, or empty.
+// The shell's folder browser, modal over the active window and opening at start_folder (the
+// remembered root folder; empty: the desktop): the chosen folder ending with a backslash, or empty.
 class FolderBrowserSeam {
  public:
   virtual ~FolderBrowserSeam() = default;
-  virtual std::string BrowseRootFolder() = 0;
+  virtual std::string BrowseRootFolder(const std::string& start_folder) = 0;
 };
 
 // ShellExecuteA: operation ("Open"/"open"), target, parameters, working folder, show mode.

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <vector>
 
+#include "common/win/ShellHelpers.h"
+
 namespace orb {
 
 namespace {
@@ -125,12 +127,7 @@ bool MainWindow::Create(HINSTANCE instance, const std::string& command_line) {
     DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
   };
-  auto full_path = [](const std::string& path) {
-    char buffer[MAX_PATH] = {};
-    DWORD n = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
-    return (n > 0 && n < sizeof buffer) ? std::string(buffer, n) : path;
-  };
-  controller_.Form_Load(command_line, module, exists, full_path);
+  controller_.Form_Load(command_line, module, exists, FullPathName);
   Sync();
   return true;
 }
@@ -274,6 +271,12 @@ void MainWindow::SyncText(int id, const std::string& text) {
 
 void MainWindow::SyncSpotList() {
   HWND combo = Control(kId_cmbmenu);
+  if (controller_.SpotListChanged(shown_spot_list_)) RebuildSpotList(combo);
+  int selected = controller_.SelectedSpot();
+  if (SendMessageA(combo, CB_GETCURSEL, 0, 0) != selected) SendMessageA(combo, CB_SETCURSEL, selected, 0);
+}
+
+void MainWindow::RebuildSpotList(HWND combo) {
   std::vector<std::string> entries = controller_.SpotListEntries();
   bool same = SendMessageA(combo, CB_GETCOUNT, 0, 0) == static_cast<LRESULT>(entries.size());
   for (size_t i = 0; same && i < entries.size(); ++i) {
@@ -287,8 +290,6 @@ void MainWindow::SyncSpotList() {
     SendMessageA(combo, CB_RESETCONTENT, 0, 0);
     for (const std::string& entry : entries) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
   }
-  int selected = controller_.SelectedSpot();
-  if (SendMessageA(combo, CB_GETCURSEL, 0, 0) != selected) SendMessageA(combo, CB_SETCURSEL, selected, 0);
 }
 
 void MainWindow::SyncTimer(UINT_PTR timer, bool enabled, bool& running) {

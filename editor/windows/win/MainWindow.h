@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -57,6 +58,8 @@ class MainWindow {
   void FitLabel(const ControlSpec& spec, HFONT font);
   void SyncText(int id, const std::string& text);
   void SyncSpotList();
+  // Replaces cmbmenu's entries with the model's where they differ.
+  void RebuildSpotList(HWND combo);
   void SyncTimer(UINT_PTR timer, bool enabled, bool& running);
   SIZE WindowSizeForClient(int dpi) const;
 
@@ -78,6 +81,7 @@ class MainWindow {
   bool up_timer_running_ = false;
   bool down_timer_running_ = false;
   bool showing_arrow_down_ = false;
+  uint64_t shown_spot_list_ = UINT64_MAX;  // the model's spot-list revision cmbmenu shows
   bool quit_on_destroy_ = true;
   std::function<void()> closing_effect_;
 };

@@ -51,6 +51,7 @@ std::string RunDialog(HWND owner, const FileDialogRequest& request, bool save) {
   ofn.nMaxFile = sizeof file - 1;  // at most 259 characters are used
   ofn.lpstrInitialDir = request.initial_folder.empty() ? nullptr : request.initial_folder.c_str();
   ofn.lpstrTitle = request.title.c_str();
+  ofn.lpstrDefExt = save && !request.default_extension.empty() ? request.default_extension.c_str() : nullptr;
   ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
   if (!save && request.must_exist) ofn.Flags |= OFN_FILEMUSTEXIST;
   if (save && request.overwrite_prompt) ofn.Flags |= OFN_OVERWRITEPROMPT;
@@ -88,7 +89,9 @@ std::string Win32FileDialogs::Open(const FileDialogRequest& request) { return Ru
 
 std::string Win32FileDialogs::Save(const FileDialogRequest& request) { return RunDialog(owner, request, true); }
 
-std::string Win32FolderBrowser::BrowseRootFolder() { return orb::BrowseRootFolder(); }
+std::string Win32FolderBrowser::BrowseRootFolder(const std::string& start_folder) {
+  return orb::BrowseRootFolder(CurrentOwner(owner), start_folder);
+}
 
 void Win32Shell::Execute(const std::string& operation, const std::string& target, const std::string& parameters,
                          const std::string& folder, int show_mode) {

@@ -23,7 +23,8 @@ class Win32FileDialogs : public FileDialogSeam {
 
 class Win32FolderBrowser : public FolderBrowserSeam {
  public:
-  std::string BrowseRootFolder() override;
+  HWND owner = nullptr;
+  std::string BrowseRootFolder(const std::string& start_folder) override;
 };
 
 class Win32Shell : public ShellSeam {

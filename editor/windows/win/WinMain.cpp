@@ -42,7 +42,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
   hooks.check_update = [&] { orb::RunUpdateCheck(window.Handle(), messages, shell); };
   hooks.about = [&] { orb::ShowAboutWindow(window.Handle(), shell); };
   if (!window.Create(instance, command_line ? command_line : "")) return 1;
-  messages.owner = dialogs.owner = shell.owner = window.Handle();
+  messages.owner = dialogs.owner = folders.owner = shell.owner = window.Handle();
   window.SetClosingEffect([&] { window.FadeOut(); });
 
   // The spot editor over the main window, the placement window over the spot editor.

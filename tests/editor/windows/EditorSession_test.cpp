@@ -93,6 +93,7 @@ TEST(EditorSession, CreateAndEditRunTheSpotEditorOnTheMainWindowsProject) {
   };
   rig.window.cmdmenuspots_Click();
   ASSERT_EQ(rig.window.Model().SpotCount(), 2);
+  EXPECT_EQ(rig.window.SelectedSpot(), 2) << "the new spot is selected, not the placeholder";
   EXPECT_EQ(rig.window.Model().Data().Spots[1].RolloverImage, "C:\\MyCd\\imgmusic\\web.gif");
   EXPECT_EQ(rig.files.files.count("C:\\MyCd\\imgmusic\\web.gif"), 1u);
   EXPECT_EQ(rig.help_topics, std::vector<int>{1004});
@@ -104,6 +105,7 @@ TEST(EditorSession, CreateAndEditRunTheSpotEditorOnTheMainWindowsProject) {
   };
   rig.window.cmdmenuspots_Click();
   EXPECT_EQ(rig.window.Model().SpotCount(), 2);
+  EXPECT_EQ(rig.window.SelectedSpot(), 2);
 }
 
 TEST(EditorSession, LeavingTheMenuModeAsksAboutUnsavedChangesFirst) {

@@ -35,6 +35,8 @@ TEST(MainWindowRoot, MenuRootButtonCreatesImgmusicOnlyForAChosenFolder) {
   rig.window.cmdroot2_Click();
   EXPECT_EQ(rig.log.calls.size(), 1u);
   EXPECT_EQ(rig.window.FieldText(MainField::txtroot2), "");
+  // The browser opens at the remembered root folder: nothing at first, then the folder picked before.
+  EXPECT_EQ(rig.folders.starts, (std::vector<std::string>{"", "E:\\"}));
 }
 
 TEST(MainWindowFiles, NoRootFieldGivesTheMessageAndOpensNoDialog) {
@@ -100,14 +102,32 @@ TEST(MainWindowAdopt, FileInsideTheRootIsUsedInPlace) {
   EXPECT_EQ(rig.log.calls, std::vector<std::string>{"open:Select the Starting Program(or a File)  for your Cd"});
 }
 
-TEST(MainWindowAdopt, ComparisonIsExactSoOtherCaseCountsAsOutside) {
+TEST(MainWindowAdopt, OtherSpellingsOfAFileInsideTheRootAreUsedInPlaceNeverCopiedOntoThemselves) {
   MainWindowRig rig;
   rig.folders.answer = "C:\\Cd\\";
   rig.window.cmdroot_Click();
   rig.files.files["c:\\cd\\x.ico"] = "icon";
-  rig.dialogs.answer = "c:\\cd\\x.ico";
+  // Another letter case, forward slashes, and a spelling that only its full path shows to be inside.
+  rig.files.full_paths["..\\Cd\\Deep\\z.ico"] = "C:\\Cd\\Deep\\z.ico";
+  const std::pair<const char*, const char*> cases[] = {
+      {"c:\\cd\\x.ico", "C:\\Cd\\x.ico"},
+      {"C:/CD/sub/y.ico", "C:\\Cd\\sub\\y.ico"},
+      {"..\\Cd\\Deep\\z.ico", "C:\\Cd\\Deep\\z.ico"},
+  };
+  for (const auto& [chosen, field] : cases) {
+    rig.dialogs.answer = chosen;
+    rig.window.cmdindex_Click(0);
+    // The root's own spelling, so that the relative-path rules of the files find it below the root.
+    EXPECT_EQ(rig.window.FieldText(MainField::txtindex0), field) << chosen;
+  }
+  EXPECT_TRUE(rig.messages.boxes.empty());
+  for (const std::string& call : rig.log.calls) EXPECT_EQ(call.rfind("copy:", 0), std::string::npos) << call;
+  EXPECT_EQ(rig.files.files["c:\\cd\\x.ico"], "icon");
+  // A folder that only begins like the root lies outside it.
+  rig.files.files["C:\\Cdx\\w.ico"] = "other";
+  rig.dialogs.answer = "C:\\Cdx\\w.ico";
   rig.window.cmdindex_Click(0);
-  EXPECT_EQ(rig.window.FieldText(MainField::txtindex0), "C:\\Cd\\x.ico");
+  EXPECT_EQ(rig.window.FieldText(MainField::txtindex0), "C:\\Cd\\w.ico");
   EXPECT_EQ(rig.messages.boxes.size(), 1u);
 }
 
@@ -146,6 +166,36 @@ TEST(MainWindowAdopt, MenuPanelCopiesIntoImgmusicAndMarksTheProjectChanged) {
   rig.window.cmdindex2_Click(3);
   EXPECT_EQ(rig.window.FieldText(MainField::txtindex2_3), "E:\\pics\\splash.gif");
   EXPECT_EQ(rig.messages.boxes.size(), 1u);
+}
+
+TEST(MainWindowTyping, TheViewRereadsTheSpotListOnlyWhenItMayHaveChanged) {
+  MainWindowRig rig;
+  rig.EnterMenuPanel();
+  ProjectModel& model = rig.window.Model();
+  uint64_t shown = UINT64_MAX;
+  EXPECT_TRUE(rig.window.SpotListChanged(shown)) << "the first look reads it";
+  EXPECT_FALSE(rig.window.SpotListChanged(shown));
+  rig.window.txtcdtitle_Change("My CD");
+  rig.window.cmbmenu_Click(0);
+  EXPECT_FALSE(rig.window.SpotListChanged(shown)) << "typing and selecting leave the list alone";
+
+  auto changes = [&](const char* what, auto&& change) {
+    change();
+    EXPECT_TRUE(rig.window.SpotListChanged(shown)) << what;
+  };
+  changes("add", [&] { model.AddSpot(NamedSpot("One")); });
+  changes("add", [&] { model.AddSpot(NamedSpot("Two")); });
+  changes("rename", [&] { model.ReplaceSpot(1, NamedSpot("Uno")); });
+  changes("delete", [&] {
+    rig.window.cmbmenu_Click(2);
+    rig.window.cmdDelete_Click();
+  });
+  changes("load", [&] { model.ReplaceWhole(model.Data(), "C:\\p.obm"); });
+  changes("new", [&] { model.New(); });
+  model.AddSpot(NamedSpot("Three"));
+  rig.window.SpotListChanged(shown);
+  changes("leaving the menu mode", [&] { rig.window.cmdani_Click(); });
+  EXPECT_EQ(rig.window.SpotListEntries(), std::vector<std::string>{" New Menu Spot"});
 }
 
 TEST(MainWindowTyping, TitleMarksTheProjectChangedButTheCommandLineDoesNot) {

@@ -67,11 +67,13 @@ class FakeDialogs : public FileDialogSeam {
 
 class FakeFolders : public FolderBrowserSeam {
  public:
-  std::string BrowseRootFolder() override {
+  std::string BrowseRootFolder(const std::string& start_folder) override {
+    starts.push_back(start_folder);
     ++calls;
     return answer;
   }
   std::string answer;
+  std::vector<std::string> starts;
   int calls = 0;
 };
 
@@ -123,7 +125,12 @@ class FakeFiles : public FileSystem {
     folders.insert(path);
     return true;
   }
+  std::string FullPath(const std::string& path) override {
+    auto it = full_paths.find(path);
+    return it == full_paths.end() ? path : it->second;
+  }
   std::map<std::string, std::string> files;
+  std::map<std::string, std::string> full_paths;  // what GetFullPathNameA would make of a path
   std::set<std::string> folders;
   std::set<std::string> failing_writes;
 

@@ -62,8 +62,8 @@ TEST_F(WorkflowFixture, FirstSaveAsksForANameChecksAndReports) {
   EXPECT_EQ(r.title, "Enter a name for the project to be saved.");
   EXPECT_EQ(r.filter_description, "OBM Project Files (*.obm)");
   EXPECT_EQ(r.filter_pattern, "*.obm*");
-  EXPECT_TRUE(r.overwrite_prompt);
-  EXPECT_EQ(r.initial_folder, "");
+  EXPECT_EQ(r.default_extension, "obm");
+  EXPECT_EQ(r.initial_folder, "C:\\MyCd\\") << "the root folder, not the last media folder";
   EXPECT_EQ(fs.files.count("C:\\work\\demo.obm"), 1u);
   EXPECT_EQ(model.ProjectPath(), "C:\\work\\demo.obm");
   EXPECT_TRUE(model.HasFile());
@@ -92,9 +92,61 @@ TEST_F(WorkflowFixture, TypedObmNameIsNotDoubledAndAnExistingNameIsReplaced) {
   EditUnsaved();
   fs.files["C:\\work\\plain"] = "old";
   dialogs.save_answers = {"C:\\work\\plain"};
+  messages.answers = {MsgResult::Yes};
   flow.Save();
   EXPECT_EQ(model.ProjectPath(), "C:\\work\\plain");
   EXPECT_EQ(fs.files["C:\\work\\plain"], ProjectFileText(model.Data()));
+}
+
+TEST_F(WorkflowFixture, FirstSaveAsksBeforeReplacingTheFileReallyWrittenAndNoGoesBackToTheDialog) {
+  ProjectData two = DemoProject();
+  two.Spots.push_back(two.Spots[0]);
+  PutProjectFile("C:\\work\\mycd.obm", two);
+  const std::string before = fs.files["C:\\work\\mycd.obm"];
+  EditUnsaved();
+
+  // "mycd" itself does not exist, but "mycd.obm", the name that would be written, does.
+  dialogs.save_answers = {"C:\\work\\mycd", "C:\\work\\mycd.obm", "C:\\work\\other"};
+  messages.answers = {MsgResult::No, MsgResult::No};
+  EXPECT_EQ(flow.Save(), SaveOutcome::Saved);
+  ASSERT_EQ(dialogs.saves.size(), 3u);
+  EXPECT_EQ(dialogs.saves[1].initial_folder, "C:\\work\\");
+  ASSERT_EQ(messages.shown.size(), 3u);
+  EXPECT_EQ(messages.shown[0].text, "mycd.obm already exists.\r\nDo you want to replace it?");
+  EXPECT_EQ(messages.shown[0].icon, MsgIcon::Exclamation);
+  EXPECT_EQ(messages.shown[0].buttons, MsgButtons::YesNo);
+  EXPECT_EQ(messages.shown[1].text, messages.shown[0].text);
+  EXPECT_EQ(messages.shown[2].text, "Project successfully saved.");
+  EXPECT_EQ(fs.files["C:\\work\\mycd.obm"], before);
+  EXPECT_EQ(model.ProjectPath(), "C:\\work\\other.obm");
+
+  // Cancelling the dialog shown again writes nothing; Yes replaces.
+  model.New();
+  EditUnsaved();
+  int writes = fs.writes;
+  dialogs.save_answers = {"C:\\work\\mycd"};
+  messages.answers = {MsgResult::No};
+  EXPECT_EQ(flow.Save(), SaveOutcome::Cancelled);
+  EXPECT_EQ(fs.writes, writes);
+  EXPECT_FALSE(model.HasFile());
+  dialogs.save_answers = {"C:\\work\\mycd"};
+  messages.answers = {MsgResult::Yes};
+  EXPECT_EQ(flow.Save(), SaveOutcome::Saved);
+  EXPECT_EQ(fs.files["C:\\work\\mycd.obm"], ProjectFileText(model.Data()));
+  // The next save of the project's own file asks nothing.
+  model.SetField(ProjectField::CdTitle, "Again");
+  size_t shown = messages.shown.size();
+  EXPECT_EQ(flow.Save(), SaveOutcome::Saved);
+  ASSERT_EQ(messages.shown.size(), shown + 1);
+  EXPECT_EQ(messages.shown.back().text, "Project successfully updated and saved.");
+}
+
+TEST_F(WorkflowFixture, SaveDialogOpensInTheProjectsFolderWhenItHasOne) {
+  EditUnsaved();
+  model.SetProjectPath("D:\\projects\\old.obm");  // e.g. after New, the last file's folder
+  flow.Save();
+  ASSERT_EQ(dialogs.saves.size(), 1u);
+  EXPECT_EQ(dialogs.saves[0].initial_folder, "D:\\projects\\");
 }
 
 TEST_F(WorkflowFixture, FirstSaveChecksInOrderAndWritesNothing) {

@@ -62,7 +62,9 @@ class FakeFolders : public FolderBrowserSeam {
  public:
   int calls = 0;
   std::string answer;
-  std::string BrowseRootFolder() override {
+  std::vector<std::string> starts;
+  std::string BrowseRootFolder(const std::string& start_folder) override {
+    starts.push_back(start_folder);
     ++calls;
     return answer;
   }

@@ -1,8 +1,11 @@
 // Under Wine: the shell copy and delete, the Windows file seam's atomic replacement, and registry settings.
 #include <windows.h>
+// windows.h maps CopyFile to CopyFileA; here it names the seam's method.
+#undef CopyFile
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 
 #include "common/win/RegistrySettingsStore.h"
@@ -50,6 +53,27 @@ TEST_F(ShellFolder, CopyReplacesAnExistingTargetWithoutAskingAndReportsZero) {
   EXPECT_EQ(Read("b.txt"), "new");
   EXPECT_EQ(CopyWithShell(dir_ + "a.txt", dir_ + "fresh.txt"), 0);
   EXPECT_EQ(Read("fresh.txt"), "new");
+}
+
+TEST_F(ShellFolder, CopyOntoItselfInAnotherSpellingLeavesTheBytesAndReportsZero) {
+  std::string bytes;
+  for (int i = 0; i < 200000; ++i) bytes.push_back(static_cast<char>(i * 7 % 251));
+  Write("Back.JPG", bytes);
+  std::string lower = dir_;
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  std::string slashed = dir_;
+  for (char& c : slashed) c = c == '\\' ? '/' : c;
+  for (const std::string& target : {lower + "back.jpg", slashed + "BACK.jpg", dir_ + ".\\Back.JPG", dir_}) {
+    EXPECT_EQ(CopyWithShell(dir_ + "Back.JPG", target), 0) << target;
+    EXPECT_EQ(Read("Back.JPG"), bytes) << target;
+  }
+  EXPECT_EQ(fs_.CopyFile(lower + "BACK.JPG", dir_ + "Back.JPG"), 0);
+  EXPECT_EQ(Read("Back.JPG"), bytes);
+  EXPECT_TRUE(IsSameFile(dir_ + "Back.JPG", lower + "back.jpg"));
+  EXPECT_FALSE(IsSameFile(dir_ + "Back.JPG", dir_ + "Back.JPG.obm"));
+  // A real copy beside it still happens.
+  EXPECT_EQ(CopyWithShell(dir_ + "Back.JPG", dir_ + "Copy.jpg"), 0);
+  EXPECT_EQ(Read("Copy.jpg"), bytes);
 }
 
 TEST_F(ShellFolder, CopyOfAMissingSourceIsNotZero) {

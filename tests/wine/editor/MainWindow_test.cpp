@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <deque>
 #include <string>
@@ -51,7 +52,7 @@ class ScriptedDialogs : public FileDialogSeam {
 
 class ScriptedFolders : public FolderBrowserSeam {
  public:
-  std::string BrowseRootFolder() override { return answer; }
+  std::string BrowseRootFolder(const std::string&) override { return answer; }
   std::string answer;
 };
 
@@ -280,6 +281,24 @@ TEST_F(MainWindowTest, GenerateInTheSimplePanelWritesACdRoot) {
   Click(kId_cmdpreview);
   ASSERT_EQ(shell_.calls.size(), 1u);
   EXPECT_EQ(shell_.calls[0], "Open " + root + "Orbstart.exe");
+}
+
+TEST_F(MainWindowTest, AFileInsideTheRootInAnotherSpellingIsUsedInPlaceAndKeepsItsBytes) {
+  std::string root = folder_ + "Cd\\";
+  CreateDirectoryA(root.c_str(), nullptr);
+  std::string bytes(70000, '\0');
+  for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 13 % 253);
+  WriteText(root + "Intro.WAV", bytes);
+  folders_.answer = root;
+  Click(kId_cmdroot);
+  std::string other = root;
+  for (char& c : other) c = c == '\\' ? '/' : static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  dialogs_.answers = {other + "intro.wav"};
+  messages_.boxes.clear();
+  Click(kId_cmdindex2);
+  EXPECT_EQ(Text(C(kId_txtindex2)), root + "intro.wav");
+  EXPECT_TRUE(messages_.boxes.empty()) << "no copy announced";
+  EXPECT_EQ(ReadText(root + "Intro.WAV"), bytes);
 }
 
 TEST_F(MainWindowTest, MakeCdInTheMenuPanelWritesACdRoot) {
