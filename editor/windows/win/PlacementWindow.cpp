@@ -1,6 +1,7 @@
 // The placement window's controls and messages; the rules live in PlacementController. Coordinates are
 // twips of the background picture at 15 twips per picture pixel, whatever the display's DPI, so that the
-// player puts a spot on the same picture pixels.
+// player puts a spot on the same picture pixels; the picture lies in a scrolling area of its own and the
+// other controls, scaled with the DPI, in a panel below it.
 #include "editor/windows/win/PlacementWindow.h"
 
 #include <commctrl.h>
@@ -20,6 +21,22 @@ constexpr int kTwipsPerPixel = 15;
 constexpr int kIdBase = 1000;
 const char* const kPictureClass = "OrbLocatePicture";
 const char* const kFrameClass = "OrbLocateVideoFrame";
+const char* const kViewClass = "OrbLocateView";
+const char* const kArrowIcons[] = {"ARROW_UP", "ARROW_RIGHT", "ARROW_DOWN", "ARROW_LEFT"};  // by Role
+
+// The display's DPI for a window: per monitor where the system tells it, else the screen's.
+int DpiOf(HWND hwnd) {
+  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+  static auto get_dpi = reinterpret_cast<GetDpiForWindowFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+  if (get_dpi && hwnd) {
+    if (UINT dpi = get_dpi(hwnd)) return static_cast<int>(dpi);
+  }
+  HDC screen = GetDC(nullptr);
+  int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
 
 int Px(float twips) { return static_cast<int>(twips / kTwipsPerPixel + (twips >= 0 ? 0.5f : -0.5f)); }
 float Tw(int pixels) { return static_cast<float>(pixels * kTwipsPerPixel); }
@@ -55,14 +72,17 @@ using frmlocate::Role;
 
 class PlacementWindow {
  public:
-  PlacementWindow(const PlacementInputs& inputs, MediaTransport& transport, HICON icon)
-      : media_(transport, *this), controller_(inputs, media_), icon_(icon) {}
+  PlacementWindow(const PlacementInputs& inputs, MediaTransport& transport, HICON icon, int dpi)
+      : media_(transport, *this), controller_(inputs, media_), icon_(icon), dpi_(dpi) {}
   ~PlacementWindow() {
     if (font_) DeleteObject(font_);
-    if (arrows_font_) DeleteObject(arrows_font_);
+    for (HICON arrow : arrows_) {
+      if (arrow) DestroyIcon(arrow);
+    }
   }
 
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  static LRESULT CALLBACK ViewProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   PlacementController& Controller() { return controller_; }
   // Moves, shows and fills every control as the controller holds it.
   void Sync();
@@ -71,10 +91,17 @@ class PlacementWindow {
  private:
   static LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
   INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT OnView(UINT msg, WPARAM wp, LPARAM lp);
+  void CreateView(const frmlocate::Geometry& g);
+  void Scroll(int bar, WPARAM wp);
+  // Paints the background as seen from a window of the picture area whose top-left corner is at (x, y).
+  void PaintBackground(HDC dc, int x, int y, const RECT& area) const;
   LRESULT OnChild(HWND child, Role role, UINT msg, WPARAM wp, LPARAM lp);
   void OnInit();
   void Close(INT_PTR result);
-  HWND Item(Role role) const { return GetDlgItem(hwnd_, kIdBase + static_cast<int>(role)); }
+  HWND Item(Role role) const {
+    return GetDlgItem(frmlocate::InPictureArea(role) ? view_ : hwnd_, kIdBase + static_cast<int>(role));
+  }
   void SetText(Role role, const std::string& text);
   void Place(Role role, const PlacementRect& r, bool visible);
   void ListSized();
@@ -84,11 +111,16 @@ class PlacementWindow {
   FrameMedia media_;
   PlacementController controller_;
   HICON icon_;
+  int dpi_;  // 0: the display's
   HWND hwnd_ = nullptr;
-  HFONT font_ = nullptr, arrows_font_ = nullptr;
+  HWND view_ = nullptr;  // the picture area: lstvideo, img and fraVid are its children
+  int scroll_x_ = 0, scroll_y_ = 0;
+  HFONT font_ = nullptr;
+  HICON arrows_[4] = {};
   Picture background_, rollover_;
   HCURSOR hand_ = nullptr;
   bool closed_ = false;
+  bool placing_ = false;  // our own moves of lstvideo are no sizing by the user
 };
 
 std::string FrameMedia::OpenMultimedia(const std::string& alias, const std::string& file,
@@ -114,6 +146,10 @@ void RegisterClasses() {
   RegisterClassA(&wc);
   wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
   wc.lpszClassName = kFrameClass;
+  RegisterClassA(&wc);
+  wc.hbrBackground = nullptr;
+  wc.lpfnWndProc = PlacementWindow::ViewProc;
+  wc.lpszClassName = kViewClass;
   RegisterClassA(&wc);
 }
 
@@ -154,35 +190,42 @@ void PlacementWindow::OnInit() {
     size = PlacementRect{0, 0, Tw(rollover_.Width()), Tw(rollover_.Height())};
   }
 
-  // The designed width cuts the right-hand buttons in half: make room for every control.
-  int design_width = frmlocate::kClientWidth;
-  for (int i = 0; i < frmlocate::kControlCount; ++i) {
-    const frmlocate::Control& c = frmlocate::kControls[i];
-    if (c.left + c.width + 120 > design_width) design_width = c.left + c.width + 120;
-  }
-  int width = Px(design_width), height = Px(frmlocate::kClientHeight);
-  if (background_.Width() > width) width = background_.Width();
-  if (background_.Height() > height) height = background_.Height();
-  SizeClientAndCenter(hwnd_, width, height);
+  if (dpi_ <= 0) dpi_ = DpiOf(GetWindow(hwnd_, GW_OWNER) ? GetWindow(hwnd_, GW_OWNER) : hwnd_);
+  // The client area may take what the work area leaves beside the window's frame.
+  RECT work, frame = {0, 0, 0, 0};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE)));
+  frmlocate::Geometry g = frmlocate::LayOut(
+      background_.Width(), background_.Height(), dpi_, (work.right - work.left) - (frame.right - frame.left),
+      (work.bottom - work.top) - (frame.bottom - frame.top), GetSystemMetrics(SM_CXVSCROLL));
+  SizeClientAndCenter(hwnd_, g.client_width, g.client_height);
 
-  HDC dc = GetDC(hwnd_);
-  int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-  ReleaseDC(hwnd_, dc);
-  font_ = CreateFontA(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
-  arrows_font_ = CreateFontA(-MulDiv(10, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, SYMBOL_CHARSET, 0, 0, 0, 0, "Marlett");
+  font_ = CreateFontA(-MulDiv(8, dpi_, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
   HWND tips = CreateTooltips(hwnd_);
+  int arrow_size = MulDiv(16, dpi_, 96);
 
   for (int i = 0; i < frmlocate::kControlCount; ++i) {
     const frmlocate::Control& c = frmlocate::kControls[i];
     const char* cls = "BUTTON";
-    const char* text = c.text;
     DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
     DWORD ex = 0;
+    HWND parent = hwnd_;
+    frmlocate::PixelRect at = g.controls[i];
+    if (frmlocate::InPictureArea(c.role)) {
+      if (!view_) CreateView(g);  // here, so that lstvideo keeps its place in the tab order
+      parent = view_;
+      at = {Px(c.left), Px(c.top), Px(c.width), Px(c.height)};
+    }
+    int arrow = -1;
     switch (c.role) {
-      case Role::cmdup: text = "5"; break;  // Marlett arrows
-      case Role::cmdright: text = "4"; break;
-      case Role::cmddown: text = "6"; break;
-      case Role::cmdleft: text = "3"; break;
+      case Role::cmdup:
+      case Role::cmdright:
+      case Role::cmddown:
+      case Role::cmdleft:
+        arrow = static_cast<int>(c.role);
+        style |= BS_PUSHBUTTON | BS_ICON;
+        break;
       case Role::txtx:
       case Role::txty:
       case Role::txtvidheight:
@@ -204,11 +247,15 @@ void PlacementWindow::OnInit() {
       case Role::lblvidwidth: cls = "STATIC"; style = WS_CHILD | WS_VISIBLE; break;
       default: style |= BS_PUSHBUTTON; break;
     }
-    HWND child = CreateWindowExA(ex, cls, text, style, Px(c.left), Px(c.top), Px(c.width), Px(c.height), hwnd_,
+    HWND child = CreateWindowExA(ex, cls, c.text, style, at.left, at.top, at.width, at.height, parent,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdBase + static_cast<int>(c.role))),
                                  instance, nullptr);
-    bool arrow = c.role == Role::cmdup || c.role == Role::cmdright || c.role == Role::cmddown || c.role == Role::cmdleft;
-    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(arrow ? arrows_font_ : font_), FALSE);
+    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    if (arrow >= 0) {
+      arrows_[arrow] =
+          static_cast<HICON>(LoadImageA(instance, kArrowIcons[arrow], IMAGE_ICON, arrow_size, arrow_size, 0));
+      SendMessageA(child, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(arrows_[arrow]));
+    }
     AddTooltip(tips, hwnd_, child, c.tooltip);
     switch (c.role) {
       case Role::txtx:
@@ -230,6 +277,93 @@ void PlacementWindow::OnInit() {
   SetFocus(Item(Role::cmdup));
 }
 
+void PlacementWindow::CreateView(const frmlocate::Geometry& g) {
+  DWORD style =
+      WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | (g.scroll_x ? WS_HSCROLL : 0) | (g.scroll_y ? WS_VSCROLL : 0);
+  view_ = CreateWindowExA(WS_EX_CONTROLPARENT, kViewClass, nullptr, style, g.view.left, g.view.top, g.view.width,
+                          g.view.height, hwnd_, nullptr, GetModuleHandleA(nullptr), this);
+  int area_w = g.view_width, area_h = g.view_height;
+  if (background_.Width() > area_w) area_w = background_.Width();
+  if (background_.Height() > area_h) area_h = background_.Height();
+  SCROLLINFO info = {sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 0, 0, 0, 0};
+  if (g.scroll_x) {
+    info.nMax = area_w - 1;
+    info.nPage = static_cast<UINT>(g.view_width);
+    SetScrollInfo(view_, SB_HORZ, &info, FALSE);
+  }
+  if (g.scroll_y) {
+    info.nMax = area_h - 1;
+    info.nPage = static_cast<UINT>(g.view_height);
+    SetScrollInfo(view_, SB_VERT, &info, FALSE);
+  }
+}
+
+void PlacementWindow::Scroll(int bar, WPARAM wp) {
+  SCROLLINFO info = {sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+  if (!GetScrollInfo(view_, bar, &info)) return;
+  int pos = info.nPos, line = MulDiv(16, dpi_, 96);
+  switch (LOWORD(wp)) {
+    case SB_LINEUP: pos -= line; break;
+    case SB_LINEDOWN: pos += line; break;
+    case SB_PAGEUP: pos -= static_cast<int>(info.nPage); break;
+    case SB_PAGEDOWN: pos += static_cast<int>(info.nPage); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: pos = info.nTrackPos; break;
+    case SB_TOP: pos = info.nMin; break;
+    case SB_BOTTOM: pos = info.nMax; break;
+    default: return;
+  }
+  info.fMask = SIF_POS;
+  info.nPos = pos;
+  SetScrollInfo(view_, bar, &info, TRUE);
+  GetScrollInfo(view_, bar, &info);  // the system clamps it
+  (bar == SB_HORZ ? scroll_x_ : scroll_y_) = info.nPos;
+  Sync();
+  InvalidateRect(view_, nullptr, TRUE);
+}
+
+void PlacementWindow::PaintBackground(HDC dc, int x, int y, const RECT& area) const {
+  FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+  if (!background_.Empty()) background_.Draw(dc, -(x + scroll_x_), -(y + scroll_y_));
+}
+
+LRESULT CALLBACK PlacementWindow::ViewProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA,
+                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<PlacementWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!self || !self->view_) return DefWindowProcA(hwnd, msg, wp, lp);
+  try {
+    return self->OnView(msg, wp, lp);
+  } catch (...) {
+    return 0;
+  }
+}
+
+LRESULT PlacementWindow::OnView(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_ERASEBKGND: {
+      RECT rc;
+      GetClientRect(view_, &rc);
+      PaintBackground(reinterpret_cast<HDC>(wp), 0, 0, rc);
+      return 1;
+    }
+    case WM_HSCROLL: Scroll(SB_HORZ, wp); return 0;
+    case WM_VSCROLL: Scroll(SB_VERT, wp); return 0;
+    case WM_MOUSEWHEEL:
+      Scroll(SB_VERT, static_cast<short>(HIWORD(wp)) > 0 ? SB_LINEUP : SB_LINEDOWN);
+      return 0;
+    case WM_MOUSEMOVE: {
+      bool was_shown = controller_.PictureShown();
+      controller_.Form_MouseMove();
+      if (was_shown != controller_.PictureShown()) InvalidateRect(Item(Role::img), nullptr, TRUE);
+      return 0;
+    }
+    default: return DefWindowProcA(view_, msg, wp, lp);
+  }
+}
+
 void PlacementWindow::SetText(Role role, const std::string& text) {
   HWND item = Item(role);
   char current[256] = {};
@@ -241,15 +375,21 @@ void PlacementWindow::Place(Role role, const PlacementRect& r, bool visible) {
   HWND item = Item(role);
   RECT now;
   GetWindowRect(item, &now);
-  MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&now), 2);
-  int l = Px(r.left), t = Px(r.top), w = Px(r.width), h = Px(r.height);
+  MapWindowPoints(nullptr, view_, reinterpret_cast<POINT*>(&now), 2);
+  int l = Px(r.left) - scroll_x_, t = Px(r.top) - scroll_y_, w = Px(r.width), h = Px(r.height);
   if (now.left != l || now.top != t || now.right - now.left != w || now.bottom - now.top != h) {
+    placing_ = true;
     SetWindowPos(item, nullptr, l, t, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(hwnd_, nullptr, TRUE);
+    placing_ = false;
+    InvalidateRect(view_, nullptr, TRUE);
   }
   // The style bit, not IsWindowVisible: the dialog itself is still hidden while it loads.
   bool shown = (GetWindowLongPtrA(item, GWL_STYLE) & WS_VISIBLE) != 0;
-  if (shown != visible) ShowWindow(item, visible ? SW_SHOWNA : SW_HIDE);
+  if (shown != visible) {
+    placing_ = true;
+    ShowWindow(item, visible ? SW_SHOWNA : SW_HIDE);
+    placing_ = false;
+  }
 }
 
 void PlacementWindow::Sync() {
@@ -288,8 +428,14 @@ void PlacementWindow::PointerTwips(HWND child, LPARAM lp, float& x, float& y) {
 void PlacementWindow::ListSized() {
   RECT r;
   GetWindowRect(Item(Role::lstvideo), &r);
-  MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
-  controller_.lstvideo_Sized(PlacementRect{Tw(r.left), Tw(r.top), Tw(r.right - r.left), Tw(r.bottom - r.top)});
+  MapWindowPoints(nullptr, view_, reinterpret_cast<POINT*>(&r), 2);
+  OffsetRect(&r, scroll_x_, scroll_y_);
+  // Edges the user did not move keep their twips, so that a 1-twip nudge survives sizing another edge.
+  PlacementRect was = controller_.List();
+  PlacementRect now = {Px(was.left) == r.left ? was.left : Tw(r.left), Px(was.top) == r.top ? was.top : Tw(r.top),
+                       Px(was.width) == r.right - r.left ? was.width : Tw(r.right - r.left),
+                       Px(was.height) == r.bottom - r.top ? was.height : Tw(r.bottom - r.top)};
+  controller_.lstvideo_Sized(now);
   Sync();
 }
 
@@ -320,17 +466,17 @@ LRESULT PlacementWindow::OnChild(HWND child, Role role, UINT msg, WPARAM wp, LPA
         case WM_PAINT: {
           PAINTSTRUCT ps;
           HDC dc = BeginPaint(child, &ps);
-          if (controller_.PictureShown() && !rollover_.Empty()) {
-            rollover_.Draw(dc, 0, 0);
-          } else {
-            // An emptied picture shows the background beneath it, as on the CD.
+          bool shown = controller_.PictureShown() && !rollover_.Empty();
+          // An emptied picture shows the background beneath it, as on the CD, and so do a translucent
+          // picture's clear and half-clear pixels.
+          if (!shown || rollover_.HasAlpha()) {
             POINT at = {0, 0};
-            MapWindowPoints(child, hwnd_, &at, 1);
+            MapWindowPoints(child, view_, &at, 1);
             RECT rc;
             GetClientRect(child, &rc);
-            FillRect(dc, &rc, GetSysColorBrush(COLOR_BTNFACE));
-            if (!background_.Empty()) background_.Draw(dc, -at.x, -at.y);
+            PaintBackground(dc, at.x, at.y, rc);
           }
+          if (shown) rollover_.Draw(dc, 0, 0);
           EndPaint(child, &ps);
           return 0;
         }
@@ -403,9 +549,11 @@ LRESULT PlacementWindow::OnChild(HWND child, Role role, UINT msg, WPARAM wp, LPA
             return TRUE;
           }
           break;
-        case WM_EXITSIZEMOVE: {
+        case WM_WINDOWPOSCHANGED: {
+          // Whoever sized it (our edge zones, its own thick frame, the system's loop), the boxes follow.
           LRESULT r = DefSubclassProc(child, msg, wp, lp);
-          ListSized();  // also when the user took the sizing border itself
+          auto* pos = reinterpret_cast<const WINDOWPOS*>(lp);
+          if (!placing_ && (pos->flags & (SWP_NOSIZE | SWP_NOMOVE)) != (SWP_NOSIZE | SWP_NOMOVE)) ListSized();
           return r;
         }
         default: break;
@@ -434,7 +582,6 @@ INT_PTR PlacementWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       RECT rc;
       GetClientRect(hwnd_, &rc);
       FillRect(dc, &rc, GetSysColorBrush(COLOR_BTNFACE));
-      if (!background_.Empty()) background_.Draw(dc, 0, 0);
       SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, 1);
       return TRUE;
     }
@@ -501,8 +648,8 @@ INT_PTR PlacementWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 std::optional<PlacementOutputs> ShowPlacementWindow(HWND owner, const PlacementInputs& inputs, MediaTransport& media,
-                                                    HICON icon) {
-  PlacementWindow window(inputs, media, icon);
+                                                    HICON icon, int dpi) {
+  PlacementWindow window(inputs, media, icon, dpi);
   RunModalDialog(owner, &PlacementWindow::DialogProc, reinterpret_cast<LPARAM>(&window));
   return window.Controller().Result();
 }
