@@ -12,6 +12,7 @@
 #include "common/win/PictureLoader.h"
 #include "editor/windows/PlacementLayout.h"
 #include "editor/windows/win/ModalDialog.h"
+#include "editor/windows/win/PlacementView.h"
 
 namespace orb {
 
@@ -21,7 +22,6 @@ constexpr int kTwipsPerPixel = 15;
 constexpr int kIdBase = 1000;
 const char* const kPictureClass = "OrbLocatePicture";
 const char* const kFrameClass = "OrbLocateVideoFrame";
-const char* const kViewClass = "OrbLocateView";
 const char* const kArrowIcons[] = {"ARROW_UP", "ARROW_RIGHT", "ARROW_DOWN", "ARROW_LEFT"};  // by Role
 
 // The display's DPI for a window: per monitor where the system tells it, else the screen's.
@@ -82,7 +82,6 @@ class PlacementWindow {
   }
 
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  static LRESULT CALLBACK ViewProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   PlacementController& Controller() { return controller_; }
   // Moves, shows and fills every control as the controller holds it.
   void Sync();
@@ -91,16 +90,12 @@ class PlacementWindow {
  private:
   static LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
   INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp);
-  LRESULT OnView(UINT msg, WPARAM wp, LPARAM lp);
   void CreateView(const frmlocate::Geometry& g);
-  void Scroll(int bar, WPARAM wp);
-  // Paints the background as seen from a window of the picture area whose top-left corner is at (x, y).
-  void PaintBackground(HDC dc, int x, int y, const RECT& area) const;
   LRESULT OnChild(HWND child, Role role, UINT msg, WPARAM wp, LPARAM lp);
   void OnInit();
   void Close(INT_PTR result);
   HWND Item(Role role) const {
-    return GetDlgItem(frmlocate::InPictureArea(role) ? view_ : hwnd_, kIdBase + static_cast<int>(role));
+    return GetDlgItem(frmlocate::InPictureArea(role) ? view_.Handle() : hwnd_, kIdBase + static_cast<int>(role));
   }
   void SetText(Role role, const std::string& text);
   void Place(Role role, const PlacementRect& r, bool visible);
@@ -113,8 +108,7 @@ class PlacementWindow {
   HICON icon_;
   int dpi_;  // 0: the display's
   HWND hwnd_ = nullptr;
-  HWND view_ = nullptr;  // the picture area: lstvideo, img and fraVid are its children
-  int scroll_x_ = 0, scroll_y_ = 0;
+  PlacementView view_;  // lstvideo, img and fraVid are its children
   HFONT font_ = nullptr;
   HICON arrows_[4] = {};
   Picture background_, rollover_;
@@ -146,10 +140,6 @@ void RegisterClasses() {
   RegisterClassA(&wc);
   wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
   wc.lpszClassName = kFrameClass;
-  RegisterClassA(&wc);
-  wc.hbrBackground = nullptr;
-  wc.lpfnWndProc = PlacementWindow::ViewProc;
-  wc.lpszClassName = kViewClass;
   RegisterClassA(&wc);
 }
 
@@ -213,8 +203,8 @@ void PlacementWindow::OnInit() {
     HWND parent = hwnd_;
     frmlocate::PixelRect at = g.controls[i];
     if (frmlocate::InPictureArea(c.role)) {
-      if (!view_) CreateView(g);  // here, so that lstvideo keeps its place in the tab order
-      parent = view_;
+      if (!view_.Handle()) CreateView(g);  // here, so that lstvideo keeps its place in the tab order
+      parent = view_.Handle();
       at = {Px(c.left), Px(c.top), Px(c.width), Px(c.height)};
     }
     int arrow = -1;
@@ -278,90 +268,13 @@ void PlacementWindow::OnInit() {
 }
 
 void PlacementWindow::CreateView(const frmlocate::Geometry& g) {
-  DWORD style =
-      WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | (g.scroll_x ? WS_HSCROLL : 0) | (g.scroll_y ? WS_VSCROLL : 0);
-  view_ = CreateWindowExA(WS_EX_CONTROLPARENT, kViewClass, nullptr, style, g.view.left, g.view.top, g.view.width,
-                          g.view.height, hwnd_, nullptr, GetModuleHandleA(nullptr), this);
-  int area_w = g.view_width, area_h = g.view_height;
-  if (background_.Width() > area_w) area_w = background_.Width();
-  if (background_.Height() > area_h) area_h = background_.Height();
-  SCROLLINFO info = {sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 0, 0, 0, 0};
-  if (g.scroll_x) {
-    info.nMax = area_w - 1;
-    info.nPage = static_cast<UINT>(g.view_width);
-    SetScrollInfo(view_, SB_HORZ, &info, FALSE);
-  }
-  if (g.scroll_y) {
-    info.nMax = area_h - 1;
-    info.nPage = static_cast<UINT>(g.view_height);
-    SetScrollInfo(view_, SB_VERT, &info, FALSE);
-  }
-}
-
-void PlacementWindow::Scroll(int bar, WPARAM wp) {
-  SCROLLINFO info = {sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
-  if (!GetScrollInfo(view_, bar, &info)) return;
-  int pos = info.nPos, line = MulDiv(16, dpi_, 96);
-  switch (LOWORD(wp)) {
-    case SB_LINEUP: pos -= line; break;
-    case SB_LINEDOWN: pos += line; break;
-    case SB_PAGEUP: pos -= static_cast<int>(info.nPage); break;
-    case SB_PAGEDOWN: pos += static_cast<int>(info.nPage); break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: pos = info.nTrackPos; break;
-    case SB_TOP: pos = info.nMin; break;
-    case SB_BOTTOM: pos = info.nMax; break;
-    default: return;
-  }
-  info.fMask = SIF_POS;
-  info.nPos = pos;
-  SetScrollInfo(view_, bar, &info, TRUE);
-  GetScrollInfo(view_, bar, &info);  // the system clamps it
-  (bar == SB_HORZ ? scroll_x_ : scroll_y_) = info.nPos;
-  Sync();
-  InvalidateRect(view_, nullptr, TRUE);
-}
-
-void PlacementWindow::PaintBackground(HDC dc, int x, int y, const RECT& area) const {
-  FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
-  if (!background_.Empty()) background_.Draw(dc, -(x + scroll_x_), -(y + scroll_y_));
-}
-
-LRESULT CALLBACK PlacementWindow::ViewProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA,
-                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<PlacementWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!self || !self->view_) return DefWindowProcA(hwnd, msg, wp, lp);
-  try {
-    return self->OnView(msg, wp, lp);
-  } catch (...) {
-    return 0;
-  }
-}
-
-LRESULT PlacementWindow::OnView(UINT msg, WPARAM wp, LPARAM lp) {
-  switch (msg) {
-    case WM_ERASEBKGND: {
-      RECT rc;
-      GetClientRect(view_, &rc);
-      PaintBackground(reinterpret_cast<HDC>(wp), 0, 0, rc);
-      return 1;
-    }
-    case WM_HSCROLL: Scroll(SB_HORZ, wp); return 0;
-    case WM_VSCROLL: Scroll(SB_VERT, wp); return 0;
-    case WM_MOUSEWHEEL:
-      Scroll(SB_VERT, static_cast<short>(HIWORD(wp)) > 0 ? SB_LINEUP : SB_LINEDOWN);
-      return 0;
-    case WM_MOUSEMOVE: {
-      bool was_shown = controller_.PictureShown();
-      controller_.Form_MouseMove();
-      if (was_shown != controller_.PictureShown()) InvalidateRect(Item(Role::img), nullptr, TRUE);
-      return 0;
-    }
-    default: return DefWindowProcA(view_, msg, wp, lp);
-  }
+  view_.Create(hwnd_, g, background_, MulDiv(16, dpi_, 96),
+               [this] {
+                 bool was_shown = controller_.PictureShown();
+                 controller_.Form_MouseMove();
+                 if (was_shown != controller_.PictureShown()) InvalidateRect(Item(Role::img), nullptr, TRUE);
+               },
+               [this] { Sync(); });
 }
 
 void PlacementWindow::SetText(Role role, const std::string& text) {
@@ -375,13 +288,13 @@ void PlacementWindow::Place(Role role, const PlacementRect& r, bool visible) {
   HWND item = Item(role);
   RECT now;
   GetWindowRect(item, &now);
-  MapWindowPoints(nullptr, view_, reinterpret_cast<POINT*>(&now), 2);
-  int l = Px(r.left) - scroll_x_, t = Px(r.top) - scroll_y_, w = Px(r.width), h = Px(r.height);
+  MapWindowPoints(nullptr, view_.Handle(), reinterpret_cast<POINT*>(&now), 2);
+  int l = Px(r.left) - view_.ScrollX(), t = Px(r.top) - view_.ScrollY(), w = Px(r.width), h = Px(r.height);
   if (now.left != l || now.top != t || now.right - now.left != w || now.bottom - now.top != h) {
     placing_ = true;
     SetWindowPos(item, nullptr, l, t, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
     placing_ = false;
-    InvalidateRect(view_, nullptr, TRUE);
+    InvalidateRect(view_.Handle(), nullptr, TRUE);
   }
   // The style bit, not IsWindowVisible: the dialog itself is still hidden while it loads.
   bool shown = (GetWindowLongPtrA(item, GWL_STYLE) & WS_VISIBLE) != 0;
@@ -428,8 +341,8 @@ void PlacementWindow::PointerTwips(HWND child, LPARAM lp, float& x, float& y) {
 void PlacementWindow::ListSized() {
   RECT r;
   GetWindowRect(Item(Role::lstvideo), &r);
-  MapWindowPoints(nullptr, view_, reinterpret_cast<POINT*>(&r), 2);
-  OffsetRect(&r, scroll_x_, scroll_y_);
+  MapWindowPoints(nullptr, view_.Handle(), reinterpret_cast<POINT*>(&r), 2);
+  OffsetRect(&r, view_.ScrollX(), view_.ScrollY());
   // Edges the user did not move keep their twips, so that a 1-twip nudge survives sizing another edge.
   PlacementRect was = controller_.List();
   PlacementRect now = {Px(was.left) == r.left ? was.left : Tw(r.left), Px(was.top) == r.top ? was.top : Tw(r.top),
@@ -471,10 +384,10 @@ LRESULT PlacementWindow::OnChild(HWND child, Role role, UINT msg, WPARAM wp, LPA
           // picture's clear and half-clear pixels.
           if (!shown || rollover_.HasAlpha()) {
             POINT at = {0, 0};
-            MapWindowPoints(child, view_, &at, 1);
+            MapWindowPoints(child, view_.Handle(), &at, 1);
             RECT rc;
             GetClientRect(child, &rc);
-            PaintBackground(dc, at.x, at.y, rc);
+            view_.PaintBackground(dc, at.x, at.y, rc);
           }
           if (shown) rollover_.Draw(dc, 0, 0);
           EndPaint(child, &ps);
