@@ -62,14 +62,19 @@ LRESULT CALLBACK PlainProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
-TEST(ShapedWindow, FormTakesSizeRegionAndTopLeftColour) {
+// A borderless form to be shaped.
+HWND MakeForm() {
   WNDCLASSA wc = {};
   wc.lpfnWndProc = PlainProc;
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.lpszClassName = "OrbShapeTest";
   RegisterClassA(&wc);
-  HWND form = CreateWindowExA(0, wc.lpszClassName, "shape", WS_POPUP, 10, 10, 50, 50, nullptr, nullptr,
-                              wc.hInstance, nullptr);
+  return CreateWindowExA(0, wc.lpszClassName, "shape", WS_POPUP, 10, 10, 50, 50, nullptr, nullptr, wc.hInstance,
+                         nullptr);
+}
+
+TEST(ShapedWindow, FormTakesSizeRegionAndTopLeftColour) {
+  HWND form = MakeForm();
   ASSERT_TRUE(form);
   Picture p;
   ASSERT_TRUE(p.Create(20, 10, false));
@@ -95,13 +100,7 @@ TEST(ShapedWindow, FormTakesSizeRegionAndTopLeftColour) {
 }
 
 TEST(ShapedWindow, ClearPixelsOfATranslucentPictureAreCutOut) {
-  WNDCLASSA wc = {};
-  wc.lpfnWndProc = PlainProc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = "OrbShapeAlphaTest";
-  RegisterClassA(&wc);
-  HWND form = CreateWindowExA(0, wc.lpszClassName, "shape", WS_POPUP, 10, 10, 50, 50, nullptr, nullptr,
-                              wc.hInstance, nullptr);
+  HWND form = MakeForm();
   ASSERT_TRUE(form);
   // Clear all round a block whose left half is opaque black and right half half-clear white.
   Picture p;
