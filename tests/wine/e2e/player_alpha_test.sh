@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # PNG pictures with alpha in the player: a rollover's clear and half-clear pixels show the background
-# through them (blended), and a shaped menu cuts a background's clear pixels out of its outline.
+# through them (blended), a framed menu's clear background pixels show the window colour, and a shaped
+# menu cuts a background's clear pixels out of its outline.
 . "$(dirname "$0")/player_lib.sh"
 # near FILE X Y R G B WHAT: the pixel is within 3 of R, G, B in every channel (blending rounds).
 near() {
@@ -11,11 +12,16 @@ near() {
     [ "${d#-}" -le 3 ] || fail "$7: pixel $2,$3 is $got, expected about srgb($4,$5,$6)"
   done
 }
-convert -size 320x240 xc:'#3060C0' "BMP3:$CD/back.bmp"
+# A framed menu's clear background pixels show the window colour: a colour of its own for this run.
+face=$(run reg query 'HKCU\Control Panel\Colors' /v ButtonFace 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ *//p')
+set_face() { run reg add 'HKCU\Control Panel\Colors' /v ButtonFace /d "$1" /f >/dev/null 2>&1; }
+trap '[ -n "${PLAYER_PID:-}" ] && [ ! -f "$TMP/rc" ] && kill_tree "$PLAYER_PID"; set_face "${face:-240 240 240}"; rm -rf "$TMP"' EXIT
+set_face "10 200 30"
+convert -size 320x240 xc:'#3060C0' -alpha set -region 20x240+300+0 -alpha transparent +region "PNG32:$CD/back.png"
 # Left third clear, middle third red at half alpha, right third opaque red.
 convert -size 90x30 xc:'#FF0000' -alpha set -region 30x30+0+0 -alpha transparent +region \
   -region 30x30+30+0 -channel A -evaluate set 50% +channel +region "PNG32:$CD/over.png"
-menu "Alpha" '\back.bmp' "" 1
+menu "Alpha" '\back.png' "" 1
 spot "" 7 "" '\over.png' 1500 1500
 inf
 start_player
@@ -27,6 +33,8 @@ shot=$(screenshot player_alpha)
 expect_pixel "$shot" $((sx + 80)) $((sy + 15)) "srgb(255,0,0)" "opaque third of the rollover"
 expect_pixel "$shot" $((sx + 10)) $((sy + 15)) "srgb(48,96,192)" "clear third of the rollover"
 near "$shot" $((sx + 45)) $((sy + 15)) 152 48 96 "half-clear third blended over the background"
+# The spot sits at picture pixel (100, 100).
+expect_pixel "$shot" $((sx + 210)) $((sy + 10)) "srgb(10,200,30)" "clear strip of the background (window colour)"
 stop_player "Alpha"
 
 # Shaped: the clear surround of a yellow block goes.

@@ -247,7 +247,7 @@ bool Near(COLORREF got, int r, int g, int b) {
          std::abs(GetBValue(got) - b) <= 3;
 }
 
-TEST(PlacementWindow, TranslucentRolloverShowsTheBackgroundThrough) {
+TEST(PlacementWindow, TranslucentPicturesShowWhatLiesBeneath) {
   PlacementInputs in;
   in.background_image = WriteBitmap("back.bmp", 800, 500, RGB(48, 96, 192));
   in.rollover_image = DataPath("half.png");  // two clear columns, two half-clear red, two opaque red
@@ -266,6 +266,19 @@ TEST(PlacementWindow, TranslucentRolloverShowsTheBackgroundThrough) {
   EXPECT_TRUE(Near(clear, 48, 96, 192)) << std::hex << clear;
   EXPECT_TRUE(Near(half, 152, 48, 96)) << std::hex << half;
   EXPECT_TRUE(Near(opaque, 255, 0, 0)) << std::hex << opaque;
+
+  // A translucent background shows the window colour through its clear pixels.
+  in.background_image = DataPath("alpha.png");  // clear top-left pixel, opaque red third one
+  COLORREF corner = 0, red = 0;
+  RunWindow(in, 96, [&](HWND d) {
+    HWND view = FindWindowExA(d, nullptr, "OrbLocateView", nullptr);
+    RedrawWindow(d, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    corner = PixelOf(view, 0, 0);
+    red = PixelOf(view, 2, 0);
+    PostMessageA(d, WM_CLOSE, 0, 0);
+  });
+  EXPECT_EQ(corner, GetSysColor(COLOR_BTNFACE));
+  EXPECT_TRUE(Near(red, 255, 0, 0)) << std::hex << red;
 }
 
 }  // namespace
