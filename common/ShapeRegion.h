@@ -22,7 +22,13 @@ struct ShapeRuns {
 
 // Colours are 0x00BBGGRR. pixels: 32-bit top-down rows of a DIB (bytes B, G, R, X), stride in pixels.
 // transparent: below 1 means "none given": the top-left pixel's colour is taken and written back.
-ShapeRuns ComputeShapeRuns(const uint32_t* pixels, int width, int height, int stride, long& transparent);
+// cut_clear: the top byte is alpha, and fully clear pixels (alpha 0) are cut out too; a clear top-left
+// pixel then gives no key colour (kNoKeyColour is written back), so that only the clear pixels go.
+ShapeRuns ComputeShapeRuns(const uint32_t* pixels, int width, int height, int stride, long& transparent,
+                           bool cut_clear = false);
+
+// A transparent colour that no pixel can have.
+constexpr long kNoKeyColour = 0x01000000;
 
 // The 0x00BBGGRR colour of one DIB pixel.
 inline uint32_t DibPixelColour(uint32_t pixel) {

@@ -109,11 +109,13 @@ def disc(size):
     return c
 
 
-def arrow(size, up):
+def arrow(size, up, sideways=False):
     c = Canvas(size)
     pts = [(.5, .12), (.9, .55), (.66, .55), (.66, .88), (.34, .88), (.34, .55), (.1, .55)]
     if not up:
         pts = [(u, 1 - v) for (u, v) in pts]
+    if sideways:  # up becomes left, down becomes right
+        pts = [(v, u) for (u, v) in pts]
     c.polygon(pts, ORANGE)
     c.outline(None, DARK)
     return c
@@ -176,6 +178,8 @@ def main():
     write_icon(OUT / "AA.ico", [disc(32), disc(16), disc(48)])
     write_icon(OUT / "ARROW_UP.ico", [arrow(16, True), arrow(32, True)])
     write_icon(OUT / "ARROW_DOWN.ico", [arrow(16, False), arrow(32, False)])
+    write_icon(OUT / "ARROW_LEFT.ico", [arrow(16, True, True), arrow(32, True, True)])
+    write_icon(OUT / "ARROW_RIGHT.ico", [arrow(16, False, True), arrow(32, False, True)])
     write_icon(OUT / "FOLDER.ico", [folder(16), folder(32)])
     write_icon(OUT / "BROWSE.ico", [browse(16), browse(32)])
     write_icon(OUT / "SAVE.ico", [check(16), check(32)])

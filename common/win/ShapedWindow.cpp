@@ -69,11 +69,19 @@ void ShapeFormFromPicture(HWND form, const Picture& picture, long& transparent) 
   SetPropA(form, kPictureProperty, const_cast<Picture*>(&picture));
   SetWindowPos(form, nullptr, 0, 0, picture.Width(), picture.Height(),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  // Opaque pictures are scanned in place; only translucent ones need their look over the window colour.
+  // Opaque pictures are scanned in place. Translucent ones are keyed by their look over the window colour,
+  // and their fully clear pixels are cut out as the key colour is.
   std::vector<uint32_t> composed;
-  if (picture.HasAlpha()) composed = picture.ComposedOver(GetSysColor(COLOR_BTNFACE));
+  if (picture.HasAlpha()) {
+    composed = picture.ComposedOver(GetSysColor(COLOR_BTNFACE));
+    const uint32_t* original = picture.Pixels();
+    for (size_t i = 0; i < composed.size(); ++i) {
+      if ((original[i] >> 24) == 0) composed[i] &= 0x00FFFFFFu;
+    }
+  }
   const uint32_t* pixels = picture.HasAlpha() ? composed.data() : picture.Pixels();
-  ShapeRuns shape = ComputeShapeRuns(pixels, picture.Width(), picture.Height(), picture.Width(), transparent);
+  ShapeRuns shape = ComputeShapeRuns(pixels, picture.Width(), picture.Height(), picture.Width(), transparent,
+                                     picture.HasAlpha());
   HRGN region = CreateShapeRegion(shape);
   // The system owns the region from here on.
   if (!SetWindowRgn(form, region, TRUE)) DeleteObject(region);

@@ -20,10 +20,11 @@ const Filters kSoundFilters = {{"Supported Sound Files (*.wav,*.mp3,*.mid)", "*.
                                {"Mp3 Files (*.mp3)", "*.mp3*"},
                                {"Mid Files (*.mid)", "*.mid*"}};
 const Filters kAllFilters = {{"All Files (*.*)", "*.*"}};
-const Filters kImageFilters = {{"Supported Image Files", "*.bmp;*.dib;*.gif;*.jpg;*.wmf;*.emf"},
+const Filters kImageFilters = {{"Supported Image Files", "*.bmp;*.dib;*.gif;*.jpg;*.png;*.wmf;*.emf"},
                                {"Bitmaps (*.bmp,*.dib)", "*.bmp;*.dib"},
                                {"GIF Images (*.gif)", "*.gif"},
                                {"JPEG Images (*.jpg)", "*.jpg"},
+                               {"PNG Images (*.png)", "*.png"},
                                {"Metafiles  (*.wmf,*.emf)", "*.wmf;*.emf"}};
 
 // txtindex2 entry -> project field.

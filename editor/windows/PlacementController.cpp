@@ -99,7 +99,8 @@ int PlacementController::lstvideo_MouseDown(int, float x, float y) {
 
 void PlacementController::lstvideo_Sized(const PlacementRect& rect) {
   list_ = rect;
-  // Only the size boxes follow; X and Y catch up at the next move or nudge.
+  // Every box follows, also X and Y when the left or top edge moved, so that the boxes tell what Finish gives.
+  ShowPosition(list_);
   txtvidwidth_ = FormatTwips(list_.width);
   txtvidheight_ = FormatTwips(list_.height);
 }

@@ -75,7 +75,8 @@ class PlacementController {
   void Form_MouseMove();
   // The video rectangle. MouseDown returns the hit code to size with (kHitNone: a drag began).
   int lstvideo_MouseDown(int buttons, float x, float y);
-  void lstvideo_Sized(const PlacementRect& rect);  // after the system's own sizing loop
+  // The rectangle as the system sized it (its own sizing loop or the thick frame); every box follows.
+  void lstvideo_Sized(const PlacementRect& rect);
   void lstvideo_MouseMove(int buttons, float x, float y);
   void lstvideo_MouseUp();
 

@@ -1,5 +1,7 @@
-// The placement window's controls; see PlacementLayout.h.
+// The placement window's controls and their arrangement; see PlacementLayout.h.
 #include "editor/windows/PlacementLayout.h"
+
+#include <algorithm>
 
 namespace orb::frmlocate {
 
@@ -33,5 +35,60 @@ const Control kControls[] = {
 #undef ORB_NUDGE_TIP
 
 const int kControlCount = sizeof kControls / sizeof kControls[0];
+static_assert(sizeof kControls / sizeof kControls[0] == sizeof Geometry{}.controls / sizeof(PixelRect));
+
+bool InPictureArea(Role role) { return role == Role::lstvideo || role == Role::img || role == Role::fraVid; }
+
+namespace {
+
+// The panel in twips from its own top-left corner: the design's arrangement, with the coordinate boxes wide
+// enough for five digits and a sign, and room between the groups.
+struct PanelPlace {
+  Role role;
+  int left, top, width, height;
+};
+constexpr PanelPlace kPanel[] = {
+    {Role::cmdup, 420, 120, 320, 320},      {Role::cmdleft, 120, 420, 300, 320},
+    {Role::cmdright, 740, 420, 300, 320},   {Role::cmddown, 420, 740, 320, 300},
+    {Role::lblx, 1200, 165, 300, 240},      {Role::txtx, 1500, 120, 900, 300},
+    {Role::lbly, 2520, 165, 300, 240},      {Role::txty, 2820, 120, 900, 300},
+    {Role::lblvidheight, 1980, 600, 780, 240}, {Role::txtvidheight, 2820, 555, 900, 300},
+    {Role::lblvidwidth, 1980, 1035, 780, 240}, {Role::txtvidwidth, 2820, 990, 900, 300},
+    {Role::cmdprev, 3900, 120, 1500, 495},  {Role::cmdend, 3900, 720, 1500, 495},
+    {Role::cmdcancel, 3900, 1320, 1500, 495},
+};
+constexpr int kPanelWidth = 5520, kPanelHeight = 1935;
+// The picture area is at least the design's client area less the panel, in picture pixels.
+constexpr int kMinViewWidth = kClientWidth / 15, kMinViewHeight = (kClientHeight - kPanelHeight) / 15;
+
+int Scale(int twips, int dpi) { return (twips * dpi + 720) / 1440; }
+
+}  // namespace
+
+Geometry LayOut(int picture_width, int picture_height, int dpi, int max_client_width, int max_client_height,
+                int scrollbar) {
+  if (dpi <= 0) dpi = 96;
+  Geometry g;
+  const int panel_w = Scale(kPanelWidth, dpi), panel_h = Scale(kPanelHeight, dpi);
+  const int area_w = std::max(picture_width, kMinViewWidth), area_h = std::max(picture_height, kMinViewHeight);
+  const int room_w = std::max(max_client_width, panel_w), room_h = std::max(max_client_height - panel_h, 1);
+  // A scroll bar on one side takes room from the other, which may then need one too.
+  g.scroll_x = area_w > room_w;
+  g.scroll_y = area_h + (g.scroll_x ? scrollbar : 0) > room_h;
+  if (g.scroll_y && !g.scroll_x) g.scroll_x = area_w + scrollbar > room_w;
+  g.view_width = std::max(std::min(area_w, room_w - (g.scroll_y ? scrollbar : 0)), 1);
+  g.view_height = std::max(std::min(area_h, room_h - (g.scroll_x ? scrollbar : 0)), 1);
+  g.view = {0, 0, g.view_width + (g.scroll_y ? scrollbar : 0), g.view_height + (g.scroll_x ? scrollbar : 0)};
+  g.client_width = std::max(g.view.width, panel_w);
+  g.client_height = g.view.height + panel_h;
+  // The panel keeps the design's place at the bottom right.
+  const int panel_left = g.client_width - panel_w, panel_top = g.view.height;
+  for (const PanelPlace& p : kPanel) {
+    int left = Scale(p.left, dpi), top = Scale(p.top, dpi);
+    g.controls[static_cast<int>(p.role)] = {panel_left + left, panel_top + top, Scale(p.left + p.width, dpi) - left,
+                                            Scale(p.top + p.height, dpi) - top};
+  }
+  return g;
+}
 
 }  // namespace orb::frmlocate

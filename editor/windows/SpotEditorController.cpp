@@ -18,10 +18,11 @@ BrowseRequest SpotBrowseRequest(int entry) {
   switch (entry) {
     case 1:
       return {"Select a Rollover Image for the Menu Spot.",
-              {{"Supported Image Files", "*.bmp;*.dib;*.gif;*.jpg;*.ico;*.cur;*.wmf;*.emf"},
+              {{"Supported Image Files", "*.bmp;*.dib;*.gif;*.jpg;*.png;*.ico;*.cur;*.wmf;*.emf"},
                {"Bitmaps (*.bmp,*.dib)", "*.bmp;*.dib"},
                {"GIF Images (*.gif)", "*.gif"},
                {"JPEG Images (*.jpg)", "*.jpg"},
+               {"PNG Images (*.png)", "*.png"},
                {"Icons (*.ico)", "*.ico"},
                {"Metafiles  (*.wmf,*.emf)", "*.wmf;*.emf"}}};
     case 2:

@@ -32,8 +32,7 @@ std::vector<ShapeRun> Reference(const std::vector<uint32_t>& colours, int w, int
 
 TEST(ShapeRegion, TopLeftColourIsCutOutWhenNoColourIsGiven) {
   const uint32_t k = 0x00FF00FF, b = 0x00000000, r = 0x000000FF;
-  std::vector<uint32_t> colours = {k, b, b, r,
-                                   b, b, k, b};
+  std::vector<uint32_t> colours = {k, b, b, r, b, b, k, b};
   auto dib = Dib(colours);
   long transparent = 0;
   ShapeRuns shape = ComputeShapeRuns(dib.data(), 4, 2, 4, transparent);
@@ -77,6 +76,33 @@ TEST(ShapeRegion, ColourAboveTheColourRangeMatchesNothing) {
   EXPECT_EQ(shape.runs, (std::vector<ShapeRun>{{0, 0, 2}}));
 }
 
+// Pictures with alpha: clear pixels go with the key colour; half-clear ones stay.
+TEST(ShapeRegion, ClearPixelsAreCutOutWithTheKeyColour) {
+  const uint32_t clear = 0x00000000, half = 0x80404040, key = 0xFF00FF00, solid = 0xFF000000;
+  {
+    std::vector<uint32_t> px = {key, clear, half, solid, key, clear, solid, half};
+    long transparent = 0;
+    ShapeRuns shape = ComputeShapeRuns(px.data(), 4, 2, 4, transparent, true);
+    EXPECT_EQ(transparent, 0x0000FF00);
+    EXPECT_EQ(shape.runs, (std::vector<ShapeRun>{{0, 2, 4}, {1, 2, 4}}));
+  }
+  {
+    // A clear top-left pixel is the key itself: black stays although that pixel's colour bytes are black.
+    std::vector<uint32_t> px = {clear, solid, solid, clear, half, clear};
+    long transparent = 0;
+    ShapeRuns shape = ComputeShapeRuns(px.data(), 3, 2, 3, transparent, true);
+    EXPECT_EQ(transparent, kNoKeyColour);
+    EXPECT_EQ(shape.runs, (std::vector<ShapeRun>{{0, 1, 3}, {1, 1, 2}}));
+  }
+  {
+    // Without alpha the top byte means nothing, as before.
+    std::vector<uint32_t> px = {key, clear, clear};
+    long transparent = 0;
+    ShapeRuns shape = ComputeShapeRuns(px.data(), 3, 1, 3, transparent);
+    EXPECT_EQ(shape.runs, (std::vector<ShapeRun>{{0, 1, 3}}));
+  }
+}
+
 TEST(ShapeRegion, RandomPicturesMatchThePerPixelReference) {
   std::mt19937 rng(7);
   for (int round = 0; round < 200; ++round) {
@@ -85,7 +111,8 @@ TEST(ShapeRegion, RandomPicturesMatchThePerPixelReference) {
     for (auto& c : colours) c = (rng() % 3 == 0) ? 0x00010203 : (rng() % 4) * 0x00404040;
     std::vector<uint32_t> dib(stride * h, 0xDEADBEEF);  // padding must never be read
     for (int y = 0; y < h; ++y) {
-      for (int x = 0; x < w; ++x) dib[y * stride + x] = (rng() & 0xFF000000u) | DibPixelColour(colours[y * w + x]);
+      for (int x = 0; x < w; ++x)
+        dib[y * stride + x] = (rng() & 0xFF000000u) | DibPixelColour(colours[y * w + x]);
     }
     long given = (round % 2) ? 0 : 0x00010203;
     long expected_colour = given;

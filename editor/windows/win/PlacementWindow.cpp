@@ -1,6 +1,7 @@
 // The placement window's controls and messages; the rules live in PlacementController. Coordinates are
 // twips of the background picture at 15 twips per picture pixel, whatever the display's DPI, so that the
-// player puts a spot on the same picture pixels.
+// player puts a spot on the same picture pixels; the picture lies in a scrolling area of its own and the
+// other controls, scaled with the DPI, in a panel below it.
 #include "editor/windows/win/PlacementWindow.h"
 
 #include <commctrl.h>
@@ -11,6 +12,7 @@
 #include "common/win/PictureLoader.h"
 #include "editor/windows/PlacementLayout.h"
 #include "editor/windows/win/ModalDialog.h"
+#include "editor/windows/win/PlacementView.h"
 
 namespace orb {
 
@@ -20,6 +22,21 @@ constexpr int kTwipsPerPixel = 15;
 constexpr int kIdBase = 1000;
 const char* const kPictureClass = "OrbLocatePicture";
 const char* const kFrameClass = "OrbLocateVideoFrame";
+const char* const kArrowIcons[] = {"ARROW_UP", "ARROW_RIGHT", "ARROW_DOWN", "ARROW_LEFT"};  // by Role
+
+// The display's DPI for a window: per monitor where the system tells it, else the screen's.
+int DpiOf(HWND hwnd) {
+  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+  static auto get_dpi = reinterpret_cast<GetDpiForWindowFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+  if (get_dpi && hwnd) {
+    if (UINT dpi = get_dpi(hwnd)) return static_cast<int>(dpi);
+  }
+  HDC screen = GetDC(nullptr);
+  int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
 
 int Px(float twips) { return static_cast<int>(twips / kTwipsPerPixel + (twips >= 0 ? 0.5f : -0.5f)); }
 float Tw(int pixels) { return static_cast<float>(pixels * kTwipsPerPixel); }
@@ -55,11 +72,13 @@ using frmlocate::Role;
 
 class PlacementWindow {
  public:
-  PlacementWindow(const PlacementInputs& inputs, MediaTransport& transport, HICON icon)
-      : media_(transport, *this), controller_(inputs, media_), icon_(icon) {}
+  PlacementWindow(const PlacementInputs& inputs, MediaTransport& transport, HICON icon, int dpi)
+      : media_(transport, *this), controller_(inputs, media_), icon_(icon), dpi_(dpi) {}
   ~PlacementWindow() {
     if (font_) DeleteObject(font_);
-    if (arrows_font_) DeleteObject(arrows_font_);
+    for (HICON arrow : arrows_) {
+      if (arrow) DestroyIcon(arrow);
+    }
   }
 
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -71,10 +90,13 @@ class PlacementWindow {
  private:
   static LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
   INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp);
+  void CreateView(const frmlocate::Geometry& g);
   LRESULT OnChild(HWND child, Role role, UINT msg, WPARAM wp, LPARAM lp);
   void OnInit();
   void Close(INT_PTR result);
-  HWND Item(Role role) const { return GetDlgItem(hwnd_, kIdBase + static_cast<int>(role)); }
+  HWND Item(Role role) const {
+    return GetDlgItem(frmlocate::InPictureArea(role) ? view_.Handle() : hwnd_, kIdBase + static_cast<int>(role));
+  }
   void SetText(Role role, const std::string& text);
   void Place(Role role, const PlacementRect& r, bool visible);
   void ListSized();
@@ -84,11 +106,15 @@ class PlacementWindow {
   FrameMedia media_;
   PlacementController controller_;
   HICON icon_;
+  int dpi_;  // 0: the display's
   HWND hwnd_ = nullptr;
-  HFONT font_ = nullptr, arrows_font_ = nullptr;
+  PlacementView view_;  // lstvideo, img and fraVid are its children
+  HFONT font_ = nullptr;
+  HICON arrows_[4] = {};
   Picture background_, rollover_;
   HCURSOR hand_ = nullptr;
   bool closed_ = false;
+  bool placing_ = false;  // our own moves of lstvideo are no sizing by the user
 };
 
 std::string FrameMedia::OpenMultimedia(const std::string& alias, const std::string& file,
@@ -154,35 +180,42 @@ void PlacementWindow::OnInit() {
     size = PlacementRect{0, 0, Tw(rollover_.Width()), Tw(rollover_.Height())};
   }
 
-  // The designed width cuts the right-hand buttons in half: make room for every control.
-  int design_width = frmlocate::kClientWidth;
-  for (int i = 0; i < frmlocate::kControlCount; ++i) {
-    const frmlocate::Control& c = frmlocate::kControls[i];
-    if (c.left + c.width + 120 > design_width) design_width = c.left + c.width + 120;
-  }
-  int width = Px(design_width), height = Px(frmlocate::kClientHeight);
-  if (background_.Width() > width) width = background_.Width();
-  if (background_.Height() > height) height = background_.Height();
-  SizeClientAndCenter(hwnd_, width, height);
+  if (dpi_ <= 0) dpi_ = DpiOf(GetWindow(hwnd_, GW_OWNER) ? GetWindow(hwnd_, GW_OWNER) : hwnd_);
+  // The client area may take what the work area leaves beside the window's frame.
+  RECT work, frame = {0, 0, 0, 0};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE)));
+  frmlocate::Geometry g = frmlocate::LayOut(
+      background_.Width(), background_.Height(), dpi_, (work.right - work.left) - (frame.right - frame.left),
+      (work.bottom - work.top) - (frame.bottom - frame.top), GetSystemMetrics(SM_CXVSCROLL));
+  SizeClientAndCenter(hwnd_, g.client_width, g.client_height);
 
-  HDC dc = GetDC(hwnd_);
-  int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-  ReleaseDC(hwnd_, dc);
-  font_ = CreateFontA(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
-  arrows_font_ = CreateFontA(-MulDiv(10, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, SYMBOL_CHARSET, 0, 0, 0, 0, "Marlett");
+  font_ = CreateFontA(-MulDiv(8, dpi_, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
   HWND tips = CreateTooltips(hwnd_);
+  int arrow_size = MulDiv(16, dpi_, 96);
 
   for (int i = 0; i < frmlocate::kControlCount; ++i) {
     const frmlocate::Control& c = frmlocate::kControls[i];
     const char* cls = "BUTTON";
-    const char* text = c.text;
     DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
     DWORD ex = 0;
+    HWND parent = hwnd_;
+    frmlocate::PixelRect at = g.controls[i];
+    if (frmlocate::InPictureArea(c.role)) {
+      if (!view_.Handle()) CreateView(g);  // here, so that lstvideo keeps its place in the tab order
+      parent = view_.Handle();
+      at = {Px(c.left), Px(c.top), Px(c.width), Px(c.height)};
+    }
+    int arrow = -1;
     switch (c.role) {
-      case Role::cmdup: text = "5"; break;  // Marlett arrows
-      case Role::cmdright: text = "4"; break;
-      case Role::cmddown: text = "6"; break;
-      case Role::cmdleft: text = "3"; break;
+      case Role::cmdup:
+      case Role::cmdright:
+      case Role::cmddown:
+      case Role::cmdleft:
+        arrow = static_cast<int>(c.role);
+        style |= BS_PUSHBUTTON | BS_ICON;
+        break;
       case Role::txtx:
       case Role::txty:
       case Role::txtvidheight:
@@ -204,11 +237,15 @@ void PlacementWindow::OnInit() {
       case Role::lblvidwidth: cls = "STATIC"; style = WS_CHILD | WS_VISIBLE; break;
       default: style |= BS_PUSHBUTTON; break;
     }
-    HWND child = CreateWindowExA(ex, cls, text, style, Px(c.left), Px(c.top), Px(c.width), Px(c.height), hwnd_,
+    HWND child = CreateWindowExA(ex, cls, c.text, style, at.left, at.top, at.width, at.height, parent,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdBase + static_cast<int>(c.role))),
                                  instance, nullptr);
-    bool arrow = c.role == Role::cmdup || c.role == Role::cmdright || c.role == Role::cmddown || c.role == Role::cmdleft;
-    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(arrow ? arrows_font_ : font_), FALSE);
+    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    if (arrow >= 0) {
+      arrows_[arrow] =
+          static_cast<HICON>(LoadImageA(instance, kArrowIcons[arrow], IMAGE_ICON, arrow_size, arrow_size, 0));
+      SendMessageA(child, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(arrows_[arrow]));
+    }
     AddTooltip(tips, hwnd_, child, c.tooltip);
     switch (c.role) {
       case Role::txtx:
@@ -230,6 +267,16 @@ void PlacementWindow::OnInit() {
   SetFocus(Item(Role::cmdup));
 }
 
+void PlacementWindow::CreateView(const frmlocate::Geometry& g) {
+  view_.Create(hwnd_, g, background_, MulDiv(16, dpi_, 96),
+               [this] {
+                 bool was_shown = controller_.PictureShown();
+                 controller_.Form_MouseMove();
+                 if (was_shown != controller_.PictureShown()) InvalidateRect(Item(Role::img), nullptr, TRUE);
+               },
+               [this] { Sync(); });
+}
+
 void PlacementWindow::SetText(Role role, const std::string& text) {
   HWND item = Item(role);
   char current[256] = {};
@@ -241,15 +288,21 @@ void PlacementWindow::Place(Role role, const PlacementRect& r, bool visible) {
   HWND item = Item(role);
   RECT now;
   GetWindowRect(item, &now);
-  MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&now), 2);
-  int l = Px(r.left), t = Px(r.top), w = Px(r.width), h = Px(r.height);
+  MapWindowPoints(nullptr, view_.Handle(), reinterpret_cast<POINT*>(&now), 2);
+  int l = Px(r.left) - view_.ScrollX(), t = Px(r.top) - view_.ScrollY(), w = Px(r.width), h = Px(r.height);
   if (now.left != l || now.top != t || now.right - now.left != w || now.bottom - now.top != h) {
+    placing_ = true;
     SetWindowPos(item, nullptr, l, t, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(hwnd_, nullptr, TRUE);
+    placing_ = false;
+    InvalidateRect(view_.Handle(), nullptr, TRUE);
   }
   // The style bit, not IsWindowVisible: the dialog itself is still hidden while it loads.
   bool shown = (GetWindowLongPtrA(item, GWL_STYLE) & WS_VISIBLE) != 0;
-  if (shown != visible) ShowWindow(item, visible ? SW_SHOWNA : SW_HIDE);
+  if (shown != visible) {
+    placing_ = true;
+    ShowWindow(item, visible ? SW_SHOWNA : SW_HIDE);
+    placing_ = false;
+  }
 }
 
 void PlacementWindow::Sync() {
@@ -288,8 +341,14 @@ void PlacementWindow::PointerTwips(HWND child, LPARAM lp, float& x, float& y) {
 void PlacementWindow::ListSized() {
   RECT r;
   GetWindowRect(Item(Role::lstvideo), &r);
-  MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
-  controller_.lstvideo_Sized(PlacementRect{Tw(r.left), Tw(r.top), Tw(r.right - r.left), Tw(r.bottom - r.top)});
+  MapWindowPoints(nullptr, view_.Handle(), reinterpret_cast<POINT*>(&r), 2);
+  OffsetRect(&r, view_.ScrollX(), view_.ScrollY());
+  // Edges the user did not move keep their twips, so that a 1-twip nudge survives sizing another edge.
+  PlacementRect was = controller_.List();
+  PlacementRect now = {Px(was.left) == r.left ? was.left : Tw(r.left), Px(was.top) == r.top ? was.top : Tw(r.top),
+                       Px(was.width) == r.right - r.left ? was.width : Tw(r.right - r.left),
+                       Px(was.height) == r.bottom - r.top ? was.height : Tw(r.bottom - r.top)};
+  controller_.lstvideo_Sized(now);
   Sync();
 }
 
@@ -320,17 +379,17 @@ LRESULT PlacementWindow::OnChild(HWND child, Role role, UINT msg, WPARAM wp, LPA
         case WM_PAINT: {
           PAINTSTRUCT ps;
           HDC dc = BeginPaint(child, &ps);
-          if (controller_.PictureShown() && !rollover_.Empty()) {
-            rollover_.Draw(dc, 0, 0);
-          } else {
-            // An emptied picture shows the background beneath it, as on the CD.
+          bool shown = controller_.PictureShown() && !rollover_.Empty();
+          // An emptied picture shows the background beneath it, as on the CD, and so do a translucent
+          // picture's clear and half-clear pixels.
+          if (!shown || rollover_.HasAlpha()) {
             POINT at = {0, 0};
-            MapWindowPoints(child, hwnd_, &at, 1);
+            MapWindowPoints(child, view_.Handle(), &at, 1);
             RECT rc;
             GetClientRect(child, &rc);
-            FillRect(dc, &rc, GetSysColorBrush(COLOR_BTNFACE));
-            if (!background_.Empty()) background_.Draw(dc, -at.x, -at.y);
+            view_.PaintBackground(dc, at.x, at.y, rc);
           }
+          if (shown) rollover_.Draw(dc, 0, 0);
           EndPaint(child, &ps);
           return 0;
         }
@@ -403,9 +462,11 @@ LRESULT PlacementWindow::OnChild(HWND child, Role role, UINT msg, WPARAM wp, LPA
             return TRUE;
           }
           break;
-        case WM_EXITSIZEMOVE: {
+        case WM_WINDOWPOSCHANGED: {
+          // Whoever sized it (our edge zones, its own thick frame, the system's loop), the boxes follow.
           LRESULT r = DefSubclassProc(child, msg, wp, lp);
-          ListSized();  // also when the user took the sizing border itself
+          auto* pos = reinterpret_cast<const WINDOWPOS*>(lp);
+          if (!placing_ && (pos->flags & (SWP_NOSIZE | SWP_NOMOVE)) != (SWP_NOSIZE | SWP_NOMOVE)) ListSized();
           return r;
         }
         default: break;
@@ -434,7 +495,6 @@ INT_PTR PlacementWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       RECT rc;
       GetClientRect(hwnd_, &rc);
       FillRect(dc, &rc, GetSysColorBrush(COLOR_BTNFACE));
-      if (!background_.Empty()) background_.Draw(dc, 0, 0);
       SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, 1);
       return TRUE;
     }
@@ -501,8 +561,8 @@ INT_PTR PlacementWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 std::optional<PlacementOutputs> ShowPlacementWindow(HWND owner, const PlacementInputs& inputs, MediaTransport& media,
-                                                    HICON icon) {
-  PlacementWindow window(inputs, media, icon);
+                                                    HICON icon, int dpi) {
+  PlacementWindow window(inputs, media, icon, dpi);
   RunModalDialog(owner, &PlacementWindow::DialogProc, reinterpret_cast<LPARAM>(&window));
   return window.Controller().Result();
 }

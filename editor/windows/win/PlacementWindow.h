@@ -10,8 +10,9 @@
 
 namespace orb {
 
-// Shows the window until Finish, Cancel or the close box; the outputs of Finish, or none.
+// Shows the window until Finish, Cancel or the close box; the outputs of Finish, or none. dpi: the DPI its
+// controls are laid out for; 0 takes the display's.
 std::optional<PlacementOutputs> ShowPlacementWindow(HWND owner, const PlacementInputs& inputs,
-                                                    MediaTransport& media, HICON icon);
+                                                    MediaTransport& media, HICON icon, int dpi = 0);
 
 }  // namespace orb

@@ -86,9 +86,11 @@ TEST(MainWindowFiles, DialogsHaveTheirTitlesFiltersAndStartInTheRoot) {
   const FileDialogRequest& image = rig.dialogs.requests[4];
   EXPECT_EQ(image.title, "Select a Background Image for your Cd");
   EXPECT_EQ(image.filter_description, "Supported Image Files");
-  ASSERT_EQ(image.more_filters.size(), 4u);
-  EXPECT_EQ(image.more_filters[3].first, "Metafiles  (*.wmf,*.emf)");
-  EXPECT_EQ(image.more_filters[3].second, "*.wmf;*.emf");
+  EXPECT_NE(image.filter_pattern.find("*.png"), std::string::npos) << "PNG pictures are offered with the others";
+  ASSERT_EQ(image.more_filters.size(), 5u);
+  EXPECT_EQ(image.more_filters[3].second, "*.png");
+  EXPECT_EQ(image.more_filters[4].first, "Metafiles  (*.wmf,*.emf)");
+  EXPECT_EQ(image.more_filters[4].second, "*.wmf;*.emf");
 }
 
 TEST(MainWindowAdopt, FileInsideTheRootIsUsedInPlace) {

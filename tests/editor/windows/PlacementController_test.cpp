@@ -123,17 +123,22 @@ TEST(PlacementSizing, EdgeZonesGiveHitCodesAndVerticalWinsAtCorners) {
   EXPECT_EQ(vid.lstvideo_MouseDown(kLeftButton, 0, 700), kHitNone);
 }
 
-TEST(PlacementSizing, SizedRectangleRefreshesOnlyTheSizeBoxes) {
+// Whichever edge moved, every box shows the rectangle as it now lies, and Finish gives the same.
+TEST(PlacementSizing, SizedRectangleRefreshesEveryBox) {
   FakeMedia media;
   PlacementController vid(Video(), media);
   vid.Form_Load(std::nullopt);
-  vid.lstvideo_Sized(PlacementRect{660, 360, 2475, 1470});
+  vid.lstvideo_Sized(PlacementRect{660, 300, 2475, 1530});
   EXPECT_EQ(vid.Text(PlacementBox::VidWidth), "2475");
-  EXPECT_EQ(vid.Text(PlacementBox::X), "960");
+  EXPECT_EQ(vid.Text(PlacementBox::VidHeight), "1530");
+  EXPECT_EQ(vid.Text(PlacementBox::X), "660");
+  EXPECT_EQ(vid.Text(PlacementBox::Y), "300");
   vid.cmdend_Click();
   ASSERT_TRUE(vid.Result());
   EXPECT_EQ(vid.Result()->x, "660");
+  EXPECT_EQ(vid.Result()->y, "300");
   EXPECT_EQ(vid.Result()->width, "2475");
+  EXPECT_EQ(vid.Result()->height, "1530");
 }
 
 TEST(PlacementSizing, PointerShapeChangesFirstThenDragging) {

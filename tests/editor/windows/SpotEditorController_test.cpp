@@ -92,7 +92,7 @@ TEST_F(SpotEditorFixture, BrowseButtonsUseTheirDialogsAndImgmusic) {
   EXPECT_EQ(picker.destinations[0], "C:\\cd\\imgmusic\\");
 
   EXPECT_EQ(SpotBrowseRequest(1).title, "Select a Rollover Image for the Menu Spot.");
-  EXPECT_EQ(SpotBrowseRequest(1).filters[0].second, "*.bmp;*.dib;*.gif;*.jpg;*.ico;*.cur;*.wmf;*.emf");
+  EXPECT_EQ(SpotBrowseRequest(1).filters[0].second, "*.bmp;*.dib;*.gif;*.jpg;*.png;*.ico;*.cur;*.wmf;*.emf");
   EXPECT_EQ(SpotBrowseRequest(4).title, "Select a Program(or a File) for the Menu Spot.");
   EXPECT_EQ(SpotBrowseRequest(0).filters[0].first, "All Files (*.*)");
 

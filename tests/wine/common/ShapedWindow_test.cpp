@@ -62,18 +62,23 @@ LRESULT CALLBACK PlainProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
-TEST(ShapedWindow, FormTakesSizeRegionAndTopLeftColour) {
+// A borderless form to be shaped.
+HWND MakeForm() {
   WNDCLASSA wc = {};
   wc.lpfnWndProc = PlainProc;
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.lpszClassName = "OrbShapeTest";
   RegisterClassA(&wc);
-  HWND form = CreateWindowExA(0, wc.lpszClassName, "shape", WS_POPUP, 10, 10, 50, 50, nullptr, nullptr,
-                              wc.hInstance, nullptr);
+  return CreateWindowExA(0, wc.lpszClassName, "shape", WS_POPUP, 10, 10, 50, 50, nullptr, nullptr, wc.hInstance,
+                         nullptr);
+}
+
+TEST(ShapedWindow, FormTakesSizeRegionAndTopLeftColour) {
+  HWND form = MakeForm();
   ASSERT_TRUE(form);
   Picture p;
   ASSERT_TRUE(p.Create(20, 10, false));
-  for (int i = 0; i < 200; ++i) p.Pixels()[i] = 0xFF00FF00u;   // green key
+  for (int i = 0; i < 200; ++i) p.Pixels()[i] = 0xFF00FF00u;  // green key
   for (int y = 2; y < 8; ++y)
     for (int x = 5; x < 20; ++x) p.Pixels()[y * 20 + x] = 0xFF000000u;  // black block to the last column
   long transparent = 0;
@@ -87,6 +92,28 @@ TEST(ShapedWindow, FormTakesSizeRegionAndTopLeftColour) {
   HRGN got = CreateRectRgn(0, 0, 0, 0);
   ASSERT_EQ(GetWindowRgn(form, got), SIMPLEREGION);
   HRGN want = CreateRectRgn(5, 2, 20, 8);
+  EXPECT_TRUE(EqualRgn(got, want));
+  DeleteObject(got);
+  DeleteObject(want);
+  ReleaseFormPicture(form);
+  DestroyWindow(form);
+}
+
+TEST(ShapedWindow, ClearPixelsOfATranslucentPictureAreCutOut) {
+  HWND form = MakeForm();
+  ASSERT_TRUE(form);
+  // Clear all round a block whose left half is opaque black and right half half-clear white.
+  Picture p;
+  ASSERT_TRUE(p.Create(20, 10, true));
+  for (int y = 3; y < 7; ++y) {
+    for (int x = 4; x < 10; ++x) p.Pixels()[y * 20 + x] = 0xFF000000u;
+    for (int x = 10; x < 16; ++x) p.Pixels()[y * 20 + x] = 0x80808080u;
+  }
+  long transparent = 0;
+  ShapeFormFromPicture(form, p, transparent);
+  HRGN got = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(form, got), ERROR);
+  HRGN want = CreateRectRgn(4, 3, 16, 7);
   EXPECT_TRUE(EqualRgn(got, want));
   DeleteObject(got);
   DeleteObject(want);

@@ -91,6 +91,10 @@ int SpotId(frmmenuspots::Role role) {
   return 0;
 }
 int LocateId(frmlocate::Role role) { return 1000 + static_cast<int>(role); }
+// The picture, the rectangle and the video frame lie in the window's picture area.
+HWND PictureItem(HWND dialog, frmlocate::Role role) {
+  return GetDlgItem(FindWindowExA(dialog, nullptr, "OrbLocateView", nullptr), LocateId(role));
+}
 std::string TextOf(HWND dialog, int id) {
   char text[256] = {};
   GetDlgItemTextA(dialog, id, text, sizeof text);
@@ -145,7 +149,7 @@ TEST(SpotEditorWindows, RolloverIsPlacedByNudgeAndDragAndStored) {
       {frmlocate::kCaption, [&](HWND d) {
         for (int i = 0; i < 10; ++i) Click(d, LocateId(frmlocate::Role::cmdright), false);
         // Drag the picture 20 pixels right and 4 down: 300 and 60 twips.
-        HWND img = GetDlgItem(d, LocateId(frmlocate::Role::img));
+        HWND img = PictureItem(d, frmlocate::Role::img);
         SendMessageA(img, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
         SendMessageA(img, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(21, 5));
         SendMessageA(img, WM_LBUTTONUP, 0, MAKELPARAM(21, 5));
@@ -184,12 +188,12 @@ TEST(SpotEditorWindows, VideoPreviewPlaysInTheFrameAndClosingEndsIt) {
         Click(d, SpotId(frmmenuspots::Role::cmdvidlocate), true);
       }},
       {frmlocate::kCaption, [&](HWND d) {
-        EXPECT_FALSE(IsWindowVisible(GetDlgItem(d, LocateId(frmlocate::Role::img))));
+        EXPECT_FALSE(IsWindowVisible(PictureItem(d, frmlocate::Role::img)));
         EXPECT_EQ(TextOf(d, LocateId(frmlocate::Role::txtvidwidth)), "2175");
         Click(d, LocateId(frmlocate::Role::cmdprev), false);
-        frame = GetDlgItem(d, LocateId(frmlocate::Role::fraVid));
+        frame = PictureItem(d, frmlocate::Role::fraVid);
         EXPECT_TRUE(IsWindowVisible(frame));
-        EXPECT_FALSE(IsWindowVisible(GetDlgItem(d, LocateId(frmlocate::Role::lstvideo))));
+        EXPECT_FALSE(IsWindowVisible(PictureItem(d, frmlocate::Role::lstvideo)));
         GetWindowRect(frame, &frame_rect);
         EXPECT_EQ(TextOf(d, LocateId(frmlocate::Role::cmdprev)), "Stop &Preview");
         PostMessageA(d, WM_CLOSE, 0, 0);
