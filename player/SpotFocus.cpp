@@ -45,7 +45,10 @@ int NearestSpot(const std::vector<SpotArea>& areas, int from, Direction dir) {
     if (i == from) continue;
     const Turned c = Turn(areas[i - 1], dir);
     const long long da = c.a0 + c.a1 - ca, db = c.b0 + c.b1 - cb;
-    if (da <= 0) continue;
+    // Both edges further that way, and either wholly beyond or stacked on the spot: a neighbour in the
+    // same row that sits a few pixels lower is not "down".
+    const bool beyond = c.a0 >= cur.a1, stacked = c.b0 < cur.b1 && cur.b0 < c.b1;
+    if (c.a0 <= cur.a0 || c.a1 <= cur.a1 || !(beyond || stacked)) continue;
     const long long along = std::max(0LL, c.a0 - cur.a1);
     const long long aside = std::max({0LL, c.b0 - cur.b1, cur.b0 - c.b1});
     const long long score = along + 2 * aside, distance = da * da + db * db;

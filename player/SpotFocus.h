@@ -25,9 +25,10 @@ enum class Direction { Left, Right, Up, Down };
 int NextSpotInOrder(int count, int from, bool forward);
 
 // The spot (1-based) nearest to spot `from` in direction `dir`, or 0 when none lies that way. A spot lies
-// that way when its centre does; nearness is the gap along the direction plus twice the sideways gap, so
-// a spot in the same row or column wins over a closer one off to the side. Ties go to the nearer centre,
-// then to the earlier spot.
+// that way when both its edges across the direction are further that way and it either lies wholly beyond
+// or overlaps the spot; nearness is the gap along the direction plus twice the sideways gap, so a spot in
+// the same row or column wins over a closer one off to the side. Ties go to the nearer centre, then to
+// the earlier spot.
 int NearestSpot(const std::vector<SpotArea>& areas, int from, Direction dir);
 
 // The name a screen reader reads for spot N: its tooltip, else the file name of the target it opens,

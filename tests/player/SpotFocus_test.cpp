@@ -32,6 +32,11 @@ TEST(SpotGeometry, ArrowsFindTheNearestSpotThatWay) {
   EXPECT_EQ(NearestSpot(grid, 1, Direction::Up), 0);
   EXPECT_EQ(NearestSpot(grid, 6, Direction::Right), 0);
   EXPECT_EQ(NearestSpot(grid, 4, Direction::Down), 0);
+  // A taller neighbour in the same row reaches lower, but it is beside, not below.
+  std::vector<SpotArea> row = {Box(0, 0, 80, 40), Box(180, 0, 60, 30), Box(0, 130, 60, 30)};
+  EXPECT_EQ(NearestSpot(row, 2, Direction::Down), 3);
+  EXPECT_EQ(NearestSpot(row, 1, Direction::Up), 0);
+  EXPECT_EQ(NearestSpot(row, 2, Direction::Up), 0);
 }
 
 TEST(SpotGeometry, TiesGoToTheNearerCentreThenTheEarlierSpot) {
