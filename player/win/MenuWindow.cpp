@@ -3,8 +3,11 @@
 
 #include <commctrl.h>
 
+#include <new>
+
 #include "common/win/ShapedWindow.h"
 #include "player/win/ChangeFormBorder.h"
+#include "player/win/FocusMark.h"
 
 namespace orb {
 namespace {
@@ -12,6 +15,8 @@ namespace {
 constexpr const char* kMenuClass = "OrbstartMenu";
 constexpr const char* kSpotClass = "OrbstartSpot";
 constexpr const char* kFrameClass = "OrbstartVideoFrame";
+// Posted by a screen reader's default action: the spot's action runs after the reader's call returned.
+constexpr UINT kPressSpot = WM_APP + 1;
 constexpr DWORD kFramedStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX |
                                WS_CLIPCHILDREN;
 
@@ -19,7 +24,11 @@ constexpr DWORD kFramedStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THIC
 
 MenuWindow::MenuWindow(HINSTANCE instance, const MenuConfig& config, const std::string& folder,
                        MediaTransport& media, MenuWindowHost& host)
-    : instance_(instance), host_(host), controller_(config, folder, media, *this) {}
+    : instance_(instance), host_(host), controller_(config, folder, media, *this) {
+  for (size_t i = 0; i < config.Spots.size(); ++i) {
+    spot_names_.push_back(SpotAccessibleName(config.Spots[i], static_cast<int>(i + 1), folder));
+  }
+}
 
 MenuWindow::~MenuWindow() {
   if (hwnd_) DestroyWindow(hwnd_);
@@ -65,7 +74,17 @@ bool MenuWindow::Create(std::string& error) {
     return false;
   }
   loaded_ = true;
+  std::vector<SpotArea> areas;
+  for (auto& spot : spots_) {
+    RECT r;
+    GetWindowRect(spot->hwnd, &r);
+    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+    areas.push_back({r.left, r.top, r.right, r.bottom});
+  }
+  keys_.SetAreas(std::move(areas));
   if (!shaped_) ShowWindow(hwnd_, SW_SHOW);
+  SetForegroundWindow(hwnd_);
+  SetFocus(hwnd_);
   UpdateWindow(hwnd_);
   return true;
 }
@@ -227,14 +246,34 @@ LRESULT MenuWindow::OnMenuMessage(UINT msg, WPARAM wp, LPARAM lp) {
       PaintBackground(reinterpret_cast<HDC>(wp), 0, 0, client);
       return 1;
     }
-    case WM_MOUSEMOVE:
+    case WM_MOUSEMOVE: {
+      if (!RealPointerMove()) return 0;
+      int before = keys_.Focused();
       controller_.PointerOverBackground();
+      FocusMoved(before, keys_.CuesShown(), false);
       return 0;
+    }
+    case WM_KEYDOWN:
+      return OnKey(wp, lp) ? 0 : DefWindowProcA(hwnd_, msg, wp, lp);
+    case kPressSpot:
+      controller_.img_Click(static_cast<int>(wp));
+      return 0;
+    case WM_GETOBJECT:
+      if (static_cast<LONG>(static_cast<DWORD>(lp)) == OBJID_CLIENT) {
+        if (!accessible_) accessible_ = new (std::nothrow) MenuAccessible(hwnd_, *this);
+        if (LRESULT answer = accessible_ ? accessible_->Answer(wp) : 0) return answer;
+      }
+      return DefWindowProcA(hwnd_, msg, wp, lp);
     case WM_CLOSE:
       DestroyWindow(hwnd_);
       return 0;
     case WM_DESTROY: {
       HWND hwnd = hwnd_;
+      if (accessible_) {
+        accessible_->Disconnect();
+        accessible_->Release();
+        accessible_ = nullptr;
+      }
       ReleaseFormPicture(hwnd);
       if (loaded_) {
         loaded_ = false;
@@ -280,15 +319,20 @@ LRESULT MenuWindow::OnSpotMessage(int spot, UINT msg, WPARAM, LPARAM lp) {
         PaintBackground(dc, origin.x, origin.y, client);
       }
       s->rollover.Draw(dc, 0, 0);
+      if (keys_.CuesShown() && keys_.Focused() == spot) DrawFocusMark(dc, client);
       EndPaint(s->hwnd, &ps);
       return 0;
     }
     case WM_SETCURSOR:
       SetCursor(s->cursor ? s->cursor : hand_);
       return TRUE;
-    case WM_MOUSEMOVE:
+    case WM_MOUSEMOVE: {
+      if (!RealPointerMove()) return 0;
+      int before = keys_.Focused();
       controller_.PointerOverSpot(spot);
+      FocusMoved(before, keys_.CuesShown(), false);
       return 0;
+    }
     case WM_LBUTTONDOWN:
       s->pressed = true;
       SetCapture(s->hwnd);
@@ -309,6 +353,95 @@ LRESULT MenuWindow::OnSpotMessage(int spot, UINT msg, WPARAM, LPARAM lp) {
     default:
       return -1;
   }
+}
+
+bool MenuWindow::RealPointerMove() {
+  DWORD pos = GetMessagePos();
+  return keys_.PointerMoved(static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos)));
+}
+
+bool MenuWindow::OnKey(WPARAM vk, LPARAM lp) {
+  MenuKey key;
+  switch (vk) {
+    case VK_TAB:
+      key = GetKeyState(VK_SHIFT) < 0 ? MenuKey::ShiftTab : MenuKey::Tab;
+      break;
+    case VK_LEFT:
+      key = MenuKey::Left;
+      break;
+    case VK_RIGHT:
+      key = MenuKey::Right;
+      break;
+    case VK_UP:
+      key = MenuKey::Up;
+      break;
+    case VK_DOWN:
+      key = MenuKey::Down;
+      break;
+    case VK_HOME:
+      key = MenuKey::Home;
+      break;
+    case VK_END:
+      key = MenuKey::End;
+      break;
+    case VK_RETURN:
+    case VK_SPACE:
+      // A held key must not start the program over and over.
+      if (lp & (1 << 30)) return true;
+      key = vk == VK_RETURN ? MenuKey::Enter : MenuKey::Space;
+      break;
+    case VK_ESCAPE:
+      key = MenuKey::Escape;
+      break;
+    default:
+      return false;
+  }
+  int before = keys_.Focused();
+  bool cues_before = keys_.CuesShown();
+  keys_.KeyDown(key);
+  if (hwnd_) FocusMoved(before, cues_before, true);
+  return true;
+}
+
+void MenuWindow::FocusMoved(int before, bool cues_before, bool announce) {
+  int now = keys_.Focused();
+  if (keys_.CuesShown() && (now != before || !cues_before)) {
+    for (int spot : {before, now}) {
+      if (Spot* s = SpotAt(spot)) InvalidateRect(s->hwnd, nullptr, FALSE);
+    }
+  }
+  if (announce && now != 0 && now != before) NotifyWinEvent(EVENT_OBJECT_FOCUS, hwnd_, OBJID_CLIENT, now);
+}
+
+std::string MenuWindow::SpotName(int spot) {
+  return spot >= 1 && spot <= static_cast<int>(spot_names_.size()) ? spot_names_[spot - 1] : std::string();
+}
+
+RECT MenuWindow::SpotScreenRect(int spot) {
+  RECT r = {};
+  if (Spot* s = SpotAt(spot)) GetWindowRect(s->hwnd, &r);
+  return r;
+}
+
+int MenuWindow::FocusedSpot() { return GetFocus() == hwnd_ ? keys_.Focused() : 0; }
+
+int MenuWindow::SpotAtPoint(POINT screen) {
+  ScreenToClient(hwnd_, &screen);
+  HWND child = ChildWindowFromPointEx(hwnd_, screen, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+  for (size_t i = 0; i < spots_.size(); ++i) {
+    if (spots_[i]->hwnd == child) return static_cast<int>(i + 1);
+  }
+  return 0;
+}
+
+void MenuWindow::PressSpot(int spot) { PostMessageA(hwnd_, kPressSpot, static_cast<WPARAM>(spot), 0); }
+
+void MenuWindow::FocusSpot(int spot) {
+  int before = keys_.Focused();
+  bool cues_before = keys_.CuesShown();
+  SetFocus(hwnd_);
+  keys_.FocusSpot(spot);
+  FocusMoved(before, cues_before, true);
 }
 
 }  // namespace orb

@@ -10,6 +10,8 @@
 
 #include "common/win/PictureLoader.h"
 #include "player/MenuController.h"
+#include "player/SpotFocus.h"
+#include "player/win/MenuAccessible.h"
 
 namespace orb {
 
@@ -25,7 +27,7 @@ class MenuWindowHost {
   virtual void MenuClosed() = 0;
 };
 
-class MenuWindow : public MenuView {
+class MenuWindow : public MenuView, private AccessibleSpots {
  public:
   MenuWindow(HINSTANCE instance, const MenuConfig& config, const std::string& folder, MediaTransport& media,
              MenuWindowHost& host);
@@ -55,6 +57,15 @@ class MenuWindow : public MenuView {
   void UnloadStartupWindow() override { host_.UnloadStartupWindow(); }
 
  private:
+  // AccessibleSpots
+  int SpotCount() override { return static_cast<int>(spots_.size()); }
+  std::string SpotName(int spot) override;
+  RECT SpotScreenRect(int spot) override;
+  int FocusedSpot() override;
+  int SpotAtPoint(POINT screen) override;
+  void PressSpot(int spot) override;
+  void FocusSpot(int spot) override;
+
   struct Spot {
     HWND hwnd = nullptr;
     HWND frame = nullptr;
@@ -71,6 +82,12 @@ class MenuWindow : public MenuView {
   void PaintBackground(HDC dc, int x, int y, const RECT& area) const;
   Spot* SpotAt(int spot);
   void CenterOnScreen(int width, int height);
+  // A key press on the menu; false when the key is not the menu's.
+  bool OnKey(WPARAM vk, LPARAM lp);
+  // False for a mouse move the pointer did not make (windows changing under it).
+  bool RealPointerMove();
+  // Repaints the focus marks and tells screen readers after the lit spot may have changed.
+  void FocusMoved(int before, bool cues_before, bool announce);
 
   HINSTANCE instance_;
   MenuWindowHost& host_;
@@ -83,6 +100,9 @@ class MenuWindow : public MenuView {
   bool shaped_ = false;
   bool loaded_ = false;
   std::vector<std::unique_ptr<Spot>> spots_;
+  SpotFocus keys_{controller_, *this};
+  std::vector<std::string> spot_names_;
+  MenuAccessible* accessible_ = nullptr;  // made on the first WM_GETOBJECT
 };
 
 }  // namespace orb

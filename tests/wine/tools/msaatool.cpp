@@ -1,0 +1,129 @@
+// msaatool: a small screen-reader client for end-to-end tests under Wine; reads and drives a window's
+// MSAA client object from another process, as a screen reader does.
+//   msaatool children TITLE       print the client, then each child: ID|name|role|x,y,w,h|state|default
+//   action msaatool press TITLE ID       call accDoDefaultAction on child ID msaatool select TITLE ID call
+//   accSelect(SELFLAG_TAKEFOCUS) on child ID msaatool focus TITLE MS FILE  hook EVENT_OBJECT_FOCUS of the
+//   window's process (out of context), create
+//                                 FILE once hooked, then print the first event's "focus OBJID CHILD"; exit 1
+//                                 when none came within MS
+#include <oleacc.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+std::string Narrow(BSTR text) {
+  if (!text) return "";
+  int n = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  std::string out(n > 0 ? n - 1 : 0, '\0');
+  if (n > 1) WideCharToMultiByte(CP_ACP, 0, text, -1, out.data(), n, nullptr, nullptr);
+  SysFreeString(text);
+  return out;
+}
+
+VARIANT Child(long id) {
+  VARIANT v;
+  VariantInit(&v);
+  v.vt = VT_I4;
+  v.lVal = id;
+  return v;
+}
+
+void PrintElement(IAccessible* acc, long id) {
+  VARIANT child = Child(id);
+  BSTR name = nullptr, action = nullptr;
+  acc->get_accName(child, &name);
+  VARIANT role, state;
+  VariantInit(&role);
+  VariantInit(&state);
+  acc->get_accRole(child, &role);
+  acc->get_accState(child, &state);
+  long x = 0, y = 0, w = 0, h = 0;
+  acc->accLocation(&x, &y, &w, &h, child);
+  acc->get_accDefaultAction(child, &action);
+  char role_text[64] = "?";
+  if (role.vt == VT_I4) GetRoleTextA(static_cast<DWORD>(role.lVal), role_text, sizeof role_text);
+  std::printf("%ld|%s|%s|%ld,%ld,%ld,%ld|%s%s|%s\n", id, Narrow(name).c_str(), role_text, x, y, w, h,
+              state.vt == VT_I4 && (state.lVal & STATE_SYSTEM_FOCUSABLE) ? "focusable" : "",
+              state.vt == VT_I4 && (state.lVal & STATE_SYSTEM_FOCUSED) ? " focused" : "",
+              Narrow(action).c_str());
+}
+
+HWND g_target = nullptr;
+long g_child = -1, g_object = 0;
+
+void CALLBACK OnEvent(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+  if (hwnd == g_target && g_child < 0) {
+    g_object = object;
+    g_child = child;
+  }
+}
+
+int WaitForFocus(HWND hwnd, DWORD ms, const char* marker) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  g_target = hwnd;
+  HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, OnEvent, pid, 0,
+                                       WINEVENT_OUTOFCONTEXT);
+  if (!hook) return 2;
+  // The caller's Wine wrapper holds stdout back until the end: a file tells it the hook is in place.
+  HANDLE file = CreateFileA(marker, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+  DWORD start = GetTickCount();
+  while (g_child < 0 && GetTickCount() - start < ms) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+  }
+  UnhookWinEvent(hook);
+  if (g_child < 0) return 1;
+  std::printf("focus %ld %ld\n", g_object, g_child);
+  return 0;
+}
+
+int Usage() {
+  std::fprintf(stderr, "usage: msaatool children|press|select|focus TITLE [ID|MS]\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) return Usage();
+  std::string verb = argv[1];
+  HWND hwnd = FindWindowA(nullptr, argv[2]);
+  if (!hwnd) {
+    std::fprintf(stderr, "no window titled %s\n", argv[2]);
+    return 1;
+  }
+  if (verb == "focus")
+    return argc > 4 ? WaitForFocus(hwnd, std::strtoul(argv[3], nullptr, 10), argv[4]) : Usage();
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  IAccessible* acc = nullptr;
+  HRESULT hr = AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                          reinterpret_cast<void**>(&acc));
+  if (FAILED(hr) || !acc) {
+    std::fprintf(stderr, "AccessibleObjectFromWindow failed: 0x%08lx\n", static_cast<unsigned long>(hr));
+    return 1;
+  }
+  int code = 0;
+  if (verb == "children") {
+    long count = 0;
+    acc->get_accChildCount(&count);
+    std::printf("children %ld\n", count);
+    for (long id = 0; id <= count; ++id) PrintElement(acc, id);
+  } else if ((verb == "press" || verb == "select") && argc > 3) {
+    VARIANT child = Child(std::strtol(argv[3], nullptr, 10));
+    hr = verb == "press" ? acc->accDoDefaultAction(child) : acc->accSelect(SELFLAG_TAKEFOCUS, child);
+    std::printf("%s 0x%08lx\n", verb.c_str(), static_cast<unsigned long>(hr));
+    code = FAILED(hr) ? 1 : 0;
+  } else {
+    code = Usage();
+  }
+  acc->Release();
+  CoUninitialize();
+  return code;
+}
