@@ -71,6 +71,8 @@ class MenuWindow : public MenuView {
   void PaintBackground(HDC dc, int x, int y, const RECT& area) const;
   Spot* SpotAt(int spot);
   void CenterOnScreen(int width, int height);
+  // Sizes the framed window so that its client area just holds the background, centred.
+  void FitToBackground();
 
   HINSTANCE instance_;
   MenuWindowHost& host_;
