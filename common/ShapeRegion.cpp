@@ -2,6 +2,7 @@
 #include "common/ShapeRegion.h"
 
 #include <cstddef>
+#include <cstdlib>
 
 namespace orb {
 
@@ -57,6 +58,97 @@ ShapeRuns ComputeShapeRuns(const uint32_t* pixels, int width, int height, int st
     ScanRuns(pixels, width, height, stride, [](uint32_t) { return false; }, out);
   }
   return out;
+}
+
+}  // namespace orb
+
+namespace orb {
+namespace {
+
+bool SameRow(const ShapeRuns& shape, size_t a, size_t b) {
+  uint32_t i = shape.row_starts[a], i_end = shape.row_starts[a + 1];
+  uint32_t j = shape.row_starts[b], j_end = shape.row_starts[b + 1];
+  if (i_end - i != j_end - j) return false;
+  for (; i < i_end; ++i, ++j) {
+    if (shape.runs[i].left != shape.runs[j].left || shape.runs[i].right != shape.runs[j].right) return false;
+  }
+  return true;
+}
+
+// Within one row: fill gaps of at most t pixels, then drop runs of at most t pixels.
+void CloseRow(const ShapeRun* first, const ShapeRun* end, int t, std::vector<ShapeRun>& out) {
+  size_t row_begin = out.size();
+  for (const ShapeRun* r = first; r != end; ++r) {
+    if (out.size() > row_begin && r->left - out.back().right <= t) {
+      out.back().right = r->right;
+    } else {
+      out.push_back(*r);
+    }
+  }
+  size_t kept = row_begin;
+  for (size_t i = row_begin; i < out.size(); ++i) {
+    if (out[i].right - out[i].left > t) out[kept++] = out[i];
+  }
+  out.resize(kept);
+}
+
+bool Near(const ShapeRun* a, const ShapeRun* b, size_t count, int t) {
+  for (size_t i = 0; i < count; ++i) {
+    if (std::abs(a[i].left - b[i].left) > t || std::abs(a[i].right - b[i].right) > t) return false;
+  }
+  return true;
+}
+
+ShapeRuns Simplify(const ShapeRuns& shape, int t) {
+  ShapeRuns out;
+  size_t rows = shape.row_starts.size() - 1;
+  out.row_starts.reserve(rows + 1);
+  out.runs.reserve(shape.runs.size());
+  size_t band = 0;  // first row of the current band in out
+  for (size_t y = 0; y < rows; ++y) {
+    uint32_t start = static_cast<uint32_t>(out.runs.size());
+    out.row_starts.push_back(start);
+    CloseRow(shape.runs.data() + shape.row_starts[y], shape.runs.data() + shape.row_starts[y + 1], t,
+             out.runs);
+    size_t count = out.runs.size() - start;
+    size_t band_start = out.row_starts[band];
+    size_t band_count =
+        (band + 1 < out.row_starts.size() ? out.row_starts[band + 1] : out.runs.size()) - band_start;
+    if (y > 0 && count == band_count && Near(&out.runs[band_start], &out.runs[start], count, t)) {
+      for (size_t i = 0; i < count; ++i) {
+        out.runs[start + i].left = out.runs[band_start + i].left;
+        out.runs[start + i].right = out.runs[band_start + i].right;
+      }
+    } else {
+      band = y;
+    }
+  }
+  out.row_starts.push_back(static_cast<uint32_t>(out.runs.size()));
+  return out;
+}
+
+}  // namespace
+
+size_t CountShapeRectangles(const ShapeRuns& shape) {
+  size_t count = 0;
+  size_t rows = shape.row_starts.empty() ? 0 : shape.row_starts.size() - 1;
+  for (size_t y = 0; y < rows; ++y) {
+    if (y > 0 && SameRow(shape, y - 1, y)) continue;
+    count += shape.row_starts[y + 1] - shape.row_starts[y];
+  }
+  return count;
+}
+
+int BoundShapeRuns(ShapeRuns& shape, size_t max_rectangles) {
+  if (CountShapeRectangles(shape) <= max_rectangles) return 0;
+  for (int t : {1, 2, 3, 4, 6, kMaxShapeTolerance}) {
+    ShapeRuns simpler = Simplify(shape, t);
+    if (CountShapeRectangles(simpler) <= max_rectangles) {
+      shape = std::move(simpler);
+      return t;
+    }
+  }
+  return -1;
 }
 
 }  // namespace orb

@@ -24,6 +24,11 @@ set -e
 run=$top/$build/wine-run.sh
 echo "=== region_bench"
 \$run $top/$build/bench/region_bench.exe
+echo "=== region limit: a window with a region of N rectangles under this X server"
+for n in 16384 32765 32766; do
+  if timeout 120 \$run $top/$build/bench/region_bench.exe limit \$n >/dev/null 2>&1; then echo "\$n: shown"
+  else echo "\$n: the program hung or died"; WINEPREFIX=$top/$build/wine/prefix wineserver -k || true; fi
+done
 echo "=== startup_bench"
 # One round first, so that both programs start with a warm wineserver and warm file caches.
 \$run $top/$build/bench/startup_bench.exe "Z:${cd_root//\//\\\\}" "Z:${top//\//\\\\}\\\\${build//\//\\\\}\\\\bench\\\\minimal_paint.exe" 1 >/dev/null

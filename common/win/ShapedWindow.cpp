@@ -31,7 +31,8 @@ HRGN BandRegion(const ShapeRuns& shape, int row, int top, int bottom) {
   data->rdh.nRgnSize = 0;
   data->rdh.rcBound = {shape.runs[first].left, top, shape.runs[end - 1].right, bottom};
   RECT* rects = reinterpret_cast<RECT*>(data->Buffer);
-  for (uint32_t i = first; i < end; ++i) rects[i - first] = {shape.runs[i].left, top, shape.runs[i].right, bottom};
+  for (uint32_t i = first; i < end; ++i)
+    rects[i - first] = {shape.runs[i].left, top, shape.runs[i].right, bottom};
   return ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()), data);
 }
 
@@ -64,7 +65,7 @@ HRGN CreateShapeRegion(const ShapeRuns& shape) {
   return parts[0];
 }
 
-void ShapeFormFromPicture(HWND form, const Picture& picture, long& transparent) {
+bool ShapeFormFromPicture(HWND form, const Picture& picture, long& transparent) {
   ShowWindow(form, SW_HIDE);
   SetPropA(form, kPictureProperty, const_cast<Picture*>(&picture));
   SetWindowPos(form, nullptr, 0, 0, picture.Width(), picture.Height(),
@@ -82,10 +83,15 @@ void ShapeFormFromPicture(HWND form, const Picture& picture, long& transparent) 
   const uint32_t* pixels = picture.HasAlpha() ? composed.data() : picture.Pixels();
   ShapeRuns shape = ComputeShapeRuns(pixels, picture.Width(), picture.Height(), picture.Width(), transparent,
                                      picture.HasAlpha());
+  if (BoundShapeRuns(shape) < 0) {
+    SetWindowRgn(form, nullptr, FALSE);
+    return false;
+  }
   HRGN region = CreateShapeRegion(shape);
   // The system owns the region from here on.
   if (!SetWindowRgn(form, region, TRUE)) DeleteObject(region);
   ShowWindow(form, SW_SHOW);
+  return true;
 }
 
 bool PaintFormPicture(HWND form, HDC dc) {

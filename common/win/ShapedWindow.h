@@ -15,8 +15,11 @@ HRGN CreateShapeRegion(const ShapeRuns& shape);
 
 // Hides form, gives it picture as background (the caller keeps picture alive while the form lives),
 // sizes the borderless form to the picture, cuts out the transparent colour (below 1: the top-left
-// pixel's colour, written back), sets the region and shows the form.
-void ShapeFormFromPicture(HWND form, const Picture& picture, long& transparent);
+// pixel's colour, written back), sets the region (simplified when it is too busy, BoundShapeRuns) and
+// shows the form. False when even the simplified outline is too busy: the form then has no region and
+// stays hidden, for the caller to show it otherwise (a window region that large kills the process under
+// Wine).
+bool ShapeFormFromPicture(HWND form, const Picture& picture, long& transparent);
 
 // Paints the background picture that ShapeFormFromPicture gave form; false when it gave none. Call it from
 // the form's WM_ERASEBKGND.

@@ -104,13 +104,23 @@ bool MenuWindow::BuildShaped(const std::string& background, std::string& error) 
   ChangeFormBorder(hwnd_, 0, FormBorderFlags{true, true, true, true, true, false});
   CenterOnScreen(background_.Width(), background_.Height());
   long transparent = 0;
-  ShapeFormFromPicture(hwnd_, background_, transparent);
+  if (!ShapeFormFromPicture(hwnd_, background_, transparent)) {
+    // Too busy an outline for a window region: the menu is shown framed rather than not at all.
+    shaped_ = false;
+    ChangeFormBorder(hwnd_, 2, FormBorderFlags{true, true, false, true, true, false});
+    FitToBackground();
+  }
   return true;
 }
 
 bool MenuWindow::BuildFramed(const std::string& caption, const std::string& background, std::string& error) {
   SetWindowTextA(hwnd_, caption.c_str());
   if (!LoadPicture(background, background_, error)) return false;
+  FitToBackground();
+  return true;
+}
+
+void MenuWindow::FitToBackground() {
   RECT outer = {0, 0, background_.Width(), background_.Height()};
   AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_STYLE)), FALSE,
                      static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_EXSTYLE)));
@@ -125,7 +135,6 @@ bool MenuWindow::BuildFramed(const std::string& caption, const std::string& back
     SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left + dw, r.bottom - r.top + dh,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  return true;
 }
 
 bool MenuWindow::SetIcon(const std::string& path, std::string& error) {

@@ -88,6 +88,8 @@ class MenuWindow : public MenuView, private AccessibleSpots {
   bool RealPointerMove();
   // Repaints the focus marks and tells screen readers after the lit spot may have changed.
   void FocusMoved(int before, bool cues_before, bool announce);
+  // Sizes the framed window so that its client area just holds the background, centred.
+  void FitToBackground();
 
   HINSTANCE instance_;
   MenuWindowHost& host_;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 namespace orb {
@@ -125,6 +126,126 @@ TEST(ShapeRegion, RandomPicturesMatchThePerPixelReference) {
       EXPECT_LE(shape.runs.back().right, w);
     }
   }
+}
+
+// Rows of a mask (true: inside) as runs.
+ShapeRuns FromMask(const std::vector<std::vector<bool>>& rows) {
+  ShapeRuns shape;
+  for (size_t y = 0; y < rows.size(); ++y) {
+    shape.row_starts.push_back(static_cast<uint32_t>(shape.runs.size()));
+    const auto& row = rows[y];
+    for (size_t x = 0; x < row.size();) {
+      if (!row[x]) {
+        ++x;
+        continue;
+      }
+      size_t start = x;
+      while (x < row.size() && row[x]) ++x;
+      shape.runs.push_back({static_cast<int>(y), static_cast<int>(start), static_cast<int>(x)});
+    }
+  }
+  shape.row_starts.push_back(static_cast<uint32_t>(shape.runs.size()));
+  return shape;
+}
+
+std::vector<bool> RowMask(const ShapeRuns& shape, size_t y, int width) {
+  std::vector<bool> row(width, false);
+  for (uint32_t i = shape.row_starts[y]; i < shape.row_starts[y + 1]; ++i) {
+    for (int x = shape.runs[i].left; x < shape.runs[i].right; ++x) row[x] = true;
+  }
+  return row;
+}
+
+// Every pixel that changed sides lies within t pixels of an edge of the original outline in its row.
+void ExpectCloseToOriginal(const ShapeRuns& original, const ShapeRuns& simple, int width, int t) {
+  ASSERT_EQ(simple.row_starts.size(), original.row_starts.size());
+  for (size_t y = 0; y + 1 < original.row_starts.size(); ++y) {
+    std::vector<bool> before = RowMask(original, y, width), after = RowMask(simple, y, width);
+    std::vector<bool> edge(width + 1, false);
+    for (uint32_t i = original.row_starts[y]; i < original.row_starts[y + 1]; ++i) {
+      edge[original.runs[i].left] = edge[original.runs[i].right] = true;
+    }
+    for (int x = 0; x < width; ++x) {
+      if (before[x] == after[x]) continue;
+      bool near = false;
+      for (int e = std::max(0, x - t); e <= std::min(width, x + 1 + t) && !near; ++e) near = edge[e];
+      ASSERT_TRUE(near) << "pixel " << x << "," << y << " moved further than " << t;
+    }
+  }
+}
+
+std::vector<std::vector<bool>> Checkerboard(int w, int h) {
+  std::vector<std::vector<bool>> rows(h, std::vector<bool>(w));
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) rows[y][x] = (x + y) % 2 == 1;
+  return rows;
+}
+
+TEST(ShapeRegionBound, RowsWithTheSameRunsShareOneBand) {
+  std::vector<std::vector<bool>> rows = {
+      {1, 0, 1, 0}, {1, 0, 1, 0}, {0, 1, 1, 0}, {1, 0, 1, 0}, {0, 0, 0, 0}};
+  EXPECT_EQ(CountShapeRectangles(FromMask(rows)), 2u + 1u + 2u);
+  EXPECT_EQ(CountShapeRectangles(FromMask(Checkerboard(640, 480))), 640u * 480u / 2u);
+}
+
+TEST(ShapeRegionBound, OutlinesWithinTheBoundStayExactlyAsTheyAre) {
+  // A splash-like outline: a rounded shape with a notch, as the region benchmark draws it, with every row
+  // differing from the last.
+  const int w = 1920, h = 1080;
+  std::vector<std::vector<bool>> rows(h, std::vector<bool>(w));
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      double dx = (x - 960) / 900.0, dy = (y - 540) / 500.0;
+      rows[y][x] = dx * dx * dx * dx + dy * dy * dy * dy < 1.0 && !(x > 1500 && y > 200 && y < 300);
+    }
+  }
+  ShapeRuns shape = FromMask(rows), before = shape;
+  EXPECT_EQ(BoundShapeRuns(shape), 0);
+  EXPECT_EQ(shape.runs, before.runs);
+  EXPECT_EQ(shape.row_starts, before.row_starts);
+  // Exactly at the bound is still within it.
+  ShapeRuns board = FromMask(Checkerboard(64, 64));
+  EXPECT_EQ(BoundShapeRuns(board, 64 * 32), 0);
+  EXPECT_EQ(board.runs.size(), 64u * 32u);
+}
+
+TEST(ShapeRegionBound, OnePixelCheckerboardBecomesNearlyOneRectangle) {
+  ShapeRuns original = FromMask(Checkerboard(640, 480)), shape = original;
+  EXPECT_EQ(BoundShapeRuns(shape), 1);
+  EXPECT_LE(CountShapeRectangles(shape), 2u);
+  ExpectCloseToOriginal(original, shape, 640, 1);
+}
+
+TEST(ShapeRegionBound, AnyPictureEndsWithinTheBoundOrIsRefusedUnchanged) {
+  std::mt19937 rng(11);
+  int refused = 0, simplified = 0;
+  for (int round = 0; round < 60; ++round) {
+    int w = 20 + rng() % 300, h = 10 + rng() % 200;
+    std::vector<std::vector<bool>> rows(h, std::vector<bool>(w));
+    // Noise of any density, blobs of a few pixels, or stripes too wide to close.
+    int kind = round % 3, density = 1 + rng() % 99, period = 2 + rng() % 30;
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x) {
+        if (kind == 0) rows[y][x] = static_cast<int>(rng() % 100) < density;
+        if (kind == 1) rows[y][x] = ((x / (1 + rng() % 4)) + (y / 3)) % 2 == 0 && rng() % 100 < 90;
+        if (kind == 2) rows[y][x] = ((x + (y % 2) * period) / period) % 2 == 0;
+      }
+    }
+    size_t bound = 1 + rng() % 400;
+    ShapeRuns original = FromMask(rows), shape = original;
+    int t = BoundShapeRuns(shape, bound);
+    if (t < 0) {
+      ++refused;
+      EXPECT_EQ(shape.runs, original.runs) << "round " << round;
+      continue;
+    }
+    if (t > 0) ++simplified;
+    EXPECT_LE(t, kMaxShapeTolerance);
+    EXPECT_LE(CountShapeRectangles(shape), bound) << "round " << round;
+    ExpectCloseToOriginal(original, shape, w, t);
+  }
+  EXPECT_GT(refused, 0);
+  EXPECT_GT(simplified, 0);
 }
 
 }  // namespace

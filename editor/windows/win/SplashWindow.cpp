@@ -86,7 +86,8 @@ HWND ShowSplashWindow() {
     return nullptr;
   }
   long transparent = 0;  // the top-left pixel's colour
-  ShapeFormFromPicture(splash, state->backpic, transparent);
+  // An outline too busy for a region shows the whole picture.
+  if (!ShapeFormFromPicture(splash, state->backpic, transparent)) ShowWindow(splash, SW_SHOW);
   UpdateWindow(splash);
   SetTimer(splash, kTimer1, kSplashMilliseconds, nullptr);
   return splash;
