@@ -20,42 +20,40 @@ constexpr std::size_t kBufferBytes = std::size_t{1} << 20;
 class BlockSink {
  public:
   BlockSink(FileWriter& out, IsoProgress* progress, std::uint64_t total)
-      : out_(out), progress_(progress), total_(total) {
-    buffer_.reserve(kBufferBytes);
-  }
+      : out_(out), progress_(progress), total_(total), buffer_(new char[kBufferBytes]) {}
   bool Put(std::string_view bytes) {
     while (!bytes.empty()) {
-      std::size_t n = std::min(bytes.size(), kBufferBytes - buffer_.size());
-      buffer_.append(bytes.data(), n);
+      std::size_t n = std::min(bytes.size(), kBufferBytes - used_);
+      std::memcpy(buffer_.get() + used_, bytes.data(), n);
+      used_ += n;
       bytes.remove_prefix(n);
-      if (buffer_.size() == kBufferBytes && !Flush()) return false;
+      if (used_ == kBufferBytes && !Flush()) return false;
     }
     return true;
   }
   bool Zeros(std::uint64_t count) {
     while (count > 0) {
-      std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(count, kBufferBytes - buffer_.size()));
-      buffer_.append(n, '\0');
+      std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(count, kBufferBytes - used_));
+      std::memset(buffer_.get() + used_, 0, n);
+      used_ += n;
       count -= n;
-      if (buffer_.size() == kBufferBytes && !Flush()) return false;
+      if (used_ == kBufferBytes && !Flush()) return false;
     }
     return true;
   }
-  bool PadToBlock() { return Zeros((kIsoBlock - done_in_block()) % kIsoBlock); }
-  // Copies size bytes of a file straight into the buffer.
+  bool PadToBlock() { return Zeros((kIsoBlock - Written() % kIsoBlock) % kIsoBlock); }
+  // Reads size bytes of a file straight into the buffer; a file that changed its length since it was
+  // listed fails, since its directory record already holds the old one.
   bool CopyFrom(FileReader& in, std::uint64_t size, const std::string& path) {
     std::string read_error;
     while (size > 0) {
-      std::size_t room =
-          static_cast<std::size_t>(std::min<std::uint64_t>(size, kBufferBytes - buffer_.size()));
-      std::size_t at = buffer_.size();
-      buffer_.resize(at + room);
+      std::size_t room = static_cast<std::size_t>(std::min<std::uint64_t>(size, kBufferBytes - used_));
       std::size_t got = 0;
-      if (!in.Read(buffer_.data() + at, room, got, read_error)) return Fail(path + ": " + read_error);
-      buffer_.resize(at + got);
+      if (!in.Read(buffer_.get() + used_, room, got, read_error)) return Fail(path + ": " + read_error);
       if (got == 0) return Fail(path + ": the file became shorter while the image was written");
+      used_ += got;
       size -= got;
-      if (buffer_.size() == kBufferBytes && !Flush()) return false;
+      if (used_ == kBufferBytes && !Flush()) return false;
     }
     char extra;
     std::size_t got = 0;
@@ -64,18 +62,18 @@ class BlockSink {
     return true;
   }
   bool Flush() {
-    if (buffer_.empty()) return true;
+    if (used_ == 0) return true;
     std::string write_error;
-    if (!out_.Write(buffer_.data(), buffer_.size(), write_error)) return Fail(write_error);
-    flushed_ += buffer_.size();
-    buffer_.clear();
+    if (!out_.Write(buffer_.get(), used_, write_error)) return Fail(write_error);
+    flushed_ += used_;
+    used_ = 0;
     if (progress_ && !progress_->Advance(flushed_, total_)) {
       cancelled_ = true;
       return false;
     }
     return true;
   }
-  std::uint64_t Written() const { return flushed_ + buffer_.size(); }
+  std::uint64_t Written() const { return flushed_ + used_; }
   bool Cancelled() const { return cancelled_; }
   const std::string& Error() const { return error_; }
   bool Fail(std::string text) {
@@ -84,13 +82,12 @@ class BlockSink {
   }
 
  private:
-  std::uint64_t done_in_block() const { return Written() % kIsoBlock; }
-
   FileWriter& out_;
   IsoProgress* progress_;
   std::uint64_t total_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t used_ = 0;
   std::uint64_t flushed_ = 0;
-  std::string buffer_;
   bool cancelled_ = false;
   std::string error_;
 };
