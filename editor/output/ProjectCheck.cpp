@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "common/TextLines.h"
+#include "disc/IsoImage.h"
 #include "editor/output/CdFormats.h"
 #include "editor/output/Generator.h"
 #include "editor/project/PathText.h"
@@ -118,12 +119,51 @@ void TitleFitsLabel(CheckContext& context) {
                   "shows only its beginning");
 }
 
+void ImageHoldsTree(CheckContext& context) {
+  const CheckSubject& subject = context.Subject();
+  IsoCheck iso = CheckIsoLimits(context.Files(), subject.root);
+  for (const IsoProblem& problem : iso.problems)
+    context.Add(problem.error ? Severity::Error : Severity::Warning, problem.path, problem.message);
+  if (iso.HasErrors()) return;
+  std::string text = "the disc image will hold " + std::to_string(iso.files) + " file" +
+                     (iso.files == 1 ? "" : "s") + " in " + SizeText(iso.image_bytes) + ": " +
+                     MediaFitText(iso.image_bytes);
+  context.Add(FitsCd(iso.image_bytes) ? Severity::Note : Severity::Warning, std::string(), text);
+}
+
 }  // namespace check_rules
 
+namespace {
+
+// Capacities of recordable media: 333,000 and 360,000 sectors of 2048 bytes for the 74 and 80 minute
+// CD-R, 2,295,104 for a single-layer DVD±R.
+constexpr std::uint64_t kCd650 = 333000ull * 2048;
+constexpr std::uint64_t kCd700 = 360000ull * 2048;
+constexpr std::uint64_t kDvd = 2295104ull * 2048;
+
+}  // namespace
+
+std::string SizeText(std::uint64_t bytes) {
+  std::uint64_t tenths = (bytes * 10 + 524288) / 1048576;
+  return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " MB";
+}
+
+bool FitsCd(std::uint64_t image_bytes) { return image_bytes <= kCd700; }
+
+std::string MediaFitText(std::uint64_t image_bytes) {
+  if (image_bytes <= kCd650) return "it fits a 650 MB CD";
+  if (image_bytes <= kCd700) return "it fits a 700 MB CD, not a 650 MB one";
+  if (image_bytes <= kDvd) return "it fits a 4.7 GB DVD, not a CD";
+  return "it is too big even for a 4.7 GB DVD";
+}
+
 ProjectCheck::ProjectCheck(FileSystem& fs) : fs_(fs) {
-  rules_ = {check_rules::NamedFilesExist, check_rules::NamedFilesInsideRoot,
-            check_rules::StartedNamesWithoutBlanks, check_rules::RootHoldsAutorunInf,
-            check_rules::TitleFitsLabel};
+  rules_ = {check_rules::NamedFilesExist,
+            check_rules::NamedFilesInsideRoot,
+            check_rules::StartedNamesWithoutBlanks,
+            check_rules::RootHoldsAutorunInf,
+            check_rules::TitleFitsLabel,
+            check_rules::ImageHoldsTree};
 }
 
 std::vector<Finding> ProjectCheck::Run(const CheckSubject& subject) {

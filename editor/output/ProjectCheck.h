@@ -85,7 +85,17 @@ void NamedFilesInsideRoot(CheckContext& context);       // error: a named file l
 void StartedNamesWithoutBlanks(CheckContext& context);  // warning: older AutoPlay splits on blanks
 void RootHoldsAutorunInf(CheckContext& context);        // warning: the disc will not start by itself
 void TitleFitsLabel(CheckContext& context);             // warning: the title is longer than a volume label
+// What a disc image cannot hold (errors), and a note or warning of the image's size against CDs and DVD.
+void ImageHoldsTree(CheckContext& context);
 }  // namespace check_rules
+
+// "66.8 MB", sizes in the binary megabytes that CD capacities are quoted in.
+std::string SizeText(std::uint64_t bytes);
+// Which disc an image of that size fits: "it fits a 650 MB CD", "it fits a 700 MB CD, not a 650 MB
+// one", "it fits a 4.7 GB DVD, not a CD", "it is too big even for a 4.7 GB DVD".
+std::string MediaFitText(std::uint64_t image_bytes);
+// True when the image fits a 700 MB CD.
+bool FitsCd(std::uint64_t image_bytes);
 
 bool HasErrors(const std::vector<Finding>& findings);
 bool HasWarnings(const std::vector<Finding>& findings);
