@@ -30,6 +30,46 @@ const char kUsage[] =
 
 }  // namespace
 
+int GenerateProjectRoot(const char* verb, const ParsedArgs& parsed, bool quiet, std::string& root,
+                        std::string& title) {
+  std::optional<std::string> relocated;
+  if (auto dir = parsed.Value("--root")) relocated = PosixFileSystem::ModelFolder(*dir);
+
+  PosixFileSystem files;
+  ProjectData project;
+  FormatError format;
+  if (!LoadProjectFile(files, parsed.positional[0], relocated, project, format)) {
+    return Failure(verb, format.Text());
+  }
+  root = project.RootFolder;
+  title = project.CdTitle;
+  if (!root.empty() && !files.Exists(root)) {
+    return Failure(verb, "the project's root folder (" + root +
+                             ") does not exist here; give the CD root with --root DIR");
+  }
+
+  MemorySettingsStore settings;
+  if (parsed.Flag("--no-runtime")) settings.Write("OBM", "Options", "RtxRuntimes", "1");
+  std::string player = parsed.Value("--player").value_or(DefaultPlayer());
+  Generator generator(
+      GeneratorEnvironment{files, settings, PosixFileSystem::ModelFile(player, ""), SystemFolder()},
+      PrintingSink(verb));
+  GenerateOptions options;
+  options.quiet = quiet;
+  if (parsed.Flag("--force")) {
+    std::vector<OutsideRootField> outside = FieldsOutsideRoot(project, root);
+    if (!outside.empty()) Warning(verb, OutsideRootText(outside, root));
+    options.outside_root_confirmed = true;
+  }
+  GenerateResult result = generator.MakeCd(project, root, root, options);
+  if (result.status == GenerateStatus::NeedsConfirmation) {
+    return Failure(verb,
+                   OutsideRootText(result.outside_root, root) +
+                       "\r\nNothing was written. Copy these files into the root folder, or use --force.");
+  }
+  return result.status == GenerateStatus::Done ? 0 : 1;
+}
+
 int RunMakeCd(const std::vector<std::string>& args) {
   if (WantsHelp(args)) {
     std::fputs(kUsage, stdout);
@@ -41,40 +81,8 @@ int RunMakeCd(const std::vector<std::string>& args) {
     return UsageError("make-cd", error, kUsage);
   }
   if (parsed.positional.size() != 1) return UsageError("make-cd", "name one project file", kUsage);
-  std::optional<std::string> relocated;
-  if (auto dir = parsed.Value("--root")) relocated = PosixFileSystem::ModelFolder(*dir);
-
-  PosixFileSystem files;
-  ProjectData project;
-  FormatError format;
-  if (!LoadProjectFile(files, parsed.positional[0], relocated, project, format)) {
-    return Failure("make-cd", format.Text());
-  }
-  const std::string& root = project.RootFolder;
-  if (!root.empty() && !files.Exists(root)) {
-    return Failure("make-cd", "the project's root folder (" + root +
-                                  ") does not exist here; give the CD root with --root DIR");
-  }
-
-  MemorySettingsStore settings;
-  if (parsed.Flag("--no-runtime")) settings.Write("OBM", "Options", "RtxRuntimes", "1");
-  std::string player = parsed.Value("--player").value_or(DefaultPlayer());
-  Generator generator(
-      GeneratorEnvironment{files, settings, PosixFileSystem::ModelFile(player, ""), SystemFolder()},
-      PrintingSink("make-cd"));
-  GenerateOptions options;
-  if (parsed.Flag("--force")) {
-    std::vector<OutsideRootField> outside = FieldsOutsideRoot(project, root);
-    if (!outside.empty()) Warning("make-cd", OutsideRootText(outside, root));
-    options.outside_root_confirmed = true;
-  }
-  GenerateResult result = generator.MakeCd(project, root, root, options);
-  if (result.status == GenerateStatus::NeedsConfirmation) {
-    return Failure("make-cd",
-                   OutsideRootText(result.outside_root, root) +
-                       "\r\nNothing was written. Copy these files into the root folder, or use --force.");
-  }
-  return result.status == GenerateStatus::Done ? 0 : 1;
+  std::string root, title;
+  return GenerateProjectRoot("make-cd", parsed, false, root, title);
 }
 
 }  // namespace orb::cli
