@@ -137,6 +137,21 @@ TEST_F(ProjectCheckTest, AnAddedRuleRunsAfterTheOthersAndLinesNameTheirFile) {
   EXPECT_TRUE(HasWarnings(findings));
 }
 
+TEST_F(ProjectCheckTest, WhatTheImageCannotHoldIsAnErrorElseItsSizeIsANote) {
+  std::vector<Finding> findings = ProjectCheck(fs).Run(SubjectFromProject(Project(), "E:\\cd\\"));
+  ASSERT_EQ(findings.size(), 1u);
+  EXPECT_EQ(findings[0].severity, Severity::Note);
+  EXPECT_NE(findings[0].message.find("hold 6 files in "), std::string::npos) << findings[0].message;
+  EXPECT_NE(findings[0].message.find("it fits a 650 MB CD"), std::string::npos);
+
+  std::string long_name = "E:\\cd\\" + std::string(65, 'n') + ".txt";
+  fs.files[long_name] = "x";
+  findings = ProjectCheck(fs).Run(SubjectFromProject(Project(), "E:\\cd\\"));
+  ASSERT_EQ(findings.size(), 1u);  // no size for an image that cannot be made
+  EXPECT_EQ(findings[0].severity, Severity::Error);
+  EXPECT_EQ(findings[0].file, long_name);
+}
+
 TEST(MediaFit, EachDiscUpToItsLastSector) {
   EXPECT_EQ(MediaFitText(0), "it fits a 650 MB CD");
   EXPECT_EQ(MediaFitText(333000ull * 2048), "it fits a 650 MB CD");
