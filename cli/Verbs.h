@@ -22,6 +22,7 @@ int RunMakeCd(const std::vector<std::string>& args);
 int RunMakeSimple(const std::vector<std::string>& args);
 int RunConvert(const std::vector<std::string>& args);
 int RunMakeIso(const std::vector<std::string>& args);
+int RunCheck(const std::vector<std::string>& args);
 
 // True when args holds "--help" or "-h".
 bool WantsHelp(const std::vector<std::string>& args);

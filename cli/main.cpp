@@ -17,6 +17,7 @@ const Verb kVerbs[] = {
     {"make-simple", "generate a CD root that opens one program or file", RunMakeSimple},
     {"convert", "convert a 1.x project file to 2.x", RunConvert},
     {"make-iso", "generate a CD root and write its disc image (.iso)", RunMakeIso},
+    {"check", "list what would make a project's or a root's disc fail", RunCheck},
 };
 
 void PrintUsage(std::FILE* to) {

@@ -4,6 +4,7 @@
 #include "common/TextLines.h"
 #include "editor/output/Generator.h"
 #include "editor/project/PathText.h"
+#include "editor/windows/DiscImageController.h"
 #include "editor/windows/MakerLinks.h"
 
 namespace orb {
@@ -314,47 +315,60 @@ static MessageSink BoxSink(MessageBoxSeam& messages) {
   };
 }
 
-bool MainWindowController::GenerateSimple(bool quiet) {
+GenerateStatus MainWindowController::GenerateSimple(bool quiet) {
   const std::string root = model_.RememberedRoot();
   Generator generator({s_.files, s_.settings, editor_folder_ + kPlayerFileName, system_folder_}, BoxSink(s_.messages));
   GenerateOptions options;
   options.quiet = quiet;
   GenerateResult result = generator.GenerateSimple(simple_, simple_.RootFolder, root, options);
   if (result.status == GenerateStatus::NeedsConfirmation) {
-    if (!GoOnDespite(OutsideRootText(result.outside_root, root))) return false;
+    if (!GoOnDespite(OutsideRootText(result.outside_root, root))) return GenerateStatus::CheckFailed;
     options.outside_root_confirmed = true;
     result = generator.GenerateSimple(simple_, simple_.RootFolder, root, options);
   }
-  return result.status != GenerateStatus::CheckFailed;
+  return result.status;
 }
 
-bool MainWindowController::GenerateMenu() {
+GenerateStatus MainWindowController::GenerateMenu(bool quiet) {
   const std::string root = model_.RememberedRoot();
   Generator generator({s_.files, s_.settings, editor_folder_ + kPlayerFileName, system_folder_}, BoxSink(s_.messages));
   GenerateOptions options;
-  options.quiet = cmdpreview2_tag_ == "True";  // Test shows no success message
+  options.quiet = quiet;
   const std::string& root_field = model_.Field(ProjectField::RootFolder);
   GenerateResult result = generator.MakeCd(model_.Data(), root_field, root, options);
   if (result.status == GenerateStatus::NeedsConfirmation) {
-    if (!GoOnDespite(OutsideRootText(result.outside_root, root))) return false;
+    if (!GoOnDespite(OutsideRootText(result.outside_root, root))) return GenerateStatus::CheckFailed;
     options.outside_root_confirmed = true;
     result = generator.MakeCd(model_.Data(), root_field, root, options);
   }
-  return result.status != GenerateStatus::CheckFailed;
+  return result.status;
 }
 
 void MainWindowController::cmdgenerate_Click() { GenerateSimple(false); }
 
 void MainWindowController::cmdpreview_Click() {
-  if (GenerateSimple(true)) StartPlayer(model_.RememberedRoot());
+  if (GenerateSimple(true) != GenerateStatus::CheckFailed) StartPlayer(model_.RememberedRoot());
 }
 
-void MainWindowController::cmdgenerate2_Click() { GenerateMenu(); }
+// Test shows no success message.
+void MainWindowController::cmdgenerate2_Click() { GenerateMenu(cmdpreview2_tag_ == "True"); }
 
 void MainWindowController::cmdpreview2_Click() {
   cmdpreview2_tag_ = "True";
-  if (GenerateMenu()) StartPlayer(model_.RememberedRoot());
+  if (GenerateMenu(true) != GenerateStatus::CheckFailed) StartPlayer(model_.RememberedRoot());
   cmdpreview2_tag_.clear();
+}
+
+void MainWindowController::MakeDiscImage() {
+  bool menu = InMenuPanel();
+  // A failed generation has shown its message; an image of a half-written root would hide it.
+  if ((menu ? GenerateMenu(true) : GenerateSimple(true)) != GenerateStatus::Done) return;
+  const std::string root = model_.RememberedRoot();
+  if (!hooks_.make_disc_image) return;
+  if (menu)
+    hooks_.make_disc_image(SubjectFromProject(model_.Data(), root), ImageLabel(model_.Data().CdTitle, root));
+  else
+    hooks_.make_disc_image(SubjectFromSimple(simple_, root), ImageLabel(std::string(), root));
 }
 
 // --- menu bar ---
@@ -373,6 +387,7 @@ void MainWindowController::OnMenu(MainMenuCommand command) {
     case MainMenuCommand::SaveProject:
       if (project_entries_enabled_) call(hooks_.save_project);
       break;
+    case MainMenuCommand::MakeDiscImage: MakeDiscImage(); break;
     case MainMenuCommand::Exit: call(hooks_.close_window); break;
     case MainMenuCommand::Convert: call(hooks_.convert); break;
     case MainMenuCommand::Options: call(hooks_.options); break;

@@ -8,6 +8,8 @@
 
 #include "common/FileSystem.h"
 #include "common/SettingsStore.h"
+#include "editor/output/Generator.h"
+#include "editor/output/ProjectCheck.h"
 #include "editor/project/ProjectModel.h"
 #include "editor/windows/UiSeams.h"
 
@@ -31,7 +33,7 @@ constexpr int kSlideStep = 120;      // twips moved on each timer tick
 
 // Entries of the menu bar, dispatched by MainWindowController::OnMenu.
 enum class MainMenuCommand {
-  NewProject, LoadProject, SaveProject, Exit,  // File
+  NewProject, LoadProject, SaveProject, MakeDiscImage, Exit,  // File
   Convert, Options,                            // Tools
   Contents, Website, MoreSoftware, Update, About,  // Help
 };
@@ -47,6 +49,8 @@ enum class MainField {
 struct MainWindowHooks {
   std::function<void()> new_project, load_project, save_project;  // File menu (project entries)
   std::function<void()> close_window;       // Exit entry: closes through the quit prompt
+  // Make Disc Image, after the root has been generated: the root's check subject and the image's label.
+  std::function<void(const CheckSubject& subject, const std::string& label)> make_disc_image;
   std::function<void()> convert, options;   // Tools menu: modal windows
   std::function<void(int context)> help;    // Contents: help topic 1001 (simple) or 1002 (menu)
   std::function<void()> check_update, about;
@@ -158,10 +162,12 @@ class MainWindowController {
   }
 
  private:
-  // The Generate and Make Cd work, with the question about files outside the root folder; false when
-  // a check stopped it or the user chose not to go on (nothing was written then).
-  bool GenerateSimple(bool quiet);
-  bool GenerateMenu();
+  // The Generate and Make Cd work, with the question about files outside the root folder; CheckFailed
+  // when a check stopped it or the user chose not to go on (nothing was written then).
+  GenerateStatus GenerateSimple(bool quiet);
+  GenerateStatus GenerateMenu(bool quiet);
+  // Generates the mode's root without its success message, then hands it to make_disc_image.
+  void MakeDiscImage();
   // Asks whether to generate although the listed files lie outside the root folder.
   bool GoOnDespite(const std::string& outside_text);
   void ShowInfo(const std::string& text, const std::string& title = std::string());

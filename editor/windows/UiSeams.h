@@ -31,7 +31,8 @@ struct FileDialogRequest {
   std::string initial_folder;      // empty: the process's current folder
   bool must_exist = true;          // open: only an existing file in an existing folder
   bool overwrite_prompt = false;   // save: ask before replacing an existing file
-  std::string default_extension;   // save: added to a typed name without one (no dot, e.g. "obm")
+  std::string initial_name;        // save: the file name the dialog proposes
+  std::string default_extension;   // save: added when the typed name has none ("iso")
 };
 
 class FileDialogSeam {
@@ -55,6 +56,12 @@ class ShellSeam {
   virtual ~ShellSeam() = default;
   virtual void Execute(const std::string& operation, const std::string& target, const std::string& parameters,
                        const std::string& folder, int show_mode) = 0;
+  // A verb that the file's type may lack (an .iso's "burn"): false when the shell has no such verb for
+  // it or could not start it. Seams that cannot tell report success.
+  virtual bool ExecuteVerb(const std::string& verb, const std::string& target) {
+    Execute(verb, target, "", "", 1);
+    return true;
+  }
 };
 
 }  // namespace orb

@@ -158,6 +158,8 @@ HMENU CreateMainMenu() {
   AppendMenuA(file, MF_STRING, kMenu_mnuldprj, "&Load Project\tCtrl+L");
   AppendMenuA(file, MF_STRING, kMenu_mnusaveprj, "&Save Project\tCtrl+S");
   AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(file, MF_STRING, kMenu_mnudiscimage, "Make Disc &Image...\tCtrl+I");
+  AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
   AppendMenuA(file, MF_STRING, kMenu_mnuexit, "E&xit");
   HMENU tools = CreatePopupMenu();
   AppendMenuA(tools, MF_STRING, kMenu_mnuconvert, "&Convert 1.x OBM Projects to 2.x...\tCtrl+P");
@@ -181,6 +183,7 @@ HACCEL CreateMainAccelerators() {
       {FVIRTKEY | FCONTROL, 'N', kMenu_mnunewprj}, {FVIRTKEY | FCONTROL, 'L', kMenu_mnuldprj},
       {FVIRTKEY | FCONTROL, 'S', kMenu_mnusaveprj}, {FVIRTKEY | FCONTROL, 'P', kMenu_mnuconvert},
       {FVIRTKEY | FCONTROL, 'O', kMenu_mnuopt},     {FVIRTKEY, VK_F1, kMenu_mnutopics},
+      {FVIRTKEY | FCONTROL, 'I', kMenu_mnudiscimage},
   };
   return CreateAcceleratorTableA(keys, sizeof keys / sizeof keys[0]);
 }
@@ -190,6 +193,7 @@ bool MenuCommandFor(int id, MainMenuCommand& command) {
     case kMenu_mnunewprj: command = MainMenuCommand::NewProject; return true;
     case kMenu_mnuldprj: command = MainMenuCommand::LoadProject; return true;
     case kMenu_mnusaveprj: command = MainMenuCommand::SaveProject; return true;
+    case kMenu_mnudiscimage: command = MainMenuCommand::MakeDiscImage; return true;
     case kMenu_mnuexit: command = MainMenuCommand::Exit; return true;
     case kMenu_mnuconvert: command = MainMenuCommand::Convert; return true;
     case kMenu_mnuopt: command = MainMenuCommand::Options; return true;

@@ -26,6 +26,7 @@ enum MainControlId : int {
 enum MainMenuId : int {
   kMenu_mnunewprj = 200, kMenu_mnuldprj, kMenu_mnusaveprj, kMenu_mnuexit, kMenu_mnuconvert, kMenu_mnuopt,
   kMenu_mnutopics, kMenu_mnuwebsite, kMenu_mnusoft, kMenu_mnuupdate, kMenu_mnuabout,
+  kMenu_mnudiscimage,
 };
 
 // Window class of the two panels (picback entries 0 and 1).

@@ -42,6 +42,7 @@ std::string DialogResult(const char* buffer) { return TrimBlanks(std::string(buf
 std::string RunDialog(HWND owner, const FileDialogRequest& request, bool save) {
   std::string filters = FilterList(request);
   char file[260] = {};
+  if (save) request.initial_name.copy(file, sizeof file - 2);
   OPENFILENAMEA ofn = {};
   ofn.lStructSize = sizeof ofn;
   ofn.hwndOwner = CurrentOwner(owner);
@@ -97,6 +98,13 @@ void Win32Shell::Execute(const std::string& operation, const std::string& target
                          const std::string& folder, int show_mode) {
   ShellExecuteA(owner, operation.c_str(), target.c_str(), parameters.empty() ? nullptr : parameters.c_str(),
                 folder.empty() ? nullptr : folder.c_str(), show_mode);
+}
+
+bool Win32Shell::ExecuteVerb(const std::string& verb, const std::string& target) {
+  // Above 32 is success; a type without the verb answers SE_ERR_NOASSOC (31).
+  auto result =
+      reinterpret_cast<INT_PTR>(ShellExecuteA(owner, verb.c_str(), target.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  return result > 32;
 }
 
 }  // namespace orb

@@ -32,6 +32,7 @@ class Win32Shell : public ShellSeam {
   HWND owner = nullptr;
   void Execute(const std::string& operation, const std::string& target, const std::string& parameters,
                const std::string& folder, int show_mode) override;
+  bool ExecuteVerb(const std::string& verb, const std::string& target) override;
 };
 
 }  // namespace orb

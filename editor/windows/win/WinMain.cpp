@@ -6,10 +6,14 @@
 #include "common/win/MciTransport.h"
 #include "common/win/RegistrySettingsStore.h"
 #include "common/win/Win32FileSystem.h"
+#include "disc/IsoImage.h"
+#include "editor/output/ProjectCheck.h"
+#include "editor/windows/DiscImageController.h"
 #include "editor/windows/win/AboutWindow.h"
 #include "editor/windows/EditorSession.h"
 #include "editor/windows/win/ConvertWindow.h"
 #include "editor/windows/win/HelpViewer.h"
+#include "editor/windows/win/ImageProgressWindow.h"
 #include "editor/windows/win/MainWindow.h"
 #include "editor/windows/win/OptionsWindow.h"
 #include "editor/windows/win/PlacementWindow.h"
@@ -44,6 +48,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
   if (!window.Create(instance, command_line ? command_line : "")) return 1;
   messages.owner = dialogs.owner = folders.owner = shell.owner = window.Handle();
   window.SetClosingEffect([&] { window.FadeOut(); });
+
+  // Make Disc Image: the check of the generated root, then the image behind its progress window.
+  orb::ProjectCheck check(files);
+  orb::ImageProgressWindow progress(window.Handle());
+  orb::DiscImageController disc_image(
+      {messages, dialogs, shell, progress}, check,
+      [&files](const std::string& root, const std::string& iso, const orb::IsoOptions& options,
+               orb::IsoProgress* on_progress) { return orb::WriteIsoImage(files, root, iso, options, on_progress); });
+  hooks.make_disc_image = [&](const orb::CheckSubject& subject, const std::string& label) {
+    disc_image.Run(subject, label);
+  };
 
   // The spot editor over the main window, the placement window over the spot editor.
   orb::MciTransport media;

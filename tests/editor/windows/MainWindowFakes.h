@@ -87,6 +87,11 @@ class FakeShell : public ShellSeam {
     log_.calls.push_back("shell:" + operation + "|" + target + "|" + parameters + "|" + folder + "|" +
                          std::to_string(show_mode));
   }
+  bool ExecuteVerb(const std::string& verb, const std::string& target) override {
+    log_.calls.push_back("verb:" + verb + "|" + target);
+    return verbs.count(verb) > 0;
+  }
+  std::set<std::string> verbs = {"burn"};  // the verbs the shell knows
 
  private:
   CallLog& log_;
