@@ -18,19 +18,8 @@ has() { grep -qF -- "$1" "$dir/$2" || { cat "$dir/$2" >&2; fail "missing in $2: 
 verifies() { osslsigncode verify -CAfile "$dir/ca.pem" -in "$1" >"$dir/verify" 2>&1; }
 no_leftovers() { ! ls -a "$1" | grep -q orbsign || fail "temporary signing folder left in $1"; }
 
-# A CA and a code-signing certificate it issued, in a password-protected PKCS #12 file with the chain.
-cd "$dir"
-openssl req -x509 -newkey rsa:2048 -nodes -keyout ca.key -out ca.pem -days 2 -subj "/CN=Orb Test CA" \
-  -addext "basicConstraints=critical,CA:TRUE" -addext "keyUsage=critical,keyCertSign" 2>/dev/null
-openssl req -newkey rsa:2048 -nodes -keyout signer.key -out signer.csr -subj "/CN=Orb Test Publisher/O=Orb Tests" \
-  2>/dev/null
-printf 'basicConstraints=CA:FALSE\nkeyUsage=critical,digitalSignature\nextendedKeyUsage=codeSigning\n' >ext
-openssl x509 -req -in signer.csr -CA ca.pem -CAkey ca.key -CAcreateserial -out signer.pem -days 2 -extfile ext \
-  2>/dev/null
-printf 'pass word\n' >password
-openssl pkcs12 -export -out signer.pfx -inkey signer.key -in signer.pem -certfile ca.pem -passout file:password
-printf 'wrong\n' >wrong
-cd - >/dev/null
+bash "$src/tests/support/test-certificate.sh" "$dir"
+printf 'wrong\n' >"$dir/wrong"
 unsigned=$src/tests/data/signing/unsigned-tiny.exe
 
 # Signing in place; the name holds blanks and shell characters, which only a shell string would trip on.
