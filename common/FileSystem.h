@@ -2,10 +2,40 @@
 // runs on Windows (shell copy and delete, ANSI paths) and on Linux (backslashes mapped to real paths).
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orb {
+
+// One entry of a folder listing.
+struct FolderEntry {
+  std::string name;  // the leaf name, in the platform's own encoding
+  bool folder = false;
+  std::uint64_t size = 0;     // bytes; 0 for a folder
+  std::int64_t modified = 0;  // last write, seconds since 1970-01-01 UTC
+};
+
+// A file opened for reading in pieces, closed when destroyed.
+class FileReader {
+ public:
+  virtual ~FileReader() = default;
+  // Reads up to size bytes into buffer; got is 0 at the end. On failure false with a message in error.
+  virtual bool Read(char* buffer, std::size_t size, std::size_t& got, std::string& error) = 0;
+};
+
+// A file written in pieces to a temporary file beside its target. Commit renames it into place; when
+// the writer is destroyed without a successful Commit, the temporary file is removed and the target
+// stays as it was.
+class FileWriter {
+ public:
+  virtual ~FileWriter() = default;
+  virtual bool Write(const char* data, std::size_t size, std::string& error) = 0;
+  virtual bool Commit(std::string& error) = 0;
+};
 
 class FileSystem {
  public:
@@ -23,6 +53,16 @@ class FileSystem {
   virtual void DeleteFile(const std::string& path) = 0;
   // Creates a folder (its parent must exist); true when it exists afterwards.
   virtual bool CreateFolder(const std::string& path) = 0;
+  // The entries of a folder (without "." and ".."), in no particular order; on failure false with a
+  // message in error.
+  virtual bool ListFolder(const std::string& path, std::vector<FolderEntry>& entries, std::string& error) = 0;
+  // Opens a file for streamed reading; null with a message in error on failure.
+  virtual std::unique_ptr<FileReader> OpenReader(const std::string& path, std::string& error) = 0;
+  // Starts a streamed atomic write of path (see FileWriter); null with a message in error on failure.
+  virtual std::unique_ptr<FileWriter> OpenAtomicWriter(const std::string& path, std::string& error) = 0;
+  // A name as the platform spells it (UTF-8 on Linux, the ANSI code page on Windows) in UTF-16, so
+  // that it shows elsewhere as it shows in the folder.
+  virtual std::u16string NameToUtf16(const std::string& name) = 0;
 };
 
 }  // namespace orb

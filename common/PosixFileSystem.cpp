@@ -3,6 +3,7 @@
 #include "common/PosixFileSystem.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -11,7 +12,10 @@
 #include <system_error>
 #include <vector>
 
+#include "common/Utf16.h"
+
 #if defined(__linux__)
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -230,6 +234,110 @@ int PosixFileSystem::CopyFile(const std::string& from, const std::string& to) {
   return temp.Commit(st.st_mode & 07777, false);
 }
 
+namespace {
+
+class PosixReader : public FileReader {
+ public:
+  explicit PosixReader(int fd) : fd_(fd) {}
+  bool Read(char* buffer, std::size_t size, std::size_t& got, std::string& error) override {
+    for (;;) {
+      ssize_t n = ::read(fd_.Get(), buffer, size);
+      if (n >= 0) {
+        got = static_cast<std::size_t>(n);
+        return true;
+      }
+      if (errno != EINTR) {
+        error = std::strerror(errno);
+        return false;
+      }
+    }
+  }
+
+ private:
+  Fd fd_;
+};
+
+class PosixWriter : public FileWriter {
+ public:
+  explicit PosixWriter(const std::string& target) : target_(target), temp_(target) {}
+  int Error() const { return temp_.Error(); }
+  bool Write(const char* data, std::size_t size, std::string& error) override {
+    if (int rc = WriteAll(temp_.Fd(), data, size)) {
+      error = std::strerror(rc);
+      return false;
+    }
+    return true;
+  }
+  bool Commit(std::string& error) override {
+    if (int rc = temp_.Commit(ModeFor(target_, 0666), true)) {
+      error = std::strerror(rc);
+      return false;
+    }
+    return true;
+  }
+
+ private:
+  std::string target_;
+  TempFile temp_;
+};
+
+}  // namespace
+
+bool PosixFileSystem::ListFolder(const std::string& path, std::vector<FolderEntry>& entries,
+                                 std::string& error) {
+  std::string folder = NativePath(path);
+  DIR* dir = ::opendir(folder.c_str());
+  if (dir == nullptr) {
+    error = std::strerror(errno);
+    return false;
+  }
+  if (folder.empty() || folder.back() != '/') folder += '/';
+  entries.clear();
+  errno = 0;
+  while (dirent* entry = ::readdir(dir)) {
+    std::string name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    struct stat st;
+    if (::stat((folder + name).c_str(), &st) != 0) {
+      error = name + ": " + std::strerror(errno);
+      ::closedir(dir);
+      return false;
+    }
+    FolderEntry item;
+    item.name = std::move(name);
+    item.folder = S_ISDIR(st.st_mode);
+    item.size = item.folder ? 0 : static_cast<std::uint64_t>(st.st_size);
+    item.modified = static_cast<std::int64_t>(st.st_mtime);
+    entries.push_back(std::move(item));
+    errno = 0;
+  }
+  int rc = errno;
+  ::closedir(dir);
+  if (rc != 0) {
+    error = std::strerror(rc);
+    return false;
+  }
+  return true;
+}
+
+std::unique_ptr<FileReader> PosixFileSystem::OpenReader(const std::string& path, std::string& error) {
+  int fd = ::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    error = std::strerror(errno);
+    return nullptr;
+  }
+  return std::make_unique<PosixReader>(fd);
+}
+
+std::unique_ptr<FileWriter> PosixFileSystem::OpenAtomicWriter(const std::string& path, std::string& error) {
+  auto writer = std::make_unique<PosixWriter>(NativePath(path));
+  if (int rc = writer->Error()) {
+    error = std::strerror(rc);
+    return nullptr;
+  }
+  return writer;
+}
+
 #else  // Other systems: the standard library alone.
 
 bool PosixFileSystem::WriteFileAtomic(const std::string& path, std::string_view data, std::string& error) {
@@ -263,7 +371,107 @@ int PosixFileSystem::CopyFile(const std::string& from, const std::string& to) {
   return ec ? (ec.value() != 0 ? ec.value() : 1) : 0;
 }
 
+namespace {
+
+class StreamReader : public FileReader {
+ public:
+  explicit StreamReader(const fs::path& path) : in_(path, std::ios::binary) {}
+  bool IsOpen() const { return in_.is_open(); }
+  bool Read(char* buffer, std::size_t size, std::size_t& got, std::string& error) override {
+    in_.read(buffer, static_cast<std::streamsize>(size));
+    got = static_cast<std::size_t>(in_.gcount());
+    if (in_.bad()) {
+      error = "read error";
+      return false;
+    }
+    return true;
+  }
+
+ private:
+  std::ifstream in_;
+};
+
+class StreamWriter : public FileWriter {
+ public:
+  explicit StreamWriter(const fs::path& target) : target_(target), temp_(target) {
+    temp_ += ".orbtmp";
+    out_.open(temp_, std::ios::binary | std::ios::trunc);
+  }
+  ~StreamWriter() override {
+    if (committed_) return;
+    out_.close();
+    std::error_code ignored;
+    fs::remove(temp_, ignored);
+  }
+  bool IsOpen() const { return out_.is_open(); }
+  bool Write(const char* data, std::size_t size, std::string& error) override {
+    out_.write(data, static_cast<std::streamsize>(size));
+    if (out_) return true;
+    error = "cannot write " + temp_.string();
+    return false;
+  }
+  bool Commit(std::string& error) override {
+    out_.close();
+    if (!out_) {
+      error = "cannot write " + temp_.string();
+      return false;
+    }
+    std::error_code ec;
+    fs::rename(temp_, target_, ec);
+    if (ec) {
+      error = ec.message();
+      return false;
+    }
+    committed_ = true;
+    return true;
+  }
+
+ private:
+  fs::path target_;
+  fs::path temp_;
+  std::ofstream out_;
+  bool committed_ = false;
+};
+
+}  // namespace
+
+bool PosixFileSystem::ListFolder(const std::string& path, std::vector<FolderEntry>& entries,
+                                 std::string& error) {
+  std::error_code ec;
+  entries.clear();
+  for (const auto& item : fs::directory_iterator(fs::path(NativePath(path)), ec)) {
+    FolderEntry entry;
+    entry.name = item.path().filename().string();
+    entry.folder = item.is_directory(ec);
+    entry.size = entry.folder ? 0 : static_cast<std::uint64_t>(item.file_size(ec));
+    auto written = item.last_write_time(ec);
+    entry.modified = std::chrono::duration_cast<std::chrono::seconds>(
+                         (written - fs::file_time_type::clock::now() + std::chrono::system_clock::now())
+                             .time_since_epoch())
+                         .count();
+    entries.push_back(std::move(entry));
+  }
+  if (ec) error = ec.message();
+  return !ec;
+}
+
+std::unique_ptr<FileReader> PosixFileSystem::OpenReader(const std::string& path, std::string& error) {
+  auto reader = std::make_unique<StreamReader>(fs::path(NativePath(path)));
+  if (reader->IsOpen()) return reader;
+  error = "cannot open " + path;
+  return nullptr;
+}
+
+std::unique_ptr<FileWriter> PosixFileSystem::OpenAtomicWriter(const std::string& path, std::string& error) {
+  auto writer = std::make_unique<StreamWriter>(fs::path(NativePath(path)));
+  if (writer->IsOpen()) return writer;
+  error = "cannot create a file beside " + path;
+  return nullptr;
+}
+
 #endif
+
+std::u16string PosixFileSystem::NameToUtf16(const std::string& name) { return Utf8ToUtf16(name); }
 
 void PosixFileSystem::DeleteFile(const std::string& path) {
   std::error_code ignored;

@@ -21,6 +21,12 @@ class PosixFileSystem : public FileSystem {
   int CopyFile(const std::string& from, const std::string& to) override;
   void DeleteFile(const std::string& path) override;
   bool CreateFolder(const std::string& path) override;
+  // Follows symbolic links: a link to a file lists as that file.
+  bool ListFolder(const std::string& path, std::vector<FolderEntry>& entries, std::string& error) override;
+  std::unique_ptr<FileReader> OpenReader(const std::string& path, std::string& error) override;
+  std::unique_ptr<FileWriter> OpenAtomicWriter(const std::string& path, std::string& error) override;
+  // Names are UTF-8 here.
+  std::u16string NameToUtf16(const std::string& name) override;
 
   // The real file name of a model path: every backslash becomes a slash.
   static std::string NativePath(std::string_view model_path);

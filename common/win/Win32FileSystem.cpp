@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdint>
+
 #include "common/win/ShellHelpers.h"
 
 // windows.h maps these names to its A/W functions; here they name the seam's methods.
@@ -25,7 +28,135 @@ std::string LastErrorText() {
   return message;
 }
 
+// FILETIME counts 100 ns steps from 1601; the seam counts seconds from 1970.
+std::int64_t UnixSeconds(const FILETIME& time) {
+  std::uint64_t ticks = (std::uint64_t{time.dwHighDateTime} << 32) | time.dwLowDateTime;
+  return static_cast<std::int64_t>(ticks / 10000000) - 11644473600LL;
+}
+
+class Win32Reader : public FileReader {
+ public:
+  Win32Reader(HANDLE file, std::string path) : file_(file), path_(std::move(path)) {}
+  ~Win32Reader() override { CloseHandle(file_); }
+  bool Read(char* buffer, std::size_t size, std::size_t& got, std::string& error) override {
+    DWORD n = 0;
+    if (!::ReadFile(file_, buffer, static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30)), &n, nullptr)) {
+      error = path_ + ": " + LastErrorText();
+      return false;
+    }
+    got = n;
+    return true;
+  }
+
+ private:
+  HANDLE file_;
+  std::string path_;
+};
+
+class Win32Writer : public FileWriter {
+ public:
+  Win32Writer(HANDLE file, std::string temp, std::string target)
+      : file_(file), temp_(std::move(temp)), target_(std::move(target)) {}
+  ~Win32Writer() override {
+    if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
+    if (!committed_) DeleteFileA(temp_.c_str());
+  }
+  bool Write(const char* data, std::size_t size, std::string& error) override {
+    while (size > 0) {
+      DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 20));
+      DWORD wrote = 0;
+      if (!::WriteFile(file_, data, chunk, &wrote, nullptr) || wrote != chunk) {
+        error = target_ + ": " + LastErrorText();
+        return false;
+      }
+      data += chunk;
+      size -= chunk;
+    }
+    return true;
+  }
+  bool Commit(std::string& error) override {
+    bool ok = FlushFileBuffers(file_);
+    if (!ok) error = target_ + ": " + LastErrorText();
+    CloseHandle(file_);
+    file_ = INVALID_HANDLE_VALUE;
+    if (ok &&
+        !MoveFileExA(temp_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      error = target_ + ": " + LastErrorText();
+      ok = false;
+    }
+    committed_ = ok;
+    return ok;
+  }
+
+ private:
+  HANDLE file_;
+  std::string temp_;
+  std::string target_;
+  bool committed_ = false;
+};
+
 }  // namespace
+
+bool Win32FileSystem::ListFolder(const std::string& path, std::vector<FolderEntry>& entries,
+                                 std::string& error) {
+  std::string pattern = path;
+  if (pattern.empty() || (pattern.back() != '\\' && pattern.back() != '/')) pattern += '\\';
+  pattern += '*';
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+  entries.clear();
+  if (search == INVALID_HANDLE_VALUE) {
+    if (GetLastError() == ERROR_FILE_NOT_FOUND) return true;
+    error = path + ": " + LastErrorText();
+    return false;
+  }
+  do {
+    std::string name = found.cFileName;
+    if (name == "." || name == "..") continue;
+    FolderEntry entry;
+    entry.name = std::move(name);
+    entry.folder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    entry.size = entry.folder ? 0 : (std::uint64_t{found.nFileSizeHigh} << 32) | found.nFileSizeLow;
+    entry.modified = UnixSeconds(found.ftLastWriteTime);
+    entries.push_back(std::move(entry));
+  } while (FindNextFileA(search, &found));
+  bool ok = GetLastError() == ERROR_NO_MORE_FILES;
+  if (!ok) error = path + ": " + LastErrorText();
+  FindClose(search);
+  return ok;
+}
+
+std::unique_ptr<FileReader> Win32FileSystem::OpenReader(const std::string& path, std::string& error) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    error = path + ": " + LastErrorText();
+    return nullptr;
+  }
+  return std::make_unique<Win32Reader>(file, path);
+}
+
+std::unique_ptr<FileWriter> Win32FileSystem::OpenAtomicWriter(const std::string& path, std::string& error) {
+  // Beside the target, so that the final move stays on one volume.
+  std::string temp = path + ".tmp" + std::to_string(GetCurrentProcessId());
+  HANDLE file =
+      CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    error = path + ": " + LastErrorText();
+    return nullptr;
+  }
+  return std::make_unique<Win32Writer>(file, temp, path);
+}
+
+std::u16string Win32FileSystem::NameToUtf16(const std::string& name) {
+  if (name.empty()) return {};
+  int n = MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()), nullptr, 0);
+  std::u16string wide(static_cast<size_t>(n > 0 ? n : 0), u'\0');
+  if (n > 0)
+    MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()),
+                        reinterpret_cast<wchar_t*>(wide.data()), n);
+  return wide;
+}
 
 bool Win32FileSystem::Exists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -51,7 +182,8 @@ bool Win32FileSystem::ReadFile(const std::string& path, std::string& data, std::
 bool Win32FileSystem::WriteFileAtomic(const std::string& path, std::string_view data, std::string& error) {
   // The temporary file lies beside the target so that the final move stays on one volume.
   std::string temp = path + ".tmp" + std::to_string(GetCurrentProcessId());
-  HANDLE file = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file =
+      CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     error = path + ": " + LastErrorText();
     return false;
@@ -75,7 +207,9 @@ bool Win32FileSystem::WriteFileAtomic(const std::string& path, std::string_view 
   return ok;
 }
 
-int Win32FileSystem::CopyFile(const std::string& from, const std::string& to) { return CopyWithShell(from, to); }
+int Win32FileSystem::CopyFile(const std::string& from, const std::string& to) {
+  return CopyWithShell(from, to);
+}
 
 void Win32FileSystem::DeleteFile(const std::string& path) { DeleteWithShell(path); }
 

@@ -13,6 +13,11 @@ class Win32FileSystem : public FileSystem {
   int CopyFile(const std::string& from, const std::string& to) override;
   void DeleteFile(const std::string& path) override;
   bool CreateFolder(const std::string& path) override;
+  bool ListFolder(const std::string& path, std::vector<FolderEntry>& entries, std::string& error) override;
+  std::unique_ptr<FileReader> OpenReader(const std::string& path, std::string& error) override;
+  std::unique_ptr<FileWriter> OpenAtomicWriter(const std::string& path, std::string& error) override;
+  // Names are in the ANSI code page.
+  std::u16string NameToUtf16(const std::string& name) override;
 };
 
 }  // namespace orb

@@ -2,6 +2,8 @@
 // copies that can be made to fail.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -11,11 +13,39 @@
 
 namespace orb {
 
+// Reads a string in pieces of at most chunk bytes.
+class StringReader : public FileReader {
+ public:
+  explicit StringReader(std::string data, std::size_t chunk = SIZE_MAX)
+      : data_(std::move(data)), chunk_(chunk) {}
+  bool Read(char* buffer, std::size_t size, std::size_t& got, std::string& error) override;
+
+ private:
+  std::string data_;
+  std::size_t pos_ = 0;
+  std::size_t chunk_;
+};
+
+// Collects what is written; Commit hands it to on_commit (which may refuse with an error).
+class StringWriter : public FileWriter {
+ public:
+  using CommitFunction = std::function<bool(std::string&& data, std::string& error)>;
+  explicit StringWriter(CommitFunction on_commit) : on_commit_(std::move(on_commit)) {}
+  bool Write(const char* data, std::size_t size, std::string& error) override;
+  bool Commit(std::string& error) override;
+
+ private:
+  std::string data_;
+  CommitFunction on_commit_;
+};
+
 class FakeFileSystem : public FileSystem {
  public:
   std::map<std::string, std::string> files;
   std::set<std::string> folders;
-  std::set<std::string> failing_writes;  // WriteFileAtomic to these paths fails and changes nothing
+  std::map<std::string, std::int64_t> modified;  // listing dates by path; 0 when not given
+  std::set<std::string>
+      failing_writes;  // WriteFileAtomic and streamed writes to these paths fail, changing nothing
   std::set<std::string> failing_copies;  // CopyFile to these paths fails and changes nothing
   std::vector<std::string> log;          // "write P", "copy A -> B", "delete P", "mkdir P"
 
@@ -25,6 +55,12 @@ class FakeFileSystem : public FileSystem {
   int CopyFile(const std::string& from, const std::string& to) override;
   void DeleteFile(const std::string& path) override;
   bool CreateFolder(const std::string& path) override;
+  // Folders are named without a trailing backslash in folders; a file or folder lies in FOLDER when its
+  // path is FOLDER, a backslash (unless FOLDER ends in one) and a name without one.
+  bool ListFolder(const std::string& path, std::vector<FolderEntry>& entries, std::string& error) override;
+  std::unique_ptr<FileReader> OpenReader(const std::string& path, std::string& error) override;
+  std::unique_ptr<FileWriter> OpenAtomicWriter(const std::string& path, std::string& error) override;
+  std::u16string NameToUtf16(const std::string& name) override;
 };
 
 }  // namespace orb

@@ -1,0 +1,112 @@
+// orbmenu-cli check: the project check of a menu project or of an existing CD root, one line a finding
+// (or JSON), errors and warnings apart; exit 1 when there is an error.
+#include <cstdio>
+#include <nlohmann/json.hpp>
+
+#include "cli/CliSupport.h"
+#include "cli/Cp1252.h"
+#include "cli/RootSubject.h"
+#include "cli/Verbs.h"
+#include "common/PosixFileSystem.h"
+#include "editor/output/ProjectCheck.h"
+#include "editor/project/ProjectFile.h"
+
+namespace orb::cli {
+
+namespace {
+
+const char kUsage[] =
+    "usage: orbmenu-cli check PROJECT.obm [--root DIR] [--json]\n"
+    "       orbmenu-cli check --from-root DIR [--json]\n"
+    "\n"
+    "Lists every problem that would make the disc fail, one line each with the file it concerns: a file\n"
+    "that the project (or the root's menu.cfg, autorun.des and autorun.inf) names but that does not\n"
+    "exist, a file outside the root folder, a start program or spot target with blanks in its name, a\n"
+    "root without autorun.inf, a title longer than a volume label. A project is checked as make-cd would\n"
+    "write it; a root as it stands.\n"
+    "\n"
+    "  --root DIR       the CD root to use instead of the root folder written in the project\n"
+    "  --from-root DIR  check an existing CD root (made by make-cd, make-simple or the editor)\n"
+    "  --json           one JSON object: {\"findings\": [{\"severity\", \"file\", \"message\"}], "
+    "\"errors\",\n"
+    "                   \"warnings\"}\n"
+    "\n"
+    "Exit status: 0 when there is no error (warnings allowed); 1 when there is one or the input cannot\n"
+    "be read; 2 on a usage error.\n";
+
+void PrintText(const std::vector<Finding>& findings) {
+  size_t errors = 0, warnings = 0;
+  for (Finding finding : findings) {
+    finding.file = PosixFileSystem::NativePath(finding.file);
+    std::printf("%s\n", Cp1252ToUtf8(FindingLine(finding)).c_str());
+    errors += finding.severity == Severity::Error;
+    warnings += finding.severity == Severity::Warning;
+  }
+  std::printf("%zu error%s, %zu warning%s\n", errors, errors == 1 ? "" : "s", warnings,
+              warnings == 1 ? "" : "s");
+}
+
+void PrintJson(const std::vector<Finding>& findings) {
+  nlohmann::ordered_json json;
+  json["findings"] = nlohmann::ordered_json::array();
+  int errors = 0, warnings = 0;
+  for (const Finding& finding : findings) {
+    nlohmann::ordered_json item;
+    item["severity"] = SeverityName(finding.severity);
+    item["file"] = Cp1252ToUtf8(PosixFileSystem::NativePath(finding.file));
+    item["message"] = Cp1252ToUtf8(finding.message);
+    json["findings"].push_back(item);
+    errors += finding.severity == Severity::Error;
+    warnings += finding.severity == Severity::Warning;
+  }
+  json["errors"] = errors;
+  json["warnings"] = warnings;
+  std::printf("%s\n", json.dump(2).c_str());
+}
+
+}  // namespace
+
+int RunCheck(const std::vector<std::string>& args) {
+  if (WantsHelp(args)) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  ParsedArgs parsed;
+  std::string error;
+  if (!ParseArgs(args, {"--root", "--from-root"}, {"--json"}, parsed, error))
+    return UsageError("check", error, kUsage);
+  std::optional<std::string> from_root = parsed.Value("--from-root");
+  if (from_root ? !parsed.positional.empty() || parsed.Value("--root") : parsed.positional.size() != 1)
+    return UsageError("check", "name one project file, or one root with --from-root", kUsage);
+
+  PosixFileSystem files;
+  CheckSubject subject;
+  std::vector<Finding> unreadable;
+  if (from_root) {
+    std::string root = PosixFileSystem::ModelFolder(*from_root);
+    if (!files.Exists(root)) return Failure("check", "the root folder " + *from_root + " does not exist");
+    subject = SubjectFromRoot(files, root, unreadable);
+  } else {
+    std::optional<std::string> relocated;
+    if (auto dir = parsed.Value("--root")) relocated = PosixFileSystem::ModelFolder(*dir);
+    ProjectData project;
+    FormatError format;
+    if (!LoadProjectFile(files, parsed.positional[0], relocated, project, format))
+      return Failure("check", format.Text());
+    if (project.RootFolder.empty() || !files.Exists(project.RootFolder)) {
+      return Failure("check", "the project's root folder (" + project.RootFolder +
+                                  ") does not exist here; give the CD root with --root DIR");
+    }
+    // Checked as make-cd will write it: the files generating writes need not be there yet.
+    subject = SubjectFromProject(project, project.RootFolder, false);
+  }
+  std::vector<Finding> findings = ProjectCheck(files).Run(subject);
+  findings.insert(findings.begin(), unreadable.begin(), unreadable.end());
+  if (parsed.Flag("--json"))
+    PrintJson(findings);
+  else
+    PrintText(findings);
+  return HasErrors(findings) ? 1 : 0;
+}
+
+}  // namespace orb::cli

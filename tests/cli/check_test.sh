@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# orbmenu-cli check: a clean demo project and root, then a root and a project that break in each way the
+# check knows; text and JSON output, exit status.
+set -euo pipefail
+cli=${ORB_CLI:?ORB_CLI must name orbmenu-cli}
+src=${ORB_SOURCE_DIR:?ORB_SOURCE_DIR must name the source tree}
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+run() {
+  local want=$1 status=0
+  shift
+  "$@" >"$dir/out" 2>"$dir/err" || status=$?
+  [ "$status" = "$want" ] || { cat "$dir/out" "$dir/err" >&2; fail "$*: exit $status, want $want"; }
+}
+has() { grep -qF -- "$1" "$dir/$2" || { cat "$dir/$2" >&2; fail "missing in $2: $1"; }; }
+
+cd_root=$dir/demo-cd
+cp -r "$src/examples/demo" "$cd_root"
+printf 'MZ player' >"$dir/Orbstart.exe"
+
+# Before make-cd the project is checked as it will be written: nothing wrong yet.
+run 0 "$cli" check "$cd_root/demo.obm" --root "$cd_root"
+has "0 errors, 0 warnings" out
+run 2 "$cli" check "$cd_root/demo.obm" --from-root "$cd_root"
+run 0 "$cli" make-cd "$cd_root/demo.obm" --root "$cd_root" --player "$dir/Orbstart.exe" --no-runtime
+run 0 "$cli" check --from-root "$cd_root"
+has "0 errors, 0 warnings" out
+
+# Break the root: a rollover gone, autorun.inf opening a name with blanks and naming a missing icon.
+rollover=$(grep -m1 -o 'imgmusic\\[^\r]*\.gif' "$cd_root/menu.cfg" | tr '\\' /)
+rm "$cd_root/$rollover"
+printf '[AutoRun]\r\nopen=my player.exe\r\nICON=gone.ico,0\r\n' >"$cd_root/autorun.inf"
+cp "$dir/Orbstart.exe" "$cd_root/my player.exe"
+run 1 "$cli" check --from-root "$cd_root"
+has "error: $cd_root/$rollover: the spot " out
+has "rollover image does not exist" out
+has "warning: $cd_root/gone.ico: the icon that autorun.inf names (ICON) does not exist" out
+has "(\\my player.exe) has blanks in its name" out
+has "1 error, 2 warnings" out
+head -1 "$dir/out" | grep -q '^error:' || fail "errors are not listed first"
+
+run 1 "$cli" check --from-root "$cd_root" --json
+python3 - "$dir/out" <<'PY' || fail "JSON does not hold the findings"
+import json, sys
+doc = json.load(open(sys.argv[1]))
+assert doc["errors"] == 1 and doc["warnings"] == 2, doc
+assert [f["severity"] for f in doc["findings"]] == ["error", "warning", "warning"], doc
+assert all(set(f) == {"severity", "file", "message"} for f in doc["findings"])
+assert "\\" not in doc["findings"][0]["file"], doc  # the file as this system spells it
+PY
+
+# A root without autorun.inf and with an unreadable menu.cfg.
+rm "$cd_root/autorun.inf"
+printf 'true\r\n' >"$cd_root/menu.cfg"
+run 1 "$cli" check --from-root "$cd_root"
+has "error: $cd_root/menu.cfg: menu.cfg, line 2" out
+has "the root folder holds no autorun.inf" out
+
+# A project naming a file outside its root, and a long title.
+mkdir "$dir/plain" && cp -r "$src/examples/demo/." "$dir/plain/"
+cp "$src/examples/demo/imgmusic/splash.jpg" "$dir/outside.jpg"
+sed -i "2s|.*|A title much longer than thirty-two characters\r|; 6s|.*|$dir/outside.jpg\r|" "$dir/plain/demo.obm"
+run 1 "$cli" check "$dir/plain/demo.obm" --root "$dir/plain"
+has "error: $dir/outside.jpg: the splash image lies outside the root folder" out
+has "warning: the CD title is 46 characters long" out
+
+run 2 "$cli" check
+run 1 "$cli" check "$dir/none.obm"
+run 0 "$cli" check --help
+has "check --from-root DIR" out
