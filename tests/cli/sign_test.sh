@@ -96,6 +96,8 @@ has "All autorun files have been generated" err
 has "Orbstart.exe signed by CN=Orb Test Publisher, O=Orb Tests" err
 verifies "$cd_root/Orbstart.exe" || fail "the demo CD's player does not verify against the test CA"
 no_leftovers "$cd_root"
+run 0 "$cli" check --from-root "$cd_root"
+has "note: $cd_root/Orbstart.exe: the player is signed by CN=Orb Test Publisher, O=Orb Tests" out
 
 # A failed signing is the last word: no success message, the copied player unsigned, the CD files written.
 rm "$cd_root/menu.cfg"
@@ -105,6 +107,8 @@ grep -q "All autorun files" "$dir/err" && fail "success reported although signin
 has "the player in the root stays unsigned" err
 cmp -s "$unsigned" "$cd_root/Orbstart.exe" || fail "the player in the root is not the unsigned copy"
 [ -e "$cd_root/menu.cfg" ] || fail "the CD files were not written"
+run 0 "$cli" check --from-root "$cd_root"
+has "note: $cd_root/Orbstart.exe: the player is not signed" out
 # Options that cannot work stop before anything is written.
 rm "$cd_root/menu.cfg"
 run 1 "$cli" make-cd "$cd_root/demo.obm" --root "$cd_root" --player "$unsigned" --pkcs12 "$dir/none.pfx"
