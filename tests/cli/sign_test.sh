@@ -42,6 +42,17 @@ run 0 "$cli" sign "$prog" --pkcs12 "$dir/signer.pfx" --password-file "$dir/passw
 verifies "$prog" || fail "a re-signed program does not verify"
 [ "$(grep -c 'Signature Index' "$dir/verify")" = 1 ] || fail "re-signing nested a second signature"
 
+# A time stamp from a time-stamp server (here one on loopback, answering with openssl).
+python3 "$src/tests/support/timestamp-server.py" "$dir/tsa.cnf" >"$dir/tsa.port" 2>"$dir/tsa.err" & tsa=$!
+trap 'kill $tsa 2>/dev/null; rm -rf "$dir"' EXIT
+for _ in $(seq 50); do [ -s "$dir/tsa.port" ] && break; sleep 0.1; done
+run 0 "$cli" sign "$prog" --pkcs12 "$dir/signer.pfx" --password-file "$dir/password" \
+  --timestamp "http://127.0.0.1:$(cat "$dir/tsa.port")/"
+osslsigncode verify -CAfile "$dir/ca.pem" -TSA-CAfile "$dir/ca.pem" -in "$prog" >"$dir/verify" 2>&1 ||
+  { cat "$dir/verify" "$dir/tsa.err"; fail "the time-stamped program does not verify"; }
+grep -q "Timestamp Server Signature verification: ok" "$dir/verify" || fail "no time stamp in the signature"
+kill $tsa
+
 # Failures: the program stays byte for byte as it was, and nothing is left beside it.
 check_unchanged() { cmp -s "$unsigned" "$dir/p.exe" || fail "$1 changed the program"; no_leftovers "$dir"; }
 cp "$unsigned" "$dir/p.exe"
