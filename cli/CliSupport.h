@@ -40,6 +40,12 @@ std::string DefaultPlayer();
 // by ORBMENU_SYSTEM_DIR, or none (Linux has no system folder holding one).
 std::string SystemFolder();
 
+// Loads the project named by parsed.positional[0] and generates its CD root as make-cd does (options
+// --root, --player, --no-runtime, --force); quiet leaves out the success message. Sets root (the model's
+// folder) and title (the CD title) once the project is loaded. Returns the exit code.
+int GenerateProjectRoot(const char* verb, const ParsedArgs& parsed, bool quiet, std::string& root,
+                        std::string& title);
+
 // The generator's messages on stderr, line breaks as the terminal's.
 MessageSink PrintingSink(const char* verb);
 

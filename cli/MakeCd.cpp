@@ -33,6 +33,55 @@ const char kUsageTail[] =
 
 }  // namespace
 
+int GenerateProjectRoot(const char* verb, const ParsedArgs& parsed, bool quiet, std::string& root,
+                        std::string& title) {
+  std::optional<SigningOptions> signing;
+  std::string error;
+  if (!SigningFromArgs(parsed, signing, error)) return Failure(verb, error);
+  std::optional<std::string> relocated;
+  if (auto dir = parsed.Value("--root")) relocated = PosixFileSystem::ModelFolder(*dir);
+
+  PosixFileSystem files;
+  ProjectData project;
+  FormatError format;
+  if (!LoadProjectFile(files, parsed.positional[0], relocated, project, format)) {
+    return Failure(verb, format.Text());
+  }
+  root = project.RootFolder;
+  title = project.CdTitle;
+  if (!root.empty() && !files.Exists(root)) {
+    return Failure(verb, "the project's root folder (" + root +
+                             ") does not exist here; give the CD root with --root DIR");
+  }
+
+  MemorySettingsStore settings;
+  if (parsed.Flag("--no-runtime")) settings.Write("OBM", "Options", "RtxRuntimes", "1");
+  std::string player = parsed.Value("--player").value_or(DefaultPlayer());
+  // While the player still has to be signed, the messages wait, so that no success precedes a failure.
+  std::vector<GeneratorMessage> held;
+  Generator generator(
+      GeneratorEnvironment{files, settings, PosixFileSystem::ModelFile(player, ""), SystemFolder()},
+      signing ? HoldingSink(held) : PrintingSink(verb));
+  GenerateOptions options;
+  options.quiet = quiet;
+  if (parsed.Flag("--force")) {
+    std::vector<OutsideRootField> outside = FieldsOutsideRoot(project, root);
+    if (!outside.empty()) Warning(verb, OutsideRootText(outside, root));
+    options.outside_root_confirmed = true;
+  }
+  GenerateResult result = generator.MakeCd(project, root, root, options);
+  if (signing) {
+    int code = SignGeneratedPlayer(verb, *signing, root, result.status == GenerateStatus::Done, held);
+    if (result.status != GenerateStatus::NeedsConfirmation) return code;
+  }
+  if (result.status == GenerateStatus::NeedsConfirmation) {
+    return Failure(verb,
+                   OutsideRootText(result.outside_root, root) +
+                       "\r\nNothing was written. Copy these files into the root folder, or use --force.");
+  }
+  return result.status == GenerateStatus::Done ? 0 : 1;
+}
+
 int RunMakeCd(const std::vector<std::string>& args) {
   const std::string usage = std::string(kUsageHead) + kSigningUsage + kUsageTail;
   const char* const kUsage = usage.c_str();
@@ -48,47 +97,8 @@ int RunMakeCd(const std::vector<std::string>& args) {
     return UsageError("make-cd", error, kUsage);
   }
   if (parsed.positional.size() != 1) return UsageError("make-cd", "name one project file", kUsage);
-  std::optional<SigningOptions> signing;
-  if (!SigningFromArgs(parsed, signing, error)) return Failure("make-cd", error);
-  std::optional<std::string> relocated;
-  if (auto dir = parsed.Value("--root")) relocated = PosixFileSystem::ModelFolder(*dir);
-
-  PosixFileSystem files;
-  ProjectData project;
-  FormatError format;
-  if (!LoadProjectFile(files, parsed.positional[0], relocated, project, format)) {
-    return Failure("make-cd", format.Text());
-  }
-  const std::string& root = project.RootFolder;
-  if (!root.empty() && !files.Exists(root)) {
-    return Failure("make-cd", "the project's root folder (" + root +
-                                  ") does not exist here; give the CD root with --root DIR");
-  }
-
-  MemorySettingsStore settings;
-  if (parsed.Flag("--no-runtime")) settings.Write("OBM", "Options", "RtxRuntimes", "1");
-  std::string player = parsed.Value("--player").value_or(DefaultPlayer());
-  std::vector<GeneratorMessage> held;
-  Generator generator(
-      GeneratorEnvironment{files, settings, PosixFileSystem::ModelFile(player, ""), SystemFolder()},
-      signing ? HoldingSink(held) : PrintingSink("make-cd"));
-  GenerateOptions options;
-  if (parsed.Flag("--force")) {
-    std::vector<OutsideRootField> outside = FieldsOutsideRoot(project, root);
-    if (!outside.empty()) Warning("make-cd", OutsideRootText(outside, root));
-    options.outside_root_confirmed = true;
-  }
-  GenerateResult result = generator.MakeCd(project, root, root, options);
-  if (signing) {
-    int code = SignGeneratedPlayer("make-cd", *signing, root, result.status == GenerateStatus::Done, held);
-    if (result.status != GenerateStatus::NeedsConfirmation) return code;
-  }
-  if (result.status == GenerateStatus::NeedsConfirmation) {
-    return Failure("make-cd",
-                   OutsideRootText(result.outside_root, root) +
-                       "\r\nNothing was written. Copy these files into the root folder, or use --force.");
-  }
-  return result.status == GenerateStatus::Done ? 0 : 1;
+  std::string root, title;
+  return GenerateProjectRoot("make-cd", parsed, false, root, title);
 }
 
 }  // namespace orb::cli

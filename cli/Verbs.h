@@ -21,6 +21,7 @@ int RunShow(const std::vector<std::string>& args);
 int RunMakeCd(const std::vector<std::string>& args);
 int RunMakeSimple(const std::vector<std::string>& args);
 int RunConvert(const std::vector<std::string>& args);
+int RunMakeIso(const std::vector<std::string>& args);
 int RunCheck(const std::vector<std::string>& args);
 int RunSign(const std::vector<std::string>& args);
 

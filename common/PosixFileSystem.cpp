@@ -269,7 +269,8 @@ class PosixWriter : public FileWriter {
     return true;
   }
   bool Commit(std::string& error) override {
-    if (int rc = temp_.Commit(ModeFor(target_, 0666), true)) {
+    // No fsync, as for copies: an image is as durable as cp's output; the rename keeps it all-or-nothing.
+    if (int rc = temp_.Commit(ModeFor(target_, 0666), false)) {
       error = std::strerror(rc);
       return false;
     }

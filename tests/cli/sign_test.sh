@@ -44,7 +44,7 @@ verifies "$prog" || fail "a re-signed program does not verify"
 
 # A time stamp from a time-stamp server (here one on loopback, answering with openssl).
 python3 "$src/tests/support/timestamp-server.py" "$dir/tsa.cnf" >"$dir/tsa.port" 2>"$dir/tsa.err" & tsa=$!
-trap 'kill $tsa 2>/dev/null; rm -rf "$dir"' EXIT
+trap 'kill $tsa 2>/dev/null || true; rm -rf "$dir"' EXIT
 for _ in $(seq 50); do [ -s "$dir/tsa.port" ] && break; sleep 0.1; done
 run 0 "$cli" sign "$prog" --pkcs12 "$dir/signer.pfx" --password-file "$dir/password" \
   --timestamp "http://127.0.0.1:$(cat "$dir/tsa.port")/"
@@ -132,4 +132,24 @@ mkdir "$dir/simple"
 run 0 "$cli" make-simple --root "$dir/simple" --player "$unsigned" --no-runtime --pkcs12 "$dir/signer.pfx" \
   --password-file "$dir/password"
 verifies "$dir/simple/Orbstart.exe" || fail "make-simple's player does not verify"
+# make-iso signs the player before imaging: the image's player verifies; a failed signing writes no image.
+from_image() { osirrox -indev "$1" -extract /ORBSTART.EXE "$2" >/dev/null 2>&1 ||
+  osirrox -indev "$1" -extract /Orbstart.exe "$2" >/dev/null 2>&1 || fail "no player in $1"; }
+run 0 "$cli" make-iso "$cd_root/demo.obm" -o "$dir/demo.iso" --root "$cd_root" --player "$unsigned" --no-runtime \
+  --pkcs12 "$dir/signer.pfx" --password-file "$dir/password"
+from_image "$dir/demo.iso" "$dir/from-image.exe"
+verifies "$dir/from-image.exe" || fail "the image's player does not verify against the test CA"
+run 1 "$cli" make-iso "$cd_root/demo.obm" -o "$dir/bad.iso" --root "$cd_root" --player "$unsigned" --no-runtime \
+  --pkcs12 "$dir/signer.pfx" --password-file "$dir/wrong"
+[ ! -e "$dir/bad.iso" ] || fail "an image was written although signing failed"
+cp "$unsigned" "$dir/simple/Orbstart.exe"
+run 0 "$cli" make-iso --from-root "$dir/simple" -o "$dir/simple.iso" --pkcs12 "$dir/signer.pfx" \
+  --password-file "$dir/password"
+from_image "$dir/simple.iso" "$dir/simple-image.exe"
+verifies "$dir/simple-image.exe" || fail "the image of an existing root holds an unsigned player"
+cp "$unsigned" "$dir/simple/Orbstart.exe"
+run 1 "$cli" make-iso --from-root "$dir/simple" -o "$dir/bad.iso" --pkcs12 "$dir/signer.pfx"
+[ ! -e "$dir/bad.iso" ] || fail "an image of an existing root was written although signing failed"
+cmp -s "$unsigned" "$dir/simple/Orbstart.exe" || fail "a failed signing changed the root's player"
+
 echo "signing: verified, tampering caught, failures leave the program unsigned"

@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# orbmenu-cli make-iso: the demo's CD root becomes an image the ISO readers accept and whose tree equals
+# the root; an existing simple-mode root; same bytes twice under SOURCE_DATE_EPOCH; refusals.
+set -euo pipefail
+cli=${ORB_CLI:?ORB_CLI must name orbmenu-cli}
+src=${ORB_SOURCE_DIR:?ORB_SOURCE_DIR must name the source tree}
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+run() {
+  local want=$1 status=0
+  shift
+  "$@" >"$dir/out" 2>"$dir/err" || status=$?
+  [ "$status" = "$want" ] || { cat "$dir/err" >&2; fail "$*: exit $status, want $want"; }
+}
+has() { grep -qF -- "$1" "$dir/$2" || { cat "$dir/$2" >&2; fail "missing in $2: $1"; }; }
+for tool in xorriso osirrox isoinfo isovfy 7zz; do
+  command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup.sh installs it)"
+done
+# judge IMAGE ROOT: every reader accepts the image and the extracted tree equals the root.
+judge() {
+  isovfy -i "$1" 2>&1 | grep -q "No errors found" || fail "isovfy rejects $1"
+  isoinfo -J -l -i "$1" >/dev/null || fail "isoinfo -J rejects $1"
+  7zz l "$1" >/dev/null || fail "7zz rejects $1"
+  rm -rf "$dir/x"
+  osirrox -indev "$1" -extract / "$dir/x" >/dev/null 2>&1 || fail "osirrox cannot extract $1"
+  diff -r "$2" "$dir/x" >&2 || fail "the extracted tree of $1 differs from $2"
+}
+
+cd_root=$dir/demo-cd
+cp -r "$src/examples/demo" "$cd_root"
+printf 'MZ player' >"$dir/Orbstart.exe"
+
+run 0 "$cli" make-iso "$cd_root/demo.obm" --root "$cd_root" --player "$dir/Orbstart.exe" --no-runtime -o "$dir/demo.iso"
+has "label \"Orbmenu Demo\"" out
+has "$dir/demo.iso: " out
+grep -q "All autorun files" "$dir/err" && fail "make-cd's success message shown instead of the image's"
+grep -q "%" "$dir/err" && fail "progress shown although stderr is no terminal"
+[ -s "$cd_root/menu.cfg" ] || fail "the CD root was not generated"
+judge "$dir/demo.iso" "$cd_root"
+isoinfo -d -i "$dir/demo.iso" | grep -q "Volume id: ORBMENU_DEMO" || fail "primary volume id"
+ls -a "$dir" | grep -q orbtmp && fail "temporary file left behind"
+
+# Generating twice changes the files' dates; SOURCE_DATE_EPOCH holds them, so the bytes are the same.
+for n in 1 2; do
+  SOURCE_DATE_EPOCH=1700000000 run 0 "$cli" make-iso "$cd_root/demo.obm" --root "$cd_root" \
+    --player "$dir/Orbstart.exe" --no-runtime -o "$dir/same$n.iso" --label "Same"
+  sleep 1
+done
+cmp -s "$dir/same1.iso" "$dir/same2.iso" || fail "two runs gave different bytes"
+has 'label "Same"' out
+
+# An existing simple-mode root, and a label given on the command line.
+simple=$dir/simple
+mkdir -p "$simple/bin"
+printf 'setup' >"$simple/bin/setup.exe"
+run 0 "$cli" make-simple --root "$simple" --start "$simple/bin/setup.exe" --player "$dir/Orbstart.exe" --no-runtime
+run 0 "$cli" make-iso --from-root "$simple" -o "$dir/simple.iso" --label "Setup Disc"
+has 'label "Setup Disc"' out
+judge "$dir/simple.iso" "$simple"
+
+# Refusals: an image inside its own root (also through a link), names the disc cannot hold, a label
+# that is too long, and usage mistakes.
+run 1 "$cli" make-iso --from-root "$simple" -o "$simple/bin/self.iso"
+has "inside the folder it images" err
+ln -s "$simple/bin" "$dir/link"
+run 1 "$cli" make-iso --from-root "$simple" -o "$dir/link/self.iso"
+[ ! -e "$simple/bin/self.iso" ] || fail "an image was written inside its root"
+printf 'x' >"$simple/$(printf 'n%.0s' $(seq 65))"
+cp "$dir/simple.iso" "$dir/keep.iso"
+run 1 "$cli" make-iso --from-root "$simple" -o "$dir/simple.iso"
+has "characters long; a disc holds at most 64" err
+cmp -s "$dir/simple.iso" "$dir/keep.iso" || fail "the older image was changed"
+rm "$simple/$(printf 'n%.0s' $(seq 65))"
+run 1 "$cli" make-iso --from-root "$simple" -o "$dir/label.iso" --label "Seventeen letters"
+has "at most 16" err
+run 2 "$cli" make-iso --from-root "$simple"
+run 2 "$cli" make-iso "$cd_root/demo.obm" --from-root "$simple" -o "$dir/x.iso"
+run 1 "$cli" make-iso --from-root "$dir/nowhere" -o "$dir/x.iso"
+run 0 "$cli" make-iso --help
+has "make-iso --from-root DIR" out
+echo "make-iso: all checks passed"
