@@ -8,6 +8,7 @@
 #include "cli/RootSubject.h"
 #include "cli/Verbs.h"
 #include "common/PosixFileSystem.h"
+#include "editor/output/PlayerSignatureRule.h"
 #include "editor/output/ProjectCheck.h"
 #include "editor/project/ProjectFile.h"
 
@@ -22,8 +23,8 @@ const char kUsage[] =
     "Lists every problem that would make the disc fail, one line each with the file it concerns: a file\n"
     "that the project (or the root's menu.cfg, autorun.des and autorun.inf) names but that does not\n"
     "exist, a file outside the root folder, a start program or spot target with blanks in its name, a\n"
-    "root without autorun.inf, a title longer than a volume label. A project is checked as make-cd would\n"
-    "write it; a root as it stands.\n"
+    "root without autorun.inf, a title longer than a volume label; and for a root, whether its player\n"
+    "is signed and by whom. A project is checked as make-cd would write it; a root as it stands.\n"
     "\n"
     "  --root DIR       the CD root to use instead of the root folder written in the project\n"
     "  --from-root DIR  check an existing CD root (made by make-cd, make-simple or the editor)\n"
@@ -100,7 +101,9 @@ int RunCheck(const std::vector<std::string>& args) {
     // Checked as make-cd will write it: the files generating writes need not be there yet.
     subject = SubjectFromProject(project, project.RootFolder, false);
   }
-  std::vector<Finding> findings = ProjectCheck(files).Run(subject);
+  ProjectCheck check(files);
+  check.AddRule(check_rules::PlayerSignature);
+  std::vector<Finding> findings = check.Run(subject);
   findings.insert(findings.begin(), unreadable.begin(), unreadable.end());
   if (parsed.Flag("--json"))
     PrintJson(findings);

@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "cli/CliSupport.h"
+#include "cli/CodeSigning.h"
 #include "cli/Verbs.h"
 #include "common/PosixFileSystem.h"
 #include "common/SettingsStore.h"
@@ -11,8 +12,9 @@ namespace orb::cli {
 
 namespace {
 
-const char kUsage[] =
+const char kUsageHead[] =
     "usage: orbmenu-cli make-cd PROJECT.obm [--root DIR] [--player FILE] [--no-runtime] [--force]\n"
+    "                           [--pkcs12 CERT.pfx [--password-file F] [--timestamp URL]]\n"
     "\n"
     "Loads a menu project file and writes the CD root: menu.cfg, autorun.inf and autorun.des, and a copy\n"
     "of the player Orbstart.exe. The checks and messages are the editor's Make Cd.\n"
@@ -23,7 +25,8 @@ const char kUsage[] =
     "  --no-runtime   do not copy the runtime library rtxcore.dll (it is copied only when the folder\n"
     "                 named by ORBMENU_SYSTEM_DIR holds one)\n"
     "  --force        generate even when some of the project's files lie outside the root folder (their\n"
-    "                 paths would not work on the CD); without it they are listed and nothing is written\n"
+    "                 paths would not work on the CD); without it they are listed and nothing is written\n";
+const char kUsageTail[] =
     "\n"
     "Exit status: 0 when every file was written and the player copied; 1 otherwise (the reason on\n"
     "stderr); 2 on a usage error.\n";
@@ -32,6 +35,9 @@ const char kUsage[] =
 
 int GenerateProjectRoot(const char* verb, const ParsedArgs& parsed, bool quiet, std::string& root,
                         std::string& title) {
+  std::optional<SigningOptions> signing;
+  std::string error;
+  if (!SigningFromArgs(parsed, signing, error)) return Failure(verb, error);
   std::optional<std::string> relocated;
   if (auto dir = parsed.Value("--root")) relocated = PosixFileSystem::ModelFolder(*dir);
 
@@ -51,9 +57,11 @@ int GenerateProjectRoot(const char* verb, const ParsedArgs& parsed, bool quiet, 
   MemorySettingsStore settings;
   if (parsed.Flag("--no-runtime")) settings.Write("OBM", "Options", "RtxRuntimes", "1");
   std::string player = parsed.Value("--player").value_or(DefaultPlayer());
+  // While the player still has to be signed, the messages wait, so that no success precedes a failure.
+  std::vector<GeneratorMessage> held;
   Generator generator(
       GeneratorEnvironment{files, settings, PosixFileSystem::ModelFile(player, ""), SystemFolder()},
-      PrintingSink(verb));
+      signing ? HoldingSink(held) : PrintingSink(verb));
   GenerateOptions options;
   options.quiet = quiet;
   if (parsed.Flag("--force")) {
@@ -62,6 +70,10 @@ int GenerateProjectRoot(const char* verb, const ParsedArgs& parsed, bool quiet, 
     options.outside_root_confirmed = true;
   }
   GenerateResult result = generator.MakeCd(project, root, root, options);
+  if (signing) {
+    int code = SignGeneratedPlayer(verb, *signing, root, result.status == GenerateStatus::Done, held);
+    if (result.status != GenerateStatus::NeedsConfirmation) return code;
+  }
   if (result.status == GenerateStatus::NeedsConfirmation) {
     return Failure(verb,
                    OutsideRootText(result.outside_root, root) +
@@ -71,13 +83,17 @@ int GenerateProjectRoot(const char* verb, const ParsedArgs& parsed, bool quiet, 
 }
 
 int RunMakeCd(const std::vector<std::string>& args) {
+  const std::string usage = std::string(kUsageHead) + kSigningUsage + kUsageTail;
+  const char* const kUsage = usage.c_str();
   if (WantsHelp(args)) {
     std::fputs(kUsage, stdout);
     return 0;
   }
   ParsedArgs parsed;
   std::string error;
-  if (!ParseArgs(args, {"--root", "--player"}, {"--no-runtime", "--force"}, parsed, error)) {
+  std::set<std::string> value_options = kSigningOptions;
+  value_options.insert({"--root", "--player"});
+  if (!ParseArgs(args, value_options, {"--no-runtime", "--force"}, parsed, error)) {
     return UsageError("make-cd", error, kUsage);
   }
   if (parsed.positional.size() != 1) return UsageError("make-cd", "name one project file", kUsage);

@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "cli/CliSupport.h"
+#include "cli/CodeSigning.h"
 #include "cli/Cp1252.h"
 #include "cli/Verbs.h"
 #include "common/PosixFileSystem.h"
@@ -19,10 +20,10 @@ namespace orb::cli {
 
 namespace {
 
-const char kUsage[] =
+const char kUsageHead[] =
     "usage: orbmenu-cli make-iso PROJECT.obm -o FILE.iso [--root DIR] [--label TEXT] [--player FILE]\n"
-    "                            [--no-runtime] [--force]\n"
-    "       orbmenu-cli make-iso --from-root DIR -o FILE.iso [--label TEXT]\n"
+    "                            [--no-runtime] [--force] [SIGNING]\n"
+    "       orbmenu-cli make-iso --from-root DIR -o FILE.iso [--label TEXT] [SIGNING]\n"
     "\n"
     "Generates the CD root of a menu project exactly as make-cd does (same checks, same messages, same\n"
     "options) and writes a disc image of it: ISO 9660 with Joliet names, which Windows mounts with a\n"
@@ -34,6 +35,9 @@ const char kUsage[] =
     "  --label TEXT       the volume label, at most 16 characters (default: the CD title without its\n"
     "                     question mark, cut to 16 characters)\n"
     "  --from-root DIR    image DIR as it is, without a project\n"
+    "\n"
+    "SIGNING: the root's Orbstart.exe is signed before imaging; when that fails, no image is written.\n";
+const char kUsageTail[] =
     "\n"
     "The volume's date is SOURCE_DATE_EPOCH when set (later file dates are written as that date), else the\n"
     "newest date in the tree: the same folder gives the same bytes.\n"
@@ -95,6 +99,8 @@ std::string SizeText(std::uint64_t bytes) {
 }  // namespace
 
 int RunMakeIso(const std::vector<std::string>& raw_args) {
+  const std::string usage = std::string(kUsageHead) + kSigningUsage + kUsageTail;
+  const char* const kUsage = usage.c_str();
   if (WantsHelp(raw_args)) {
     std::fputs(kUsage, stdout);
     return 0;
@@ -105,8 +111,9 @@ int RunMakeIso(const std::vector<std::string>& raw_args) {
   }
   ParsedArgs parsed;
   std::string error;
-  if (!ParseArgs(args, {"--root", "--player", "--output", "--label", "--from-root"},
-                 {"--no-runtime", "--force"}, parsed, error)) {
+  std::set<std::string> value_options = kSigningOptions;
+  value_options.insert({"--root", "--player", "--output", "--label", "--from-root"});
+  if (!ParseArgs(args, value_options, {"--no-runtime", "--force"}, parsed, error)) {
     return UsageError("make-iso", error, kUsage);
   }
   auto output = parsed.Value("--output");
@@ -138,6 +145,13 @@ int RunMakeIso(const std::vector<std::string>& raw_args) {
     if (!std::filesystem::is_directory(*from_root, ec)) return IsoFailure(*from_root + ": not a folder");
     root = PosixFileSystem::ModelFolder(*from_root);
     title = RootTitle(files, root);
+    std::optional<SigningOptions> signing;
+    if (!SigningFromArgs(parsed, signing, error)) return IsoFailure(error);
+    std::string subject;
+    if (signing &&
+        !SignFileInPlace(PosixFileSystem::NativePath(root + "Orbstart.exe"), *signing, subject, error))
+      return IsoFailure(error + "; no image was written");
+    if (signing) std::fprintf(stderr, "Orbstart.exe signed by %s\n", Cp1252ToUtf8(subject).c_str());
   } else {
     if (int rc = GenerateProjectRoot("make-iso", parsed, true, root, title)) return rc;
   }

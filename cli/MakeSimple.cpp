@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "cli/CliSupport.h"
+#include "cli/CodeSigning.h"
 #include "cli/Verbs.h"
 #include "common/PosixFileSystem.h"
 #include "common/SettingsStore.h"
@@ -12,9 +13,10 @@ namespace orb::cli {
 
 namespace {
 
-const char kUsage[] =
+const char kUsageHead[] =
     "usage: orbmenu-cli make-simple --root DIR [--start FILE] [--icon FILE] [--sound FILE] [--args TEXT]\n"
     "                               [--player FILE] [--no-runtime]\n"
+    "                               [--pkcs12 CERT.pfx [--password-file F] [--timestamp URL]]\n"
     "\n"
     "Writes a CD root that opens one program or file when the CD is inserted: menu.cfg (\"false\"),\n"
     "autorun.inf, autorun.des and a copy of the player Orbstart.exe. The editor's simple mode.\n"
@@ -25,7 +27,8 @@ const char kUsage[] =
     "  --sound FILE   a sound played when the CD starts\n"
     "  --args TEXT    command-line parameters for the started program\n"
     "  --player FILE  the player to copy (default: the Orbstart.exe of this distribution, dist/windows)\n"
-    "  --no-runtime   do not copy the runtime library rtxcore.dll\n"
+    "  --no-runtime   do not copy the runtime library rtxcore.dll\n";
+const char kUsageTail[] =
     "A FILE outside DIR is first copied into DIR itself (an existing file of that name is replaced).\n"
     "\n"
     "Exit status: 0 when every file was written and the player copied; 1 otherwise (the reason on\n"
@@ -55,14 +58,17 @@ bool AdoptFile(PosixFileSystem& files, const std::string& native, const std::str
 }  // namespace
 
 int RunMakeSimple(const std::vector<std::string>& args) {
+  const std::string usage = std::string(kUsageHead) + kSigningUsage + kUsageTail;
+  const char* const kUsage = usage.c_str();
   if (WantsHelp(args)) {
     std::fputs(kUsage, stdout);
     return 0;
   }
   ParsedArgs parsed;
   std::string error;
-  if (!ParseArgs(args, {"--root", "--start", "--icon", "--sound", "--args", "--player"}, {"--no-runtime"},
-                 parsed, error)) {
+  std::set<std::string> value_options = kSigningOptions;
+  value_options.insert({"--root", "--start", "--icon", "--sound", "--args", "--player"});
+  if (!ParseArgs(args, value_options, {"--no-runtime"}, parsed, error)) {
     return UsageError("make-simple", error, kUsage);
   }
   if (!parsed.positional.empty())
@@ -71,6 +77,8 @@ int RunMakeSimple(const std::vector<std::string>& args) {
   if (!dir) return UsageError("make-simple", "--root DIR is required", kUsage);
   std::error_code ec;
   if (!std::filesystem::is_directory(*dir, ec)) return Failure("make-simple", *dir + ": no such folder");
+  std::optional<SigningOptions> signing;
+  if (!SigningFromArgs(parsed, signing, error)) return Failure("make-simple", error);
 
   PosixFileSystem files;
   SimpleAutorun simple;
@@ -91,11 +99,14 @@ int RunMakeSimple(const std::vector<std::string>& args) {
   MemorySettingsStore settings;
   if (parsed.Flag("--no-runtime")) settings.Write("OBM", "Options", "RtxRuntimes", "1");
   std::string player = parsed.Value("--player").value_or(DefaultPlayer());
+  std::vector<GeneratorMessage> held;
   Generator generator(
       GeneratorEnvironment{files, settings, PosixFileSystem::ModelFile(player, ""), SystemFolder()},
-      PrintingSink("make-simple"));
+      signing ? HoldingSink(held) : PrintingSink("make-simple"));
   GenerateResult result =
       generator.GenerateSimple(simple, root, root, {.quiet = false, .outside_root_confirmed = false});
+  if (signing)
+    return SignGeneratedPlayer("make-simple", *signing, root, result.status == GenerateStatus::Done, held);
   return result.status == GenerateStatus::Done ? 0 : 1;
 }
 

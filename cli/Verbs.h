@@ -23,6 +23,7 @@ int RunMakeSimple(const std::vector<std::string>& args);
 int RunConvert(const std::vector<std::string>& args);
 int RunMakeIso(const std::vector<std::string>& args);
 int RunCheck(const std::vector<std::string>& args);
+int RunSign(const std::vector<std::string>& args);
 
 // True when args holds "--help" or "-h".
 bool WantsHelp(const std::vector<std::string>& args);

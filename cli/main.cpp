@@ -18,6 +18,7 @@ const Verb kVerbs[] = {
     {"convert", "convert a 1.x project file to 2.x", RunConvert},
     {"make-iso", "generate a CD root and write its disc image (.iso)", RunMakeIso},
     {"check", "list what would make a project's or a root's disc fail", RunCheck},
+    {"sign", "sign a program (the player) with a code-signing certificate", RunSign},
 };
 
 void PrintUsage(std::FILE* to) {

@@ -6,3 +6,6 @@
 #define ORB_VERSION_PATCH 0
 #define ORB_VERSION_RC 2, 0, 0, 0
 #define ORB_VERSION_TEXT "2.0.0"
+// The publisher and product that Windows shows for both programs (AutoPlay, SmartScreen, file properties).
+#define ORB_COMPANY_NAME "Orbmenu Software"
+#define ORB_PRODUCT_NAME "Orbmenu"

@@ -17,7 +17,7 @@ has() { grep -qF -- "$1" "$dir/$2" || { cat "$dir/$2" >&2; fail "missing in $2: 
 
 cd_root=$dir/demo-cd
 cp -r "$src/examples/demo" "$cd_root"
-printf 'MZ player' >"$dir/Orbstart.exe"
+cp "$src/tests/data/signing/unsigned-tiny.exe" "$dir/Orbstart.exe"
 
 # Before make-cd the project is checked as it will be written: nothing wrong yet.
 run 0 "$cli" check "$cd_root/demo.obm" --root "$cd_root"
@@ -38,6 +38,7 @@ has "rollover image does not exist" out
 has "warning: $cd_root/gone.ico: the icon that autorun.inf names (ICON) does not exist" out
 has "(\\my player.exe) has blanks in its name" out
 has "1 error, 2 warnings" out
+has "note: $cd_root/Orbstart.exe: the player is not signed" out
 head -1 "$dir/out" | grep -q '^error:' || fail "errors are not listed first"
 
 run 1 "$cli" check --from-root "$cd_root" --json

@@ -10,7 +10,7 @@ cp "$chm" "$TMP/help.chm"  # also beside the editor copied below
 aliases=$(tr -d '\r' < "$TMP/help.ali" | sort)
 expected=$'helpid1001=/simple-mode.htm\nhelpid1002=/menu-mode.htm\nhelpid1004=/spot-editor.htm'
 [ "$aliases" = "$expected" ] || fail "context aliases are: $aliases"
-for page in index simple-mode menu-mode spot-editor; do
+for page in index simple-mode menu-mode spot-editor cd-does-not-start; do
   chmls list "$TMP/help.chm" | grep -q " /$page.htm\$" || fail "help.chm lacks /$page.htm"
 done
 echo "help.chm maps 1001, 1002 and 1004 to their pages"

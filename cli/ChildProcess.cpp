@@ -1,0 +1,76 @@
+// posix_spawn with the output on a pipe; see ChildProcess.h.
+#include "cli/ChildProcess.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+extern char** environ;
+
+namespace orb::cli {
+
+ChildResult RunChild(const std::vector<std::string>& argv) {
+  ChildResult result;
+  if (argv.empty()) {
+    result.error = "no program named";
+    return result;
+  }
+  int pipe_ends[2];
+  if (pipe2(pipe_ends, O_CLOEXEC) != 0) {
+    result.error = std::string("cannot make a pipe: ") + std::strerror(errno);
+    return result;
+  }
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_adddup2(&actions, pipe_ends[1], 1);
+  posix_spawn_file_actions_adddup2(&actions, pipe_ends[1], 2);
+
+  std::vector<char*> args;
+  for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
+  args.push_back(nullptr);
+  pid_t pid = 0;
+  int rc = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  close(pipe_ends[1]);
+  if (rc != 0) {
+    close(pipe_ends[0]);
+    result.error = "cannot run " + argv[0] + ": " + std::strerror(rc);
+    return result;
+  }
+  char buffer[4096];
+  for (;;) {
+    ssize_t n = read(pipe_ends[0], buffer, sizeof buffer);
+    if (n > 0) {
+      result.output.append(buffer, static_cast<size_t>(n));
+    } else if (n == 0 || errno != EINTR) {
+      break;
+    }
+  }
+  close(pipe_ends[0]);
+  int status = 0;
+  while (waitpid(pid, &status, 0) < 0) {
+    if (errno != EINTR) {
+      result.error = std::string("lost the child process: ") + std::strerror(errno);
+      return result;
+    }
+  }
+  result.started = true;
+  if (WIFEXITED(status)) {
+    result.exit_code = WEXITSTATUS(status);
+  } else if (WIFSIGNALED(status)) {
+    result.exit_code = 128 + WTERMSIG(status);
+  }
+  // glibc's posix_spawnp reports a program missing from PATH as exit status 127 of the child.
+  if (result.exit_code == 127 && result.output.empty()) {
+    result.started = false;
+    result.error = "cannot run " + argv[0] + ": not found";
+  }
+  return result;
+}
+
+}  // namespace orb::cli

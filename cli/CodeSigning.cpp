@@ -1,0 +1,167 @@
+// osslsigncode as a child process, and the atomic replacement of the signed file; see CodeSigning.h.
+#include "cli/CodeSigning.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli/ChildProcess.h"
+#include "cli/Cp1252.h"
+#include "common/PosixFileSystem.h"
+#include "editor/output/PeSignature.h"
+
+namespace orb::cli {
+
+const std::set<std::string> kSigningOptions = {"--pkcs12", "--password-file", "--timestamp"};
+
+const char kSigningUsage[] =
+    "  --pkcs12 CERT.pfx     sign the player with this code-signing certificate (Authenticode, SHA-256,\n"
+    "                        through osslsigncode); a failure leaves the player unsigned and exits with 1\n"
+    "  --password-file F     the file holding the certificate's password (first line)\n"
+    "  --timestamp URL       an RFC 3161 time-stamp server, so the signature outlives the certificate\n";
+
+namespace {
+
+bool Readable(const std::string& path, const char* what, std::string& error) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec) || access(path.c_str(), R_OK) != 0) {
+    error = std::string(what) + " " + path + " cannot be read";
+    return false;
+  }
+  return true;
+}
+
+// The tool's words on a failure, without its bare "Failed" line and OpenSSL's internal error stack.
+std::string ToolReason(const std::string& output) {
+  std::istringstream lines(output);
+  std::string line, reason;
+  while (std::getline(lines, line)) {
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
+    if (line.empty() || line == "Failed" || line.find(":error:") != std::string::npos) continue;
+    if (!reason.empty()) reason += "; ";
+    reason += line;
+  }
+  return reason.empty() ? "no reason given" : reason;
+}
+
+std::string ReadWhole(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream data;
+  data << in.rdbuf();
+  return data.str();
+}
+
+// Removes the temporary folder beside the signed file, whatever became of its content.
+struct TemporaryFolder {
+  std::string path;
+  ~TemporaryFolder() {
+    std::error_code ec;
+    if (!path.empty()) std::filesystem::remove_all(path, ec);
+  }
+};
+
+}  // namespace
+
+bool SigningFromArgs(const ParsedArgs& parsed, std::optional<SigningOptions>& signing, std::string& error) {
+  signing.reset();
+  auto pkcs12 = parsed.Value("--pkcs12");
+  if (!pkcs12) {
+    for (const char* option : {"--password-file", "--timestamp"}) {
+      if (parsed.Value(option)) {
+        error = std::string(option) + " needs --pkcs12";
+        return false;
+      }
+    }
+    return true;
+  }
+  SigningOptions options;
+  options.pkcs12 = *pkcs12;
+  options.password_file = parsed.Value("--password-file").value_or("");
+  options.timestamp_url = parsed.Value("--timestamp").value_or("");
+  if (!Readable(options.pkcs12, "the certificate", error)) return false;
+  if (!options.password_file.empty() && !Readable(options.password_file, "the password file", error))
+    return false;
+  signing = options;
+  return true;
+}
+
+bool SignFileInPlace(const std::string& file, const SigningOptions& options, std::string& subject,
+                     std::string& error) {
+  namespace fs = std::filesystem;
+  struct stat original;
+  if (stat(file.c_str(), &original) != 0 || !S_ISREG(original.st_mode)) {
+    error = file + ": no such file";
+    return false;
+  }
+  // Beside the file, so that the rename stays on one file system and is atomic.
+  fs::path target(file);
+  std::string pattern =
+      (target.parent_path().empty() ? fs::path(".") : target.parent_path()).string() + "/.orbsign-XXXXXX";
+  TemporaryFolder folder;
+  if (!mkdtemp(pattern.data())) {
+    error = "cannot make a temporary folder beside " + file + ": " + std::strerror(errno);
+    return false;
+  }
+  folder.path = pattern;
+  std::string signed_copy = folder.path + "/" + target.filename().string();
+
+  const char* tool = std::getenv("ORBMENU_OSSLSIGNCODE");
+  std::vector<std::string> argv = {
+      tool && *tool ? tool : "osslsigncode", "sign", "-h", "sha256", "-pkcs12", options.pkcs12};
+  if (!options.password_file.empty()) argv.insert(argv.end(), {"-readpass", options.password_file});
+  if (!options.timestamp_url.empty()) argv.insert(argv.end(), {"-ts", options.timestamp_url});
+  argv.insert(argv.end(), {"-in", file, "-out", signed_copy});
+  ChildResult run = RunChild(argv);
+  if (!run.started) {
+    error = run.error + " (signing needs osslsigncode)";
+    return false;
+  }
+  if (run.exit_code != 0) {
+    error = "could not sign " + file + ": " + ToolReason(run.output);
+    return false;
+  }
+  // Trust no claimed success that left no signature behind.
+  PeSignature signature = ReadPeSignature(ReadWhole(signed_copy));
+  if (signature.state != SignatureState::Signed) {
+    error = "could not sign " + file + ": the signed copy holds no signature";
+    return false;
+  }
+  int fd = open(signed_copy.c_str(), O_RDONLY);
+  bool durable = fd >= 0 && fchmod(fd, original.st_mode & 07777) == 0 && fsync(fd) == 0;
+  if (fd >= 0) close(fd);
+  if (!durable || rename(signed_copy.c_str(), file.c_str()) != 0) {
+    error = "could not replace " + file + " with its signed copy: " + std::strerror(errno);
+    return false;
+  }
+  subject = signature.subject;
+  return true;
+}
+
+MessageSink HoldingSink(std::vector<GeneratorMessage>& held) {
+  return [&held](const GeneratorMessage& message) { held.push_back(message); };
+}
+
+int SignGeneratedPlayer(const char* verb, const SigningOptions& options, const std::string& model_root,
+                        bool generated, const std::vector<GeneratorMessage>& held) {
+  MessageSink print = PrintingSink(verb);
+  std::string subject, error;
+  bool signed_ok = generated && SignFileInPlace(PosixFileSystem::NativePath(model_root + "Orbstart.exe"),
+                                                options, subject, error);
+  for (const GeneratorMessage& message : held) {
+    if (generated && !signed_ok && message.text == SuccessText(model_root)) continue;
+    print(message);
+  }
+  if (!generated) return 1;
+  if (!signed_ok) return Failure(verb, error + "; the player in the root stays unsigned");
+  std::fprintf(stderr, "Orbstart.exe signed by %s\n", Cp1252ToUtf8(subject).c_str());
+  return 0;
+}
+
+}  // namespace orb::cli
