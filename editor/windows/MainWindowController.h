@@ -9,14 +9,11 @@
 #include "common/FileSystem.h"
 #include "common/SettingsStore.h"
 #include "editor/project/ProjectModel.h"
+#include "editor/windows/CaptionLayout.h"
 #include "editor/windows/UiSeams.h"
 
 namespace orb {
 
-// Geometry of frmmain in twips (left, top, width, height); the view converts through the real DPI.
-struct TwipsRect {
-  int left, top, width, height;
-};
 namespace frmmain {
 constexpr int kClientWidth = 7440;
 constexpr int kClientHeight = 5520;
