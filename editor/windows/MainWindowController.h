@@ -11,14 +11,11 @@
 #include "editor/output/Generator.h"
 #include "editor/output/ProjectCheck.h"
 #include "editor/project/ProjectModel.h"
+#include "editor/windows/CaptionLayout.h"
 #include "editor/windows/UiSeams.h"
 
 namespace orb {
 
-// Geometry of frmmain in twips (left, top, width, height); the view converts through the real DPI.
-struct TwipsRect {
-  int left, top, width, height;
-};
 namespace frmmain {
 constexpr int kClientWidth = 7440;
 constexpr int kClientHeight = 5520;

@@ -3,6 +3,7 @@
 #include "editor/windows/win/ConvertWindow.h"
 
 #include "editor/windows/ConvertController.h"
+#include "editor/windows/win/CaptionFitter.h"
 #include "editor/windows/win/SmallWindow.h"
 
 namespace orb {
@@ -15,10 +16,12 @@ constexpr const char* kConvertClass = "OrbmenuFrmConprj";
 constexpr int kIdTxtfname = 301, kIdCmdindex = 302, kIdLabel1 = 303;
 
 struct ConvertState {
+  explicit ConvertState(const ConvertController& c) : controller(c) {}
   ConvertController controller;
   HWND txtfname = nullptr;
   HFONT bold = nullptr;
   HBITMAP folder = nullptr;
+  CaptionFitter fitter;
 };
 
 // The browse button's picture: a small yellow folder.
@@ -67,6 +70,15 @@ void OnCreate(HWND hwnd, ConvertState& s) {
                     &layout::kFrafileBox);
   s.folder = MakeFolderPicture(sw::Px(240));
   SendMessageA(browse, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(s.folder));
+  auto inside = [](const layout::Box& b) {
+    return TwipsRect{b.left + layout::kFrafileBox.left, b.top + layout::kFrafileBox.top, b.width, b.height};
+  };
+  auto box = [](const layout::Box& b) { return TwipsRect{b.left, b.top, b.width, b.height}; };
+  // The painted icon is a neighbour of the heading too.
+  s.fitter.FitAll({label},
+                  {box(layout::kLabel1Box), box(layout::kCmdconvertBox), box(layout::kImage1),
+                   box(layout::kFrafileBox), inside(layout::kTxtfnameBox), inside(layout::kCmdindexBox)},
+                  layout::kClientWidth, sw::Dpi());
   SetFocus(convert);
 }
 

@@ -3,7 +3,6 @@
 
 #include <commctrl.h>
 
-#include <cstring>
 #include <vector>
 
 #include "common/win/ShellHelpers.h"
@@ -68,7 +67,6 @@ MainWindow::MainWindow(MainWindowController::Seams seams) : controller_(seams) {
 MainWindow::~MainWindow() {
   if (hwnd_) DestroyWindow(hwnd_);
   fonts_.Destroy();
-  for (HFONT font : fitted_fonts_) DeleteObject(font);
   if (title_brush_) DeleteObject(title_brush_);
   for (HICON icon : {icon_big_, icon_small_, arrow_up_, arrow_down_, folder_icon_, browse_icon_})
     if (icon) DestroyIcon(icon);
@@ -209,40 +207,24 @@ void MainWindow::PlaceControl(const ControlSpec& spec) {
     SetWindowPos(control, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// Where a font is missing (Verdana under Wine) the substitute can be wider than the designed label;
-// such a caption gets a font just small enough to fit on one line instead of being cut or wrapped.
-void MainWindow::FitLabel(const ControlSpec& spec, HFONT font) {
-  HWND control = Control(spec.id);
-  RECT box;
-  GetClientRect(control, &box);
-  HDC dc = GetDC(control);
-  HGDIOBJ old = SelectObject(dc, font);
-  SIZE extent = {};
-  GetTextExtentPoint32A(dc, spec.text, static_cast<int>(strlen(spec.text)), &extent);
-  LOGFONTA shape = {};
-  GetObjectA(font, sizeof shape, &shape);
-  SelectObject(dc, old);
-  ReleaseDC(control, dc);
-  // A few pixels of slack: the static control wraps a little before the measured width is reached.
-  int room = box.right - MulDiv(4, dpi_, 96);
-  if (extent.cx <= room || extent.cx == 0 || room <= 0) return;
-  shape.lfHeight = MulDiv(shape.lfHeight, room, extent.cx);
-  HFONT fitted = CreateFontIndirectA(&shape);
-  fitted_fonts_.push_back(fitted);
-  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(fitted), FALSE);
-}
-
 void MainWindow::Layout() {
-  for (HFONT font : fitted_fonts_) DeleteObject(font);
-  fitted_fonts_.clear();
+  fitter_.Reset();
   size_t count = 0;
   const ControlSpec* specs = MainControlSpecs(count);
   for (size_t i = 0; i < count; ++i) {
     PlaceControl(specs[i]);
     HFONT font = fonts_.For(specs[i].font);
-    if (!font) continue;
-    SendMessageA(Control(specs[i].id), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (std::string(specs[i].window_class) == "STATIC" && specs[i].text[0]) FitLabel(specs[i], font);
+    if (font) SendMessageA(Control(specs[i].id), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  }
+  // Where a font is missing (Verdana under Wine) the substitute can be wider than the designed label: the
+  // caption takes room on its row, and only where the row has none a smaller font.
+  for (size_t i = 0; i < count; ++i) {
+    if (std::string(specs[i].window_class) != "STATIC" || !specs[i].text[0]) continue;
+    std::vector<TwipsRect> row;
+    for (size_t j = 0; j < count; ++j)
+      if (specs[j].panel == specs[i].panel) row.push_back(specs[j].rect);
+    int width = specs[i].panel < 0 ? frmmain::kClientWidth : FindControlSpec(kId_picback0)->rect.width;
+    fitter_.Fit(Control(specs[i].id), specs[i].rect, FreeSpan(specs[i].rect, row, width), dpi_);
   }
   InvalidateRect(hwnd_, nullptr, TRUE);
 }

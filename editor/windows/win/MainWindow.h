@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "editor/windows/MainWindowController.h"
+#include "editor/windows/win/CaptionFitter.h"
 #include "editor/windows/win/MainWindowLayout.h"
 
 namespace orb {
@@ -55,7 +56,6 @@ class MainWindow {
   void Layout();
   void PlaceControl(const ControlSpec& spec);
   void LoadImages();
-  void FitLabel(const ControlSpec& spec, HFONT font);
   void SyncText(int id, const std::string& text);
   void SyncSpotList();
   // Replaces cmbmenu's entries with the model's where they differ.
@@ -71,7 +71,7 @@ class MainWindow {
   HMENU menu_ = nullptr;
   HACCEL accelerators_ = nullptr;
   MainFonts fonts_;
-  std::vector<HFONT> fitted_fonts_;  // narrower fonts for captions that the installed face makes too wide
+  CaptionFitter fitter_;  // room, or narrower fonts, for captions that the installed face makes too wide
   HBRUSH title_brush_ = nullptr;
   HICON icon_big_ = nullptr, icon_small_ = nullptr, arrow_up_ = nullptr, arrow_down_ = nullptr;
   HICON folder_icon_ = nullptr, browse_icon_ = nullptr;

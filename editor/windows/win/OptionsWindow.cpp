@@ -1,7 +1,10 @@
 // frmoptions: layout in twips, tab order, and its own modal loop; see OptionsWindow.h.
 #include "editor/windows/win/OptionsWindow.h"
 
+#include <vector>
+
 #include "editor/windows/OptionsController.h"
+#include "editor/windows/win/CaptionFitter.h"
 
 namespace orb {
 
@@ -16,6 +19,7 @@ struct OptionsView {
   HFONT font = nullptr, bold = nullptr;
   HICON save_icon = nullptr, exit_icon = nullptr;
   HWND hwnd = nullptr;
+  CaptionFitter fitter;
 };
 
 struct Spec {
@@ -132,6 +136,13 @@ void ShowOptionsWindow(HWND owner, SettingsStore& settings, MessageBoxSeam& mess
                                    view.hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(spec.id == kOpt_Label1 ? view.bold : view.font), FALSE);
   }
+  std::vector<HWND> controls;
+  std::vector<TwipsRect> boxes;
+  for (const Spec& spec : kSpecs) {
+    controls.push_back(GetDlgItem(view.hwnd, spec.id));
+    boxes.push_back({spec.left, spec.top, spec.width, spec.height});
+  }
+  view.fitter.FitAll(controls, boxes, kClientWidth, dpi);
   SendDlgItemMessageA(view.hwnd, kOpt_Image1, STM_SETICON, SendMessageA(owner, WM_GETICON, ICON_BIG, 0), 0);
   SendDlgItemMessageA(view.hwnd, kOpt_cmdok, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(view.save_icon));
   SendDlgItemMessageA(view.hwnd, kOpt_cmdcancel, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(view.exit_icon));

@@ -13,6 +13,7 @@ int ScreenDpi() {
 
 }  // namespace
 
+int Dpi() { return ScreenDpi(); }
 int Px(int twips) { return MulDiv(twips, ScreenDpi(), 1440); }
 int Twips(int pixels) { return MulDiv(pixels, 1440, ScreenDpi()); }
 

@@ -9,6 +9,7 @@ namespace orb::small_window {
 // Twips (1440 to the inch) to pixels of the screen.
 int Px(int twips);
 int Twips(int pixels);
+int Dpi();
 
 // Registers a window class of this program once; false when the system refused it.
 bool RegisterOnce(const char* class_name, WNDPROC proc, HCURSOR cursor = nullptr);

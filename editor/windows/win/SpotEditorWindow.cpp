@@ -4,8 +4,10 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 #include "editor/windows/SpotEditorLayout.h"
+#include "editor/windows/win/CaptionFitter.h"
 #include "editor/windows/win/ModalDialog.h"
 
 namespace orb {
@@ -61,6 +63,7 @@ class SpotEditorWindow {
   int dpi_ = 96;
   HFONT field_font_ = nullptr, label_font_ = nullptr;
   HCURSOR hand_ = nullptr, hpoint_ = nullptr;
+  CaptionFitter fitter_;
   bool syncing_ = false;
 };
 
@@ -132,6 +135,13 @@ void SpotEditorWindow::OnInit() {
     }
     AddTooltip(tips, hwnd_, h, k.tooltip);
   }
+  std::vector<HWND> controls(controls_, controls_ + frmmenuspots::kControlCount);
+  std::vector<TwipsRect> boxes;
+  for (int i = 0; i < frmmenuspots::kControlCount; ++i) {
+    const frmmenuspots::Control& k = frmmenuspots::kControls[i];
+    boxes.push_back({k.left, k.top, k.width, k.height});
+  }
+  fitter_.FitAll(controls, boxes, frmmenuspots::kClientWidth, dpi_);
   Sync();
   for (int i = 0; i < frmmenuspots::kControlCount; ++i) {
     if (frmmenuspots::kControls[i].role == Role::txtmenuname) SetFocus(controls_[i]);
