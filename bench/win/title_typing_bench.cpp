@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/NullEditorSeams.h"
 #include "common/win/Win32FileSystem.h"
 #include "editor/windows/win/MainWindow.h"
 
@@ -30,21 +31,10 @@ void Pump() {
   }
 }
 
-struct QuietMessages : orb::MessageBoxSeam {
-  orb::MsgResult Show(const std::string&, const std::string&, orb::MsgIcon, orb::MsgButtons) override {
-    return orb::MsgResult::Ok;
-  }
-};
-struct NoDialogs : orb::FileDialogSeam {
-  std::string Open(const orb::FileDialogRequest&) override { return {}; }
-  std::string Save(const orb::FileDialogRequest&) override { return {}; }
-};
-struct NoFolders : orb::FolderBrowserSeam {
-  std::string BrowseRootFolder(const std::string&) override { return {}; }
-};
-struct NoShell : orb::ShellSeam {
-  void Execute(const std::string&, const std::string&, const std::string&, const std::string&, int) override {}
-};
+using orb::bench::NoDialogs;
+using orb::bench::NoFolders;
+using orb::bench::NoShell;
+using orb::bench::QuietMessages;
 
 // The editor's main window in the menu panel holding `spots` spots.
 struct Editor {
