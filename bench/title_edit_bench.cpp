@@ -7,28 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "bench/NullEditorSeams.h"
 #include "common/PosixFileSystem.h"
 #include "common/SettingsStore.h"
 #include "editor/windows/MainWindowController.h"
 
 namespace {
 
-struct QuietMessages : orb::MessageBoxSeam {
-  orb::MsgResult Show(const std::string&, const std::string&, orb::MsgIcon, orb::MsgButtons) override {
-    return orb::MsgResult::Ok;
-  }
-};
-struct NoDialogs : orb::FileDialogSeam {
-  std::string Open(const orb::FileDialogRequest&) override { return {}; }
-  std::string Save(const orb::FileDialogRequest&) override { return {}; }
-};
-struct NoFolders : orb::FolderBrowserSeam {
-  std::string BrowseRootFolder(const std::string&) override { return {}; }
-};
-struct NoShell : orb::ShellSeam {
-  void Execute(const std::string&, const std::string&, const std::string&, const std::string&, int) override {
-  }
-};
+using orb::bench::NoDialogs;
+using orb::bench::NoFolders;
+using orb::bench::NoShell;
+using orb::bench::QuietMessages;
 
 const orb::MainField kAllFields[] = {
     orb::MainField::txtroot,     orb::MainField::txtindex0,   orb::MainField::txtindex1,

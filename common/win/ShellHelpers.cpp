@@ -88,7 +88,7 @@ std::string BrowseRootFolder(HWND owner, const std::string& start_folder) {
 }
 
 int CopyWithShell(const std::string& source, const std::string& destination) {
-  // The shell would copy a file onto itself and damage it; the file already is where it should be.
+  // The shell fails (or worse) copying a file onto itself; that file already is where it should be.
   std::string target = destination;
   DWORD attributes = GetFileAttributesA(destination.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {

@@ -125,6 +125,11 @@ TEST(MainWindowAdopt, OtherSpellingsOfAFileInsideTheRootAreUsedInPlaceNeverCopie
   EXPECT_TRUE(rig.messages.boxes.empty());
   for (const std::string& call : rig.log.calls) EXPECT_EQ(call.rfind("copy:", 0), std::string::npos) << call;
   EXPECT_EQ(rig.files.files["c:\\cd\\x.ico"], "icon");
+  // A destination that is the chosen file itself is not copied either.
+  rig.files.files["D:\\x\\a.ico"] = "a";
+  EXPECT_EQ(rig.window.AdoptFile("D:\\x\\a.ico", "d:\\X\\"), "d:\\X\\a.ico");
+  EXPECT_TRUE(rig.messages.boxes.empty());
+  for (const std::string& call : rig.log.calls) EXPECT_EQ(call.rfind("copy:", 0), std::string::npos) << call;
   // A folder that only begins like the root lies outside it.
   rig.files.files["C:\\Cdx\\w.ico"] = "other";
   rig.dialogs.answer = "C:\\Cdx\\w.ico";

@@ -1,6 +1,7 @@
 // Under Wine, the main window's root button with the real shell folder browser: the browser is modal over
 // the main window (owned by it, the main window disabled meanwhile) and opens at the remembered root.
 #include <windows.h>
+#include <commctrl.h>
 #include <ole2.h>
 
 #include <gtest/gtest.h>
@@ -20,6 +21,7 @@ struct BrowserSeen {
   HWND browser = nullptr;
   HWND owner = nullptr;
   bool main_enabled = true;
+  std::string folder_name;  // the last part of the start folder
   int ticks = 0;
 };
 BrowserSeen g_seen;
@@ -32,6 +34,30 @@ BOOL CALLBACK FindDialog(HWND hwnd, LPARAM found) {
   return FALSE;
 }
 
+BOOL CALLBACK FindTree(HWND hwnd, LPARAM found) {
+  char name[32] = {};
+  GetClassNameA(hwnd, name, sizeof name);
+  if (std::string(name) != WC_TREEVIEWA) return TRUE;
+  *reinterpret_cast<HWND*>(found) = hwnd;
+  return FALSE;
+}
+
+// The text of the browser's selected tree item.
+std::string SelectedFolderName(HWND browser) {
+  HWND tree = nullptr;
+  EnumChildWindows(browser, FindTree, reinterpret_cast<LPARAM>(&tree));
+  if (!tree) return {};
+  HTREEITEM item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+  char text[MAX_PATH] = {};
+  TVITEMA tv = {};
+  tv.mask = TVIF_TEXT;
+  tv.hItem = item;
+  tv.pszText = text;
+  tv.cchTextMax = sizeof text;
+  if (!item || !SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv))) return {};
+  return text;
+}
+
 // Fires inside the browser's modal loop: notes its owner and presses OK on what it selected at start.
 void CALLBACK AnswerBrowser(HWND, UINT, UINT_PTR timer, DWORD) {
   HWND browser = nullptr;
@@ -40,10 +66,12 @@ void CALLBACK AnswerBrowser(HWND, UINT, UINT_PTR timer, DWORD) {
     if (++g_seen.ticks > 100) KillTimer(nullptr, timer);
     return;
   }
-  KillTimer(nullptr, timer);
   g_seen.browser = browser;
   g_seen.owner = GetWindow(browser, GW_OWNER);
   g_seen.main_enabled = IsWindowEnabled(g_seen.main);
+  // A busy shell may fill its tree late: wait (a while) for the start folder to be selected.
+  if (SelectedFolderName(browser) != g_seen.folder_name && ++g_seen.ticks < 50) return;
+  KillTimer(nullptr, timer);
   SendMessageA(GetDlgItem(browser, IDOK), BM_CLICK, 0, 0);
 }
 
@@ -82,6 +110,8 @@ TEST(FolderBrowser, RootButtonOpensItOwnedByTheMainWindowAtTheRememberedRoot) {
     ShowWindow(window.Handle(), SW_SHOW);
     g_seen = BrowserSeen();
     g_seen.main = window.Handle();
+    g_seen.folder_name = root.substr(root.find_last_of('\\', root.size() - 2) + 1);
+    g_seen.folder_name.pop_back();
 
     window.Controller().Model().SetRememberedRoot(root);
     SetTimer(nullptr, 0, 200, AnswerBrowser);
