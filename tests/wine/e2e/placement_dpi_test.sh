@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The placement window in the real editor at 96, 120 and 144 DPI: its buttons and boxes grow with the
-# display's DPI, the rollover picture keeps its picture pixels, and the window stays on the screen.
+# display's DPI, every caption shows whole, the rollover picture keeps its picture pixels, and the window
+# stays on the screen.
 . "$(dirname "$0")/lib.sh"
 editor_pid=
 wt() { wintool "$@" | tr -d '\r'; }
@@ -42,6 +43,9 @@ for dpi in 96 120 144; do
   [ -z "$picture_size" ] && picture_size="$pw,$ph"
   [ "$pw,$ph" = "$picture_size" ] || fail "$dpi DPI: the rollover is ${pw}x$ph, at 96 DPI $picture_size"
   keep "placement-dpi-$dpi" "$rect"
+  # Every caption whole, measured in a process of its own with the controls' own fonts.
+  run "$(dirname "$ORB_WINTOOL")/win_editor_tests.exe" --gtest_filter=PlacementWindow.NoCaptionIsCutAtTheDisplayDpi \
+    >"$TMP/captions.log" 2>&1 || { cat "$TMP/captions.log"; fail "$dpi DPI: a caption of the placement window is cut"; }
   click_to_close "$placement" "Cancel" || fail "$dpi DPI: Cancel left the placement window open"
   click_to_close "$spot_editor" "Cancel" || fail "$dpi DPI: Cancel left the spot editor open"
   wt close "$title"
