@@ -73,6 +73,15 @@ HWND MakeForm() {
                          nullptr);
 }
 
+// The form's region is the one rectangle given.
+void ExpectRegionIs(HWND form, int left, int top, int right, int bottom) {
+  HRGN got = CreateRectRgn(0, 0, 0, 0), want = CreateRectRgn(left, top, right, bottom);
+  EXPECT_EQ(GetWindowRgn(form, got), SIMPLEREGION);
+  EXPECT_TRUE(EqualRgn(got, want));
+  DeleteObject(got);
+  DeleteObject(want);
+}
+
 TEST(ShapedWindow, FormTakesSizeRegionAndTopLeftColour) {
   HWND form = MakeForm();
   ASSERT_TRUE(form);
@@ -89,12 +98,7 @@ TEST(ShapedWindow, FormTakesSizeRegionAndTopLeftColour) {
   GetWindowRect(form, &r);
   EXPECT_EQ(r.right - r.left, 20);
   EXPECT_EQ(r.bottom - r.top, 10);
-  HRGN got = CreateRectRgn(0, 0, 0, 0);
-  ASSERT_EQ(GetWindowRgn(form, got), SIMPLEREGION);
-  HRGN want = CreateRectRgn(5, 2, 20, 8);
-  EXPECT_TRUE(EqualRgn(got, want));
-  DeleteObject(got);
-  DeleteObject(want);
+  ExpectRegionIs(form, 5, 2, 20, 8);
   ReleaseFormPicture(form);
   DestroyWindow(form);
 }
@@ -111,12 +115,7 @@ TEST(ShapedWindow, ClearPixelsOfATranslucentPictureAreCutOut) {
   }
   long transparent = 0;
   ShapeFormFromPicture(form, p, transparent);
-  HRGN got = CreateRectRgn(0, 0, 0, 0);
-  ASSERT_NE(GetWindowRgn(form, got), ERROR);
-  HRGN want = CreateRectRgn(4, 3, 16, 7);
-  EXPECT_TRUE(EqualRgn(got, want));
-  DeleteObject(got);
-  DeleteObject(want);
+  ExpectRegionIs(form, 4, 3, 16, 7);
   ReleaseFormPicture(form);
   DestroyWindow(form);
 }

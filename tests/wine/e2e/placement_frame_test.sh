@@ -2,12 +2,7 @@
 # The video rectangle of the placement window sized by the mouse on its own thick frame in the real
 # editor: the rectangle on screen, the boxes and what Finish gives the spot editor agree, for the right
 # edge and for the left one.
-. "$(dirname "$0")/lib.sh"
-editor_pid=
-wt() { wintool "$@" | tr -d '\r'; }
-trap '[ -n "$editor_pid" ] && { wt close "$title"; kill "$editor_pid"; } >/dev/null 2>&1; rm -rf "$TMP"' EXIT
-child_rect() { wt text "$1" | awk -F'|' -v c="$2" '$1==c {print $3; exit}'; }
-field() { wt text "$1" | awk -F'|' -v n="$2" '$1=="Edit" && ++k==n {print $2; exit}'; }
+. "$(dirname "$0")/placement_lib.sh"
 # pull X Y DX: presses at X,Y, moves DX pixels sideways in steps, releases.
 pull() {
   xdotool mousemove "$1" "$2"; sleep 0.3
@@ -16,26 +11,8 @@ pull() {
   xdotool mouseup 1; sleep 0.5
 }
 
-mkdir -p "$TMP/app"
-cp "$ORB_EDITOR" "$TMP/app/Orbmenu.exe"
-cp "$ORB_PLAYER" "$TMP/app/Orbstart.exe"
-project_win=$(demo_root "$TMP/cd")
-run reg delete 'HKCU\Software\OBM' /f >/dev/null 2>&1 || true
-title="Orbmenu v2.0 - ($project_win)"
-spot_editor="Menu Spot Details"
-placement="Please drag the image or use the arrows to drag it to  the desired area."
-( cd "$TMP/app" && run ./Orbmenu.exe "$project_win" ) & editor_pid=$!
-wt msgbox 30000 >/dev/null || fail "no message after the start-up load"
-wt wait "$title" 10000 >/dev/null || fail "the editor did not show the project"
-sleep 1
-
 # The demo's "Watch Intro" spot plays its video at 4500, 2250, 4500 by 3375 twips.
-wt select "$title" "#148" 4 || fail "could not select the video spot"
-wt click "$title" "#150" || fail "no Edit button"
-wt wait "$spot_editor" 10000 >/dev/null || fail "the spot editor did not open"
-wt click "$spot_editor" "&Locate" || fail "no video Locate button"
-wt wait "$placement" 10000 >/dev/null || fail "the placement window did not open"
-sleep 1
+open_placement 4 "&Locate"
 IFS=, read -r lx ly lw lh <<<"$(child_rect "$placement" ListBox)"
 [ "$lw,$lh" = "300,225" ] || fail "the rectangle is ${lw}x$lh pixels, not 4500 by 3375 twips"
 
@@ -56,8 +33,5 @@ keep placement-frame "$(wt wait "$placement" 1000)"
 click_to_close "$placement" "&Finish" || fail "Finish left the placement window open"
 got="$(field "$spot_editor" 3),$(field "$spot_editor" 4),$(field "$spot_editor" 5),$(field "$spot_editor" 6)"
 [ "$got" = "4800,2250,3450,3375" ] || fail "Finish gave the spot editor $got"
-click_to_close "$spot_editor" "Cancel" || fail "Cancel left the spot editor open"
-wt close "$title"
-wait "$editor_pid" || fail "Orbmenu.exe exited with $?"
-editor_pid=
+close_editor
 echo "a rectangle sized by its frame shows, tells and stores one size"

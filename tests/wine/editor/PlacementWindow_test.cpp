@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "../../support/FakeMediaTransport.h"
+#include "../tools/CaptionCheck.h"
 #include "editor/windows/PlacementLayout.h"
 
 namespace orb {
@@ -161,6 +162,7 @@ TEST(PlacementWindow, CaptionsAndFiveDigitValuesFitAtEveryDpi) {
           EXPECT_LE(size.cy, box.bottom) << text;
         }
       }
+      for (const std::string& cut : test::CutCaptions(d)) ADD_FAILURE() << cut;
       // The arrows are pictures from the resources, not glyphs of a symbol font.
       for (Role arrow : {Role::cmdup, Role::cmdright, Role::cmddown, Role::cmdleft}) {
         HWND b = Item(d, arrow);
@@ -171,6 +173,25 @@ TEST(PlacementWindow, CaptionsAndFiveDigitValuesFitAtEveryDpi) {
       PostMessageA(d, WM_CLOSE, 0, 0);
     });
   }
+}
+
+// placement_dpi_test.sh runs this at 96, 120 and 144 DPI: the window takes the display's DPI itself.
+TEST(PlacementWindow, NoCaptionIsCutAtTheDisplayDpi) {
+  // As the editor's manifest does: a program unaware of the DPI would be shown 96.
+  using SetAwareFn = BOOL(WINAPI*)();
+  if (auto set_aware = reinterpret_cast<SetAwareFn>(
+          reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "SetProcessDPIAware")))) {
+    set_aware();
+  }
+  RunWindow(VideoInputs(), 0, [&](HWND d) {
+    RECT prev;
+    GetClientRect(Item(d, Role::cmdprev), &prev);
+    // 1500 twips at the display's DPI.
+    EXPECT_EQ(prev.right, (1500 * test::caption_check::ScreenDpi() + 720) / 1440);
+    for (const std::string& cut : test::CutCaptions(d))
+      ADD_FAILURE() << cut << " at " << test::caption_check::ScreenDpi();
+    PostMessageA(d, WM_CLOSE, 0, 0);
+  });
 }
 
 TEST(PlacementWindow, RectangleSizedByItsFrameShowsAndStoresWhatItIs) {
