@@ -306,6 +306,8 @@ void MainWindow::Sync() {
 bool MainWindow::PreTranslateMessage(MSG* msg) {
   if (!hwnd_) return false;
   if (accelerators_ && TranslateAcceleratorA(hwnd_, accelerators_, msg)) return true;
+  // The menu bar keeps its letters where a button shares one (Alt+T: "&Tools", not "&Test").
+  if (msg->message == WM_SYSCHAR && IsMenuBarMnemonic(menu_, static_cast<char>(msg->wParam))) return false;
   return IsDialogMessageA(hwnd_, msg) != FALSE;
 }
 

@@ -1,6 +1,9 @@
 // frmmain's control table, fonts and menu bar; see MainWindowLayout.h.
 #include "editor/windows/win/MainWindowLayout.h"
 
+#include <cctype>
+#include <cstring>
+
 namespace orb {
 
 namespace {
@@ -185,6 +188,18 @@ HACCEL CreateMainAccelerators() {
       {FVIRTKEY | FCONTROL, 'O', kMenu_mnuopt},     {FVIRTKEY, VK_F1, kMenu_mnutopics},
   };
   return CreateAcceleratorTableA(keys, sizeof keys / sizeof keys[0]);
+}
+
+bool IsMenuBarMnemonic(HMENU bar, char key) {
+  for (int i = 0, n = GetMenuItemCount(bar); i < n; ++i) {
+    char text[64] = {};
+    GetMenuStringA(bar, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+    const char* amp = strchr(text, '&');
+    if (amp && amp[1] &&
+        std::toupper(static_cast<unsigned char>(amp[1])) == std::toupper(static_cast<unsigned char>(key)))
+      return true;
+  }
+  return false;
 }
 
 bool MenuCommandFor(int id, MainMenuCommand& command) {

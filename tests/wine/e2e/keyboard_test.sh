@@ -75,6 +75,11 @@ xdotool key alt+p
 ! wt msgbox 1500 >/dev/null || fail "Alt+P reached a button of the hidden panel"
 xdotool key alt+c
 expect_box "Alt+C" "Please select a background image. It is required."
+# Alt+T opens the Tools menu, as in the simple panel, rather than pressing "&Test".
+xdotool key alt+t
+! wt msgbox 1500 >/dev/null || fail "Alt+T pressed Test instead of opening the Tools menu"
+xdotool key Escape Escape
+sleep 0.3
 
 # Options: its own order, Exit before Save; Alt+X presses Exit.
 xdotool key ctrl+o
