@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Real keys (xdotool) in the real Orbmenu.exe: Tab and Shift+Tab walk the shown panel's rows in order (the
 # panel behind takes no keys), Tab does not type into the CD title, mnemonics press their buttons, and the
-# Options window and the spot editor keep their own tab orders.
+# Options, conversion and spot editor windows keep their own tab orders.
 . "$(dirname "$0")/lib.sh"
 title="Orbmenu v2.0"
 menu_title="Orbmenu v2.0 - (New project.obm)"
@@ -88,6 +88,13 @@ wt wait "Options for OBM" 10000 >/dev/null || fail "Ctrl+O did not open the Opti
 press Tab "Options for OBM" 304 305 2 306 303
 xdotool key alt+x
 wt gone "Options for OBM" 5000 || fail "Alt+X did not close the Options"
+# The conversion window: its convert button first, then the file field and its browse button; Esc closes.
+xdotool key ctrl+p
+wt wait "Convert OBM Projects" 10000 >/dev/null || fail "Ctrl+P did not open the conversion window"
+[ "$(focus_id "Convert OBM Projects")" = 1 ] || fail "the conversion window does not start on its convert button"
+press Tab "Convert OBM Projects" 301 302 1
+xdotool key Escape
+wt gone "Convert OBM Projects" 5000 || fail "Esc did not close the conversion window"
 stop_editor "$menu_title"
 
 # The spot editor, over a project opened from the command line.
@@ -110,4 +117,4 @@ expect_box "Alt+O" "Please select a Rollover image first."
 xdotool key Escape
 wt gone "Menu Spot Details" 5000 || fail "Esc did not close the spot editor"
 stop_editor "$main"
-echo "Tab, Shift+Tab and mnemonics work in the main window, the Options and the spot editor"
+echo "Tab, Shift+Tab and mnemonics work in the main window, the Options, conversion and spot editor windows"
