@@ -2,21 +2,7 @@
 # Real keys (xdotool) in the real Orbmenu.exe: Tab and Shift+Tab walk the shown panel's rows in order (the
 # panel behind takes no keys), Tab does not type into the CD title, mnemonics press their buttons, and the
 # Options, conversion and spot editor windows keep their own tab orders.
-. "$(dirname "$0")/lib.sh"
-title="Orbmenu v2.0"
-menu_title="Orbmenu v2.0 - (New project.obm)"
-editor_pid=
-wt() { wintool "$@" | tr -d '\r'; }
-cleanup() {
-  set +e
-  if [ -n "$editor_pid" ]; then
-    # Whatever is left open (a message box, a quit prompt) must not keep the editor, and so ctest, waiting.
-    run taskkill /f /im Orbmenu.exe >/dev/null 2>&1
-    kill "$editor_pid" 2>/dev/null
-  fi
-  rm -rf "$TMP"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/editor_lib.sh"
 # start_editor TITLE: starts the editor and waits for its main window titled TITLE.
 start_editor() {
   local want=$1
