@@ -45,6 +45,10 @@ press Tab "$title" 112 114 115 117 118 120 122 123 124 125 104 111
 press shift+Tab "$title" 104 125 124
 xdotool key alt+g
 expect_box "Alt+G" "Please select a Root Folder."
+# The focus came back to Generate, and Enter presses the focused button.
+[ "$(focus_id "$title")" = 125 ] || fail "the focus did not come back to Generate after its message"
+xdotool key Return
+expect_box "Enter on Generate" "Please select a Root Folder."
 # The bar by keyboard: Space slides to the menu panel.
 press Tab "$title" 104
 xdotool key space
