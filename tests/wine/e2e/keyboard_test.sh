@@ -16,15 +16,15 @@ stop_editor() {
   wait $editor_pid || fail "Orbmenu.exe exited with $?"
   editor_pid=
 }
-focus_id() { wt focus "$1" | cut -d'|' -f1; }
+# focus_id TITLE WANT: the focused control's ID, once it is WANT or after two seconds.
+focus_id() { wt focus "$1" "$2" | cut -d'|' -f1; }
 # press KEY TITLE ID...: presses KEY once for each ID and expects the focus on it after each press.
 press() {
   local key=$1 win=$2 want got
   shift 2
   for want in "$@"; do
     xdotool key "$key"
-    sleep 0.25
-    got=$(focus_id "$win")
+    got=$(wt focus "$win" "$want" | cut -d'|' -f1)
     [ "$got" = "$want" ] || fail "$key in '$win' moved the focus to $got, expected $want"
   done
 }
@@ -40,13 +40,13 @@ run reg delete 'HKCU\Software\OBM' /f >/dev/null 2>&1 || true
 
 # The simple panel: the root field has the focus; the rows in order, then the bar, then round again.
 start_editor "$title"
-[ "$(focus_id "$title")" = 111 ] || fail "the focus does not start in the root folder field"
+[ "$(focus_id "$title" 111)" = 111 ] || fail "the focus does not start in the root folder field"
 press Tab "$title" 112 114 115 117 118 120 122 123 124 125 104 111
 press shift+Tab "$title" 104 125 124
 xdotool key alt+g
 expect_box "Alt+G" "Please select a Root Folder."
 # The focus came back to Generate, and Enter presses the focused button.
-[ "$(focus_id "$title")" = 125 ] || fail "the focus did not come back to Generate after its message"
+[ "$(focus_id "$title" 125)" = 125 ] || fail "the focus did not come back to Generate after its message"
 xdotool key Return
 expect_box "Enter on Generate" "Please select a Root Folder."
 # The bar by keyboard: Space slides to the menu panel.
@@ -58,7 +58,7 @@ press Tab "$menu_title" 131 132 134 135 137 138 140
 xdotool type --delay 50 "My CD"
 press Tab "$menu_title" 142
 press shift+Tab "$menu_title" 140
-[ "$(wt focus "$menu_title")" = "140|Edit|My CD" ] || fail "the CD title reads '$(wt focus "$menu_title")'"
+[ "$(wt focus "$menu_title" 140)" = "140|Edit|My CD" ] || fail "the CD title reads '$(wt focus "$menu_title")'"
 press Tab "$menu_title" 142 143 145 146 148 149 150 151 152 153 104 131
 # The simple panel's Preview lies behind: Alt+P must not reach it. Alt+C reaches Create.
 xdotool key alt+p
@@ -74,14 +74,14 @@ sleep 0.3
 # Options: its own order, Exit before Save; Alt+X presses Exit.
 xdotool key ctrl+o
 wt wait "Options for OBM" 10000 >/dev/null || fail "Ctrl+O did not open the Options"
-[ "$(focus_id "Options for OBM")" = 303 ] || fail "the Options do not start on the first check box"
+[ "$(focus_id "Options for OBM" 303)" = 303 ] || fail "the Options do not start on the first check box"
 press Tab "Options for OBM" 304 305 2 306 303
 xdotool key alt+x
 wt gone "Options for OBM" 5000 || fail "Alt+X did not close the Options"
 # The conversion window: its convert button first, then the file field and its browse button; Esc closes.
 xdotool key ctrl+p
 wt wait "Convert OBM Projects" 10000 >/dev/null || fail "Ctrl+P did not open the conversion window"
-[ "$(focus_id "Convert OBM Projects")" = 1 ] || fail "the conversion window does not start on its convert button"
+[ "$(focus_id "Convert OBM Projects" 1)" = 1 ] || fail "the conversion window does not start on its convert button"
 press Tab "Convert OBM Projects" 301 302 1
 xdotool key Escape
 wt gone "Convert OBM Projects" 5000 || fail "Esc did not close the conversion window"
@@ -99,7 +99,7 @@ sleep 0.5
 xdotool key alt+c
 wt wait "Menu Spot Details" 10000 >/dev/null || fail "Alt+C did not open the spot editor"
 sleep 0.5
-[ "$(focus_id "Menu Spot Details")" = 2018 ] || fail "the spot editor does not start on its name"
+[ "$(focus_id "Menu Spot Details" 2018)" = 2018 ] || fail "the spot editor does not start on its name"
 press Tab "Menu Spot Details" 2019 2020 2021 2022 2023 2024 2025 2026 2027 2028 2029 2030 2031 2032
 press shift+Tab "Menu Spot Details" 2031 2030
 xdotool key alt+o

@@ -14,7 +14,8 @@
 //   wintool settext TITLE CONTROL T  set a child's text; CONTROL is its text or #ID
 //   wintool items TITLE CONTROL      print a combo box's entries, one per line
 //   wintool select TITLE CONTROL N   select a combo box's entry N and tell its parent, as a user's choice does
-//   wintool focus TITLE              print the keyboard focus of TITLE's thread: "ID|class|text"
+//   wintool focus TITLE [ID [MS]]    print the keyboard focus of TITLE's thread: "ID|class|text"; given ID,
+//                                    first wait up to MS (2000) for the focus to reach that control
 #include <windows.h>
 
 #include <cstdio>
@@ -201,7 +202,13 @@ int main(int argc, char** argv) {
     HWND hwnd = FindWindowA(nullptr, argv[2]);
     GUITHREADINFO info = {};
     info.cbSize = sizeof info;
-    if (!hwnd || !GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &info) || !info.hwndFocus) return 1;
+    DWORD thread = hwnd ? GetWindowThreadProcessId(hwnd, nullptr) : 0;
+    DWORD start = GetTickCount(), wait = argc >= 5 ? std::strtoul(argv[4], nullptr, 10) : 2000;
+    // A key pressed a moment ago may still be on its way.
+    while (thread && argc >= 4 && GetTickCount() - start < wait &&
+           !(GetGUIThreadInfo(thread, &info) && GetDlgCtrlID(info.hwndFocus) == std::atoi(argv[3])))
+      Sleep(20);
+    if (!thread || !GetGUIThreadInfo(thread, &info) || !info.hwndFocus) return 1;
     char cls[64] = {}, text[512] = {};
     GetClassNameA(info.hwndFocus, cls, sizeof cls);
     DWORD_PTR unused;
