@@ -307,14 +307,48 @@ void MainWindow::Sync() {
   }
   SyncTimer(kTimerUp, controller_.UpTimerEnabled(), up_timer_running_);
   SyncTimer(kTimerDown, controller_.DownTimerEnabled(), down_timer_running_);
+  SyncPanels();
   syncing_ = false;
 }
 
 bool MainWindow::PreTranslateMessage(MSG* msg) {
-  return hwnd_ && accelerators_ && TranslateAcceleratorA(hwnd_, accelerators_, msg);
+  if (!hwnd_) return false;
+  if (accelerators_ && TranslateAcceleratorA(hwnd_, accelerators_, msg)) return true;
+  // The menu bar keeps its letters where a button shares one (Alt+T: "&Tools", not "&Test").
+  if (msg->message == WM_SYSCHAR && IsMenuBarMnemonic(menu_, static_cast<char>(msg->wParam))) return false;
+  return IsDialogMessageA(hwnd_, msg) != FALSE;
+}
+
+// The panel behind the shown one must take neither Tab nor mnemonics: it is hidden while the window rests
+// in a mode, and shown only while the slide uncovers it.
+void MainWindow::SyncPanels() {
+  bool sliding = controller_.UpTimerEnabled() || controller_.DownTimerEnabled();
+  bool menu = controller_.InMenuPanel();
+  for (int i = 0; i < 2; ++i) {
+    bool show = sliding || menu == (i == 1);
+    // The style, not IsWindowVisible: the frame itself is still hidden while it loads.
+    bool shown = (GetWindowLongPtrA(panels_[i], GWL_STYLE) & WS_VISIBLE) != 0;
+    if (shown != show) ShowWindow(panels_[i], show ? SW_SHOWNA : SW_HIDE);
+  }
+}
+
+// As a dialog does: the focus comes back to where it was, else to the shown panel's first control.
+void MainWindow::RestoreFocus() {
+  HWND target = focus_;
+  if (!target || !IsWindow(target) || !IsChild(hwnd_, target) || !IsWindowVisible(target) ||
+      !IsWindowEnabled(target))
+    target = GetNextDlgTabItem(panels_[controller_.InMenuPanel() ? 1 : 0], nullptr, FALSE);
+  SetFocus(target ? target : hwnd_);
 }
 
 void MainWindow::OnCommand(int id, int code, HWND control) {
+  if (id == IDOK && !control) {
+    // Enter, from the dialog navigation: presses the focused push button, as in a dialog.
+    HWND focus = GetFocus();
+    if (focus && IsChild(hwnd_, focus) && (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON))
+      SendMessageA(focus, BM_CLICK, 0, 0);
+    return;
+  }
   MainMenuCommand command;
   if (!control && MenuCommandFor(id, command)) {
     controller_.OnMenu(command);
@@ -423,8 +457,15 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (wp == kTimerDown) controller_.tmranidown_Timer();
       return 0;
     case WM_ACTIVATE:
-      if (LOWORD(wp) != WA_INACTIVE) controller_.Form_Activate();
-      break;
+      if (LOWORD(wp) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(hwnd_, focus)) focus_ = focus;
+        break;
+      }
+      controller_.Form_Activate();
+      if (HIWORD(wp) || !hwnd_) break;  // minimised: the frame keeps the focus
+      RestoreFocus();
+      return 0;
     case WM_CLOSE: OnClose(); return 0;
     case WM_DPICHANGED: {
       ApplyDpi(HIWORD(wp));

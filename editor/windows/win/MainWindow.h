@@ -31,7 +31,8 @@ class MainWindow {
   MainWindowController& Controller() { return controller_; }
   int Dpi() const { return dpi_; }
 
-  // Accelerators of the menu bar; true when msg was handled.
+  // Accelerators of the menu bar, then dialog navigation (Tab, Shift+Tab, mnemonics); true when msg was
+  // handled.
   bool PreTranslateMessage(MSG* msg);
   // Runs between a permitted close and the window's destruction (the closing fade).
   void SetClosingEffect(std::function<void()> effect) { closing_effect_ = std::move(effect); }
@@ -61,6 +62,8 @@ class MainWindow {
   // Replaces cmbmenu's entries with the model's where they differ.
   void RebuildSpotList(HWND combo);
   void SyncTimer(UINT_PTR timer, bool enabled, bool& running);
+  void SyncPanels();
+  void RestoreFocus();
   SIZE WindowSizeForClient(int dpi) const;
 
   MainWindowController controller_;
@@ -76,6 +79,7 @@ class MainWindow {
   HICON icon_big_ = nullptr, icon_small_ = nullptr, arrow_up_ = nullptr, arrow_down_ = nullptr;
   HICON folder_icon_ = nullptr, browse_icon_ = nullptr;
   HCURSOR hand_ = nullptr, point_ = nullptr;
+  HWND focus_ = nullptr;  // the control that had the focus when the window was last deactivated
   int dpi_ = 96;
   bool syncing_ = false;
   bool up_timer_running_ = false;

@@ -1,6 +1,9 @@
 // frmmain's control table, fonts and menu bar; see MainWindowLayout.h.
 #include "editor/windows/win/MainWindowLayout.h"
 
+#include <cctype>
+#include <cstring>
+
 namespace orb {
 
 namespace {
@@ -15,6 +18,8 @@ constexpr DWORD kButton = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
 constexpr DWORD kImageButton = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_ICON;
 constexpr DWORD kPanel = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 constexpr DWORD kBorder = WS_EX_CLIENTEDGE;
+// Tab and mnemonics reach into the panels.
+constexpr DWORD kControlParent = WS_EX_CONTROLPARENT;
 
 const char* const kTipRoot = "All the files to be burnt to Cd will be kept here.";
 const char* const kTipLocateRoot = "Click here to locate your desired folder.";
@@ -36,8 +41,8 @@ const ControlSpec kSpecs[] = {
   // The form, from back to front.
   {kId_lbltitle, -1, "STATIC", "USER  APPLICATION  MODE", kTitleLabel, 0, {0, 0, 7455, 375}, F::Title, C::Title, nullptr, K::None, nullptr},
   {kId_lbltitle2, -1, "STATIC", "INTERACTIVE  MENU  MODE", kTitleLabel, 0, {0, 5160, 7455, 375}, F::Title, C::Title, nullptr, K::None, nullptr},
-  {kId_picback1, -1, kMainPanelClass, "", kPanel, 0, {0, 360, 7455, 4815}, F::None, C::Normal, nullptr, K::None, nullptr},
-  {kId_picback0, -1, kMainPanelClass, "", kPanel, 0, {0, 360, 7455, 4815}, F::None, C::Normal, nullptr, K::None, nullptr},
+  {kId_picback1, -1, kMainPanelClass, "", kPanel, kControlParent, {0, 360, 7455, 4815}, F::None, C::Normal, nullptr, K::None, nullptr},
+  {kId_picback0, -1, kMainPanelClass, "", kPanel, kControlParent, {0, 360, 7455, 4815}, F::None, C::Normal, nullptr, K::None, nullptr},
   {kId_cmdani, -1, "BUTTON", "", kImageButton | WS_CLIPSIBLINGS, 0, {20, 5160, 7440, 375}, F::None, C::Normal,
    "Click here to switch between two modes of this application.", K::Point, "ARROW_UP"},
 
@@ -186,6 +191,18 @@ HACCEL CreateMainAccelerators() {
       {FVIRTKEY | FCONTROL, 'I', kMenu_mnudiscimage},
   };
   return CreateAcceleratorTableA(keys, sizeof keys / sizeof keys[0]);
+}
+
+bool IsMenuBarMnemonic(HMENU bar, char key) {
+  for (int i = 0, n = GetMenuItemCount(bar); i < n; ++i) {
+    char text[64] = {};
+    GetMenuStringA(bar, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+    const char* amp = strchr(text, '&');
+    if (amp && amp[1] &&
+        std::toupper(static_cast<unsigned char>(amp[1])) == std::toupper(static_cast<unsigned char>(key)))
+      return true;
+  }
+  return false;
 }
 
 bool MenuCommandFor(int id, MainMenuCommand& command) {

@@ -69,6 +69,8 @@ struct MainFonts {
 // The menu bar with its shortcuts, and the matching accelerator table.
 HMENU CreateMainMenu();
 HACCEL CreateMainAccelerators();
+// Whether one of the menu bar's own entries has key (any case) as its mnemonic.
+bool IsMenuBarMnemonic(HMENU bar, char key);
 // Which controller command a menu identifier stands for; false for other identifiers.
 bool MenuCommandFor(int id, MainMenuCommand& command);
 

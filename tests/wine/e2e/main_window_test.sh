@@ -3,23 +3,7 @@
 # the Options window saving to the registry and reading it back on the next start, and CD roots written by
 # Generate and Make Cd (driven in-process by win_editor_tests) that orbmenu-cli inspect reads back.
 # ORB_UPDATE_DOCS_IMAGES=1 also stores the two screenshots as docs/images/main-simple.png and main-menu.png.
-. "$(dirname "$0")/lib.sh"
-title="Orbmenu v2.0"
-menu_title="Orbmenu v2.0 - (New project.obm)"
-editor_pid=
-# Wine's console output ends lines with CR.
-wt() { wintool "$@" | tr -d '\r'; }
-# A failing check must not leave the editor running (ctest would wait for it).
-cleanup() {
-  set +e
-  if [ -n "$editor_pid" ]; then
-    wt close "$title" >/dev/null 2>&1
-    wt close "$menu_title" >/dev/null 2>&1
-    kill "$editor_pid" 2>/dev/null
-  fi
-  rm -rf "$TMP"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/editor_lib.sh"
 reg_value() { run reg query 'HKCU\Software\OBM\Options' /v "$1" 2>/dev/null | tr -d '\r' | awk -v k="$1" '$1==k {print $3}'; }
 start_editor() {
   ( cd "$TMP/app" && run ./Orbmenu.exe ) & editor_pid=$!

@@ -14,6 +14,8 @@
 //   wintool settext TITLE CONTROL T  set a child's text; CONTROL is its text or #ID
 //   wintool items TITLE CONTROL      print a combo box's entries, one per line
 //   wintool select TITLE CONTROL N   select a combo box's entry N and tell its parent, as a user's choice does
+//   wintool focus TITLE [ID [MS]]    print the keyboard focus of TITLE's thread: "ID|class|text"; given ID,
+//                                    first wait up to MS (2000) for the focus to reach that control
 #include <windows.h>
 
 #include <cstdio>
@@ -111,7 +113,7 @@ HWND FindChild(HWND parent, const char* spec) {
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: wintool wait|close|class|text|msgbox|gone|menu|command|key|click|settext|items|select ...\n");
+    std::fprintf(stderr, "usage: wintool wait|close|class|text|msgbox|gone|menu|command|key|click|settext|items|select|focus ...\n");
     return 2;
   }
   std::string cmd = argv[1];
@@ -194,6 +196,25 @@ int main(int argc, char** argv) {
     if (!child) return 1;
     if (cmd == "click") PostMessageA(child, BM_CLICK, 0, 0);
     else SendMessageA(child, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
+    return 0;
+  }
+  if (cmd == "focus" && argc >= 3) {
+    HWND hwnd = FindWindowA(nullptr, argv[2]);
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    DWORD thread = hwnd ? GetWindowThreadProcessId(hwnd, nullptr) : 0;
+    DWORD start = GetTickCount(), wait = argc >= 5 ? std::strtoul(argv[4], nullptr, 10) : 2000;
+    // A key pressed a moment ago may still be on its way.
+    while (thread && argc >= 4 && GetTickCount() - start < wait &&
+           !(GetGUIThreadInfo(thread, &info) && GetDlgCtrlID(info.hwndFocus) == std::atoi(argv[3])))
+      Sleep(20);
+    if (!thread || !GetGUIThreadInfo(thread, &info) || !info.hwndFocus) return 1;
+    char cls[64] = {}, text[512] = {};
+    GetClassNameA(info.hwndFocus, cls, sizeof cls);
+    DWORD_PTR unused;
+    SendMessageTimeoutA(info.hwndFocus, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        2000, &unused);
+    std::printf("%d|%s|%s\n", GetDlgCtrlID(info.hwndFocus), cls, text);
     return 0;
   }
   if ((cmd == "items" && argc >= 4) || (cmd == "select" && argc >= 5)) {
