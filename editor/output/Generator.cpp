@@ -1,6 +1,7 @@
 // The CD generator; see Generator.h.
 #include "editor/output/Generator.h"
 
+#include "common/MessagePath.h"
 #include "common/TextLines.h"
 #include "editor/output/CdFormats.h"
 #include "editor/project/PathText.h"
@@ -69,7 +70,7 @@ void Generator::Show(std::string text, MessageIcon icon, std::string title) {
 bool Generator::Write(const std::string& path, const std::string& data) {
   std::string error;
   if (env_.fs.WriteFileAtomic(path, data, error)) return true;
-  Show("Could not write " + path + ": " + error, MessageIcon::Error, "Error");
+  Show("Could not write " + MessagePath(path) + ": " + error, MessageIcon::Error, "Error");
   return false;
 }
 
