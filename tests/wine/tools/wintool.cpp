@@ -14,6 +14,7 @@
 //   wintool settext TITLE CONTROL T  set a child's text; CONTROL is its text or #ID
 //   wintool items TITLE CONTROL      print a combo box's entries, one per line
 //   wintool select TITLE CONTROL N   select a combo box's entry N and tell its parent, as a user's choice does
+//   wintool region TITLE             print the rectangles of its window region, "none" when it has none
 #include <windows.h>
 
 #include <cstdio>
@@ -132,6 +133,18 @@ int main(int argc, char** argv) {
       if (GetTickCount() - start > ms) return 1;
       Sleep(50);
     }
+    return 0;
+  }
+  if (cmd == "region" && argc >= 3) {
+    HWND hwnd = FindWindowA(nullptr, argv[2]);
+    if (!hwnd) return 1;
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    if (GetWindowRgn(hwnd, region) == ERROR) {
+      std::printf("none\n");
+    } else {
+      std::printf("%lu\n", (GetRegionData(region, 0, nullptr) - sizeof(RGNDATAHEADER)) / sizeof(RECT));
+    }
+    DeleteObject(region);
     return 0;
   }
   if ((cmd == "close" || cmd == "class" || cmd == "text") && argc >= 3) {
