@@ -62,18 +62,23 @@ LRESULT CALLBACK PlainProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
-TEST(ShapedWindow, FormTakesSizeRegionAndTopLeftColour) {
+// A hidden borderless 50x50 form that paints the picture ShapeFormFromPicture gives it.
+HWND PlainForm() {
   WNDCLASSA wc = {};
   wc.lpfnWndProc = PlainProc;
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.lpszClassName = "OrbShapeTest";
-  RegisterClassA(&wc);
-  HWND form = CreateWindowExA(0, wc.lpszClassName, "shape", WS_POPUP, 10, 10, 50, 50, nullptr, nullptr,
-                              wc.hInstance, nullptr);
+  RegisterClassA(&wc);  // fails harmlessly from the second form on
+  return CreateWindowExA(0, wc.lpszClassName, "shape", WS_POPUP, 10, 10, 50, 50, nullptr, nullptr,
+                         wc.hInstance, nullptr);
+}
+
+TEST(ShapedWindow, FormTakesSizeRegionAndTopLeftColour) {
+  HWND form = PlainForm();
   ASSERT_TRUE(form);
   Picture p;
   ASSERT_TRUE(p.Create(20, 10, false));
-  for (int i = 0; i < 200; ++i) p.Pixels()[i] = 0xFF00FF00u;   // green key
+  for (int i = 0; i < 200; ++i) p.Pixels()[i] = 0xFF00FF00u;  // green key
   for (int y = 2; y < 8; ++y)
     for (int x = 5; x < 20; ++x) p.Pixels()[y * 20 + x] = 0xFF000000u;  // black block to the last column
   long transparent = 0;
@@ -101,23 +106,21 @@ size_t RegionRectangles(HRGN region) {
 // A region too busy for the X server kills the process under Wine: busy outlines are simplified, and
 // outlines that stay too busy leave the form unshaped and hidden for its caller.
 TEST(ShapedWindow, BusyOutlinesAreSimplifiedOrRefused) {
-  WNDCLASSA wc = {};
-  wc.lpfnWndProc = PlainProc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = "OrbBusyShapeTest";
-  RegisterClassA(&wc);
   std::mt19937 rng(5);
-  auto checkerboard = [](int x, int y, std::mt19937&) -> uint32_t { return (x + y) % 2 ? 0x00000000 : 0x00FFFFFF; };
+  auto checkerboard = [](int x, int y, std::mt19937&) -> uint32_t {
+    return (x + y) % 2 ? 0x00000000 : 0x00FFFFFF;
+  };
   // Runs and gaps of 10 pixels, every other row shifted by 10: no tolerance closes or aligns them.
-  auto bricks = [](int x, int y, std::mt19937&) -> uint32_t { return ((x + (y % 2) * 10) / 10) % 2 ? 0x0 : 0x00FFFFFF; };
+  auto bricks = [](int x, int y, std::mt19937&) -> uint32_t {
+    return ((x + (y % 2) * 10) / 10) % 2 ? 0x0 : 0x00FFFFFF;
+  };
   struct Case {
     int w, h;
     uint32_t (*colour)(int, int, std::mt19937&);
     bool kept;
   };
   for (Case c : {Case{640, 480, +checkerboard, true}, Case{1024, 600, +bricks, false}}) {
-    HWND form = CreateWindowExA(0, wc.lpszClassName, "busy", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
-                                wc.hInstance, nullptr);
+    HWND form = PlainForm();
     ASSERT_TRUE(form);
     Picture p = Make(c.w, c.h, c.colour, rng);
     long transparent = 0;
