@@ -59,7 +59,7 @@ std::vector<OutsideRootField> FieldsOutsideRoot(const SimpleAutorun& simple, con
 std::string OutsideRootText(const std::vector<OutsideRootField>& fields, const std::string& root) {
   std::string text =
       "These files are not inside the root folder (" + root + "), so the CD would not find them:";
-  for (const OutsideRootField& f : fields) text += "\r\n" + f.field + ": " + f.path;
+  for (const OutsideRootField& f : fields) text += "\r\n" + f.field + ": " + MessagePath(f.path);
   return text;
 }
 
