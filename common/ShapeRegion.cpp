@@ -1,4 +1,4 @@
-// Runs of non-transparent pixels per row; see ShapeRegion.h.
+// Runs of non-transparent pixels per row and their bound; see ShapeRegion.h.
 #include "common/ShapeRegion.h"
 
 #include <cstddef>
@@ -42,9 +42,6 @@ ShapeRuns ComputeShapeRuns(const uint32_t* pixels, int width, int height, int st
   return out;
 }
 
-}  // namespace orb
-
-namespace orb {
 namespace {
 
 // Within one row: fill gaps of at most t pixels, then drop runs of at most t pixels.
