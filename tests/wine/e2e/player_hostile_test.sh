@@ -93,13 +93,14 @@ IFS=, read -r _ _ ww wh <<<"$RECT"
 [ "$(wintool region "Autorun Menu" | tr -d '\r')" = none ] || fail "too busy outline: the window has a region"
 closes_cleanly "too busy outline" "Autorun Menu"
 
-# A 10 MB title and a 10 MB tooltip: the menu comes in time, its caption cut to what a title bar shows.
+# A 10 MB title, tooltip and move sound path: the menu comes in time, its caption cut to what a title bar
+# shows.
 ten_mb() { head -c $((10 * 1024 * 1024)) /dev/zero | tr '\0' "$1"; }
 menu "$(ten_mb c)" '\back.bmp' "" 1
-spot "$(ten_mb t)" 7 "" '\over.bmp' 0 0
+spot "$(ten_mb t)" 7 "" '\over.bmp' 0 0 "\\$(ten_mb m).wav"
 caption="$(printf '%*s' 252 '' | tr ' ' c)..."
-menu_within "huge title and tooltip" "$caption"
-closes_cleanly "huge title and tooltip" "$caption"
+menu_within "huge texts" "$caption"
+closes_cleanly "huge texts" "$caption"
 
 # A 10 MB rollover path: the message shows the path's start, an ellipsis and the file name.
 menu "Long path" '\back.bmp' "" 1
