@@ -1,4 +1,4 @@
-// Runs of non-transparent pixels per row; see ShapeRegion.h.
+// Runs of non-transparent pixels per row and their bound; see ShapeRegion.h.
 #include "common/ShapeRegion.h"
 
 #include <cstddef>
@@ -60,20 +60,7 @@ ShapeRuns ComputeShapeRuns(const uint32_t* pixels, int width, int height, int st
   return out;
 }
 
-}  // namespace orb
-
-namespace orb {
 namespace {
-
-bool SameRow(const ShapeRuns& shape, size_t a, size_t b) {
-  uint32_t i = shape.row_starts[a], i_end = shape.row_starts[a + 1];
-  uint32_t j = shape.row_starts[b], j_end = shape.row_starts[b + 1];
-  if (i_end - i != j_end - j) return false;
-  for (; i < i_end; ++i, ++j) {
-    if (shape.runs[i].left != shape.runs[j].left || shape.runs[i].right != shape.runs[j].right) return false;
-  }
-  return true;
-}
 
 // Within one row: fill gaps of at most t pixels, then drop runs of at most t pixels.
 void CloseRow(const ShapeRun* first, const ShapeRun* end, int t, std::vector<ShapeRun>& out) {
@@ -129,11 +116,21 @@ ShapeRuns Simplify(const ShapeRuns& shape, int t) {
 
 }  // namespace
 
+bool SameShapeRows(const ShapeRuns& shape, size_t a, size_t b) {
+  uint32_t i = shape.row_starts[a], i_end = shape.row_starts[a + 1];
+  uint32_t j = shape.row_starts[b], j_end = shape.row_starts[b + 1];
+  if (i_end - i != j_end - j) return false;
+  for (; i < i_end; ++i, ++j) {
+    if (shape.runs[i].left != shape.runs[j].left || shape.runs[i].right != shape.runs[j].right) return false;
+  }
+  return true;
+}
+
 size_t CountShapeRectangles(const ShapeRuns& shape) {
   size_t count = 0;
   size_t rows = shape.row_starts.empty() ? 0 : shape.row_starts.size() - 1;
   for (size_t y = 0; y < rows; ++y) {
-    if (y > 0 && SameRow(shape, y - 1, y)) continue;
+    if (y > 0 && SameShapeRows(shape, y - 1, y)) continue;
     count += shape.row_starts[y + 1] - shape.row_starts[y];
   }
   return count;

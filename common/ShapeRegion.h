@@ -37,6 +37,9 @@ inline uint32_t DibPixelColour(uint32_t pixel) {
   return ((pixel & 0xFFu) << 16) | (pixel & 0xFF00u) | ((pixel >> 16) & 0xFFu);
 }
 
+// True when rows a and b hold the same runs.
+bool SameShapeRows(const ShapeRuns& shape, size_t a, size_t b);
+
 // Rectangles a window region of these runs holds: neighbouring rows with the same runs share one band.
 size_t CountShapeRectangles(const ShapeRuns& shape);
 

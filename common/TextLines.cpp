@@ -1,6 +1,7 @@
 // Positional text-file conventions; see TextLines.h.
 #include "common/TextLines.h"
 
+#include "common/MessagePath.h"
 namespace orb {
 
 std::string TrimBlanks(std::string_view text) {
@@ -60,8 +61,8 @@ void LineWriter::Line(std::string_view text) {
 }
 
 std::string FormatError::Text() const {
-  if (line > 0) return file + ", line " + std::to_string(line) + ": " + message;
-  return file + ": " + message;
+  if (line > 0) return MessagePath(file) + ", line " + std::to_string(line) + ": " + message;
+  return MessagePath(file) + ": " + message;
 }
 
 }  // namespace orb

@@ -125,7 +125,12 @@ std::string PlayerPath(const std::string& player_folder, std::string_view relati
   return player_folder + TrimBlanks(relative);
 }
 
-FormatError FileNotReadable(const std::string& file_name) {
+FormatError FileNotReadable(const std::string& file_name, FileRead why) {
+  if (why == FileRead::kTooLarge) {
+    return FormatError{file_name, 0,
+                       "the file is too large: the player reads files of at most " +
+                           std::to_string(kMaxPlayerFileBytes >> 20) + " MB"};
+  }
   return FormatError{file_name, 0, "the file is missing or cannot be read"};
 }
 

@@ -68,8 +68,16 @@ AutorunRecord ReadAutorunDes(std::string_view data);
 bool ReadAutorunInfIcon(std::string_view data, const std::string& file_name, std::string& icon,
                         FormatError& error);
 
-// The player's message for a menu.cfg or autorun.inf that is missing or cannot be opened.
-FormatError FileNotReadable(const std::string& file_name);
+// How reading a whole file went.
+enum class FileRead { kRead, kMissing, kTooLarge };
+
+// The largest file the player reads whole: a menu of the most spots (32,767) with ordinary paths is about
+// 4 MB, so a larger file is no menu of the editor's, and reading it would only cost memory and time.
+inline constexpr size_t kMaxPlayerFileBytes = size_t{64} << 20;
+
+// The player's message for a menu.cfg or autorun.inf that could not be read (kMissing: missing or
+// cannot be opened; kTooLarge: larger than kMaxPlayerFileBytes).
+FormatError FileNotReadable(const std::string& file_name, FileRead why = FileRead::kMissing);
 
 // Joins PlayerFolder (no trailing backslash; "D:" at a drive root) and a CD-relative path, trimmed.
 std::string PlayerPath(const std::string& player_folder, std::string_view relative);

@@ -1,6 +1,7 @@
 // The menu window's rules; see MenuController.h.
 #include "player/MenuController.h"
 
+#include "common/MessagePath.h"
 #include "player/PlayerFolder.h"
 
 namespace orb {
@@ -9,6 +10,11 @@ namespace {
 std::string MoveAlias(int spot) { return "alias" + std::to_string(spot); }
 
 }  // namespace
+
+std::string ShownText(std::string_view text, size_t max) {
+  if (text.size() <= max) return std::string(text);
+  return std::string(text.substr(0, max < 3 ? 0 : max - 3)) + std::string("...").substr(0, max);
+}
 
 const PlayerSpot* MenuController::Spot(int spot) const {
   if (spot < 1 || spot > static_cast<int>(config_.Spots.size())) return nullptr;
@@ -29,11 +35,12 @@ bool MenuController::Form_Load(std::string& error) {
   std::string reason;
   if (IsShaped(config_.CdTitle)) {
     if (!view_.BuildShaped(config_.BackgroundPath, reason)) {
-      error = config_.BackgroundPath + ": the background picture " + reason;
+      error = MessagePath(config_.BackgroundPath) + ": the background picture " + reason;
       return false;
     }
-  } else if (!view_.BuildFramed(TrimBlanks(config_.CdTitle), config_.BackgroundPath, reason)) {
-    error = config_.BackgroundPath + ": the background picture " + reason;
+  } else if (!view_.BuildFramed(ShownText(TrimBlanks(config_.CdTitle), kMaxCaptionText),
+                                config_.BackgroundPath, reason)) {
+    error = MessagePath(config_.BackgroundPath) + ": the background picture " + reason;
     return false;
   }
 
@@ -47,8 +54,8 @@ bool MenuController::Form_Load(std::string& error) {
 
   std::string inf_path = folder_ + "\\autorun.inf", inf, icon;
   FormatError inf_error;
-  if (!view_.ReadFile(inf_path, inf)) {
-    error = FileNotReadable(inf_path).Text();
+  if (FileRead read = view_.ReadFile(inf_path, inf); read != FileRead::kRead) {
+    error = FileNotReadable(inf_path, read).Text();
     return false;
   }
   if (!ReadAutorunInfIcon(inf, inf_path, icon, inf_error)) {
@@ -58,7 +65,7 @@ bool MenuController::Form_Load(std::string& error) {
   if (icon != "Orbstart.exe") {
     std::string icon_path = folder_ + icon;
     if (!view_.SetIcon(icon_path, reason)) {
-      error = icon_path + ": the icon named in " + inf_path + " " + reason;
+      error = MessagePath(icon_path) + ": the icon named in " + MessagePath(inf_path) + " " + reason;
       return false;
     }
   }
@@ -75,7 +82,7 @@ bool MenuController::Form_Load(std::string& error) {
       layout.video_width = TwipsToPixels(spot.VideoWidth);
       layout.video_height = TwipsToPixels(spot.VideoHeight);
     }
-    layout.tooltip = TrimBlanks(spot.ToolTip);
+    layout.tooltip = ShownText(TrimBlanks(spot.ToolTip), kMaxTooltipText);
     layout.rollover = spot.RolloverImage;
     layout.cursor = spot.MousePointer;
     if (!view_.CreateSpot(static_cast<int>(i + 1), layout, error)) return false;

@@ -2,8 +2,10 @@
 // the spot actions with their click sounds and videos, and the orderly close.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "common/MediaCommands.h"
 #include "player/CdReaders.h"
@@ -12,6 +14,14 @@ namespace orb {
 
 // The built-in address that SendMail spots open a message to; a spot cannot change it.
 inline constexpr const char* kSupportMailAddress = "support@orbmenu.example";
+
+// Texts handed to Windows are cut to what it shows: a tooltip shows at most 1023 characters (the tooltip
+// control's own limit), a caption one line of a title bar. Longer texts only cost time: a megabyte-long
+// tooltip or caption delays the menu by seconds.
+inline constexpr size_t kMaxTooltipText = 1023;
+inline constexpr size_t kMaxCaptionText = 255;
+// text cut to at most max characters, its end marked "..." when anything was cut.
+std::string ShownText(std::string_view text, size_t max);
 
 // One spot's child windows, in pixels of the background picture.
 struct SpotLayout {
@@ -38,7 +48,7 @@ class MenuView {
   virtual bool BuildShaped(const std::string& background, std::string& error) = 0;
   // The framed variant with caption, its client area sized to the background.
   virtual bool BuildFramed(const std::string& caption, const std::string& background, std::string& error) = 0;
-  virtual bool ReadFile(const std::string& path, std::string& data) = 0;
+  virtual FileRead ReadFile(const std::string& path, std::string& data) = 0;
   virtual bool SetIcon(const std::string& path, std::string& error) = 0;
   // Creates spot N; false with the failing file and reason in error.
   virtual bool CreateSpot(int spot, const SpotLayout& layout, std::string& error) = 0;

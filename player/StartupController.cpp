@@ -3,14 +3,15 @@
 
 #include <cmath>
 
+#include "common/MessagePath.h"
 namespace orb {
 
 bool StartupController::Load() {
   std::string path = folder_ + "\\menu.cfg";
   std::string data;
   FormatError error;
-  if (!view_.ReadFile(path, data)) {
-    error = FileNotReadable(path);
+  if (FileRead read = view_.ReadFile(path, data); read != FileRead::kRead) {
+    error = FileNotReadable(path, read);
   } else if (ReadMenuConfig(data, folder_, path, config_, error)) {
     return true;
   }
@@ -25,7 +26,7 @@ void StartupController::Run() {
     std::string error;
     if (!view_.ShowSplash(config_.SplashPath, error)) {
       failed_ = true;
-      view_.Fail(config_.SplashPath + ": the splash picture " + error);
+      view_.Fail(MessagePath(config_.SplashPath) + ": the splash picture " + error);
       return;
     }
     splash_shown_ = true;
@@ -34,7 +35,7 @@ void StartupController::Run() {
   sound_alias_ = "audio3";
 
   std::string des;
-  if (!view_.ReadFile(folder_ + "\\autorun.des", des)) des.clear();  // missing: a record of zeros
+  if (view_.ReadFile(folder_ + "\\autorun.des", des) != FileRead::kRead) des.clear();  // a record of zeros
   AutorunRecord record = ReadAutorunDes(des);
 
   if (!config_.MenuMode && (record.StartProgram.empty() || record.StartProgram[0] != '\0')) {

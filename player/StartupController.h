@@ -17,8 +17,8 @@ class StartupView {
  public:
   virtual ~StartupView() = default;
   virtual MediaWindow StartupWindow() = 0;
-  // The whole file; false when it is missing or cannot be read.
-  virtual bool ReadFile(const std::string& path, std::string& data) = 0;
+  // The whole file, when it exists, can be read and is at most kMaxPlayerFileBytes.
+  virtual FileRead ReadFile(const std::string& path, std::string& data) = 0;
   virtual void ShellOpen(MediaWindow owner, const std::string& operation, const std::string& target,
                          const std::string& parameters, const std::string& directory) = 0;
   // Loads the splash picture and shows the splash; false with a reason when the picture cannot be loaded.

@@ -29,7 +29,7 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest_in build/asan
 
 step "fuzz build (clang, libFuzzer)"
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORB_FUZZ=ON \
-  -DORB_FUZZ_SECONDS="${ORB_FUZZ_SECONDS:-15}" >/dev/null && cmake --build build/fuzz -j "$jobs" || exit 1
+  -DORB_FUZZ_SECONDS="${ORB_FUZZ_SECONDS:-60}" >/dev/null && cmake --build build/fuzz -j "$jobs" || exit 1
 step "fuzz runs"
 ctest_in build/fuzz -- -j "$jobs" || status=1
 

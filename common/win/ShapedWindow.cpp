@@ -8,16 +8,6 @@ namespace {
 
 constexpr const char* kPictureProperty = "OrbShapePicture";
 
-bool SameRuns(const ShapeRuns& shape, int row_a, int row_b) {
-  uint32_t a = shape.row_starts[row_a], a_end = shape.row_starts[row_a + 1];
-  uint32_t b = shape.row_starts[row_b], b_end = shape.row_starts[row_b + 1];
-  if (a_end - a != b_end - b) return false;
-  for (; a < a_end; ++a, ++b) {
-    if (shape.runs[a].left != shape.runs[b].left || shape.runs[a].right != shape.runs[b].right) return false;
-  }
-  return true;
-}
-
 HRGN BandRegion(const ShapeRuns& shape, int row, int top, int bottom) {
   uint32_t first = shape.row_starts[row], end = shape.row_starts[row + 1];
   if (end - first == 1) {
@@ -43,7 +33,7 @@ HRGN CreateShapeRegion(const ShapeRuns& shape) {
   int rows = static_cast<int>(shape.row_starts.size()) - 1;
   for (int y = 0; y < rows;) {
     int next = y + 1;
-    while (next < rows && SameRuns(shape, y, next)) ++next;
+    while (next < rows && SameShapeRows(shape, y, next)) ++next;
     if (shape.row_starts[y + 1] > shape.row_starts[y]) {
       if (HRGN band = BandRegion(shape, y, y, next)) parts.push_back(band);
     }

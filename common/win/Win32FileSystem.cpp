@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "common/MessagePath.h"
 #include "common/win/ShellHelpers.h"
 
 // windows.h maps these names to its A/W functions; here they name the seam's methods.
@@ -166,7 +167,7 @@ bool Win32FileSystem::ReadFile(const std::string& path, std::string& data, std::
   HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
-    error = path + ": " + LastErrorText();
+    error = MessagePath(path) + ": " + LastErrorText();
     return false;
   }
   data.clear();
@@ -174,7 +175,7 @@ bool Win32FileSystem::ReadFile(const std::string& path, std::string& data, std::
   DWORD got = 0;
   bool ok = true;
   while ((ok = ::ReadFile(file, buffer, sizeof buffer, &got, nullptr)) && got > 0) data.append(buffer, got);
-  if (!ok) error = path + ": " + LastErrorText();
+  if (!ok) error = MessagePath(path) + ": " + LastErrorText();
   CloseHandle(file);
   return ok;
 }
@@ -185,7 +186,7 @@ bool Win32FileSystem::WriteFileAtomic(const std::string& path, std::string_view 
   HANDLE file =
       CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
-    error = path + ": " + LastErrorText();
+    error = MessagePath(path) + ": " + LastErrorText();
     return false;
   }
   size_t done = 0;
@@ -197,10 +198,10 @@ bool Win32FileSystem::WriteFileAtomic(const std::string& path, std::string_view 
     done += wrote;
   }
   if (ok) ok = FlushFileBuffers(file);
-  if (!ok) error = path + ": " + LastErrorText();
+  if (!ok) error = MessagePath(path) + ": " + LastErrorText();
   CloseHandle(file);
   if (ok && !MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    error = path + ": " + LastErrorText();
+    error = MessagePath(path) + ": " + LastErrorText();
     ok = false;
   }
   if (!ok) DeleteFileA(temp.c_str());

@@ -1,6 +1,7 @@
 // The CD generator; see Generator.h.
 #include "editor/output/Generator.h"
 
+#include "common/MessagePath.h"
 #include "common/TextLines.h"
 #include "editor/output/CdFormats.h"
 #include "editor/project/PathText.h"
@@ -58,7 +59,7 @@ std::vector<OutsideRootField> FieldsOutsideRoot(const SimpleAutorun& simple, con
 std::string OutsideRootText(const std::vector<OutsideRootField>& fields, const std::string& root) {
   std::string text =
       "These files are not inside the root folder (" + root + "), so the CD would not find them:";
-  for (const OutsideRootField& f : fields) text += "\r\n" + f.field + ": " + f.path;
+  for (const OutsideRootField& f : fields) text += "\r\n" + f.field + ": " + MessagePath(f.path);
   return text;
 }
 
@@ -69,7 +70,7 @@ void Generator::Show(std::string text, MessageIcon icon, std::string title) {
 bool Generator::Write(const std::string& path, const std::string& data) {
   std::string error;
   if (env_.fs.WriteFileAtomic(path, data, error)) return true;
-  Show("Could not write " + path + ": " + error, MessageIcon::Error, "Error");
+  Show("Could not write " + MessagePath(path) + ": " + error, MessageIcon::Error, "Error");
   return false;
 }
 

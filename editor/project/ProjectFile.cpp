@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "common/MessagePath.h"
 #include "editor/project/PathText.h"
 
 namespace orb {
@@ -239,7 +240,7 @@ bool SaveProjectFile(FileSystem& fs, const std::string& path, const ProjectData&
                      std::string& error) {
   std::string message;
   if (fs.WriteFileAtomic(path, ProjectFileText(project), message)) return true;
-  error = path + ": cannot be written: " + message;
+  error = MessagePath(path) + ": cannot be written: " + message;
   return false;
 }
 

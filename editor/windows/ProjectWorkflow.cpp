@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "common/MessagePath.h"
 #include "common/TextLines.h"
 #include "editor/project/ProjectFile.h"
 
@@ -85,7 +86,7 @@ bool ProjectWorkflow::Load() {
 
   std::string data, read_error;
   if (!fs_.ReadFile(path, data, read_error)) {
-    LoadFailed(read_error.empty() ? path + ": the file cannot be read" : read_error);
+    LoadFailed(read_error.empty() ? MessagePath(path) + ": the file cannot be read" : read_error);
     return false;
   }
 

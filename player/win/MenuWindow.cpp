@@ -5,6 +5,7 @@
 
 #include <new>
 
+#include "common/MessagePath.h"
 #include "common/win/ShapedWindow.h"
 #include "player/win/ChangeFormBorder.h"
 #include "player/win/FocusMark.h"
@@ -172,13 +173,13 @@ bool MenuWindow::CreateSpot(int spot, const SpotLayout& layout, std::string& err
   Picture size_probe;
   std::string reason;
   if (!LoadPicture(layout.rollover, size_probe, reason)) {
-    error = layout.rollover + ": the rollover picture" + of + reason;
+    error = MessagePath(layout.rollover) + ": the rollover picture" + of + reason;
     return false;
   }
   if (!layout.cursor.empty()) {
     raw->cursor = LoadCursorFromFileA(layout.cursor.c_str());
     if (!raw->cursor) {
-      error = layout.cursor + ": the mouse pointer" + of + "cannot be loaded as a cursor";
+      error = MessagePath(layout.cursor) + ": the mouse pointer" + of + "cannot be loaded as a cursor";
       return false;
     }
   }

@@ -19,7 +19,7 @@ namespace orb {
 class MenuWindowHost {
  public:
   virtual ~MenuWindowHost() = default;
-  virtual bool ReadFile(const std::string& path, std::string& data) = 0;
+  virtual FileRead ReadFile(const std::string& path, std::string& data) = 0;
   virtual void ShellOpen(MediaWindow owner, const std::string& operation, const std::string& target,
                          const std::string& parameters, const std::string& directory) = 0;
   virtual void UnloadStartupWindow() = 0;
@@ -43,7 +43,9 @@ class MenuWindow : public MenuView, private AccessibleSpots {
   MediaWindow VideoFrame(int spot) override;
   bool BuildShaped(const std::string& background, std::string& error) override;
   bool BuildFramed(const std::string& caption, const std::string& background, std::string& error) override;
-  bool ReadFile(const std::string& path, std::string& data) override { return host_.ReadFile(path, data); }
+  FileRead ReadFile(const std::string& path, std::string& data) override {
+    return host_.ReadFile(path, data);
+  }
   bool SetIcon(const std::string& path, std::string& error) override;
   bool CreateSpot(int spot, const SpotLayout& layout, std::string& error) override;
   void ShowRollover(int spot, const std::string& path) override;

@@ -56,12 +56,16 @@ int PlayerApp::Run(const std::string& folder) {
   return exit_code_;
 }
 
-bool PlayerApp::ReadFile(const std::string& path, std::string& data) {
+FileRead PlayerApp::ReadFile(const std::string& path, std::string& data) {
   HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  if (file == INVALID_HANDLE_VALUE) return FileRead::kMissing;
   LARGE_INTEGER size;
-  bool ok = GetFileSizeEx(file, &size) && size.QuadPart < (64ll << 20);
+  bool ok = GetFileSizeEx(file, &size);
+  if (ok && static_cast<unsigned long long>(size.QuadPart) > kMaxPlayerFileBytes) {
+    CloseHandle(file);
+    return FileRead::kTooLarge;
+  }
   if (ok) {
     data.assign(static_cast<size_t>(size.QuadPart), '\0');
     DWORD got = 0;
@@ -69,7 +73,7 @@ bool PlayerApp::ReadFile(const std::string& path, std::string& data) {
                           got == data.size());
   }
   CloseHandle(file);
-  return ok;
+  return ok ? FileRead::kRead : FileRead::kMissing;
 }
 
 void PlayerApp::ShellOpen(MediaWindow owner, const std::string& operation, const std::string& target,

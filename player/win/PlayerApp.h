@@ -24,7 +24,7 @@ class PlayerApp : public StartupView, public MenuWindowHost {
 
   // StartupView
   MediaWindow StartupWindow() override { return reinterpret_cast<MediaWindow>(startup_); }
-  bool ReadFile(const std::string& path, std::string& data) override;
+  FileRead ReadFile(const std::string& path, std::string& data) override;
   void ShellOpen(MediaWindow owner, const std::string& operation, const std::string& target,
                  const std::string& parameters, const std::string& directory) override;
   bool ShowSplash(const std::string& path, std::string& error) override;

@@ -212,6 +212,24 @@ TEST(MenuCfgReader, HostileInputFailsCleanlyWithAShortMessage) {
   EXPECT_EQ(config.Spots[0].ToolTip, std::string("a\0b\x80", 4));
 }
 
+TEST(MenuCfgReader, AMenuOfTheMostSpotsIsFarInsideTheSizeLimit) {
+  // Spots as the editor writes them, with ordinary file names under imgmusic.
+  std::string data =
+      "true\r\n\\imgmusic\\background.jpg\r\nWelcome to the CD\r\n\\imgmusic\\splash.gif\r\n 32767 \r\n";
+  for (int i = 1; i <= 32767; ++i) {
+    std::string n = std::to_string(i);
+    data += "Spot " + n + "\r\nInstall the program number " + n + "\r\n 1 \r\n\\setup\\program" + n +
+            ".exe\r\n\\imgmusic\\rollover" + n + ".gif\r\n " + std::to_string(i % 9000) + " \r\n 1200 \r\n" +
+            "\\imgmusic\\move.wav\r\n\\imgmusic\\click.wav\r\n\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n";
+  }
+  EXPECT_GT(data.size(), 4000000u);
+  EXPECT_LT(data.size() * 10, kMaxPlayerFileBytes);
+  MenuConfig config = Read(data);
+  ASSERT_EQ(config.Spots.size(), 32767u);
+  EXPECT_EQ(config.Spots.back().RolloverImage, "D:\\imgmusic\\rollover32767.gif");
+  EXPECT_NE(FileNotReadable("D:\\menu.cfg", FileRead::kTooLarge).Text().find("too large"), std::string::npos);
+}
+
 TEST(MenuCfgReader, LoneCrAndLfEndLinesToo) {
   std::string data = examples::kWorkedMenuCfg;
   std::string cr_only;

@@ -119,6 +119,33 @@ TEST_F(MenuTest, LoadFailuresNameTheFileAndTheProblem) {
   }
 }
 
+TEST_F(MenuTest, HugeTextsAreCutToWhatWindowsShowsAndHugePathsToAReadableMessage) {
+  PlayerSpot spot = Spot(7);
+  spot.ToolTip = "  " + std::string(10 * 1024 * 1024, 't') + "  ";
+  Load(Config({spot}, " " + std::string(10 * 1024 * 1024, 'c') + " "));
+  // The log of the load is gone; build again to see what the window was handed.
+  MenuController again(config, "D:", media, view);
+  std::string error;
+  ASSERT_TRUE(again.Form_Load(error));
+  Log got = Take();
+  std::string caption = "framed [" + std::string(kMaxCaptionText - 3, 'c') + "...] D:\\back.jpg";
+  std::string tip = "tip [" + std::string(kMaxTooltipText - 3, 't') + "...]";
+  EXPECT_NE(std::find(got.begin(), got.end(), caption), got.end());
+  ASSERT_EQ(std::count_if(got.begin(), got.end(),
+                          [&](const std::string& l) { return l.find(tip) != std::string::npos; }),
+            1);
+  EXPECT_EQ(ShownText("short", kMaxTooltipText), "short");
+
+  // A background path of 10 MB: the message keeps the start, the file name and the problem.
+  MenuConfig huge = Config({Spot(7)});
+  huge.BackgroundPath = "D:\\" + std::string(10 * 1024 * 1024, 'p') + "\\back.jpg";
+  view.broken_pictures = {huge.BackgroundPath};
+  MenuController broken(huge, "D:", media, view);
+  EXPECT_FALSE(broken.Form_Load(error));
+  EXPECT_LT(error.size(), 320u);
+  EXPECT_NE(error.find("...\\back.jpg: the background picture cannot be read"), std::string::npos);
+}
+
 TEST_F(MenuTest, HoverFromSpotToSpotSwapsRolloversAndMoveSounds) {
   Load(Config({Spot(7, "", "\\m1.wav"), Spot(7, "", "\\m2.wav"), Spot(7)}));
   menu->PointerOverSpot(1);

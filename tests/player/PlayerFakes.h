@@ -30,11 +30,12 @@ constexpr MediaWindow kMenuWindow = 200;
 struct FakeStartupView : StartupView {
   explicit FakeStartupView(Log& log) : log(log) {}
   MediaWindow StartupWindow() override { return kStartupWindow; }
-  bool ReadFile(const std::string& path, std::string& data) override {
+  FileRead ReadFile(const std::string& path, std::string& data) override {
+    if (too_large.count(path)) return FileRead::kTooLarge;
     auto it = files.find(path);
-    if (it == files.end()) return false;
+    if (it == files.end()) return FileRead::kMissing;
     data = it->second;
-    return true;
+    return FileRead::kRead;
   }
   void ShellOpen(MediaWindow owner, const std::string& operation, const std::string& target,
                  const std::string& parameters, const std::string& directory) override {
@@ -60,6 +61,7 @@ struct FakeStartupView : StartupView {
 
   Log& log;
   std::map<std::string, std::string> files;
+  std::set<std::string> too_large;
   std::set<std::string> broken_pictures;
   std::string menu_error;
 };
@@ -76,11 +78,11 @@ struct FakeMenuView : MenuView {
     log.push_back("framed [" + caption + "] " + background);
     return Picture(background, error);
   }
-  bool ReadFile(const std::string& path, std::string& data) override {
+  FileRead ReadFile(const std::string& path, std::string& data) override {
     auto it = files.find(path);
-    if (it == files.end()) return false;
+    if (it == files.end()) return FileRead::kMissing;
     data = it->second;
-    return true;
+    return FileRead::kRead;
   }
   bool SetIcon(const std::string& path, std::string& error) override {
     log.push_back("icon " + path);

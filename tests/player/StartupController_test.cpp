@@ -141,6 +141,14 @@ TEST_F(StartupTest, FailuresShowOneMessageNamingTheFileAndStop) {
   ASSERT_EQ(got.size(), 1u);
   EXPECT_EQ(got[0].rfind("fail D:\\menu.cfg, line 5: ", 0), 0u) << got[0];
 
+  // A file too large to be a menu is named as such, with the limit, not as missing.
+  StartupController large("D:", media, view);
+  view.too_large.insert("D:\\menu.cfg");
+  EXPECT_FALSE(large.Load());
+  EXPECT_EQ(Take(),
+            (Log{"fail D:\\menu.cfg: the file is too large: the player reads files of at most 64 MB"}));
+  view.too_large.clear();
+
   StartupController third("D:", media, view);
   view.files["D:\\menu.cfg"] = kMenuCfg;
   view.broken_pictures.insert("D:\\splash.bmp");

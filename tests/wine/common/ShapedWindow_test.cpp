@@ -127,23 +127,21 @@ size_t RegionRectangles(HRGN region) {
 // A region too busy for the X server kills the process under Wine: busy outlines are simplified, and
 // outlines that stay too busy leave the form unshaped and hidden for its caller.
 TEST(ShapedWindow, BusyOutlinesAreSimplifiedOrRefused) {
-  WNDCLASSA wc = {};
-  wc.lpfnWndProc = PlainProc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = "OrbBusyShapeTest";
-  RegisterClassA(&wc);
   std::mt19937 rng(5);
-  auto checkerboard = [](int x, int y, std::mt19937&) -> uint32_t { return (x + y) % 2 ? 0x00000000 : 0x00FFFFFF; };
+  auto checkerboard = [](int x, int y, std::mt19937&) -> uint32_t {
+    return (x + y) % 2 ? 0x00000000 : 0x00FFFFFF;
+  };
   // Runs and gaps of 10 pixels, every other row shifted by 10: no tolerance closes or aligns them.
-  auto bricks = [](int x, int y, std::mt19937&) -> uint32_t { return ((x + (y % 2) * 10) / 10) % 2 ? 0x0 : 0x00FFFFFF; };
+  auto bricks = [](int x, int y, std::mt19937&) -> uint32_t {
+    return ((x + (y % 2) * 10) / 10) % 2 ? 0x0 : 0x00FFFFFF;
+  };
   struct Case {
     int w, h;
     uint32_t (*colour)(int, int, std::mt19937&);
     bool kept;
   };
   for (Case c : {Case{640, 480, +checkerboard, true}, Case{1024, 600, +bricks, false}}) {
-    HWND form = CreateWindowExA(0, wc.lpszClassName, "busy", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
-                                wc.hInstance, nullptr);
+    HWND form = MakeForm();
     ASSERT_TRUE(form);
     Picture p = Make(c.w, c.h, c.colour, rng);
     long transparent = 0;

@@ -16,6 +16,7 @@
 //   wintool select TITLE CONTROL N   select a combo box's entry N and tell its parent, as a user's choice does
 //   wintool focus TITLE [ID [MS]]    print the keyboard focus of TITLE's thread: "ID|class|text"; given ID,
 //                                    first wait up to MS (2000) for the focus to reach that control
+//   wintool region TITLE             print the rectangles of its window region, "none" when it has none
 #include <windows.h>
 
 #include <cstdio>
@@ -134,6 +135,18 @@ int main(int argc, char** argv) {
       if (GetTickCount() - start > ms) return 1;
       Sleep(50);
     }
+    return 0;
+  }
+  if (cmd == "region" && argc >= 3) {
+    HWND hwnd = FindWindowA(nullptr, argv[2]);
+    if (!hwnd) return 1;
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    if (GetWindowRgn(hwnd, region) == ERROR) {
+      std::printf("none\n");
+    } else {
+      std::printf("%lu\n", (GetRegionData(region, 0, nullptr) - sizeof(RGNDATAHEADER)) / sizeof(RECT));
+    }
+    DeleteObject(region);
     return 0;
   }
   if ((cmd == "close" || cmd == "class" || cmd == "text") && argc >= 3) {
