@@ -14,6 +14,7 @@
 //   wintool settext TITLE CONTROL T  set a child's text; CONTROL is its text or #ID
 //   wintool items TITLE CONTROL      print a combo box's entries, one per line
 //   wintool select TITLE CONTROL N   select a combo box's entry N and tell its parent, as a user's choice does
+//   wintool drivetype ROOT           print GetDriveTypeA(ROOT) by name, e.g. DRIVE_CDROM for "D:\\"
 #include <windows.h>
 
 #include <cstdio>
@@ -216,6 +217,13 @@ int main(int argc, char** argv) {
       WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
       std::printf("%s\n", text);
     }
+    return 0;
+  }
+  if (cmd == "drivetype" && argc >= 3) {
+    static const char* const kNames[] = {"DRIVE_UNKNOWN",   "DRIVE_NO_ROOT_DIR", "DRIVE_REMOVABLE", "DRIVE_FIXED",
+                                         "DRIVE_REMOTE",    "DRIVE_CDROM",       "DRIVE_RAMDISK"};
+    UINT type = GetDriveTypeA(argv[2]);
+    std::printf("%s\n", type < 7 ? kNames[type] : "DRIVE_UNKNOWN");
     return 0;
   }
   std::fprintf(stderr, "wintool: bad arguments\n");
