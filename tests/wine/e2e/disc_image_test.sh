@@ -90,7 +90,12 @@ wait "$editor_pid" || fail "Orbmenu.exe exited with $?"
 editor_pid=
 [ -f "$TMP/out/demo.iso" ] && [ -z "$(ls "$TMP/out" | grep -v '^demo.iso$')" ] || fail "output folder: $(ls -A "$TMP/out")"
 
-# 3. The image laid out as a read-only disc equals the root byte for byte.
+# 3. The image carries the CD title as its label, and laid out as a read-only disc it equals the root
+# byte for byte.
+if command -v iso-info >/dev/null; then
+  iso-info -i "$TMP/out/demo.iso" 2>/dev/null | grep -q '^Volume *: Orbmenu Demo$' ||
+    fail "the image's Joliet label: $(iso-info -i "$TMP/out/demo.iso" 2>&1 | grep -i volume)"
+fi
 osirrox -indev "$TMP/out/demo.iso" -extract / "$TMP/disc" >/dev/null 2>&1 || fail "osirrox could not extract the image"
 diff -r "$cd_root" "$TMP/disc" || fail "the extracted disc differs from the root"
 chmod -R a-w "$TMP/disc"
