@@ -162,9 +162,10 @@ int RunMakeIso(const std::vector<std::string>& raw_args) {
   std::signal(SIGTERM, SIG_DFL);
   if (result.cancelled) return IsoFailure("cancelled; no image was written");
   if (!result.ok) return IsoFailure(result.error);
-  std::printf("%s: %llu files, %s (%llu bytes), label \"%s\"\n", real_iso.string().c_str(),
-              static_cast<unsigned long long>(result.files), SizeText(result.bytes).c_str(),
-              static_cast<unsigned long long>(result.bytes), result.label.c_str());
+  std::string label = result.label.empty() ? "no label" : "label \"" + result.label + "\"";
+  std::printf("%s: %llu file%s, %s (%llu bytes), %s\n", real_iso.string().c_str(),
+              static_cast<unsigned long long>(result.files), result.files == 1 ? "" : "s",
+              SizeText(result.bytes).c_str(), static_cast<unsigned long long>(result.bytes), label.c_str());
   return 0;
 }
 

@@ -59,6 +59,15 @@ run 0 "$cli" make-iso --from-root "$simple" -o "$dir/simple.iso" --label "Setup 
 has 'label "Setup Disc"' out
 judge "$dir/simple.iso" "$simple"
 
+# On a terminal the write shows its progress; an image of one file without a label says so.
+mkdir "$dir/one"
+head -c 3000000 /dev/zero >"$dir/one/a.bin"
+script -qec "'$cli' make-iso --from-root '$dir/one' -o '$dir/one.iso' --label ''" /dev/null >"$dir/tty" 2>&1 ||
+  fail "make-iso on a terminal failed: $(cat "$dir/tty")"
+has "100%" tty
+has "MB/s" tty
+has ": 1 file, 3.1 MB (3051520 bytes), no label" tty
+
 # Refusals: an image inside its own root (also through a link), names the disc cannot hold, a label
 # that is too long, and usage mistakes.
 run 1 "$cli" make-iso --from-root "$simple" -o "$simple/bin/self.iso"

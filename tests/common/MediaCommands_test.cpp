@@ -15,8 +15,9 @@ TEST(MediaCommands, OpenBuildsTheCommandFromTheShortPath) {
   media.short_paths["C:\\My Cd\\imgmusic\\intro movie.avi"] = "C:\\MYCD~1\\IMGMUS~1\\INTROM~1.AVI";
   EXPECT_EQ(OpenMultimedia(media, 1234, "playmovie", "C:\\My Cd\\imgmusic\\intro movie.avi", kVideoDevice),
             "Success");
-  EXPECT_EQ(media.Commands(), Commands{"open C:\\MYCD~1\\IMGMUS~1\\INTROM~1.AVI type MpegVideo Alias playmovie "
-                                       "parent 1234 Style 1073741824"});
+  EXPECT_EQ(media.Commands(),
+            Commands{"open C:\\MYCD~1\\IMGMUS~1\\INTROM~1.AVI type MpegVideo Alias playmovie "
+                     "parent 1234 Style 1073741824"});
   EXPECT_FALSE(media.sent[0].with_buffer);
 }
 
@@ -50,7 +51,8 @@ TEST(MediaCommands, PutFillsZeroSizesFromTheWindowAndWritesThemBack) {
   EXPECT_EQ(height, 240);
   width = 100, height = 50;
   PutMultimediaWindow(media, 42, "playmovie", 3, 4, width, height);
-  EXPECT_EQ(media.Commands(), (Commands{"put playmovie window at 0 0 320 240", "put playmovie window at 3 4 100 50"}));
+  EXPECT_EQ(media.Commands(),
+            (Commands{"put playmovie window at 0 0 320 240", "put playmovie window at 3 4 100 50"}));
 }
 
 TEST(MediaCommands, PlayAlwaysRunsFromZeroToTheLengthInFrames) {
@@ -81,8 +83,8 @@ TEST(MediaCommands, MillisecondsSwitchFormatsAndBack) {
   FakeMediaTransport media;
   media.answers["status audio3 length"] = {0, "10400.6"};
   EXPECT_EQ(GetMultimediaMilliseconds(media, "audio3"), 10401);
-  EXPECT_EQ(media.Commands(), (Commands{"set audio3 time format ms", "status audio3 length",
-                                        "set audio3 time format frames"}));
+  EXPECT_EQ(media.Commands(),
+            (Commands{"set audio3 time format ms", "status audio3 length", "set audio3 time format frames"}));
   EXPECT_TRUE(media.sent[1].with_buffer);
   EXPECT_FALSE(media.sent[2].with_buffer);
   media.answers["status audio3 length"] = {263, ""};

@@ -1,9 +1,11 @@
 // The Linux file seam: backslash mapping, the model's folder form, atomic writes and copies.
 #include "common/PosixFileSystem.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -121,6 +123,62 @@ TEST_F(PosixFileSystemTest, CopyReplacesWithoutAskingAndAcceptsAFolder) {
   files.DeleteFile(root + "Orbstart.exe");
   files.DeleteFile(root + "Orbstart.exe");  // a second delete reports nothing
   EXPECT_FALSE(fs::exists(dir + "/Orbstart.exe"));
+}
+
+}  // namespace
+}  // namespace orb
+
+namespace orb {
+namespace {
+
+TEST_F(PosixFileSystemTest, ListingFollowsLinksAndGivesSizesAndDates) {
+  std::ofstream(dir + "/a.bin") << "12345";
+  fs::create_directory(dir + "/sub");
+  fs::create_symlink(dir + "/a.bin", dir + "/link.bin");
+  struct timespec times[2] = {{1600000000, 0}, {1600000000, 0}};
+  ASSERT_EQ(utimensat(AT_FDCWD, (dir + "/a.bin").c_str(), times, 0), 0);
+  std::vector<FolderEntry> entries;
+  std::string error;
+  ASSERT_TRUE(files.ListFolder(root, entries, error)) << error;
+  std::sort(entries.begin(), entries.end(), [](auto& x, auto& y) { return x.name < y.name; });
+  ASSERT_EQ(entries.size(), 3u);
+  EXPECT_EQ(entries[0].name, "a.bin");
+  EXPECT_EQ(entries[0].size, 5u);
+  EXPECT_EQ(entries[0].modified, 1600000000);
+  EXPECT_EQ(entries[1].name, "link.bin");
+  EXPECT_EQ(entries[1].size, 5u);
+  EXPECT_TRUE(entries[2].folder);
+  EXPECT_FALSE(files.ListFolder(root + "missing", entries, error));
+}
+
+TEST_F(PosixFileSystemTest, AStreamedWriteAppearsOnlyOnCommit) {
+  std::ofstream(dir + "/image.iso") << "old";
+  std::string big(5 << 20, '\0');
+  for (size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i * 131 >> 7);
+  std::string error;
+  {
+    auto writer = files.OpenAtomicWriter(root + "image.iso", error);
+    ASSERT_TRUE(writer) << error;
+    ASSERT_TRUE(writer->Write("dropped", 7, error));
+  }
+  EXPECT_EQ(Slurp(dir + "/image.iso"), "old");
+  EXPECT_EQ(Names(), std::vector<std::string>{"image.iso"});
+
+  auto writer = files.OpenAtomicWriter(root + "image.iso", error);
+  ASSERT_TRUE(writer) << error;
+  ASSERT_TRUE(writer->Write("head", 4, error));
+  ASSERT_TRUE(writer->Write(big.data(), big.size(), error));
+  ASSERT_TRUE(writer->Commit(error)) << error;
+  EXPECT_EQ(Slurp(dir + "/image.iso"), "head" + big);
+  EXPECT_EQ(Names(), std::vector<std::string>{"image.iso"});
+  auto reader = files.OpenReader(root + "image.iso", error);
+  ASSERT_TRUE(reader) << error;
+  std::string back(big.size() + 10, '\0');
+  size_t got = 0, total = 0;
+  while (reader->Read(back.data() + total, back.size() - total, got, error) && got > 0) total += got;
+  EXPECT_EQ(back.substr(0, total), "head" + big);
+  EXPECT_FALSE(files.OpenReader(root + "missing", error));
+  EXPECT_FALSE(files.OpenAtomicWriter(root + "missing\\image.iso", error));
 }
 
 }  // namespace

@@ -32,8 +32,7 @@ std::vector<ShapeRun> Reference(const std::vector<uint32_t>& colours, int w, int
 
 TEST(ShapeRegion, TopLeftColourIsCutOutWhenNoColourIsGiven) {
   const uint32_t k = 0x00FF00FF, b = 0x00000000, r = 0x000000FF;
-  std::vector<uint32_t> colours = {k, b, b, r,
-                                   b, b, k, b};
+  std::vector<uint32_t> colours = {k, b, b, r, b, b, k, b};
   auto dib = Dib(colours);
   long transparent = 0;
   ShapeRuns shape = ComputeShapeRuns(dib.data(), 4, 2, 4, transparent);
@@ -85,7 +84,8 @@ TEST(ShapeRegion, RandomPicturesMatchThePerPixelReference) {
     for (auto& c : colours) c = (rng() % 3 == 0) ? 0x00010203 : (rng() % 4) * 0x00404040;
     std::vector<uint32_t> dib(stride * h, 0xDEADBEEF);  // padding must never be read
     for (int y = 0; y < h; ++y) {
-      for (int x = 0; x < w; ++x) dib[y * stride + x] = (rng() & 0xFF000000u) | DibPixelColour(colours[y * w + x]);
+      for (int x = 0; x < w; ++x)
+        dib[y * stride + x] = (rng() & 0xFF000000u) | DibPixelColour(colours[y * w + x]);
     }
     long given = (round % 2) ? 0 : 0x00010203;
     long expected_colour = given;

@@ -226,7 +226,14 @@ TEST_F(IsoWriterTest, AFailedOrCancelledWriteKeepsTheOlderImageAndLeavesNothing)
   EXPECT_FALSE(removed.cancelled);
   EXPECT_NE(removed.error.find("z last.txt"), std::string::npos) << removed.error;
 
-  dir.Put("root/z last.txt", "back again");
+  // A file cut short after it was listed: its record already holds the longer size.
+  dir.Put("root/z last.txt", std::string(2 << 20, 'z'));
+  StepAt shorten([&] { return ::truncate((dir / "root/z last.txt").c_str(), 1000) == 0; });
+  IsoResult shortened = Write(dir / "disc.iso", {}, &shorten);
+  EXPECT_FALSE(shortened.ok);
+  EXPECT_NE(shortened.error.find("z last.txt: the file became shorter"), std::string::npos)
+      << shortened.error;
+
   StepAt cancel([] { return false; });
   IsoResult cancelled = Write(dir / "disc.iso", {}, &cancel);
   EXPECT_FALSE(cancelled.ok);
