@@ -2,6 +2,7 @@
 #include "editor/output/ProjectCheck.h"
 
 #include <algorithm>
+#include <map>
 
 #include "common/TextLines.h"
 #include "disc/IsoImage.h"
@@ -67,10 +68,20 @@ CheckSubject SubjectFromSimple(const SimpleAutorun& simple, const std::string& r
 namespace check_rules {
 
 void NamedFilesExist(CheckContext& context) {
-  const CheckSubject& subject = context.Subject();
-  for (const NamedFile& file : subject.files) {
-    if (!context.Files().Exists(file.path))
-      context.Add(file.if_missing, file.path, "the " + file.what + " does not exist");
+  // One finding a missing file, as grave as its gravest use (the player is also the default icon).
+  std::map<std::string, const NamedFile*> missing;
+  std::vector<std::string> order;
+  for (const NamedFile& file : context.Subject().files) {
+    if (context.Files().Exists(file.path)) continue;
+    auto [it, added] = missing.emplace(file.path, &file);
+    if (added)
+      order.push_back(file.path);
+    else if (file.if_missing < it->second->if_missing)
+      it->second = &file;
+  }
+  for (const std::string& path : order) {
+    const NamedFile& file = *missing[path];
+    context.Add(file.if_missing, path, "the " + file.what + " does not exist");
   }
 }
 

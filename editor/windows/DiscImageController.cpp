@@ -17,8 +17,9 @@ std::string Lines(const std::vector<Finding>& findings) {
   return text;
 }
 
+// The last part of a path; a Linux folder in the model's form ("/tmp/cd") has slashes.
 std::string LeafName(const std::string& path) {
-  size_t cut = path.find_last_of('\\');
+  size_t cut = path.find_last_of("\\/");
   return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 
@@ -67,6 +68,8 @@ std::string ImageLabel(const std::string& cd_title, const std::string& root) {
   if (!label.empty()) return label;
   std::string folder = root;
   while (!folder.empty() && folder.back() == '\\') folder.pop_back();
+  // A drive root ("E:") has no name of its own.
+  if (folder.find('\\') == std::string::npos && !folder.empty() && folder.back() == ':') return std::string();
   return IsoLabelFromTitle(LeafName(folder));
 }
 

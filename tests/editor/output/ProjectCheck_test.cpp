@@ -108,6 +108,16 @@ TEST_F(ProjectCheckTest, AGeneratedRootNeedsAutorunInfAndThePlayerAProjectBefore
   EXPECT_EQ(findings[1].severity, Severity::Warning);
   EXPECT_EQ(findings[1].file, "E:\\cd\\autorun.inf");
   EXPECT_EQ(Check(SubjectFromProject(Project(), "E:\\cd\\", false)), std::vector<Finding>{});
+
+  // The player is also the drive's icon when the simple mode names none; said once, as the error.
+  SimpleAutorun simple;
+  CheckSubject subject = SubjectFromSimple(simple, "E:\\cd\\");
+  subject.files.insert(subject.files.begin(), {"icon", "E:\\cd\\Orbstart.exe", false, Severity::Warning});
+  findings = Check(subject);
+  ASSERT_EQ(findings.size(), 2u);
+  EXPECT_EQ(findings[0], (Finding{Severity::Error, "E:\\cd\\Orbstart.exe",
+                                  "the player (autorun.inf OPEN) does not exist"}));
+  EXPECT_EQ(findings[1].file, "E:\\cd\\autorun.inf");
 }
 
 TEST_F(ProjectCheckTest, ATitleLongerThanAVolumeLabelWarnsNotCountingTheQuestionMark) {

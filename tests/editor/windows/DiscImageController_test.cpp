@@ -174,6 +174,8 @@ TEST(DiscImage, NamesAndLabels) {
   EXPECT_EQ(DefaultImageName(" a/b. "), "a_b.iso");
   EXPECT_EQ(ImageLabel("?Orbmenu Demo", "E:\\cd\\"), "Orbmenu Demo");
   EXPECT_EQ(ImageLabel(" ? ", "E:\\cd\\OrbDemo\\"), "OrbDemo");
+  EXPECT_EQ(ImageLabel("", "E:\\"), "");
+  EXPECT_EQ(ImageLabel("", "/tmp/cd\\"), "cd");
 }
 
 TEST(MakeDiscImageEntry, GeneratesTheRootQuietlyThenHandsItOverInBothModes) {

@@ -17,6 +17,7 @@
 //   wintool focus TITLE [ID [MS]]    print the keyboard focus of TITLE's thread: "ID|class|text"; given ID,
 //                                    first wait up to MS (2000) for the focus to reach that control
 //   wintool region TITLE             print the rectangles of its window region, "none" when it has none
+//   wintool drivetype ROOT           print GetDriveTypeA(ROOT) by name, e.g. DRIVE_CDROM for "D:\\"
 #include <windows.h>
 
 #include <cstdio>
@@ -250,6 +251,13 @@ int main(int argc, char** argv) {
       WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
       std::printf("%s\n", text);
     }
+    return 0;
+  }
+  if (cmd == "drivetype" && argc >= 3) {
+    static const char* const kNames[] = {"DRIVE_UNKNOWN",   "DRIVE_NO_ROOT_DIR", "DRIVE_REMOVABLE", "DRIVE_FIXED",
+                                         "DRIVE_REMOTE",    "DRIVE_CDROM",       "DRIVE_RAMDISK"};
+    UINT type = GetDriveTypeA(argv[2]);
+    std::printf("%s\n", type < 7 ? kNames[type] : "DRIVE_UNKNOWN");
     return 0;
   }
   std::fprintf(stderr, "wintool: bad arguments\n");
