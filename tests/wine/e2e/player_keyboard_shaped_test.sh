@@ -11,6 +11,11 @@ xdotool mousemove 0 0
 start_player
 rect=$(wintool wait "Autorun Menu" 20000 | tr -d '\r') || fail "the shaped menu did not appear"
 IFS=, read -r wx wy _ _ <<<"$rect"
+# The menu took the keyboard focus (as its own thread sees it); then X's focus is made to follow, which
+# Wine's unmanaged windows do not always do by themselves.
+run "$(dirname "$ORB_WINTOOL")/msaatool.exe" children "Autorun Menu" | tr -d '\r' |
+  grep -q '^0|Autorun Menu|client|.*|focusable focused|$' || fail "the shaped menu did not take the focus"
+xdotool search --name '^Autorun Menu$' | head -1 | xargs xdotool windowfocus
 sleep 0.5
 xdotool key Tab; sleep 0.8
 shot=$(screenshot player_keyboard_shaped)
