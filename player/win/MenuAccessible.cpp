@@ -148,7 +148,12 @@ HRESULT MenuAccessible::get_accName(VARIANT child, BSTR* name) {
     GetWindowTextA(hwnd_, text, sizeof text);
     *name = Wide(text);
   } else {
-    *name = Wide(spots_->SpotName(spot));
+    // Nothing may escape into the reader's process: a failed copy of the name is a failed call.
+    try {
+      *name = Wide(spots_->SpotName(spot));
+    } catch (...) {
+      return E_OUTOFMEMORY;
+    }
   }
   return *name ? S_OK : E_OUTOFMEMORY;
 }
