@@ -96,11 +96,21 @@ HRESULT MenuAccessible::Check(const VARIANT& child, int& spot) const {
   return S_OK;
 }
 
-HRESULT MenuAccessible::Nothing(const VARIANT& child, BSTR* out) const {
+HRESULT MenuAccessible::CheckOut(const VARIANT& child, BSTR* out, int& spot) const {
   if (!out) return E_POINTER;
   *out = nullptr;
+  return Check(child, spot);
+}
+
+HRESULT MenuAccessible::CheckOut(const VARIANT& child, VARIANT* out, int& spot) const {
+  if (!out) return E_POINTER;
+  VariantInit(out);
+  return Check(child, spot);
+}
+
+HRESULT MenuAccessible::Nothing(const VARIANT& child, BSTR* out) const {
   int spot = 0;
-  HRESULT hr = Check(child, spot);
+  HRESULT hr = CheckOut(child, out, spot);
   return FAILED(hr) ? hr : S_FALSE;
 }
 
@@ -130,36 +140,35 @@ HRESULT MenuAccessible::get_accChild(VARIANT child, IDispatch** out) {
 }
 
 HRESULT MenuAccessible::get_accName(VARIANT child, BSTR* name) {
-  if (!name) return E_POINTER;
-  *name = nullptr;
   int spot = 0;
-  HRESULT hr = Check(child, spot);
+  HRESULT hr = CheckOut(child, name, spot);
   if (FAILED(hr)) return hr;
   if (spot == 0) {
     char text[256] = {};
     GetWindowTextA(hwnd_, text, sizeof text);
     *name = Wide(text);
   } else {
-    *name = Wide(spots_->SpotName(spot));
+    // Nothing may escape into the reader's process: a failed copy of the name is a failed call.
+    try {
+      *name = Wide(spots_->SpotName(spot));
+    } catch (...) {
+      return E_OUTOFMEMORY;
+    }
   }
   return *name ? S_OK : E_OUTOFMEMORY;
 }
 
 HRESULT MenuAccessible::get_accRole(VARIANT child, VARIANT* role) {
-  if (!role) return E_POINTER;
-  VariantInit(role);
   int spot = 0;
-  HRESULT hr = Check(child, spot);
+  HRESULT hr = CheckOut(child, role, spot);
   if (FAILED(hr)) return hr;
   SetI4(role, spot == 0 ? ROLE_SYSTEM_CLIENT : ROLE_SYSTEM_PUSHBUTTON);
   return S_OK;
 }
 
 HRESULT MenuAccessible::get_accState(VARIANT child, VARIANT* state) {
-  if (!state) return E_POINTER;
-  VariantInit(state);
   int spot = 0;
-  HRESULT hr = Check(child, spot);
+  HRESULT hr = CheckOut(child, state, spot);
   if (FAILED(hr)) return hr;
   long bits = STATE_SYSTEM_FOCUSABLE;
   if (spot == 0 ? GetFocus() == hwnd_ : spots_->FocusedSpot() == spot) bits |= STATE_SYSTEM_FOCUSED;
@@ -190,10 +199,8 @@ HRESULT MenuAccessible::get_accSelection(VARIANT* selection) {
 }
 
 HRESULT MenuAccessible::get_accDefaultAction(VARIANT child, BSTR* action) {
-  if (!action) return E_POINTER;
-  *action = nullptr;
   int spot = 0;
-  HRESULT hr = Check(child, spot);
+  HRESULT hr = CheckOut(child, action, spot);
   if (FAILED(hr)) return hr;
   if (spot == 0) return S_FALSE;
   *action = SysAllocString(L"Press");
@@ -226,10 +233,8 @@ HRESULT MenuAccessible::accLocation(long* x, long* y, long* w, long* h, VARIANT 
 }
 
 HRESULT MenuAccessible::accNavigate(long dir, VARIANT start, VARIANT* end) {
-  if (!end) return E_POINTER;
-  VariantInit(end);
   int spot = 0;
-  HRESULT hr = Check(start, spot);
+  HRESULT hr = CheckOut(start, end, spot);
   if (FAILED(hr)) return hr;
   const int count = spots_->SpotCount();
   int to = 0;

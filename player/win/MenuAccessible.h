@@ -81,6 +81,9 @@ class MenuAccessible final : public IAccessible {
   ~MenuAccessible();
   // S_OK with the spot number (0 for the client itself) in `spot`, or the error for a bad child id.
   HRESULT Check(const VARIANT& child, int& spot) const;
+  // The same after clearing an out parameter (E_POINTER when there is none).
+  HRESULT CheckOut(const VARIANT& child, BSTR* out, int& spot) const;
+  HRESULT CheckOut(const VARIANT& child, VARIANT* out, int& spot) const;
   HRESULT Nothing(const VARIANT& child, BSTR* out) const;
 
   HWND hwnd_;

@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <iterator>
 #include <new>
 
 #include "common/MessagePath.h"
@@ -371,41 +373,19 @@ bool MenuWindow::RealPointerMove() {
 }
 
 bool MenuWindow::OnKey(WPARAM vk, LPARAM lp) {
-  MenuKey key;
-  switch (vk) {
-    case VK_TAB:
-      key = GetKeyState(VK_SHIFT) < 0 ? MenuKey::ShiftTab : MenuKey::Tab;
-      break;
-    case VK_LEFT:
-      key = MenuKey::Left;
-      break;
-    case VK_RIGHT:
-      key = MenuKey::Right;
-      break;
-    case VK_UP:
-      key = MenuKey::Up;
-      break;
-    case VK_DOWN:
-      key = MenuKey::Down;
-      break;
-    case VK_HOME:
-      key = MenuKey::Home;
-      break;
-    case VK_END:
-      key = MenuKey::End;
-      break;
-    case VK_RETURN:
-    case VK_SPACE:
-      // A held key must not start the program over and over.
-      if (lp & (1 << 30)) return true;
-      key = vk == VK_RETURN ? MenuKey::Enter : MenuKey::Space;
-      break;
-    case VK_ESCAPE:
-      key = MenuKey::Escape;
-      break;
-    default:
-      return false;
-  }
+  static constexpr struct {
+    WPARAM vk;
+    MenuKey key;
+  } kKeys[] = {{VK_TAB, MenuKey::Tab},   {VK_LEFT, MenuKey::Left},    {VK_RIGHT, MenuKey::Right},
+               {VK_UP, MenuKey::Up},     {VK_DOWN, MenuKey::Down},    {VK_HOME, MenuKey::Home},
+               {VK_END, MenuKey::End},   {VK_RETURN, MenuKey::Enter}, {VK_SPACE, MenuKey::Space},
+               {VK_ESCAPE, MenuKey::Escape}};
+  const auto* found = std::find_if(std::begin(kKeys), std::end(kKeys), [vk](const auto& k) { return k.vk == vk; });
+  if (found == std::end(kKeys)) return false;
+  MenuKey key = found->key;
+  if (key == MenuKey::Tab && GetKeyState(VK_SHIFT) < 0) key = MenuKey::ShiftTab;
+  // A held key must not start the program over and over.
+  if ((key == MenuKey::Enter || key == MenuKey::Space) && (lp & (1 << 30))) return true;
   int before = keys_.Focused();
   bool cues_before = keys_.CuesShown();
   keys_.KeyDown(key);

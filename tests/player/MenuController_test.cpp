@@ -12,17 +12,6 @@
 namespace orb {
 namespace {
 
-PlayerSpot Spot(int16_t action, std::string target = "", std::string move = "", std::string click = "") {
-  PlayerSpot s;
-  s.Action = action;
-  s.Target = std::move(target);
-  s.RolloverImage = "D:\\over.bmp";
-  s.MoveSound = std::move(move);
-  s.HasMoveSound = !TrimBlanks(s.MoveSound).empty();
-  s.ClickSound = std::move(click);
-  return s;
-}
-
 MenuConfig Config(std::vector<PlayerSpot> spots, std::string title = " My CD ") {
   MenuConfig c;
   c.MenuMode = true;

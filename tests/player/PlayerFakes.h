@@ -24,6 +24,18 @@ struct LoggedMedia : FakeMediaTransport {
   Log& log;
 };
 
+// A spot as the reader makes it, with its rollover at D:\over.bmp.
+inline PlayerSpot Spot(int16_t action, std::string target = "", std::string move = "", std::string click = "") {
+  PlayerSpot s;
+  s.Action = action;
+  s.Target = std::move(target);
+  s.RolloverImage = "D:\\over.bmp";
+  s.MoveSound = std::move(move);
+  s.HasMoveSound = !TrimBlanks(s.MoveSound).empty();
+  s.ClickSound = std::move(click);
+  return s;
+}
+
 constexpr MediaWindow kStartupWindow = 100;
 constexpr MediaWindow kMenuWindow = 200;
 

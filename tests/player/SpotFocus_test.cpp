@@ -74,17 +74,6 @@ TEST(SpotGeometry, TabOrderWrapsAndStartsAtTheEnds) {
   EXPECT_EQ(NextSpotInOrder(0, 0, false), 0);
 }
 
-PlayerSpot Spot(int16_t action, std::string target = "", std::string move = "", std::string click = "") {
-  PlayerSpot s;
-  s.Action = action;
-  s.Target = std::move(target);
-  s.RolloverImage = "D:\\over.bmp";
-  s.MoveSound = std::move(move);
-  s.HasMoveSound = !s.MoveSound.empty();
-  s.ClickSound = std::move(click);
-  return s;
-}
-
 struct KeysTest : ::testing::Test {
   Log log;
   LoggedMedia media{log};

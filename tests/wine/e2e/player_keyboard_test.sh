@@ -20,6 +20,12 @@ start_player
 wintool wait "Keys CD" 20000 >/dev/null || fail "the menu window did not appear"
 IFS=, read -r sx sy _ _ <<<"$(spot_rect "Keys CD" 1)"
 ox=$((sx - 20)) oy=$((sy - 20))
+# The menu took the keyboard focus (as its own thread sees it); then X's focus is made to follow, which
+# Wine's unmanaged windows do not always do by themselves.
+msaa children "Keys CD" | tr -d '\r' | grep -q '^0|Keys CD|client|.*|focusable focused|$' ||
+  fail "the menu did not take the focus"
+xdotool search --name '^Keys CD$' | head -1 | xargs xdotool windowfocus
+sleep 0.3
 blue="srgb(48,96,192)" red="srgb(255,0,0)" green="srgb(0,255,0)" yellow="srgb(255,255,0)"
 # mark SHOT X Y WHAT: two neighbouring pixels of a focus mark edge, one black and one white.
 mark() {
