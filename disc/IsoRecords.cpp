@@ -75,7 +75,7 @@ void PutRecordDate(char* at, std::int64_t t) {
 
 void PutVolumeDate(char* at, std::int64_t t) {
   Civil c = ToCivil(t < kFirst1900 ? kFirst1900 : t > kLast2155 ? kLast2155 : t);
-  char text[32];
+  char text[40];  // room for any int the compiler cannot rule out
   std::snprintf(text, sizeof text, "%04d%02d%02d%02d%02d%02d00", c.year, c.month, c.day, c.hour, c.minute,
                 c.second);
   std::memcpy(at, text, 16);
