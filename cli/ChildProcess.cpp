@@ -65,11 +65,6 @@ ChildResult RunChild(const std::vector<std::string>& argv) {
   } else if (WIFSIGNALED(status)) {
     result.exit_code = 128 + WTERMSIG(status);
   }
-  // glibc's posix_spawnp reports a program missing from PATH as exit status 127 of the child.
-  if (result.exit_code == 127 && result.output.empty()) {
-    result.started = false;
-    result.error = "cannot run " + argv[0] + ": not found";
-  }
   return result;
 }
 

@@ -27,6 +27,15 @@ const char kSigningUsage[] =
     "  --password-file F     the file holding the certificate's password (first line)\n"
     "  --timestamp URL       an RFC 3161 time-stamp server, so the signature outlives the certificate\n";
 
+std::set<std::string> WithSigningOptions(std::set<std::string> options) {
+  options.insert(kSigningOptions.begin(), kSigningOptions.end());
+  return options;
+}
+
+std::string WithSigningUsage(const char* head, const char* tail) {
+  return std::string(head) + kSigningUsage + tail;
+}
+
 namespace {
 
 bool Readable(const std::string& path, const char* what, std::string& error) {

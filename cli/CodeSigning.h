@@ -21,6 +21,9 @@ struct SigningOptions {
 // The value options that ask for signing, and their lines for a verb's usage text.
 extern const std::set<std::string> kSigningOptions;
 extern const char kSigningUsage[];
+// A verb's own value options joined with the signing ones; its usage with their lines between head and tail.
+std::set<std::string> WithSigningOptions(std::set<std::string> options);
+std::string WithSigningUsage(const char* head, const char* tail);
 
 // The signing a verb was asked for: nullopt without --pkcs12. False (error says why) when the other
 // options come without it or a named file cannot be read, so that nothing is generated in vain.

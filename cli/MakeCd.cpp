@@ -83,7 +83,7 @@ int GenerateProjectRoot(const char* verb, const ParsedArgs& parsed, bool quiet, 
 }
 
 int RunMakeCd(const std::vector<std::string>& args) {
-  const std::string usage = std::string(kUsageHead) + kSigningUsage + kUsageTail;
+  const std::string usage = WithSigningUsage(kUsageHead, kUsageTail);
   const char* const kUsage = usage.c_str();
   if (WantsHelp(args)) {
     std::fputs(kUsage, stdout);
@@ -91,9 +91,8 @@ int RunMakeCd(const std::vector<std::string>& args) {
   }
   ParsedArgs parsed;
   std::string error;
-  std::set<std::string> value_options = kSigningOptions;
-  value_options.insert({"--root", "--player"});
-  if (!ParseArgs(args, value_options, {"--no-runtime", "--force"}, parsed, error)) {
+  if (!ParseArgs(args, WithSigningOptions({"--root", "--player"}), {"--no-runtime", "--force"}, parsed,
+                 error)) {
     return UsageError("make-cd", error, kUsage);
   }
   if (parsed.positional.size() != 1) return UsageError("make-cd", "name one project file", kUsage);

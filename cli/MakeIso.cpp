@@ -99,7 +99,7 @@ std::string SizeText(std::uint64_t bytes) {
 }  // namespace
 
 int RunMakeIso(const std::vector<std::string>& raw_args) {
-  const std::string usage = std::string(kUsageHead) + kSigningUsage + kUsageTail;
+  const std::string usage = WithSigningUsage(kUsageHead, kUsageTail);
   const char* const kUsage = usage.c_str();
   if (WantsHelp(raw_args)) {
     std::fputs(kUsage, stdout);
@@ -111,9 +111,8 @@ int RunMakeIso(const std::vector<std::string>& raw_args) {
   }
   ParsedArgs parsed;
   std::string error;
-  std::set<std::string> value_options = kSigningOptions;
-  value_options.insert({"--root", "--player", "--output", "--label", "--from-root"});
-  if (!ParseArgs(args, value_options, {"--no-runtime", "--force"}, parsed, error)) {
+  if (!ParseArgs(args, WithSigningOptions({"--root", "--player", "--output", "--label", "--from-root"}),
+                 {"--no-runtime", "--force"}, parsed, error)) {
     return UsageError("make-iso", error, kUsage);
   }
   auto output = parsed.Value("--output");

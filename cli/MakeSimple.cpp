@@ -58,7 +58,7 @@ bool AdoptFile(PosixFileSystem& files, const std::string& native, const std::str
 }  // namespace
 
 int RunMakeSimple(const std::vector<std::string>& args) {
-  const std::string usage = std::string(kUsageHead) + kSigningUsage + kUsageTail;
+  const std::string usage = WithSigningUsage(kUsageHead, kUsageTail);
   const char* const kUsage = usage.c_str();
   if (WantsHelp(args)) {
     std::fputs(kUsage, stdout);
@@ -66,9 +66,8 @@ int RunMakeSimple(const std::vector<std::string>& args) {
   }
   ParsedArgs parsed;
   std::string error;
-  std::set<std::string> value_options = kSigningOptions;
-  value_options.insert({"--root", "--start", "--icon", "--sound", "--args", "--player"});
-  if (!ParseArgs(args, value_options, {"--no-runtime"}, parsed, error)) {
+  if (!ParseArgs(args, WithSigningOptions({"--root", "--start", "--icon", "--sound", "--args", "--player"}),
+                 {"--no-runtime"}, parsed, error)) {
     return UsageError("make-simple", error, kUsage);
   }
   if (!parsed.positional.empty())

@@ -24,7 +24,7 @@ const char kUsageTail[] =
 }  // namespace
 
 int RunSign(const std::vector<std::string>& args) {
-  const std::string usage = std::string(kUsageHead) + kSigningUsage + kUsageTail;
+  const std::string usage = WithSigningUsage(kUsageHead, kUsageTail);
   if (WantsHelp(args)) {
     std::fputs(usage.c_str(), stdout);
     return 0;

@@ -1,20 +1,8 @@
 #!/usr/bin/env bash
-# orbmenu-cli sign and the signing options of make-cd and make-simple, with a CA and a code-signing
+# orbmenu-cli sign and the signing options of make-cd, make-simple and make-iso, with a CA and a code-signing
 # certificate made here: what is signed verifies against that CA, a tampered copy does not, and every
 # failure leaves the unsigned program as it was.
-set -euo pipefail
-cli=${ORB_CLI:?ORB_CLI must name orbmenu-cli}
-src=${ORB_SOURCE_DIR:?ORB_SOURCE_DIR must name the source tree}
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-run() {
-  local want=$1 status=0
-  shift
-  "$@" >"$dir/out" 2>"$dir/err" || status=$?
-  [ "$status" = "$want" ] || { cat "$dir/out" "$dir/err" >&2; fail "$*: exit $status, want $want"; }
-}
-has() { grep -qF -- "$1" "$dir/$2" || { cat "$dir/$2" >&2; fail "missing in $2: $1"; }; }
+. "$(dirname "$0")/lib.sh"
 verifies() { osslsigncode verify -CAfile "$dir/ca.pem" -in "$1" >"$dir/verify" 2>&1; }
 no_leftovers() { ! ls -a "$1" | grep -q orbsign || fail "temporary signing folder left in $1"; }
 

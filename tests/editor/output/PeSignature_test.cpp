@@ -3,20 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
+#include "tests/support/SigningFixtures.h"
 
 namespace orb {
 namespace {
 
-// A minimal program signed by osslsigncode with a test certificate issued by "Test CA", whose chain the
-// signature also holds; and the same program unsigned.
 std::string Fixture(const char* name) {
-  std::ifstream in(std::string(ORB_SOURCE_DIR) + "/tests/data/signing/" + name, std::ios::binary);
-  std::stringstream data;
-  data << in.rdbuf();
-  EXPECT_FALSE(data.str().empty()) << name;
-  return data.str();
+  std::string data = fixtures::SigningFixture(name);
+  EXPECT_FALSE(data.empty()) << name;
+  return data;
 }
 
 uint32_t Le32(const std::string& data, size_t at) {

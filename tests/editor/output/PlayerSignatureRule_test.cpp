@@ -3,20 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "tests/support/FakeFileSystem.h"
+#include "tests/support/SigningFixtures.h"
 
 namespace orb {
 namespace {
 
-std::string Fixture(const char* name) {
-  std::ifstream in(std::string(ORB_SOURCE_DIR) + "/tests/data/signing/" + name, std::ios::binary);
-  std::stringstream data;
-  data << in.rdbuf();
-  return data.str();
-}
+using fixtures::SigningFixture;
 
 const char kRoot[] = "E:\\cd\\";
 const char kPlayer[] = "E:\\cd\\Orbstart.exe";
@@ -30,38 +23,37 @@ std::vector<Finding> Check(FakeFileSystem& fs, bool generated = true) {
   return context.Findings();
 }
 
+// The one finding there is has this severity and its message holds text.
+void ExpectOne(const std::vector<Finding>& findings, Severity severity, const std::string& text) {
+  ASSERT_EQ(findings.size(), 1u);
+  EXPECT_EQ(findings[0].severity, severity);
+  EXPECT_EQ(findings[0].file, kPlayer);
+  EXPECT_NE(findings[0].message.find(text), std::string::npos) << findings[0].message;
+}
+
 TEST(PlayerSignatureRule, NamesTheSignerOrSaysThePlayerIsUnsigned) {
   FakeFileSystem fs;
-  fs.files[kPlayer] = Fixture("signed-tiny.exe");
+  fs.files[kPlayer] = SigningFixture(fixtures::kSignedProgram);
   EXPECT_EQ(
       Check(fs),
       (std::vector<Finding>{{Severity::Note, kPlayer,
                              "the player is signed by CN=Test Signer, O=M\xFCller S\xF6hne, OU=Discs"}}));
-  fs.files[kPlayer] = Fixture("unsigned-tiny.exe");
-  std::vector<Finding> unsigned_player = Check(fs);
-  ASSERT_EQ(unsigned_player.size(), 1u);
-  EXPECT_EQ(unsigned_player[0].severity, Severity::Note);
-  EXPECT_NE(unsigned_player[0].message.find("the player is not signed"), std::string::npos);
+  fs.files[kPlayer] = SigningFixture(fixtures::kUnsignedProgram);
+  ExpectOne(Check(fs), Severity::Note, "the player is not signed");
 }
 
 TEST(PlayerSignatureRule, WarnsAboutADamagedSignatureOrAFileThatIsNoProgram) {
   FakeFileSystem fs;
-  fs.files[kPlayer] = Fixture("signed-tiny.exe").substr(0, 2000);  // the table cut off
-  std::vector<Finding> damaged = Check(fs);
-  ASSERT_EQ(damaged.size(), 1u);
-  EXPECT_EQ(damaged[0].severity, Severity::Warning);
-  EXPECT_NE(damaged[0].message.find("tampered"), std::string::npos);
+  fs.files[kPlayer] = SigningFixture(fixtures::kSignedProgram).substr(0, 2000);  // the table cut off
+  ExpectOne(Check(fs), Severity::Warning, "tampered");
   fs.files[kPlayer] = "MZ player";
-  std::vector<Finding> text = Check(fs);
-  ASSERT_EQ(text.size(), 1u);
-  EXPECT_EQ(text[0].severity, Severity::Warning);
-  EXPECT_NE(text[0].message.find("no Windows program"), std::string::npos);
+  ExpectOne(Check(fs), Severity::Warning, "no Windows program");
 }
 
 TEST(PlayerSignatureRule, SaysNothingBeforeGeneratingOrWithoutAPlayer) {
   FakeFileSystem fs;
   EXPECT_TRUE(Check(fs).empty());
-  fs.files[kPlayer] = Fixture("unsigned-tiny.exe");
+  fs.files[kPlayer] = SigningFixture(fixtures::kUnsignedProgram);
   EXPECT_TRUE(Check(fs, false).empty());
 }
 

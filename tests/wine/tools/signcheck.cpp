@@ -63,7 +63,8 @@ int Signer(const char* file) {
     CERT_INFO wanted = {};
     wanted.Issuer = signer->Issuer;
     wanted.SerialNumber = signer->SerialNumber;
-    PCCERT_CONTEXT cert = CertFindCertificateInStore(store, encoding, 0, CERT_FIND_SUBJECT_CERT, &wanted, nullptr);
+    PCCERT_CONTEXT cert =
+        CertFindCertificateInStore(store, encoding, 0, CERT_FIND_SUBJECT_CERT, &wanted, nullptr);
     if (cert) {
       char name[256] = {};
       CertGetNameStringA(cert, CERT_NAME_SIMPLE_DISPLAY_TYPE, 0, nullptr, name, sizeof name);
@@ -88,7 +89,8 @@ int Version(const char* file, const char* key) {
     WORD language, code_page;
   }* translations = nullptr;
   UINT length = 0;
-  if (!VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations), &length) ||
+  if (!VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations),
+                      &length) ||
       length < sizeof(Translation)) {
     std::fprintf(stderr, "no translation in %s\n", file);
     return 1;
