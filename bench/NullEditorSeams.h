@@ -17,7 +17,7 @@ struct NoDialogs : FileDialogSeam {
   std::string Save(const FileDialogRequest&) override { return {}; }
 };
 struct NoFolders : FolderBrowserSeam {
-  std::string BrowseRootFolder(const std::string&) override { return {}; }
+  std::string BrowseRootFolder() override { return {}; }
 };
 struct NoShell : ShellSeam {
   void Execute(const std::string&, const std::string&, const std::string&, const std::string&, int) override {

@@ -155,14 +155,14 @@ void MainWindowController::tmranidown_Timer() {
 // --- root folder and file buttons ---
 
 void MainWindowController::cmdroot_Click() {
-  std::string folder = s_.folders.BrowseRootFolder(model_.RememberedRoot());
+  std::string folder = s_.folders.BrowseRootFolderFrom(model_.RememberedRoot());
   simple_.RootFolder = folder;
   model_.SetRememberedRoot(folder);
   Changed();
 }
 
 void MainWindowController::cmdroot2_Click() {
-  std::string folder = s_.folders.BrowseRootFolder(model_.RememberedRoot());
+  std::string folder = s_.folders.BrowseRootFolderFrom(model_.RememberedRoot());
   model_.SetRootFolderPicked(folder);
   if (!folder.empty()) s_.files.CreateFolder(folder + "imgmusic");  // an existing folder is fine
   Changed();

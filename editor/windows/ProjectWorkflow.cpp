@@ -102,7 +102,7 @@ bool ProjectWorkflow::Load() {
       LoadFailed("");
       return false;
     }
-    std::string picked = folders_.BrowseRootFolder(model_.RememberedRoot());
+    std::string picked = folders_.BrowseRootFolderFrom(model_.RememberedRoot());
     // Without a folder there is nothing to re-base on: the load ends and nothing is written.
     if (picked.empty()) {
       LoadFailed("");

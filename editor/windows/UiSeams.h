@@ -42,12 +42,17 @@ class FileDialogSeam {
   virtual std::string Save(const FileDialogRequest& request) = 0;
 };
 
-// The shell's folder browser, modal over the active window and opening at start_folder (the
-// remembered root folder; empty: the desktop): the chosen folder ending with a backslash, or empty.
+// The shell's folder browser, modal over the active window: the chosen folder ending with a backslash,
+// or empty.
 class FolderBrowserSeam {
  public:
   virtual ~FolderBrowserSeam() = default;
-  virtual std::string BrowseRootFolder(const std::string& start_folder) = 0;
+  virtual std::string BrowseRootFolder() = 0;
+  // The same, opening at start_folder (the remembered root folder; empty: where the system likes).
+  virtual std::string BrowseRootFolderFrom(const std::string& start_folder) {
+    (void)start_folder;
+    return BrowseRootFolder();
+  }
 };
 
 // ShellExecuteA: operation ("Open"/"open"), target, parameters, working folder, show mode.

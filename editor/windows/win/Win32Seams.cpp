@@ -90,7 +90,7 @@ std::string Win32FileDialogs::Open(const FileDialogRequest& request) { return Ru
 
 std::string Win32FileDialogs::Save(const FileDialogRequest& request) { return RunDialog(owner, request, true); }
 
-std::string Win32FolderBrowser::BrowseRootFolder(const std::string& start_folder) {
+std::string Win32FolderBrowser::BrowseRootFolderFrom(const std::string& start_folder) {
   return orb::BrowseRootFolder(CurrentOwner(owner), start_folder);
 }
 

@@ -24,7 +24,8 @@ class Win32FileDialogs : public FileDialogSeam {
 class Win32FolderBrowser : public FolderBrowserSeam {
  public:
   HWND owner = nullptr;
-  std::string BrowseRootFolder(const std::string& start_folder) override;
+  std::string BrowseRootFolder() override { return BrowseRootFolderFrom(std::string()); }
+  std::string BrowseRootFolderFrom(const std::string& start_folder) override;
 };
 
 class Win32Shell : public ShellSeam {

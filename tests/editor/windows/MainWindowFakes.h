@@ -69,8 +69,11 @@ class FakeDialogs : public FileDialogSeam {
 
 class FakeFolders : public FolderBrowserSeam {
  public:
-  std::string BrowseRootFolder(const std::string& start_folder) override {
+  std::string BrowseRootFolderFrom(const std::string& start_folder) override {
     starts.push_back(start_folder);
+    return BrowseRootFolder();
+  }
+  std::string BrowseRootFolder() override {
     ++calls;
     return answer;
   }

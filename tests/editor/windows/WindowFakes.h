@@ -65,8 +65,11 @@ class FakeFolders : public FolderBrowserSeam {
   int calls = 0;
   std::string answer;
   std::vector<std::string> starts;
-  std::string BrowseRootFolder(const std::string& start_folder) override {
+  std::string BrowseRootFolderFrom(const std::string& start_folder) override {
     starts.push_back(start_folder);
+    return BrowseRootFolder();
+  }
+  std::string BrowseRootFolder() override {
     ++calls;
     return answer;
   }

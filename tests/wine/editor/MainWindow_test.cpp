@@ -52,7 +52,7 @@ class ScriptedDialogs : public FileDialogSeam {
 
 class ScriptedFolders : public FolderBrowserSeam {
  public:
-  std::string BrowseRootFolder(const std::string&) override { return answer; }
+  std::string BrowseRootFolder() override { return answer; }
   std::string answer;
 };
 
