@@ -46,8 +46,9 @@ python3 - "$dir/out" <<'PY' || fail "JSON does not hold the findings"
 import json, sys
 doc = json.load(open(sys.argv[1]))
 assert doc["errors"] == 1 and doc["warnings"] == 2, doc
-assert [f["severity"] for f in doc["findings"]] == ["error", "warning", "warning", "note"], doc
+assert [f["severity"] for f in doc["findings"]] == ["error", "warning", "warning", "note", "note"], doc
 assert "disc image will hold" in doc["findings"][3]["message"], doc
+assert "player is not signed" in doc["findings"][4]["message"], doc
 assert all(set(f) == {"severity", "file", "message"} for f in doc["findings"])
 assert "\\" not in doc["findings"][0]["file"], doc  # the file as this system spells it
 PY
