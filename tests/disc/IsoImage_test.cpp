@@ -214,6 +214,33 @@ class StepAt : public IsoProgress {
   bool fired_ = false;
 };
 
+// The Linux seam on a disk that fills up after a number of bytes.
+class FillingDisk : public PosixFileSystem {
+ public:
+  explicit FillingDisk(std::uint64_t room) : room_(room) {}
+  std::unique_ptr<FileWriter> OpenAtomicWriter(const std::string& path, std::string& error) override {
+    auto real = PosixFileSystem::OpenAtomicWriter(path, error);
+    return real ? std::make_unique<Limited>(std::move(real), room_) : nullptr;
+  }
+
+ private:
+  struct Limited : FileWriter {
+    Limited(std::unique_ptr<FileWriter> r, std::uint64_t room) : real(std::move(r)), left(room) {}
+    bool Write(const char* data, std::size_t size, std::string& error) override {
+      if (size > left) {
+        error = "No space left on device";
+        return false;
+      }
+      left -= size;
+      return real->Write(data, size, error);
+    }
+    bool Commit(std::string& error) override { return real->Commit(error); }
+    std::unique_ptr<FileWriter> real;
+    std::uint64_t left;
+  };
+  std::uint64_t room_;
+};
+
 TEST_F(IsoWriterTest, AFailedOrCancelledWriteKeepsTheOlderImageAndLeavesNothing) {
   dir.Put("root/a first big.bin", std::string(3 << 20, 'x'));  // written before the progress is told
   dir.Put("root/z last.txt", "removed half-way through");
@@ -238,7 +265,14 @@ TEST_F(IsoWriterTest, AFailedOrCancelledWriteKeepsTheOlderImageAndLeavesNothing)
   IsoResult cancelled = Write(dir / "disc.iso", {}, &cancel);
   EXPECT_FALSE(cancelled.ok);
   EXPECT_TRUE(cancelled.cancelled);
-  EXPECT_EQ(ReadAll(dir / "disc.iso"), "older image");
+  EXPECT_TRUE(ReadAll(dir / "disc.iso") == "older image");
+
+  // A disk that fills up while the image is written.
+  FillingDisk full(1 << 20);
+  IsoResult no_room = WriteIsoImage(full, Root(), dir / "disc.iso", {}, nullptr);
+  EXPECT_FALSE(no_room.ok);
+  EXPECT_FALSE(no_room.cancelled);
+  EXPECT_NE(no_room.error.find("No space left on device"), std::string::npos) << no_room.error;
 
   // A target whose folder cannot take files.
   dir.Put("not a folder", "");
@@ -253,7 +287,7 @@ TEST_F(IsoWriterTest, AFailedOrCancelledWriteKeepsTheOlderImageAndLeavesNothing)
   }
   EXPECT_EQ(Leftovers(dir.Path(), {"root", "disc.iso", "not a folder", "read-only"}),
             std::vector<std::string>{});
-  EXPECT_EQ(ReadAll(dir / "disc.iso"), "older image");
+  EXPECT_TRUE(ReadAll(dir / "disc.iso") == "older image");
 }
 
 TEST_F(IsoWriterTest, AnImageInsideTheRootItImagesIsRefused) {

@@ -39,6 +39,12 @@ class StringWriter : public FileWriter {
   CommitFunction on_commit_;
 };
 
+// The streamed half of the seam over a map of files by path, for the fakes that keep one: a reader of
+// the file's bytes, and a writer that stores them on commit.
+std::unique_ptr<FileReader> OpenMapReader(const std::map<std::string, std::string>& files,
+                                          const std::string& path, std::string& error);
+std::unique_ptr<FileWriter> OpenMapWriter(std::map<std::string, std::string>& files, const std::string& path);
+
 class FakeFileSystem : public FileSystem {
  public:
   std::map<std::string, std::string> files;

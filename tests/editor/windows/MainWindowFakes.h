@@ -130,16 +130,10 @@ class FakeFiles : public FileSystem {
     return false;
   }
   std::unique_ptr<FileReader> OpenReader(const std::string& path, std::string& error) override {
-    auto it = files.find(path);
-    if (it != files.end()) return std::make_unique<StringReader>(it->second);
-    error = path + ": not found";
-    return nullptr;
+    return OpenMapReader(files, path, error);
   }
   std::unique_ptr<FileWriter> OpenAtomicWriter(const std::string& path, std::string&) override {
-    return std::make_unique<StringWriter>([this, path](std::string&& data, std::string&) {
-      files[path] = std::move(data);
-      return true;
-    });
+    return OpenMapWriter(files, path);
   }
   std::u16string NameToUtf16(const std::string& name) override { return Utf8ToUtf16(name); }
   std::map<std::string, std::string> files;
