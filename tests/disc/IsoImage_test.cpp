@@ -80,6 +80,14 @@ TEST_F(IsoWriterTest, ReadersAcceptAMixedTreeAndExtractItByteForByte) {
   ASSERT_TRUE(result.ok) << result.error;
   EXPECT_EQ(result.files, 132u);
   EXPECT_EQ(result.bytes, fs::file_size(dir / "demo.iso"));
+  IsoCheck check = CheckIsoLimits(files, Root());  // what the project check foretells
+  EXPECT_FALSE(check.HasErrors());
+  EXPECT_EQ(check.image_bytes, result.bytes);
+  EXPECT_EQ(check.files, 132u);
+  std::uintmax_t on_disk = 0;
+  for (const auto& e : fs::recursive_directory_iterator(Source()))
+    if (e.is_regular_file()) on_disk += e.file_size();
+  EXPECT_EQ(check.data_bytes, on_disk);
   EXPECT_EQ(result.bytes % 2048, 0u);
   EXPECT_EQ(JudgeImage(dir / "demo.iso", Source(), dir), "");
 
