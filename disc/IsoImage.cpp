@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstring>
 
+#include "disc/BlockSink.h"
 #include "disc/IsoLayout.h"
 #include "disc/IsoRecords.h"
 #include "disc/IsoTree.h"
@@ -13,84 +14,6 @@
 namespace orb {
 
 namespace {
-
-constexpr std::size_t kBufferBytes = std::size_t{1} << 20;
-
-// Collects the image in a buffer of 1 MiB and hands it on whole, telling the progress each time.
-class BlockSink {
- public:
-  BlockSink(FileWriter& out, IsoProgress* progress, std::uint64_t total)
-      : out_(out), progress_(progress), total_(total), buffer_(new char[kBufferBytes]) {}
-  bool Put(std::string_view bytes) {
-    while (!bytes.empty()) {
-      std::size_t n = std::min(bytes.size(), kBufferBytes - used_);
-      std::memcpy(buffer_.get() + used_, bytes.data(), n);
-      used_ += n;
-      bytes.remove_prefix(n);
-      if (used_ == kBufferBytes && !Flush()) return false;
-    }
-    return true;
-  }
-  bool Zeros(std::uint64_t count) {
-    while (count > 0) {
-      std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(count, kBufferBytes - used_));
-      std::memset(buffer_.get() + used_, 0, n);
-      used_ += n;
-      count -= n;
-      if (used_ == kBufferBytes && !Flush()) return false;
-    }
-    return true;
-  }
-  bool PadToBlock() { return Zeros((kIsoBlock - Written() % kIsoBlock) % kIsoBlock); }
-  // Reads size bytes of a file straight into the buffer; a file that changed its length since it was
-  // listed fails, since its directory record already holds the old one.
-  bool CopyFrom(FileReader& in, std::uint64_t size, const std::string& path) {
-    std::string read_error;
-    while (size > 0) {
-      std::size_t room = static_cast<std::size_t>(std::min<std::uint64_t>(size, kBufferBytes - used_));
-      std::size_t got = 0;
-      if (!in.Read(buffer_.get() + used_, room, got, read_error)) return Fail(path + ": " + read_error);
-      if (got == 0) return Fail(path + ": the file became shorter while the image was written");
-      used_ += got;
-      size -= got;
-      if (used_ == kBufferBytes && !Flush()) return false;
-    }
-    char extra;
-    std::size_t got = 0;
-    if (!in.Read(&extra, 1, got, read_error)) return Fail(path + ": " + read_error);
-    if (got != 0) return Fail(path + ": the file became longer while the image was written");
-    return true;
-  }
-  bool Flush() {
-    if (used_ == 0) return true;
-    std::string write_error;
-    if (!out_.Write(buffer_.get(), used_, write_error)) return Fail(write_error);
-    flushed_ += used_;
-    used_ = 0;
-    if (progress_ && !progress_->Advance(flushed_, total_)) {
-      cancelled_ = true;
-      return false;
-    }
-    return true;
-  }
-  std::uint64_t Written() const { return flushed_ + used_; }
-  bool Cancelled() const { return cancelled_; }
-  const std::string& Error() const { return error_; }
-  bool Fail(std::string text) {
-    error_ = std::move(text);
-    return false;
-  }
-
- private:
-  FileWriter& out_;
-  IsoProgress* progress_;
-  std::uint64_t total_;
-  std::unique_ptr<char[]> buffer_;
-  std::size_t used_ = 0;
-  std::uint64_t flushed_ = 0;
-  bool cancelled_ = false;
-  std::string error_;
-};
 
 std::string VolumeDescriptor(int type, const IsoTree& tree, const IsoLayout& layout, std::int64_t time,
                              const std::u16string& label) {
@@ -195,7 +118,7 @@ bool WriteImage(FileSystem& fs, BlockSink& sink, const IsoTree& tree, const IsoL
   for (const IsoDirectory& d : layout.joliet) ok = ok && sink.Put(DirectoryBytes(d, true));
   ok = ok && WriteFiles(fs, sink, layout, root);
   std::uint64_t end = std::uint64_t{layout.total_blocks} * kIsoBlock;
-  return ok && sink.Zeros(end - sink.Written()) && sink.Flush();
+  return ok && sink.Zeros(end - sink.Written()) && sink.Finish();
 }
 
 std::string ProblemsText(const std::vector<IsoProblem>& problems) {

@@ -80,6 +80,14 @@ TEST_F(IsoWriterTest, ReadersAcceptAMixedTreeAndExtractItByteForByte) {
   ASSERT_TRUE(result.ok) << result.error;
   EXPECT_EQ(result.files, 132u);
   EXPECT_EQ(result.bytes, fs::file_size(dir / "demo.iso"));
+  IsoCheck check = CheckIsoLimits(files, Root());  // what the project check foretells
+  EXPECT_FALSE(check.HasErrors());
+  EXPECT_EQ(check.image_bytes, result.bytes);
+  EXPECT_EQ(check.files, 132u);
+  std::uintmax_t on_disk = 0;
+  for (const auto& e : fs::recursive_directory_iterator(Source()))
+    if (e.is_regular_file()) on_disk += e.file_size();
+  EXPECT_EQ(check.data_bytes, on_disk);
   EXPECT_EQ(result.bytes % 2048, 0u);
   EXPECT_EQ(JudgeImage(dir / "demo.iso", Source(), dir), "");
 
@@ -214,6 +222,33 @@ class StepAt : public IsoProgress {
   bool fired_ = false;
 };
 
+// The Linux seam on a disk that fills up after a number of bytes.
+class FillingDisk : public PosixFileSystem {
+ public:
+  explicit FillingDisk(std::uint64_t room) : room_(room) {}
+  std::unique_ptr<FileWriter> OpenAtomicWriter(const std::string& path, std::string& error) override {
+    auto real = PosixFileSystem::OpenAtomicWriter(path, error);
+    return real ? std::make_unique<Limited>(std::move(real), room_) : nullptr;
+  }
+
+ private:
+  struct Limited : FileWriter {
+    Limited(std::unique_ptr<FileWriter> r, std::uint64_t room) : real(std::move(r)), left(room) {}
+    bool Write(const char* data, std::size_t size, std::string& error) override {
+      if (size > left) {
+        error = "No space left on device";
+        return false;
+      }
+      left -= size;
+      return real->Write(data, size, error);
+    }
+    bool Commit(std::string& error) override { return real->Commit(error); }
+    std::unique_ptr<FileWriter> real;
+    std::uint64_t left;
+  };
+  std::uint64_t room_;
+};
+
 TEST_F(IsoWriterTest, AFailedOrCancelledWriteKeepsTheOlderImageAndLeavesNothing) {
   dir.Put("root/a first big.bin", std::string(3 << 20, 'x'));  // written before the progress is told
   dir.Put("root/z last.txt", "removed half-way through");
@@ -238,7 +273,14 @@ TEST_F(IsoWriterTest, AFailedOrCancelledWriteKeepsTheOlderImageAndLeavesNothing)
   IsoResult cancelled = Write(dir / "disc.iso", {}, &cancel);
   EXPECT_FALSE(cancelled.ok);
   EXPECT_TRUE(cancelled.cancelled);
-  EXPECT_EQ(ReadAll(dir / "disc.iso"), "older image");
+  EXPECT_TRUE(ReadAll(dir / "disc.iso") == "older image");
+
+  // A disk that fills up while the image is written.
+  FillingDisk full(1 << 20);
+  IsoResult no_room = WriteIsoImage(full, Root(), dir / "disc.iso", {}, nullptr);
+  EXPECT_FALSE(no_room.ok);
+  EXPECT_FALSE(no_room.cancelled);
+  EXPECT_NE(no_room.error.find("No space left on device"), std::string::npos) << no_room.error;
 
   // A target whose folder cannot take files.
   dir.Put("not a folder", "");
@@ -253,7 +295,7 @@ TEST_F(IsoWriterTest, AFailedOrCancelledWriteKeepsTheOlderImageAndLeavesNothing)
   }
   EXPECT_EQ(Leftovers(dir.Path(), {"root", "disc.iso", "not a folder", "read-only"}),
             std::vector<std::string>{});
-  EXPECT_EQ(ReadAll(dir / "disc.iso"), "older image");
+  EXPECT_TRUE(ReadAll(dir / "disc.iso") == "older image");
 }
 
 TEST_F(IsoWriterTest, AnImageInsideTheRootItImagesIsRefused) {

@@ -91,13 +91,26 @@ bool FakeFileSystem::ListFolder(const std::string& path, std::vector<FolderEntry
   return true;
 }
 
-std::unique_ptr<FileReader> FakeFileSystem::OpenReader(const std::string& path, std::string& error) {
+std::unique_ptr<FileReader> OpenMapReader(const std::map<std::string, std::string>& files,
+                                          const std::string& path, std::string& error) {
   auto it = files.find(path);
   if (it == files.end()) {
     error = "No such file or directory";
     return nullptr;
   }
   return std::make_unique<StringReader>(it->second);
+}
+
+std::unique_ptr<FileWriter> OpenMapWriter(std::map<std::string, std::string>& files,
+                                          const std::string& path) {
+  return std::make_unique<StringWriter>([&files, path](std::string&& data, std::string&) {
+    files[path] = std::move(data);
+    return true;
+  });
+}
+
+std::unique_ptr<FileReader> FakeFileSystem::OpenReader(const std::string& path, std::string& error) {
+  return OpenMapReader(files, path, error);
 }
 
 std::unique_ptr<FileWriter> FakeFileSystem::OpenAtomicWriter(const std::string& path, std::string& error) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/FileSystem.h"
+#include "common/Utf16.h"
 
 namespace orb {
 
@@ -37,6 +38,30 @@ class StringWriter : public FileWriter {
  private:
   std::string data_;
   CommitFunction on_commit_;
+};
+
+// The streamed half of the seam over a map of files by path, for the fakes that keep one: a reader of
+// the file's bytes, and a writer that stores them on commit.
+std::unique_ptr<FileReader> OpenMapReader(const std::map<std::string, std::string>& files,
+                                          const std::string& path, std::string& error);
+std::unique_ptr<FileWriter> OpenMapWriter(std::map<std::string, std::string>& files, const std::string& path);
+
+// The listing and streamed half of the seam for fakes that keep their files in a map member named
+// files and list nothing.
+template <typename Fake>
+class MapStreamsFileSystem : public FileSystem {
+ public:
+  bool ListFolder(const std::string&, std::vector<FolderEntry>&, std::string& error) override {
+    error = "not listed";
+    return false;
+  }
+  std::unique_ptr<FileReader> OpenReader(const std::string& path, std::string& error) override {
+    return OpenMapReader(static_cast<Fake*>(this)->files, path, error);
+  }
+  std::unique_ptr<FileWriter> OpenAtomicWriter(const std::string& path, std::string&) override {
+    return OpenMapWriter(static_cast<Fake*>(this)->files, path);
+  }
+  std::u16string NameToUtf16(const std::string& name) override { return Utf8ToUtf16(name); }
 };
 
 class FakeFileSystem : public FileSystem {

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "common/FileSystem.h"
-#include "common/Utf16.h"
 #include "tests/support/FakeFileSystem.h"
 #include "common/SettingsStore.h"
 #include "editor/windows/MainWindowController.h"
@@ -95,7 +94,7 @@ class FakeShell : public ShellSeam {
   CallLog& log_;
 };
 
-class FakeFiles : public FileSystem {
+class FakeFiles : public MapStreamsFileSystem<FakeFiles> {
  public:
   explicit FakeFiles(CallLog& log) : log_(log) {}
   bool Exists(const std::string& path) override { return files.count(path) || folders.count(path); }
@@ -130,23 +129,6 @@ class FakeFiles : public FileSystem {
     folders.insert(path);
     return true;
   }
-  bool ListFolder(const std::string&, std::vector<FolderEntry>&, std::string& error) override {
-    error = "not listed";
-    return false;
-  }
-  std::unique_ptr<FileReader> OpenReader(const std::string& path, std::string& error) override {
-    auto it = files.find(path);
-    if (it != files.end()) return std::make_unique<StringReader>(it->second);
-    error = path + ": not found";
-    return nullptr;
-  }
-  std::unique_ptr<FileWriter> OpenAtomicWriter(const std::string& path, std::string&) override {
-    return std::make_unique<StringWriter>([this, path](std::string&& data, std::string&) {
-      files[path] = std::move(data);
-      return true;
-    });
-  }
-  std::u16string NameToUtf16(const std::string& name) override { return Utf8ToUtf16(name); }
   std::map<std::string, std::string> files;
   std::set<std::string> folders;
   std::set<std::string> failing_writes;

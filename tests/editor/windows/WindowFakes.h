@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "common/FileSystem.h"
-#include "common/Utf16.h"
 #include "tests/support/FakeFileSystem.h"
 #include "editor/windows/PlacementController.h"
 #include "editor/windows/ProjectWorkflow.h"
@@ -71,7 +70,7 @@ class FakeFolders : public FolderBrowserSeam {
 };
 
 // Files and folders in memory; paths are compared as written.
-class MemoryFileSystem : public FileSystem {
+class MemoryFileSystem : public MapStreamsFileSystem<MemoryFileSystem> {
  public:
   std::map<std::string, std::string> files;
   std::vector<std::string> folders;
@@ -112,23 +111,6 @@ class MemoryFileSystem : public FileSystem {
     folders.push_back(path);
     return true;
   }
-  bool ListFolder(const std::string&, std::vector<FolderEntry>&, std::string& error) override {
-    error = "not listed";
-    return false;
-  }
-  std::unique_ptr<FileReader> OpenReader(const std::string& path, std::string& error) override {
-    auto it = files.find(path);
-    if (it != files.end()) return std::make_unique<StringReader>(it->second);
-    error = path + ": not found";
-    return nullptr;
-  }
-  std::unique_ptr<FileWriter> OpenAtomicWriter(const std::string& path, std::string&) override {
-    return std::make_unique<StringWriter>([this, path](std::string&& data, std::string&) {
-      files[path] = std::move(data);
-      return true;
-    });
-  }
-  std::u16string NameToUtf16(const std::string& name) override { return Utf8ToUtf16(name); }
 };
 
 class FakeHost : public WorkflowHost {
