@@ -124,7 +124,8 @@ void TitleFitsLabel(CheckContext& context) {
   // The question mark only asks for a shaped menu; it is not part of the disc's label.
   std::string label = RemoveEvery(*subject.title, "?");
   if (label.size() <= 32) return;
-  context.Add(Severity::Warning, std::string(),
+  // The title reaches the disc in menu.cfg.
+  context.Add(Severity::Warning, subject.root + "menu.cfg",
               "the CD title is " + std::to_string(label.size()) +
                   " characters long: a disc's volume label holds at most 32 (16 in Joliet), so the label "
                   "shows only its beginning");

@@ -1,6 +1,7 @@
-// The small window that shows a disc image being written, with a Cancel button. The write runs on the
-// user-interface thread and the window pumps its messages from the writer's progress calls: the program
-// keeps its one thread (no locks, its statics need none), and the writer is one streamed call.
+// The small window that shows a disc image being written, with a Cancel button. The writer is called on
+// the user-interface thread and reports its progress there; the window pumps its messages from those
+// calls, so the windows stay on one thread (no locks, and their statics need none) and the writer stays
+// one streamed call rather than slices.
 #pragma once
 
 #include <windows.h>

@@ -128,7 +128,7 @@ TEST_F(ProjectCheckTest, ATitleLongerThanAVolumeLabelWarnsNotCountingTheQuestion
   std::vector<Finding> findings = Check(SubjectFromProject(p, "E:\\cd\\"));
   ASSERT_EQ(findings.size(), 1u);
   EXPECT_EQ(findings[0].severity, Severity::Warning);
-  EXPECT_EQ(findings[0].file, "");
+  EXPECT_EQ(findings[0].file, "E:\\cd\\menu.cfg");
   EXPECT_NE(findings[0].message.find("33 characters"), std::string::npos);
 }
 

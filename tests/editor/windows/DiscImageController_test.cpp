@@ -93,10 +93,9 @@ TEST(DiscImage, ErrorsStopBeforeTheDialogWarningsAskWhetherToGoOn) {
 
 TEST(DiscImage, TheDialogProposesTheLabelAboveTheRootAndRefusesTheRootItself) {
   ImageRig rig;
-  rig.dialogs.answer = "E:\\cd\\imgmusic\\Demo.iso";
   int asked = 0;
-  // The fake answers the same every time: inside the root, so the dialog comes back until cancelled.
-  rig.messages.answers = {MsgResult::Ok, MsgResult::Ok};
+  // First the root itself in another spelling (refused, the dialog comes back), then a name without
+  // an extension elsewhere.
   struct Switching : FileDialogSeam {
     int& asked;
     std::vector<FileDialogRequest> requests;
