@@ -267,6 +267,11 @@ LRESULT MenuWindow::OnMenuMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_KEYDOWN:
       return OnKey(wp, lp) ? 0 : DefWindowProcA(hwnd_, msg, wp, lp);
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      // As on buttons, the mark shows only while the menu has the focus.
+      if (Spot* s = SpotAt(keys_.Focused()); s && keys_.CuesShown()) InvalidateRect(s->hwnd, nullptr, FALSE);
+      return DefWindowProcA(hwnd_, msg, wp, lp);
     case kPressSpot:
       controller_.img_Click(static_cast<int>(wp));
       return 0;
@@ -331,7 +336,7 @@ LRESULT MenuWindow::OnSpotMessage(int spot, UINT msg, WPARAM, LPARAM lp) {
         PaintBackground(dc, origin.x, origin.y, client);
       }
       s->rollover.Draw(dc, 0, 0);
-      if (keys_.CuesShown() && keys_.Focused() == spot) DrawFocusMark(dc, client);
+      if (keys_.CuesShown() && keys_.Focused() == spot && GetFocus() == hwnd_) DrawFocusMark(dc, client);
       EndPaint(s->hwnd, &ps);
       return 0;
     }
