@@ -29,6 +29,7 @@ struct NamedFile {
   std::string path;      // full model path
   bool started = false;  // opened as a program or document (start program, Execute a File, OPEN=)
   Severity if_missing = Severity::Error;  // a missing icon only costs the drive its picture
+  bool video = false;                     // played in the menu (Play Video)
 };
 
 // What the check looks at, in one form for every kind of input.
@@ -86,6 +87,9 @@ void StartedNamesWithoutBlanks(CheckContext& context);  // warning: older AutoPl
 void RootHoldsAutorunInf(CheckContext& context);        // warning: the disc will not start by itself
 void TitleFitsLabel(CheckContext& context);             // warning: the title is longer than a volume label
 }  // namespace check_rules
+
+// The name a file has on the disc, for messages: its path below the root (the path itself outside it).
+std::string OnDisc(const std::string& path, const std::string& root);
 
 bool HasErrors(const std::vector<Finding>& findings);
 bool HasWarnings(const std::vector<Finding>& findings);
