@@ -25,21 +25,67 @@ CreatePlayer PlayerFactory() {
   return create;
 }
 
+// IID_IMFPMediaPlayerCallback, spelled out so that no import library of Media Foundation is linked.
+constexpr GUID kIidPlayerCallback = {
+    0x766c8ffb, 0x5fdb, 0x4fea, {0xa2, 0x8d, 0xb9, 0x12, 0x99, 0x6f, 0x51, 0xbd}};
+
+// Setting the item completes later (on this thread, through the message loop); a play asked for before
+// that starts from here.
+class PlayerEvents : public IMFPMediaPlayerCallback {
+ public:
+  STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
+    if (IsEqualGUID(riid, kIidPlayerCallback) || IsEqualGUID(riid, IID_IUnknown)) {
+      *out = this;
+      AddRef();
+      return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+  STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
+  STDMETHODIMP_(ULONG) Release() override {
+    LONG n = InterlockedDecrement(&refs_);
+    if (n == 0) delete this;
+    return static_cast<ULONG>(n);
+  }
+  void STDMETHODCALLTYPE OnMediaPlayerEvent(MFP_EVENT_HEADER* event) override {
+    if (!event || event->eEventType != MFP_EVENT_TYPE_MEDIAITEM_SET || FAILED(event->hrEvent)) return;
+    item_set = true;
+    if (play_wanted && event->pMediaPlayer) event->pMediaPlayer->Play();
+  }
+
+  bool item_set = false;
+  bool play_wanted = false;
+
+ private:
+  virtual ~PlayerEvents() = default;
+  LONG refs_ = 1;
+};
+
 class MfVideo : public VideoEngine {
  public:
-  MfVideo(IMFPMediaPlayer* player, IMFPMediaItem* item) : player_(player), item_(item) {}
+  MfVideo(IMFPMediaPlayer* player, IMFPMediaItem* item, PlayerEvents* events)
+      : player_(player), item_(item), events_(events) {}
   ~MfVideo() override {
     item_->Release();
-    player_->Shutdown();
+    player_->Shutdown();  // no events after this
     player_->Release();
+    events_->Release();
   }
   bool Place(int, int, int, int) override {
     // The player fills its window's client area, which is what the commands' put asks for.
     player_->UpdateVideo();
     return true;
   }
-  bool Play() override { return SUCCEEDED(player_->Play()); }
-  void Stop() override { player_->Stop(); }
+  bool Play() override {
+    events_->play_wanted = true;
+    // While the item is still being set, the event starts what this call may not.
+    return SUCCEEDED(player_->Play()) || !events_->item_set;
+  }
+  void Stop() override {
+    events_->play_wanted = false;
+    player_->Stop();
+  }
   long LengthMs() override {
     PROPVARIANT duration;
     ZeroMemory(&duration, sizeof duration);
@@ -51,6 +97,7 @@ class MfVideo : public VideoEngine {
  private:
   IMFPMediaPlayer* player_;
   IMFPMediaItem* item_;
+  PlayerEvents* events_;
 };
 
 }  // namespace
@@ -65,8 +112,11 @@ std::unique_ptr<VideoEngine> OpenMediaFoundationVideo(const std::string& path, M
   std::wstring wide(static_cast<size_t>(n), L'\0');
   MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), n);
   IMFPMediaPlayer* player = nullptr;
-  if (FAILED(create(nullptr, FALSE, 0, nullptr, reinterpret_cast<HWND>(parent), &player)) || !player)
+  PlayerEvents* events = new PlayerEvents;
+  if (FAILED(create(nullptr, FALSE, 0, events, reinterpret_cast<HWND>(parent), &player)) || !player) {
+    events->Release();
     return nullptr;
+  }
   // Blocking, so that a file Media Foundation cannot read fails here and goes to the fallback.
   IMFPMediaItem* item = nullptr;
   if (FAILED(player->CreateMediaItemFromURL(wide.c_str(), TRUE, 0, &item)) || !item ||
@@ -74,9 +124,10 @@ std::unique_ptr<VideoEngine> OpenMediaFoundationVideo(const std::string& path, M
     if (item) item->Release();
     player->Shutdown();
     player->Release();
+    events->Release();
     return nullptr;
   }
-  return std::make_unique<MfVideo>(player, item);
+  return std::make_unique<MfVideo>(player, item, events);
 }
 
 std::string ReadVideoHead(const std::string& path) {
