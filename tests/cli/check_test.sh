@@ -83,3 +83,9 @@ has "(\\imgmusic\\intro.avi) is MP4/MOV video, which the menu plays through Medi
 printf '\x1a\x45\xdf\xa3\x9f\x42\x86\x81\x01\x42\x82\x88matroska' >"$dir/video/imgmusic/intro.avi"
 run 0 "$cli" check "$dir/video/demo.obm" --root "$dir/video"
 has "is a Matroska (MKV) file, which the menu cannot play" out
+# The same read from a written root's menu.cfg.
+cp "$dir/Orbstart.exe" "$dir/player.exe"
+printf '\0\0\0\x10ftypisom\0\0\0\0' >"$dir/video/imgmusic/intro.avi"
+run 0 "$cli" make-cd "$dir/video/demo.obm" --root "$dir/video" --player "$dir/player.exe" --no-runtime
+run 0 "$cli" check --from-root "$dir/video"
+has "intro.avi) is MP4/MOV video, which the menu plays through Media Foundation" out
