@@ -1,8 +1,12 @@
 // Media Foundation videos through IMFPMediaPlayer; see MfVideoEngine.h.
 #include "common/win/MfVideoEngine.h"
 
-#include <mfplay.h>
+// The others need windows.h first.
+// clang-format off
 #include <windows.h>
+#include <commctrl.h>
+#include <mfplay.h>
+// clang-format on
 
 #include "common/VideoFormat.h"
 
@@ -64,9 +68,12 @@ class PlayerEvents : public IMFPMediaPlayerCallback {
 
 class MfVideo : public VideoEngine {
  public:
-  MfVideo(IMFPMediaPlayer* player, IMFPMediaItem* item, PlayerEvents* events)
-      : player_(player), item_(item), events_(events) {}
+  MfVideo(IMFPMediaPlayer* player, IMFPMediaItem* item, PlayerEvents* events, HWND window)
+      : player_(player), item_(item), events_(events), window_(window) {
+    SetWindowSubclass(window_, FrameProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  }
   ~MfVideo() override {
+    RemoveWindowSubclass(window_, FrameProc, kSubclassId);
     item_->Release();
     player_->Shutdown();  // no events after this
     player_->Release();
@@ -95,9 +102,22 @@ class MfVideo : public VideoEngine {
   }
 
  private:
+  static constexpr UINT_PTR kSubclassId = 0x4D46;
+  // The video is drawn into the frame itself, so a repaint of the frame (uncovered, or after the end, when
+  // the last picture stays) must come from the player, not from the frame's background.
+  static LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
+    if (msg != WM_PAINT) return DefSubclassProc(hwnd, msg, wp, lp);
+    PAINTSTRUCT ps;
+    BeginPaint(hwnd, &ps);
+    reinterpret_cast<MfVideo*>(self)->player_->UpdateVideo();
+    EndPaint(hwnd, &ps);
+    return 0;
+  }
+
   IMFPMediaPlayer* player_;
   IMFPMediaItem* item_;
   PlayerEvents* events_;
+  HWND window_;
 };
 
 }  // namespace
@@ -127,7 +147,7 @@ std::unique_ptr<VideoEngine> OpenMediaFoundationVideo(const std::string& path, M
     events->Release();
     return nullptr;
   }
-  return std::make_unique<MfVideo>(player, item, events);
+  return std::make_unique<MfVideo>(player, item, events, reinterpret_cast<HWND>(parent));
 }
 
 std::string ReadVideoHead(const std::string& path) {
