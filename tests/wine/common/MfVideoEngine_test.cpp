@@ -6,15 +6,10 @@
 #include <windows.h>
 
 #include "common/VideoFormat.h"
+#include "tests/support/WineDataPath.h"
 
 namespace orb {
 namespace {
-
-std::string DataPath(const char* name) {
-  std::string path = std::string("Z:") + ORB_SOURCE_DIR + "/tests/data/" + name;
-  for (char& c : path) c = c == '/' ? '\\' : c;
-  return path;
-}
 
 // Lets the player's events (delivered through this thread's messages) arrive until done() or a timeout.
 template <typename Done>
@@ -40,7 +35,7 @@ class MfVideoEngineTest : public ::testing::Test {
 };
 
 TEST_F(MfVideoEngineTest, AnMp4OpensPlaysAndKnowsItsLength) {
-  std::string path = DataPath("video/green-1s.mp4");
+  std::string path = WineDataPath("video/green-1s.mp4");
   EXPECT_EQ(SniffVideo(ReadVideoHead(path)).container, VideoContainer::IsoMedia);
   std::unique_ptr<VideoEngine> video = OpenMediaFoundationVideo(path, reinterpret_cast<MediaWindow>(frame));
   ASSERT_TRUE(video) << "Media Foundation did not open " << path;
@@ -54,8 +49,8 @@ TEST_F(MfVideoEngineTest, AnMp4OpensPlaysAndKnowsItsLength) {
 }
 
 TEST_F(MfVideoEngineTest, AMissingFileGivesNoEngine) {
-  EXPECT_FALSE(OpenMediaFoundationVideo(DataPath("video/gone.mp4"), reinterpret_cast<MediaWindow>(frame)));
-  EXPECT_EQ(ReadVideoHead(DataPath("video/gone.mp4")), "");
+  EXPECT_FALSE(OpenMediaFoundationVideo(WineDataPath("video/gone.mp4"), reinterpret_cast<MediaWindow>(frame)));
+  EXPECT_EQ(ReadVideoHead(WineDataPath("video/gone.mp4")), "");
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // The real spot editor and placement windows: fields reach the controller, Locate opens the placement
 // window, nudges and drags come back as twips, and a video preview opens inside the frame and closes.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
@@ -13,6 +14,7 @@
 #include "editor/windows/SpotEditorLayout.h"
 #include "editor/windows/win/PlacementWindow.h"
 #include "editor/windows/win/SpotEditorWindow.h"
+#include "tests/support/WineDataPath.h"
 
 namespace orb {
 namespace {
@@ -114,13 +116,11 @@ struct Rig {
   WindowMedia media;
   MediaTransport* transport = &media;  // what the placement window plays through
   HWND spot_dialog = nullptr;
-  SpotEditorController editor{
-      model,
-      list,
-      messages,
-      picker,
-      [this](const PlacementInputs& in) { return ShowPlacementWindow(spot_dialog, in, *transport, nullptr); },
-      nullptr};
+  SpotEditorController editor{model, list, messages, picker,
+                              [this](const PlacementInputs& in) {
+                                return ShowPlacementWindow(spot_dialog, in, *transport, nullptr);
+                              },
+                              nullptr};
   bool Run(std::vector<Step> steps) {
     g_steps = std::move(steps);
     g_next = 0;
@@ -140,29 +140,26 @@ TEST(SpotEditorWindows, RolloverIsPlacedByNudgeAndDragAndStored) {
   rig.editor.PresetNew();
   std::string placed_x, placed_y, back_x;
   bool stored = rig.Run({
-      {kSpotCaption,
-       [&](HWND d) {
-         SetDlgItemTextA(d, SpotId(frmmenuspots::Role::txtmenuname), "  Start ");
-         SetDlgItemTextA(d, SpotId(frmmenuspots::Role::txtindex1), DataPath("red.bmp").c_str());
-         Click(d, SpotId(frmmenuspots::Role::cmdlocate), true);
-       }},
-      {frmlocate::kCaption,
-       [&](HWND d) {
-         for (int i = 0; i < 10; ++i) Click(d, LocateId(frmlocate::Role::cmdright), false);
-         // Drag the picture 20 pixels right and 4 down: 300 and 60 twips.
-         HWND img = GetDlgItem(d, LocateId(frmlocate::Role::img));
-         SendMessageA(img, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
-         SendMessageA(img, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(21, 5));
-         SendMessageA(img, WM_LBUTTONUP, 0, MAKELPARAM(21, 5));
-         placed_x = TextOf(d, LocateId(frmlocate::Role::txtx));
-         placed_y = TextOf(d, LocateId(frmlocate::Role::txty));
-         Click(d, LocateId(frmlocate::Role::cmdend), true);
-       }},
-      {kSpotCaption,
-       [&](HWND d) {
-         back_x = TextOf(d, SpotId(frmmenuspots::Role::txtx));
-         Click(d, SpotId(frmmenuspots::Role::cmdok), true);
-       }},
+      {kSpotCaption, [&](HWND d) {
+        SetDlgItemTextA(d, SpotId(frmmenuspots::Role::txtmenuname), "  Start ");
+        SetDlgItemTextA(d, SpotId(frmmenuspots::Role::txtindex1), DataPath("red.bmp").c_str());
+        Click(d, SpotId(frmmenuspots::Role::cmdlocate), true);
+      }},
+      {frmlocate::kCaption, [&](HWND d) {
+        for (int i = 0; i < 10; ++i) Click(d, LocateId(frmlocate::Role::cmdright), false);
+        // Drag the picture 20 pixels right and 4 down: 300 and 60 twips.
+        HWND img = GetDlgItem(d, LocateId(frmlocate::Role::img));
+        SendMessageA(img, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+        SendMessageA(img, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(21, 5));
+        SendMessageA(img, WM_LBUTTONUP, 0, MAKELPARAM(21, 5));
+        placed_x = TextOf(d, LocateId(frmlocate::Role::txtx));
+        placed_y = TextOf(d, LocateId(frmlocate::Role::txty));
+        Click(d, LocateId(frmlocate::Role::cmdend), true);
+      }},
+      {kSpotCaption, [&](HWND d) {
+        back_x = TextOf(d, SpotId(frmmenuspots::Role::txtx));
+        Click(d, SpotId(frmmenuspots::Role::cmdok), true);
+      }},
   });
   EXPECT_EQ(placed_x, "4510");
   EXPECT_EQ(placed_y, "2460");
@@ -185,29 +182,26 @@ TEST(SpotEditorWindows, VideoPreviewPlaysInTheFrameAndClosingEndsIt) {
   HWND frame = nullptr;
   RECT frame_rect = {};
   bool stored = rig.Run({
-      {kSpotCaption,
-       [&](HWND d) {
-         SetDlgItemTextA(d, SpotId(frmmenuspots::Role::txtindex0), "C:\\cd\\movie.avi");
-         Click(d, SpotId(frmmenuspots::Role::cmdvidlocate), true);
-       }},
-      {frmlocate::kCaption,
-       [&](HWND d) {
-         EXPECT_FALSE(IsWindowVisible(GetDlgItem(d, LocateId(frmlocate::Role::img))));
-         EXPECT_EQ(TextOf(d, LocateId(frmlocate::Role::txtvidwidth)), "2175");
-         Click(d, LocateId(frmlocate::Role::cmdprev), false);
-         frame = GetDlgItem(d, LocateId(frmlocate::Role::fraVid));
-         EXPECT_TRUE(IsWindowVisible(frame));
-         EXPECT_FALSE(IsWindowVisible(GetDlgItem(d, LocateId(frmlocate::Role::lstvideo))));
-         GetWindowRect(frame, &frame_rect);
-         EXPECT_EQ(TextOf(d, LocateId(frmlocate::Role::cmdprev)), "Stop &Preview");
-         PostMessageA(d, WM_CLOSE, 0, 0);
-       }},
-      {kSpotCaption,
-       [&](HWND d) {
-         EXPECT_EQ(rig.editor.VidLocateTag(), "");
-         EXPECT_EQ(TextOf(d, SpotId(frmmenuspots::Role::txtvidx)), "0");
-         Click(d, SpotId(frmmenuspots::Role::cmdcancel), true);
-       }},
+      {kSpotCaption, [&](HWND d) {
+        SetDlgItemTextA(d, SpotId(frmmenuspots::Role::txtindex0), "C:\\cd\\movie.avi");
+        Click(d, SpotId(frmmenuspots::Role::cmdvidlocate), true);
+      }},
+      {frmlocate::kCaption, [&](HWND d) {
+        EXPECT_FALSE(IsWindowVisible(GetDlgItem(d, LocateId(frmlocate::Role::img))));
+        EXPECT_EQ(TextOf(d, LocateId(frmlocate::Role::txtvidwidth)), "2175");
+        Click(d, LocateId(frmlocate::Role::cmdprev), false);
+        frame = GetDlgItem(d, LocateId(frmlocate::Role::fraVid));
+        EXPECT_TRUE(IsWindowVisible(frame));
+        EXPECT_FALSE(IsWindowVisible(GetDlgItem(d, LocateId(frmlocate::Role::lstvideo))));
+        GetWindowRect(frame, &frame_rect);
+        EXPECT_EQ(TextOf(d, LocateId(frmlocate::Role::cmdprev)), "Stop &Preview");
+        PostMessageA(d, WM_CLOSE, 0, 0);
+      }},
+      {kSpotCaption, [&](HWND d) {
+        EXPECT_EQ(rig.editor.VidLocateTag(), "");
+        EXPECT_EQ(TextOf(d, SpotId(frmmenuspots::Role::txtvidx)), "0");
+        Click(d, SpotId(frmmenuspots::Role::cmdcancel), true);
+      }},
   });
   EXPECT_FALSE(stored);
   EXPECT_EQ(rig.model.SpotCount(), 0);
@@ -215,8 +209,8 @@ TEST(SpotEditorWindows, VideoPreviewPlaysInTheFrameAndClosingEndsIt) {
   ASSERT_GE(sent.size(), 5u);
   EXPECT_EQ(sent[0], "open C:\\cd\\MOVIE.AVI type MpegVideo Alias playmovie parent " +
                          WindowText(reinterpret_cast<MediaWindow>(frame)) + " Style 1073741824");
-  EXPECT_EQ(sent[1], "put playmovie window at 0 0 " + std::to_string(frame_rect.right - frame_rect.left) +
-                         " " + std::to_string(frame_rect.bottom - frame_rect.top));
+  EXPECT_EQ(sent[1], "put playmovie window at 0 0 " + std::to_string(frame_rect.right - frame_rect.left) + " " +
+                         std::to_string(frame_rect.bottom - frame_rect.top));
   EXPECT_EQ(sent.back(), "Close playmovie");
   // 2175 by 1470 twips at 15 to the picture pixel.
   EXPECT_EQ(frame_rect.right - frame_rect.left, 145);
@@ -225,8 +219,7 @@ TEST(SpotEditorWindows, VideoPreviewPlaysInTheFrameAndClosingEndsIt) {
 
 TEST(SpotEditorWindows, Mp4PreviewPlaysThroughMediaFoundationAndClosingEndsIt) {
   Rig rig;
-  std::string mp4 = std::string("Z:") + ORB_SOURCE_DIR + "/tests/data/video/green-1s.mp4";
-  for (char& c : mp4) c = c == '/' ? '\\' : c;
+  std::string mp4 = WineDataPath("video/green-1s.mp4");
   rig.media.short_paths[mp4] = mp4;
   RoutedMediaTransport routed(rig.media);
   rig.transport = &routed;
@@ -234,18 +227,16 @@ TEST(SpotEditorWindows, Mp4PreviewPlaysThroughMediaFoundationAndClosingEndsIt) {
   rig.editor.cmbact_Click(5);
   bool played = false;
   rig.Run({
-      {kSpotCaption,
-       [&](HWND d) {
-         SetDlgItemTextA(d, SpotId(frmmenuspots::Role::txtindex0), mp4.c_str());
-         Click(d, SpotId(frmmenuspots::Role::cmdvidlocate), true);
-       }},
-      {frmlocate::kCaption,
-       [&](HWND d) {
-         Click(d, LocateId(frmlocate::Role::cmdprev), false);
-         played = routed.PlaysThroughEngine("playmovie");
-         EXPECT_TRUE(IsWindowVisible(GetDlgItem(d, LocateId(frmlocate::Role::fraVid))));
-         PostMessageA(d, WM_CLOSE, 0, 0);
-       }},
+      {kSpotCaption, [&](HWND d) {
+        SetDlgItemTextA(d, SpotId(frmmenuspots::Role::txtindex0), mp4.c_str());
+        Click(d, SpotId(frmmenuspots::Role::cmdvidlocate), true);
+      }},
+      {frmlocate::kCaption, [&](HWND d) {
+        Click(d, LocateId(frmlocate::Role::cmdprev), false);
+        played = routed.PlaysThroughEngine("playmovie");
+        EXPECT_TRUE(IsWindowVisible(GetDlgItem(d, LocateId(frmlocate::Role::fraVid))));
+        PostMessageA(d, WM_CLOSE, 0, 0);
+      }},
       {kSpotCaption, [&](HWND d) { Click(d, SpotId(frmmenuspots::Role::cmdcancel), true); }},
   });
   EXPECT_TRUE(played);
