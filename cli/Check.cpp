@@ -10,6 +10,7 @@
 #include "common/PosixFileSystem.h"
 #include "editor/output/PlayerSignatureRule.h"
 #include "editor/output/ProjectCheck.h"
+#include "editor/output/VideoPlaybackRule.h"
 #include "editor/project/ProjectFile.h"
 
 namespace orb::cli {
@@ -103,6 +104,7 @@ int RunCheck(const std::vector<std::string>& args) {
   }
   ProjectCheck check(files);
   check.AddRule(check_rules::PlayerSignature);
+  check.AddRule(check_rules::VideoPlayback);
   std::vector<Finding> findings = check.Run(subject);
   findings.insert(findings.begin(), unreadable.begin(), unreadable.end());
   if (parsed.Flag("--json"))

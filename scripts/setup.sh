@@ -7,6 +7,7 @@ packages=(
   wine wine32:i386 wine64 xvfb xauth xdotool imagemagick ffmpeg sox fp-utils jq
   xorriso genisoimage 7zip libcdio-utils osslsigncode openssl
   gstreamer1.0-plugins-good:i386 gstreamer1.0-plugins-bad:i386 gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
+  gstreamer1.0-libav:i386 gstreamer1.0-plugins-ugly:i386
 )
 missing=()
 for p in "${packages[@]}"; do

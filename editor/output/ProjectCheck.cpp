@@ -21,16 +21,20 @@ void Name(CheckSubject& subject, std::string what, const std::string& path, bool
   subject.files.push_back({std::move(what), trimmed, started, if_missing});
 }
 
+// The file just named as what is the one a Play Video spot shows.
+void MarkVideo(CheckSubject& subject, const std::string& what) {
+  if (!subject.files.empty() && subject.files.back().what == what) subject.files.back().video = true;
+}
+
 void NamePlayer(CheckSubject& subject) {
   Name(subject, "player (autorun.inf OPEN)", subject.root + kPlayerFileName, true);
 }
 
-// The name a file has on the disc, for messages: its path below the root.
+}  // namespace
+
 std::string OnDisc(const std::string& path, const std::string& root) {
   return IsInsideFolder(path, root) ? CdRelativePath(path, root) : path;
 }
-
-}  // namespace
 
 CheckSubject SubjectFromProject(const ProjectData& project, const std::string& root, bool generated) {
   CheckSubject subject;
@@ -46,6 +50,7 @@ CheckSubject SubjectFromProject(const ProjectData& project, const std::string& r
   for (const MenuSpot& spot : project.Spots) {
     std::string name = "spot " + std::to_string(++number) + " (" + TrimBlanks(spot.Name) + "): ";
     if (TargetIsPath(spot.Action)) Name(subject, name + "target", spot.Target, spot.Action == 1);
+    if (spot.Action == 5) MarkVideo(subject, name + "target");
     Name(subject, name + "rollover image", spot.RolloverImage);
     Name(subject, name + "move sound", spot.MoveSound);
     Name(subject, name + "click sound", spot.ClickSound);

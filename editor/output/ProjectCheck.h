@@ -29,6 +29,7 @@ struct NamedFile {
   std::string path;      // full model path
   bool started = false;  // opened as a program or document (start program, Execute a File, OPEN=)
   Severity if_missing = Severity::Error;  // a missing icon only costs the drive its picture
+  bool video = false;                     // played in the menu (Play Video)
 };
 
 // What the check looks at, in one form for every kind of input.
@@ -96,6 +97,8 @@ std::string SizeText(std::uint64_t bytes);
 std::string MediaFitText(std::uint64_t image_bytes);
 // True when the image fits a 700 MB CD.
 bool FitsCd(std::uint64_t image_bytes);
+// The name a file has on the disc, for messages: its path below the root (the path itself outside it).
+std::string OnDisc(const std::string& path, const std::string& root);
 
 bool HasErrors(const std::vector<Finding>& findings);
 bool HasWarnings(const std::vector<Finding>& findings);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/win/MciTransport.h"
+#include "common/win/MfVideoEngine.h"
 #include "common/win/PictureLoader.h"
 #include "player/StartupController.h"
 #include "player/win/MenuWindow.h"
@@ -43,7 +44,8 @@ class PlayerApp : public StartupView, public MenuWindowHost {
   void QuitWhenAlone();
 
   HINSTANCE instance_;
-  MciTransport media_;
+  MciTransport mci_;
+  RoutedMediaTransport media_{mci_};
   std::unique_ptr<StartupController> startup_controller_;
   std::unique_ptr<MenuWindow> menu_;
   HWND startup_ = nullptr;

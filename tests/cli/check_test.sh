@@ -72,3 +72,22 @@ run 2 "$cli" check
 run 1 "$cli" check "$dir/none.obm"
 run 0 "$cli" check --help
 has "check --from-root DIR" out
+
+# Menu videos by content: an MP4 under the AVI's name needs Media Foundation, a Matroska file plays nowhere;
+# the real AVI says nothing.
+mkdir "$dir/video" && cp -r "$src/examples/demo/." "$dir/video/"
+run 0 "$cli" check "$dir/video/demo.obm" --root "$dir/video"
+has "0 errors, 0 warnings" out
+printf '\0\0\0\x10ftypisom\0\0\0\0' >"$dir/video/imgmusic/intro.avi"
+run 0 "$cli" check "$dir/video/demo.obm" --root "$dir/video"
+has "warning: $dir/video/imgmusic/intro.avi: the spot " out
+has "(\\imgmusic\\intro.avi) is MP4/MOV video, which the menu plays through Media Foundation" out
+printf '\x1a\x45\xdf\xa3\x9f\x42\x86\x81\x01\x42\x82\x88matroska' >"$dir/video/imgmusic/intro.avi"
+run 0 "$cli" check "$dir/video/demo.obm" --root "$dir/video"
+has "is a Matroska (MKV) file, which the menu cannot play" out
+# The same read from a written root's menu.cfg.
+cp "$dir/Orbstart.exe" "$dir/player.exe"
+printf '\0\0\0\x10ftypisom\0\0\0\0' >"$dir/video/imgmusic/intro.avi"
+run 0 "$cli" make-cd "$dir/video/demo.obm" --root "$dir/video" --player "$dir/player.exe" --no-runtime
+run 0 "$cli" check --from-root "$dir/video"
+has "intro.avi) is MP4/MOV video, which the menu plays through Media Foundation" out

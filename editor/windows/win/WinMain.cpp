@@ -4,6 +4,7 @@
 #include <ole2.h>
 
 #include "common/win/MciTransport.h"
+#include "common/win/MfVideoEngine.h"
 #include "common/win/RegistrySettingsStore.h"
 #include "common/win/Win32FileSystem.h"
 #include "disc/IsoImage.h"
@@ -61,7 +62,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
   };
 
   // The spot editor over the main window, the placement window over the spot editor.
-  orb::MciTransport media;
+  orb::MciTransport mci;
+  orb::RoutedMediaTransport media(mci);
   HICON icon = LoadIconA(instance, "AA");
   HWND spot_dialog = nullptr;
   orb::EditorWindows editor_windows;

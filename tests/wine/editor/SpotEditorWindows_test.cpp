@@ -9,10 +9,12 @@
 #include <vector>
 
 #include "../../support/FakeMediaTransport.h"
+#include "common/win/MfVideoEngine.h"
 #include "editor/windows/PlacementLayout.h"
 #include "editor/windows/SpotEditorLayout.h"
 #include "editor/windows/win/PlacementWindow.h"
 #include "editor/windows/win/SpotEditorWindow.h"
+#include "tests/support/WineDataPath.h"
 
 namespace orb {
 namespace {
@@ -116,10 +118,11 @@ struct Rig {
   NoPicker picker;
   ListLog list;
   WindowMedia media;
+  MediaTransport* transport = &media;  // what the placement window plays through
   HWND spot_dialog = nullptr;
   SpotEditorController editor{model, list, messages, picker,
                               [this](const PlacementInputs& in) {
-                                return ShowPlacementWindow(spot_dialog, in, media, nullptr);
+                                return ShowPlacementWindow(spot_dialog, in, *transport, nullptr);
                               },
                               nullptr};
   bool Run(std::vector<Step> steps) {
@@ -216,6 +219,34 @@ TEST(SpotEditorWindows, VideoPreviewPlaysInTheFrameAndClosingEndsIt) {
   // 2175 by 1470 twips at 15 to the picture pixel.
   EXPECT_EQ(frame_rect.right - frame_rect.left, 145);
   EXPECT_EQ(frame_rect.bottom - frame_rect.top, 98);
+}
+
+TEST(SpotEditorWindows, Mp4PreviewPlaysThroughMediaFoundationAndClosingEndsIt) {
+  Rig rig;
+  std::string mp4 = WineDataPath("video/green-1s.mp4");
+  rig.media.short_paths[mp4] = mp4;
+  RoutedMediaTransport routed(rig.media);
+  rig.transport = &routed;
+  rig.editor.PresetNew();
+  rig.editor.cmbact_Click(5);
+  bool played = false;
+  rig.Run({
+      {kSpotCaption, [&](HWND d) {
+        SetDlgItemTextA(d, SpotId(frmmenuspots::Role::txtindex0), mp4.c_str());
+        Click(d, SpotId(frmmenuspots::Role::cmdvidlocate), true);
+      }},
+      {frmlocate::kCaption, [&](HWND d) {
+        Click(d, LocateId(frmlocate::Role::cmdprev), false);
+        played = routed.PlaysThroughEngine("playmovie");
+        EXPECT_TRUE(IsWindowVisible(GetDlgItem(d, LocateId(frmlocate::Role::fraVid))));
+        PostMessageA(d, WM_CLOSE, 0, 0);
+      }},
+      {kSpotCaption, [&](HWND d) { Click(d, SpotId(frmmenuspots::Role::cmdcancel), true); }},
+  });
+  EXPECT_TRUE(played);
+  EXPECT_FALSE(routed.PlaysThroughEngine("playmovie"));
+  // The media control interface saw none of the preview's commands.
+  EXPECT_EQ(rig.media.Commands(), std::vector<std::string>{});
 }
 
 }  // namespace

@@ -1,0 +1,25 @@
+// Videos through Media Foundation's simple player (IMFPMediaPlayer), loaded at the first video so that
+// the programs start, and play everything else, where Media Foundation is missing (N editions).
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "common/VideoRouter.h"
+
+namespace orb {
+
+// A player drawing into parent, with the file opened and ready; null where mfplay.dll is missing or cannot
+// open the file.
+std::unique_ptr<VideoEngine> OpenMediaFoundationVideo(const std::string& path, MediaWindow parent);
+// The first kVideoSniffBytes of a file; empty when it cannot be read.
+std::string ReadVideoHead(const std::string& path);
+
+// The media control interface with Media Foundation for MP4/MOV and WMV videos in front of it.
+class RoutedMediaTransport : public VideoRouter {
+ public:
+  explicit RoutedMediaTransport(MediaTransport& mci)
+      : VideoRouter(mci, ReadVideoHead, OpenMediaFoundationVideo) {}
+};
+
+}  // namespace orb
