@@ -17,9 +17,27 @@ std::string DoubleNulList(const std::string& path) {
   return list;
 }
 
-// Opens the browser at the folder passed as its parameter.
-int CALLBACK BrowseStart(HWND browser, UINT msg, LPARAM, LPARAM data) {
-  if (msg == BFFM_INITIALIZED && data) SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, data);
+// The folder the browser should open at, and the one it has selected so far.
+struct BrowseStartState {
+  std::string folder;
+  std::string selected;
+};
+
+// Opens the browser at the state's folder. A shell may match the path against its tree by item data
+// that its own first walk changes (Wine compares folder access times, which reading a folder updates),
+// so the first attempt can stop short; a repeat finds those settled.
+int CALLBACK BrowseStart(HWND browser, UINT msg, LPARAM param, LPARAM data) {
+  auto* state = reinterpret_cast<BrowseStartState*>(data);
+  if (msg == BFFM_SELCHANGED) {
+    char path[MAX_PATH] = {};
+    state->selected =
+        param && SHGetPathFromIDListA(reinterpret_cast<PCIDLIST_ABSOLUTE>(param), path) ? path : "";
+  } else if (msg == BFFM_INITIALIZED) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+      SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(state->folder.c_str()));
+      if (!state->selected.empty() && IsSameFile(state->selected, state->folder)) break;
+    }
+  }
   return 0;
 }
 
@@ -65,11 +83,11 @@ std::string BrowseRootFolder(HWND owner, const std::string& start_folder) {
   info.lpszTitle = "Select the root folder.";
   info.ulFlags = 0x0041;  // file-system folders only, new dialog style
   // The browser selects a folder by its name without the trailing backslash (a drive root keeps it).
-  std::string start = start_folder;
-  if (start.size() > 3 && start.back() == '\\') start.pop_back();
-  if (!start.empty()) {
+  BrowseStartState start{start_folder, std::string()};
+  if (start.folder.size() > 3 && start.folder.back() == '\\') start.folder.pop_back();
+  if (!start.folder.empty()) {
     info.lpfn = BrowseStart;
-    info.lParam = reinterpret_cast<LPARAM>(start.c_str());
+    info.lParam = reinterpret_cast<LPARAM>(&start);
   }
   PIDLIST_ABSOLUTE item = SHBrowseForFolderA(&info);
   if (!item) return std::string();
