@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The main job: install what is missing, build both configurations into dist/, build the bundled
-# example's CD root into out/demo-cd and show what the player will read from it.
+# example's CD root into out/demo-cd, check it, image it into out/demo.iso and show what the player reads.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -19,9 +19,16 @@ echo
 echo "=== orbmenu-cli inspect $cd_root (what Orbstart.exe reads from the CD root)"
 dist/linux/orbmenu-cli inspect "$cd_root"
 echo
+echo "=== orbmenu-cli check --from-root $cd_root"
+dist/linux/orbmenu-cli check --from-root "$cd_root"
+echo
+echo "=== orbmenu-cli make-iso --from-root $cd_root -o out/demo.iso"
+dist/linux/orbmenu-cli make-iso --from-root "$cd_root" -o out/demo.iso
+echo
 echo "=== the menu in Orbstart.exe under Wine"
 bash scripts/screenshot-demo.sh "$cd_root" out/example-menu.png
 # ORB_UPDATE_DOCS_IMAGES=1 refreshes the README's picture too.
 [ "${ORB_UPDATE_DOCS_IMAGES:-}" != 1 ] || cp out/example-menu.png docs/images/example-menu.png
 echo
-echo "The CD root is $cd_root: burn its contents to a CD, or run Orbstart.exe from it."
+echo "The CD root is $cd_root and its disc image out/demo.iso: burn either, mount the image, or run"
+echo "Orbstart.exe from the root."
