@@ -2,6 +2,7 @@
 #include "editor/windows/DiscImageController.h"
 
 #include "common/TextLines.h"
+#include "editor/project/PathText.h"
 
 namespace orb {
 
