@@ -65,8 +65,10 @@ mkdir "$dir/plain" && cp -r "$src/examples/demo/." "$dir/plain/"
 cp "$src/examples/demo/imgmusic/splash.jpg" "$dir/outside.jpg"
 sed -i "2s|.*|A title much longer than thirty-two characters\r|; 6s|.*|$dir/outside.jpg\r|" "$dir/plain/demo.obm"
 run 1 "$cli" check "$dir/plain/demo.obm" --root "$dir/plain"
-has "error: $dir/outside.jpg: the splash image lies outside the root folder" out
+has "error: $dir/outside.jpg: the splash image lies outside the root folder ($dir/plain/), so" out
 has "warning: $dir/plain/menu.cfg: the CD title is 46 characters long" out
+run 1 "$cli" check "$dir/plain/demo.obm" --root "$dir/plain" --json
+grep -qF "outside the root folder ($dir/plain/)" "$dir/out" || fail "the JSON message spells the root as Windows does"
 
 run 2 "$cli" check
 run 1 "$cli" check "$dir/none.obm"
