@@ -2,6 +2,7 @@
 #include "editor/windows/DiscImageController.h"
 
 #include "common/TextLines.h"
+#include "editor/output/PlayerSignatureRule.h"
 #include "editor/project/PathText.h"
 
 namespace orb {
@@ -45,6 +46,12 @@ class ProgressAdapter : public IsoProgress {
 };
 
 }  // namespace
+
+ProjectCheck DiscImageCheck(FileSystem& fs) {
+  ProjectCheck check(fs);
+  check.AddRule(check_rules::PlayerSignature);
+  return check;
+}
 
 std::string DefaultImageName(const std::string& label) {
   std::string name = TrimBlanks(label);
