@@ -1,19 +1,7 @@
 #!/usr/bin/env bash
 # orbmenu-cli check: a clean demo project and root, then a root and a project that break in each way the
 # check knows; text and JSON output, exit status.
-set -euo pipefail
-cli=${ORB_CLI:?ORB_CLI must name orbmenu-cli}
-src=${ORB_SOURCE_DIR:?ORB_SOURCE_DIR must name the source tree}
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-run() {
-  local want=$1 status=0
-  shift
-  "$@" >"$dir/out" 2>"$dir/err" || status=$?
-  [ "$status" = "$want" ] || { cat "$dir/out" "$dir/err" >&2; fail "$*: exit $status, want $want"; }
-}
-has() { grep -qF -- "$1" "$dir/$2" || { cat "$dir/$2" >&2; fail "missing in $2: $1"; }; }
+. "$(dirname "$0")/lib.sh"
 
 cd_root=$dir/demo-cd
 cp -r "$src/examples/demo" "$cd_root"
