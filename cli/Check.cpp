@@ -11,6 +11,7 @@
 #include "editor/output/PlayerSignatureRule.h"
 #include "editor/output/ProjectCheck.h"
 #include "editor/output/VideoPlaybackRule.h"
+#include "editor/project/PathText.h"
 #include "editor/project/ProjectFile.h"
 
 namespace orb::cli {
@@ -36,10 +37,18 @@ const char kUsage[] =
     "Exit status: 0 when there is no error (warnings allowed); 1 when there is one or the input cannot\n"
     "be read; 2 on a usage error.\n";
 
-void PrintText(const std::vector<Finding>& findings) {
+// The finding with its file, and the root its message names, spelled as Linux does: "/tmp/cd/", not
+// the model's "/tmp/cd\".
+Finding NativeFinding(Finding finding, const std::string& root) {
+  finding.file = PosixFileSystem::NativePath(finding.file);
+  finding.message = ReplaceEvery(finding.message, root, PosixFileSystem::NativePath(root));
+  return finding;
+}
+
+void PrintText(const std::vector<Finding>& findings, const std::string& root) {
   size_t errors = 0, warnings = 0;
-  for (Finding finding : findings) {
-    finding.file = PosixFileSystem::NativePath(finding.file);
+  for (const Finding& model : findings) {
+    Finding finding = NativeFinding(model, root);
     std::printf("%s\n", Cp1252ToUtf8(FindingLine(finding)).c_str());
     errors += finding.severity == Severity::Error;
     warnings += finding.severity == Severity::Warning;
@@ -48,14 +57,15 @@ void PrintText(const std::vector<Finding>& findings) {
               warnings == 1 ? "" : "s");
 }
 
-void PrintJson(const std::vector<Finding>& findings) {
+void PrintJson(const std::vector<Finding>& findings, const std::string& root) {
   nlohmann::ordered_json json;
   json["findings"] = nlohmann::ordered_json::array();
   int errors = 0, warnings = 0;
-  for (const Finding& finding : findings) {
+  for (const Finding& model : findings) {
+    Finding finding = NativeFinding(model, root);
     nlohmann::ordered_json item;
     item["severity"] = SeverityName(finding.severity);
-    item["file"] = Cp1252ToUtf8(PosixFileSystem::NativePath(finding.file));
+    item["file"] = Cp1252ToUtf8(finding.file);
     item["message"] = Cp1252ToUtf8(finding.message);
     json["findings"].push_back(item);
     errors += finding.severity == Severity::Error;
@@ -108,9 +118,9 @@ int RunCheck(const std::vector<std::string>& args) {
   std::vector<Finding> findings = check.Run(subject);
   findings.insert(findings.begin(), unreadable.begin(), unreadable.end());
   if (parsed.Flag("--json"))
-    PrintJson(findings);
+    PrintJson(findings, subject.root);
   else
-    PrintText(findings);
+    PrintText(findings, subject.root);
   return HasErrors(findings) ? 1 : 0;
 }
 

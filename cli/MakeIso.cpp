@@ -14,6 +14,7 @@
 #include "cli/Verbs.h"
 #include "common/PosixFileSystem.h"
 #include "disc/IsoImage.h"
+#include "editor/project/PathText.h"
 #include "player/CdReaders.h"
 
 namespace orb::cli {

@@ -3,13 +3,13 @@
 #include "disc/IsoImage.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 
 #include "disc/BlockSink.h"
 #include "disc/IsoLayout.h"
 #include "disc/IsoRecords.h"
 #include "disc/IsoTree.h"
+#include "editor/project/PathText.h"
 
 namespace orb {
 
@@ -210,20 +210,6 @@ std::string IsoLabelFromTitle(const std::string& cd_title) {
   label = label.substr(start, 16);
   while (!label.empty() && blank(label.back())) label.pop_back();
   return label;
-}
-
-bool IsInsideFolder(const std::string& path, const std::string& folder) {
-  auto norm = [](std::string text) {
-    for (char& c : text) {
-      if (c == '/') c = '\\';
-      c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    while (!text.empty() && text.back() == '\\') text.pop_back();
-    return text;
-  };
-  std::string p = norm(path), f = norm(folder);
-  if (f.empty()) return !p.empty() && p[0] == '\\';
-  return p == f || (p.size() > f.size() && p.compare(0, f.size(), f) == 0 && p[f.size()] == '\\');
 }
 
 }  // namespace orb

@@ -75,8 +75,4 @@ IsoResult WriteIsoImage(FileSystem& fs, const std::string& root, const std::stri
 // characters (the title is single-byte text).
 std::string IsoLabelFromTitle(const std::string& cd_title);
 
-// True when path is folder itself or lies below it (slashes and backslashes alike, letters compared
-// without case): an image written there would image itself.
-bool IsInsideFolder(const std::string& path, const std::string& folder);
-
 }  // namespace orb

@@ -38,9 +38,16 @@ static bool SameText(std::string_view a, std::string_view b) {
   return true;
 }
 
+static bool IsSlash(char c) { return c == '\\' || c == '/'; }
+
 bool IsInsideFolder(std::string_view path, std::string_view root) {
-  if (root.empty() || path.size() < root.size()) return false;
-  return SameText(root, path.substr(0, root.size()));
+  if (root.empty()) return false;
+  // A root without its closing backslash still ends at a name boundary: "C:\CD" holds "C:\CD\a" and
+  // "C:\CD" itself, not "C:\CD2".
+  while (!root.empty() && IsSlash(root.back())) root.remove_suffix(1);
+  if (root.empty()) return !path.empty() && IsSlash(path[0]);  // the Linux root "/" holds every full path
+  if (path.size() < root.size() || !SameText(root, path.substr(0, root.size()))) return false;
+  return path.size() == root.size() || IsSlash(path[root.size()]);
 }
 
 bool SamePath(std::string_view a, std::string_view b) { return a.size() == b.size() && SameText(a, b); }

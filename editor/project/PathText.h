@@ -17,8 +17,9 @@ std::string ReplaceEvery(std::string_view text, std::string_view from, std::stri
 // ("\\server"), or the Linux form of a full path ("/home/...").
 bool IsAbsolutePath(std::string_view path);
 
-// Whether path lies inside the folder root (which ends with a backslash); letters compare without case
-// and "/" matches "\\", as Windows file names do. The root folder itself counts as inside.
+// Whether path lies inside the folder root (with or without its closing backslash); letters compare
+// without case and "/" matches "\\", as Windows file names do. The root folder itself counts as inside;
+// an empty root holds nothing.
 bool IsInsideFolder(std::string_view path, std::string_view root);
 
 // Whether two paths name the same file by the rules of IsInsideFolder. Both should be full paths

@@ -2,6 +2,9 @@
 #include "editor/windows/DiscImageController.h"
 
 #include "common/TextLines.h"
+#include "editor/output/PlayerSignatureRule.h"
+#include "editor/output/VideoPlaybackRule.h"
+#include "editor/project/PathText.h"
 
 namespace orb {
 
@@ -44,6 +47,13 @@ class ProgressAdapter : public IsoProgress {
 };
 
 }  // namespace
+
+ProjectCheck DiscImageCheck(FileSystem& fs) {
+  ProjectCheck check(fs);
+  check.AddRule(check_rules::PlayerSignature);
+  check.AddRule(check_rules::VideoPlayback);
+  return check;
+}
 
 std::string DefaultImageName(const std::string& label) {
   std::string name = TrimBlanks(label);

@@ -62,6 +62,10 @@ class DiscImageController {
   std::string image_path_;
 };
 
+// The check Make Disc Image runs: the standard rules and the player's signature, since a damaged one
+// makes the disc's player look tampered with.
+ProjectCheck DiscImageCheck(FileSystem& fs);
+
 // "LABEL.iso", with the characters that no file name may hold replaced; "disc.iso" for no label.
 std::string DefaultImageName(const std::string& label);
 // The folder that holds the root ("E:\cd\" gives "E:\"); empty for a drive root, which has none.

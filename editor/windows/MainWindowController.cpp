@@ -188,7 +188,7 @@ std::string MainWindowController::AdoptFile(const std::string& chosen, const std
   std::string full = s_.files.FullPath(chosen);
   std::string full_root = s_.files.FullPath(root);
   if (!full_root.empty() && full_root.back() != '\\' && full_root.back() != '/') full_root += '\\';
-  if (IsInsideFolder(full, full_root)) {
+  if (full.size() > full_root.size() && IsInsideFolder(full, full_root)) {
     // Spelled from the root's own text, so that the project file and menu.cfg find it below the root.
     std::string below = full.substr(full_root.size());
     for (char& c : below) c = c == '/' ? '\\' : c;

@@ -1,19 +1,7 @@
 #!/usr/bin/env bash
 # orbmenu-cli check: a clean demo project and root, then a root and a project that break in each way the
 # check knows; text and JSON output, exit status.
-set -euo pipefail
-cli=${ORB_CLI:?ORB_CLI must name orbmenu-cli}
-src=${ORB_SOURCE_DIR:?ORB_SOURCE_DIR must name the source tree}
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-run() {
-  local want=$1 status=0
-  shift
-  "$@" >"$dir/out" 2>"$dir/err" || status=$?
-  [ "$status" = "$want" ] || { cat "$dir/out" "$dir/err" >&2; fail "$*: exit $status, want $want"; }
-}
-has() { grep -qF -- "$1" "$dir/$2" || { cat "$dir/$2" >&2; fail "missing in $2: $1"; }; }
+. "$(dirname "$0")/lib.sh"
 
 cd_root=$dir/demo-cd
 cp -r "$src/examples/demo" "$cd_root"
@@ -65,8 +53,10 @@ mkdir "$dir/plain" && cp -r "$src/examples/demo/." "$dir/plain/"
 cp "$src/examples/demo/imgmusic/splash.jpg" "$dir/outside.jpg"
 sed -i "2s|.*|A title much longer than thirty-two characters\r|; 6s|.*|$dir/outside.jpg\r|" "$dir/plain/demo.obm"
 run 1 "$cli" check "$dir/plain/demo.obm" --root "$dir/plain"
-has "error: $dir/outside.jpg: the splash image lies outside the root folder" out
+has "error: $dir/outside.jpg: the splash image lies outside the root folder ($dir/plain/), so" out
 has "warning: $dir/plain/menu.cfg: the CD title is 46 characters long" out
+run 1 "$cli" check "$dir/plain/demo.obm" --root "$dir/plain" --json
+grep -qF "outside the root folder ($dir/plain/)" "$dir/out" || fail "the JSON message spells the root as Windows does"
 
 run 2 "$cli" check
 run 1 "$cli" check "$dir/none.obm"

@@ -1,19 +1,7 @@
 #!/usr/bin/env bash
 # orbmenu-cli make-iso: the demo's CD root becomes an image the ISO readers accept and whose tree equals
 # the root; an existing simple-mode root; same bytes twice under SOURCE_DATE_EPOCH; refusals.
-set -euo pipefail
-cli=${ORB_CLI:?ORB_CLI must name orbmenu-cli}
-src=${ORB_SOURCE_DIR:?ORB_SOURCE_DIR must name the source tree}
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-run() {
-  local want=$1 status=0
-  shift
-  "$@" >"$dir/out" 2>"$dir/err" || status=$?
-  [ "$status" = "$want" ] || { cat "$dir/err" >&2; fail "$*: exit $status, want $want"; }
-}
-has() { grep -qF -- "$1" "$dir/$2" || { cat "$dir/$2" >&2; fail "missing in $2: $1"; }; }
+. "$(dirname "$0")/lib.sh"
 for tool in xorriso osirrox isoinfo isovfy 7zz; do
   command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup.sh installs it)"
 done

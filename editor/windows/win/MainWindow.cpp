@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/win/ShellHelpers.h"
+#include "editor/windows/win/Dpi.h"
 
 namespace orb {
 
@@ -37,21 +38,6 @@ std::string WindowText(HWND hwnd) {
   GetWindowTextA(hwnd, text.data(), length + 1);
   text.resize(static_cast<size_t>(length));
   return text;
-}
-
-// The DPI of a window where the system can tell it per window, else of the screen.
-int WindowDpi(HWND hwnd) {
-  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-  static auto get_dpi = reinterpret_cast<GetDpiForWindowFn>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
-  if (get_dpi && hwnd) {
-    UINT dpi = get_dpi(hwnd);
-    if (dpi) return static_cast<int>(dpi);
-  }
-  HDC screen = GetDC(nullptr);
-  int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : 96;
 }
 
 HICON LoadIconAt(HINSTANCE instance, const char* name, int size) {

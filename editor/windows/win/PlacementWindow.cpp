@@ -11,6 +11,7 @@
 
 #include "common/win/PictureLoader.h"
 #include "editor/windows/PlacementLayout.h"
+#include "editor/windows/win/Dpi.h"
 #include "editor/windows/win/ModalDialog.h"
 #include "editor/windows/win/PlacementView.h"
 
@@ -23,20 +24,6 @@ constexpr int kIdBase = 1000;
 const char* const kPictureClass = "OrbLocatePicture";
 const char* const kFrameClass = "OrbLocateVideoFrame";
 const char* const kArrowIcons[] = {"ARROW_UP", "ARROW_RIGHT", "ARROW_DOWN", "ARROW_LEFT"};  // by Role
-
-// The display's DPI for a window: per monitor where the system tells it, else the screen's.
-int DpiOf(HWND hwnd) {
-  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-  static auto get_dpi = reinterpret_cast<GetDpiForWindowFn>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
-  if (get_dpi && hwnd) {
-    if (UINT dpi = get_dpi(hwnd)) return static_cast<int>(dpi);
-  }
-  HDC screen = GetDC(nullptr);
-  int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : 96;
-}
 
 int Px(float twips) { return static_cast<int>(twips / kTwipsPerPixel + (twips >= 0 ? 0.5f : -0.5f)); }
 float Tw(int pixels) { return static_cast<float>(pixels * kTwipsPerPixel); }
@@ -180,7 +167,7 @@ void PlacementWindow::OnInit() {
     size = PlacementRect{0, 0, Tw(rollover_.Width()), Tw(rollover_.Height())};
   }
 
-  if (dpi_ <= 0) dpi_ = DpiOf(GetWindow(hwnd_, GW_OWNER) ? GetWindow(hwnd_, GW_OWNER) : hwnd_);
+  if (dpi_ <= 0) dpi_ = WindowDpi(GetWindow(hwnd_, GW_OWNER) ? GetWindow(hwnd_, GW_OWNER) : hwnd_);
   // The client area may take what the work area leaves beside the window's frame.
   RECT work, frame = {0, 0, 0, 0};
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);

@@ -51,7 +51,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
   window.SetClosingEffect([&] { window.FadeOut(); });
 
   // Make Disc Image: the check of the generated root, then the image behind its progress window.
-  orb::ProjectCheck check(files);
+  orb::ProjectCheck check = orb::DiscImageCheck(files);
   orb::ImageProgressWindow progress(window.Handle());
   orb::DiscImageController disc_image(
       {messages, dialogs, shell, progress}, check,

@@ -6,6 +6,7 @@
 
 #include "tests/editor/windows/MainWindowFakes.h"
 #include "tests/support/FakeFileSystem.h"
+#include "tests/support/SigningFixtures.h"
 
 namespace orb::test {
 namespace {
@@ -33,7 +34,7 @@ struct ImageRig {
   FakeShell shell{log};
   FakeProgress progress{log};
   FakeFileSystem tree;
-  ProjectCheck check{tree};
+  ProjectCheck check = DiscImageCheck(tree);
   std::vector<std::string> writes;  // "root > path (label)"
   IsoResult result;
   DiscImageController controller{
@@ -54,7 +55,8 @@ struct ImageRig {
 
   ImageRig() {
     tree.folders = {"E:\\cd"};
-    tree.files["E:\\cd\\autorun.inf"] = tree.files["E:\\cd\\Orbstart.exe"] = "x";
+    tree.files["E:\\cd\\autorun.inf"] = "x";
+    tree.files["E:\\cd\\Orbstart.exe"] = fixtures::SigningFixture(fixtures::kUnsignedProgram);
     result.ok = true;
     result.files = 3;
     result.bytes = 4ull << 20;
@@ -89,6 +91,26 @@ TEST(DiscImage, ErrorsStopBeforeTheDialogWarningsAskWhetherToGoOn) {
   EXPECT_LT(rig.messages.boxes[0].text.find("error: "), rig.messages.boxes[0].text.find("warning: "));
   EXPECT_EQ(rig.messages.boxes[0].text.find("note: "), std::string::npos);
   EXPECT_TRUE(rig.writes.empty());
+}
+
+TEST(DiscImage, TheBoxWarnsAboutADamagedPlayerSignatureAndSaysNothingOfAGoodOne) {
+  ImageRig rig;
+  std::string signed_player = fixtures::SigningFixture(fixtures::kSignedProgram);
+  rig.tree.files["E:\\cd\\Orbstart.exe"] = signed_player.substr(0, 2000);  // the certificates cut off
+  rig.messages.answers = {MsgResult::No};
+  EXPECT_EQ(rig.Run(), ImageOutcome::Declined);
+  ASSERT_EQ(rig.messages.boxes.size(), 1u);
+  EXPECT_NE(
+      rig.messages.boxes[0].text.find("\r\nwarning: E:\\cd\\Orbstart.exe: the player's signature is damaged"),
+      std::string::npos)
+      << rig.messages.boxes[0].text;
+
+  // Signed or unsigned is only a note, which the box leaves out: straight on to the save dialog.
+  rig.tree.files["E:\\cd\\Orbstart.exe"] = signed_player;
+  rig.messages.boxes.clear();
+  EXPECT_EQ(rig.Run(), ImageOutcome::Written);
+  ASSERT_EQ(rig.messages.boxes.size(), 1u);
+  EXPECT_EQ(rig.messages.boxes[0].title, "Success");
 }
 
 TEST(DiscImage, TheDialogProposesTheLabelAboveTheRootAndRefusesTheRootItself) {

@@ -115,7 +115,9 @@ HWND FindChild(HWND parent, const char* spec) {
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: wintool wait|close|class|text|msgbox|gone|menu|command|key|click|settext|items|select|focus ...\n");
+    std::fprintf(stderr,
+                 "usage: wintool wait|close|class|text|msgbox|gone|menu|command|key|click|settext|items|select|"
+                 "focus|region|drivetype ...\n");
     return 2;
   }
   std::string cmd = argv[1];
