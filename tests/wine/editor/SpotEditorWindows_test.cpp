@@ -238,7 +238,7 @@ TEST(SpotEditorWindows, Mp4PreviewPlaysThroughMediaFoundationAndClosingEndsIt) {
       {frmlocate::kCaption, [&](HWND d) {
         Click(d, LocateId(frmlocate::Role::cmdprev), false);
         played = routed.PlaysThroughEngine("playmovie");
-        EXPECT_TRUE(IsWindowVisible(GetDlgItem(d, LocateId(frmlocate::Role::fraVid))));
+        EXPECT_TRUE(IsWindowVisible(PictureItem(d, frmlocate::Role::fraVid)));
         PostMessageA(d, WM_CLOSE, 0, 0);
       }},
       {kSpotCaption, [&](HWND d) { Click(d, SpotId(frmmenuspots::Role::cmdcancel), true); }},
