@@ -268,6 +268,17 @@ bool Near(COLORREF got, int r, int g, int b) {
          std::abs(GetBValue(got) - b) <= 3;
 }
 
+// The screen is read through the X server, which may show a painted window a little later: read again
+// (pumping messages) until what is seen settles on what is wanted, for a second at most.
+template <typename Seen>
+void WaitForScreen(Seen seen) {
+  for (int i = 0; i < 50 && !seen(); ++i) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    Sleep(20);
+  }
+}
+
 TEST(PlacementWindow, TranslucentPicturesShowWhatLiesBeneath) {
   PlacementInputs in;
   in.background_image = WriteBitmap("back.bmp", 800, 500, RGB(48, 96, 192));
@@ -278,9 +289,12 @@ TEST(PlacementWindow, TranslucentPicturesShowWhatLiesBeneath) {
   RunWindow(in, 96, [&](HWND d) {
     HWND img = Item(d, Role::img);
     RedrawWindow(d, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    clear = PixelOf(img, 0, 1);
-    half = PixelOf(img, 2, 1);
-    opaque = PixelOf(img, 5, 1);
+    WaitForScreen([&] {
+      clear = PixelOf(img, 0, 1);
+      half = PixelOf(img, 2, 1);
+      opaque = PixelOf(img, 5, 1);
+      return Near(clear, 48, 96, 192) && Near(half, 152, 48, 96) && Near(opaque, 255, 0, 0);
+    });
     PostMessageA(d, WM_CLOSE, 0, 0);
   });
   DeleteFileA(in.background_image.c_str());
@@ -294,8 +308,11 @@ TEST(PlacementWindow, TranslucentPicturesShowWhatLiesBeneath) {
   RunWindow(in, 96, [&](HWND d) {
     HWND view = FindWindowExA(d, nullptr, "OrbLocateView", nullptr);
     RedrawWindow(d, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    corner = PixelOf(view, 0, 0);
-    red = PixelOf(view, 2, 0);
+    WaitForScreen([&] {
+      corner = PixelOf(view, 0, 0);
+      red = PixelOf(view, 2, 0);
+      return corner == GetSysColor(COLOR_BTNFACE) && Near(red, 255, 0, 0);
+    });
     PostMessageA(d, WM_CLOSE, 0, 0);
   });
   EXPECT_EQ(corner, GetSysColor(COLOR_BTNFACE));
