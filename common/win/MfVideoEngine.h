@@ -1,5 +1,7 @@
-// Videos through Media Foundation's simple player (IMFPMediaPlayer), loaded at the first video so that
-// the programs start, and play everything else, where Media Foundation is missing (N editions).
+// Videos through Media Foundation: its source reader decodes them and this program draws the frames, since
+// its own video renderers need Direct3D, which not every machine that runs a CD has working. Loaded at the
+// first video, so that the programs start, and play everything else, where Media Foundation is missing
+// (N editions).
 #pragma once
 
 #include <memory>
@@ -9,8 +11,8 @@
 
 namespace orb {
 
-// A player drawing into parent, with the file opened and ready; null where mfplay.dll is missing or cannot
-// open the file.
+// A video drawing into parent, with the file opened and ready; null where Media Foundation is missing or
+// cannot open the file.
 std::unique_ptr<VideoEngine> OpenMediaFoundationVideo(const std::string& path, MediaWindow parent);
 // The first kVideoSniffBytes of a file; empty when it cannot be read.
 std::string ReadVideoHead(const std::string& path);

@@ -1,9 +1,13 @@
-// Media Foundation under Wine: an MP4 opens in a window, plays and reports its length; what it cannot
-// open gives no engine, so the router hands it to the media control interface.
+// Media Foundation under Wine: an MP4 opens in a window, draws its frames the right way up as they come,
+// restarts from its start and reports its length; what it cannot open or show gives no engine, so the
+// router hands it to the media control interface.
 #include "common/win/MfVideoEngine.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include <fstream>
+#include <iterator>
 
 #include "common/VideoFormat.h"
 #include "tests/support/WineDataPath.h"
@@ -48,9 +52,60 @@ TEST_F(MfVideoEngineTest, AnMp4OpensPlaysAndKnowsItsLength) {
   EXPECT_TRUE(IsWindow(frame));
 }
 
-TEST_F(MfVideoEngineTest, AMissingFileGivesNoEngine) {
-  EXPECT_FALSE(OpenMediaFoundationVideo(WineDataPath("video/gone.mp4"), reinterpret_cast<MediaWindow>(frame)));
+// The colour drawn at a point of the frame window, as red, green, blue each reduced to 0 or 1.
+std::string Seen(HWND window, int x, int y) {
+  HDC dc = GetDC(window);
+  COLORREF c = GetPixel(dc, x, y);
+  ReleaseDC(window, dc);
+  std::string seen;
+  for (int v : {GetRValue(c), GetGValue(c), GetBValue(c)}) seen += v > 160 ? '1' : v < 90 ? '0' : '?';
+  return seen;
+}
+
+TEST_F(MfVideoEngineTest, FramesShowUprightInTurnAndPlayStartsAgainFromTheStart) {
+  // Lime over blue for half a second, then red over blue.
+  std::unique_ptr<VideoEngine> video =
+      OpenMediaFoundationVideo(WineDataPath("video/two-tone.mp4"), reinterpret_cast<MediaWindow>(frame));
+  ASSERT_TRUE(video);
+  EXPECT_NEAR(video->LengthMs(), 1000, 150);
+  ASSERT_TRUE(video->Play());
+  EXPECT_TRUE(PumpUntil([&] { return Seen(frame, 32, 10) == "010"; }, 3000)) << "first frames: " << Seen(frame, 32, 10);
+  EXPECT_EQ(Seen(frame, 32, 38), "001") << "the lower half";
+  EXPECT_TRUE(PumpUntil([&] { return Seen(frame, 32, 10) == "100"; }, 3000)) << "later frames: " << Seen(frame, 32, 10);
+  // At the end the last picture stays, also when the window is painted again.
+  Sleep(800);
+  InvalidateRect(frame, nullptr, TRUE);
+  PumpUntil([] { return false; }, 200);
+  EXPECT_EQ(Seen(frame, 32, 10), "100");
+  ASSERT_TRUE(video->Play());
+  EXPECT_TRUE(PumpUntil([&] { return Seen(frame, 32, 10) == "010"; }, 3000)) << "after play again: " << Seen(frame, 32, 10);
+  video->Stop();
+  video->Stop();
+  video.reset();
+  EXPECT_TRUE(IsWindow(frame));
+}
+
+TEST_F(MfVideoEngineTest, WhatItCannotOpenOrShowGivesNoEngine) {
+  MediaWindow window = reinterpret_cast<MediaWindow>(frame);
+  EXPECT_FALSE(OpenMediaFoundationVideo(WineDataPath("video/gone.mp4"), window));
   EXPECT_EQ(ReadVideoHead(WineDataPath("video/gone.mp4")), "");
+  // Sound only: nothing to draw, so the media control interface may play it.
+  EXPECT_FALSE(OpenMediaFoundationVideo(WineDataPath("video/tone.m4a"), window));
+  // A file cut short after its header either fails here or plays to a quiet end.
+  char folder[MAX_PATH];
+  ASSERT_GT(GetTempPathA(MAX_PATH, folder), 0u);
+  std::string cut = std::string(folder) + "orb-cut.mp4";
+  {
+    std::ifstream in(WineDataPath("video/two-tone.mp4"), std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_GT(bytes.size(), 1200u);
+    std::ofstream(cut, std::ios::binary).write(bytes.data(), 1200);
+  }
+  if (std::unique_ptr<VideoEngine> video = OpenMediaFoundationVideo(cut, window)) {
+    EXPECT_TRUE(video->Play());
+    PumpUntil([] { return false; }, 1500);
+  }
+  DeleteFileA(cut.c_str());
 }
 
 }  // namespace
