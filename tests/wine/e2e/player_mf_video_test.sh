@@ -48,10 +48,15 @@ play_all() {
 
 # Only the player's own LoadLibrary brings the source reader in.
 mf_loaded='Loaded L"C:\\windows\\system32\\mfreadwrite.dll"'
-export WINEDEBUG=+loaddll
+# The sound of those videos goes to the wave device (the AVI has none, the spots no sounds).
+export WINEDEBUG=+loaddll,trace+winmm
 play_all mf
-cp "$TMP/err" "$ORB_ARTIFACTS/player_mf_video.log"
+grep -F -e "$mf_loaded" -e "waveOutOpen" -e "waveOutWrite dwBufferLength" "$TMP/err" >"$ORB_ARTIFACTS/player_mf_video.log"
 grep -qF "$mf_loaded" "$TMP/err" || fail "no video went through Media Foundation"
+blocks=$(grep -c "waveOutWrite dwBufferLength" "$TMP/err")
+[ "$blocks" -gt 0 ] || fail "no sound of the videos reached the wave device"
+echo "$blocks blocks of the videos' sound went to the wave device"
+export WINEDEBUG=+loaddll
 # A frame shows only when open, put and play all gave "Success"; the background means one failed.
 want=("" '^srgb\([0-9]{1,2},2[0-9][0-9],[0-9]{1,2}\)$' '^srgb\(2[0-9][0-9],[0-9]{1,2},[0-9]{1,2}\)$')  # green, red
 magenta='^srgb\(2[0-9][0-9],[0-9]{1,2},2[0-9][0-9]\)$'
