@@ -238,7 +238,19 @@ TEST(SpotEditorWindows, Mp4PreviewPlaysThroughMediaFoundationAndClosingEndsIt) {
       {frmlocate::kCaption, [&](HWND d) {
         Click(d, LocateId(frmlocate::Role::cmdprev), false);
         played = routed.PlaysThroughEngine("playmovie");
-        EXPECT_TRUE(IsWindowVisible(PictureItem(d, frmlocate::Role::fraVid)));
+        HWND video = PictureItem(d, frmlocate::Role::fraVid);
+        EXPECT_TRUE(IsWindowVisible(video));
+        // The preview's frames are drawn into the frame: the clip is green.
+        COLORREF seen = 0;
+        for (DWORD start = GetTickCount(); GetTickCount() - start < 3000; Sleep(20)) {
+          MSG msg;
+          while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+          HDC dc = GetDC(video);
+          seen = GetPixel(dc, 10, 10);
+          ReleaseDC(video, dc);
+          if (GetGValue(seen) > 160 && GetRValue(seen) < 90 && GetBValue(seen) < 90) break;
+        }
+        EXPECT_TRUE(GetGValue(seen) > 160 && GetRValue(seen) < 90 && GetBValue(seen) < 90) << std::hex << seen;
         PostMessageA(d, WM_CLOSE, 0, 0);
       }},
       {kSpotCaption, [&](HWND d) { Click(d, SpotId(frmmenuspots::Role::cmdcancel), true); }},
