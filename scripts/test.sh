@@ -49,7 +49,10 @@ else
     cmake --build "$wintest" -j "$jobs" || exit 1
 fi
 step "windows tests under Wine ($wintest)"
-ctest_in "$wintest" xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" -- -j 1 || status=1
+# A test that fails is run once more: Wine's GStreamer backend now and then hangs or crashes a process as it
+# exits (about one run in fifty, seen with a bare source reader too), after every check has passed. A fault
+# of ours fails both runs.
+ctest_in "$wintest" xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" -- -j 1 --repeat until-pass:2 || status=1
 WINEPREFIX="$top/$wintest/wine/prefix" wineserver -k 2>/dev/null || true
 
 # One closing count over all suites, from ctest's own summary lines.
