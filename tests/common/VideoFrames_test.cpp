@@ -85,33 +85,32 @@ void ExpectQuadrants(const FrameLayout& l, const char* what) {
           << what << " at " << x << "," << y << ": " << std::hex << out[static_cast<std::size_t>(y * l.width + x)];
 }
 
-FrameLayout Layout(FramePixels pixels, int w, int h, std::size_t stride, int rows) {
+FrameLayout Layout(FramePixels pixels, int w, int h, std::size_t stride, int rows, bool bottom_up = false) {
   FrameLayout l;
-  l.pixels = pixels, l.width = w, l.height = h, l.stride = stride, l.rows = rows;
+  l.pixels = pixels, l.width = w, l.height = h, l.stride = stride, l.rows = rows, l.bottom_up = bottom_up;
   return l;
 }
 
-TEST(VideoFrames, EveryLayoutPutsEachColourInItsQuadrant) {
-  ExpectQuadrants(Layout(FramePixels::Nv12, 8, 6, 8, 6), "NV12");
-  ExpectQuadrants(Layout(FramePixels::I420, 8, 6, 8, 6), "I420");
-  ExpectQuadrants(Layout(FramePixels::Yv12, 8, 6, 8, 6), "YV12");
-  ExpectQuadrants(Layout(FramePixels::Yuy2, 8, 6, 16, 6), "YUY2");
-  ExpectQuadrants(Layout(FramePixels::Bgrx, 8, 6, 32, 6), "BGRX");
-  FrameLayout up = Layout(FramePixels::Bgrx, 8, 6, 32, 6);
-  up.bottom_up = true;
-  ExpectQuadrants(up, "bottom-up BGRX");
-}
-
-TEST(VideoFrames, PaddedRowsTallerFramesAndOddSizesReadTheRightBytes) {
-  // As decoders hand out 1080-line pictures in 1088-line frames with rows aligned to 16 or 64 bytes.
-  ExpectQuadrants(Layout(FramePixels::Nv12, 10, 6, 16, 8), "padded NV12");
-  ExpectQuadrants(Layout(FramePixels::I420, 10, 6, 16, 8), "padded I420");
-  ExpectQuadrants(Layout(FramePixels::Yv12, 7, 5, 8, 6), "odd YV12");
-  ExpectQuadrants(Layout(FramePixels::Nv12, 7, 5, 8, 5), "odd NV12");
-  ExpectQuadrants(Layout(FramePixels::Yuy2, 7, 5, 16, 5), "odd YUY2");
-  FrameLayout up = Layout(FramePixels::Bgrx, 5, 3, 24, 4);
-  up.bottom_up = true;
-  ExpectQuadrants(up, "padded bottom-up BGRX");
+TEST(VideoFrames, EveryLayoutPaddingAndOddSizePutsEachColourInItsQuadrant) {
+  const struct {
+    FrameLayout layout;
+    const char* what;
+  } cases[] = {
+      {Layout(FramePixels::Nv12, 8, 6, 8, 6), "NV12"},
+      {Layout(FramePixels::I420, 8, 6, 8, 6), "I420"},
+      {Layout(FramePixels::Yv12, 8, 6, 8, 6), "YV12"},
+      {Layout(FramePixels::Yuy2, 8, 6, 16, 6), "YUY2"},
+      {Layout(FramePixels::Bgrx, 8, 6, 32, 6), "BGRX"},
+      {Layout(FramePixels::Bgrx, 8, 6, 32, 6, true), "bottom-up BGRX"},
+      // As decoders hand out 1080-line pictures in 1088-line frames with rows aligned to 16 or 64 bytes.
+      {Layout(FramePixels::Nv12, 10, 6, 16, 8), "padded NV12"},
+      {Layout(FramePixels::I420, 10, 6, 16, 8), "padded I420"},
+      {Layout(FramePixels::Yv12, 7, 5, 8, 6), "odd YV12"},
+      {Layout(FramePixels::Nv12, 7, 5, 8, 5), "odd NV12"},
+      {Layout(FramePixels::Yuy2, 7, 5, 16, 5), "odd YUY2"},
+      {Layout(FramePixels::Bgrx, 5, 3, 24, 4, true), "padded bottom-up BGRX"},
+  };
+  for (const auto& c : cases) ExpectQuadrants(c.layout, c.what);
 }
 
 TEST(VideoFrames, HighDefinitionColoursUseTheirOwnMatrix) {
@@ -140,9 +139,7 @@ TEST(VideoFrames, ShortBuffersAndAbsurdLayoutsAreRefusedAndLeaveTheLastFrame) {
       Layout(FramePixels::Nv12, 8, 6, 8, 1 << 20),     Layout(FramePixels::Nv12, 7, 5, 7, 5),
   };
   for (const FrameLayout& l : bad) EXPECT_EQ(FrameBytes(l), 0u) << l.width << "x" << l.height << " " << l.stride;
-  FrameLayout yuv_up = good;
-  yuv_up.bottom_up = true;
-  EXPECT_EQ(FrameBytes(yuv_up), 0u);
+  EXPECT_EQ(FrameBytes(Layout(FramePixels::Nv12, 8, 6, 8, 6, true)), 0u) << "bottom-up rows are only for BGRX";
   // The largest frame accepted still has a size that fits 32 bits.
   FrameLayout big = Layout(FramePixels::Bgrx, kMaxFrameSide, kMaxFrameSide, kMaxFrameSide * 4u + 4096, kMaxFrameSide);
   EXPECT_GT(FrameBytes(big), std::size_t(kMaxFrameSide) * kMaxFrameSide * 4);
