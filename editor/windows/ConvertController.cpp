@@ -28,6 +28,15 @@ bool ConvertController::cmdconvert_Click() {
     messages_.Show(frmconprj::kNothingChosen, "", MsgIcon::Information, MsgButtons::Ok);
     return false;
   }
+  // The derived name may be a project converted earlier and edited since: it is replaced only when asked.
+  std::string target = LegacyConvertedName(txtfname_);
+  if (fs_.Exists(target)) {
+    size_t slash = target.find_last_of("\\/");
+    std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    if (messages_.Show(name + " already exists.\r\nDo you want to replace it?", frmconprj::kCaption,
+                       MsgIcon::Exclamation, MsgButtons::YesNo) != MsgResult::Yes)
+      return false;
+  }
   std::string new_path;
   FormatError error;
   if (!ConvertLegacyProject(fs_, txtfname_, new_path, error)) {

@@ -17,9 +17,10 @@ struct Boxes : MessageBoxSeam {
     MsgIcon icon;
   };
   std::vector<Shown> shown;
-  MsgResult Show(const std::string& text, const std::string& title, MsgIcon icon, MsgButtons) override {
+  MsgResult answer = MsgResult::Ok;  // to a question
+  MsgResult Show(const std::string& text, const std::string& title, MsgIcon icon, MsgButtons buttons) override {
     shown.push_back({text, title, icon});
-    return MsgResult::Ok;
+    return buttons == MsgButtons::Ok ? MsgResult::Ok : answer;
   }
 };
 
@@ -83,6 +84,25 @@ TEST_F(ConvertWindow, ConvertWritesTheNewFileBesideTheOldOneAndSaysSo) {
   EXPECT_EQ(converted.substr(0, converted.find("\r\n", converted.find("\r\n") + 2)), "C:\\cd\\\r\nMy CD");
   EXPECT_NE(converted.find("\r\n6\r\n"), std::string::npos);  // 1.x action 4 is 6 now
   EXPECT_EQ(fs.files["C:\\cd\\old.obm"], kOldProject);
+}
+
+TEST_F(ConvertWindow, AnEarlierConversionIsReplacedOnlyWhenTheUserSaysYes) {
+  fs.files["C:\\cd\\old.obm"] = kOldProject;
+  fs.files["C:\\cd\\old_2.xprj.obm"] = "edited since";
+  dialogs.answer = "C:\\cd\\old.obm";
+  window.cmdindex_Click();
+  boxes.answer = MsgResult::No;
+  EXPECT_FALSE(window.cmdconvert_Click());
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].text, "old_2.xprj.obm already exists.\r\nDo you want to replace it?");
+  EXPECT_EQ(boxes.shown[0].title, "Convert OBM Projects");
+  EXPECT_EQ(boxes.shown[0].icon, MsgIcon::Exclamation);
+  EXPECT_EQ(fs.files["C:\\cd\\old_2.xprj.obm"], "edited since");
+  boxes.answer = MsgResult::Yes;
+  EXPECT_TRUE(window.cmdconvert_Click());
+  ASSERT_EQ(boxes.shown.size(), 3u);
+  EXPECT_EQ(boxes.shown[2].icon, MsgIcon::Information);
+  EXPECT_NE(fs.files["C:\\cd\\old_2.xprj.obm"], "edited since");
 }
 
 TEST_F(ConvertWindow, ABadOrMissingFileIsReportedAndTheWindowStaysOpen) {
