@@ -232,7 +232,10 @@ void MenuWindow::HideRollover(int spot) {
 }
 
 void MenuWindow::ShowVideoFrame(int spot) {
-  if (Spot* s = SpotAt(spot); s && s->frame) ShowWindow(s->frame, SW_SHOWNA);
+  // Raised as well as shown: where two spots share a video box, the clip just started is the one seen,
+  // not whichever frame was created first and still holds an earlier clip's last picture.
+  if (Spot* s = SpotAt(spot); s && s->frame)
+    SetWindowPos(s->frame, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 void MenuWindow::PaintBackground(HDC dc, int x, int y, const RECT& area) const {
