@@ -11,11 +11,15 @@ bold=DejaVu-Sans-Bold
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
-# Menu buttons: five on the left; each spot's rollover picture is its lit button, placed where the
-# background shows the unlit one.
-labels=("Read Me" "Web Site" "Browse CD" "Watch Intro" "Exit")
-names=(readme web browse video exit)
-bx=40 by=140 bw=220 bh=46 gap=62
+# Menu buttons: five on the left, two small ones under the video box; each spot's rollover picture
+# is its lit button, placed where the background shows the unlit one.
+labels=("Read Me" "Web Site" "Browse CD" "Watch Intro" "Exit" "Intro MP4" "Intro WMV")
+names=(readme web browse video exit mp4 wmv)
+xs=(40 40 40 40 40 300 460)
+ys=(140 202 264 326 388 388 388)
+ws=(220 220 220 220 220 140 140)
+insets=(24 24 24 24 24 12 12)
+bh=46
 
 # Background 640x480: a night-blue gradient, an orbit drawing, the title and the unlit buttons.
 args=(-size 640x480 gradient:'#0b1a3a'-'#1f4d7a'
@@ -25,10 +29,10 @@ args=(-size 640x480 gradient:'#0b1a3a'-'#1f4d7a'
   -font "$bold" -pointsize 38 -fill white -annotate +40+72 'Orbmenu Demo'
   -font "$font" -pointsize 16 -fill '#a9c8e8' -annotate +42+100 'An interactive CD menu made with Orbmenu')
 for i in "${!labels[@]}"; do
-  y=$((by + i * gap))
+  x=${xs[$i]} y=${ys[$i]} w=${ws[$i]}
   args+=(-fill '#16335c' -stroke '#4f86bd' -strokewidth 2
-    -draw "roundrectangle $bx,$y $((bx + bw - 1)),$((y + bh - 1)) 12,12"
-    -stroke none -font "$font" -pointsize 20 -fill '#d8e8f8' -annotate +$((bx + 24))+$((y + 30)) "${labels[$i]}")
+    -draw "roundrectangle $x,$y $((x + w - 1)),$((y + bh - 1)) 12,12"
+    -stroke none -font "$font" -pointsize 20 -fill '#d8e8f8' -annotate +$((x + ${insets[$i]}))+$((y + 30)) "${labels[$i]}")
 done
 args+=(-fill '#0a1430' -stroke '#4f86bd' -strokewidth 1 -draw "rectangle 300,150 600,375"
   -stroke none -font "$font" -pointsize 14 -fill '#6f94bb' -annotate +392+268 'video plays here')
@@ -36,10 +40,10 @@ convert "${args[@]}" -quality 82 "$out/back.jpg"
 
 # Rollover pictures are cut from the background, so that their corners match it, and lit.
 for i in "${!labels[@]}"; do
-  y=$((by + i * gap))
-  convert "$out/back.jpg" -crop ${bw}x${bh}+$bx+$y +repage -fill '#ffcc55' -stroke '#fff0c0' -strokewidth 2 \
-    -draw "roundrectangle 1,1 $((bw - 2)),$((bh - 2)) 12,12" \
-    -stroke none -font "$bold" -pointsize 20 -fill '#1a2a48' -annotate +24+30 "${labels[$i]}" \
+  x=${xs[$i]} y=${ys[$i]} w=${ws[$i]}
+  convert "$out/back.jpg" -crop ${w}x${bh}+$x+$y +repage -fill '#ffcc55' -stroke '#fff0c0' -strokewidth 2 \
+    -draw "roundrectangle 1,1 $((w - 2)),$((bh - 2)) 12,12" \
+    -stroke none -font "$bold" -pointsize 20 -fill '#1a2a48' -annotate +${insets[$i]}+30 "${labels[$i]}" \
     -colors 64 "$out/${names[$i]}_on.gif"
 done
 
@@ -76,27 +80,39 @@ sox -n -r 22050 -c 1 -b 8 "$out/click.wav" synth 0.09 square 700 fade 0 0.09 0.0
 ffmpeg -v error -y -f lavfi -i "life=s=160x120:r=8:ratio=0.12:death_color=#0b1a3a:life_color=#ffcc55:mold=8:mold_color=#1f4d7a" \
   -t 3 -c:v mjpeg -q:v 14 -pix_fmt yuvj420p "$out/intro.avi"
 
+# The same intro as MP4 (H.264 and AAC) and as WMV, which a Windows 10/11 PC plays through Media
+# Foundation; the start chime, padded to the clip's length, is their sound track.
+ffmpeg -v error -y -i "$out/intro.avi" -i "$out/start.wav" -filter:a "apad,aresample=44100" -ac 1 -t 3 \
+  -c:v libx264 -preset veryslow -crf 30 -pix_fmt yuv420p -c:a aac -b:a 32k -movflags +faststart \
+  -map_metadata -1 -fflags +bitexact -flags:v +bitexact -flags:a +bitexact "$out/intro.mp4"
+ffmpeg -v error -y -i "$out/intro.avi" -i "$out/start.wav" -filter:a "apad,aresample=44100" -ac 1 -t 3 \
+  -c:v wmv2 -b:v 80k -c:a wmav2 -b:a 32k \
+  -map_metadata -1 -fflags +bitexact -flags:v +bitexact -flags:a +bitexact "$out/intro.wmv"
+
 # The file the "Read Me" spot opens.
 printf '%s\r\n' 'Orbmenu Demo' '' \
   'This CD was made with Orbmenu. Move the mouse over the buttons on the left:' \
   'each one lights up and ticks; a click reads this file, opens a web page, shows' \
-  'the CD in a folder window, plays a short video, or closes the menu.' >readme.txt
+  'the CD in a folder window, plays a short video, or closes the menu. The two' \
+  'buttons under the video box play the same intro as MP4 and as WMV, the formats' \
+  'a Windows 10 or 11 PC plays as it comes.' >readme.txt
 
 # The project. Its root folder line is a Windows folder; elsewhere give the copy's folder with --root.
 {
   printf '%s\r\n' 'C:\OrbDemo\' 'Orbmenu Demo' 'imgmusic\cd.ico' 'imgmusic\start.wav' 'imgmusic\back.jpg' \
-    'imgmusic\splash.jpg' ' 5 '
-  targets=('readme.txt' 'http://www.example.com/' '' 'imgmusic\intro.avi' '')
-  tips=('Read about this CD' 'Visit the web site' 'Look at the files on this CD' 'Play the intro video' 'Close the menu')
-  actions=(1 2 3 5 6)
+    'imgmusic\splash.jpg' " ${#labels[@]} "
+  targets=('readme.txt' 'http://www.example.com/' '' 'imgmusic\intro.avi' '' 'imgmusic\intro.mp4' 'imgmusic\intro.wmv')
+  tips=('Read about this CD' 'Visit the web site' 'Look at the files on this CD' 'Play the intro video' 'Close the menu'
+    'Play the intro as MP4 (Media Foundation)' 'Play the intro as WMV (Media Foundation)')
+  actions=(1 2 3 5 6 5 5)
   for i in "${!labels[@]}"; do
-    y=$((by + i * gap))
+    x=${xs[$i]} y=${ys[$i]}
     cursor=''
     [ "${names[$i]}" = web ] && cursor='imgmusic\star.cur'
     video=(' 0 ' ' 0 ' ' 0 ' ' 0 ')
-    [ "${names[$i]}" = video ] && video=(' 4500 ' ' 2250 ' ' 4500 ' ' 3375 ')
+    [ "${actions[$i]}" = 5 ] && video=(' 4500 ' ' 2250 ' ' 4500 ' ' 3375 ')
     printf '%s\r\n' "${labels[$i]}" "${tips[$i]}" " ${actions[$i]} " "${targets[$i]}" "imgmusic\\${names[$i]}_on.gif" \
-      " $((bx * 15)) " " $((y * 15)) " 'imgmusic\move.wav' 'imgmusic\click.wav' "$cursor" "${video[@]}"
+      " $((x * 15)) " " $((y * 15)) " 'imgmusic\move.wav' 'imgmusic\click.wav' "$cursor" "${video[@]}"
   done
 } >demo.obm
 ls -l "$out" readme.txt demo.obm

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The bundled demo, made into a CD root by orbmenu-cli make-cd, plays in the real player: the menu window
-# opens at the background's size, and a spot lights up under the mouse.
+# opens at the background's size, a spot lights up under the mouse, and the intro plays in its box as MP4,
+# as WMV (both through Media Foundation) and as AVI (through the media interface).
 . "$(dirname "$0")/lib.sh"
 cli=$ORB_NATIVE_BIN_DIR/cli/orbmenu-cli
 [ -x "$cli" ] || fail "no native orbmenu-cli in ORB_NATIVE_BIN_DIR ($ORB_NATIVE_BIN_DIR)"
@@ -27,6 +28,38 @@ lit_at 120 152 50 146 && lit=yes
 screenshot demo-cd-menu >/dev/null
 [ -n "$lit" ] || { wintool close "Orbmenu Demo"; fail "the Read Me spot did not light up (pixel $r $g $b)"; }
 
+# video_box NAME: the inside of the video box (300,150 300x225 on the background), saved as NAME.png.
+video_box() {
+  local f="$ORB_ARTIFACTS/$1.png"
+  import -display "$DISPLAY" -window root -crop "296x221+$((cx + 302))+$((cy + 152))" +repage "$f"
+  echo "$f"
+}
+# differ A B: how many pixels of two looks at the box differ.
+differ() { local n; n=$(compare -metric AE -fuzz 10% "$1" "$2" null: 2>&1 || true); printf '%.0f' "$n"; }
+# play_intro LABEL MX MY: clicks the spot at MX,MY of the background, then checks that the box no longer
+# shows the empty box and that its picture moves.
+play_intro() {
+  local first second covered moved
+  xdotool mousemove $((cx + $2)) $((cy + $3)); sleep 0.3; xdotool mousemove $((cx + $2 + 1)) $((cy + $3 + 1))
+  sleep 0.3; xdotool click 1
+  sleep 1.2
+  first=$(video_box "demo-cd-$1-a")
+  sleep 0.6
+  second=$(video_box "demo-cd-$1-b")
+  covered=$(differ "$empty" "$second") moved=$(differ "$first" "$second")
+  # The box is 296x221 = 65416 pixels; the intro covers nearly all, and its cells move every eighth second.
+  [ "$covered" -gt 40000 ] && [ "$moved" -gt 1000 ] ||
+    { screenshot "demo-cd-$1" >/dev/null; wintool close "Orbmenu Demo"
+      fail "the $1 intro did not play in its box ($covered pixels over the empty box, $moved moved)"; }
+  echo "the $1 intro plays in its box ($covered of 65416 pixels covered, $moved moved in 0.6 s)"
+  [ "$1" != MP4 ] || keep demo-intro-mp4 "$rect"
+  sleep 2  # to the clip's end: the next one starts in the same box, over this one's last picture
+}
+empty=$(video_box demo-cd-box)
+play_intro MP4 370 411
+play_intro WMV 530 411
+play_intro AVI 150 349
+
 wintool close "Orbmenu Demo"
 wait $pid || fail "$player exited with $?"
-echo "the demo CD plays: menu at background size, rollover shown"
+echo "the demo CD plays: menu at background size, rollover shown, the intro as MP4, WMV and AVI"

@@ -76,9 +76,13 @@ if box=$(wt msgbox 2000); then fail "a cancelled image said: $box"; fi
 [ -z "$(ls -A "$TMP/out")" ] || fail "a cancelled image left files: $(ls -A "$TMP/out")"
 rm "$cd_root/big.bin"
 
-# 2. The demo's image; the done message names it, its size and the CD it fits. Under Wine .iso files
-# have no "burn" verb, and the editor says so.
+# 2. The demo's image; the check first notes that its MP4 and WMV intros need Media Foundation, and the
+# done message names the image, its size and the CD it fits. Under Wine .iso files have no "burn" verb,
+# and the editor says so.
 wt command "$title" 211   # mnudiscimage
+box=$(wt msgbox 20000 6) || fail "the check noted nothing about the demo's videos"   # IDYES: go on
+[[ "$box" == "Make Disc Image|Please note"*"intro.mp4"*"Media Foundation"*"intro.wmv"*"make the image anyway?" ]] ||
+  fail "the check said: $box"
 save_as demo.iso
 box=$(wt msgbox 60000 6) || fail "no message after the image was written"   # IDYES: burn
 [[ "$box" == "Success|The disc image has been written:"*"$out_win\\demo.iso"*"it fits a 650 MB CD."* ]] ||

@@ -17,13 +17,13 @@ start_player
 title="Orbmenu Demo"
 wintool wait "$title" 30000 >/dev/null || fail "the demo's menu window did not appear"
 names=("" "Read about this CD" "Visit the web site" "Look at the files on this CD" "Play the intro video"
-  "Close the menu")
+  "Close the menu" "Play the intro as MP4 \(Media Foundation\)" "Play the intro as WMV \(Media Foundation\)")
 # children: the reader's view, checked against the spot windows; the focused child's number in $focused.
 children() {
   local all n x y w h
   all=$(msaa children "$title" | tr -d '\r') || fail "the reader client could not read the menu"
-  grep -q "^children 5$" <<<"$all" || fail "the reader sees: $all"
-  for n in 1 2 3 4 5; do
+  grep -q "^children 7$" <<<"$all" || fail "the reader sees: $all"
+  for n in 1 2 3 4 5 6 7; do
     IFS=, read -r x y w h <<<"$(spot_rect "$title" $n)"
     grep -qE "^$n\|${names[$n]}\|push button\|$x,$y,$w,$h\|focusable( focused)?\|Press$" <<<"$all" ||
       fail "child $n as read: $all"
@@ -34,7 +34,7 @@ children
 [ -z "$focused" ] || fail "a spot had the focus before any key: $focused"
 xdotool search --name "^$title\$" | head -1 | xargs xdotool windowfocus
 sleep 0.3
-for n in 1 2 3 4 5; do
+for n in 1 2 3 4 5 6 7; do
   xdotool key Tab; sleep 0.4
   children
   [ "$focused" = "$n " ] || fail "Tab number $n focused '$focused'"
@@ -49,12 +49,13 @@ grep -qx 'http://www.example.com/' "$browser_log" || fail "Enter on Web Site ope
 IFS=, read -r sx sy _ _ <<<"$(spot_rect "$title" 1)"
 ox=$((sx - 40)) oy=$((sy - 140))
 before=$(pixel "$(screenshot player_demo_access_before)" $((ox + 450)) $((oy + 262)))
-xdotool key End Up Return
+xdotool key Home Tab Tab Tab Return
 sleep 1.5
 after=$(pixel "$(screenshot player_demo_access_video)" $((ox + 450)) $((oy + 262)))
 [ "$before" != "$after" ] || fail "Enter on Watch Intro showed no video frame ($after)"
 
-xdotool key End Return
+# From the last spot, the arrows go by place: Intro WMV, Intro MP4, then Exit on the left.
+xdotool key End Left Left Return
 player_ended 10 || fail "Enter on Exit did not end the player"
 [ "$(cat "$TMP/rc")" = 0 ] || fail "the player ended with $(cat "$TMP/rc")"
 no_crash
