@@ -7,22 +7,11 @@
 #include <windows.h>
 
 #include "common/VideoFormat.h"
+#include "tests/support/PumpMessages.h"
 #include "tests/support/WineDataPath.h"
 
 namespace orb {
 namespace {
-
-// Lets the player's events (delivered through this thread's messages) arrive until done() or a timeout.
-template <typename Done>
-bool PumpUntil(Done done, int milliseconds) {
-  for (DWORD start = GetTickCount(); GetTickCount() - start < DWORD(milliseconds);) {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    if (done()) return true;
-    Sleep(20);
-  }
-  return false;
-}
 
 class MfVideoEngineTest : public ::testing::Test {
  protected:
@@ -51,9 +40,7 @@ TEST_F(MfVideoEngineTest, AnMp4OpensPlaysAndKnowsItsLength) {
 
 // The colour drawn at a point of the frame window, as red, green, blue each reduced to 0 or 1.
 std::string Seen(HWND window, int x, int y) {
-  HDC dc = GetDC(window);
-  COLORREF c = GetPixel(dc, x, y);
-  ReleaseDC(window, dc);
+  COLORREF c = ClientPixel(window, x, y);
   std::string seen;
   for (int v : {GetRValue(c), GetGValue(c), GetBValue(c)}) seen += v > 160 ? '1' : v < 90 ? '0' : '?';
   return seen;

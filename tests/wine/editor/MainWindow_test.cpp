@@ -17,6 +17,7 @@
 #include "common/win/Win32FileSystem.h"
 #include "editor/windows/win/MainWindow.h"
 #include "editor/windows/win/OptionsWindow.h"
+#include "tests/support/PumpMessages.h"
 
 namespace orb {
 namespace {
@@ -95,22 +96,6 @@ void RemoveTree(const std::string& folder) {
   op.pFrom = from.c_str();
   op.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
   SHFileOperationA(&op);
-}
-
-// Pumps messages until done() or the time is up.
-template <typename Done>
-bool PumpUntil(Done done, DWORD ms) {
-  DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start > ms) return false;
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    Sleep(1);
-  }
-  return true;
 }
 
 std::string Text(HWND hwnd) {

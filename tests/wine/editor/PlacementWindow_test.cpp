@@ -13,6 +13,7 @@
 #include "../../support/FakeMediaTransport.h"
 #include "../tools/CaptionCheck.h"
 #include "editor/windows/PlacementLayout.h"
+#include "tests/support/PumpMessages.h"
 
 namespace orb {
 namespace {
@@ -272,11 +273,7 @@ bool Near(COLORREF got, int r, int g, int b) {
 // (pumping messages) until what is seen settles on what is wanted, for a second at most.
 template <typename Seen>
 void WaitForScreen(Seen seen) {
-  for (int i = 0; i < 50 && !seen(); ++i) {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    Sleep(20);
-  }
+  PumpUntil(seen, 1000);
 }
 
 TEST(PlacementWindow, TranslucentPicturesShowWhatLiesBeneath) {

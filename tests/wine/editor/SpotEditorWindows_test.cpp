@@ -14,6 +14,7 @@
 #include "editor/windows/SpotEditorLayout.h"
 #include "editor/windows/win/PlacementWindow.h"
 #include "editor/windows/win/SpotEditorWindow.h"
+#include "tests/support/PumpMessages.h"
 #include "tests/support/WineDataPath.h"
 
 namespace orb {
@@ -242,15 +243,13 @@ TEST(SpotEditorWindows, Mp4PreviewPlaysThroughMediaFoundationAndClosingEndsIt) {
         EXPECT_TRUE(IsWindowVisible(video));
         // The preview's frames are drawn into the frame: the clip is green.
         COLORREF seen = 0;
-        for (DWORD start = GetTickCount(); GetTickCount() - start < 3000; Sleep(20)) {
-          MSG msg;
-          while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-          HDC dc = GetDC(video);
-          seen = GetPixel(dc, 10, 10);
-          ReleaseDC(video, dc);
-          if (GetGValue(seen) > 160 && GetRValue(seen) < 90 && GetBValue(seen) < 90) break;
-        }
-        EXPECT_TRUE(GetGValue(seen) > 160 && GetRValue(seen) < 90 && GetBValue(seen) < 90) << std::hex << seen;
+        EXPECT_TRUE(PumpUntil(
+            [&] {
+              seen = ClientPixel(video, 10, 10);
+              return GetGValue(seen) > 160 && GetRValue(seen) < 90 && GetBValue(seen) < 90;
+            },
+            3000))
+            << std::hex << seen;
         PostMessageA(d, WM_CLOSE, 0, 0);
       }},
       {kSpotCaption, [&](HWND d) { Click(d, SpotId(frmmenuspots::Role::cmdcancel), true); }},
