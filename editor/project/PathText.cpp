@@ -52,4 +52,9 @@ bool IsInsideFolder(std::string_view path, std::string_view root) {
 
 bool SamePath(std::string_view a, std::string_view b) { return a.size() == b.size() && SameText(a, b); }
 
+std::string LeafName(const std::string& path) {
+  size_t cut = path.find_last_of("\\/");
+  return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
 }  // namespace orb

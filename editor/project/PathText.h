@@ -26,4 +26,8 @@ bool IsInsideFolder(std::string_view path, std::string_view root);
 // (GetFullPathNameA) so that "." and ".." parts do not hide a match.
 bool SamePath(std::string_view a, std::string_view b);
 
+// The last part of a path, after its last backslash or slash (a Linux folder in the model's form has
+// slashes); the whole text when it has neither.
+std::string LeafName(const std::string& path);
+
 }  // namespace orb

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "common/TextLines.h"
+#include "editor/project/PathText.h"
 #include "editor/project/LegacyConverter.h"
 
 namespace orb {
@@ -31,9 +32,7 @@ bool ConvertController::cmdconvert_Click() {
   // The derived name may be a project converted earlier and edited since: it is replaced only when asked.
   std::string target = LegacyConvertedName(txtfname_);
   if (fs_.Exists(target)) {
-    size_t slash = target.find_last_of("\\/");
-    std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-    if (messages_.Show(name + " already exists.\r\nDo you want to replace it?", frmconprj::kCaption,
+    if (messages_.Show(LeafName(target) + " already exists.\r\nDo you want to replace it?", frmconprj::kCaption,
                        MsgIcon::Exclamation, MsgButtons::YesNo) != MsgResult::Yes)
       return false;
   }

@@ -20,12 +20,6 @@ std::string Lines(const std::vector<Finding>& findings) {
   return text;
 }
 
-// The last part of a path; a Linux folder in the model's form ("/tmp/cd") has slashes.
-std::string LeafName(const std::string& path) {
-  size_t cut = path.find_last_of("\\/");
-  return cut == std::string::npos ? path : path.substr(cut + 1);
-}
-
 // Hands the writer's progress to the window, as a percentage and the megabytes done.
 class ProgressAdapter : public IsoProgress {
  public:

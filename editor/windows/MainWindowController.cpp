@@ -194,8 +194,7 @@ std::string MainWindowController::AdoptFile(const std::string& chosen, const std
     for (char& c : below) c = c == '/' ? '\\' : c;
     return root + (root.back() == '\\' ? "" : "\\") + below;
   }
-  size_t cut = chosen.find_last_of("\\/");
-  std::string dest = dest_folder + (cut == std::string::npos ? chosen : chosen.substr(cut + 1));
+  std::string dest = dest_folder + LeafName(chosen);
   if (SamePath(full, s_.files.FullPath(dest))) return dest;  // never copied onto itself
   s_.messages.Show("The file will now be copied to the root folder.\r\nPlease read help for more information",
                    "Automatic Adjustment", MsgIcon::Information, MsgButtons::Ok);
