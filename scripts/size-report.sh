@@ -84,4 +84,24 @@ def table(title, groups, count):
 
 table("by library (bytes before file alignment)", by_library, 100)
 table("by object file", {short(k): v for k, v in by_object.items()}, top)
+
+# Why a library's object is in at all: the map names the first reference that pulled each archive member.
+why = {}
+member = None
+for line in lines[:start]:
+    if line.startswith(("Discarded input sections", "Memory Configuration")):
+        break
+    m = re.match(r"^(\S+\(.*?\))\s*(.*)$", line)
+    if m:
+        member, line = m.group(1), m.group(2)
+    m = re.match(r"^\s*(\S.*?) \((.*)\)$", line)
+    if m and member:
+        why[member] = (m.group(1), m.group(2))
+        member = None
+print("\nwhy the largest library objects are linked (the first reference to each)")
+ours = [k for k in by_object if "(" in k and "/liborb_" not in k]
+for obj in sorted(ours, key=lambda k: -sum(by_object[k].values()))[:top // 2]:
+    if obj in why:
+        referrer, symbol = why[obj]
+        print(f"  {short(obj)} <- {short(referrer)}: {symbol[:70]}")
 PY
