@@ -17,5 +17,6 @@ endfunction()
 # Release shape of a shipped Windows program: stripped, unused sections dropped. The link map beside it
 # (scripts/size-report.sh reads it) is a side output: the program's bytes are the same with or without it.
 function(orb_small_program target)
-  target_link_options(${target} PRIVATE -s -Wl,--gc-sections -Wl,-Map=$<TARGET_FILE_DIR:${target}>/${target}.map)
+  target_link_options(${target} PRIVATE -s -Wl,--gc-sections
+                      -Wl,-Map=$<TARGET_FILE_DIR:${target}>/${target}.map)
 endfunction()

@@ -23,6 +23,7 @@ void __verbose_terminate_handler() { std::abort(); }
 // that builds std::logic_error with reference-counted strings, which pull in a second std::string, its
 // unwind tables and std::random_device: about 80 KB. Here they throw one small type instead: catch (...) and
 // catch (const std::exception&) still see them, and nothing in the player catches them by their own types.
+// All fifteen of that object are defined: one left out would bring the object back, and its link would fail.
 namespace {
 
 class LibraryError : public std::exception {
