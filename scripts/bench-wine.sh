@@ -10,7 +10,8 @@ cd "$(dirname "$0")/.."
 top=$PWD
 build=build/windows
 if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
-  echo "the 32-bit Wine loader does not run on this host (wine32:i386 missing, or no 32-bit support in the kernel): the shipped i686 player cannot be measured here" >&2
+  echo "the 32-bit Wine loader does not run on this host (wine32:i386 missing, or no 32-bit support in" \
+    "the kernel): the shipped i686 player cannot be measured here" >&2
   exit 1
 fi
 if [ ! -f $build/build.ninja ]; then
