@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/win/ShellHelpers.h"
+#include "editor/windows/win/AnsiField.h"
 #include "editor/windows/win/Dpi.h"
 
 namespace orb {
@@ -237,6 +238,20 @@ void MainWindow::SyncText(int id, const std::string& text) {
   if (control && WindowText(control) != text) SetWindowTextA(control, text.c_str());
 }
 
+void MainWindow::SyncTitleTip() {
+  std::string tip = controller_.CdTitleTip();
+  if (tip.empty()) tip = FindControlSpec(kId_txtcdtitle)->tooltip;
+  if (tip == title_tip_ || !tooltip_) return;
+  title_tip_ = tip;
+  TOOLINFOA info = {};
+  info.cbSize = sizeof info;
+  HWND box = Control(kId_txtcdtitle);
+  info.hwnd = GetParent(box);
+  info.uId = reinterpret_cast<UINT_PTR>(box);
+  info.lpszText = title_tip_.data();
+  SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
 void MainWindow::SyncSpotList() {
   HWND combo = Control(kId_cmbmenu);
   if (controller_.SpotListChanged(shown_spot_list_)) RebuildSpotList(combo);
@@ -284,6 +299,7 @@ void MainWindow::Sync() {
   for (int id : {kMenu_mnunewprj, kMenu_mnuldprj, kMenu_mnusaveprj}) EnableMenuItem(menu_, id, state);
   for (const FieldBinding& binding : kFields) SyncText(binding.id, controller_.FieldText(binding.field));
   SyncSpotList();
+  SyncTitleTip();
   PlaceControl(*FindControlSpec(kId_picback0));
   PlaceControl(*FindControlSpec(kId_cmdani));
   if (controller_.BarShowsArrowDown() != showing_arrow_down_) {
@@ -342,11 +358,20 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
   }
   if (id == kId_txtcmdline || id == kId_txtcdtitle) {
     if (code != EN_CHANGE || syncing_) return;
-    std::string text = WindowText(control);
-    if (id == kId_txtcmdline)
-      controller_.txtcmdline_Change(text);
-    else
+    if (id == kId_txtcmdline) {
+      controller_.txtcmdline_Change(WindowText(control));
+      return;
+    }
+    std::string text;
+    std::u32string refused;
+    if (ReadAnsiField(control, text, refused)) {
       controller_.txtcdtitle_Change(text);
+      return;
+    }
+    // The box shows the title as it was before the message names what it could not take.
+    SyncText(id, controller_.FieldText(MainField::txtcdtitle));
+    SendMessageA(control, EM_SETSEL, 0x7FFF, 0x7FFF);
+    controller_.txtcdtitle_Refused(refused);
     return;
   }
   if (id == kId_cmbmenu) {
