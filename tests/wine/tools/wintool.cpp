@@ -147,7 +147,7 @@ int main(int argc, char** argv) {
     if (GetWindowRgn(hwnd, region) == ERROR) {
       std::printf("none\n");
     } else {
-      std::printf("%lu\n", (GetRegionData(region, 0, nullptr) - sizeof(RGNDATAHEADER)) / sizeof(RECT));
+      std::printf("%lu\n", static_cast<unsigned long>((GetRegionData(region, 0, nullptr) - sizeof(RGNDATAHEADER)) / sizeof(RECT)));
     }
     DeleteObject(region);
     return 0;
