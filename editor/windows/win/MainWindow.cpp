@@ -133,8 +133,13 @@ void MainWindow::CreateControls() {
   for (size_t i = 0; i < count; ++i) {
     const ControlSpec& spec = specs[i];
     HWND parent = spec.panel < 0 ? hwnd_ : panels_[spec.panel];
-    HWND control = CreateWindowExA(spec.ex_style, spec.window_class, spec.text, spec.style, 0, 0, 10, 10, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance_, nullptr);
+    HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id));
+    // The title box is a Unicode control: what the code page lacks then reaches it whole, to be refused by
+    // name (an ANSI box would hold "?" in its place without a word).
+    HWND control = spec.id == kId_txtcdtitle
+                       ? CreateWindowExW(spec.ex_style, L"EDIT", L"", spec.style, 0, 0, 10, 10, parent, id, instance_, nullptr)
+                       : CreateWindowExA(spec.ex_style, spec.window_class, spec.text, spec.style, 0, 0, 10, 10, parent,
+                                         id, instance_, nullptr);
     if (!control) continue;
     if (spec.id == kId_picback0) panels_[0] = control;
     if (spec.id == kId_picback1) panels_[1] = control;
@@ -315,10 +320,13 @@ void MainWindow::Sync() {
 
 bool MainWindow::PreTranslateMessage(MSG* msg) {
   if (!hwnd_) return false;
-  if (accelerators_ && TranslateAcceleratorA(hwnd_, accelerators_, msg)) return true;
+  // Wide, as the program's loop retrieves messages (see WinMain).
+  if (accelerators_ && TranslateAcceleratorW(hwnd_, accelerators_, msg)) return true;
   // The menu bar keeps its letters where a button shares one (Alt+T: "&Tools", not "&Test").
-  if (msg->message == WM_SYSCHAR && IsMenuBarMnemonic(menu_, static_cast<char>(msg->wParam))) return false;
-  return IsDialogMessageA(hwnd_, msg) != FALSE;
+  if (msg->message == WM_SYSCHAR && msg->wParam < 0x80 &&
+      IsMenuBarMnemonic(menu_, static_cast<char>(msg->wParam)))
+    return false;
+  return IsDialogMessageW(hwnd_, msg) != FALSE;
 }
 
 // The panel behind the shown one must take neither Tab nor mnemonics: it is hidden while the window rests

@@ -127,8 +127,14 @@ void SpotEditorWindow::OnInit() {
     }
     // A drop-down list's height includes its open list.
     int height = k.kind == Kind::ActionList ? Px(k.height) * 8 : Px(k.height);
-    HWND h = CreateWindowExA(ex, cls, k.text, style, Px(k.left), Px(k.top), Px(k.width), height, hwnd_,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdBase + i)), instance, nullptr);
+    HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdBase + i));
+    // The name and tooltip are Unicode controls, so that what the code page lacks reaches them whole and is
+    // refused by name rather than kept as "?".
+    bool wide = k.role == Role::txtmenuname || k.role == Role::txttooltip;
+    HWND h = wide ? CreateWindowExW(ex, L"EDIT", L"", style, Px(k.left), Px(k.top), Px(k.width), height, hwnd_, id,
+                                    instance, nullptr)
+                  : CreateWindowExA(ex, cls, k.text, style, Px(k.left), Px(k.top), Px(k.width), height, hwnd_, id,
+                                    instance, nullptr);
     controls_[i] = h;
     SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (k.kind == Kind::ActionList) {
