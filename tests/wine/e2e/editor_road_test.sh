@@ -73,6 +73,8 @@ pick_rollover() {  # pick_rollover DIR: readme_on.gif of DIR through the rollove
   wt gone "$dialog" 10000 || fail "the open dialog did not take the file name"
 }
 pick_rollover "$TMP/other"
+# The spot editor is a dialog too: wait for the message box by its title before answering it.
+wt wait "Automatic Adjustment" 10000 >/dev/null || fail "no message about copying the other folder's picture"
 box=$(wt msgbox 10000) || fail "no message about copying the other folder's picture"
 [[ "$box" == "Automatic Adjustment|The file will now be copied"* ]] || fail "picking the other picture said: $box"
 sleep 0.5
@@ -80,7 +82,7 @@ sleep 0.5
 cmp -s "$TMP/other/readme_on.gif" "$cd_root/imgmusic/readme_on (2).gif" || fail "the other picture was not copied as readme_on (2).gif"
 cmp -s "$TMP/readme_on.orig" "$cd_root/imgmusic/readme_on.gif" || fail "the spot's own readme_on.gif was replaced"
 pick_rollover "$TMP/same"
-if box=$(wt msgbox 1500); then fail "picking the same bytes said: $box"; fi
+if wt wait "Automatic Adjustment" 1500 >/dev/null; then fail "picking the same bytes still spoke of copying"; fi
 [[ "$(field "$spot_editor" 8)" == *'\imgmusic\readme_on.gif' ]] || fail "the same picture reads $(field "$spot_editor" 8)"
 [ "$(find "$cd_root/imgmusic" -name 'readme_on*' | wc -l)" = 2 ] || fail "imgmusic holds: $(ls "$cd_root/imgmusic")"
 wt click "$spot_editor" "L&ocate" || fail "no Locate button"
