@@ -258,12 +258,12 @@ void Picture::Reset() {
   has_alpha_ = false;
 }
 
-void Picture::Draw(HDC dc, int x, int y) const {
+void Picture::Draw(HDC dc, int x, int y, BYTE opacity) const {
   if (!bitmap_) return;
   HDC source = CreateCompatibleDC(dc);
   HGDIOBJ old = SelectObject(source, bitmap_);
-  if (has_alpha_) {
-    BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  if (has_alpha_ || opacity != 255) {
+    BLENDFUNCTION blend = {AC_SRC_OVER, 0, opacity, static_cast<BYTE>(has_alpha_ ? AC_SRC_ALPHA : 0)};
     AlphaBlend(dc, x, y, width_, height_, source, 0, 0, width_, height_, blend);
   } else {
     BitBlt(dc, x, y, width_, height_, source, 0, 0, SRCCOPY);

@@ -33,8 +33,9 @@ class Picture {
   bool HasAlpha() const { return has_alpha_; }
   void SetHasAlpha(bool has_alpha) { has_alpha_ = has_alpha; }
 
-  // Draws the picture unscaled with its top-left corner at (x, y).
-  void Draw(HDC dc, int x, int y) const;
+  // Draws the picture unscaled with its top-left corner at (x, y); below 255, opacity lets what lies
+  // beneath show through every pixel.
+  void Draw(HDC dc, int x, int y, BYTE opacity = 255) const;
   // The pixels as they look drawn over background (0x00BBGGRR), in DIB layout.
   std::vector<uint32_t> ComposedOver(COLORREF background) const;
 

@@ -49,7 +49,8 @@ CheckSubject SubjectFromProject(const ProjectData& project, const std::string& r
   int number = 0;
   for (const MenuSpot& spot : project.Spots) {
     std::string name = "spot " + std::to_string(++number) + " (" + TrimBlanks(spot.Name) + "): ";
-    if (TargetIsPath(spot.Action)) Name(subject, name + "target", spot.Target, spot.Action == 1);
+    // A spot's document is opened by the player through the shell, which takes blanks.
+    if (TargetIsPath(spot.Action)) Name(subject, name + "target", spot.Target);
     if (spot.Action == 5) MarkVideo(subject, name + "target");
     Name(subject, name + "rollover image", spot.RolloverImage);
     Name(subject, name + "move sound", spot.MoveSound);
@@ -64,7 +65,7 @@ CheckSubject SubjectFromSimple(const SimpleAutorun& simple, const std::string& r
   subject.root = root;
   subject.generated = generated;
   if (generated) NamePlayer(subject);
-  Name(subject, "start program", simple.StartProgram, true);
+  Name(subject, "start program", simple.StartProgram);  // the player opens it, not autorun.inf
   Name(subject, "CD icon (autorun.inf Icon)", simple.AutorunIcon, false, Severity::Warning);
   Name(subject, "start sound", simple.AutorunSound);
   return subject;
@@ -136,6 +137,14 @@ void TitleFitsLabel(CheckContext& context) {
                   "shows only its beginning");
 }
 
+void TitleShapesMenu(CheckContext& context) {
+  const CheckSubject& subject = context.Subject();
+  if (!subject.title || subject.title->find('?') == std::string::npos) return;
+  // A warning rather than a note, so that the Make Disc Image box shows it too.
+  context.Add(Severity::Warning, subject.root + "menu.cfg",
+              "the title holds '?': the menu shows borderless and shaped");
+}
+
 void ImageHoldsTree(CheckContext& context) {
   const CheckSubject& subject = context.Subject();
   IsoCheck iso = CheckIsoLimits(context.Files(), subject.root);
@@ -180,6 +189,7 @@ ProjectCheck::ProjectCheck(FileSystem& fs) : fs_(fs) {
             check_rules::StartedNamesWithoutBlanks,
             check_rules::RootHoldsAutorunInf,
             check_rules::TitleFitsLabel,
+            check_rules::TitleShapesMenu,
             check_rules::ImageHoldsTree};
 }
 

@@ -27,7 +27,7 @@ struct Finding {
 struct NamedFile {
   std::string what;      // "background image", "spot 2 (Help): target", "autorun.inf OPEN", ...
   std::string path;      // full model path
-  bool started = false;  // opened as a program or document (start program, Execute a File, OPEN=)
+  bool started = false;  // what autorun.inf starts (OPEN=): older AutoPlay handlers read that name
   Severity if_missing = Severity::Error;  // a missing icon only costs the drive its picture
   bool video = false;                     // played in the menu (Play Video)
 };
@@ -86,6 +86,8 @@ void NamedFilesInsideRoot(CheckContext& context);       // error: a named file l
 void StartedNamesWithoutBlanks(CheckContext& context);  // warning: older AutoPlay splits on blanks
 void RootHoldsAutorunInf(CheckContext& context);        // warning: the disc will not start by itself
 void TitleFitsLabel(CheckContext& context);             // warning: the title is longer than a volume label
+// warning (it never fails a check): the title holds "?", which makes the menu borderless and shaped
+void TitleShapesMenu(CheckContext& context);
 // What a disc image cannot hold (errors), and a note or warning of the image's size against CDs and DVD.
 void ImageHoldsTree(CheckContext& context);
 }  // namespace check_rules

@@ -2,6 +2,7 @@
 #include "editor/project/LegacyConverter.h"
 
 #include "editor/project/PathText.h"
+#include "editor/project/ProjectFile.h"
 
 namespace orb {
 
@@ -59,7 +60,16 @@ bool ConvertLegacyText(std::string_view old_data, const std::string& file_name, 
   }
   out.Line("");  // 1.x had no splash picture
   int16_t count = 0;
-  if (!number("spot count", count)) return false;
+  if (!number("spot count", count)) {
+    // A 2.x file has its splash picture where 1.x had the spot count: say what the file is instead.
+    ProjectData project;
+    FormatError as_new;
+    if (ParseProjectFile(old_data, file_name, std::nullopt, project, as_new))
+      error = FormatError{file_name, 0,
+                          "this project is already in the 2.x format and needs no conversion: open it "
+                          "with Load Project in the File menu"};
+    return false;
+  }
   if (count < 0) {
     error =
         FormatError{file_name, in.LineNumber(), "the spot count is negative (" + std::to_string(count) + ")"};

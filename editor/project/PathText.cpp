@@ -57,4 +57,10 @@ std::string LeafName(const std::string& path) {
   return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 
+std::string NumberedName(const std::string& leaf, int n) {
+  size_t dot = leaf.rfind('.');
+  if (dot == 0 || dot == std::string::npos) dot = leaf.size();  // ".wav" alone is a name, not an extension
+  return leaf.substr(0, dot) + " (" + std::to_string(n) + ")" + leaf.substr(dot);
+}
+
 }  // namespace orb

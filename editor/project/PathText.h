@@ -30,4 +30,8 @@ bool SamePath(std::string_view a, std::string_view b);
 // slashes); the whole text when it has neither.
 std::string LeafName(const std::string& path);
 
+// The leaf name with " (n)" before its extension, as the Windows shell names a second copy:
+// "rollover1.bmp", 2 -> "rollover1 (2).bmp"; a name without an extension gets it at the end.
+std::string NumberedName(const std::string& leaf, int n);
+
 }  // namespace orb

@@ -49,8 +49,8 @@ ProjectCheck DiscImageCheck(FileSystem& fs) {
   return check;
 }
 
-std::string DefaultImageName(const std::string& label) {
-  std::string name = TrimBlanks(label);
+std::string DefaultImageName(const std::string& title) {
+  std::string name = TrimBlanks(title);
   for (char& c : name) {
     if (std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos ||
         static_cast<unsigned char>(c) < 32)
@@ -90,13 +90,13 @@ ImageOutcome DiscImageController::CheckOutcome(const std::vector<Finding>& findi
   return go_on ? ImageOutcome::Written : ImageOutcome::Declined;
 }
 
-std::string DiscImageController::AskImagePath(const std::string& root, const std::string& label) {
+std::string DiscImageController::AskImagePath(const std::string& root, const std::string& name) {
   FileDialogRequest request;
   request.title = "Save Disc Image As";
   request.filter_description = "Disc Images (*.iso)";
   request.filter_pattern = "*.iso";
   request.initial_folder = FolderAbove(root);
-  request.initial_name = DefaultImageName(label);
+  request.initial_name = DefaultImageName(name);
   request.default_extension = "iso";
   request.must_exist = false;
   request.overwrite_prompt = true;
@@ -130,7 +130,10 @@ ImageOutcome DiscImageController::Run(const CheckSubject& subject, const std::st
   image_path_.clear();
   ImageOutcome checked = CheckOutcome(check_.Run(subject));
   if (checked != ImageOutcome::Written) return checked;
-  std::string path = AskImagePath(subject.root, label);
+  // The file is named after the whole title: the label keeps only its first 16 characters. The "?" only
+  // asks for a shaped menu.
+  std::string name = subject.title ? RemoveEvery(*subject.title, "?") : std::string();
+  std::string path = AskImagePath(subject.root, TrimBlanks(name).empty() ? label : name);
   if (path.empty()) return ImageOutcome::Declined;
   image_path_ = path;
 

@@ -53,7 +53,7 @@ class DiscImageController {
  private:
   // Written when the image may be made; Stopped or Declined after the box about the findings.
   ImageOutcome CheckOutcome(const std::vector<Finding>& findings);
-  std::string AskImagePath(const std::string& root, const std::string& label);
+  std::string AskImagePath(const std::string& root, const std::string& name);
   void Done(const IsoResult& result);
 
   Seams s_;
@@ -66,8 +66,8 @@ class DiscImageController {
 // makes the disc's player look tampered with.
 ProjectCheck DiscImageCheck(FileSystem& fs);
 
-// "LABEL.iso", with the characters that no file name may hold replaced; "disc.iso" for no label.
-std::string DefaultImageName(const std::string& label);
+// "NAME.iso", with the characters that no file name may hold replaced; "disc.iso" for no name.
+std::string DefaultImageName(const std::string& name);
 // The folder that holds the root ("E:\cd\" gives "E:\"); empty for a drive root, which has none.
 std::string FolderAbove(const std::string& root);
 // The volume label of a root: from the CD title, or the root folder's own name when there is none.

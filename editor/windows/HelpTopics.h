@@ -9,6 +9,8 @@ inline constexpr const char* kHelpFileName = "help.chm";
 inline constexpr int kHelpSimpleMode = 1001;
 inline constexpr int kHelpMenuMode = 1002;
 inline constexpr int kHelpSpotEditor = 1004;
+inline constexpr int kHelpConvert = 1005;
+inline constexpr int kHelpOptions = 1006;
 
 // Help, "Contents" follows the panel on show: panel_mark is cmdani's tag, "0" for the simple panel.
 inline int HelpContextForPanel(const std::string& panel_mark) {

@@ -1,11 +1,15 @@
 // The main window's rules; see MainWindowController.h.
 #include "editor/windows/MainWindowController.h"
 
+#include <algorithm>
+#include <memory>
+
 #include "common/TextLines.h"
 #include "editor/output/Generator.h"
 #include "editor/project/PathText.h"
 #include "editor/windows/DiscImageController.h"
 #include "editor/windows/MakerLinks.h"
+#include "editor/windows/UnstorableText.h"
 
 namespace orb {
 
@@ -27,6 +31,35 @@ const Filters kImageFilters = {{"Supported Image Files", "*.bmp;*.dib;*.gif;*.jp
                                {"JPEG Images (*.jpg)", "*.jpg"},
                                {"PNG Images (*.png)", "*.png"},
                                {"Metafiles  (*.wmf,*.emf)", "*.wmf;*.emf"}};
+
+constexpr int kMaxNumberedCopies = 9999;
+
+// Whether two files hold the same bytes, read in pieces (a video may be large); a file that cannot be
+// read counts as different, so that nothing is lost by trusting it.
+bool SameBytes(FileSystem& files, const std::string& a, const std::string& b) {
+  std::string error;
+  std::unique_ptr<FileReader> ra = files.OpenReader(a, error);
+  std::unique_ptr<FileReader> rb = ra ? files.OpenReader(b, error) : nullptr;
+  if (!rb) return false;
+  std::vector<char> ba(1 << 16), bb(1 << 16);
+  std::size_t got_a = 0, got_b = 0;
+  for (;;) {
+    if (!ra->Read(ba.data(), ba.size(), got_a, error)) return false;
+    // Fill the second buffer to the same length: readers may hand out shorter pieces.
+    got_b = 0;
+    while (got_b < got_a) {
+      std::size_t got = 0;
+      if (!rb->Read(bb.data() + got_b, got_a - got_b, got, error)) return false;
+      if (got == 0) return false;
+      got_b += got;
+    }
+    if (got_a == 0) {
+      std::size_t extra = 0;
+      return rb->Read(bb.data(), 1, extra, error) && extra == 0;
+    }
+    if (!std::equal(ba.begin(), ba.begin() + got_a, bb.begin())) return false;
+  }
+}
 
 // txtindex2 entry -> project field.
 ProjectField MenuFileField(int entry) {
@@ -194,8 +227,16 @@ std::string MainWindowController::AdoptFile(const std::string& chosen, const std
     for (char& c : below) c = c == '/' ? '\\' : c;
     return root + (root.back() == '\\' ? "" : "\\") + below;
   }
-  std::string dest = dest_folder + LeafName(chosen);
+  const std::string leaf = LeafName(chosen);
+  std::string dest = dest_folder + leaf;
   if (SamePath(full, s_.files.FullPath(dest))) return dest;  // never copied onto itself
+  // A file of that name may be another spot's picture: never replace it. The same bytes are used where
+  // they lie; different bytes go under the next free "name (n).ext".
+  for (int n = 2; s_.files.Exists(dest); ++n) {
+    if (SameBytes(s_.files, chosen, dest)) return dest;
+    if (n > kMaxNumberedCopies) break;  // a folder that answers "exists" to every name
+    dest = dest_folder + NumberedName(leaf, n);
+  }
   s_.messages.Show("The file will now be copied to the root folder.\r\nPlease read help for more information",
                    "Automatic Adjustment", MsgIcon::Information, MsgButtons::Ok);
   s_.files.CopyFile(chosen, dest);
@@ -248,6 +289,16 @@ void MainWindowController::txtcdtitle_Change(const std::string& text) {
   if (model_.Field(ProjectField::CdTitle) == text) return;
   model_.SetField(ProjectField::CdTitle, text);
   Changed();
+}
+
+void MainWindowController::txtcdtitle_Refused(const std::u32string& characters) {
+  s_.messages.Show(UnstorableCharactersMessage("CD title", characters), "", MsgIcon::Exclamation, MsgButtons::Ok);
+}
+
+std::string MainWindowController::CdTitleTip() const {
+  if (model_.Field(ProjectField::CdTitle).find('?') == std::string::npos) return std::string();
+  return "The title holds a ?: wherever it stands, the menu shows as a splash screen, borderless and cut to the "
+         "shape of its background, without a title bar or close box. Remove every ? for a framed window.";
 }
 
 // --- spot list ---

@@ -9,6 +9,9 @@ namespace orb {
 const char* const kPreviewStart = "&Start Preview";
 const char* const kPreviewStop = "Stop &Preview";
 const char* const kPreviewAlias = "playmovie";
+const char* const kCoordinateTip =
+    "Twips, 15 to a pixel. A typed value applies when you press Enter; the arrow buttons step one twip, the "
+    "arrow keys move one pixel (ten with Shift) while the picture area has the focus.";
 
 namespace {
 
@@ -123,6 +126,11 @@ void PlacementController::Nudge(float dx, float dy) {
   target.left += dx;
   target.top += dy;
   ShowPosition(target);
+}
+
+void PlacementController::view_ArrowKey(int dx, int dy, bool shift) {
+  const float step = shift ? 150.0f : 15.0f;
+  Nudge(static_cast<float>(dx) * step, static_cast<float>(dy) * step);
 }
 
 void PlacementController::SetText(PlacementBox box, const std::string& text) {

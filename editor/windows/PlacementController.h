@@ -5,12 +5,19 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace orb {
 
 struct PlacementRect {
   float left = 0, top = 0, width = 0, height = 0;
   bool operator==(const PlacementRect&) const = default;
+};
+
+// Another spot of the menu, shown faintly under the one being placed so that it can be lined up with it.
+struct PlacementGhost {
+  std::string image;  // its rollover picture
+  float x = 0, y = 0;  // twips
 };
 
 // What the window reads from the spot editor (and the main window) when it opens.
@@ -21,6 +28,7 @@ struct PlacementInputs {
   std::string video_file;      // txtindex 0
   std::string txtx = "0", txty = "0";
   std::string txtvidx = "0", txtvidy = "0", txtvidwidth = "0", txtvidheight = "0";
+  std::vector<PlacementGhost> other_spots;
 };
 
 // What Finish writes back into the spot editor's boxes: txtx/txty in rollover mode, txtvidx/txtvidy/
@@ -55,6 +63,8 @@ constexpr float kEdgeZone = 100;
 extern const char* const kPreviewStart;  // "&Start Preview"
 extern const char* const kPreviewStop;   // "Stop &Preview"
 extern const char* const kPreviewAlias;  // "playmovie"
+// The coordinate boxes' tooltip: their unit, and that a typed value waits for Enter.
+extern const char* const kCoordinateTip;
 
 class PlacementController {
  public:
@@ -84,6 +94,8 @@ class PlacementController {
   void cmdright_Click() { Nudge(1, 0); }
   void cmdup_Click() { Nudge(0, -1); }
   void cmddown_Click() { Nudge(0, 1); }
+  // An arrow key while the picture area has the focus: one pixel (15 twips) a press, ten with Shift.
+  void view_ArrowKey(int dx, int dy, bool shift);
 
   // Typing into a box; KeyPress returns true when the key was Enter (consumed).
   void SetText(PlacementBox box, const std::string& text);

@@ -5,6 +5,7 @@
 
 #include "common/TextLines.h"
 #include "editor/windows/TwipsText.h"
+#include "editor/windows/UnstorableText.h"
 
 namespace orb {
 
@@ -57,6 +58,11 @@ std::string& SpotEditorController::Ref(SpotText field) { return texts_[static_ca
 const std::string& SpotEditorController::Text(SpotText field) const { return texts_[static_cast<int>(field)]; }
 
 void SpotEditorController::SetText(SpotText field, const std::string& text) { Ref(field) = text; }
+
+void SpotEditorController::Refused(SpotText field, const std::u32string& characters) {
+  messages_.Show(UnstorableCharactersMessage(field == SpotText::Name ? "name" : "tooltip", characters), "",
+                 MsgIcon::Exclamation, MsgButtons::Ok);
+}
 
 void SpotEditorController::Inform(const std::string& text) {
   messages_.Show(text, "", MsgIcon::Information, MsgButtons::Ok);
@@ -123,6 +129,11 @@ void SpotEditorController::RunPlacement() {
   in.txtvidy = Text(SpotText::VidY);
   in.txtvidwidth = Text(SpotText::VidWidth);
   in.txtvidheight = Text(SpotText::VidHeight);
+  for (int i = 1; i <= model_.SpotCount(); ++i) {
+    const MenuSpot& other = model_.Spot(i);
+    if (tag_ == std::to_string(i) || TrimBlanks(other.RolloverImage).empty()) continue;  // the spot itself
+    in.other_spots.push_back({TrimBlanks(other.RolloverImage), static_cast<float>(other.X), static_cast<float>(other.Y)});
+  }
   std::optional<PlacementOutputs> out = placement_ ? placement_(in) : std::nullopt;
   // The placement window clears the tag however it was closed.
   vidlocate_tag_.clear();

@@ -87,15 +87,36 @@ bool PlayerApp::ShowSplash(const std::string& path, std::string& error) {
   if (!LoadPicture(path, splash_picture_, error)) return false;
   int w = splash_picture_.Width(), h = splash_picture_.Height();
   int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
-  splash_ = CreateWindowExA(WS_EX_TOOLWINDOW, kSplashClass, "", WS_POPUP, x, y, w, h, nullptr, nullptr,
-                            instance_, this);
+  // A picture with clear pixels becomes a layered window with its own per-pixel alpha, so that what lies
+  // beneath shows through them (a round logo has no grey corners), as a rollover's do over the menu.
+  bool layered = splash_picture_.HasAlpha();
+  splash_ = CreateWindowExA(WS_EX_TOOLWINDOW | (layered ? WS_EX_LAYERED : 0), kSplashClass, "", WS_POPUP, x, y, w,
+                            h, nullptr, nullptr, instance_, this);
   if (!splash_) {
     error = "cannot be shown";
     return false;
   }
+  if (layered && !ShowLayeredSplash(x, y)) {
+    // Without per-pixel alpha the picture is still shown, over the window colour.
+    SetWindowLongPtrA(splash_, GWL_EXSTYLE, WS_EX_TOOLWINDOW);
+  }
   ShowWindow(splash_, SW_SHOW);
   UpdateWindow(splash_);
   return true;
+}
+
+bool PlayerApp::ShowLayeredSplash(int x, int y) {
+  HDC screen = GetDC(nullptr);
+  HDC source = CreateCompatibleDC(screen);
+  HGDIOBJ old = SelectObject(source, splash_picture_.Bitmap());
+  POINT at = {x, y}, origin = {0, 0};
+  SIZE size = {splash_picture_.Width(), splash_picture_.Height()};
+  BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};  // the pixels are premultiplied already
+  BOOL shown = UpdateLayeredWindow(splash_, screen, &at, &size, source, &origin, 0, &blend, ULW_ALPHA);
+  SelectObject(source, old);
+  DeleteDC(source);
+  ReleaseDC(nullptr, screen);
+  return shown != FALSE;
 }
 
 void PlayerApp::UnloadSplash() {

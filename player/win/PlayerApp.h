@@ -42,6 +42,8 @@ class PlayerApp : public StartupView, public MenuWindowHost {
   static LRESULT CALLBACK StartupProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   static LRESULT CALLBACK SplashProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   void QuitWhenAlone();
+  // Hands the splash picture, alpha and all, to the layered splash window at x, y; false when refused.
+  bool ShowLayeredSplash(int x, int y);
 
   HINSTANCE instance_;
   MciTransport mci_;

@@ -3,6 +3,7 @@
 #include "editor/windows/win/ConvertWindow.h"
 
 #include "editor/windows/ConvertController.h"
+#include "editor/windows/HelpTopics.h"
 #include "editor/windows/win/CaptionFitter.h"
 #include "editor/windows/win/SmallWindow.h"
 
@@ -144,7 +145,7 @@ void ShowConvertWindow(HWND owner, FileSystem& fs, FileDialogSeam& dialogs, Mess
     // The main window's icon.
     if (auto icon = GetClassLongPtrA(owner, GCLP_HICON)) SendMessageA(window, WM_SETICON, ICON_BIG, icon);
   }
-  sw::RunModal(owner, window);
+  sw::RunModal(owner, window, kHelpConvert);
   if (state.bold) DeleteObject(state.bold);
   if (state.folder) DeleteObject(state.folder);
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/win/ShellHelpers.h"
+#include "editor/windows/win/AnsiField.h"
 #include "editor/windows/win/Dpi.h"
 
 namespace orb {
@@ -132,8 +133,13 @@ void MainWindow::CreateControls() {
   for (size_t i = 0; i < count; ++i) {
     const ControlSpec& spec = specs[i];
     HWND parent = spec.panel < 0 ? hwnd_ : panels_[spec.panel];
-    HWND control = CreateWindowExA(spec.ex_style, spec.window_class, spec.text, spec.style, 0, 0, 10, 10, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance_, nullptr);
+    HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id));
+    // The title box is a Unicode control: what the code page lacks then reaches it whole, to be refused by
+    // name (an ANSI box would hold "?" in its place without a word).
+    HWND control = spec.id == kId_txtcdtitle
+                       ? CreateWindowExW(spec.ex_style, L"EDIT", L"", spec.style, 0, 0, 10, 10, parent, id, instance_, nullptr)
+                       : CreateWindowExA(spec.ex_style, spec.window_class, spec.text, spec.style, 0, 0, 10, 10, parent,
+                                         id, instance_, nullptr);
     if (!control) continue;
     if (spec.id == kId_picback0) panels_[0] = control;
     if (spec.id == kId_picback1) panels_[1] = control;
@@ -237,6 +243,20 @@ void MainWindow::SyncText(int id, const std::string& text) {
   if (control && WindowText(control) != text) SetWindowTextA(control, text.c_str());
 }
 
+void MainWindow::SyncTitleTip() {
+  std::string tip = controller_.CdTitleTip();
+  if (tip.empty()) tip = FindControlSpec(kId_txtcdtitle)->tooltip;
+  if (tip == title_tip_ || !tooltip_) return;
+  title_tip_ = tip;
+  TOOLINFOA info = {};
+  info.cbSize = sizeof info;
+  HWND box = Control(kId_txtcdtitle);
+  info.hwnd = GetParent(box);
+  info.uId = reinterpret_cast<UINT_PTR>(box);
+  info.lpszText = title_tip_.data();
+  SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
 void MainWindow::SyncSpotList() {
   HWND combo = Control(kId_cmbmenu);
   if (controller_.SpotListChanged(shown_spot_list_)) RebuildSpotList(combo);
@@ -284,6 +304,7 @@ void MainWindow::Sync() {
   for (int id : {kMenu_mnunewprj, kMenu_mnuldprj, kMenu_mnusaveprj}) EnableMenuItem(menu_, id, state);
   for (const FieldBinding& binding : kFields) SyncText(binding.id, controller_.FieldText(binding.field));
   SyncSpotList();
+  SyncTitleTip();
   PlaceControl(*FindControlSpec(kId_picback0));
   PlaceControl(*FindControlSpec(kId_cmdani));
   if (controller_.BarShowsArrowDown() != showing_arrow_down_) {
@@ -299,10 +320,13 @@ void MainWindow::Sync() {
 
 bool MainWindow::PreTranslateMessage(MSG* msg) {
   if (!hwnd_) return false;
-  if (accelerators_ && TranslateAcceleratorA(hwnd_, accelerators_, msg)) return true;
+  // Wide, as the program's loop retrieves messages (see WinMain).
+  if (accelerators_ && TranslateAcceleratorW(hwnd_, accelerators_, msg)) return true;
   // The menu bar keeps its letters where a button shares one (Alt+T: "&Tools", not "&Test").
-  if (msg->message == WM_SYSCHAR && IsMenuBarMnemonic(menu_, static_cast<char>(msg->wParam))) return false;
-  return IsDialogMessageA(hwnd_, msg) != FALSE;
+  if (msg->message == WM_SYSCHAR && msg->wParam < 0x80 &&
+      IsMenuBarMnemonic(menu_, static_cast<char>(msg->wParam)))
+    return false;
+  return IsDialogMessageW(hwnd_, msg) != FALSE;
 }
 
 // The panel behind the shown one must take neither Tab nor mnemonics: it is hidden while the window rests
@@ -342,11 +366,20 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
   }
   if (id == kId_txtcmdline || id == kId_txtcdtitle) {
     if (code != EN_CHANGE || syncing_) return;
-    std::string text = WindowText(control);
-    if (id == kId_txtcmdline)
-      controller_.txtcmdline_Change(text);
-    else
+    if (id == kId_txtcmdline) {
+      controller_.txtcmdline_Change(WindowText(control));
+      return;
+    }
+    std::string text;
+    std::u32string refused;
+    if (ReadAnsiField(control, text, refused)) {
       controller_.txtcdtitle_Change(text);
+      return;
+    }
+    // The box shows the title as it was before the message names what it could not take.
+    SyncText(id, controller_.FieldText(MainField::txtcdtitle));
+    SendMessageA(control, EM_SETSEL, 0x7FFF, 0x7FFF);
+    controller_.txtcdtitle_Refused(refused);
     return;
   }
   if (id == kId_cmbmenu) {

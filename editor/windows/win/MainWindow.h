@@ -59,6 +59,8 @@ class MainWindow {
   void LoadImages();
   void SyncText(int id, const std::string& text);
   void SyncSpotList();
+  // The CD title box's tooltip: its own, or what a "?" in the title does.
+  void SyncTitleTip();
   // Replaces cmbmenu's entries with the model's where they differ.
   void RebuildSpotList(HWND combo);
   void SyncTimer(UINT_PTR timer, bool enabled, bool& running);
@@ -71,6 +73,7 @@ class MainWindow {
   HWND hwnd_ = nullptr;
   HWND panels_[2] = {nullptr, nullptr};
   HWND tooltip_ = nullptr;
+  std::string title_tip_;  // the text the title box's tool holds now
   HMENU menu_ = nullptr;
   HACCEL accelerators_ = nullptr;
   MainFonts fonts_;

@@ -4,7 +4,10 @@
 #include <vector>
 
 #include "editor/windows/OptionsController.h"
+#include "editor/windows/HelpTopics.h"
 #include "editor/windows/win/CaptionFitter.h"
+#include "editor/windows/win/HelpViewer.h"
+#include "editor/windows/win/SmallWindow.h"
 
 namespace orb {
 
@@ -161,6 +164,10 @@ void ShowOptionsWindow(HWND owner, SettingsStore& settings, MessageBoxSeam& mess
     if (GetMessageA(&msg, nullptr, 0, 0) <= 0) {
       quit = true;
       break;
+    }
+    if (small_window::IsF1For(view.hwnd, msg)) {
+      ShowHelpTopic(view.hwnd, kHelpOptions);
+      continue;
     }
     if (!IsDialogMessageA(view.hwnd, &msg)) {
       TranslateMessage(&msg);

@@ -84,6 +84,8 @@ void PlacementView::Scroll(int bar, int request) {
 void PlacementView::PaintBackground(HDC dc, int x, int y, const RECT& area) const {
   FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
   if (background_ && !background_->Empty()) background_->Draw(dc, -(x + scroll_x_), -(y + scroll_y_));
+  constexpr BYTE kFaint = 96;  // enough to line up with, clearly not the spot being placed
+  for (const Ghost& ghost : ghosts_) ghost.picture->Draw(dc, ghost.x - (x + scroll_x_), ghost.y - (y + scroll_y_), kFaint);
 }
 
 LRESULT CALLBACK PlacementView::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <vector>
 
 #include "common/win/PictureLoader.h"
 #include "editor/windows/PlacementLayout.h"
@@ -26,6 +27,13 @@ class PlacementView {
   // How far the picture is scrolled, in pixels.
   int ScrollX() const { return scroll_x_; }
   int ScrollY() const { return scroll_y_; }
+  // Pictures shown faintly over the background (the menu's other spots), at pixels of the picture; they
+  // must outlive the area.
+  struct Ghost {
+    const Picture* picture;
+    int x, y;
+  };
+  void SetGhosts(std::vector<Ghost> ghosts) { ghosts_ = std::move(ghosts); }
   // Paints the background as seen from a window of the area whose top-left corner is at (x, y).
   void PaintBackground(HDC dc, int x, int y, const RECT& area) const;
 
@@ -39,6 +47,7 @@ class PlacementView {
   int line_ = 16;
   int scroll_x_ = 0, scroll_y_ = 0;
   std::function<void()> pointer_moved_, scrolled_;
+  std::vector<Ghost> ghosts_;
 };
 
 }  // namespace orb

@@ -8,6 +8,7 @@
 #include <windowsx.h>
 
 #include <string>
+#include <vector>
 
 #include "common/win/PictureLoader.h"
 #include "editor/windows/PlacementLayout.h"
@@ -89,6 +90,8 @@ class PlacementWindow {
   void ListSized();
   // A mouse position of a child in twips from its outer top-left corner.
   void PointerTwips(HWND child, LPARAM lp, float& x, float& y);
+  // Moves what is being placed for an arrow key; false for any other key.
+  bool ArrowKey(WPARAM key);
 
   FrameMedia media_;
   PlacementController controller_;
@@ -99,6 +102,7 @@ class PlacementWindow {
   HFONT font_ = nullptr;
   HICON arrows_[4] = {};
   Picture background_, rollover_;
+  std::vector<Picture> ghosts_;  // the other spots' pictures; reserved once, so view_ may point into it
   HCURSOR hand_ = nullptr;
   bool closed_ = false;
   bool placing_ = false;  // our own moves of lstvideo are no sizing by the user
@@ -216,7 +220,7 @@ void PlacementWindow::OnInit() {
         // The sizing border lets the system size the rectangle when an edge is grabbed.
         style |= WS_BORDER | WS_THICKFRAME | LBS_NOINTEGRALHEIGHT | LBS_NOSEL;
         break;
-      case Role::img: cls = kPictureClass; style = WS_CHILD | WS_VISIBLE; break;
+      case Role::img: cls = kPictureClass; style = WS_CHILD | WS_VISIBLE | WS_TABSTOP; break;  // arrow keys
       case Role::fraVid: cls = kFrameClass; style = WS_CHILD | WS_CLIPCHILDREN; break;
       case Role::lblx:
       case Role::lbly:
@@ -233,7 +237,10 @@ void PlacementWindow::OnInit() {
           static_cast<HICON>(LoadImageA(instance, kArrowIcons[arrow], IMAGE_ICON, arrow_size, arrow_size, 0));
       SendMessageA(child, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(arrows_[arrow]));
     }
-    AddTooltip(tips, hwnd_, child, c.tooltip);
+    std::string tip = c.tooltip ? c.tooltip : "";
+    if (c.role == Role::txtx || c.role == Role::txty || c.role == Role::txtvidwidth || c.role == Role::txtvidheight)
+      tip += (tip.empty() ? "" : " ") + std::string(kCoordinateTip);
+    AddTooltip(tips, hwnd_, child, tip.empty() ? nullptr : tip.c_str());
     switch (c.role) {
       case Role::txtx:
       case Role::txty:
@@ -249,6 +256,16 @@ void PlacementWindow::OnInit() {
       default: break;
     }
   }
+  // The menu's other spots, faintly beneath, to line this one up with.
+  ghosts_.reserve(controller_.Inputs().other_spots.size());
+  std::vector<PlacementView::Ghost> ghosts;
+  for (const PlacementGhost& other : controller_.Inputs().other_spots) {
+    Picture picture;
+    if (!LoadPicture(other.image, picture, error)) continue;
+    ghosts_.push_back(std::move(picture));
+    ghosts.push_back({&ghosts_.back(), Px(other.x), Px(other.y)});
+  }
+  view_.SetGhosts(std::move(ghosts));
   controller_.Form_Load(size);
   Sync();
   SetFocus(Item(Role::cmdup));
@@ -339,8 +356,23 @@ void PlacementWindow::ListSized() {
   Sync();
 }
 
+bool PlacementWindow::ArrowKey(WPARAM key) {
+  int dx = key == VK_LEFT ? -1 : key == VK_RIGHT ? 1 : 0, dy = key == VK_UP ? -1 : key == VK_DOWN ? 1 : 0;
+  if (dx == 0 && dy == 0) return false;
+  controller_.view_ArrowKey(dx, dy, GetKeyState(VK_SHIFT) < 0);
+  Sync();
+  return true;
+}
+
 LRESULT PlacementWindow::OnChild(HWND child, Role role, UINT msg, WPARAM wp, LPARAM lp) {
   float x = 0, y = 0;
+  // The picture and the rectangle take the arrow keys: they move what is being placed.
+  if (role == Role::img || role == Role::lstvideo) {
+    if (msg == WM_GETDLGCODE) return DLGC_WANTARROWS;
+    if (msg == WM_KEYDOWN && ArrowKey(wp)) return 0;
+    if (msg == WM_SETFOCUS || msg == WM_KILLFOCUS) InvalidateRect(child, nullptr, TRUE);
+    if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN) SetFocus(child);
+  }
   switch (role) {
     case Role::txtx:
     case Role::txty:
@@ -377,6 +409,11 @@ LRESULT PlacementWindow::OnChild(HWND child, Role role, UINT msg, WPARAM wp, LPA
             view_.PaintBackground(dc, at.x, at.y, rc);
           }
           if (shown) rollover_.Draw(dc, 0, 0);
+          if (GetFocus() == child) {
+            RECT rc;
+            GetClientRect(child, &rc);
+            DrawFocusRect(dc, &rc);
+          }
           EndPaint(child, &ps);
           return 0;
         }

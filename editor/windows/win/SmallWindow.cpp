@@ -1,6 +1,8 @@
 // Twips layout, child controls and the modal loop of the editor's small windows.
 #include "editor/windows/win/SmallWindow.h"
 
+#include "editor/windows/win/HelpViewer.h"
+
 namespace orb::small_window {
 namespace {
 
@@ -54,7 +56,11 @@ HWND AddChild(HWND parent, const char* cls, const char* text, DWORD style, int l
   return child;
 }
 
-void RunModal(HWND owner, HWND window) {
+bool IsF1For(HWND window, const MSG& msg) {
+  return msg.message == WM_KEYDOWN && msg.wParam == VK_F1 && (msg.hwnd == window || IsChild(window, msg.hwnd));
+}
+
+void RunModal(HWND owner, HWND window, int help_context) {
   if (!window) return;
   if (owner) EnableWindow(owner, FALSE);
   ShowWindow(window, SW_SHOW);
@@ -65,6 +71,10 @@ void RunModal(HWND owner, HWND window) {
     if (got <= 0) {
       if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
       break;
+    }
+    if (help_context && IsF1For(window, msg)) {
+      ShowHelpTopic(window, help_context);
+      continue;
     }
     if (!IsDialogMessageA(window, &msg)) {
       TranslateMessage(&msg);

@@ -23,8 +23,11 @@ HWND AddChild(HWND parent, const char* cls, const char* text, DWORD style, int l
               int height, int id);
 
 // Shows window and runs messages until it is destroyed; the owner takes no input meanwhile. A WM_QUIT that
-// arrives meanwhile ends the loop and is posted again for the program's own loop.
-void RunModal(HWND owner, HWND window);
+// arrives meanwhile ends the loop and is posted again for the program's own loop. With help_context, F1
+// anywhere in the window opens that help topic.
+void RunModal(HWND owner, HWND window, int help_context = 0);
+// Whether msg is F1 pressed in window or one of its controls.
+bool IsF1For(HWND window, const MSG& msg);
 // Ends a window run by RunModal: gives the owner its input back first, so it becomes the active window.
 void EndModal(HWND window);
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "editor/windows/SpotEditorLayout.h"
+#include "editor/windows/win/AnsiField.h"
 #include "editor/windows/win/CaptionFitter.h"
 #include "editor/windows/win/ModalDialog.h"
 
@@ -121,13 +122,19 @@ void SpotEditorWindow::OnInit() {
       case Kind::Browse:
       case Kind::Button:
         cls = "BUTTON";
-        style |= WS_TABSTOP | BS_PUSHBUTTON;
+        style |= WS_TABSTOP | (k.role == Role::cmdok ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
         break;
     }
     // A drop-down list's height includes its open list.
     int height = k.kind == Kind::ActionList ? Px(k.height) * 8 : Px(k.height);
-    HWND h = CreateWindowExA(ex, cls, k.text, style, Px(k.left), Px(k.top), Px(k.width), height, hwnd_,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdBase + i)), instance, nullptr);
+    HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdBase + i));
+    // The name and tooltip are Unicode controls, so that what the code page lacks reaches them whole and is
+    // refused by name rather than kept as "?".
+    bool wide = k.role == Role::txtmenuname || k.role == Role::txttooltip;
+    HWND h = wide ? CreateWindowExW(ex, L"EDIT", L"", style, Px(k.left), Px(k.top), Px(k.width), height, hwnd_, id,
+                                    instance, nullptr)
+                  : CreateWindowExA(ex, cls, k.text, style, Px(k.left), Px(k.top), Px(k.width), height, hwnd_, id,
+                                    instance, nullptr);
     controls_[i] = h;
     SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (k.kind == Kind::ActionList) {
@@ -177,11 +184,26 @@ void SpotEditorWindow::OnCommand(int index, int code, HWND control) {
     if (syncing_) return;
     for (const Binding& b : kTextBindings) {
       if (b.role != k.role) continue;
-      int length = GetWindowTextLengthA(control);
-      std::string text(static_cast<size_t>(length) + 1, '\0');
-      GetWindowTextA(control, text.data(), length + 1);
-      text.resize(static_cast<size_t>(length));
-      c_.SetText(b.field, text);
+      std::string text;
+      std::u32string refused;
+      if (b.field != SpotText::Name && b.field != SpotText::ToolTip) {
+        int length = GetWindowTextLengthA(control);
+        text.assign(static_cast<size_t>(length) + 1, '\0');
+        GetWindowTextA(control, text.data(), length + 1);
+        text.resize(static_cast<size_t>(length));
+        c_.SetText(b.field, text);
+        continue;
+      }
+      if (ReadAnsiField(control, text, refused)) {
+        c_.SetText(b.field, text);
+        continue;
+      }
+      // The field shows its text as it was before the message names what it could not take.
+      syncing_ = true;
+      SetWindowTextA(control, c_.Text(b.field).c_str());
+      SendMessageA(control, EM_SETSEL, 0x7FFF, 0x7FFF);
+      syncing_ = false;
+      c_.Refused(b.field, refused);
     }
     return;
   }
@@ -219,6 +241,11 @@ INT_PTR SpotEditorWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND: {
       if (LOWORD(wp) == IDCANCEL) {
         EndDialog(hwnd_, 0);
+        return TRUE;
+      }
+      if (LOWORD(wp) == IDOK) {  // Enter, from the dialog manager: OK, as the default button
+        for (int i = 0; i < frmmenuspots::kControlCount; ++i)
+          if (frmmenuspots::kControls[i].role == Role::cmdok) OnCommand(i, BN_CLICKED, controls_[i]);
         return TRUE;
       }
       int index = LOWORD(wp) - kIdBase;

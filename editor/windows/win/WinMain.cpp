@@ -81,10 +81,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
 
   orb::RevealAfterSplash(splash, window.Handle());
   MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+  // Wide retrieval, so that a character typed into the Unicode text boxes (the title) reaches them whole
+  // and can be refused by name; ANSI windows get their messages converted as before.
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     if (window.PreTranslateMessage(&msg)) continue;
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
   }
   orb::CloseHelpWindows();
   OleUninitialize();

@@ -20,7 +20,7 @@ class ProjectCheckTest : public ::testing::Test {
   static ProjectData Project() {
     ProjectData p;
     p.RootFolder = "E:\\cd\\";
-    p.CdTitle = "?Demo";
+    p.CdTitle = "Demo";
     p.CdIcon = "E:\\cd\\imgmusic\\cd.ico";
     p.BackgroundImage = "E:\\cd\\imgmusic\\back.jpg";
     MenuSpot s;
@@ -67,35 +67,32 @@ TEST_F(ProjectCheckTest, MissingAndOutsideFilesAreErrorsAndAMissingIconOnlyAWarn
   EXPECT_TRUE(HasErrors(findings));
 }
 
-TEST_F(ProjectCheckTest, BlanksWarnOnlyInTheDiscNameOfWhatIsStarted) {
-  // The root's own blanks are not on the disc; a video is played, not started by the shell.
+TEST_F(ProjectCheckTest, BlanksWarnOnlyInTheDiscNameOfWhatAutorunInfStarts) {
+  // The root's own blanks are not on the disc; the player opens documents and videos through the shell,
+  // which takes blanks: only the name in autorun.inf's OPEN line is cut by older AutoPlay handlers.
   fs.files["E:\\my cd\\Orbstart.exe"] = fs.files["E:\\my cd\\autorun.inf"] = "x";
-  fs.files["E:\\my cd\\set up.exe"] = fs.files["E:\\my cd\\intro film.avi"] = "x";
-  fs.files["E:\\my cd\\over.gif"] = fs.files["E:\\my cd\\ok.exe"] = "x";
+  fs.files["E:\\my cd\\set up.exe"] = fs.files["E:\\my cd\\read me.txt"] = "x";
+  fs.files["E:\\my cd\\over.gif"] = "x";
   ProjectData p;
   p.BackgroundImage = "E:\\my cd\\over.gif";
   MenuSpot run;
   run.Name = "Run";
   run.Action = 1;
-  run.Target = "E:\\my cd\\set up.exe";
-  run.RolloverImage = "E:\\my cd\\over.gif";
-  MenuSpot video = run;
-  video.Action = 5;
-  video.Target = "E:\\my cd\\intro film.avi";
-  MenuSpot plain = run;
-  plain.Target = "E:\\my cd\\ok.exe";
-  p.Spots = {run, video, plain};
-  std::vector<Finding> findings = Check(SubjectFromProject(p, "E:\\my cd\\"));
+  run.Target = "E:\\my cd\\read me.txt";
+  p.Spots = {run};
+  EXPECT_EQ(Check(SubjectFromProject(p, "E:\\my cd\\")), std::vector<Finding>{});
+  SimpleAutorun simple;
+  simple.StartProgram = "E:\\my cd\\set up.exe";
+  EXPECT_EQ(Check(SubjectFromSimple(simple, "E:\\my cd\\")), std::vector<Finding>{});
+
+  CheckSubject root;  // an autorun.inf that opens a name with blanks itself
+  root.root = "E:\\my cd\\";
+  root.files.push_back({"program that autorun.inf opens (OPEN)", "E:\\my cd\\set up.exe", true});
+  std::vector<Finding> findings = Check(root);
   ASSERT_EQ(findings.size(), 1u);
   EXPECT_EQ(findings[0].severity, Severity::Warning);
   EXPECT_EQ(findings[0].file, "E:\\my cd\\set up.exe");
   EXPECT_NE(findings[0].message.find("(\\set up.exe) has blanks"), std::string::npos);
-
-  SimpleAutorun simple;
-  simple.StartProgram = "E:\\my cd\\set up.exe";
-  findings = Check(SubjectFromSimple(simple, "E:\\my cd\\"));
-  ASSERT_EQ(findings.size(), 1u);
-  EXPECT_EQ(findings[0].file, "E:\\my cd\\set up.exe");
 }
 
 TEST_F(ProjectCheckTest, AGeneratedRootNeedsAutorunInfAndThePlayerAProjectBeforeMakeCdNeither) {
@@ -122,8 +119,12 @@ TEST_F(ProjectCheckTest, AGeneratedRootNeedsAutorunInfAndThePlayerAProjectBefore
 
 TEST_F(ProjectCheckTest, ATitleLongerThanAVolumeLabelWarnsNotCountingTheQuestionMark) {
   ProjectData p = Project();
-  p.CdTitle = "?" + std::string(32, 'T');
-  EXPECT_EQ(Check(SubjectFromProject(p, "E:\\cd\\")), std::vector<Finding>{});
+  // A "?" anywhere asks for the shaped menu: said as a warning, which fails no check.
+  const Finding shaped{Severity::Warning, "E:\\cd\\menu.cfg",
+                       "the title holds '?': the menu shows borderless and shaped"};
+  p.CdTitle = std::string(16, 'T') + "?" + std::string(16, 'T');
+  EXPECT_EQ(Check(SubjectFromProject(p, "E:\\cd\\")), std::vector<Finding>{shaped});
+  EXPECT_EQ(Check(SubjectFromProject(p, "E:\\cd\\", false)), std::vector<Finding>{shaped});
   p.CdTitle = std::string(33, 'T');
   std::vector<Finding> findings = Check(SubjectFromProject(p, "E:\\cd\\"));
   ASSERT_EQ(findings.size(), 1u);

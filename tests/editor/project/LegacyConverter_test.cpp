@@ -110,6 +110,19 @@ TEST(LegacyConverter, BadFilesWriteNothing) {
   FakeFileSystem fs;
   std::string new_path;
   FormatError error;
+  // A project that is 2.x already (its splash line where 1.x kept the spot count), with or without a splash.
+  for (const char* splash : {"", "C:\\Old\\splash.gif"}) {
+    ProjectData already;
+    already.RootFolder = "C:\\Old\\";
+    already.SplashImage = splash;
+    already.Spots.resize(2);
+    fs.files["new.obm"] = ProjectFileText(already);
+    EXPECT_FALSE(ConvertLegacyProject(fs, "new.obm", new_path, error));
+    EXPECT_EQ(error.Text(),
+              "new.obm: this project is already in the 2.x format and needs no conversion: open it with Load "
+              "Project in the File menu");
+  }
+  EXPECT_TRUE(fs.log.empty());
   EXPECT_FALSE(ConvertLegacyProject(fs, "missing.obm", new_path, error));
   EXPECT_EQ(error.Text(), "missing.obm: cannot be read: No such file or directory");
   fs.files["old.obm"] = kOld;

@@ -144,6 +144,21 @@ TEST(DiscImage, TheDialogProposesTheLabelAboveTheRootAndRefusesTheRootItself) {
   EXPECT_EQ(rig.writes, std::vector<std::string>{"E:\\cd\\ > F:\\out\\Demo.iso (My: Demo?)"});
 }
 
+TEST(DiscImage, TheBoxSaysWhatAQuestionMarkDoesAndTheNameIsTheWholeTitle) {
+  ImageRig rig;
+  CheckSubject subject = rig.Subject();
+  subject.title = "Urlaubsfotos 2024: Sommer?";
+  rig.messages.answers = {MsgResult::Yes};
+  EXPECT_EQ(rig.controller.Run(subject, "Urlaubsfotos 202"), ImageOutcome::Written);
+  ASSERT_FALSE(rig.messages.boxes.empty());
+  EXPECT_NE(rig.messages.boxes[0].text.find("the title holds '?': the menu shows borderless and shaped"),
+            std::string::npos)
+      << rig.messages.boxes[0].text;
+  ASSERT_EQ(rig.dialogs.requests.size(), 1u);
+  EXPECT_EQ(rig.dialogs.requests[0].initial_name, "Urlaubsfotos 2024_ Sommer.iso");
+  EXPECT_EQ(rig.writes, std::vector<std::string>{"E:\\cd\\ > E:\\Demo.iso (Urlaubsfotos 202)"});
+}
+
 TEST(DiscImage, ProgressShowsPercentAndMegabytesAndCancelLeavesNoMessage) {
   ImageRig rig;
   rig.progress.cancel_at = 50;

@@ -1,6 +1,7 @@
 // The root, file and spot buttons of the main window: preconditions, PickFile, AdoptFile, Delete.
 #include <gtest/gtest.h>
 
+#include "editor/windows/UnstorableText.h"
 #include "tests/editor/windows/MainWindowFakes.h"
 
 namespace orb::test {
@@ -138,12 +139,11 @@ TEST(MainWindowAdopt, OtherSpellingsOfAFileInsideTheRootAreUsedInPlaceNeverCopie
   EXPECT_EQ(rig.messages.boxes.size(), 1u);
 }
 
-TEST(MainWindowAdopt, SimplePanelCopiesOutsideFilesIntoTheRootReplacingAnExistingOne) {
+TEST(MainWindowAdopt, SimplePanelCopiesOutsideFilesIntoTheRoot) {
   MainWindowRig rig;
   rig.folders.answer = "C:\\Cd\\";
   rig.window.cmdroot_Click();
   rig.files.files["D:\\music\\intro.wav"] = "new";
-  rig.files.files["C:\\Cd\\intro.wav"] = "old";
   rig.dialogs.answer = "D:\\music\\intro.wav";
   rig.window.cmdindex_Click(2);
   ASSERT_EQ(rig.messages.boxes.size(), 1u);
@@ -153,6 +153,40 @@ TEST(MainWindowAdopt, SimplePanelCopiesOutsideFilesIntoTheRootReplacingAnExistin
   EXPECT_EQ(rig.window.FieldText(MainField::txtindex2), "C:\\Cd\\intro.wav");
   EXPECT_EQ(rig.files.files["C:\\Cd\\intro.wav"], "new");
   EXPECT_EQ(rig.log.calls.back(), "copy:D:\\music\\intro.wav>C:\\Cd\\intro.wav");
+}
+
+// Two folders' pictures of one name: the one already in imgmusic (another spot's) is never replaced.
+TEST(MainWindowAdopt, AFileOfTheSameNameIsKeptDifferentBytesGoUnderTheNextFreeName) {
+  MainWindowRig rig;
+  rig.EnterMenuPanel();
+  rig.folders.answer = "E:\\";
+  rig.window.cmdroot2_Click();
+  rig.files.files["E:\\imgmusic\\rollover1.bmp"] = "spot one";
+  rig.files.files["C:\\a\\rollover1.bmp"] = "spot one";
+  rig.files.files["C:\\b\\rollover1.bmp"] = "spot three";
+  rig.files.files["C:\\c\\rollover1.bmp"] = "spot three, longer";
+  rig.files.files["C:\\d\\README"] = "r";
+  rig.files.files["E:\\imgmusic\\README"] = "R";
+  const std::string dest = "E:\\imgmusic\\";
+  auto copies = [&] {
+    int n = 0;
+    for (const std::string& call : rig.log.calls) n += call.rfind("copy:", 0) == 0;
+    return n;
+  };
+  EXPECT_EQ(rig.window.AdoptFile("C:\\b\\rollover1.bmp", dest), dest + "rollover1 (2).bmp");
+  EXPECT_EQ(rig.window.AdoptFile("C:\\c\\rollover1.bmp", dest), dest + "rollover1 (3).bmp");
+  EXPECT_EQ(rig.window.AdoptFile("C:\\d\\README", dest), dest + "README (2)");
+  EXPECT_EQ(copies(), 3);
+  EXPECT_EQ(rig.messages.boxes.size(), 3u);
+  // Equal bytes, in the first name or a numbered one: used in place, nothing copied, nothing said.
+  EXPECT_EQ(rig.window.AdoptFile("C:\\a\\rollover1.bmp", dest), dest + "rollover1.bmp");
+  EXPECT_EQ(rig.window.AdoptFile("C:\\b\\rollover1.bmp", dest), dest + "rollover1 (2).bmp");
+  EXPECT_EQ(copies(), 3);
+  EXPECT_EQ(rig.messages.boxes.size(), 3u);
+  EXPECT_EQ(rig.files.files[dest + "rollover1.bmp"], "spot one");
+  EXPECT_EQ(rig.files.files[dest + "rollover1 (2).bmp"], "spot three");
+  EXPECT_EQ(rig.files.files[dest + "rollover1 (3).bmp"], "spot three, longer");
+  EXPECT_EQ(rig.files.files[dest + "README"], "R");
 }
 
 TEST(MainWindowAdopt, MenuPanelCopiesIntoImgmusicAndMarksTheProjectChanged) {
@@ -214,6 +248,28 @@ TEST(MainWindowTyping, TitleMarksTheProjectChangedButTheCommandLineDoesNot) {
   rig.window.txtcdtitle_Change("?Splashy");
   EXPECT_TRUE(rig.window.Model().Dirty());
   EXPECT_EQ(rig.window.Model().Data().CdTitle, "?Splashy");
+}
+
+TEST(MainWindowTyping, AQuestionMarkAnywhereChangesTheTitleTipAndUnstorableCharactersAreRefused) {
+  MainWindowRig rig;
+  rig.EnterMenuPanel();
+  rig.window.txtcdtitle_Change("Holiday 2024");
+  EXPECT_EQ(rig.window.CdTitleTip(), "");
+  rig.window.txtcdtitle_Change("What's new? Holiday 2024");
+  EXPECT_NE(rig.window.CdTitleTip().find("borderless"), std::string::npos);
+  rig.window.txtcdtitle_Refused(U"\u65E5\u672C\u65E5");
+  ASSERT_EQ(rig.messages.boxes.size(), 1u);
+  EXPECT_EQ(rig.messages.boxes[0].text,
+            "The CD title cannot hold U+65E5 and U+672C: the project and the CD's files store text in the code "
+            "page of Windows, which has no such characters.\r\nThe CD title keeps its text without them.");
+  EXPECT_EQ(rig.messages.boxes[0].icon, MsgIcon::Exclamation);
+  EXPECT_EQ(rig.window.Model().Data().CdTitle, "What's new? Holiday 2024");
+  // A pasted paragraph names its first eight characters; one character is "it".
+  EXPECT_NE(UnstorableCharactersMessage("tooltip", U"\u0101\u0102\u0103\u0104\u0105\u0106\u0107\u0108\u0109\u010A")
+                .find("U+0107, U+0108 and 2 more:"),
+            std::string::npos);
+  EXPECT_EQ(UnstorableCharactersMessage("tooltip", U"\U0001F600").find("The tooltip cannot hold U+1F600: "), 0u);
+  EXPECT_NE(UnstorableCharactersMessage("tooltip", U"\U0001F600").find("without it."), std::string::npos);
 }
 
 MainWindowRig* WithSpots(MainWindowRig& rig, std::initializer_list<const char*> names) {

@@ -185,6 +185,21 @@ TEST(PlacementNudge, ArrowsMoveOneTwipAndRefreshBoxes) {
   EXPECT_EQ(vid.Text(PlacementBox::X), "4199");
 }
 
+TEST(PlacementNudge, ArrowKeysMoveOnePixelOrTenWithShift) {
+  FakeMedia media;
+  PlacementController pic(Rollover(), media);
+  pic.Form_Load(PlacementRect{0, 0, 1500, 600});
+  pic.view_ArrowKey(1, 0, false);
+  pic.view_ArrowKey(0, -1, true);
+  EXPECT_EQ(pic.Text(PlacementBox::X), "4215");
+  EXPECT_EQ(pic.Text(PlacementBox::Y), "2250");
+  PlacementController vid(Video(), media);
+  vid.Form_Load(std::nullopt);
+  vid.view_ArrowKey(-1, 1, true);
+  EXPECT_EQ(vid.List().left, 810);
+  EXPECT_EQ(vid.List().top, 510);
+}
+
 TEST(PlacementBoxes, OnlyEnterAppliesAndJunkIsIgnored) {
   FakeMedia media;
   PlacementController pic(Rollover(), media);

@@ -134,11 +134,32 @@ TEST_F(SpotEditorFixture, LocateChecksAndWritesBack) {
   EXPECT_EQ(editor.Text(SpotText::VidHeight), "3600");
   EXPECT_EQ(editor.Text(SpotText::X), "4650");
 
+  EXPECT_TRUE(placements[0].other_spots.empty()) << "a new spot in an empty menu has no others to line up with";
+
   // Cancel in the placement window changes nothing and still clears the tag.
   placement_answer.reset();
   editor.cmdvidlocate_Click();
   EXPECT_EQ(editor.VidLocateTag(), "");
   EXPECT_EQ(editor.Text(SpotText::VidX), "15");
+
+  // The menu's other spots come along to be shown faintly; the spot being edited and spots without a
+  // picture do not.
+  AddSpots(4);
+  MenuSpot spot = model.Spot(1);
+  spot.RolloverImage = "C:\\cd\\imgmusic\\one.gif";
+  spot.X = 150;
+  spot.Y = 300;
+  model.ReplaceSpot(1, spot);
+  spot.RolloverImage = " ";
+  model.ReplaceSpot(3, spot);
+  editor.PresetFromSpot(2);
+  editor.cmdlocate_Click();
+  ASSERT_EQ(placements.back().other_spots.size(), 2u);
+  EXPECT_EQ(placements.back().other_spots[0].image, "C:\\cd\\imgmusic\\one.gif");
+  EXPECT_EQ(placements.back().other_spots[0].x, 150);
+  EXPECT_EQ(placements.back().other_spots[0].y, 300);
+  EXPECT_EQ(placements.back().other_spots[1].image, "C:\\cd\\imgmusic\\over.gif");  // spot 4
+  EXPECT_EQ(placements.back().other_spots[1].x, 1200);
 }
 
 TEST_F(SpotEditorFixture, OkChecksInOrderAndKeepsTheDialogOpen) {

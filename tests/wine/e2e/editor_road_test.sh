@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The whole road in the real editor: start it with the demo project on its command line, check the title
-# and the spot list, open the first spot in the spot editor, drag its picture in the placement window,
-# save, reopen, Make Cd, then start the generated player and see the spot light up where it was moved.
+# and the spot list, open the first spot in the spot editor, pick two pictures of its rollover's name from
+# other folders (a different one is copied beside it, the same one used in place), drag its picture in the
+# placement window, save, reopen, Make Cd, then start the generated player and see the spot light up where it
+# was moved.
 # ORB_UPDATE_DOCS_IMAGES=1 also stores the screenshots under docs/images.
 . "$(dirname "$0")/lib.sh"
 editor_pid=
@@ -55,6 +57,34 @@ wt select "$title" "#148" 1 || fail "could not select the first spot"
 wt click "$title" "#150" || fail "no Edit button"   # cmdedit
 wt wait "$spot_editor" 10000 >/dev/null || fail "the spot editor did not open"
 [ "$(field "$spot_editor" 1)" = "Read Me" ] || fail "the spot editor shows: $(wt text "$spot_editor")"
+
+# 2a. Two folders' pictures of one name: another readme_on.gif is copied beside the spot's own, never over it;
+# a copy of the spot's own from a third folder is used where it already lies, with nothing copied.
+mkdir -p "$TMP/other" "$TMP/same"
+convert -size 24x12 xc:'#00FF00' "GIF:$TMP/other/readme_on.gif"
+cp "$cd_root/imgmusic/readme_on.gif" "$TMP/same/"
+cp "$cd_root/imgmusic/readme_on.gif" "$TMP/readme_on.orig"
+pick_rollover() {  # pick_rollover DIR: readme_on.gif of DIR through the rollover's browse button and open dialog
+  local dialog="Select a Rollover Image for the Menu Spot."
+  wt click "$spot_editor" "#2029" || fail "no rollover browse button"   # imgbrowse 1
+  wt wait "$dialog" 10000 >/dev/null || fail "the rollover's browse button opened no dialog"
+  wt settext "$dialog" "#1148" "$(run winepath -w "$1/readme_on.gif" | tr -d '\r')" || fail "no file name box"
+  wt menu "$dialog" "#1" || fail "no open dialog to confirm"
+  wt gone "$dialog" 10000 || fail "the open dialog did not take the file name"
+}
+pick_rollover "$TMP/other"
+# The spot editor is a dialog too: wait for the message box by its title before answering it.
+wt wait "Automatic Adjustment" 10000 >/dev/null || fail "no message about copying the other folder's picture"
+box=$(wt msgbox 10000) || fail "no message about copying the other folder's picture"
+[[ "$box" == "Automatic Adjustment|The file will now be copied"* ]] || fail "picking the other picture said: $box"
+sleep 0.5
+[[ "$(field "$spot_editor" 8)" == *'\imgmusic\readme_on (2).gif' ]] || fail "the rollover field reads $(field "$spot_editor" 8)"
+cmp -s "$TMP/other/readme_on.gif" "$cd_root/imgmusic/readme_on (2).gif" || fail "the other picture was not copied as readme_on (2).gif"
+cmp -s "$TMP/readme_on.orig" "$cd_root/imgmusic/readme_on.gif" || fail "the spot's own readme_on.gif was replaced"
+pick_rollover "$TMP/same"
+if wt wait "Automatic Adjustment" 1500 >/dev/null; then fail "picking the same bytes still spoke of copying"; fi
+[[ "$(field "$spot_editor" 8)" == *'\imgmusic\readme_on.gif' ]] || fail "the same picture reads $(field "$spot_editor" 8)"
+[ "$(find "$cd_root/imgmusic" -name 'readme_on*' | wc -l)" = 2 ] || fail "imgmusic holds: $(ls "$cd_root/imgmusic")"
 wt click "$spot_editor" "L&ocate" || fail "no Locate button"
 wt wait "$placement" 10000 >/dev/null || fail "the placement window did not open"
 sleep 1

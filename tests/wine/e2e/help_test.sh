@@ -8,12 +8,12 @@ cp "$chm" "$TMP/help.chm"  # also beside the editor copied below
 ( cd "$TMP" && chmls extractalias help.chm >/dev/null )
 [ -f "$TMP/help.ali" ] || fail "help.chm holds no context aliases"
 aliases=$(tr -d '\r' < "$TMP/help.ali" | sort)
-expected=$'helpid1001=/simple-mode.htm\nhelpid1002=/menu-mode.htm\nhelpid1004=/spot-editor.htm'
+expected=$'helpid1001=/simple-mode.htm\nhelpid1002=/menu-mode.htm\nhelpid1004=/spot-editor.htm\nhelpid1005=/converting.htm\nhelpid1006=/options.htm'
 [ "$aliases" = "$expected" ] || fail "context aliases are: $aliases"
-for page in index simple-mode menu-mode spot-editor cd-does-not-start; do
+for page in index simple-mode menu-mode spot-editor cd-does-not-start options; do
   chmls list "$TMP/help.chm" | grep -q " /$page.htm\$" || fail "help.chm lacks /$page.htm"
 done
-echo "help.chm maps 1001, 1002 and 1004 to their pages"
+echo "help.chm maps 1001, 1002, 1004, 1005 and 1006 to their pages"
 
 # F1 in the editor opens help.chm beside it at the page of the panel on show; Wine's HTML Help names the
 # page it looked up in its trace (it cannot show pages without its HTML engine add-on).
@@ -37,9 +37,18 @@ done
 sleep 3                                          # the panel mark turns to the menu when the slide ends
 wintool menu "$menu_title" "#206"                # Help, Contents (mnutopics)
 sleep 2
+# F1 in the Options and in the conversion window opens their own pages.
+for entry in "205|Options for OBM" "204|Convert OBM Projects"; do
+  wintool command "$menu_title" "${entry%%|*}"
+  wintool wait "${entry#*|}" 10000 >/dev/null || fail "menu entry ${entry%%|*} opened no '${entry#*|}'"
+  wintool key "${entry#*|}" 0x70
+  sleep 2
+  wintool close "${entry#*|}"
+  wintool gone "${entry#*|}" 5000 || fail "'${entry#*|}' did not close"
+done
 wintool close "$menu_title"
 wait $pid || fail "Orbmenu exited with $?"
 pages=$(grep -o 'FindContextAlias returning "[^"]*"' "$TMP/trace.log" | cut -d'"' -f2 | tr '\n' ' ')
-[ "$pages" = "/simple-mode.htm /menu-mode.htm " ] || fail "help opened at: '$pages'"
+[ "$pages" = "/simple-mode.htm /menu-mode.htm /options.htm /converting.htm " ] || fail "help opened at: '$pages'"
 grep -q 'HtmlHelpW (.*help.chm", command=HH_HELP_CONTEXT' "$TMP/trace.log" || fail "help.chm beside the editor was not opened"
-echo "F1 and Help, Contents open the simple-mode and menu-mode pages"
+echo "F1 and Help, Contents open the simple-mode and menu-mode pages; F1 the Options and conversion pages"

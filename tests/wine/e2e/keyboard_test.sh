@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Real keys (xdotool) in the real Orbmenu.exe: Tab and Shift+Tab walk the shown panel's rows in order (the
 # panel behind takes no keys), Tab does not type into the CD title, mnemonics press their buttons, and the
-# Options, conversion and spot editor windows keep their own tab orders.
+# Options, conversion and spot editor windows keep their own tab orders; Enter in the spot editor presses OK.
 . "$(dirname "$0")/editor_lib.sh"
 # start_editor TITLE: starts the editor and waits for its main window titled TITLE.
 start_editor() {
@@ -100,6 +100,10 @@ xdotool key alt+c
 wt wait "Menu Spot Details" 10000 >/dev/null || fail "Alt+C did not open the spot editor"
 sleep 0.5
 [ "$(focus_id "Menu Spot Details" 2018)" = 2018 ] || fail "the spot editor does not start on its name"
+# Enter in a field presses OK, whose first rule wants a name; the focus comes back to the field.
+xdotool key Return
+expect_box "Enter in the spot editor" "Please Enter a menu name."
+[ "$(focus_id "Menu Spot Details" 2018)" = 2018 ] || fail "the focus did not come back to the name after Enter"
 press Tab "Menu Spot Details" 2019 2020 2021 2022 2023 2024 2025 2026 2027 2028 2029 2030 2031 2032
 press shift+Tab "Menu Spot Details" 2031 2030
 xdotool key alt+o

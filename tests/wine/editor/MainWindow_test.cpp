@@ -4,6 +4,7 @@
 // in a backslash) keep the generated roots for an end-to-end script to inspect.
 #include <windows.h>
 #include <shellapi.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -251,6 +252,37 @@ TEST_F(MainWindowTest, TheBarSlidesToTheMenuPanelAndBack) {
   EXPECT_EQ(panel.bottom - panel.top, Px(360 + 4935) - Px(360));
   EXPECT_TRUE(GetMenuState(GetMenu(window_.Handle()), kMenu_mnuldprj, MF_BYCOMMAND) & MF_GRAYED);
   EXPECT_EQ(Text(window_.Handle()), "Orbmenu v2.0");
+}
+
+// The title box's tooltip, as the tooltip control of this thread that knows the box holds it.
+std::string TitleTip(HWND box) {
+  for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, TOOLTIPS_CLASSA, nullptr));) {
+    if (GetWindowThreadProcessId(w, nullptr) != GetCurrentThreadId()) continue;
+    char text[1024] = {};
+    TTTOOLINFOA info = {};
+    info.cbSize = sizeof info;
+    info.hwnd = GetParent(box);
+    info.uId = reinterpret_cast<UINT_PTR>(box);
+    info.lpszText = text;
+    SendMessageA(w, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&info));
+    if (text[0]) return text;
+  }
+  return std::string();
+}
+
+TEST_F(MainWindowTest, TheTitleRefusesWhatTheCodePageLacksAndItsTipSaysWhatAQuestionMarkDoes) {
+  Slide();
+  HWND box = C(kId_txtcdtitle);
+  SetWindowTextA(box, "Holiday");
+  EXPECT_EQ(TitleTip(box).find("wherever it stands"), std::string::npos) << TitleTip(box);
+  SetWindowTextA(box, "What's new? Holiday");
+  EXPECT_NE(TitleTip(box).find("wherever it stands"), std::string::npos) << TitleTip(box);
+  SetWindowTextW(box, L"What's new? Holiday \x65E5\x672C");
+  ASSERT_EQ(messages_.boxes.size(), 1u);
+  EXPECT_EQ(messages_.boxes[0].text.rfind("The CD title cannot hold U+65E5 and U+672C: ", 0), 0u)
+      << messages_.boxes[0].text;
+  EXPECT_EQ(window_.Controller().Model().Data().CdTitle, "What's new? Holiday");
+  EXPECT_EQ(Text(box), "What's new? Holiday");
 }
 
 TEST_F(MainWindowTest, GenerateInTheSimplePanelWritesACdRoot) {

@@ -1,10 +1,12 @@
 // The real placement window: captions and five-digit values fit at 96, 120 and 144 DPI, the arrows are
 // pictures, a rectangle sized by its frame shows and stores what it is, a background larger than the
-// screen scrolls with the controls in the work area, and a translucent rollover shows the background.
+// screen scrolls with the controls in the work area, a translucent rollover shows the background, and the
+// window works without the mouse beside the menu's other spots.
 #include "editor/windows/win/PlacementWindow.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <string>
@@ -314,6 +316,64 @@ TEST(PlacementWindow, TranslucentPicturesShowWhatLiesBeneath) {
   });
   EXPECT_EQ(corner, GetSysColor(COLOR_BTNFACE));
   EXPECT_TRUE(Near(red, 255, 0, 0)) << std::hex << red;
+}
+
+// Without the mouse: the boxes say their unit and that Enter applies, the arrow keys move the focused picture
+// a pixel (ten with Shift), and another spot of the menu shows faintly beneath.
+TEST(PlacementWindow, BoxesNameTheirUnitArrowKeysMoveThePictureAndOtherSpotsShowFaintly) {
+  PlacementInputs in;
+  in.background_image = WriteBitmap("ghost-back.bmp", 400, 300, RGB(0, 0, 0));
+  in.rollover_image = WriteBitmap("ghost-over.bmp", 20, 10, RGB(255, 0, 0));
+  in.other_spots.push_back({WriteBitmap("ghost-other.bmp", 30, 20, RGB(255, 255, 255)), 3000, 3000});
+  in.txtx = "1500";
+  in.txty = "1500";
+  std::string tip;
+  COLORREF ghost = 0, beside = 0;
+  std::optional<PlacementOutputs> out = RunWindow(in, 96, [&](HWND d) {
+    HWND tips = nullptr;
+    for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, TOOLTIPS_CLASSA, nullptr));)
+      if (GetWindow(w, GW_OWNER) == d) tips = w;
+    char text[512] = {};
+    TTTOOLINFOA info = {};
+    info.cbSize = sizeof info;
+    info.hwnd = d;
+    info.uId = reinterpret_cast<UINT_PTR>(Item(d, Role::txtx));
+    info.lpszText = text;
+    if (tips) SendMessageA(tips, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&info));
+    tip = text;
+
+    HWND img = Item(d, Role::img);
+    SetFocus(img);
+    SendMessageA(img, WM_KEYDOWN, VK_RIGHT, 0);
+    SendMessageA(img, WM_KEYDOWN, VK_DOWN, 0);
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    SendMessageA(img, WM_KEYDOWN, VK_RIGHT, 0);
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+
+    HWND view = FindWindowExA(d, nullptr, "OrbLocateView", nullptr);
+    RedrawWindow(d, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    WaitForScreen([&] {
+      ghost = PixelOf(view, 205, 205);
+      beside = PixelOf(view, 235, 205);
+      return GetRValue(ghost) > 40 && GetRValue(ghost) < 215 && Near(beside, 0, 0, 0);
+    });
+    Finish(d);
+  });
+  for (const std::string& f : {in.background_image, in.rollover_image, in.other_spots[0].image}) DeleteFileA(f.c_str());
+  EXPECT_NE(tip.find("X-posiiton"), std::string::npos) << tip;
+  // Wine hands out at most 80 characters of a tip: the rest, "... when you press Enter", is the same constant.
+  EXPECT_NE(tip.find("Twips, 15 to a pixel. A typed value appl"), std::string::npos) << tip;
+  ASSERT_TRUE(out);
+  EXPECT_EQ(out->x, "1665");  // 1500 + 15 + 150
+  EXPECT_EQ(out->y, "1515");
+  // White at about a third over black: faint, neither missing nor full.
+  EXPECT_GT(GetRValue(ghost), 40) << std::hex << ghost;
+  EXPECT_LT(GetRValue(ghost), 215) << std::hex << ghost;
+  EXPECT_TRUE(Near(beside, 0, 0, 0)) << std::hex << beside;
 }
 
 }  // namespace
