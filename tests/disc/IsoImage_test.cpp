@@ -208,6 +208,29 @@ TEST_F(IsoWriterTest, TheSameTreeGivesTheSameBytesAndTheVolumeDateIsFixed) {
   EXPECT_NE(listing.find("Jul 14  2017 '/sub/b.txt'"), std::string::npos) << listing;
 }
 
+// A date past the format's last (2155-12-31 23:59:59) is held there, in the records and in the volume
+// descriptors, as the readers see it; it must not wrap into 1900 or a year the descriptor cannot spell.
+TEST_F(IsoWriterTest, DatesAfter2155AreHeldAtTheLastDateTheFormatHolds) {
+  dir.Put("root/2156.txt", "next year");
+  dir.Put("root/sub/2200.txt", "far");
+  struct utimbuf y2156 = {5869584000, 5869584000};  // 2156-01-01 00:00:00 UTC
+  struct utimbuf y2200 = {7258118400, 7258118400};  // 2200-01-01
+  ASSERT_EQ(::utime((dir / "root/2156.txt").c_str(), &y2156), 0);
+  ASSERT_EQ(::utime((dir / "root/sub/2200.txt").c_str(), &y2200), 0);
+  ASSERT_EQ(::utime((dir / "root/sub").c_str(), &y2200), 0);
+
+  ASSERT_TRUE(Write(dir / "late.iso").ok);
+  std::string iso = Quoted(dir / "late.iso");
+  std::string listing = RunCommand("TZ=UTC xorriso -indev " + iso + " -find / -exec lsdl").output;
+  EXPECT_NE(listing.find("Dec 31  2155 '/2156.txt'"), std::string::npos) << listing;
+  EXPECT_NE(listing.find("Dec 31  2155 '/sub'"), std::string::npos) << listing;
+  EXPECT_NE(listing.find("Dec 31  2155 '/sub/2200.txt'"), std::string::npos) << listing;
+  std::string volume = RunCommand("xorriso -indev " + iso + " -pvd_info").output;
+  EXPECT_NE(volume.find("Creation Time: 2155123123595900"), std::string::npos) << volume;
+  EXPECT_NE(volume.find("Modif. Time  : 2155123123595900"), std::string::npos) << volume;
+  EXPECT_EQ(JudgeImage(dir / "late.iso", Source(), dir), "");
+}
+
 // Runs a step when the write has come so far, or cancels there.
 class StepAt : public IsoProgress {
  public:
