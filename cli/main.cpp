@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/Verbs.h"
+#include "common/Version.h"
 
 namespace orb::cli {
 namespace {
@@ -25,6 +26,7 @@ void PrintUsage(std::FILE* to) {
   std::fprintf(to,
                "usage: orbmenu-cli COMMAND [ARGS]   (orbmenu-cli COMMAND --help for details)\n\ncommands:\n");
   for (const Verb& verb : kVerbs) std::fprintf(to, "  %-12s %s\n", verb.name, verb.summary);
+  std::fprintf(to, "\n  --version    print the version\n");
 }
 
 }  // namespace
@@ -46,6 +48,10 @@ int main(int argc, char** argv) {
   }
   if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
     PrintUsage(stdout);
+    return 0;
+  }
+  if (std::strcmp(argv[1], "--version") == 0) {
+    std::printf("orbmenu-cli %s\n", ORB_VERSION_TEXT);
     return 0;
   }
   for (const Verb& verb : kVerbs) {
