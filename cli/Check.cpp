@@ -105,6 +105,7 @@ int RunCheck(const std::vector<std::string>& args) {
     FormatError format;
     if (!LoadProjectFile(files, parsed.positional[0], relocated, project, format))
       return Failure("check", format.Text());
+    if (relocated && !files.Exists(*relocated)) return Failure("check", MissingRootText(*parsed.Value("--root")));
     if (project.RootFolder.empty() || !files.Exists(project.RootFolder)) {
       return Failure("check", "the project's root folder (" + project.RootFolder +
                                   ") does not exist here; give the CD root with --root DIR");

@@ -52,6 +52,10 @@ int UsageError(const char* verb, const std::string& text, const char* usage) {
   return 2;
 }
 
+std::string MissingRootText(const std::string& given) {
+  return "the root folder " + given + " given with --root does not exist";
+}
+
 static std::string TerminalText(const std::string& text) {
   std::string out;
   for (size_t i = 0; i < text.size(); ++i) {

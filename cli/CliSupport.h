@@ -32,6 +32,9 @@ int Failure(const char* verb, const std::string& text);
 // Prints "orbmenu-cli VERB: warning: TEXT" on stderr.
 void Warning(const char* verb, const std::string& text);
 
+// The message for a folder given with --root that does not exist.
+std::string MissingRootText(const std::string& given);
+
 // The player to copy: the one given, else Orbstart.exe beside this program, in the distribution's
 // windows folder (dist/windows next to dist/linux), or in the source tree's dist/windows.
 std::string DefaultPlayer();

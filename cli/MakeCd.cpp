@@ -49,6 +49,7 @@ int GenerateProjectRoot(const char* verb, const ParsedArgs& parsed, bool quiet, 
   }
   root = project.RootFolder;
   title = project.CdTitle;
+  if (relocated && !files.Exists(*relocated)) return Failure(verb, MissingRootText(*parsed.Value("--root")));
   if (!root.empty() && !files.Exists(root)) {
     return Failure(verb, "the project's root folder (" + root +
                              ") does not exist here; give the CD root with --root DIR");

@@ -14,6 +14,7 @@
 #include "cli/Verbs.h"
 #include "common/PosixFileSystem.h"
 #include "disc/IsoImage.h"
+#include "editor/output/ProjectCheck.h"
 #include "editor/project/PathText.h"
 #include "player/CdReaders.h"
 
@@ -61,7 +62,8 @@ class TerminalProgress : public IsoProgress {
     if (!show_ || (now - last_ < std::chrono::milliseconds(200) && done < total)) return true;
     last_ = now;
     double seconds = std::chrono::duration<double>(now - start_).count();
-    double rate = seconds > 0 ? static_cast<double>(done) / 1e6 / seconds : 0;
+    // In the unit of the size figures (SizeText): MB of 1,048,576 bytes, as CDs are measured.
+    double rate = seconds > 0 ? static_cast<double>(done) / 1048576 / seconds : 0;
     std::fprintf(stderr, "\r%3d%%  %.1f MB/s ", total ? static_cast<int>(done * 100 / total) : 100, rate);
     std::fflush(stderr);
     shown_ = true;
@@ -89,12 +91,6 @@ std::string RootTitle(PosixFileSystem& files, const std::string& root) {
 int IsoFailure(const std::string& text) {
   std::fprintf(stderr, "orbmenu-cli make-iso: %s\n", text.c_str());
   return 1;
-}
-
-std::string SizeText(std::uint64_t bytes) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(bytes) / 1e6);
-  return text;
 }
 
 }  // namespace
@@ -157,23 +153,28 @@ int RunMakeIso(const std::vector<std::string>& raw_args) {
   }
   options.label = parsed.Value("--label").value_or(Cp1252ToUtf8(IsoLabelFromTitle(title)));
 
-  // Symbolic links and relative names must not hide an image inside its own root.
+  // Symbolic links and relative names must not hide an image inside its own root. The image is written
+  // from the root's Linux spelling ("/tmp/cd/"), so that its messages name paths with slashes.
   namespace fs = std::filesystem;
   std::error_code ec;
-  fs::path real_root = fs::weakly_canonical(PosixFileSystem::NativePath(root), ec);
+  std::string native_root = PosixFileSystem::NativePath(root);
+  fs::path real_root = fs::weakly_canonical(native_root, ec);
   fs::path real_iso = fs::weakly_canonical(*output, ec);
-  std::string iso = PosixFileSystem::ModelFile(real_iso.string(), root);
-  if (IsInsideFolder(real_iso.string(), real_root.string())) iso = root + real_iso.filename().string();
+  std::string iso = real_iso.string();
+  if (IsInsideFolder(iso, real_root.string())) iso = native_root + real_iso.filename().string();
 
+  // A closed terminal (SIGHUP) cancels as Ctrl+C and kill do, so the temporary image goes too.
   std::signal(SIGINT, OnInterrupt);
   std::signal(SIGTERM, OnInterrupt);
+  std::signal(SIGHUP, OnInterrupt);
   IsoResult result;
   {
     TerminalProgress progress(::isatty(2));
-    result = WriteIsoImage(files, root, iso, options, &progress);
+    result = WriteIsoImage(files, native_root, iso, options, &progress);
   }
   std::signal(SIGINT, SIG_DFL);
   std::signal(SIGTERM, SIG_DFL);
+  std::signal(SIGHUP, SIG_DFL);
   if (result.cancelled) return IsoFailure("cancelled; no image was written");
   if (!result.ok) return IsoFailure(result.error);
   std::string label = result.label.empty() ? "no label" : "label \"" + result.label + "\"";

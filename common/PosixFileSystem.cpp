@@ -299,16 +299,23 @@ bool PosixFileSystem::ListFolder(const std::string& path, std::vector<FolderEntr
     std::string name = entry->d_name;
     if (name == "." || name == "..") continue;
     struct stat st;
-    if (::stat((folder + name).c_str(), &st) != 0) {
-      error = name + ": " + std::strerror(errno);
-      ::closedir(dir);
-      return false;
-    }
     FolderEntry item;
+    if (::stat((folder + name).c_str(), &st) != 0) {
+      // A link in a loop is the entry's fault, not the folder's: list it so that its name is reported.
+      if (errno != ELOOP || ::lstat((folder + name).c_str(), &st) != 0) {
+        error = name + ": " + std::strerror(errno);
+        ::closedir(dir);
+        return false;
+      }
+      item.loop = true;
+    }
     item.name = std::move(name);
     item.folder = S_ISDIR(st.st_mode);
-    item.size = item.folder ? 0 : static_cast<std::uint64_t>(st.st_size);
+    item.special = !item.loop && !item.folder && !S_ISREG(st.st_mode);
+    item.size = item.folder || item.special || item.loop ? 0 : static_cast<std::uint64_t>(st.st_size);
     item.modified = static_cast<std::int64_t>(st.st_mtime);
+    item.device = static_cast<std::uint64_t>(st.st_dev);
+    item.inode = static_cast<std::uint64_t>(st.st_ino);
     entries.push_back(std::move(item));
     errno = 0;
   }
@@ -444,6 +451,7 @@ bool PosixFileSystem::ListFolder(const std::string& path, std::vector<FolderEntr
     FolderEntry entry;
     entry.name = item.path().filename().string();
     entry.folder = item.is_directory(ec);
+    entry.special = !entry.folder && !item.is_regular_file(ec);
     entry.size = entry.folder ? 0 : static_cast<std::uint64_t>(item.file_size(ec));
     auto written = item.last_write_time(ec);
     entry.modified = std::chrono::duration_cast<std::chrono::seconds>(
@@ -471,6 +479,19 @@ std::unique_ptr<FileWriter> PosixFileSystem::OpenAtomicWriter(const std::string&
 }
 
 #endif
+
+bool PosixFileSystem::Identity(const std::string& path, std::uint64_t& device, std::uint64_t& inode) {
+#if defined(__linux__)
+  struct stat st;
+  if (::stat(NativePath(path).c_str(), &st) != 0) return false;
+  device = static_cast<std::uint64_t>(st.st_dev);
+  inode = static_cast<std::uint64_t>(st.st_ino);
+  return true;
+#else
+  (void)path, (void)device, (void)inode;
+  return false;
+#endif
+}
 
 std::u16string PosixFileSystem::NameToUtf16(const std::string& name) { return Utf8ToUtf16(name); }
 

@@ -54,7 +54,27 @@ script -qec "'$cli' make-iso --from-root '$dir/one' -o '$dir/one.iso' --label ''
   fail "make-iso on a terminal failed: $(cat "$dir/tty")"
 has "100%" tty
 has "MB/s" tty
-has ": 1 file, 3.1 MB (3051520 bytes), no label" tty
+has ": 1 file, 2.9 MB (3051520 bytes), no label" tty
+run 1 "$cli" check --from-root "$dir/one"  # no menu.cfg: an error, the size still shown
+has "1 file in 2.9 MB" out
+
+# What Windows cannot open is refused by check and make-iso alike, named with Linux's slashes.
+odd=$dir/odd
+mkdir -p "$odd/c_case_file"
+printf '1' >"$odd/c_case_file/Upper.txt"
+printf '2' >"$odd/c_case_file/upper.txt"
+printf 'x' >"$odd/CON.txt"
+mkfifo "$odd/pipe"
+for stream in out err; do
+  if [ $stream = out ]; then run 1 "$cli" check --from-root "$odd"; else
+    run 1 "$cli" make-iso --from-root "$odd" -o "$dir/odd.iso"; fi
+  has "$odd/c_case_file/upper.txt: the name differs from \"Upper.txt\" only in case" $stream
+  has "$odd/CON.txt: the name is a device's name on Windows" $stream
+  has "$odd/pipe: neither a file nor a folder" $stream
+done
+[ ! -e "$dir/odd.iso" ] || fail "an image was written of a tree with a pipe"
+run 1 "$cli" make-iso "$cd_root/demo.obm" --root "$dir/missing" -o "$dir/x.iso"
+has "the root folder $dir/missing given with --root does not exist" err
 
 # Refusals: an image inside its own root (also through a link), names the disc cannot hold, a label
 # that is too long, and usage mistakes.
