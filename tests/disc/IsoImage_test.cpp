@@ -2,6 +2,8 @@
 #include "disc/IsoImage.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utime.h>
@@ -380,6 +382,23 @@ TEST_F(IsoWriterTest, AFailedOrCancelledWriteKeepsTheOlderImageAndLeavesNothing)
   EXPECT_EQ(Leftovers(dir.Path(), {"root", "disc.iso", "not a folder", "read-only"}),
             std::vector<std::string>{});
   EXPECT_TRUE(ReadAll(dir / "disc.iso") == "older image");
+}
+
+// What a killed writer left beside the target goes at the next write of it; a temporary that a running
+// writer still holds (locked) stays.
+TEST_F(IsoWriterTest, AKilledWritersTemporaryImageIsRemovedByTheNextWrite) {
+  dir.Put("root/a.txt", "a");
+  dir.Put(".disc.iso.orbtmp-k1ll3d", std::string(1 << 20, 'x'));
+  dir.Put(".disc.iso.orbtmp-4live4", "being written");
+  dir.Put(".other.iso.orbtmp-k1ll3d", "another target's");
+  int live = ::open((dir / ".disc.iso.orbtmp-4live4").c_str(), O_RDONLY);
+  ASSERT_EQ(::flock(live, LOCK_EX), 0);
+  ASSERT_TRUE(Write(dir / "disc.iso").ok);
+  ::close(live);
+  EXPECT_EQ(Leftovers(dir.Path(), {"root", "disc.iso", ".disc.iso.orbtmp-4live4", ".other.iso.orbtmp-k1ll3d"}),
+            std::vector<std::string>{});
+  EXPECT_TRUE(fs::exists(dir / ".disc.iso.orbtmp-4live4"));
+  EXPECT_TRUE(fs::exists(dir / ".other.iso.orbtmp-k1ll3d"));
 }
 
 TEST_F(IsoWriterTest, AnImageInsideTheRootItImagesIsRefused) {
