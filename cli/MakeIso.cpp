@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "cli/CliSupport.h"
 #include "cli/CodeSigning.h"
+#include "cli/Generation.h"
 #include "cli/Cp1252.h"
 #include "cli/Verbs.h"
 #include "common/PosixFileSystem.h"
@@ -88,40 +88,24 @@ std::string RootTitle(PosixFileSystem& files, const std::string& root) {
 }
 
 // Paths here are the system's own (UTF-8), not the project's ANSI text, so they are printed as they are.
-int IsoFailure(const std::string& text) {
+ExitCode IsoFailure(const std::string& text) {
   std::fprintf(stderr, "orbmenu-cli make-iso: %s\n", text.c_str());
-  return 1;
+  return ExitCode::kFailure;
 }
 
-}  // namespace
-
-int RunMakeIso(const std::vector<std::string>& raw_args) {
-  const std::string usage = WithSigningUsage(kUsageHead, kUsageTail);
-  const char* const kUsage = usage.c_str();
-  if (WantsHelp(raw_args)) {
-    std::fputs(kUsage, stdout);
-    return 0;
-  }
-  std::vector<std::string> args = raw_args;
-  for (std::string& arg : args) {
-    if (arg == "-o") arg = "--output";
-  }
-  ParsedArgs parsed;
+ExitCode RunMakeIso(const VerbCall& call) {
+  const ParsedArgs& parsed = call.args;
   std::string error;
-  if (!ParseArgs(args, WithSigningOptions({"--root", "--player", "--output", "--label", "--from-root"}),
-                 {"--no-runtime", "--force"}, parsed, error)) {
-    return UsageError("make-iso", error, kUsage);
-  }
   auto output = parsed.Value("--output");
-  if (!output || output->empty()) return UsageError("make-iso", "name the image with -o FILE.iso", kUsage);
+  if (!output || output->empty()) return call.UsageError("name the image with -o FILE.iso");
   auto from_root = parsed.Value("--from-root");
   if (from_root) {
     if (!parsed.positional.empty() || parsed.Value("--root") || parsed.Value("--player") ||
         parsed.Flag("--no-runtime") || parsed.Flag("--force")) {
-      return UsageError("make-iso", "--from-root takes no project and no generation options", kUsage);
+      return call.UsageError("--from-root takes no project and no generation options");
     }
   } else if (parsed.positional.size() != 1) {
-    return UsageError("make-iso", "name one project file, or a root with --from-root", kUsage);
+    return call.UsageError("name one project file, or a root with --from-root");
   }
 
   IsoOptions options;
@@ -149,7 +133,8 @@ int RunMakeIso(const std::vector<std::string>& raw_args) {
       return IsoFailure(error + "; no image was written");
     if (signing) std::fprintf(stderr, "Orbstart.exe signed by %s\n", Cp1252ToUtf8(subject).c_str());
   } else {
-    if (int rc = GenerateProjectRoot("make-iso", parsed, true, root, title)) return rc;
+    ExitCode generated = GenerateProjectRoot("make-iso", parsed, true, root, title);
+    if (generated != ExitCode::kSuccess) return generated;
   }
   options.label = parsed.Value("--label").value_or(Cp1252ToUtf8(IsoLabelFromTitle(title)));
 
@@ -181,7 +166,19 @@ int RunMakeIso(const std::vector<std::string>& raw_args) {
   std::printf("%s: %llu file%s, %s (%llu bytes), %s\n", real_iso.string().c_str(),
               static_cast<unsigned long long>(result.files), result.files == 1 ? "" : "s",
               SizeText(result.bytes).c_str(), static_cast<unsigned long long>(result.bytes), label.c_str());
-  return 0;
+  return ExitCode::kSuccess;
+}
+
+}  // namespace
+
+Verb MakeIsoVerb() {
+  return {"make-iso",
+          "generate a CD root and write its disc image (.iso)",
+          WithSigningUsage(kUsageHead, kUsageTail),
+          WithSigningOptions({"--root", "--player", "--output", "--label", "--from-root"}),
+          {"--no-runtime", "--force"},
+          {{"-o", "--output"}},
+          RunMakeIso};
 }
 
 }  // namespace orb::cli
