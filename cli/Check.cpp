@@ -94,7 +94,8 @@ ExitCode RunCheck(const VerbCall& call) {
     FormatError format;
     if (!LoadProjectFile(files, parsed.positional[0], relocated, project, format))
       return Failure("check", format.Text());
-    if (relocated && !files.Exists(*relocated)) return Failure("check", MissingRootText(*parsed.Value("--root")));
+    if (relocated && !files.Exists(*relocated))
+      return Failure("check", MissingRootText(*parsed.Value("--root")));
     if (project.RootFolder.empty() || !files.Exists(project.RootFolder)) {
       return Failure("check", "the project's root folder (" + project.RootFolder +
                                   ") does not exist here; give the CD root with --root DIR");
@@ -115,13 +116,12 @@ ExitCode RunCheck(const VerbCall& call) {
 }  // namespace
 
 Verb CheckVerb() {
-  return {"check",
-          "list what would make a project's or a root's disc fail",
-          kUsage,
-          {"--root", "--from-root"},
-          {"--json"},
-          {},
-          RunCheck};
+  return {.name = "check",
+          .summary = "list what would make a project's or a root's disc fail",
+          .usage = kUsage,
+          .value_options = {"--root", "--from-root"},
+          .flag_options = {"--json"},
+          .run = RunCheck};
 }
 
 }  // namespace orb::cli

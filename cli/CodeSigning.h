@@ -42,6 +42,6 @@ MessageSink HoldingSink(std::vector<GeneratorMessage>& held);
 // Signs the root's Orbstart.exe after a generation and then prints the held messages; when the
 // generation failed or signing fails, the success message is left out and the result is a failure.
 ExitCode SignGeneratedPlayer(const char* verb, const SigningOptions& options, const std::string& model_root,
-                        bool generated, const std::vector<GeneratorMessage>& held);
+                             bool generated, const std::vector<GeneratorMessage>& held);
 
 }  // namespace orb::cli

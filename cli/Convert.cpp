@@ -35,6 +35,9 @@ ExitCode RunConvert(const VerbCall& call) {
 
 }  // namespace
 
-Verb ConvertVerb() { return {"convert", "convert a 1.x project file to 2.x", kUsage, {}, {}, {}, RunConvert}; }
+Verb ConvertVerb() {
+  return {
+      .name = "convert", .summary = "convert a 1.x project file to 2.x", .usage = kUsage, .run = RunConvert};
+}
 
 }  // namespace orb::cli

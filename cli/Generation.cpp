@@ -61,7 +61,8 @@ MemorySettingsStore SettingsFor(const ParsedArgs& parsed) {
 VerbGenerator::VerbGenerator(const char* verb, const ParsedArgs& parsed, bool hold)
     : settings_(SettingsFor(parsed)),
       generator_(GeneratorEnvironment{files_, settings_,
-                                      PosixFileSystem::ModelFile(parsed.Value("--player").value_or(DefaultPlayer()), ""),
+                                      PosixFileSystem::ModelFile(
+                                          parsed.Value("--player").value_or(DefaultPlayer()), ""),
                                       SystemFolder()},
                  hold ? HoldingSink(held_) : PrintingSink(verb)) {}
 

@@ -116,8 +116,11 @@ ExitCode RunInspect(const VerbCall& call) {
 }  // namespace
 
 Verb InspectVerb() {
-  return {"inspect", "print what the player reads from a CD root, as JSON", kUsage, {"--player-folder"}, {}, {},
-          RunInspect};
+  return {.name = "inspect",
+          .summary = "print what the player reads from a CD root, as JSON",
+          .usage = kUsage,
+          .value_options = {"--player-folder"},
+          .run = RunInspect};
 }
 
 }  // namespace orb::cli

@@ -37,13 +37,12 @@ ExitCode RunMakeCd(const VerbCall& call) {
 }  // namespace
 
 Verb MakeCdVerb() {
-  return {"make-cd",
-          "generate the CD root of a menu project",
-          WithSigningUsage(kUsageHead, kUsageTail),
-          WithSigningOptions({"--root", "--player"}),
-          {"--no-runtime", "--force"},
-          {},
-          RunMakeCd};
+  return {.name = "make-cd",
+          .summary = "generate the CD root of a menu project",
+          .usage = WithSigningUsage(kUsageHead, kUsageTail),
+          .value_options = WithSigningOptions({"--root", "--player"}),
+          .flag_options = {"--no-runtime", "--force"},
+          .run = RunMakeCd};
 }
 
 }  // namespace orb::cli

@@ -9,8 +9,8 @@
 #include <filesystem>
 
 #include "cli/CodeSigning.h"
-#include "cli/Generation.h"
 #include "cli/Cp1252.h"
+#include "cli/Generation.h"
 #include "cli/Verbs.h"
 #include "common/PosixFileSystem.h"
 #include "disc/IsoImage.h"
@@ -172,13 +172,13 @@ ExitCode RunMakeIso(const VerbCall& call) {
 }  // namespace
 
 Verb MakeIsoVerb() {
-  return {"make-iso",
-          "generate a CD root and write its disc image (.iso)",
-          WithSigningUsage(kUsageHead, kUsageTail),
-          WithSigningOptions({"--root", "--player", "--output", "--label", "--from-root"}),
-          {"--no-runtime", "--force"},
-          {{"-o", "--output"}},
-          RunMakeIso};
+  return {.name = "make-iso",
+          .summary = "generate a CD root and write its disc image (.iso)",
+          .usage = WithSigningUsage(kUsageHead, kUsageTail),
+          .value_options = WithSigningOptions({"--root", "--player", "--output", "--label", "--from-root"}),
+          .flag_options = {"--no-runtime", "--force"},
+          .aliases = {{"-o", "--output"}},
+          .run = RunMakeIso};
 }
 
 }  // namespace orb::cli

@@ -56,7 +56,8 @@ bool AdoptFile(PosixFileSystem& files, const std::string& native, const std::str
 
 ExitCode RunMakeSimple(const VerbCall& call) {
   const ParsedArgs& parsed = call.args;
-  if (!parsed.positional.empty()) return call.UsageError("unexpected argument '" + parsed.positional[0] + "'");
+  if (!parsed.positional.empty())
+    return call.UsageError("unexpected argument '" + parsed.positional[0] + "'");
   std::optional<std::string> dir = parsed.Value("--root");
   if (!dir) return call.UsageError("--root DIR is required");
   std::error_code ec;
@@ -94,13 +95,13 @@ ExitCode RunMakeSimple(const VerbCall& call) {
 }  // namespace
 
 Verb MakeSimpleVerb() {
-  return {"make-simple",
-          "generate a CD root that opens one program or file",
-          WithSigningUsage(kUsageHead, kUsageTail),
-          WithSigningOptions({"--root", "--start", "--icon", "--sound", "--args", "--player"}),
-          {"--no-runtime"},
-          {},
-          RunMakeSimple};
+  return {
+      .name = "make-simple",
+      .summary = "generate a CD root that opens one program or file",
+      .usage = WithSigningUsage(kUsageHead, kUsageTail),
+      .value_options = WithSigningOptions({"--root", "--start", "--icon", "--sound", "--args", "--player"}),
+      .flag_options = {"--no-runtime"},
+      .run = RunMakeSimple};
 }
 
 }  // namespace orb::cli

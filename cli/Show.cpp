@@ -71,6 +71,12 @@ ExitCode RunShow(const VerbCall& call) {
 
 }  // namespace
 
-Verb ShowVerb() { return {"show", "print a menu project file as JSON", kUsage, {"--root"}, {}, {}, RunShow}; }
+Verb ShowVerb() {
+  return {.name = "show",
+          .summary = "print a menu project file as JSON",
+          .usage = kUsage,
+          .value_options = {"--root"},
+          .run = RunShow};
+}
 
 }  // namespace orb::cli

@@ -37,8 +37,11 @@ ExitCode RunSign(const VerbCall& call) {
 }  // namespace
 
 Verb SignVerb() {
-  return {"sign",         "sign a program (the player) with a code-signing certificate",
-          WithSigningUsage(kUsageHead, kUsageTail), WithSigningOptions({}), {}, {}, RunSign};
+  return {.name = "sign",
+          .summary = "sign a program (the player) with a code-signing certificate",
+          .usage = WithSigningUsage(kUsageHead, kUsageTail),
+          .value_options = WithSigningOptions({}),
+          .run = RunSign};
 }
 
 }  // namespace orb::cli

@@ -25,11 +25,11 @@ struct Verb {
   const char* name;
   const char* summary;  // one line for the overall --help
   std::string usage;    // printed for --help on stdout, and after a usage error on stderr
-  std::set<std::string> value_options;
-  std::set<std::string> flag_options;
+  std::set<std::string> value_options = {};
+  std::set<std::string> flag_options = {};
   // Short spellings replaced before parsing, wherever they stand: "-o" for "--output".
-  std::map<std::string, std::string> aliases;
-  ExitCode (*run)(const VerbCall& call);
+  std::map<std::string, std::string> aliases = {};
+  ExitCode (*run)(const VerbCall& call) = nullptr;
 };
 
 // Runs a verb with the arguments after its name: --help (or -h) anywhere prints the usage, a mistake in

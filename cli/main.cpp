@@ -23,7 +23,8 @@ ExitCode RunVerb(const Verb& verb, std::vector<std::string> args) {
   }
   VerbCall call{verb, {}};
   std::string error;
-  if (!ParseArgs(args, verb.value_options, verb.flag_options, call.args, error)) return call.UsageError(error);
+  if (!ParseArgs(args, verb.value_options, verb.flag_options, call.args, error))
+    return call.UsageError(error);
   return verb.run(call);
 }
 

@@ -145,7 +145,9 @@ class TempFile {
     fs::path t(target);
     folder_ = t.parent_path().empty() ? std::string(".") : t.parent_path().string();
     prefix_ = "." + t.filename().string() + kTempMark;
-    fd_ = ::open(folder_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    // Naming it later goes through /proc (or needs privileges): without /proc, a named file at once.
+    if (::access("/proc/self/fd", X_OK) == 0)
+      fd_ = ::open(folder_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
     if (clean_always || fd_ < 0) RemoveStaleTemporaries(folder_, prefix_);
     if (fd_ < 0) {
       std::string name = folder_ + "/" + prefix_ + "XXXXXX";

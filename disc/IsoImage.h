@@ -25,8 +25,7 @@ struct IsoOptions {
 struct IsoProblem {
   enum class Kind {
     NameTooLong,   // over 64 characters
-    BadName,       // a name Windows cannot open: a character no disc name may hold (" * / : ; < > ? \ |
-                   // or a control character), a device name (CON, NUL, COM1.txt ...), a dot or blank at its end
+    BadName,       // a name Windows cannot open (a character, a device name, a dot or blank at its end)
     PathTooDeep,   // a folder deeper than 8 levels (the root is the first)
     FileTooLarge,  // 4 GiB or more
     NamesCollide,  // two names of one folder that Windows sees as one (case, or a dot or blank at the end)

@@ -1,8 +1,8 @@
 // The disc-image writer on real trees, each image judged by the outside readers.
 #include "disc/IsoImage.h"
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -161,9 +161,8 @@ class OneUnreadable : public PosixFileSystem {
 // Names Windows cannot open, entries that are no files, links in loops and a file that cannot be read
 // are each named, before writing, as what they are; the write refuses them too.
 TEST_F(IsoWriterTest, WhatWindowsCannotOpenIsNamedBeforeWriting) {
-  const std::vector<std::string> bad = {"CON.txt", "nul",    "aux.doc", "PRN",      "COM1.txt", "lpt1",
-                                        "Con .a.b", "trail ", "dot.",   "say\"hi\"", "a<b", "a>b",
-                                        "a|b"};
+  const std::vector<std::string> bad = {"CON.txt", "nul",  "aux.doc",   "PRN", "COM1.txt", "lpt1", "Con .a.b",
+                                        "trail ",  "dot.", "say\"hi\"", "a<b", "a>b",      "a|b"};
   for (const std::string& name : bad) dir.Put("root/" + name, "x");
   dir.Put("root/twin", "1");
   dir.Put("root/twin.", "2");
@@ -395,8 +394,9 @@ TEST_F(IsoWriterTest, AKilledWritersTemporaryImageIsRemovedByTheNextWrite) {
   ASSERT_EQ(::flock(live, LOCK_EX), 0);
   ASSERT_TRUE(Write(dir / "disc.iso").ok);
   ::close(live);
-  EXPECT_EQ(Leftovers(dir.Path(), {"root", "disc.iso", ".disc.iso.orbtmp-4live4", ".other.iso.orbtmp-k1ll3d"}),
-            std::vector<std::string>{});
+  EXPECT_EQ(
+      Leftovers(dir.Path(), {"root", "disc.iso", ".disc.iso.orbtmp-4live4", ".other.iso.orbtmp-k1ll3d"}),
+      std::vector<std::string>{});
   EXPECT_TRUE(fs::exists(dir / ".disc.iso.orbtmp-4live4"));
   EXPECT_TRUE(fs::exists(dir / ".other.iso.orbtmp-k1ll3d"));
 }
