@@ -147,7 +147,9 @@ int main(int argc, char** argv) {
     if (GetWindowRgn(hwnd, region) == ERROR) {
       std::printf("none\n");
     } else {
-      std::printf("%lu\n", (GetRegionData(region, 0, nullptr) - sizeof(RGNDATAHEADER)) / sizeof(RECT));
+      // In an unsigned long for %lu: size_t is unsigned long long on 64-bit Windows.
+      unsigned long rects = (GetRegionData(region, 0, nullptr) - sizeof(RGNDATAHEADER)) / sizeof(RECT);
+      std::printf("%lu\n", rects);
     }
     DeleteObject(region);
     return 0;
