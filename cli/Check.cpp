@@ -3,16 +3,14 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
-#include "cli/CliSupport.h"
 #include "cli/Cp1252.h"
 #include "cli/RootSubject.h"
 #include "cli/Verbs.h"
 #include "common/PosixFileSystem.h"
-#include "editor/output/PlayerSignatureRule.h"
 #include "editor/output/ProjectCheck.h"
-#include "editor/output/VideoPlaybackRule.h"
 #include "editor/project/PathText.h"
 #include "editor/project/ProjectFile.h"
+#include "editor/windows/DiscImageController.h"
 
 namespace orb::cli {
 
@@ -76,20 +74,11 @@ void PrintJson(const std::vector<Finding>& findings, const std::string& root) {
   std::printf("%s\n", json.dump(2).c_str());
 }
 
-}  // namespace
-
-int RunCheck(const std::vector<std::string>& args) {
-  if (WantsHelp(args)) {
-    std::fputs(kUsage, stdout);
-    return 0;
-  }
-  ParsedArgs parsed;
-  std::string error;
-  if (!ParseArgs(args, {"--root", "--from-root"}, {"--json"}, parsed, error))
-    return UsageError("check", error, kUsage);
+ExitCode RunCheck(const VerbCall& call) {
+  const ParsedArgs& parsed = call.args;
   std::optional<std::string> from_root = parsed.Value("--from-root");
   if (from_root ? !parsed.positional.empty() || parsed.Value("--root") : parsed.positional.size() != 1)
-    return UsageError("check", "name one project file, or one root with --from-root", kUsage);
+    return call.UsageError("name one project file, or one root with --from-root");
 
   PosixFileSystem files;
   CheckSubject subject;
@@ -105,6 +94,8 @@ int RunCheck(const std::vector<std::string>& args) {
     FormatError format;
     if (!LoadProjectFile(files, parsed.positional[0], relocated, project, format))
       return Failure("check", format.Text());
+    if (relocated && !files.Exists(*relocated))
+      return Failure("check", MissingRootText(*parsed.Value("--root")));
     if (project.RootFolder.empty() || !files.Exists(project.RootFolder)) {
       return Failure("check", "the project's root folder (" + project.RootFolder +
                                   ") does not exist here; give the CD root with --root DIR");
@@ -112,16 +103,25 @@ int RunCheck(const std::vector<std::string>& args) {
     // Checked as make-cd will write it: the files generating writes need not be there yet.
     subject = SubjectFromProject(project, project.RootFolder, false);
   }
-  ProjectCheck check(files);
-  check.AddRule(check_rules::PlayerSignature);
-  check.AddRule(check_rules::VideoPlayback);
-  std::vector<Finding> findings = check.Run(subject);
+  // The same rules as the editor's Make Disc Image.
+  std::vector<Finding> findings = DiscImageCheck(files).Run(subject);
   findings.insert(findings.begin(), unreadable.begin(), unreadable.end());
   if (parsed.Flag("--json"))
     PrintJson(findings, subject.root);
   else
     PrintText(findings, subject.root);
-  return HasErrors(findings) ? 1 : 0;
+  return HasErrors(findings) ? ExitCode::kFailure : ExitCode::kSuccess;
+}
+
+}  // namespace
+
+Verb CheckVerb() {
+  return {.name = "check",
+          .summary = "list what would make a project's or a root's disc fail",
+          .usage = kUsage,
+          .value_options = {"--root", "--from-root"},
+          .flag_options = {"--json"},
+          .run = RunCheck};
 }
 
 }  // namespace orb::cli

@@ -1,14 +1,9 @@
-// Shared helpers of the project verbs; see CliSupport.h.
+// Helpers every verb shares; see CliSupport.h.
 #include "cli/CliSupport.h"
 
-#include <unistd.h>
-
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 
 #include "cli/Cp1252.h"
-#include "common/PosixFileSystem.h"
 
 namespace orb::cli {
 
@@ -47,12 +42,23 @@ bool ParseArgs(const std::vector<std::string>& args, const std::set<std::string>
   return true;
 }
 
-int UsageError(const char* verb, const std::string& text, const char* usage) {
-  std::fprintf(stderr, "orbmenu-cli %s: %s\n\n%s", verb, text.c_str(), usage);
-  return 2;
+bool WantsHelp(const std::vector<std::string>& args) {
+  for (const std::string& arg : args) {
+    if (arg == "--help" || arg == "-h") return true;
+  }
+  return false;
 }
 
-static std::string TerminalText(const std::string& text) {
+ExitCode UsageError(const char* verb, const std::string& text, const std::string& usage) {
+  std::fprintf(stderr, "orbmenu-cli %s: %s\n\n%s", verb, text.c_str(), usage.c_str());
+  return ExitCode::kUsage;
+}
+
+std::string MissingRootText(const std::string& given) {
+  return "the root folder " + given + " given with --root does not exist";
+}
+
+std::string TerminalText(const std::string& text) {
   std::string out;
   for (size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
@@ -61,50 +67,13 @@ static std::string TerminalText(const std::string& text) {
   return Cp1252ToUtf8(out);
 }
 
-int Failure(const char* verb, const std::string& text) {
+ExitCode Failure(const char* verb, const std::string& text) {
   std::fprintf(stderr, "orbmenu-cli %s: %s\n", verb, TerminalText(text).c_str());
-  return 1;
+  return ExitCode::kFailure;
 }
 
 void Warning(const char* verb, const std::string& text) {
   std::fprintf(stderr, "orbmenu-cli %s: warning: %s\n", verb, TerminalText(text).c_str());
-}
-
-std::string DefaultPlayer() {
-  namespace fs = std::filesystem;
-  std::vector<fs::path> candidates;
-  std::error_code ec;
-  fs::path self = fs::read_symlink("/proc/self/exe", ec);
-  if (!ec) {
-    candidates.push_back(self.parent_path() / "Orbstart.exe");
-    candidates.push_back(self.parent_path().parent_path() / "windows" / "Orbstart.exe");
-  }
-#ifdef ORB_SOURCE_DIR
-  candidates.push_back(fs::path(ORB_SOURCE_DIR) / "dist" / "windows" / "Orbstart.exe");
-#endif
-  for (const fs::path& candidate : candidates) {
-    if (fs::is_regular_file(candidate, ec)) return candidate.string();
-  }
-  // None there: the generator then reports the missing player in its own words.
-  return candidates.empty() ? std::string("Orbstart.exe") : candidates.front().string();
-}
-
-std::string SystemFolder() {
-  const char* dir = std::getenv("ORBMENU_SYSTEM_DIR");
-  if (!dir || !*dir) return std::string();
-  std::string folder = PosixFileSystem::ModelFolder(dir);
-  folder.pop_back();  // the generator adds the backslash itself
-  return folder;
-}
-
-MessageSink PrintingSink(const char* verb) {
-  return [verb](const GeneratorMessage& message) {
-    if (message.icon == MessageIcon::Error) {
-      std::fprintf(stderr, "orbmenu-cli %s: error: %s\n", verb, TerminalText(message.text).c_str());
-    } else {
-      std::fprintf(stderr, "%s\n", TerminalText(message.text).c_str());
-    }
-  };
 }
 
 }  // namespace orb::cli

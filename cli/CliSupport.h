@@ -1,5 +1,4 @@
-// Helpers shared by the verbs that load projects and generate CD roots: option parsing, where the
-// player and the system folder come from, and printing the generator's messages.
+// Helpers every verb shares: the exit codes, option parsing and the forms of messages on stderr.
 #pragma once
 
 #include <map>
@@ -8,9 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "editor/output/Generator.h"
-
 namespace orb::cli {
+
+// The process status of orbmenu-cli.
+enum class ExitCode {
+  kSuccess = 0,
+  kFailure = 1,  // the reason on stderr
+  kUsage = 2,    // a mistake in the arguments; the verb's usage on stderr
+};
 
 // Options of one verb: "--name VALUE" (or "--name=VALUE") for value options, "--name" for flags, and
 // the rest positional. On a mistake, error says what was wrong.
@@ -25,28 +29,19 @@ struct ParsedArgs {
 bool ParseArgs(const std::vector<std::string>& args, const std::set<std::string>& value_options,
                const std::set<std::string>& flag_options, ParsedArgs& parsed, std::string& error);
 
-// Prints "orbmenu-cli VERB: TEXT" and the verb's usage on stderr; returns the usage exit code 2.
-int UsageError(const char* verb, const std::string& text, const char* usage);
-// Prints "orbmenu-cli VERB: TEXT" on stderr (Windows-1252 text as UTF-8); returns 1.
-int Failure(const char* verb, const std::string& text);
+// True when args holds "--help" or "-h".
+bool WantsHelp(const std::vector<std::string>& args);
+
+// Prints "orbmenu-cli VERB: TEXT" and the verb's usage on stderr.
+ExitCode UsageError(const char* verb, const std::string& text, const std::string& usage);
+// Prints "orbmenu-cli VERB: TEXT" on stderr (Windows-1252 text as UTF-8).
+ExitCode Failure(const char* verb, const std::string& text);
 // Prints "orbmenu-cli VERB: warning: TEXT" on stderr.
 void Warning(const char* verb, const std::string& text);
+// Windows-1252 text for the terminal: UTF-8, CR LF as LF.
+std::string TerminalText(const std::string& text);
 
-// The player to copy: the one given, else Orbstart.exe beside this program, in the distribution's
-// windows folder (dist/windows next to dist/linux), or in the source tree's dist/windows.
-std::string DefaultPlayer();
-
-// The system folder where a runtime library would be looked for, in the model's form: the folder named
-// by ORBMENU_SYSTEM_DIR, or none (Linux has no system folder holding one).
-std::string SystemFolder();
-
-// Loads the project named by parsed.positional[0] and generates its CD root as make-cd does (options
-// --root, --player, --no-runtime, --force); quiet leaves out the success message. Sets root (the model's
-// folder) and title (the CD title) once the project is loaded. Returns the exit code.
-int GenerateProjectRoot(const char* verb, const ParsedArgs& parsed, bool quiet, std::string& root,
-                        std::string& title);
-
-// The generator's messages on stderr, line breaks as the terminal's.
-MessageSink PrintingSink(const char* verb);
+// The message for a folder given with --root that does not exist.
+std::string MissingRootText(const std::string& given);
 
 }  // namespace orb::cli

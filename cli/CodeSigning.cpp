@@ -14,6 +14,7 @@
 
 #include "cli/ChildProcess.h"
 #include "cli/Cp1252.h"
+#include "cli/Generation.h"
 #include "common/PosixFileSystem.h"
 #include "editor/output/PeSignature.h"
 
@@ -157,8 +158,8 @@ MessageSink HoldingSink(std::vector<GeneratorMessage>& held) {
   return [&held](const GeneratorMessage& message) { held.push_back(message); };
 }
 
-int SignGeneratedPlayer(const char* verb, const SigningOptions& options, const std::string& model_root,
-                        bool generated, const std::vector<GeneratorMessage>& held) {
+ExitCode SignGeneratedPlayer(const char* verb, const SigningOptions& options, const std::string& model_root,
+                             bool generated, const std::vector<GeneratorMessage>& held) {
   MessageSink print = PrintingSink(verb);
   std::string subject, error;
   bool signed_ok = generated && SignFileInPlace(PosixFileSystem::NativePath(model_root + "Orbstart.exe"),
@@ -167,10 +168,10 @@ int SignGeneratedPlayer(const char* verb, const SigningOptions& options, const s
     if (generated && !signed_ok && message.text == SuccessText(model_root)) continue;
     print(message);
   }
-  if (!generated) return 1;
+  if (!generated) return ExitCode::kFailure;
   if (!signed_ok) return Failure(verb, error + "; the player in the root stays unsigned");
   std::fprintf(stderr, "Orbstart.exe signed by %s\n", Cp1252ToUtf8(subject).c_str());
-  return 0;
+  return ExitCode::kSuccess;
 }
 
 }  // namespace orb::cli

@@ -40,8 +40,8 @@ bool SignFileInPlace(const std::string& file, const SigningOptions& options, std
 MessageSink HoldingSink(std::vector<GeneratorMessage>& held);
 
 // Signs the root's Orbstart.exe after a generation and then prints the held messages; when the
-// generation failed or signing fails, the success message is left out and the exit code is 1.
-int SignGeneratedPlayer(const char* verb, const SigningOptions& options, const std::string& model_root,
-                        bool generated, const std::vector<GeneratorMessage>& held);
+// generation failed or signing fails, the success message is left out and the result is a failure.
+ExitCode SignGeneratedPlayer(const char* verb, const SigningOptions& options, const std::string& model_root,
+                             bool generated, const std::vector<GeneratorMessage>& held);
 
 }  // namespace orb::cli

@@ -21,24 +21,23 @@ const char kUsage[] =
     "Exit status: 0 on success; 1 when the old file cannot be read or converted (the file, line and\n"
     "problem on stderr) or the new one cannot be written; 2 on a usage error.\n";
 
-}  // namespace
-
-int RunConvert(const std::vector<std::string>& args) {
-  if (WantsHelp(args)) {
-    std::fputs(kUsage, stdout);
-    return 0;
-  }
-  ParsedArgs parsed;
-  std::string error;
-  if (!ParseArgs(args, {}, {}, parsed, error)) return UsageError("convert", error, kUsage);
-  if (parsed.positional.size() != 1) return UsageError("convert", "name one 1.x project file", kUsage);
+ExitCode RunConvert(const VerbCall& call) {
+  const ParsedArgs& parsed = call.args;
+  if (parsed.positional.size() != 1) return call.UsageError("name one 1.x project file");
   PosixFileSystem files;
   std::string new_path;
   FormatError format;
   if (!ConvertLegacyProject(files, parsed.positional[0], new_path, format))
     return Failure("convert", format.Text());
   std::printf("%s\n", new_path.c_str());
-  return 0;
+  return ExitCode::kSuccess;
+}
+
+}  // namespace
+
+Verb ConvertVerb() {
+  return {
+      .name = "convert", .summary = "convert a 1.x project file to 2.x", .usage = kUsage, .run = RunConvert};
 }
 
 }  // namespace orb::cli

@@ -42,9 +42,9 @@ ReadResult ReadWhole(const std::filesystem::path& path, std::string& data) {
   return in.bad() ? ReadResult::kFailed : ReadResult::kRead;
 }
 
-int Fail(const FormatError& error) {
+ExitCode Fail(const FormatError& error) {
   std::fprintf(stderr, "%s\n", Cp1252ToUtf8(error.Text()).c_str());
-  return 1;
+  return ExitCode::kFailure;
 }
 
 std::string Utf8(const std::string& text) { return Cp1252ToUtf8(text); }
@@ -65,44 +65,21 @@ nlohmann::ordered_json SpotJson(const PlayerSpot& spot) {
   return json;
 }
 
-}  // namespace
-
-int RunInspect(const std::vector<std::string>& args) {
-  if (WantsHelp(args)) {
-    std::fputs(kUsage, stdout);
-    return 0;
+ExitCode RunInspect(const VerbCall& call) {
+  if (call.args.positional.size() != 1) return call.UsageError("name one CD root folder");
+  const std::string& dir = call.args.positional[0];
+  std::string player_folder = call.args.Value("--player-folder").value_or(dir);
+  if (!call.args.Value("--player-folder")) {
+    while (!player_folder.empty() && player_folder.back() == '/') player_folder.pop_back();
   }
-  std::optional<std::string> dir;
-  std::optional<std::string> player_folder;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg == "--player-folder" && i + 1 < args.size()) {
-      player_folder = args[++i];
-    } else if (arg.rfind("--player-folder=", 0) == 0) {
-      player_folder = arg.substr(16);
-    } else if (!dir && (arg.empty() || arg[0] != '-')) {
-      dir = arg;
-    } else {
-      std::fprintf(stderr, "orbmenu-cli inspect: unexpected argument '%s'\n%s", arg.c_str(), kUsage);
-      return 2;
-    }
-  }
-  if (!dir) {
-    std::fputs(kUsage, stderr);
-    return 2;
-  }
-  if (!player_folder) {
-    player_folder = *dir;
-    while (!player_folder->empty() && player_folder->back() == '/') player_folder->pop_back();
-  }
-  const std::filesystem::path root(*dir);
+  const std::filesystem::path root(dir);
 
   const std::string cfg_name = (root / "menu.cfg").string();
   std::string data;
   if (ReadWhole(cfg_name, data) != ReadResult::kRead) return Fail(FileNotReadable(cfg_name));
   MenuConfig config;
   FormatError error;
-  if (!ReadMenuConfig(data, *player_folder, cfg_name, config, error)) return Fail(error);
+  if (!ReadMenuConfig(data, player_folder, cfg_name, config, error)) return Fail(error);
 
   const std::string des_name = (root / "autorun.des").string();
   data.clear();
@@ -133,7 +110,17 @@ int RunInspect(const std::vector<std::string>& args) {
   json["command_line"] = Utf8(record.CommandLine);
   json["icon"] = icon ? nlohmann::ordered_json(Utf8(*icon)) : nlohmann::ordered_json(nullptr);
   std::printf("%s\n", json.dump(2).c_str());
-  return 0;
+  return ExitCode::kSuccess;
+}
+
+}  // namespace
+
+Verb InspectVerb() {
+  return {.name = "inspect",
+          .summary = "print what the player reads from a CD root, as JSON",
+          .usage = kUsage,
+          .value_options = {"--player-folder"},
+          .run = RunInspect};
 }
 
 }  // namespace orb::cli

@@ -8,12 +8,13 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "cli/CliSupport.h"
 #include "cli/CodeSigning.h"
 #include "cli/Cp1252.h"
+#include "cli/Generation.h"
 #include "cli/Verbs.h"
 #include "common/PosixFileSystem.h"
 #include "disc/IsoImage.h"
+#include "editor/output/ProjectCheck.h"
 #include "editor/project/PathText.h"
 #include "player/CdReaders.h"
 
@@ -61,7 +62,8 @@ class TerminalProgress : public IsoProgress {
     if (!show_ || (now - last_ < std::chrono::milliseconds(200) && done < total)) return true;
     last_ = now;
     double seconds = std::chrono::duration<double>(now - start_).count();
-    double rate = seconds > 0 ? static_cast<double>(done) / 1e6 / seconds : 0;
+    // In the unit of the size figures (SizeText): MB of 1,048,576 bytes, as CDs are measured.
+    double rate = seconds > 0 ? static_cast<double>(done) / 1048576 / seconds : 0;
     std::fprintf(stderr, "\r%3d%%  %.1f MB/s ", total ? static_cast<int>(done * 100 / total) : 100, rate);
     std::fflush(stderr);
     shown_ = true;
@@ -86,46 +88,24 @@ std::string RootTitle(PosixFileSystem& files, const std::string& root) {
 }
 
 // Paths here are the system's own (UTF-8), not the project's ANSI text, so they are printed as they are.
-int IsoFailure(const std::string& text) {
+ExitCode IsoFailure(const std::string& text) {
   std::fprintf(stderr, "orbmenu-cli make-iso: %s\n", text.c_str());
-  return 1;
+  return ExitCode::kFailure;
 }
 
-std::string SizeText(std::uint64_t bytes) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(bytes) / 1e6);
-  return text;
-}
-
-}  // namespace
-
-int RunMakeIso(const std::vector<std::string>& raw_args) {
-  const std::string usage = WithSigningUsage(kUsageHead, kUsageTail);
-  const char* const kUsage = usage.c_str();
-  if (WantsHelp(raw_args)) {
-    std::fputs(kUsage, stdout);
-    return 0;
-  }
-  std::vector<std::string> args = raw_args;
-  for (std::string& arg : args) {
-    if (arg == "-o") arg = "--output";
-  }
-  ParsedArgs parsed;
+ExitCode RunMakeIso(const VerbCall& call) {
+  const ParsedArgs& parsed = call.args;
   std::string error;
-  if (!ParseArgs(args, WithSigningOptions({"--root", "--player", "--output", "--label", "--from-root"}),
-                 {"--no-runtime", "--force"}, parsed, error)) {
-    return UsageError("make-iso", error, kUsage);
-  }
   auto output = parsed.Value("--output");
-  if (!output || output->empty()) return UsageError("make-iso", "name the image with -o FILE.iso", kUsage);
+  if (!output || output->empty()) return call.UsageError("name the image with -o FILE.iso");
   auto from_root = parsed.Value("--from-root");
   if (from_root) {
     if (!parsed.positional.empty() || parsed.Value("--root") || parsed.Value("--player") ||
         parsed.Flag("--no-runtime") || parsed.Flag("--force")) {
-      return UsageError("make-iso", "--from-root takes no project and no generation options", kUsage);
+      return call.UsageError("--from-root takes no project and no generation options");
     }
   } else if (parsed.positional.size() != 1) {
-    return UsageError("make-iso", "name one project file, or a root with --from-root", kUsage);
+    return call.UsageError("name one project file, or a root with --from-root");
   }
 
   IsoOptions options;
@@ -153,34 +133,52 @@ int RunMakeIso(const std::vector<std::string>& raw_args) {
       return IsoFailure(error + "; no image was written");
     if (signing) std::fprintf(stderr, "Orbstart.exe signed by %s\n", Cp1252ToUtf8(subject).c_str());
   } else {
-    if (int rc = GenerateProjectRoot("make-iso", parsed, true, root, title)) return rc;
+    ExitCode generated = GenerateProjectRoot("make-iso", parsed, true, root, title);
+    if (generated != ExitCode::kSuccess) return generated;
   }
   options.label = parsed.Value("--label").value_or(Cp1252ToUtf8(IsoLabelFromTitle(title)));
 
-  // Symbolic links and relative names must not hide an image inside its own root.
+  // Symbolic links and relative names must not hide an image inside its own root. The image is written
+  // from the root's Linux spelling ("/tmp/cd/"), so that its messages name paths with slashes.
   namespace fs = std::filesystem;
   std::error_code ec;
-  fs::path real_root = fs::weakly_canonical(PosixFileSystem::NativePath(root), ec);
+  std::string native_root = PosixFileSystem::NativePath(root);
+  fs::path real_root = fs::weakly_canonical(native_root, ec);
   fs::path real_iso = fs::weakly_canonical(*output, ec);
-  std::string iso = PosixFileSystem::ModelFile(real_iso.string(), root);
-  if (IsInsideFolder(real_iso.string(), real_root.string())) iso = root + real_iso.filename().string();
+  std::string iso = real_iso.string();
+  if (IsInsideFolder(iso, real_root.string())) iso = native_root + real_iso.filename().string();
 
+  // A closed terminal (SIGHUP) cancels as Ctrl+C and kill do, so the temporary image goes too.
   std::signal(SIGINT, OnInterrupt);
   std::signal(SIGTERM, OnInterrupt);
+  std::signal(SIGHUP, OnInterrupt);
   IsoResult result;
   {
     TerminalProgress progress(::isatty(2));
-    result = WriteIsoImage(files, root, iso, options, &progress);
+    result = WriteIsoImage(files, native_root, iso, options, &progress);
   }
   std::signal(SIGINT, SIG_DFL);
   std::signal(SIGTERM, SIG_DFL);
+  std::signal(SIGHUP, SIG_DFL);
   if (result.cancelled) return IsoFailure("cancelled; no image was written");
   if (!result.ok) return IsoFailure(result.error);
   std::string label = result.label.empty() ? "no label" : "label \"" + result.label + "\"";
   std::printf("%s: %llu file%s, %s (%llu bytes), %s\n", real_iso.string().c_str(),
               static_cast<unsigned long long>(result.files), result.files == 1 ? "" : "s",
               SizeText(result.bytes).c_str(), static_cast<unsigned long long>(result.bytes), label.c_str());
-  return 0;
+  return ExitCode::kSuccess;
+}
+
+}  // namespace
+
+Verb MakeIsoVerb() {
+  return {.name = "make-iso",
+          .summary = "generate a CD root and write its disc image (.iso)",
+          .usage = WithSigningUsage(kUsageHead, kUsageTail),
+          .value_options = WithSigningOptions({"--root", "--player", "--output", "--label", "--from-root"}),
+          .flag_options = {"--no-runtime", "--force"},
+          .aliases = {{"-o", "--output"}},
+          .run = RunMakeIso};
 }
 
 }  // namespace orb::cli

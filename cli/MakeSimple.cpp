@@ -2,11 +2,10 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "cli/CliSupport.h"
 #include "cli/CodeSigning.h"
+#include "cli/Generation.h"
 #include "cli/Verbs.h"
 #include "common/PosixFileSystem.h"
-#include "common/SettingsStore.h"
 #include "editor/project/PathText.h"
 
 namespace orb::cli {
@@ -55,31 +54,20 @@ bool AdoptFile(PosixFileSystem& files, const std::string& native, const std::str
   return true;
 }
 
-}  // namespace
-
-int RunMakeSimple(const std::vector<std::string>& args) {
-  const std::string usage = WithSigningUsage(kUsageHead, kUsageTail);
-  const char* const kUsage = usage.c_str();
-  if (WantsHelp(args)) {
-    std::fputs(kUsage, stdout);
-    return 0;
-  }
-  ParsedArgs parsed;
-  std::string error;
-  if (!ParseArgs(args, WithSigningOptions({"--root", "--start", "--icon", "--sound", "--args", "--player"}),
-                 {"--no-runtime"}, parsed, error)) {
-    return UsageError("make-simple", error, kUsage);
-  }
+ExitCode RunMakeSimple(const VerbCall& call) {
+  const ParsedArgs& parsed = call.args;
   if (!parsed.positional.empty())
-    return UsageError("make-simple", "unexpected argument '" + parsed.positional[0] + "'", kUsage);
+    return call.UsageError("unexpected argument '" + parsed.positional[0] + "'");
   std::optional<std::string> dir = parsed.Value("--root");
-  if (!dir) return UsageError("make-simple", "--root DIR is required", kUsage);
+  if (!dir) return call.UsageError("--root DIR is required");
   std::error_code ec;
   if (!std::filesystem::is_directory(*dir, ec)) return Failure("make-simple", *dir + ": no such folder");
+  std::string error;
   std::optional<SigningOptions> signing;
   if (!SigningFromArgs(parsed, signing, error)) return Failure("make-simple", error);
 
-  PosixFileSystem files;
+  VerbGenerator generator("make-simple", parsed, signing.has_value());
+  PosixFileSystem& files = generator.Files();
   SimpleAutorun simple;
   simple.RootFolder = PosixFileSystem::ModelFolder(*dir);
   const std::string& root = simple.RootFolder;
@@ -95,18 +83,25 @@ int RunMakeSimple(const std::vector<std::string>& args) {
   }
   simple.CommandLine = parsed.Value("--args").value_or("");
 
-  MemorySettingsStore settings;
-  if (parsed.Flag("--no-runtime")) settings.Write("OBM", "Options", "RtxRuntimes", "1");
-  std::string player = parsed.Value("--player").value_or(DefaultPlayer());
-  std::vector<GeneratorMessage> held;
-  Generator generator(
-      GeneratorEnvironment{files, settings, PosixFileSystem::ModelFile(player, ""), SystemFolder()},
-      signing ? HoldingSink(held) : PrintingSink("make-simple"));
   GenerateResult result =
-      generator.GenerateSimple(simple, root, root, {.quiet = false, .outside_root_confirmed = false});
-  if (signing)
-    return SignGeneratedPlayer("make-simple", *signing, root, result.status == GenerateStatus::Done, held);
-  return result.status == GenerateStatus::Done ? 0 : 1;
+      generator.Get().GenerateSimple(simple, root, root, {.quiet = false, .outside_root_confirmed = false});
+  if (signing) {
+    return SignGeneratedPlayer("make-simple", *signing, root, result.status == GenerateStatus::Done,
+                               generator.Held());
+  }
+  return result.status == GenerateStatus::Done ? ExitCode::kSuccess : ExitCode::kFailure;
+}
+
+}  // namespace
+
+Verb MakeSimpleVerb() {
+  return {
+      .name = "make-simple",
+      .summary = "generate a CD root that opens one program or file",
+      .usage = WithSigningUsage(kUsageHead, kUsageTail),
+      .value_options = WithSigningOptions({"--root", "--start", "--icon", "--sound", "--args", "--player"}),
+      .flag_options = {"--no-runtime"},
+      .run = RunMakeSimple};
 }
 
 }  // namespace orb::cli

@@ -27,17 +27,9 @@ const char kUsage[] =
 
 std::string U(const std::string& text) { return Cp1252ToUtf8(text); }
 
-}  // namespace
-
-int RunShow(const std::vector<std::string>& args) {
-  if (WantsHelp(args)) {
-    std::fputs(kUsage, stdout);
-    return 0;
-  }
-  ParsedArgs parsed;
-  std::string error;
-  if (!ParseArgs(args, {"--root"}, {}, parsed, error)) return UsageError("show", error, kUsage);
-  if (parsed.positional.size() != 1) return UsageError("show", "name one project file", kUsage);
+ExitCode RunShow(const VerbCall& call) {
+  const ParsedArgs& parsed = call.args;
+  if (parsed.positional.size() != 1) return call.UsageError("name one project file");
   std::optional<std::string> root;
   if (auto dir = parsed.Value("--root")) root = PosixFileSystem::ModelFolder(*dir);
 
@@ -74,7 +66,17 @@ int RunShow(const std::vector<std::string>& args) {
     json["spots"].push_back(std::move(spot));
   }
   std::printf("%s\n", json.dump(2).c_str());
-  return 0;
+  return ExitCode::kSuccess;
+}
+
+}  // namespace
+
+Verb ShowVerb() {
+  return {.name = "show",
+          .summary = "print a menu project file as JSON",
+          .usage = kUsage,
+          .value_options = {"--root"},
+          .run = RunShow};
 }
 
 }  // namespace orb::cli

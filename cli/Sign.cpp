@@ -21,25 +21,27 @@ const char kUsageTail[] =
     "Exit status: 0 when FILE is signed (the signer on stdout); 1 otherwise, FILE unchanged (the reason\n"
     "on stderr); 2 on a usage error.\n";
 
-}  // namespace
-
-int RunSign(const std::vector<std::string>& args) {
-  const std::string usage = WithSigningUsage(kUsageHead, kUsageTail);
-  if (WantsHelp(args)) {
-    std::fputs(usage.c_str(), stdout);
-    return 0;
-  }
-  ParsedArgs parsed;
+ExitCode RunSign(const VerbCall& call) {
+  const ParsedArgs& parsed = call.args;
+  if (parsed.positional.size() != 1) return call.UsageError("name one file to sign");
+  if (!parsed.Value("--pkcs12")) return call.UsageError("--pkcs12 CERT.pfx is required");
   std::string error;
-  if (!ParseArgs(args, kSigningOptions, {}, parsed, error)) return UsageError("sign", error, usage.c_str());
-  if (parsed.positional.size() != 1) return UsageError("sign", "name one file to sign", usage.c_str());
-  if (!parsed.Value("--pkcs12")) return UsageError("sign", "--pkcs12 CERT.pfx is required", usage.c_str());
   std::optional<SigningOptions> signing;
   if (!SigningFromArgs(parsed, signing, error)) return Failure("sign", error);
   std::string subject;
   if (!SignFileInPlace(parsed.positional[0], *signing, subject, error)) return Failure("sign", error);
   std::printf("%s: signed by %s\n", parsed.positional[0].c_str(), Cp1252ToUtf8(subject).c_str());
-  return 0;
+  return ExitCode::kSuccess;
+}
+
+}  // namespace
+
+Verb SignVerb() {
+  return {.name = "sign",
+          .summary = "sign a program (the player) with a code-signing certificate",
+          .usage = WithSigningUsage(kUsageHead, kUsageTail),
+          .value_options = WithSigningOptions({}),
+          .run = RunSign};
 }
 
 }  // namespace orb::cli

@@ -1,31 +1,48 @@
-// The verbs of orbmenu-cli: each is one function in its own file, listed in the table of main.cpp.
+// The verbs of orbmenu-cli: each declares its usage text and its options in one place, in its own file,
+// and main runs the preamble for all of them alike (--help, parsing, usage errors, the exit status).
 #pragma once
 
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "cli/CliSupport.h"
+
 namespace orb::cli {
 
-// A verb gets the arguments after its name and returns the exit code (0 success, 1 failure, 2 usage).
-// Every verb answers "--help" with its usage on stdout and exit code 0.
-using VerbFunction = int (*)(const std::vector<std::string>& args);
+struct Verb;
+
+// What a verb runs with: its arguments as parsed with its options.
+struct VerbCall {
+  const Verb& verb;
+  ParsedArgs args;
+  // A mistake in the arguments that the options alone do not show: the message and the verb's usage.
+  ExitCode UsageError(const std::string& text) const;
+};
 
 struct Verb {
   const char* name;
   const char* summary;  // one line for the overall --help
-  VerbFunction run;
+  std::string usage;    // printed for --help on stdout, and after a usage error on stderr
+  std::set<std::string> value_options = {};
+  std::set<std::string> flag_options = {};
+  // Short spellings replaced before parsing, wherever they stand: "-o" for "--output".
+  std::map<std::string, std::string> aliases = {};
+  ExitCode (*run)(const VerbCall& call) = nullptr;
 };
 
-int RunInspect(const std::vector<std::string>& args);
-int RunShow(const std::vector<std::string>& args);
-int RunMakeCd(const std::vector<std::string>& args);
-int RunMakeSimple(const std::vector<std::string>& args);
-int RunConvert(const std::vector<std::string>& args);
-int RunMakeIso(const std::vector<std::string>& args);
-int RunCheck(const std::vector<std::string>& args);
-int RunSign(const std::vector<std::string>& args);
+// Runs a verb with the arguments after its name: --help (or -h) anywhere prints the usage, a mistake in
+// the options is a usage error, else the verb runs.
+ExitCode RunVerb(const Verb& verb, std::vector<std::string> args);
 
-// True when args holds "--help" or "-h".
-bool WantsHelp(const std::vector<std::string>& args);
+Verb InspectVerb();
+Verb ShowVerb();
+Verb MakeCdVerb();
+Verb MakeSimpleVerb();
+Verb ConvertVerb();
+Verb MakeIsoVerb();
+Verb CheckVerb();
+Verb SignVerb();
 
 }  // namespace orb::cli

@@ -17,6 +17,13 @@ struct FolderEntry {
   bool folder = false;
   std::uint64_t size = 0;     // bytes; 0 for a folder
   std::int64_t modified = 0;  // last write, seconds since 1970-01-01 UTC
+  // Neither a file nor a folder (a pipe, socket or device): it has no bytes to copy.
+  bool special = false;
+  // A link that leads round in a loop (the system gave up following it).
+  bool loop = false;
+  // The file's identity on its device, to find a folder that is its own ancestor; 0 and 0 where unknown.
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
 };
 
 // A file opened for reading in pieces, closed when destroyed.
@@ -59,6 +66,11 @@ class FileSystem {
   // The entries of a folder (without "." and ".."), in no particular order; on failure false with a
   // message in error.
   virtual bool ListFolder(const std::string& path, std::vector<FolderEntry>& entries, std::string& error) = 0;
+  // The device and inode of a file or folder (see FolderEntry); false where the system has none.
+  virtual bool Identity(const std::string& path, std::uint64_t& device, std::uint64_t& inode) {
+    (void)path, (void)device, (void)inode;
+    return false;
+  }
   // Opens a file for streamed reading; null with a message in error on failure.
   virtual std::unique_ptr<FileReader> OpenReader(const std::string& path, std::string& error) = 0;
   // Starts a streamed atomic write of path (see FileWriter); null with a message in error on failure.

@@ -17,6 +17,7 @@
 #if defined(__linux__)
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -114,31 +115,65 @@ class Fd {
   int fd_;
 };
 
-// A temporary file beside target, removed again unless Commit renamed it into place.
+constexpr char kTempMark[] = ".orbtmp-";
+constexpr size_t kTempSuffix = 6;  // the characters mkstemp puts in place of XXXXXX
+
+// Removes the temporaries of target that a killed writer left: those whose lock nobody holds (a live
+// writer holds the lock on its own until it is done).
+void RemoveStaleTemporaries(const std::string& folder, const std::string& prefix) {
+  DIR* dir = ::opendir(folder.c_str());
+  if (dir == nullptr) return;
+  while (dirent* entry = ::readdir(dir)) {
+    std::string name = entry->d_name;
+    if (name.size() != prefix.size() + kTempSuffix || name.compare(0, prefix.size(), prefix) != 0) continue;
+    Fd file(::openat(::dirfd(dir), name.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+    struct stat st;
+    if (file.Get() < 0 || ::fstat(file.Get(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+    if (::flock(file.Get(), LOCK_EX | LOCK_NB) == 0) ::unlinkat(::dirfd(dir), name.c_str(), 0);
+  }
+  ::closedir(dir);
+}
+
+// A temporary file beside target, gone again unless Commit put it into place. Where the file system
+// allows it the file has no name until Commit (O_TMPFILE), so a killed writer leaves nothing; elsewhere
+// it is named ".TARGET.orbtmp-XXXXXX" and locked while written, and the next write of the same target
+// removes what a killed one left (clean_always: also where unnamed files work, for large targets whose
+// leftovers matter).
 class TempFile {
  public:
-  explicit TempFile(const std::string& target) : target_(target) {
+  explicit TempFile(const std::string& target, bool clean_always = false) : target_(target) {
     fs::path t(target);
-    std::string leaf = ".";
-    leaf += t.filename().string();
-    leaf += ".orbtmp-XXXXXX";
-    std::string name = (t.parent_path() / leaf).string();
-    name_.assign(name.begin(), name.end());
-    name_.push_back('\0');
-    fd_ = ::mkstemp(name_.data());
-    if (fd_ < 0) error_ = errno;
-    created_ = fd_ >= 0;
+    folder_ = t.parent_path().empty() ? std::string(".") : t.parent_path().string();
+    prefix_ = "." + t.filename().string() + kTempMark;
+    // Naming it later goes through /proc (or needs privileges): without /proc, a named file at once.
+    if (::access("/proc/self/fd", X_OK) == 0)
+      fd_ = ::open(folder_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (clean_always || fd_ < 0) RemoveStaleTemporaries(folder_, prefix_);
+    if (fd_ < 0) {
+      std::string name = folder_ + "/" + prefix_ + "XXXXXX";
+      name_.assign(name.begin(), name.end());
+      name_.push_back('\0');
+      fd_ = ::mkstemp(name_.data());
+      if (fd_ < 0) error_ = errno;
+      named_ = fd_ >= 0;
+    }
+    if (fd_ >= 0) ::flock(fd_, LOCK_EX | LOCK_NB);
   }
   ~TempFile() {
     if (fd_ >= 0) ::close(fd_);
-    if (created_ && !committed_) ::unlink(name_.data());
+    if (named_ && !committed_) ::unlink(name_.data());
   }
   int Fd() const { return fd_; }
   int Error() const { return error_; }
-  // Closes the file, gives it mode and renames it over the target; an errno value on failure.
+  // Gives the file mode, names it if it has no name yet, and renames it over the target; an errno
+  // value on failure.
   int Commit(mode_t mode, bool sync) {
     if (::fchmod(fd_, mode) != 0) return errno;
     if (sync && ::fsync(fd_) != 0) return errno;
+    if (!named_) {
+      if (int rc = LinkName()) return rc;
+    }
+    // Closed first: a late write error (as NFS reports at close) must still keep the target as it was.
     int rc = ::close(fd_);
     fd_ = -1;
     if (rc != 0) return errno;
@@ -148,11 +183,37 @@ class TempFile {
   }
 
  private:
+  // Gives the unnamed file a free temporary name beside its target.
+  int LinkName() {
+    std::string proc = "/proc/self/fd/" + std::to_string(fd_);
+    static unsigned counter = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      char suffix[16];
+      unsigned mix = static_cast<unsigned>(::getpid()) * 2654435761u + ++counter * 40503u +
+                     static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
+      std::snprintf(suffix, sizeof suffix, "%06x", mix & 0xFFFFFFu);
+      std::string name = folder_ + "/" + prefix_ + suffix;
+      int rc = ::linkat(AT_FDCWD, proc.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW);
+      // Without /proc, a privileged process can still link the descriptor itself.
+      if (rc != 0 && errno == ENOENT) rc = ::linkat(fd_, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH);
+      if (rc == 0) {
+        name_.assign(name.begin(), name.end());
+        name_.push_back('\0');
+        named_ = true;
+        return 0;
+      }
+      if (errno != EEXIST) return errno;
+    }
+    return EEXIST;
+  }
+
   std::string target_;
+  std::string folder_;
+  std::string prefix_;
   std::vector<char> name_;
   int fd_ = -1;
   int error_ = 0;
-  bool created_ = false;
+  bool named_ = false;
   bool committed_ = false;
 };
 
@@ -259,7 +320,8 @@ class PosixReader : public FileReader {
 
 class PosixWriter : public FileWriter {
  public:
-  explicit PosixWriter(const std::string& target) : target_(target), temp_(target) {}
+  // An image is large: what a killed writer left of it is removed even where unnamed files work.
+  explicit PosixWriter(const std::string& target) : target_(target), temp_(target, true) {}
   int Error() const { return temp_.Error(); }
   bool Write(const char* data, std::size_t size, std::string& error) override {
     if (int rc = WriteAll(temp_.Fd(), data, size)) {
@@ -299,16 +361,23 @@ bool PosixFileSystem::ListFolder(const std::string& path, std::vector<FolderEntr
     std::string name = entry->d_name;
     if (name == "." || name == "..") continue;
     struct stat st;
-    if (::stat((folder + name).c_str(), &st) != 0) {
-      error = name + ": " + std::strerror(errno);
-      ::closedir(dir);
-      return false;
-    }
     FolderEntry item;
+    if (::stat((folder + name).c_str(), &st) != 0) {
+      // A link in a loop is the entry's fault, not the folder's: list it so that its name is reported.
+      if (errno != ELOOP || ::lstat((folder + name).c_str(), &st) != 0) {
+        error = name + ": " + std::strerror(errno);
+        ::closedir(dir);
+        return false;
+      }
+      item.loop = true;
+    }
     item.name = std::move(name);
     item.folder = S_ISDIR(st.st_mode);
-    item.size = item.folder ? 0 : static_cast<std::uint64_t>(st.st_size);
+    item.special = !item.loop && !item.folder && !S_ISREG(st.st_mode);
+    item.size = item.folder || item.special || item.loop ? 0 : static_cast<std::uint64_t>(st.st_size);
     item.modified = static_cast<std::int64_t>(st.st_mtime);
+    item.device = static_cast<std::uint64_t>(st.st_dev);
+    item.inode = static_cast<std::uint64_t>(st.st_ino);
     entries.push_back(std::move(item));
     errno = 0;
   }
@@ -444,6 +513,7 @@ bool PosixFileSystem::ListFolder(const std::string& path, std::vector<FolderEntr
     FolderEntry entry;
     entry.name = item.path().filename().string();
     entry.folder = item.is_directory(ec);
+    entry.special = !entry.folder && !item.is_regular_file(ec);
     entry.size = entry.folder ? 0 : static_cast<std::uint64_t>(item.file_size(ec));
     auto written = item.last_write_time(ec);
     entry.modified = std::chrono::duration_cast<std::chrono::seconds>(
@@ -471,6 +541,19 @@ std::unique_ptr<FileWriter> PosixFileSystem::OpenAtomicWriter(const std::string&
 }
 
 #endif
+
+bool PosixFileSystem::Identity(const std::string& path, std::uint64_t& device, std::uint64_t& inode) {
+#if defined(__linux__)
+  struct stat st;
+  if (::stat(NativePath(path).c_str(), &st) != 0) return false;
+  device = static_cast<std::uint64_t>(st.st_dev);
+  inode = static_cast<std::uint64_t>(st.st_ino);
+  return true;
+#else
+  (void)path, (void)device, (void)inode;
+  return false;
+#endif
+}
 
 std::u16string PosixFileSystem::NameToUtf16(const std::string& name) { return Utf8ToUtf16(name); }
 

@@ -23,6 +23,7 @@ class PosixFileSystem : public FileSystem {
   bool CreateFolder(const std::string& path) override;
   // Follows symbolic links: a link to a file lists as that file.
   bool ListFolder(const std::string& path, std::vector<FolderEntry>& entries, std::string& error) override;
+  bool Identity(const std::string& path, std::uint64_t& device, std::uint64_t& inode) override;
   std::unique_ptr<FileReader> OpenReader(const std::string& path, std::string& error) override;
   std::unique_ptr<FileWriter> OpenAtomicWriter(const std::string& path, std::string& error) override;
   // Names are UTF-8 here.

@@ -16,8 +16,8 @@ constexpr int kSpareBuffers = 8;  // queued or being written while the next one 
 
 }  // namespace
 
-BlockSink::BlockSink(FileWriter& out, IsoProgress* progress, std::uint64_t total)
-    : out_(out), progress_(progress), total_(total), buffer_(new char[kBufferBytes]) {
+BlockSink::BlockSink(FileWriter& out, const std::string& target, IsoProgress* progress, std::uint64_t total)
+    : out_(out), target_(target), progress_(progress), total_(total), buffer_(new char[kBufferBytes]) {
   for (int i = 0; i < kSpareBuffers; ++i) empty_.emplace_back(new char[kBufferBytes]);
   thread_ = std::thread([this] { WriteLoop(); });
 }
@@ -69,7 +69,7 @@ bool BlockSink::Hand() {
       changed_.notify_all();
       changed_.wait(lock, [this] { return !empty_.empty() || write_failed_; });
     }
-    if (write_failed_) return Fail(write_error_);
+    if (write_failed_) return Fail(target_ + ": " + write_error_);
     buffer_ = std::move(empty_.back());
     empty_.pop_back();
   }
@@ -132,7 +132,7 @@ bool BlockSink::Finish() {
   if (used_ > 0 && !Hand()) return false;
   std::unique_lock<std::mutex> lock(mutex_);
   changed_.wait(lock, [this] { return (full_.empty() && !busy_) || write_failed_; });
-  if (write_failed_) return Fail(write_error_);
+  if (write_failed_) return Fail(target_ + ": " + write_error_);
   return true;
 }
 

@@ -19,7 +19,8 @@ namespace orb {
 
 class BlockSink {
  public:
-  BlockSink(FileWriter& out, IsoProgress* progress, std::uint64_t total);
+  // target: the image's name, which a failed write names.
+  BlockSink(FileWriter& out, const std::string& target, IsoProgress* progress, std::uint64_t total);
   // Stops the writing thread; what was not yet written is dropped.
   ~BlockSink();
   BlockSink(const BlockSink&) = delete;
@@ -51,6 +52,7 @@ class BlockSink {
   void WriteLoop();
 
   FileWriter& out_;
+  std::string target_;
   IsoProgress* progress_;
   std::uint64_t total_;
   std::unique_ptr<char[]> buffer_;  // the one being filled

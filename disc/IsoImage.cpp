@@ -185,7 +185,7 @@ IsoResult WriteIsoImage(FileSystem& fs, const std::string& root, const std::stri
     result.error = iso_path + ": " + error;
     return result;
   }
-  BlockSink sink(*out, progress, result.bytes);
+  BlockSink sink(*out, iso_path, progress, result.bytes);
   if (!WriteImage(fs, sink, tree, layout, time, label, root)) {
     result.cancelled = sink.Cancelled();
     if (!result.cancelled) result.error = sink.Error().empty() ? iso_path + ": write failed" : sink.Error();

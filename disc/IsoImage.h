@@ -25,11 +25,13 @@ struct IsoOptions {
 struct IsoProblem {
   enum class Kind {
     NameTooLong,   // over 64 characters
-    BadName,       // a character that no disc name may hold (* / : ; ? \ or a control character)
+    BadName,       // a name Windows cannot open (a character, a device name, a dot or blank at its end)
     PathTooDeep,   // a folder deeper than 8 levels (the root is the first)
     FileTooLarge,  // 4 GiB or more
-    NamesCollide,  // two names of one folder that differ only in case
-    Unreadable,    // a folder that cannot be listed
+    NamesCollide,  // two names of one folder that Windows sees as one (case, or a dot or blank at the end)
+    Unreadable,    // a folder that cannot be listed, or a file that cannot be read
+    NotAFile,      // a pipe, socket or device
+    Loop,          // a link that leads back to a folder above it, or round in a loop
   };
   Kind kind = Kind::Unreadable;
   std::string path;     // the file or folder it concerns, in the model's form (root + relative path)

@@ -35,7 +35,7 @@ Civil ToCivil(std::int64_t t) {
 
 // Dates are held within what both forms can write.
 constexpr std::int64_t kFirst1900 = -2208988800LL;  // 1900-01-01
-constexpr std::int64_t kLast2155 = 5996649599LL;    // 2155-12-31 23:59:59
+constexpr std::int64_t kLast2155 = 5869583999LL;    // 2155-12-31 23:59:59
 
 }  // namespace
 

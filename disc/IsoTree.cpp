@@ -43,6 +43,29 @@ std::u16string Folded(const std::u16string& name) {
   return out;
 }
 
+// The name as Windows opens it: without case and without the dots and blanks it drops at the end.
+std::u16string WindowsKey(const std::u16string& name) {
+  std::u16string out = Folded(name);
+  while (!out.empty() && (out.back() == u'.' || out.back() == u' ')) out.pop_back();
+  return out;
+}
+
+// CON, PRN, AUX, NUL, COM1-9 and LPT1-9 open the device, whatever follows the first dot and with
+// blanks before it.
+bool IsDeviceName(const std::u16string& name) {
+  std::u16string base = Folded(name.substr(0, name.find(u'.')));
+  while (!base.empty() && base.back() == u' ') base.pop_back();
+  if (base == u"CON" || base == u"PRN" || base == u"AUX" || base == u"NUL") return true;
+  if (base.size() != 4 || (base.compare(0, 3, u"COM") != 0 && base.compare(0, 3, u"LPT") != 0)) return false;
+  char16_t n = base[3];
+  return (n >= u'1' && n <= u'9') || n == 0xB9 || n == 0xB2 || n == 0xB3;  // also the superscripts 1 2 3
+}
+
+bool IsForbiddenCharacter(char16_t c) {
+  return c < 0x20 || c == u'"' || c == u'*' || c == u'/' || c == u':' || c == u';' || c == u'<' ||
+         c == u'>' || c == u'?' || c == u'\\' || c == u'|';
+}
+
 // ISO 9660 order: the name, then the extension, each as if padded with blanks (so a shorter one that
 // is a prefix comes first, every allowed character being above a blank).
 template <typename String>
@@ -78,6 +101,15 @@ class Walker {
   Walker(FileSystem& fs, IsoTree& tree) : fs_(fs), tree_(tree) {}
 
   void Walk(IsoNode& node, const std::string& path, int level) {
+    std::uint64_t device = 0, inode = 0;
+    bool known = fs_.Identity(path, device, inode);
+    if (known) above_.push_back({{device, inode}, path});
+    WalkFolder(node, path, level);
+    if (known) above_.pop_back();
+  }
+
+ private:
+  void WalkFolder(IsoNode& node, const std::string& path, int level) {
     std::vector<FolderEntry> entries;
     std::string error;
     if (!fs_.ListFolder(path, entries, error)) {
@@ -97,7 +129,7 @@ class Walker {
       child.modified = entry.modified;
       child.joliet = fs_.NameToUtf16(entry.name);
       std::string child_path = ProblemPath(path, entry.name);
-      if (!CheckName(child, child_path, seen)) continue;
+      if (!CheckName(child, child_path, seen) || !CheckKind(entry, child_path)) continue;
       for (int suffix = 0;; ++suffix) {
         std::string id =
             child.folder ? PrimaryFolderName(child.joliet, suffix) : PrimaryFileName(child.joliet, suffix);
@@ -115,11 +147,19 @@ class Walker {
           continue;
         }
         ++tree_.folders;
-        Walk(child, child_path, level + 1);
+        if (entry.inode != 0) above_.push_back({{entry.device, entry.inode}, child_path});
+        WalkFolder(child, child_path, level + 1);
+        if (entry.inode != 0) above_.pop_back();
       } else {
         if (child.size > kIsoMaxFileSize) {
           Problem(IsoProblem::Kind::FileTooLarge, child_path,
                   "the file has " + std::to_string(child.size) + " bytes; a disc file holds less than 4 GiB");
+          continue;
+        }
+        // Found now rather than half-way through writing the image.
+        std::string error;
+        if (!fs_.OpenReader(child_path, error)) {
+          Problem(IsoProblem::Kind::Unreadable, child_path, "the file cannot be read: " + error);
           continue;
         }
         ++tree_.files;
@@ -137,7 +177,27 @@ class Walker {
     });
   }
 
- private:
+  // What a disc cannot hold even under a good name: a pipe, socket or device, and a link in a loop.
+  bool CheckKind(const FolderEntry& entry, const std::string& path) {
+    if (entry.special) {
+      Problem(IsoProblem::Kind::NotAFile, path,
+              "neither a file nor a folder (a pipe, socket or device); a disc holds only files and folders");
+      return false;
+    }
+    if (entry.loop) {
+      Problem(IsoProblem::Kind::Loop, path, "the link leads round in a loop");
+      return false;
+    }
+    if (!entry.folder || entry.inode == 0) return true;
+    for (const auto& [id, above] : above_) {
+      if (id != std::make_pair(entry.device, entry.inode)) continue;
+      Problem(IsoProblem::Kind::Loop, path,
+              "the folder is a link back to " + above + ", which holds it: a loop without end");
+      return false;
+    }
+    return true;
+  }
+
   bool CheckName(const IsoNode& child, const std::string& path, std::map<std::u16string, std::string>& seen) {
     const std::u16string& name = child.joliet;
     if (name.size() > kJolietMaxName) {
@@ -146,18 +206,31 @@ class Walker {
                   std::to_string(kJolietMaxName));
       return false;
     }
-    for (char16_t c : name) {
-      if (c < 0x20 || c == u'*' || c == u'/' || c == u':' || c == u';' || c == u'?' || c == u'\\') {
-        Problem(IsoProblem::Kind::BadName, path,
-                "the name holds a character a disc name cannot hold (* / : ; ? \\ or a control character)");
-        return false;
-      }
+    if (std::any_of(name.begin(), name.end(), IsForbiddenCharacter)) {
+      Problem(IsoProblem::Kind::BadName, path,
+              "the name holds a character a disc name cannot hold (\" * / : ; < > ? \\ | or a control "
+              "character)");
+      return false;
     }
-    auto [it, fresh] = seen.emplace(Folded(name), child.name);
+    if (IsDeviceName(name)) {
+      Problem(IsoProblem::Kind::BadName, path,
+              "the name is a device's name on Windows (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9, with "
+              "any extension); Windows cannot open it");
+      return false;
+    }
+    auto [it, fresh] = seen.emplace(WindowsKey(name), child.name);
     if (!fresh) {
+      bool case_only = Folded(fs_.NameToUtf16(it->second)) == Folded(name);
       Problem(IsoProblem::Kind::NamesCollide, path,
-              "the name differs from \"" + it->second +
-                  "\" only in case; Windows cannot tell them apart on a disc");
+              case_only ? "the name differs from \"" + it->second +
+                              "\" only in case; Windows cannot tell them apart on a disc"
+                        : "the name differs from \"" + it->second +
+                              "\" only in dots or blanks at its end, which Windows drops: it sees one name");
+      return false;
+    }
+    if (!name.empty() && (name.back() == u'.' || name.back() == u' ')) {
+      Problem(IsoProblem::Kind::BadName, path,
+              "the name ends in a dot or a blank, which Windows drops; it cannot open the file");
       return false;
     }
     return true;
@@ -169,13 +242,17 @@ class Walker {
 
   FileSystem& fs_;
   IsoTree& tree_;
+  // The folders from the root down to the one being walked: identity and path.
+  std::vector<std::pair<std::pair<std::uint64_t, std::uint64_t>, std::string>> above_;
 };
 
 }  // namespace
 
 std::string JoinModelPath(const std::string& folder, const std::string& name) {
   if (folder.empty() || folder.back() == '\\' || folder.back() == '/') return folder + name;
-  return folder + "\\" + name;
+  // A Linux root given with its slash ("/tmp/cd/") keeps slashes below it, as Linux users read paths.
+  size_t last = folder.find_last_of("\\/");
+  return folder + (last != std::string::npos && folder[last] == '/' ? "/" : "\\") + name;
 }
 
 std::string PrimaryFileName(const std::u16string& name, int suffix) {

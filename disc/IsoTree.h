@@ -46,7 +46,8 @@ struct IsoTree {
 // Walks root (the model path of a folder) and sorts every folder's entries.
 IsoTree ScanIsoTree(FileSystem& fs, const std::string& root);
 
-// The model path of name inside folder.
+// The model path of name inside folder, joined with the separator the folder's path ends its last name
+// with (a backslash when it has none).
 std::string JoinModelPath(const std::string& folder, const std::string& name);
 
 // The ISO 9660 level 2 forms: d-characters in upper case, at most 30 for a file's name and extension

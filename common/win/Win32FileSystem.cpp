@@ -96,6 +96,32 @@ class Win32Writer : public FileWriter {
   bool committed_ = false;
 };
 
+// The temporary file of a write of target: beside it, so that the final move stays on one volume.
+std::string TempName(const std::string& target) {
+  return target + ".tmp" + std::to_string(GetCurrentProcessId());
+}
+
+// Removes the temporaries of target that a killed or crashed writer left ("TARGET.tmpPID"). A running
+// writer holds its own open without sharing, so that one cannot be deleted and stays.
+void RemoveStaleTemporaries(const std::string& target) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((target + ".tmp*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  size_t slash = target.find_last_of("\\/");
+  std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+  std::string leaf = target.substr(folder.size()) + ".tmp";
+  do {
+    std::string name = found.cFileName;
+    if (name.size() <= leaf.size() || (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
+    if (_strnicmp(name.c_str(), leaf.c_str(), leaf.size()) != 0) continue;
+    if (!std::all_of(name.begin() + static_cast<std::ptrdiff_t>(leaf.size()), name.end(),
+                     [](char c) { return c >= '0' && c <= '9'; }))
+      continue;
+    DeleteFileA((folder + name).c_str());
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+}
+
 }  // namespace
 
 bool Win32FileSystem::ListFolder(const std::string& path, std::vector<FolderEntry>& entries,
@@ -138,8 +164,8 @@ std::unique_ptr<FileReader> Win32FileSystem::OpenReader(const std::string& path,
 }
 
 std::unique_ptr<FileWriter> Win32FileSystem::OpenAtomicWriter(const std::string& path, std::string& error) {
-  // Beside the target, so that the final move stays on one volume.
-  std::string temp = path + ".tmp" + std::to_string(GetCurrentProcessId());
+  RemoveStaleTemporaries(path);
+  std::string temp = TempName(path);
   HANDLE file =
       CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
@@ -181,8 +207,8 @@ bool Win32FileSystem::ReadFile(const std::string& path, std::string& data, std::
 }
 
 bool Win32FileSystem::WriteFileAtomic(const std::string& path, std::string_view data, std::string& error) {
-  // The temporary file lies beside the target so that the final move stays on one volume.
-  std::string temp = path + ".tmp" + std::to_string(GetCurrentProcessId());
+  RemoveStaleTemporaries(path);
+  std::string temp = TempName(path);
   HANDLE file =
       CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {

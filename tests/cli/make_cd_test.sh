@@ -127,6 +127,13 @@ for verb in show make-cd make-simple convert; do
   run 0 "$cli" "$verb" --help
   has "usage: orbmenu-cli $verb" out
 done
+# Every help ends its last line; --version prints the one version.
+for verb in "" inspect show make-cd make-simple convert make-iso check sign; do
+  [ "$("$cli" $verb --help | tail -c 1 | od -An -tx1)" = " 0a" ] || fail "$verb --help does not end with a newline"
+done
+run 0 "$cli" --version
+version=$(sed -n 's/^#define ORB_VERSION_TEXT "\(.*\)"/\1/p' "$src/common/Version.h")
+[ "$(cat "$dir/out")" = "orbmenu-cli $version" ] || fail "--version printed: $(cat "$dir/out")"
 run 2 "$cli" make-cd "$cd_root/demo.obm" --colour
 has "unknown option '--colour'" err
 echo "make_cd_test: all passed"

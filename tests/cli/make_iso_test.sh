@@ -54,7 +54,27 @@ script -qec "'$cli' make-iso --from-root '$dir/one' -o '$dir/one.iso' --label ''
   fail "make-iso on a terminal failed: $(cat "$dir/tty")"
 has "100%" tty
 has "MB/s" tty
-has ": 1 file, 3.1 MB (3051520 bytes), no label" tty
+has ": 1 file, 2.9 MB (3051520 bytes), no label" tty
+run 1 "$cli" check --from-root "$dir/one"  # no menu.cfg: an error, the size still shown
+has "1 file in 2.9 MB" out
+
+# What Windows cannot open is refused by check and make-iso alike, named with Linux's slashes.
+odd=$dir/odd
+mkdir -p "$odd/c_case_file"
+printf '1' >"$odd/c_case_file/Upper.txt"
+printf '2' >"$odd/c_case_file/upper.txt"
+printf 'x' >"$odd/CON.txt"
+mkfifo "$odd/pipe"
+for stream in out err; do
+  if [ $stream = out ]; then run 1 "$cli" check --from-root "$odd"; else
+    run 1 "$cli" make-iso --from-root "$odd" -o "$dir/odd.iso"; fi
+  has "$odd/c_case_file/upper.txt: the name differs from \"Upper.txt\" only in case" $stream
+  has "$odd/CON.txt: the name is a device's name on Windows" $stream
+  has "$odd/pipe: neither a file nor a folder" $stream
+done
+[ ! -e "$dir/odd.iso" ] || fail "an image was written of a tree with a pipe"
+run 1 "$cli" make-iso "$cd_root/demo.obm" --root "$dir/missing" -o "$dir/x.iso"
+has "the root folder $dir/missing given with --root does not exist" err
 
 # Refusals: an image inside its own root (also through a link), names the disc cannot hold, a label
 # that is too long, and usage mistakes.
@@ -74,6 +94,42 @@ has "at most 16" err
 run 2 "$cli" make-iso --from-root "$simple"
 run 2 "$cli" make-iso "$cd_root/demo.obm" --from-root "$simple" -o "$dir/x.iso"
 run 1 "$cli" make-iso --from-root "$dir/nowhere" -o "$dir/x.iso"
+# A writer killed half-way (kill -9) leaves nothing once the next run is done; SIGHUP cancels as SIGTERM
+# does and keeps the older image.
+mkdir "$dir/big"
+truncate -s 200M "$dir/big/zeros.bin"
+# start_stopped: starts make-iso of big in the background, and stops it once its image is being written.
+start_stopped() {
+  "$cli" make-iso --from-root "$dir/big" -o "$dir/big.iso" >"$dir/bg.out" 2>&1 &
+  pid=$!
+  for _ in $(seq 3000); do
+    kill -STOP $pid 2>/dev/null || fail "make-iso ended before it could be stopped: $(cat "$dir/bg.out")"
+    for fd in /proc/$pid/fd/*; do
+      case $(readlink "$fd") in "$dir/#"* | "$dir/.big.iso.orbtmp-"*) return 0 ;; esac
+    done
+    kill -CONT $pid
+    sleep 0.002
+  done
+  fail "make-iso never opened its temporary image"
+}
+start_stopped
+kill -KILL $pid
+wait $pid 2>/dev/null || true
+[ ! -e "$dir/big.iso" ] || fail "a killed write left an image"
+run 0 "$cli" make-iso --from-root "$dir/big" -o "$dir/big.iso"
+ls -a "$dir" | grep -q orbtmp && fail "a killed write's temporary image is still there"
+cp "$dir/big.iso" "$dir/big.keep"
+start_stopped
+kill -HUP $pid
+kill -CONT $pid
+status=0
+wait $pid || status=$?
+[ $status = 1 ] || fail "SIGHUP: exit $status: $(cat "$dir/bg.out")"
+grep -q "cancelled; no image was written" "$dir/bg.out" || fail "SIGHUP: $(cat "$dir/bg.out")"
+cmp -s "$dir/big.iso" "$dir/big.keep" || fail "SIGHUP changed the older image"
+ls -a "$dir" | grep -q orbtmp && fail "SIGHUP left a temporary image"
+rm -r "$dir/big" "$dir/big.iso" "$dir/big.keep"
+
 run 0 "$cli" make-iso --help
 has "make-iso --from-root DIR" out
 echo "make-iso: all checks passed"

@@ -1,7 +1,9 @@
 // The disc-image writer on real trees, each image judged by the outside readers.
 #include "disc/IsoImage.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utime.h>
@@ -140,6 +142,66 @@ TEST_F(IsoWriterTest, LimitsAreReportedBeforeAByteIsWritten) {
   EXPECT_EQ(Leftovers(dir.Path(), {"root", "old.iso"}), std::vector<std::string>{});
 }
 
+// The Linux seam with one file that cannot be opened (a root test cannot take its own read permission).
+class OneUnreadable : public PosixFileSystem {
+ public:
+  explicit OneUnreadable(std::string leaf) : leaf_(std::move(leaf)) {}
+  std::unique_ptr<FileReader> OpenReader(const std::string& path, std::string& error) override {
+    if (path.size() >= leaf_.size() && path.compare(path.size() - leaf_.size(), leaf_.size(), leaf_) == 0) {
+      error = "Permission denied";
+      return nullptr;
+    }
+    return PosixFileSystem::OpenReader(path, error);
+  }
+
+ private:
+  std::string leaf_;
+};
+
+// Names Windows cannot open, entries that are no files, links in loops and a file that cannot be read
+// are each named, before writing, as what they are; the write refuses them too.
+TEST_F(IsoWriterTest, WhatWindowsCannotOpenIsNamedBeforeWriting) {
+  const std::vector<std::string> bad = {"CON.txt", "nul",  "aux.doc",   "PRN", "COM1.txt", "lpt1", "Con .a.b",
+                                        "trail ",  "dot.", "say\"hi\"", "a<b", "a>b",      "a|b"};
+  for (const std::string& name : bad) dir.Put("root/" + name, "x");
+  dir.Put("root/twin", "1");
+  dir.Put("root/twin.", "2");
+  dir.Put("root/CONSOLE.txt", "fine: only the exact device names are reserved");
+  dir.Put("root/COM0", "fine");
+  dir.Put("root/secret.txt", "unreadable");
+  ASSERT_EQ(::mkfifo((dir / "root/pipe").c_str(), 0600), 0);
+  fs::create_symlink("/dev/null", dir / "root/device");
+  dir.MakeFolder("root/sub");
+  fs::create_symlink("..", dir / "root/sub/up");
+  fs::create_symlink("self", dir / "root/self");
+
+  OneUnreadable unreadable("secret.txt");
+  IsoCheck check = CheckIsoLimits(unreadable, Root());
+  std::map<std::string, IsoProblem> found;
+  for (const IsoProblem& p : check.problems) found[p.path.substr(Root().size())] = p;
+  for (const std::string& name : bad) {
+    EXPECT_EQ(found[name].kind, IsoProblem::Kind::BadName) << name << ": " << found[name].message;
+  }
+  EXPECT_NE(found["nul"].message.find("device's name"), std::string::npos) << found["nul"].message;
+  EXPECT_NE(found["dot."].message.find("ends in a dot or a blank"), std::string::npos);
+  EXPECT_EQ(found["twin."].kind, IsoProblem::Kind::NamesCollide);
+  EXPECT_NE(found["twin."].message.find("\"twin\""), std::string::npos) << found["twin."].message;
+  EXPECT_EQ(found["pipe"].kind, IsoProblem::Kind::NotAFile);
+  EXPECT_EQ(found["device"].kind, IsoProblem::Kind::NotAFile);
+  EXPECT_EQ(found["sub\\up"].kind, IsoProblem::Kind::Loop) << found["sub\\up"].message;
+  EXPECT_NE(found["sub\\up"].message.find("link back to " + Root()), std::string::npos)
+      << found["sub\\up"].message;
+  EXPECT_EQ(found["self"].kind, IsoProblem::Kind::Loop) << found["self"].message;
+  EXPECT_EQ(found["secret.txt"].kind, IsoProblem::Kind::Unreadable);
+  EXPECT_NE(found["secret.txt"].message.find("cannot be read: Permission denied"), std::string::npos);
+  EXPECT_EQ(check.problems.size(), bad.size() + 6) << "CONSOLE.txt, COM0 and twin are fine";
+
+  IsoResult result = WriteIsoImage(unreadable, Root(), dir / "bad.iso", {}, nullptr);
+  EXPECT_FALSE(result.ok);
+  EXPECT_EQ(result.problems.size(), check.problems.size());
+  EXPECT_EQ(Leftovers(dir.Path(), {"root"}), std::vector<std::string>{});
+}
+
 TEST_F(IsoWriterTest, AFileOf4GiBIsRefusedAndOneJustBelowIsNot) {
   ASSERT_EQ(::truncate((dir.Put("root/big", ""), (dir / "root/big").c_str()), 0xFFFFFFFFll), 0);
   IsoCheck below = CheckIsoLimits(files, Root());
@@ -206,6 +268,29 @@ TEST_F(IsoWriterTest, TheSameTreeGivesTheSameBytesAndTheVolumeDateIsFixed) {
       RunCommand("TZ=UTC xorriso -indev " + Quoted(dir / "fixed.iso") + " -find / -exec lsdl").output;
   EXPECT_NE(listing.find("Feb 12  2019 '/a.txt'"), std::string::npos) << listing;
   EXPECT_NE(listing.find("Jul 14  2017 '/sub/b.txt'"), std::string::npos) << listing;
+}
+
+// A date past the format's last (2155-12-31 23:59:59) is held there, in the records and in the volume
+// descriptors, as the readers see it; it must not wrap into 1900 or a year the descriptor cannot spell.
+TEST_F(IsoWriterTest, DatesAfter2155AreHeldAtTheLastDateTheFormatHolds) {
+  dir.Put("root/2156.txt", "next year");
+  dir.Put("root/sub/2200.txt", "far");
+  struct utimbuf y2156 = {5869584000, 5869584000};  // 2156-01-01 00:00:00 UTC
+  struct utimbuf y2200 = {7258118400, 7258118400};  // 2200-01-01
+  ASSERT_EQ(::utime((dir / "root/2156.txt").c_str(), &y2156), 0);
+  ASSERT_EQ(::utime((dir / "root/sub/2200.txt").c_str(), &y2200), 0);
+  ASSERT_EQ(::utime((dir / "root/sub").c_str(), &y2200), 0);
+
+  ASSERT_TRUE(Write(dir / "late.iso").ok);
+  std::string iso = Quoted(dir / "late.iso");
+  std::string listing = RunCommand("TZ=UTC xorriso -indev " + iso + " -find / -exec lsdl").output;
+  EXPECT_NE(listing.find("Dec 31  2155 '/2156.txt'"), std::string::npos) << listing;
+  EXPECT_NE(listing.find("Dec 31  2155 '/sub'"), std::string::npos) << listing;
+  EXPECT_NE(listing.find("Dec 31  2155 '/sub/2200.txt'"), std::string::npos) << listing;
+  std::string volume = RunCommand("xorriso -indev " + iso + " -pvd_info").output;
+  EXPECT_NE(volume.find("Creation Time: 2155123123595900"), std::string::npos) << volume;
+  EXPECT_NE(volume.find("Modif. Time  : 2155123123595900"), std::string::npos) << volume;
+  EXPECT_EQ(JudgeImage(dir / "late.iso", Source(), dir), "");
 }
 
 // Runs a step when the write has come so far, or cancels there.
@@ -280,7 +365,7 @@ TEST_F(IsoWriterTest, AFailedOrCancelledWriteKeepsTheOlderImageAndLeavesNothing)
   IsoResult no_room = WriteIsoImage(full, Root(), dir / "disc.iso", {}, nullptr);
   EXPECT_FALSE(no_room.ok);
   EXPECT_FALSE(no_room.cancelled);
-  EXPECT_NE(no_room.error.find("No space left on device"), std::string::npos) << no_room.error;
+  EXPECT_EQ(no_room.error, dir / "disc.iso: No space left on device");
 
   // A target whose folder cannot take files.
   dir.Put("not a folder", "");
@@ -296,6 +381,24 @@ TEST_F(IsoWriterTest, AFailedOrCancelledWriteKeepsTheOlderImageAndLeavesNothing)
   EXPECT_EQ(Leftovers(dir.Path(), {"root", "disc.iso", "not a folder", "read-only"}),
             std::vector<std::string>{});
   EXPECT_TRUE(ReadAll(dir / "disc.iso") == "older image");
+}
+
+// What a killed writer left beside the target goes at the next write of it; a temporary that a running
+// writer still holds (locked) stays.
+TEST_F(IsoWriterTest, AKilledWritersTemporaryImageIsRemovedByTheNextWrite) {
+  dir.Put("root/a.txt", "a");
+  dir.Put(".disc.iso.orbtmp-k1ll3d", std::string(1 << 20, 'x'));
+  dir.Put(".disc.iso.orbtmp-4live4", "being written");
+  dir.Put(".other.iso.orbtmp-k1ll3d", "another target's");
+  int live = ::open((dir / ".disc.iso.orbtmp-4live4").c_str(), O_RDONLY);
+  ASSERT_EQ(::flock(live, LOCK_EX), 0);
+  ASSERT_TRUE(Write(dir / "disc.iso").ok);
+  ::close(live);
+  EXPECT_EQ(
+      Leftovers(dir.Path(), {"root", "disc.iso", ".disc.iso.orbtmp-4live4", ".other.iso.orbtmp-k1ll3d"}),
+      std::vector<std::string>{});
+  EXPECT_TRUE(fs::exists(dir / ".disc.iso.orbtmp-4live4"));
+  EXPECT_TRUE(fs::exists(dir / ".other.iso.orbtmp-k1ll3d"));
 }
 
 TEST_F(IsoWriterTest, AnImageInsideTheRootItImagesIsRefused) {

@@ -113,6 +113,31 @@ TEST_F(Win32Streams, AStreamedWriteReplacesTheTargetOnlyOnCommit) {
   EXPECT_FALSE(fs_.OpenReader(dir_ + "missing.bin", error));
 }
 
+// A crashed writer's temporary file goes at the next write of its target; one that a running writer
+// holds, and names that are not such temporaries, stay.
+TEST_F(Win32Streams, WhatACrashedWriterLeftGoesAtTheNextWrite) {
+  Write("target.bin.tmp4242", "left by a crash");
+  Write("target.bin.tmpx", "not a temporary of ours");
+  Write("menu.cfg.tmp17", "left by a crash");
+  Write("target.bin.tmp77", "being written");
+  HANDLE live = CreateFileA((dir_ + "target.bin.tmp77").c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(live, INVALID_HANDLE_VALUE);
+  std::string error;
+  auto writer = fs_.OpenAtomicWriter(dir_ + "target.bin", error);
+  ASSERT_TRUE(writer) << error;
+  ASSERT_TRUE(writer->Write("new", 3, error));
+  ASSERT_TRUE(writer->Commit(error)) << error;
+  writer.reset();
+  Write("menu.cfg", "menu");
+  CloseHandle(live);
+  EXPECT_EQ(GetFileAttributesA((dir_ + "target.bin.tmp4242").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(GetFileAttributesA((dir_ + "menu.cfg.tmp17").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_NE(GetFileAttributesA((dir_ + "target.bin.tmp77").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_NE(GetFileAttributesA((dir_ + "target.bin.tmpx").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(Entries(), 4);
+}
+
 TEST_F(Win32Streams, AnAnsiNameShowsInTheImageAsInTheFolder) {
   if (GetACP() != 1252) GTEST_SKIP() << "the prefix's ANSI code page is " << GetACP() << ", not 1252";
   EXPECT_EQ(fs_.NameToUtf16("caf\xE9 \x80"), std::u16string(u"caf\u00E9 \u20AC"));
