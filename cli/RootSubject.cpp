@@ -92,7 +92,7 @@ CheckSubject SubjectFromRoot(FileSystem& fs, const std::string& root, std::vecto
       AutorunRecord record = ReadAutorunDes(data);
       // An empty entry is no file; the player's folder alone would look like one.
       if (!TrimBlanks(record.StartProgram).empty())
-        Name(subject, "start program (autorun.des)", PlayerPath(folder, record.StartProgram), true);
+        Name(subject, "start program (autorun.des)", PlayerPath(folder, record.StartProgram));
       if (!TrimBlanks(record.AutorunSound).empty())
         Name(subject, "start sound (autorun.des)", PlayerPath(folder, record.AutorunSound));
     } else {

@@ -84,3 +84,10 @@ printf '\0\0\0\x10ftypisom\0\0\0\0' >"$dir/video/imgmusic/intro.avi"
 run 0 "$cli" make-cd "$dir/video/demo.obm" --root "$dir/video" --player "$dir/player.exe" --no-runtime
 run 0 "$cli" check --from-root "$dir/video"
 has "intro.avi) is MP4/MOV video, which the menu plays through Media Foundation" out
+
+# A simple-mode root: the start program is opened by the player through the shell, so blanks in its name
+# are no warning (they are where autorun.inf starts it).
+mkdir "$dir/simple" && printf 'x' >"$dir/simple/read me.txt"
+run 0 "$cli" make-simple --root "$dir/simple" --start "$dir/simple/read me.txt" --player "$dir/player.exe" --no-runtime
+run 0 "$cli" check --from-root "$dir/simple"
+! grep -q "blanks" "$dir/out" || fail "blanks warned in what the player opens: $(cat "$dir/out")"
