@@ -8,6 +8,9 @@ packages=(
   xorriso genisoimage 7zip libcdio-utils osslsigncode openssl
   gstreamer1.0-plugins-good:i386 gstreamer1.0-plugins-bad:i386 gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
   gstreamer1.0-libav:i386 gstreamer1.0-plugins-ugly:i386
+  # The x86_64 test build plays through 64-bit Wine: WMV needs these for amd64 too. Named with the
+  # architecture, as the :i386 ones would otherwise pass the check below for them.
+  gstreamer1.0-libav:amd64 gstreamer1.0-plugins-ugly:amd64
 )
 missing=()
 for p in "${packages[@]}"; do

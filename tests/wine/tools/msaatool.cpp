@@ -103,7 +103,8 @@ int main(int argc, char** argv) {
     return argc > 4 ? WaitForFocus(hwnd, std::strtoul(argv[3], nullptr, 10), argv[4]) : Usage();
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   IAccessible* acc = nullptr;
-  HRESULT hr = AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+  // Not IID_IAccessible: x86_64 MinGW's liboleacc.a exports that name as a code thunk, not as the GUID.
+  HRESULT hr = AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
                                           reinterpret_cast<void**>(&acc));
   if (FAILED(hr) || !acc) {
     std::fprintf(stderr, "AccessibleObjectFromWindow failed: 0x%08lx\n", static_cast<unsigned long>(hr));
