@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 
+#include "common/win/MfVideoEngine.h"
 #include "player/PlayerFolder.h"
 #include "player/win/PlayerApp.h"
 
@@ -26,6 +27,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     orb::PlayerApp app(instance);
     code = app.Run(folder);
   }
+  // A video's worker stuck inside a decoder would hold up the exit (and Media Foundation's shutdown) for
+  // good: after a short grace the process ends without it. It holds nothing another process needs.
+  for (int i = 0; i < 20 && orb::VideoWorkersRunning(); ++i) Sleep(10);
+  if (orb::VideoWorkersRunning()) TerminateProcess(GetCurrentProcess(), static_cast<UINT>(code));
   OleUninitialize();
   return code;
 }
