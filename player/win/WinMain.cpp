@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 
+#include "common/win/MciTransport.h"
 #include "common/win/MfVideoEngine.h"
 #include "player/PlayerFolder.h"
 #include "player/win/PlayerApp.h"
@@ -29,8 +30,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   }
   // A video's worker stuck inside a decoder would hold up the exit (and Media Foundation's shutdown) for
   // good: after a short grace the process ends without it. It holds nothing another process needs.
-  for (int i = 0; i < 20 && orb::VideoWorkersRunning(); ++i) Sleep(10);
-  if (orb::VideoWorkersRunning()) TerminateProcess(GetCurrentProcess(), static_cast<UINT>(code));
+  auto running = [] { return orb::VideoWorkersRunning() || orb::MciWorkersRunning(); };
+  for (int i = 0; i < 30 && running(); ++i) Sleep(10);
+  if (running()) TerminateProcess(GetCurrentProcess(), static_cast<UINT>(code));
   OleUninitialize();
   return code;
 }

@@ -131,7 +131,7 @@ int main(int argc, char** argv) {
   if (argc < 2) {
     std::fprintf(stderr,
                  "usage: wintool wait|close|class|text|msgbox|gone|menu|command|key|click|settext|items|select|"
-                 "focus|region|drivetype|clicks ...\n");
+                 "focus|region|drivetype|clicks|closed ...\n");
     return 2;
   }
   std::string cmd = argv[1];
@@ -209,6 +209,21 @@ int main(int argc, char** argv) {
     }
     std::printf("%lu\n", slowest);
     return 0;
+  }
+  // closed TITLE MS: clicks the close box of the window and waits up to MS for its process to end; prints
+  // the ms it took, fails when the process is still there.
+  if (cmd == "closed" && argc >= 4) {
+    HWND hwnd = FindWindowA(nullptr, argv[2]);
+    DWORD pid = 0;
+    if (!hwnd || !GetWindowThreadProcessId(hwnd, &pid)) return 1;
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
+    if (!process) return 1;
+    DWORD start = GetTickCount();
+    PostMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    DWORD waited = WaitForSingleObject(process, std::strtoul(argv[3], nullptr, 10));
+    std::printf("%lu\n", GetTickCount() - start);
+    CloseHandle(process);
+    return waited == WAIT_OBJECT_0 ? 0 : 1;
   }
   if (cmd == "msgbox") {
     if (argc >= 3) ms = std::strtoul(argv[2], nullptr, 10);
