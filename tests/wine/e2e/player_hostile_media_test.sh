@@ -13,8 +13,8 @@ inf
 bash "$(dirname "$0")/make_hostile_media.sh" "$CD/m" >"$TMP/cases"
 
 # The Linux process of the running player (under Wine), for its memory and threads.
-player_process() { pgrep -f 'Orbstart\.exe' | while read -r p; do
-  [ "$(readlink "/proc/$p/cwd")" = "$CD" ] && echo "$p"; done | head -1; }
+player_process() { for p in $(pgrep -f '^\./Orbstart\.exe'); do
+  [ "$(readlink "/proc/$p/cwd")" = "$CD" ] && echo "$p"; done; }
 status_kb() { awk -v k="$2:" '$1 == k {print $2}' "/proc/$1/status"; }
 
 # menu_for VIDEO VIDEO2 SOUND: spot 1 plays VIDEO, spot 2 has SOUND as move and click sound, spot 3 plays
@@ -76,6 +76,7 @@ menu_for 8k-a.mp4 8k-b.mp4 ""
 start_player
 wintool wait "Hostile" 30000 >/dev/null || fail "8K: no menu"
 pid=$(player_process)
+[ -n "$pid" ] || fail "8K: the player's process is not found"
 threads=()
 for round in 1 2 3; do
   for _ in $(seq 10); do
