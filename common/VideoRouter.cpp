@@ -7,7 +7,6 @@
 #include "common/VideoFormat.h"
 
 namespace orb {
-namespace {
 
 std::string Lower(std::string text) {
   for (char& c : text)
@@ -15,7 +14,6 @@ std::string Lower(std::string text) {
   return text;
 }
 
-// Blank-separated words; a word in double quotes keeps its blanks.
 std::vector<std::string> Words(const std::string& command) {
   std::vector<std::string> words;
   size_t i = 0;
@@ -40,14 +38,11 @@ std::vector<std::string> Words(const std::string& command) {
   return words;
 }
 
-// The value after a keyword (any case) among the words, empty when there is none.
 std::string After(const std::vector<std::string>& words, const char* keyword, size_t from) {
   for (size_t i = from; i + 1 < words.size(); ++i)
     if (Lower(words[i]) == keyword) return words[i + 1];
   return std::string();
 }
-
-}  // namespace
 
 bool VideoRouter::PlaysThroughEngine(const std::string& alias) const {
   return videos_.count(Lower(alias)) != 0;

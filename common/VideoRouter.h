@@ -8,11 +8,20 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "common/MediaCommands.h"
 #include "common/VideoFormat.h"
 
 namespace orb {
+
+// The words of a media command: blank-separated, a word in double quotes keeping its blanks (without the
+// quotes).
+std::vector<std::string> Words(const std::string& command);
+// The word after a keyword (any case) among words[from...], empty when there is none.
+std::string After(const std::vector<std::string>& words, const char* keyword, size_t from);
+// ASCII letters in lower case, as aliases and keywords compare.
+std::string Lower(std::string text);
 
 // One video opened outside the media control interface, drawn inside its parent window.
 class VideoEngine {

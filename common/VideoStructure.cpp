@@ -19,17 +19,17 @@ std::uint64_t Le(std::string_view d, std::size_t at, int bytes) {
 }
 
 struct Box {
-  std::string type;
+  std::string_view type;
   std::uint64_t start = 0;   // of the header
   std::uint64_t header = 0;  // 8 or 16 bytes
   std::uint64_t size = 0;    // header included
 };
 
 // The box whose header starts at `at` of a level ending at `end`; false with a reason when it does not fit.
-bool ReadBox(std::string_view head, std::uint64_t at, std::uint64_t end, Box& box, std::string& why,
-             const char* holder) {
+bool ReadBox(std::string_view head, std::uint64_t at, std::uint64_t end, Box& box, const char*& why,
+             bool top) {
   box.start = at;
-  box.type.assign(head.data() + 4, 4);
+  box.type = head.substr(4, 4);
   box.size = Be(head, 0, 4);
   box.header = 8;
   if (box.size == 1) {
@@ -39,8 +39,9 @@ bool ReadBox(std::string_view head, std::uint64_t at, std::uint64_t end, Box& bo
   } else if (box.size == 0) {
     box.size = end - at;  // to the end of its level
   }
-  if (box.size < box.header) return why = "the box '" + box.type + "' is smaller than its header", false;
-  if (box.size > end - at) return why = "the box '" + box.type + "' runs past the end of " + holder, false;
+  if (box.size < box.header) return why = "a box is smaller than its header", false;
+  if (box.size > end - at)
+    return why = top ? "a box runs past the end of the file" : "a box runs past the end of what holds it", false;
   return true;
 }
 
@@ -49,28 +50,28 @@ class MovieWalk {
  public:
   MovieWalk(std::string_view movie, std::uint64_t file_size) : movie_(movie), file_size_(file_size) {}
 
-  std::string Run() {
+  const char* Run() {
     Level(0, movie_.size(), 0);
-    if (why_.empty() && tracks_ == 0) why_ = "the movie has no tracks";
-    if (why_.empty() && video_without_samples_ && !fragmented_) why_ = "a video track holds no frames";
+    if (!why_ && tracks_ == 0) why_ = "the movie has no tracks";
+    if (!why_ && video_without_samples_ && !fragmented_) why_ = "a video track holds no frames";
     return why_;
   }
 
  private:
   void Level(std::size_t from, std::size_t end, int depth) {
     std::size_t at = from;
-    while (why_.empty() && at < end) {
+    while (!why_ && at < end) {
       if (end - at < 8) return void(why_ = "a box header is cut short");
       if (++boxes_ > kMaxInnerBoxes) return void(why_ = "the movie holds too many boxes");
       Box box;
-      if (!ReadBox(movie_.substr(at, end - at), at, end, box, why_, "what holds it")) return;
+      if (!ReadBox(movie_.substr(at, end - at), at, end, box, why_, false)) return;
       std::size_t body = at + static_cast<std::size_t>(box.header), stop = at + static_cast<std::size_t>(box.size);
       Inner(box.type, body, stop, depth);
       at = stop;
     }
   }
 
-  void Inner(const std::string& type, std::size_t body, std::size_t end, int depth) {
+  void Inner(std::string_view type, std::size_t body, std::size_t end, int depth) {
     std::string_view d = movie_.substr(body, end - body);
     if (type == "trak") {
       if (++tracks_ > kMaxTracks) return void(why_ = "the movie declares more than 64 tracks");
@@ -102,24 +103,25 @@ class MovieWalk {
 
   std::string_view movie_;
   std::uint64_t file_size_;
-  std::string why_;
+  const char* why_ = nullptr;
   int boxes_ = 0, tracks_ = 0;
   bool handler_video_ = false, video_without_samples_ = false, fragmented_ = false;
   long long samples_ = -1;
 };
 
-std::string CheckIsoMedia(std::uint64_t file_size, const VideoBytesReader& read) {
+const char* CheckIsoMedia(std::uint64_t file_size, const VideoBytesReader& read) {
   std::uint64_t at = 0;
   int boxes = 0;
   bool have_movie = false;
-  std::string why, head;
+  const char* why = nullptr;
+  std::string head;
   while (at < file_size) {
     if (file_size - at < 8) return "the file ends inside a box header";
     if (++boxes > kMaxTopLevelBoxes) return "the file holds too many boxes";
     std::size_t want = file_size - at < 16 ? static_cast<std::size_t>(file_size - at) : 16;
     if (!read(at, want, head) || head.size() != want) return "the file cannot be read";
     Box box;
-    if (!ReadBox(head, at, file_size, box, why, "the file")) return why;
+    if (!ReadBox(head, at, file_size, box, why, true)) return why;
     if (box.type == "moov") {
       if (have_movie) return "the file holds two movie boxes";
       have_movie = true;
@@ -128,11 +130,11 @@ std::string CheckIsoMedia(std::uint64_t file_size, const VideoBytesReader& read)
       std::size_t body = static_cast<std::size_t>(box.size - box.header);
       if (!read(at + box.header, body, movie) || movie.size() != body) return "the file cannot be read";
       why = MovieWalk(movie, file_size).Run();
-      if (!why.empty()) return why;
+      if (why) return why;
     }
     at += box.size;
   }
-  return have_movie ? std::string() : "the file has no movie box";
+  return have_movie ? nullptr : "the file has no movie box";
 }
 
 constexpr unsigned char kAsfHeaderId[16] = {0x30, 0x26, 0xB2, 0x75, 0x8E, 0x66, 0xCF, 0x11,
@@ -140,7 +142,7 @@ constexpr unsigned char kAsfHeaderId[16] = {0x30, 0x26, 0xB2, 0x75, 0x8E, 0x66, 
 constexpr unsigned char kAsfDataId[16] = {0x36, 0x26, 0xB2, 0x75, 0x8E, 0x66, 0xCF, 0x11,
                                           0xA6, 0xD9, 0x00, 0xAA, 0x00, 0x62, 0xCE, 0x6C};
 
-std::string CheckAsf(std::uint64_t file_size, const VideoBytesReader& read) {
+const char* CheckAsf(std::uint64_t file_size, const VideoBytesReader& read) {
   std::string head;
   if (file_size < 30 || !read(0, 30, head) || head.size() != 30) return "the ASF header is cut short";
   if (std::memcmp(head.data(), kAsfHeaderId, 16) != 0) return "the file has no ASF header";
@@ -163,16 +165,18 @@ std::string CheckAsf(std::uint64_t file_size, const VideoBytesReader& read) {
   if (std::memcmp(data.data(), kAsfDataId, 16) != 0) return "the ASF header is not followed by data";
   std::uint64_t data_size = Le(data, 16, 8);
   // 0 is allowed while a broadcast is written; otherwise it must fit.
-  if (data_size != 0 && (data_size < 50 || data_size > file_size - size)) return "the ASF data runs past the end of the file";
-  return std::string();
+  if (data_size != 0 && (data_size < 50 || data_size > file_size - size))
+    return "the ASF data runs past the end of the file";
+  return nullptr;
 }
 
 }  // namespace
 
 std::string CheckVideoStructure(VideoContainer container, std::uint64_t file_size, const VideoBytesReader& read) {
-  if (container == VideoContainer::IsoMedia) return CheckIsoMedia(file_size, read);
-  if (container == VideoContainer::Asf) return CheckAsf(file_size, read);
-  return std::string();
+  const char* why = container == VideoContainer::IsoMedia ? CheckIsoMedia(file_size, read)
+                    : container == VideoContainer::Asf    ? CheckAsf(file_size, read)
+                                                          : nullptr;
+  return why ? why : "";
 }
 
 }  // namespace orb

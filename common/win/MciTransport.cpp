@@ -2,45 +2,19 @@
 // worker per alias; see MciTransport.h.
 #include "common/win/MciTransport.h"
 
+#include "common/VideoRouter.h"
+
 #include <windows.h>
 #include <mmsystem.h>
 
 #include <cstdlib>
-#include <deque>
+#include <vector>
 #include <set>
 
 namespace orb {
 namespace {
 
 volatile LONG g_workers = 0;
-
-std::string Lower(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return text;
-}
-
-// Word n of a command: blank-separated, a path in double quotes (with its quotes) one word.
-std::string Word(const std::string& command, int n) {
-  size_t at = 0;
-  for (int i = 0;; ++i) {
-    while (at < command.size() && command[at] == ' ') ++at;
-    if (at >= command.size()) return std::string();
-    size_t end = command[at] == '"' ? command.find('"', at + 1) : command.find(' ', at);
-    end = end == std::string::npos ? command.size() : end + (command[at] == '"' ? 1 : 0);
-    if (i == n) return command.substr(at, end - at);
-    at = end;
-  }
-}
-
-// The word after a keyword (any case), empty when there is none.
-std::string After(const std::string& command, const char* keyword) {
-  for (int i = 1;; ++i) {
-    std::string word = Word(command, i);
-    if (word.empty()) return word;
-    if (Lower(word) == keyword) return Word(command, i + 1);
-  }
-}
 
 long SendNow(const std::string& command, std::string* returned) {
   if (!returned) return static_cast<long>(mciSendStringA(command.c_str(), nullptr, 0, nullptr));
@@ -117,7 +91,7 @@ struct MciTransport::Channel {
   HWND video = nullptr;  // the window a video open draws into, hidden when the open fails
   HANDLE wake = CreateEventA(nullptr, FALSE, FALSE, nullptr);
   CRITICAL_SECTION lock;  // guards queue and closing
-  std::deque<Command*> queue;
+  std::vector<Command*> queue;  // a few at most
   bool closing = false;  // no more commands: the worker ends once the queue is empty
   Command* late = nullptr;  // the window's last command it stopped waiting for, while not answered
   bool reply_missed = false;  // a reply (a length) came too late for the window
@@ -191,7 +165,7 @@ struct MciTransport::Channel {
       bool end = closing && queue.empty();
       if (!queue.empty()) {
         c = queue.front();
-        queue.pop_front();
+        queue.erase(queue.begin());
       }
       LeaveCriticalSection(&lock);
       if (c) {
@@ -222,16 +196,18 @@ MciTransport::MciTransport(bool workers) : failures_(new Failures), workers_(wor
 void MciTransport::BoundReplies() { reply_ms_ = kMciBoundMs; }
 
 MciTransport::~MciTransport() {
-  for (auto& [alias, channel] : channels_) channel->Retire();
+  for (auto& named : channels_) named.second->Retire();
   failures_->Release();
 }
 
 long MciTransport::Send(const std::string& command, std::string* returned) {
   if (!workers_) return SendNow(command, returned);
-  std::string verb = Lower(Word(command, 0));
+  std::vector<std::string> words = Words(command);
+  std::string verb = words.empty() ? std::string() : Lower(words[0]);
   bool open = verb == "open";
-  std::string alias = Lower(open ? After(command, "alias") : Word(command, 1));
-  auto it = channels_.find(alias);
+  std::string alias = Lower(open ? After(words, "alias", 2) : words.size() > 1 ? words[1] : std::string());
+  auto it = channels_.begin();
+  while (it != channels_.end() && it->first != alias) ++it;
   // Only an open's outcome and replies are waited for; play, put, stop and close go on by themselves, so
   // that the bounds of one click's commands do not add up.
   DWORD wait_ms = returned ? reply_ms_ : open ? kMciBoundMs : 0;
@@ -251,12 +227,12 @@ long MciTransport::Send(const std::string& command, std::string* returned) {
     }
     return code;
   }
-  std::string file = Lower(Word(command, 1));
+  std::string file = Lower(words.size() > 1 ? words[1] : std::string());
   if (failures_->Has(file)) return kCannotLoadDriver;
   auto* channel = new Channel(failures_);
   channel->file = file;
-  if (After(command, "type") == kVideoDevice)
-    channel->video = reinterpret_cast<HWND>(static_cast<INT_PTR>(std::strtoll(After(command, "parent").c_str(), nullptr, 10)));
+  if (After(words, "type", 2) == kVideoDevice)
+    channel->video = reinterpret_cast<HWND>(static_cast<INT_PTR>(std::strtoll(After(words, "parent", 2).c_str(), nullptr, 10)));
   InterlockedIncrement(&g_workers);
   HANDLE thread = channel->wake ? CreateThread(nullptr, 0, Channel::Run, channel, 0, nullptr) : nullptr;
   if (!thread) {
@@ -269,7 +245,7 @@ long MciTransport::Send(const std::string& command, std::string* returned) {
   if (code != 0) {
     channel->Retire();
   } else {
-    channels_[alias] = channel;
+    channels_.emplace_back(alias, channel);
   }
   return code;
 }

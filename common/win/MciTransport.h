@@ -11,7 +11,8 @@
 // editor's use) every command is sent and waited for on the caller's thread.
 #pragma once
 
-#include <map>
+#include <utility>
+#include <vector>
 #include <string>
 
 #include "common/MediaCommands.h"
@@ -35,7 +36,7 @@ class MciTransport : public MediaTransport {
   struct Failures;
 
  private:
-  std::map<std::string, Channel*> channels_;  // by alias in lower case
+  std::vector<std::pair<std::string, Channel*>> channels_;  // by alias in lower case
   Failures* failures_;                        // shared with the workers, which may outlive this
   bool workers_;
   unsigned long reply_ms_ = kMciReplyMs;

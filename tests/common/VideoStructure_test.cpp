@@ -58,7 +58,7 @@ TEST(VideoStructure, PassesSoundFilesAndNamesWhatIsWrongWithBrokenOnes) {
     const char* why;
   } cases[] = {
       {"cut at 10 %", good.substr(0, good.size() / 10), "runs past the end of the file"},
-      {"cut inside the last box", good.substr(0, good.size() - 1), "'mdat' runs past the end of the file"},
+      {"cut inside the last box", good.substr(0, good.size() - 1), "runs past the end of the file"},
       {"cut before its moov", last_moov.substr(0, last_moov.size() / 2), "runs past the end of the file"},
       {"cut at a box boundary", Box("ftyp", "isom" + Be32(0)) + Box("free", ""), "no movie box"},
       {"ftyp then garbage", Box("ftyp", "isom" + Be32(0)) + std::string(100, '\xEE'), "runs past the end of the file"},
