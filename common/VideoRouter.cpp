@@ -96,8 +96,12 @@ bool VideoRouter::OpenThroughEngine(const std::string& command, long& code) {
   if (fallback_aliases_.count(alias) || path.empty()) return false;
   // A file that failed once fails at once, silently, without any engine seeing it again: fast clicks on it
   // must not pile up opens of a file that hangs decoders.
+  if (Failed(path)) {
+    code = kMediaHardwareError;
+    return true;
+  }
   VideoContainer container = SniffVideo(read_head_(path)).container;
-  if (Failed(path) || (check_ && !check_(path, container).empty())) {
+  if (check_ && !check_(path, container).empty()) {
     failed_.insert(Lower(path));
     code = kMediaHardwareError;
     return true;
