@@ -30,8 +30,9 @@ constexpr DWORD kFramedStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THIC
 // ends without it. Nothing it holds is needed by another process.
 bool MediaWorkersRunning() { return VideoWorkersRunning() || MciWorkersRunning(); }
 void EndWithoutStuckMedia() {
-  // Closing a device under Wine takes a few hundred ms; within the second a close may take, they end.
-  AnswerWhile(700, MediaWorkersRunning);
+  // Workers that close their devices normally end well within this (under Wine too); the second a close
+  // may take leaves room for the rest of the exit.
+  AnswerWhile(500, MediaWorkersRunning);
   if (MediaWorkersRunning()) TerminateProcess(GetCurrentProcess(), 0);
 }
 
