@@ -19,7 +19,8 @@
 
 namespace orb {
 
-inline constexpr unsigned long kMciBoundMs = 100;
+// Less than Media Foundation's 100 ms: an MP4 it refuses comes here next within the same click.
+inline constexpr unsigned long kMciBoundMs = 60;
 inline constexpr unsigned long kMciReplyMs = 3000;
 
 class MciTransport : public MediaTransport {

@@ -77,7 +77,7 @@ start_player
 wintool wait "Hostile" 30000 >/dev/null || fail "8K: no menu"
 pid=$(player_process)
 [ -n "$pid" ] || fail "8K: the player's process is not found"
-threads=()
+threads=() handles=() resident=()
 for round in 1 2 3; do
   for _ in $(seq 10); do
     wintool clicks "Hostile" 1 1 >/dev/null || fail "8K: no answer within 200 ms of a click"
@@ -85,11 +85,15 @@ for round in 1 2 3; do
   done
   sleep 2
   threads+=("$(status_kb "$pid" Threads)")
+  handles+=("$(wintool handles "Hostile" | tr -d '\r')")
+  resident+=("$(($(status_kb "$pid" VmRSS) / 1024))")
 done
 peak=$(status_kb "$pid" VmHWM)
-echo "8K pair: peak resident memory $((peak / 1024)) MB; threads after each round: ${threads[*]}"
+echo "8K pair: peak resident memory $((peak / 1024)) MB; after each round: threads ${threads[*]}," \
+  "handles ${handles[*]}, resident MB ${resident[*]}"
 [ "$peak" -lt $((400 * 1024)) ] || fail "8K pair: the player's memory peaked at $((peak / 1024)) MB"
 [ "${threads[2]}" -le "${threads[0]}" ] || fail "8K pair: threads grew from ${threads[0]} to ${threads[2]}"
+[ "${handles[2]}" -le $((handles[0] + 10)) ] || fail "8K pair: handles grew from ${handles[0]} to ${handles[2]}"
 stop_player "Hostile"
 no_crash
 

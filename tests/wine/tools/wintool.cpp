@@ -131,7 +131,7 @@ int main(int argc, char** argv) {
   if (argc < 2) {
     std::fprintf(stderr,
                  "usage: wintool wait|close|class|text|msgbox|gone|menu|command|key|click|settext|items|select|"
-                 "focus|region|drivetype|clicks|closed ...\n");
+                 "focus|region|drivetype|clicks|closed|handles ...\n");
     return 2;
   }
   std::string cmd = argv[1];
@@ -224,6 +224,18 @@ int main(int argc, char** argv) {
     std::printf("%lu\n", GetTickCount() - start);
     CloseHandle(process);
     return waited == WAIT_OBJECT_0 ? 0 : 1;
+  }
+  // handles TITLE: the handle count of the window's process.
+  if (cmd == "handles" && argc >= 3) {
+    HWND hwnd = FindWindowA(nullptr, argv[2]);
+    DWORD pid = 0, count = 0;
+    if (!hwnd || !GetWindowThreadProcessId(hwnd, &pid)) return 1;
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, pid);
+    bool ok = process && GetProcessHandleCount(process, &count);
+    if (process) CloseHandle(process);
+    if (!ok) return 1;
+    std::printf("%lu\n", count);
+    return 0;
   }
   if (cmd == "msgbox") {
     if (argc >= 3) ms = std::strtoul(argv[2], nullptr, 10);
