@@ -26,7 +26,8 @@ printf '[AutoRun]\r\nOPEN=Orbstart.exe\r\nIcon=Orbstart.exe\r\n' >"$cd_root/auto
 for clip in demo 8k; do
   root=$tmp/video-$clip
   mkdir -p "$root"
-  cp "$cd_root/back.bmp" "$cd_root/over.bmp" "$cd_root/autorun.inf" "$root/"
+  cp "$cd_root/over.bmp" "$cd_root/autorun.inf" "$root/"
+  convert -size 640x480 xc:'#3060C0' "BMP3:$root/back.bmp"  # the demo's size, which holds its box
   if [ $clip = demo ]; then cp examples/demo/imgmusic/intro.mp4 "$root/clip.mp4"
   else ffmpeg -loglevel error -f lavfi -i "color=c=red:s=7680x4320:r=1:d=6" -c:v libx264 -preset ultrafast \
     -pix_fmt yuv420p -movflags +faststart "$root/clip.mp4"; fi

@@ -74,6 +74,8 @@ Run Once(const std::string& player, const std::string& cd, const char* title, in
       }
       Sleep(2);
     }
+    if (run.first_frame < 0 && std::getenv("VIDEO_BENCH_TRACE"))
+      std::fprintf(stderr, "pixel %d,%d stayed %06lx (now %06lx)\n", x, y, before, GetPixel(screen, x, y));
     ReleaseDC(nullptr, screen);
     Sleep(3000);  // playing on
     PROCESS_MEMORY_COUNTERS memory = {};

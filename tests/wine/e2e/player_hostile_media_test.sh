@@ -71,7 +71,7 @@ while read -r file kind; do
 done <"$TMP/cases"
 
 # Two 8K clips side by side, clicked in turn: the player's peak memory stays bounded; three rounds of clicks
-# on both leave no more threads than the first.
+# on both leave no more threads or handles than the first.
 menu_for 8k-a.mp4 8k-b.mp4 ""
 start_player
 wintool wait "Hostile" 30000 >/dev/null || fail "8K: no menu"
@@ -91,7 +91,9 @@ done
 peak=$(status_kb "$pid" VmHWM)
 echo "8K pair: peak resident memory $((peak / 1024)) MB; after each round: threads ${threads[*]}," \
   "handles ${handles[*]}, resident MB ${resident[*]}"
-[ "$peak" -lt $((400 * 1024)) ] || fail "8K pair: the player's memory peaked at $((peak / 1024)) MB"
+# The shipped player is a 32-bit process without large addresses: 2 GB is all it has. (Under 64-bit Wine most of
+# the peak is the decoder's own 8K pictures; the player keeps only box-sized frames.)
+[ "$peak" -lt $((1700 * 1024)) ] || fail "8K pair: the player's memory peaked at $((peak / 1024)) MB"
 [ "${threads[2]}" -le "${threads[0]}" ] || fail "8K pair: threads grew from ${threads[0]} to ${threads[2]}"
 [ "${handles[2]}" -le $((handles[0] + 10)) ] || fail "8K pair: handles grew from ${handles[0]} to ${handles[2]}"
 stop_player "Hostile"
