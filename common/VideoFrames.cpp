@@ -62,10 +62,23 @@ std::size_t FrameBytes(const FrameLayout& l) {
 }
 
 bool ConvertFrame(const FrameLayout& l, const std::uint8_t* data, std::size_t size, std::vector<std::uint32_t>& out) {
+  int w = 0, h = 0;
+  return ConvertFrameWithin(l, data, size, l.width, l.height, out, w, h);
+}
+
+bool ConvertFrameWithin(const FrameLayout& l, const std::uint8_t* data, std::size_t size, int max_width,
+                        int max_height, std::vector<std::uint32_t>& out, int& out_width, int& out_height) {
   std::size_t need = FrameBytes(l);
   if (need == 0 || !data || size < need) return false;
-  const int w = l.width, h = l.height;
+  // Only smaller: the window stretches a smaller picture up anyway, and a larger one costs only memory.
+  const int w = max_width > 0 && max_width < l.width ? max_width : l.width;
+  const int h = max_height > 0 && max_height < l.height ? max_height : l.height;
+  // The source column and row of each pixel shown (nearest), computed once a frame.
+  std::vector<int> column(static_cast<std::size_t>(w));
+  for (int x = 0; x < w; ++x) column[static_cast<std::size_t>(x)] = static_cast<int>(static_cast<long long>(x) * l.width / w);
   out.resize(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+  out_width = w;
+  out_height = h;
   const Matrix& m = l.bt709 ? kBt709 : kBt601;
   const std::size_t stride = l.stride;
   const std::uint8_t* chroma = data + stride * static_cast<std::size_t>(l.rows);
@@ -73,19 +86,23 @@ bool ConvertFrame(const FrameLayout& l, const std::uint8_t* data, std::size_t si
   const std::size_t cplane = cstride * Half(static_cast<std::size_t>(l.rows));
   for (int y = 0; y < h; ++y) {
     std::uint32_t* dst = out.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(w);
-    const std::size_t yy = static_cast<std::size_t>(y);
+    const int sy = static_cast<int>(static_cast<long long>(y) * l.height / h);
+    const std::size_t yy = static_cast<std::size_t>(sy);
     switch (l.pixels) {
       case FramePixels::Bgrx: {
-        const std::uint8_t* src = data + stride * (l.bottom_up ? static_cast<std::size_t>(l.rows - 1 - y) : yy);
-        for (int x = 0; x < w; ++x, src += 4)
+        const std::uint8_t* row = data + stride * (l.bottom_up ? static_cast<std::size_t>(l.rows - 1 - sy) : yy);
+        for (int x = 0; x < w; ++x) {
+          const std::uint8_t* src = row + static_cast<std::size_t>(column[static_cast<std::size_t>(x)]) * 4;
           dst[x] = std::uint32_t(src[2]) << 16 | std::uint32_t(src[1]) << 8 | src[0];
+        }
         break;
       }
       case FramePixels::Yuy2: {
         const std::uint8_t* src = data + stride * yy;
         for (int x = 0; x < w; ++x) {
-          const std::uint8_t* pair = src + static_cast<std::size_t>(x / 2) * 4;
-          dst[x] = Rgb(m, pair[(x & 1) * 2], pair[1], pair[3]);
+          const int sx = column[static_cast<std::size_t>(x)];
+          const std::uint8_t* pair = src + static_cast<std::size_t>(sx / 2) * 4;
+          dst[x] = Rgb(m, pair[(sx & 1) * 2], pair[1], pair[3]);
         }
         break;
       }
@@ -93,8 +110,9 @@ bool ConvertFrame(const FrameLayout& l, const std::uint8_t* data, std::size_t si
         const std::uint8_t* luma = data + stride * yy;
         const std::uint8_t* uv = chroma + stride * (yy / 2);
         for (int x = 0; x < w; ++x) {
-          std::size_t c = static_cast<std::size_t>(x / 2) * 2;
-          dst[x] = Rgb(m, luma[x], uv[c], uv[c + 1]);
+          const int sx = column[static_cast<std::size_t>(x)];
+          std::size_t c = static_cast<std::size_t>(sx / 2) * 2;
+          dst[x] = Rgb(m, luma[sx], uv[c], uv[c + 1]);
         }
         break;
       }
@@ -105,7 +123,10 @@ bool ConvertFrame(const FrameLayout& l, const std::uint8_t* data, std::size_t si
         const std::uint8_t* second = first + cplane;
         const std::uint8_t* u = l.pixels == FramePixels::I420 ? first : second;
         const std::uint8_t* v = l.pixels == FramePixels::I420 ? second : first;
-        for (int x = 0; x < w; ++x) dst[x] = Rgb(m, luma[x], u[x / 2], v[x / 2]);
+        for (int x = 0; x < w; ++x) {
+          const int sx = column[static_cast<std::size_t>(x)];
+          dst[x] = Rgb(m, luma[sx], u[sx / 2], v[sx / 2]);
+        }
         break;
       }
     }

@@ -36,6 +36,10 @@ std::size_t FrameBytes(const FrameLayout& layout);
 // is unusable or the buffer is shorter than it says.
 bool ConvertFrame(const FrameLayout& layout, const std::uint8_t* data, std::size_t size,
                   std::vector<std::uint32_t>& out);
+// The same, shrunk (nearest pixel) to at most max_width by max_height, so that a large video in a small
+// box costs what the box shows; out_width and out_height give the size made.
+bool ConvertFrameWithin(const FrameLayout& layout, const std::uint8_t* data, std::size_t size, int max_width,
+                        int max_height, std::vector<std::uint32_t>& out, int& out_width, int& out_height);
 
 // Frames in presentation order (100-ns units), a few at most, so that decoding stays just ahead of showing.
 class FramePacer {

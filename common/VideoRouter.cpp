@@ -7,7 +7,6 @@
 #include "common/VideoFormat.h"
 
 namespace orb {
-namespace {
 
 std::string Lower(std::string text) {
   for (char& c : text)
@@ -15,7 +14,6 @@ std::string Lower(std::string text) {
   return text;
 }
 
-// Blank-separated words; a word in double quotes keeps its blanks.
 std::vector<std::string> Words(const std::string& command) {
   std::vector<std::string> words;
   size_t i = 0;
@@ -40,14 +38,11 @@ std::vector<std::string> Words(const std::string& command) {
   return words;
 }
 
-// The value after a keyword (any case) among the words, empty when there is none.
 std::string After(const std::vector<std::string>& words, const char* keyword, size_t from) {
   for (size_t i = from; i + 1 < words.size(); ++i)
     if (Lower(words[i]) == keyword) return words[i + 1];
   return std::string();
 }
-
-}  // namespace
 
 bool VideoRouter::PlaysThroughEngine(const std::string& alias) const {
   return videos_.count(Lower(alias)) != 0;
@@ -62,6 +57,10 @@ long VideoRouter::Send(const std::string& command, std::string* returned) {
     code = fallback_.Send(command, returned);
     std::string alias = Lower(After(words, "alias", 2));
     if (code == 0 && !alias.empty()) fallback_aliases_.insert(alias);
+    // A video the fallback cannot open (or does not open in time) is not tried again either.
+    if (code != 0 && code != kMediaDuplicateAlias && words.size() >= 2 && !alias.empty() &&
+        After(words, "type", 2) == kVideoDevice)
+      failed_.insert(Lower(words[1]));
     return code;
   }
   if (words.size() >= 2) {
@@ -74,6 +73,12 @@ long VideoRouter::Send(const std::string& command, std::string* returned) {
   long code = fallback_.Send(command, returned);
   if (verb == "close" && code == 0 && words.size() >= 2) fallback_aliases_.erase(Lower(words[1]));
   return code;
+}
+
+bool VideoRouter::Failed(const std::string& path) {
+  for (const auto& [alias, video] : videos_)
+    if (video.engine->Failed()) failed_.insert(video.path);
+  return failed_.count(Lower(path)) != 0;
 }
 
 bool VideoRouter::OpenThroughEngine(const std::string& command, long& code) {
@@ -89,11 +94,24 @@ bool VideoRouter::OpenThroughEngine(const std::string& command, long& code) {
   }
   // An alias the fallback holds must fail there, as a second open of it always has.
   if (fallback_aliases_.count(alias) || path.empty()) return false;
-  if (RouteFor(SniffVideo(read_head_(path)).container) != VideoRoute::MediaFoundation) return false;
+  // A file that failed once fails at once, silently, without any engine seeing it again: fast clicks on it
+  // must not pile up opens of a file that hangs decoders.
+  if (Failed(path)) {
+    code = kMediaHardwareError;
+    return true;
+  }
+  VideoContainer container = SniffVideo(read_head_(path)).container;
+  if (check_ && !check_(path, container).empty()) {
+    failed_.insert(Lower(path));
+    code = kMediaHardwareError;
+    return true;
+  }
+  if (RouteFor(container) != VideoRoute::MediaFoundation) return false;
   MediaWindow parent = static_cast<MediaWindow>(std::strtoll(After(words, "parent", 2).c_str(), nullptr, 10));
   std::unique_ptr<VideoEngine> engine = open_(path, parent);
   if (!engine) return false;
   videos_[alias].engine = std::move(engine);
+  videos_[alias].path = Lower(path);
   code = 0;
   return true;
 }

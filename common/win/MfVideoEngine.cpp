@@ -17,6 +17,7 @@
 
 #include "common/VideoFormat.h"
 #include "common/VideoFrames.h"
+#include "common/VideoStructure.h"
 
 namespace orb {
 namespace {
@@ -158,67 +159,195 @@ struct WaveBlock {
 };
 
 constexpr LONGLONG kSecond = 10000000;  // in the reader's 100-ns units
+// A decoder that shows no sign of life for this long (opening, or between two reads), or no first frame this
+// long after a play, is given up: Media Foundation can wait forever on a broken file.
+constexpr DWORD kStallMs = 5000;
+constexpr DWORD kFirstFrameMs = 5000;
+// How long the window's thread waits for an open to end, or a worker to end at a close, before going on.
+constexpr DWORD kBoundMs = 100;
 
-class MfVideo : public VideoEngine {
+// The first stream of a major type, by its index in the file; -1 when there is none.
+long FirstStream(IMFSourceReader* reader, const GUID& major) {
+  for (DWORD i = 0; i < 64; ++i) {
+    IMFMediaType* type = nullptr;
+    if (FAILED(reader->GetNativeMediaType(i, 0, &type))) return -1;
+    GUID got = GUID_NULL;
+    bool match = SUCCEEDED(type->GetGUID(MF_MT_MAJOR_TYPE, &got)) && IsEqualGUID(got, major);
+    type->Release();
+    if (match) return static_cast<long>(i);
+  }
+  return -1;
+}
+
+// Workers not yet ended, for the process's exit.
+volatile LONG g_workers = 0;
+
+// What the window's thread and a video's worker share. It lives until both have let go, so that a worker
+// stuck inside Media Foundation can be left behind without anything it touches going away.
+struct VideoState {
+  volatile LONG refs = 2;
+  volatile LONG play_count = 0;  // raised by each play, from the start
+  volatile LONG stop_count = 0;  // raised by each stop
+  volatile LONG quit = 0;
+  volatile LONG open_result = 0;  // 0 while opening, 1 opened, -1 failed
+  volatile LONG busy = 0;         // opening or decoding: the watchdog looks only then
+  volatile LONG heartbeat = 0;    // GetTickCount at the worker's last sign of life while busy
+  volatile LONG frames = 0;       // shown since the last play
+  volatile LONG ended = 0;        // the last play ran to its end
+  volatile LONGLONG duration = -1;
+  HANDLE wake = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+  HANDLE opened = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  std::wstring path;
+  HWND window = nullptr;
+  int box_width = 0, box_height = 0;  // the frame's client area: frames are kept no larger
+  CRITICAL_SECTION lock;              // guards what is shown
+  std::vector<uint32_t> shown;
+  int shown_width = 0, shown_height = 0;
+
+  VideoState() { InitializeCriticalSection(&lock); }
+  ~VideoState() {
+    if (wake) CloseHandle(wake);
+    if (opened) CloseHandle(opened);
+    DeleteCriticalSection(&lock);
+  }
+  void Release() {
+    if (InterlockedDecrement(&refs) == 0) delete this;
+  }
+  void Alive() { InterlockedExchange(&heartbeat, static_cast<LONG>(GetTickCount())); }
+};
+
+// The worker's side: opens the file, then decodes each play just ahead of the clock, shows each frame at its
+// time and feeds the sound to the wave device.
+class Decoder {
  public:
-  MfVideo(IMFSourceReader* reader, DWORD video, const FrameLayout& layout, long audio, const WAVEFORMATEX& wave,
-          LONGLONG duration, HWND window)
-      : reader_(reader), video_(video), layout_(layout), audio_(audio), wave_format_(wave), duration_(duration),
-        window_(window), stop_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
-    InitializeCriticalSection(&lock_);
-    SetWindowSubclass(window_, FrameProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  explicit Decoder(VideoState& state) : s_(state) {}
+  ~Decoder() { Release(reader_); }
+
+  static DWORD WINAPI Run(void* param) {
+    auto* state = static_cast<VideoState*>(param);
+    CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    {
+      Decoder decoder(*state);
+      state->Alive();
+      InterlockedExchange(&state->busy, 1);
+      bool ok = decoder.Open();
+      InterlockedExchange(&state->busy, 0);
+      InterlockedExchange(&state->open_result, ok ? 1 : -1);
+      SetEvent(state->opened);
+      LONG played = 0;
+      while (ok && !state->quit) {
+        if (state->play_count != played) {
+          played = state->play_count;
+          decoder.Play(played);
+          continue;
+        }
+        WaitForSingleObject(state->wake, INFINITE);
+      }
+    }
+    CoUninitialize();
+    state->Release();
+    InterlockedDecrement(&g_workers);
+    return 0;
   }
-  ~MfVideo() override {
-    Stop();
-    RemoveWindowSubclass(window_, FrameProc, kSubclassId);
-    Release(reader_);
-    if (stop_) CloseHandle(stop_);
-    DeleteCriticalSection(&lock_);
-  }
-  bool Place(int, int, int, int) override {
-    // The frames fill the window's client area, which is what the commands' put asks for.
-    InvalidateRect(window_, nullptr, FALSE);
+
+ private:
+  bool Open() {
+    const MfApi* mf = MediaFoundation();
+    IMFAttributes* attributes = nullptr;
+    if (!mf || FAILED(mf->create_attributes(&attributes, 1))) return false;
+    attributes->SetUINT32(MF_SOURCE_READER_ENABLE_VIDEO_PROCESSING, TRUE);
+    HRESULT opened = mf->create_reader(s_.path.c_str(), attributes, &reader_);
+    attributes->Release();
+    if (FAILED(opened) || !reader_ || s_.quit) return false;
+    s_.Alive();
+    long video = FirstStream(reader_, MFMediaType_Video);
+    audio_ = FirstStream(reader_, MFMediaType_Audio);
+    if (video < 0 || FAILED(reader_->SetStreamSelection(MF_SOURCE_READER_ALL_STREAMS, FALSE)) ||
+        FAILED(reader_->SetStreamSelection(static_cast<DWORD>(video), TRUE)))
+      return false;
+    video_ = static_cast<DWORD>(video);
+    if (!BoxSized(*mf)) {
+      bool chosen = false;
+      for (const Candidate& c : kVideoCandidates)
+        if (SetSubtype(*mf, reader_, video_, MFMediaType_Video, *c.subtype) && ReadLayout(reader_, video_, layout_)) {
+          chosen = true;
+          break;
+        }
+      if (!chosen) return false;
+    }
+    // A video whose sound cannot be decoded still plays, silent.
+    ZeroMemory(&wave_format_, sizeof wave_format_);
+    if (audio_ >= 0 && !(SUCCEEDED(reader_->SetStreamSelection(static_cast<DWORD>(audio_), TRUE)) &&
+                         SetSubtype(*mf, reader_, static_cast<DWORD>(audio_), MFMediaType_Audio, MFAudioFormat_PCM) &&
+                         ReadWaveFormat(reader_, static_cast<DWORD>(audio_), wave_format_))) {
+      reader_->SetStreamSelection(static_cast<DWORD>(audio_), FALSE);
+      audio_ = -1;
+    }
+    PROPVARIANT duration;
+    PropVariantInit(&duration);
+    if (SUCCEEDED(reader_->GetPresentationAttribute(MF_SOURCE_READER_MEDIASOURCE, MF_PD_DURATION, &duration)) &&
+        duration.vt == VT_UI8)
+      s_.duration = static_cast<LONGLONG>(duration.uhVal.QuadPart);
+    PropVariantClear(&duration);
     return true;
   }
-  bool Play() override {
-    Stop();
+
+  // Asks the reader for 32-bit frames at the box's size where the picture is larger, so that the decoder
+  // scales and nothing larger than the box is kept; false where the reader cannot.
+  bool BoxSized(const MfApi& mf) {
+    IMFMediaType* native = nullptr;
+    UINT64 size = 0;
+    if (FAILED(reader_->GetNativeMediaType(video_, 0, &native))) return false;
+    bool known = SUCCEEDED(native->GetUINT64(MF_MT_FRAME_SIZE, &size));
+    native->Release();
+    UINT32 width = static_cast<UINT32>(size >> 32), height = static_cast<UINT32>(size);
+    if (!known || s_.box_width <= 0 || s_.box_height <= 0 ||
+        (width <= static_cast<UINT32>(s_.box_width) && height <= static_cast<UINT32>(s_.box_height)))
+      return false;
+    IMFMediaType* type = nullptr;
+    if (FAILED(mf.create_type(&type))) return false;
+    UINT64 box = static_cast<UINT64>(s_.box_width) << 32 | static_cast<UINT32>(s_.box_height);
+    bool ok = SUCCEEDED(type->SetGUID(MF_MT_MAJOR_TYPE, MFMediaType_Video)) &&
+              SUCCEEDED(type->SetGUID(MF_MT_SUBTYPE, MFVideoFormat_RGB32)) &&
+              SUCCEEDED(type->SetUINT64(MF_MT_FRAME_SIZE, box)) &&
+              SUCCEEDED(reader_->SetCurrentMediaType(video_, nullptr, type)) && ReadLayout(reader_, video_, layout_) &&
+              layout_.width <= s_.box_width && layout_.height <= s_.box_height;
+    type->Release();
+    return ok;
+  }
+
+  // Whether the window's thread asked for something else than the play under way.
+  bool Interrupted(LONG played, LONG stopped) const {
+    return s_.quit || s_.play_count != played || s_.stop_count != stopped;
+  }
+  bool Waits(DWORD ms, LONG played, LONG stopped) const {
+    if (Interrupted(played, stopped)) return true;
+    WaitForSingleObject(s_.wake, ms);
+    return Interrupted(played, stopped);
+  }
+
+  void Play(LONG played) {
+    LONG stopped = s_.stop_count;
     PROPVARIANT start;
     PropVariantInit(&start);
     start.vt = VT_I8;
     start.hVal.QuadPart = 0;
-    if (FAILED(reader_->SetCurrentPosition(GUID_NULL, start)) || !stop_) return false;
-    ResetEvent(stop_);
-    worker_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
-    return worker_ != nullptr;
-  }
-  void Stop() override {
-    if (!worker_) return;
-    SetEvent(stop_);
-    WaitForSingleObject(worker_, INFINITE);
-    CloseHandle(worker_);
-    worker_ = nullptr;
-  }
-  long LengthMs() override { return duration_ < 0 ? -1 : static_cast<long>(duration_ / 10000); }
-
- private:
-  static constexpr UINT_PTR kSubclassId = 0x4D46;
-  static constexpr size_t kFramesAhead = 4;
-
-  static DWORD WINAPI Run(void* self) {
-    CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-    // Frames come every 33 or 40 ms; the default 15.6 ms timer would show them unevenly.
-    timeBeginPeriod(1);
-    static_cast<MfVideo*>(self)->Decode();
-    timeEndPeriod(1);
-    CoUninitialize();
-    return 0;
+    s_.Alive();
+    InterlockedExchange(&s_.busy, 1);
+    InterlockedExchange(&s_.ended, 0);
+    if (SUCCEEDED(reader_->SetCurrentPosition(GUID_NULL, start))) {
+      // Frames come every 33 or 40 ms; the default 15.6 ms timer would show them unevenly.
+      timeBeginPeriod(1);
+      if (Decode(played, stopped)) InterlockedExchange(&s_.ended, 1);
+      timeEndPeriod(1);
+    } else {
+      InterlockedExchange(&s_.ended, 1);
+    }
+    InterlockedExchange(&s_.busy, 0);
   }
 
-  bool Stopping(DWORD wait_ms) const { return WaitForSingleObject(stop_, wait_ms) == WAIT_OBJECT_0; }
-
-  // Decodes just ahead of the clock, shows each frame at its time and feeds the sound to the wave device,
-  // until the end or a stop.
-  void Decode() {
+  // True when the video ran to its end.
+  bool Decode(LONG played, LONG stopped) {
     HWAVEOUT wave = nullptr;
     if (audio_ >= 0 && waveOutOpen(&wave, WAVE_MAPPER, &wave_format_, 0, 0, CALLBACK_NULL) != MMSYSERR_NOERROR)
       wave = nullptr;
@@ -233,10 +362,11 @@ class MfVideo : public VideoEngine {
       return static_cast<LONGLONG>(static_cast<double>(now.QuadPart - started.QuadPart) * kSecond /
                                    static_cast<double>(frequency.QuadPart));
     };
-    bool video_ended = false, audio_ended = audio_ < 0;
+    bool video_ended = false, audio_ended = audio_ < 0, finished = false;
     LONGLONG sound_until = 0;
     std::vector<uint32_t> pixels;
-    while (!Stopping(0)) {
+    while (!Interrupted(played, stopped)) {
+      s_.Alive();
       LONGLONG now = clock();
       if (pacer.TakeDue(now, pixels)) Show(pixels);
       ReapFinished(wave, blocks);
@@ -245,15 +375,19 @@ class MfVideo : public VideoEngine {
         if (!ReadOne(wave, blocks, pacer, video_ended, audio_ended, sound_until)) video_ended = audio_ended = true;
         continue;
       }
-      if (ended && pacer.Empty() && blocks.empty()) break;
+      if (ended && pacer.Empty() && blocks.empty()) {
+        finished = true;
+        break;
+      }
       LONGLONG wait = pacer.UntilNext(now);
-      if (Stopping(wait < 0 || wait > kSecond / 50 ? 20 : static_cast<DWORD>(wait / 10000))) break;
+      if (Waits(wait < 0 || wait > kSecond / 50 ? 20 : static_cast<DWORD>(wait / 10000), played, stopped)) break;
     }
     if (wave) {
       waveOutReset(wave);  // marks every block done
       ReapFinished(wave, blocks);
       waveOutClose(wave);
     }
+    return finished;
   }
 
   // Reads the next sample of either stream; false when the reader fails.
@@ -291,6 +425,7 @@ class MfVideo : public VideoEngine {
     IMF2DBuffer* planes = nullptr;
     BYTE* data = nullptr;
     LONG pitch = 0;
+    int width = 0, height = 0;
     // A two-dimensional buffer knows its real pitch, which may be wider than the type says.
     if (SUCCEEDED(buffer->QueryInterface(IID_IMF2DBuffer, reinterpret_cast<void**>(&planes))) &&
         SUCCEEDED(planes->Lock2D(&data, &pitch))) {
@@ -299,12 +434,12 @@ class MfVideo : public VideoEngine {
       l.bottom_up = pitch < 0;
       BYTE* first = pitch < 0 ? data + static_cast<LONGLONG>(pitch) * (l.rows - 1) : data;
       // The memory the buffer locked holds the whole frame at that pitch.
-      ok = ConvertFrame(l, first, FrameBytes(l), pixels);
+      ok = ConvertFrameWithin(l, first, FrameBytes(l), s_.box_width, s_.box_height, pixels, width, height);
       planes->Unlock2D();
     } else {
       DWORD length = 0;
       if (SUCCEEDED(buffer->Lock(&data, nullptr, &length))) {
-        ok = ConvertFrame(layout_, data, length, pixels);
+        ok = ConvertFrameWithin(layout_, data, length, s_.box_width, s_.box_height, pixels, width, height);
         buffer->Unlock();
       }
     }
@@ -345,39 +480,116 @@ class MfVideo : public VideoEngine {
   }
 
   void Show(std::vector<uint32_t>& pixels) {
-    EnterCriticalSection(&lock_);
-    shown_.swap(pixels);
-    shown_width_ = layout_.width;
-    shown_height_ = layout_.height;
-    LeaveCriticalSection(&lock_);
-    InvalidateRect(window_, nullptr, FALSE);
+    auto within = [](int side, int box) { return box > 0 && box < side ? box : side; };
+    EnterCriticalSection(&s_.lock);
+    s_.shown.swap(pixels);
+    s_.shown_width = within(layout_.width, s_.box_width);
+    s_.shown_height = within(layout_.height, s_.box_height);
+    LeaveCriticalSection(&s_.lock);
+    InterlockedIncrement(&s_.frames);
+    InvalidateRect(s_.window, nullptr, FALSE);
+  }
+
+  static constexpr size_t kFramesAhead = 4;
+
+  VideoState& s_;
+  IMFSourceReader* reader_ = nullptr;
+  DWORD video_ = 0;
+  FrameLayout layout_;
+  long audio_ = -1;  // the sound stream's index, -1 when there is none to play
+  WAVEFORMATEX wave_format_ = {};
+};
+
+// The window's side: every call returns at once or within kBoundMs, whatever the worker is doing.
+class MfVideo : public VideoEngine {
+ public:
+  MfVideo(VideoState* state, HANDLE worker) : s_(state), worker_(worker) {
+    SetWindowSubclass(s_->window, FrameProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    SetTimer(s_->window, kSubclassId, 250, nullptr);
+  }
+  ~MfVideo() override {
+    KillTimer(s_->window, kSubclassId);
+    RemoveWindowSubclass(s_->window, FrameProc, kSubclassId);
+    InterlockedExchange(&s_->quit, 1);
+    SetEvent(s_->wake);
+    // A worker stuck in Media Foundation is left behind; it lets go of the shared state when it ends.
+    WaitForSingleObject(worker_, kBoundMs);
+    CloseHandle(worker_);
+    s_->Release();
+  }
+  bool Place(int, int, int, int) override {
+    // The frames fill the window's client area, which is what the commands' put asks for.
+    InvalidateRect(s_->window, nullptr, FALSE);
+    return true;
+  }
+  bool Play() override {
+    if (failed_) return false;
+    InterlockedExchange(&s_->frames, 0);
+    InterlockedExchange(&s_->ended, 0);
+    played_at_ = GetTickCount();
+    InterlockedIncrement(&s_->play_count);
+    SetEvent(s_->wake);
+    return true;
+  }
+  void Stop() override {
+    InterlockedIncrement(&s_->stop_count);
+    played_at_ = 0;
+    SetEvent(s_->wake);
+  }
+  long LengthMs() override {
+    LONGLONG d = s_->duration;
+    return d < 0 ? -1 : static_cast<long>(d / 10000);
+  }
+  bool Failed() override { return failed_; }
+
+ private:
+  static constexpr UINT_PTR kSubclassId = 0x4D46;
+
+  // On the window's timer: a file that did not open, a decoder silent for too long, no first frame in time or
+  // a play that ended without one: the frame is hidden and the video given up, silently.
+  void Watch() {
+    if (failed_) return;
+    DWORD now = GetTickCount();
+    bool stalled = s_->busy && now - static_cast<DWORD>(s_->heartbeat) > kStallMs;
+    bool no_frame = played_at_ != 0 && s_->frames == 0 && (now - played_at_ > kFirstFrameMs || s_->ended);
+    if (s_->open_result >= 0 && !stalled && !no_frame) return;
+    failed_ = true;
+    KillTimer(s_->window, kSubclassId);
+    ShowWindow(s_->window, SW_HIDE);
+    InterlockedExchange(&s_->quit, 1);
+    SetEvent(s_->wake);
   }
 
   void Paint(HDC dc) {
     RECT client;
-    GetClientRect(window_, &client);
-    EnterCriticalSection(&lock_);
-    if (shown_.size() == static_cast<size_t>(shown_width_) * static_cast<size_t>(shown_height_) && !shown_.empty()) {
+    GetClientRect(s_->window, &client);
+    EnterCriticalSection(&s_->lock);
+    int w = s_->shown_width, h = s_->shown_height;
+    if (w > 0 && h > 0 && s_->shown.size() == static_cast<size_t>(w) * static_cast<size_t>(h)) {
       BITMAPINFO info;
       ZeroMemory(&info, sizeof info);
       info.bmiHeader.biSize = sizeof info.bmiHeader;
-      info.bmiHeader.biWidth = shown_width_;
-      info.bmiHeader.biHeight = -shown_height_;  // top row first
+      info.bmiHeader.biWidth = w;
+      info.bmiHeader.biHeight = -h;  // top row first
       info.bmiHeader.biPlanes = 1;
       info.bmiHeader.biBitCount = 32;
       info.bmiHeader.biCompression = BI_RGB;
       SetStretchBltMode(dc, COLORONCOLOR);
-      StretchDIBits(dc, 0, 0, client.right, client.bottom, 0, 0, shown_width_, shown_height_, shown_.data(), &info,
-                    DIB_RGB_COLORS, SRCCOPY);
+      StretchDIBits(dc, 0, 0, client.right, client.bottom, 0, 0, w, h, s_->shown.data(), &info, DIB_RGB_COLORS,
+                    SRCCOPY);
     } else {
       FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     }
-    LeaveCriticalSection(&lock_);
+    LeaveCriticalSection(&s_->lock);
   }
 
   // The frames are drawn into the window itself, so its background is never painted over them.
   static LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
     if (msg == WM_ERASEBKGND) return 1;
+    if (msg == WM_TIMER && wp == kSubclassId) {
+      reinterpret_cast<MfVideo*>(self)->Watch();
+      return 0;
+    }
     if (msg != WM_PAINT) return DefSubclassProc(hwnd, msg, wp, lp);
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
@@ -386,87 +598,67 @@ class MfVideo : public VideoEngine {
     return 0;
   }
 
-  IMFSourceReader* reader_;
-  const DWORD video_;
-  FrameLayout layout_;  // the decoder's, changed only by the worker while it runs
-  const long audio_;    // the sound stream's index, -1 when there is none to play
-  WAVEFORMATEX wave_format_;
-  const LONGLONG duration_;
-  HWND window_;
-  HANDLE stop_;
-  HANDLE worker_ = nullptr;
-  CRITICAL_SECTION lock_;  // guards what is shown
-  std::vector<uint32_t> shown_;
-  int shown_width_ = 0, shown_height_ = 0;
+  VideoState* s_;
+  HANDLE worker_;
+  DWORD played_at_ = 0;  // GetTickCount of the last play, 0 when stopped
+  bool failed_ = false;
 };
-
-// The first stream of a major type, by its index in the file; -1 when there is none.
-long FirstStream(IMFSourceReader* reader, const GUID& major) {
-  for (DWORD i = 0; i < 64; ++i) {
-    IMFMediaType* type = nullptr;
-    if (FAILED(reader->GetNativeMediaType(i, 0, &type))) return -1;
-    GUID got = GUID_NULL;
-    bool match = SUCCEEDED(type->GetGUID(MF_MT_MAJOR_TYPE, &got)) && IsEqualGUID(got, major);
-    type->Release();
-    if (match) return static_cast<long>(i);
-  }
-  return -1;
-}
 
 }  // namespace
 
 std::unique_ptr<VideoEngine> OpenMediaFoundationVideo(const std::string& path, MediaWindow parent) {
-  const MfApi* mf = MediaFoundation();
-  if (!mf) return nullptr;
-  // The source resolver creates its handlers through COM; a second initialisation only counts up.
-  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  DWORD called = GetTickCount();
+  if (!MediaFoundation()) return nullptr;
   int n = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
   if (n <= 0) return nullptr;
-  std::wstring wide(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), n);
-  IMFAttributes* attributes = nullptr;
-  if (FAILED(mf->create_attributes(&attributes, 1))) return nullptr;
-  attributes->SetUINT32(MF_SOURCE_READER_ENABLE_VIDEO_PROCESSING, TRUE);
-  IMFSourceReader* reader = nullptr;
-  // Opening reads the file's header here, so a file Media Foundation cannot read fails now and goes to the
-  // fallback.
-  HRESULT opened = mf->create_reader(wide.c_str(), attributes, &reader);
-  attributes->Release();
-  if (FAILED(opened) || !reader) return nullptr;
-  long video = FirstStream(reader, MFMediaType_Video);
-  long audio = FirstStream(reader, MFMediaType_Audio);
-  FrameLayout layout;
-  bool ok = video >= 0 && SUCCEEDED(reader->SetStreamSelection(MF_SOURCE_READER_ALL_STREAMS, FALSE)) &&
-            SUCCEEDED(reader->SetStreamSelection(static_cast<DWORD>(video), TRUE));
-  ok = ok && [&] {
-    for (const Candidate& c : kVideoCandidates)
-      if (SetSubtype(*mf, reader, static_cast<DWORD>(video), MFMediaType_Video, *c.subtype) &&
-          ReadLayout(reader, static_cast<DWORD>(video), layout))
-        return true;
-    return false;
-  }();
-  if (!ok) {
-    reader->Release();
+  auto* state = new VideoState;
+  state->path.assign(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, state->path.data(), n);
+  state->window = reinterpret_cast<HWND>(parent);
+  RECT box;
+  if (GetClientRect(state->window, &box)) state->box_width = box.right, state->box_height = box.bottom;
+  InterlockedIncrement(&g_workers);
+  HANDLE worker = state->wake && state->opened ? CreateThread(nullptr, 0, Decoder::Run, state, 0, nullptr) : nullptr;
+  if (!worker) {
+    InterlockedDecrement(&g_workers);
+    delete state;
     return nullptr;
   }
-  // A video whose sound cannot be decoded still plays, silent.
-  WAVEFORMATEX wave;
-  ZeroMemory(&wave, sizeof wave);
-  if (audio >= 0 && !(SUCCEEDED(reader->SetStreamSelection(static_cast<DWORD>(audio), TRUE)) &&
-                      SetSubtype(*mf, reader, static_cast<DWORD>(audio), MFMediaType_Audio, MFAudioFormat_PCM) &&
-                      ReadWaveFormat(reader, static_cast<DWORD>(audio), wave))) {
-    reader->SetStreamSelection(static_cast<DWORD>(audio), FALSE);
-    audio = -1;
+  // Opening reads the file's header on the worker. One that fails at once goes to the fallback as before;
+  // one that takes longer goes on without the window waiting for it.
+  // Loading Media Foundation at the first video counts against the bound too.
+  DWORD spent = GetTickCount() - called;
+  WaitForSingleObject(state->opened, spent >= kBoundMs ? 0 : kBoundMs - spent);
+  if (state->open_result < 0) {
+    WaitForSingleObject(worker, kBoundMs);
+    CloseHandle(worker);
+    state->Release();
+    return nullptr;
   }
-  PROPVARIANT duration;
-  PropVariantInit(&duration);
-  LONGLONG length = -1;
-  if (SUCCEEDED(reader->GetPresentationAttribute(MF_SOURCE_READER_MEDIASOURCE, MF_PD_DURATION, &duration)) &&
-      duration.vt == VT_UI8)
-    length = static_cast<LONGLONG>(duration.uhVal.QuadPart);
-  PropVariantClear(&duration);
-  return std::make_unique<MfVideo>(reader, static_cast<DWORD>(video), layout, audio, wave, length,
-                                   reinterpret_cast<HWND>(parent));
+  return std::make_unique<MfVideo>(state, worker);
+}
+
+bool VideoWorkersRunning() { return g_workers > 0; }
+
+std::string CheckVideoFile(const std::string& path, VideoContainer container) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::string();  // the engines say so themselves
+  LARGE_INTEGER size;
+  std::string why = "the file cannot be read";
+  if (GetFileSizeEx(file, &size))
+    why = CheckVideoStructure(container, static_cast<uint64_t>(size.QuadPart),
+                              [&](uint64_t at, size_t count, std::string& out) {
+                                LARGE_INTEGER to;
+                                to.QuadPart = static_cast<LONGLONG>(at);
+                                out.assign(count, '\0');
+                                DWORD got = 0;
+                                return SetFilePointerEx(file, to, nullptr, FILE_BEGIN) &&
+                                       ::ReadFile(file, out.data(), static_cast<DWORD>(count), &got, nullptr) &&
+                                       got == count;
+                              });
+  CloseHandle(file);
+  return why;
 }
 
 std::string ReadVideoHead(const std::string& path) {

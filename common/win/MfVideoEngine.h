@@ -16,12 +16,17 @@ namespace orb {
 std::unique_ptr<VideoEngine> OpenMediaFoundationVideo(const std::string& path, MediaWindow parent);
 // The first kVideoSniffBytes of a file; empty when it cannot be read.
 std::string ReadVideoHead(const std::string& path);
+// What is wrong with an MP4/MOV or WMV file's structure (see VideoStructure.h); empty when it is sound.
+std::string CheckVideoFile(const std::string& path, VideoContainer container);
+// Whether a video's worker has not ended yet: one may be stuck in Media Foundation for good, and the process
+// must then end without waiting for it.
+bool VideoWorkersRunning();
 
 // The media control interface with Media Foundation for MP4/MOV and WMV videos in front of it.
 class RoutedMediaTransport : public VideoRouter {
  public:
   explicit RoutedMediaTransport(MediaTransport& mci)
-      : VideoRouter(mci, ReadVideoHead, OpenMediaFoundationVideo) {}
+      : VideoRouter(mci, ReadVideoHead, OpenMediaFoundationVideo, CheckVideoFile) {}
 };
 
 }  // namespace orb

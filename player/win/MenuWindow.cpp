@@ -8,6 +8,8 @@
 #include <new>
 
 #include "common/MessagePath.h"
+#include "common/win/MciTransport.h"
+#include "common/win/MfVideoEngine.h"
 #include "common/win/ShapedWindow.h"
 #include "player/win/ChangeFormBorder.h"
 #include "player/win/FocusMark.h"
@@ -22,6 +24,17 @@ constexpr const char* kFrameClass = "OrbstartVideoFrame";
 constexpr UINT kPressSpot = WM_APP + 1;
 constexpr DWORD kFramedStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX |
                                WS_CLIPCHILDREN;
+
+// After the closing sequence: a media worker stuck in a decoder or the media interface would hold up the
+// end for good (destroying its windows, shutting Media Foundation down), so after a short grace the process
+// ends without it. Nothing it holds is needed by another process.
+bool MediaWorkersRunning() { return VideoWorkersRunning() || MciWorkersRunning(); }
+void EndWithoutStuckMedia() {
+  // Workers that close their devices normally end well within this (under Wine too); the second a close
+  // may take leaves room for the rest of the exit.
+  AnswerWhile(500, MediaWorkersRunning);
+  if (MediaWorkersRunning()) TerminateProcess(GetCurrentProcess(), 0);
+}
 
 }  // namespace
 
@@ -298,6 +311,7 @@ LRESULT MenuWindow::OnMenuMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (loaded_) {
         loaded_ = false;
         controller_.Form_Unload();
+        EndWithoutStuckMedia();
         hwnd_ = nullptr;
         host_.MenuClosed();
       }

@@ -129,6 +129,8 @@ void PlayerApp::UnloadSplash() {
 
 bool PlayerApp::ShowMenu(std::string& error) {
   if (menu_) return true;
+  // From here on a click must not wait for a length the media interface is slow to give.
+  mci_.BoundReplies();
   menu_ = std::make_unique<MenuWindow>(instance_, startup_controller_->Config(), startup_controller_->Folder(),
                                        media_, *this);
   if (!menu_->Create(error)) {

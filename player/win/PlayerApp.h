@@ -46,7 +46,7 @@ class PlayerApp : public StartupView, public MenuWindowHost {
   bool ShowLayeredSplash(int x, int y);
 
   HINSTANCE instance_;
-  MciTransport mci_;
+  MciTransport mci_{true};
   RoutedMediaTransport media_{mci_};
   std::unique_ptr<StartupController> startup_controller_;
   std::unique_ptr<MenuWindow> menu_;

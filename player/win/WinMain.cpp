@@ -8,6 +8,8 @@
 #include <new>
 #include <typeinfo>
 
+#include "common/win/MciTransport.h"
+#include "common/win/MfVideoEngine.h"
 #include "player/PlayerFolder.h"
 #include "player/win/PlayerApp.h"
 
@@ -67,6 +69,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     orb::PlayerApp app(instance);
     code = app.Run(folder);
   }
+  // A video's worker stuck inside a decoder would hold up the exit (and Media Foundation's shutdown) for
+  // good: after a short grace the process ends without it. It holds nothing another process needs.
+  auto running = [] { return orb::VideoWorkersRunning() || orb::MciWorkersRunning(); };
+  for (int i = 0; i < 30 && running(); ++i) Sleep(10);
+  if (running()) TerminateProcess(GetCurrentProcess(), static_cast<UINT>(code));
   OleUninitialize();
   return code;
 }

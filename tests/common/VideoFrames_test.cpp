@@ -83,6 +83,16 @@ void ExpectQuadrants(const FrameLayout& l, const char* what) {
     for (int x = 0; x < l.width; ++x)
       ASSERT_TRUE(Near(out[static_cast<std::size_t>(y * l.width + x)], QuadrantRgb(l, x, y)))
           << what << " at " << x << "," << y << ": " << std::hex << out[static_cast<std::size_t>(y * l.width + x)];
+  // Shrunk to a box: each pixel is its nearest source pixel, and a larger box leaves the size alone.
+  int w = 0, h = 0;
+  ASSERT_TRUE(ConvertFrameWithin(l, buffer.data(), buffer.size(), 3, 2, out, w, h)) << what;
+  ASSERT_TRUE(w == 3 && h == 2 && out.size() == 6u) << what;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      EXPECT_TRUE(Near(out[static_cast<std::size_t>(y * w + x)], QuadrantRgb(l, x * l.width / w, y * l.height / h)))
+          << what << " shrunk, at " << x << "," << y;
+  ASSERT_TRUE(ConvertFrameWithin(l, buffer.data(), buffer.size(), 1000, 1000, out, w, h));
+  EXPECT_TRUE(w == l.width && h == l.height) << what;
 }
 
 FrameLayout Layout(FramePixels pixels, int w, int h, std::size_t stride, int rows, bool bottom_up = false) {

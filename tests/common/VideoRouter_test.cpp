@@ -12,6 +12,7 @@ namespace {
 struct EngineLog {
   std::vector<std::string> calls;
   int alive = 0;
+  bool failed = false;  // what every engine says when asked
 };
 
 class FakeEngine : public VideoEngine {
@@ -35,6 +36,7 @@ class FakeEngine : public VideoEngine {
   }
   void Stop() override { log_.calls.push_back("stop"); }
   long LengthMs() override { return 2000; }
+  bool Failed() override { return log_.failed; }
 
  private:
   EngineLog& log_;
@@ -71,10 +73,16 @@ class VideoRouterTest : public ::testing::Test {
   std::map<std::string, std::string> heads;
   EngineLog log;
   bool engine_present = true;
+  std::map<std::string, std::string> broken;  // what the structure check says of a file
+  int checks = 0;
   VideoRouter router{mci, [this](const std::string& p) { return heads[p]; },
                      [this](const std::string& p, MediaWindow parent) -> std::unique_ptr<VideoEngine> {
                        if (!engine_present) return nullptr;
                        return std::make_unique<FakeEngine>(log, p, parent);
+                     },
+                     [this](const std::string& p, VideoContainer) {
+                       ++checks;
+                       return broken[p];
                      }};
 };
 
@@ -148,6 +156,36 @@ TEST_F(VideoRouterTest, MenuClosingClosesEngineVideosAndPassesTheRestOn) {
   EXPECT_EQ(log.alive, 0);
   EXPECT_EQ(mci.Commands(), (std::vector<std::string>{"Close alias1", "Close alias2", "Close playthemovie2",
                                                       "Close audio2"}));
+}
+
+}  // namespace
+}  // namespace orb
+
+namespace orb {
+namespace {
+
+TEST_F(VideoRouterTest, FilesThatFailAreRefusedSilentlyAndNeverOpenedAgain) {
+  // A broken structure: no engine and no fallback sees the file, now or at any later click.
+  broken["C:\\CLIP.MP4"] = "the box 'mdat' runs past the end of the file";
+  for (int i = 0; i < 3; ++i) EXPECT_NE(PlayVideo("C:\\CLIP.MP4"), kMediaSuccess);
+  EXPECT_EQ(checks, 1);
+  EXPECT_TRUE(log.calls.empty());
+  EXPECT_TRUE(router.Failed("c:\\clip.mp4"));
+
+  // An engine that gives up after opening: its alias stays (a second click restarts nothing), and another
+  // spot with the same file is refused without a new engine.
+  ASSERT_EQ(PlayVideo("C:\\CLIP.WMV"), kMediaSuccess);
+  log.failed = true;
+  size_t calls = log.calls.size();
+  EXPECT_NE(OpenMultimedia(router, 7, "playthemovie2", "C:\\CLIP.WMV", kVideoDevice), kMediaSuccess);
+  EXPECT_EQ(log.calls.size(), calls);
+
+  // A video the fallback fails on is not sent to it again; sounds are not remembered.
+  mci.answers["open C:\\INTRO.AVI type MpegVideo Alias playthemovie3 parent 7 Style 1073741824"] = {263, ""};
+  EXPECT_NE(OpenMultimedia(router, 7, "playthemovie3", "C:\\INTRO.AVI", kVideoDevice), kMediaSuccess);
+  size_t sent = mci.sent.size();
+  EXPECT_NE(OpenMultimedia(router, 7, "playthemovie3", "C:\\INTRO.AVI", kVideoDevice), kMediaSuccess);
+  EXPECT_EQ(mci.sent.size(), sent);
 }
 
 }  // namespace

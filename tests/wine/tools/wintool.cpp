@@ -111,13 +111,27 @@ HWND FindChild(HWND parent, const char* spec) {
   return search.found;
 }
 
+struct SpotSearch {
+  int wanted;  // 1-based, in the order of EnumChildWindows
+  HWND found = nullptr;
+  int seen = 0;
+};
+
+BOOL CALLBACK FindSpot(HWND child, LPARAM lp) {
+  auto* search = reinterpret_cast<SpotSearch*>(lp);
+  char cls[32] = {};
+  GetClassNameA(child, cls, sizeof cls);
+  if (std::strcmp(cls, "OrbstartSpot") == 0 && ++search->seen == search->wanted) search->found = child;
+  return !search->found;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 2) {
     std::fprintf(stderr,
                  "usage: wintool wait|close|class|text|msgbox|gone|menu|command|key|click|settext|items|select|"
-                 "focus|region|drivetype ...\n");
+                 "focus|region|drivetype|clicks|closed|handles ...\n");
     return 2;
   }
   std::string cmd = argv[1];
@@ -164,6 +178,63 @@ int main(int argc, char** argv) {
     } else {
       EnumChildWindows(hwnd, PrintChild, 0);
     }
+    return 0;
+  }
+  // clicks TITLE N COUNT [PAUSE_MS]: clicks the Nth spot window COUNT times, each click sent so that its
+  // handler runs inside the send, then asks the window for an answer; fails when the click or the question
+  // was not answered within 200 ms. Prints the slowest answer in ms.
+  if (cmd == "clicks" && argc >= 5) {
+    HWND hwnd = FindWindowA(nullptr, argv[2]);
+    if (!hwnd) return 1;
+    SpotSearch search{std::atoi(argv[3])};
+    EnumChildWindows(hwnd, FindSpot, reinterpret_cast<LPARAM>(&search));
+    if (!search.found) return 1;
+    int count = std::atoi(argv[4]);
+    DWORD pause = argc >= 6 ? std::strtoul(argv[5], nullptr, 10) : 0, slowest = 0;
+    for (int i = 0; i < count; ++i) {
+      DWORD start = GetTickCount();
+      DWORD_PTR result = 0;
+      bool answered = SendMessageTimeoutA(search.found, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2), SMTO_NORMAL,
+                                          200, &result) &&
+                      SendMessageTimeoutA(search.found, WM_LBUTTONUP, 0, MAKELPARAM(2, 2), SMTO_NORMAL, 200, &result);
+      DWORD clicked = GetTickCount() - start;
+      answered = answered && SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 200, &result);
+      DWORD took = GetTickCount() - start;
+      if (took > slowest) slowest = took;
+      if (!answered || clicked > 200) {
+        std::printf("click %d: no answer within 200 ms\n", i + 1);
+        return 1;
+      }
+      if (pause) Sleep(pause);
+    }
+    std::printf("%lu\n", slowest);
+    return 0;
+  }
+  // closed TITLE MS: clicks the close box of the window and waits up to MS for its process to end; prints
+  // the ms it took, fails when the process is still there.
+  if (cmd == "closed" && argc >= 4) {
+    HWND hwnd = FindWindowA(nullptr, argv[2]);
+    DWORD pid = 0;
+    if (!hwnd || !GetWindowThreadProcessId(hwnd, &pid)) return 1;
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
+    if (!process) return 1;
+    DWORD start = GetTickCount();
+    PostMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    DWORD waited = WaitForSingleObject(process, std::strtoul(argv[3], nullptr, 10));
+    std::printf("%lu\n", GetTickCount() - start);
+    CloseHandle(process);
+    return waited == WAIT_OBJECT_0 ? 0 : 1;
+  }
+  // handles TITLE: the handle count of the window's process.
+  if (cmd == "handles" && argc >= 3) {
+    HWND hwnd = FindWindowA(nullptr, argv[2]);
+    DWORD pid = 0, count = 0;
+    if (!hwnd || !GetWindowThreadProcessId(hwnd, &pid)) return 1;
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, pid);
+    bool ok = process && GetProcessHandleCount(process, &count);
+    if (process) CloseHandle(process);
+    if (!ok) return 1;
+    std::printf("%lu\n", count);
     return 0;
   }
   if (cmd == "msgbox") {
