@@ -5,10 +5,12 @@
 namespace orb::win {
 
 bool IsF1For(HWND window, const MSG& msg) {
-  return msg.message == WM_KEYDOWN && msg.wParam == VK_F1 && (msg.hwnd == window || IsChild(window, msg.hwnd));
+  return msg.message == WM_KEYDOWN && msg.wParam == VK_F1 &&
+         (msg.hwnd == window || IsChild(window, msg.hwnd));
 }
 
-void RunModal(HWND owner, HWND window, const std::function<void(HWND)>& on_f1, const std::function<bool()>& done) {
+void RunModal(HWND owner, HWND window, const std::function<void(HWND)>& on_f1,
+              const std::function<bool()>& done) {
   if (!window) return;
   if (owner) EnableWindow(owner, FALSE);
   if (!IsWindowVisible(window)) {  // else the caller has shown it and put the focus where it belongs

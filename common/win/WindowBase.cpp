@@ -53,7 +53,8 @@ POINT CentredOrigin(HWND owner, int width, int height, bool keep_on_work_area) {
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
   RECT area = work;
   if (owner && IsWindowVisible(owner)) GetWindowRect(owner, &area);
-  POINT at = {area.left + (area.right - area.left - width) / 2, area.top + (area.bottom - area.top - height) / 2};
+  POINT at = {area.left + (area.right - area.left - width) / 2,
+              area.top + (area.bottom - area.top - height) / 2};
   if (keep_on_work_area) {
     if (at.x + width > work.right) at.x = work.right - width;
     if (at.y + height > work.bottom) at.y = work.bottom - height;

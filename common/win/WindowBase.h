@@ -23,28 +23,33 @@ T* Attached(HWND hwnd) {
   return static_cast<T*>(reinterpret_cast<void*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)));
 }
 
-template <class T, LRESULT (T::*Handler)(HWND, UINT, WPARAM, LPARAM)>
-LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (auto* self = static_cast<T*>(AttachAtCreate(hwnd, msg, lp))) {
-    try {
-      return (self->*Handler)(hwnd, msg, wp, lp);
-    } catch (...) {
-      // Nothing may unwind through the system's window code; the message gets its default answer.
-    }
+// Calls the handler under the guard: nothing may unwind through the system's window code. False when it
+// threw; the message then gets its default answer.
+template <class T, class R, R (T::*Handler)(HWND, UINT, WPARAM, LPARAM)>
+bool Guarded(T* self, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, R& result) {
+  try {
+    result = (self->*Handler)(hwnd, msg, wp, lp);
+    return true;
+  } catch (...) {
+    return false;
   }
-  return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
+template <class T, LRESULT (T::*Handler)(HWND, UINT, WPARAM, LPARAM)>
+LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  LRESULT result = 0;
+  auto* self = static_cast<T*>(AttachAtCreate(hwnd, msg, lp));
+  return self && Guarded<T, LRESULT, Handler>(self, hwnd, msg, wp, lp, result)
+             ? result
+             : DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+// A dialog's handler returns FALSE for what the dialog manager answers.
 template <class T, INT_PTR (T::*Handler)(HWND, UINT, WPARAM, LPARAM)>
 INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (auto* self = static_cast<T*>(AttachAtInitDialog(hwnd, msg, lp))) {
-    try {
-      return (self->*Handler)(hwnd, msg, wp, lp);
-    } catch (...) {
-      // As above: the dialog manager answers the message itself.
-    }
-  }
-  return FALSE;
+  INT_PTR result = FALSE;
+  auto* self = static_cast<T*>(AttachAtInitDialog(hwnd, msg, lp));
+  return self && Guarded<T, INT_PTR, Handler>(self, hwnd, msg, wp, lp, result) ? result : FALSE;
 }
 
 // A control subclassed with SetWindowSubclass, the object as its reference data.
@@ -80,10 +85,10 @@ POINT CentredOrigin(HWND owner, int width, int height, bool keep_on_work_area);
 // Moves and sizes hwnd so that its client area is width by height pixels, centred as above.
 void SizeClientAndCentre(HWND hwnd, HWND owner, int width, int height, bool keep_on_work_area);
 
-// Shows window (unless shown already) and runs messages until it is destroyed or done() says so; the owner takes no input
-// meanwhile and gets its activation back at the end, and the window is destroyed. A WM_QUIT that arrives
-// meanwhile ends the loop and is posted again for the program's own loop. on_f1 (if any) answers F1 pressed
-// anywhere in the window.
+// Shows window (unless shown already) and runs messages until it is destroyed or done() says so; the owner
+// takes no input meanwhile and gets its activation back at the end, and the window is destroyed. A WM_QUIT
+// that arrives meanwhile ends the loop and is posted again for the program's own loop. on_f1 (if any) answers
+// F1 pressed anywhere in the window.
 void RunModal(HWND owner, HWND window, const std::function<void(HWND)>& on_f1 = nullptr,
               const std::function<bool()>& done = nullptr);
 // Ends a window run by RunModal: gives the owner its input back first, so that it becomes active.

@@ -41,7 +41,8 @@ void EditorSession::EnterMenuMode() {
 void EditorSession::EditSpot(std::optional<int> position) {
   if (!windows_.spot_editor) return;
   // A fresh editor each time: its tag and fields are forgotten with the dialog.
-  SpotEditorController editor(window_.Model(), *this, messages_, window_.Picker(), windows_.placement, windows_.help);
+  SpotEditorController editor(window_.Model(), *this, messages_, window_.Picker(), windows_.placement,
+                              windows_.help);
   if (position)
     editor.PresetFromSpot(*position);
   else

@@ -26,8 +26,8 @@ struct EditorWindows {
   std::function<void(int context)> help;
   // The main window's other entries; unset ones do nothing.
   std::function<void()> options, convert, check_update, about;  // Tools and Help menus
-  std::function<void()> close_window;                          // Exit: closes through the quit prompt
-  DiscImageStep disc_image;                                    // Make Disc Image, after generating
+  std::function<void()> close_window;                           // Exit: closes through the quit prompt
+  DiscImageStep disc_image;                                     // Make Disc Image, after generating
 };
 
 class EditorSession : private WorkflowHost, private SpotListSink {

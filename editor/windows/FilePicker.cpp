@@ -100,7 +100,7 @@ std::string FilePicker::AdoptFile(const std::string& chosen, const std::string& 
     dest = dest_folder + NumberedName(leaf, n);
   }
   messages_.Show("The file will now be copied to the root folder.\r\nPlease read help for more information",
-                   "Automatic Adjustment", MsgIcon::Information, MsgButtons::Ok);
+                 "Automatic Adjustment", MsgIcon::Information, MsgButtons::Ok);
   files_.CopyFile(chosen, dest);
   return dest;
 }

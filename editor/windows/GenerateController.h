@@ -33,7 +33,11 @@ class GenerateController {
   // (with its trailing backslash) holds the player; system_folder the runtime library.
   GenerateController(Seams seams, const ProjectModel& model, const SimpleAutorun& simple,
                      const std::string& editor_folder, const std::string& system_folder)
-      : s_(seams), model_(model), simple_(simple), editor_folder_(editor_folder), system_folder_(system_folder) {}
+      : s_(seams),
+        model_(model),
+        simple_(simple),
+        editor_folder_(editor_folder),
+        system_folder_(system_folder) {}
 
   // Generates the mode's root; quiet leaves out the success message. CheckFailed when a check stopped it
   // or the user chose not to go on (nothing was written then).

@@ -32,7 +32,8 @@ ProjectField MenuFileField(int entry) {
 MainWindowController::MainWindowController(Seams seams)
     : s_(seams),
       picker_(model_, s_.dialogs, s_.messages, s_.files),
-      generate_({s_.messages, s_.shell, s_.files, s_.settings}, model_, simple_, editor_folder_, system_folder_) {}
+      generate_({s_.messages, s_.shell, s_.files, s_.settings}, model_, simple_, editor_folder_,
+                system_folder_) {}
 
 std::string EditorFolderFromModulePath(const std::string& module_path) {
   size_t cut = module_path.find_last_of('\\');
@@ -169,9 +170,15 @@ void MainWindowController::cmdindex_Click(int entry) {
   }
   std::string chosen;
   switch (entry) {
-    case 0: chosen = picker_.PickFile("Select an Icon for your Cd", kIconFilters); break;
-    case 1: chosen = picker_.PickFile("Select the Starting Program(or a File)  for your Cd", kAllFilters); break;
-    case 2: chosen = picker_.PickFile("Select a Sound File for your Cd", kSoundFilters); break;
+    case 0:
+      chosen = picker_.PickFile("Select an Icon for your Cd", kIconFilters);
+      break;
+    case 1:
+      chosen = picker_.PickFile("Select the Starting Program(or a File)  for your Cd", kAllFilters);
+      break;
+    case 2:
+      chosen = picker_.PickFile("Select a Sound File for your Cd", kSoundFilters);
+      break;
     default: return;
   }
   if (chosen.empty()) return;
@@ -187,10 +194,16 @@ void MainWindowController::cmdindex2_Click(int entry) {
   }
   std::string chosen;
   switch (entry) {
-    case 0: chosen = picker_.PickFile("Select an Icon for your Cd", kIconFilters); break;
-    case 1: chosen = picker_.PickFile("Select a sound file for your Cd", kSoundFilters); break;
+    case 0:
+      chosen = picker_.PickFile("Select an Icon for your Cd", kIconFilters);
+      break;
+    case 1:
+      chosen = picker_.PickFile("Select a sound file for your Cd", kSoundFilters);
+      break;
     case 2:
-    case 3: chosen = picker_.PickFile("Select a Background Image for your Cd", kImageFilters); break;
+    case 3:
+      chosen = picker_.PickFile("Select a Background Image for your Cd", kImageFilters);
+      break;
     default: return;
   }
   if (chosen.empty()) return;
@@ -272,7 +285,9 @@ void MainWindowController::cmdgenerate_Click() { generate_.Generate(GenerateMode
 void MainWindowController::cmdpreview_Click() { generate_.Preview(GenerateMode::Simple); }
 
 // Test shows no success message.
-void MainWindowController::cmdgenerate2_Click() { generate_.Generate(GenerateMode::Menu, cmdpreview2_tag_ == "True"); }
+void MainWindowController::cmdgenerate2_Click() {
+  generate_.Generate(GenerateMode::Menu, cmdpreview2_tag_ == "True");
+}
 
 void MainWindowController::cmdpreview2_Click() {
   cmdpreview2_tag_ = "True";
@@ -296,7 +311,9 @@ void MainWindowController::OnMenu(MainMenuCommand command) {
     case MainMenuCommand::SaveProject:
       if (project_entries_enabled_) call(hooks_.save_project);
       break;
-    case MainMenuCommand::MakeDiscImage: generate_.MakeDiscImage(Mode(), hooks_.make_disc_image); break;
+    case MainMenuCommand::MakeDiscImage:
+      generate_.MakeDiscImage(Mode(), hooks_.make_disc_image);
+      break;
     case MainMenuCommand::Exit: call(hooks_.close_window); break;
     case MainMenuCommand::Convert: call(hooks_.convert); break;
     case MainMenuCommand::Options: call(hooks_.options); break;

@@ -43,8 +43,8 @@ MenuWindow::~MenuWindow() {
 }
 
 bool MenuWindow::Create(std::string& error) {
-  win::RegisterWindowClass({kMenuClass, win::WindowProc<MenuWindow, &MenuWindow::OnMenuMessage>, win::ArrowCursor(),
-                            nullptr, LoadIconA(instance_, MAKEINTRESOURCEA(1))});
+  win::RegisterWindowClass({kMenuClass, win::WindowProc<MenuWindow, &MenuWindow::OnMenuMessage>,
+                            win::ArrowCursor(), nullptr, LoadIconA(instance_, MAKEINTRESOURCEA(1))});
   // No class cursor: each spot sets its own in WM_SETCURSOR.
   win::RegisterWindowClass({kSpotClass, win::WindowProc<MenuWindow, &MenuWindow::OnSpotMessage>});
   win::RegisterWindowClass(

@@ -26,7 +26,8 @@ PlayerApp::~PlayerApp() {
 
 int PlayerApp::Run(const std::string& folder) {
   win::RegisterWindowClass({kStartupClass, win::WindowProc<PlayerApp, &PlayerApp::OnStartupMessage>});
-  win::RegisterWindowClass({kSplashClass, win::WindowProc<PlayerApp, &PlayerApp::OnSplashMessage>, win::ArrowCursor()});
+  win::RegisterWindowClass(
+      {kSplashClass, win::WindowProc<PlayerApp, &PlayerApp::OnSplashMessage>, win::ArrowCursor()});
 
   startup_controller_ = std::make_unique<StartupController>(folder, media_, *this);
   startup_ = CreateWindowExA(0, kStartupClass, "Orbstart", WS_OVERLAPPED, 0, 0, 0, 0, nullptr, nullptr,

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "editor/windows/AboutController.h"
 #include "common/win/WindowBase.h"
+#include "editor/windows/AboutController.h"
 #include "editor/windows/win/SmallWindow.h"
 
 namespace orb {
@@ -146,7 +146,8 @@ LRESULT AboutState::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 void ShowAboutWindow(HWND owner, ShellSeam& shell) {
-  if (!win::RegisterWindowClass(sw::ClassOf(kAboutClass, win::WindowProc<AboutState, &AboutState::Handle>))) return;
+  if (!win::RegisterWindowClass(sw::ClassOf(kAboutClass, win::WindowProc<AboutState, &AboutState::Handle>)))
+    return;
   AboutState state{AboutController(shell)};
   HWND window = sw::CreateTop(kAboutClass, kAboutCaption, WS_CAPTION | WS_SYSMENU | WS_POPUP, kClientWidth,
                               kClientHeight, owner, &state);

@@ -2,9 +2,9 @@
 // convert button (first in the tab order, pressed by Enter).
 #include "editor/windows/win/ConvertWindow.h"
 
+#include "common/win/WindowBase.h"
 #include "editor/windows/ConvertController.h"
 #include "editor/windows/HelpTopics.h"
-#include "common/win/WindowBase.h"
 #include "editor/windows/win/CaptionFitter.h"
 #include "editor/windows/win/HelpViewer.h"
 #include "editor/windows/win/SmallWindow.h"
@@ -139,7 +139,9 @@ LRESULT ConvertState::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 void ShowConvertWindow(HWND owner, FileSystem& fs, FileDialogSeam& dialogs, MessageBoxSeam& messages,
                        const std::string& root_folder) {
-  if (!win::RegisterWindowClass(sw::ClassOf(kConvertClass, win::WindowProc<ConvertState, &ConvertState::Handle>))) return;
+  if (!win::RegisterWindowClass(
+          sw::ClassOf(kConvertClass, win::WindowProc<ConvertState, &ConvertState::Handle>)))
+    return;
   ConvertState state{ConvertController(fs, dialogs, messages, root_folder)};
   HWND window = sw::CreateTop(kConvertClass, layout::kCaption, WS_CAPTION | WS_SYSMENU | WS_POPUP,
                               layout::kClientWidth, layout::kClientHeight, owner, &state);

@@ -32,7 +32,8 @@ LRESULT ImageProgressWindow::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 void ImageProgressWindow::Open(const std::string& caption) {
   Close();
   cancelled_ = false;
-  if (!win::RegisterWindowClass(small_window::ClassOf(kClass, win::WindowProc<ImageProgressWindow, &ImageProgressWindow::Handle>)))
+  if (!win::RegisterWindowClass(
+          small_window::ClassOf(kClass, win::WindowProc<ImageProgressWindow, &ImageProgressWindow::Handle>)))
     return;
   hwnd_ = small_window::CreateTop(kClass, caption.c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU, 5400, 1500,
                                   owner_, this);

@@ -68,9 +68,9 @@ bool MainWindow::Create(HINSTANCE instance, const std::string& command_line) {
   point_ = LoadCursorA(instance, "H_POINT");
 
   if (!win::RegisterWindowClass({kFrameClass, win::WindowProc<MainWindow, &MainWindow::OnFrameMessage>,
-                                  win::ArrowCursor(), win::FaceBrush(), LoadIconA(instance, "AA")}) ||
+                                 win::ArrowCursor(), win::FaceBrush(), LoadIconA(instance, "AA")}) ||
       !win::RegisterWindowClass({kMainPanelClass, win::WindowProc<MainWindow, &MainWindow::OnPanelMessage>,
-                                  win::ArrowCursor(), win::FaceBrush()}))
+                                 win::ArrowCursor(), win::FaceBrush()}))
     return false;
 
   menu_ = CreateMainMenu();
@@ -128,9 +128,10 @@ void MainWindow::CreateControls() {
     // A panel finds this window through its create parameter (the window base keeps it).
     void* create = std::string(spec.window_class) == kMainPanelClass ? this : nullptr;
     HWND control = spec.id == kId_txtcdtitle
-                       ? CreateWindowExW(spec.ex_style, L"EDIT", L"", spec.style, 0, 0, 10, 10, parent, id, instance_, nullptr)
-                       : CreateWindowExA(spec.ex_style, spec.window_class, spec.text, spec.style, 0, 0, 10, 10, parent,
-                                         id, instance_, create);
+                       ? CreateWindowExW(spec.ex_style, L"EDIT", L"", spec.style, 0, 0, 10, 10, parent, id,
+                                         instance_, nullptr)
+                       : CreateWindowExA(spec.ex_style, spec.window_class, spec.text, spec.style, 0, 0, 10,
+                                         10, parent, id, instance_, create);
     if (!control) continue;
     if (spec.id == kId_picback0) panels_[0] = control;
     if (spec.id == kId_picback1) panels_[1] = control;

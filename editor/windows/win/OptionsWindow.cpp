@@ -3,11 +3,11 @@
 
 #include <vector>
 
-#include "editor/windows/OptionsController.h"
+#include "common/win/WindowBase.h"
 #include "editor/windows/HelpTopics.h"
+#include "editor/windows/OptionsController.h"
 #include "editor/windows/win/CaptionFitter.h"
 #include "editor/windows/win/HelpViewer.h"
-#include "common/win/WindowBase.h"
 
 namespace orb {
 
@@ -95,8 +95,8 @@ HFONT MakeFont(int dpi, bool bold) {
 
 void ShowOptionsWindow(HWND owner, SettingsStore& settings, MessageBoxSeam& messages) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  win::RegisterWindowClass({kClass, win::WindowProc<OptionsView, &OptionsView::Handle>, win::ArrowCursor(),
-                            win::FaceBrush()});
+  win::RegisterWindowClass(
+      {kClass, win::WindowProc<OptionsView, &OptionsView::Handle>, win::ArrowCursor(), win::FaceBrush()});
 
   OptionsController controller(settings, messages);
   OptionsView view;
@@ -106,8 +106,8 @@ void ShowOptionsWindow(HWND owner, SettingsStore& settings, MessageBoxSeam& mess
   AdjustWindowRectEx(&frame, kStyle, FALSE, WS_EX_DLGMODALFRAME);
   int width = frame.right - frame.left, height = frame.bottom - frame.top;
   POINT at = win::CentredOrigin(owner, width, height, false);
-  view.hwnd = CreateWindowExA(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kClass, kOptionsTitle, kStyle, at.x, at.y,
-                              width, height, owner, nullptr, instance, &view);
+  view.hwnd = CreateWindowExA(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kClass, kOptionsTitle, kStyle, at.x,
+                              at.y, width, height, owner, nullptr, instance, &view);
   if (!view.hwnd) return;
   view.font = MakeFont(dpi, false);
   view.bold = MakeFont(dpi, true);
@@ -145,8 +145,9 @@ void ShowOptionsWindow(HWND owner, SettingsStore& settings, MessageBoxSeam& mess
   if (owner) EnableWindow(owner, FALSE);
   ShowWindow(view.hwnd, SW_SHOW);
   SetFocus(GetDlgItem(view.hwnd, kOpt_chklastprj));
-  win::RunModal(owner, view.hwnd, [](HWND w) { ShowHelpTopic(w, kHelpOptions); },
-                [&controller] { return controller.Closed(); });
+  win::RunModal(
+      owner, view.hwnd, [](HWND w) { ShowHelpTopic(w, kHelpOptions); },
+      [&controller] { return controller.Closed(); });
   DeleteObject(view.font);
   DeleteObject(view.bold);
   if (view.save_icon) DestroyIcon(view.save_icon);

@@ -16,7 +16,8 @@ void PlacementView::Create(HWND parent, const frmlocate::Geometry& g, const Pict
   line_ = line;
   pointer_moved_ = std::move(pointer_moved);
   scrolled_ = std::move(scrolled);
-  win::RegisterWindowClass({kViewClass, win::WindowProc<PlacementView, &PlacementView::Handle>, win::ArrowCursor()});
+  win::RegisterWindowClass(
+      {kViewClass, win::WindowProc<PlacementView, &PlacementView::Handle>, win::ArrowCursor()});
   DWORD style =
       WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | (g.scroll_x ? WS_HSCROLL : 0) | (g.scroll_y ? WS_VSCROLL : 0);
   // A control parent, so that dialog navigation reaches the video rectangle inside it.

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "common/win/PictureLoader.h"
-#include "editor/windows/PlacementLayout.h"
 #include "common/win/WindowBase.h"
-#include "editor/windows/win/ModalDialog.h"
+#include "editor/windows/PlacementLayout.h"
+#include "editor/windows/win/DialogTooltips.h"
 #include "editor/windows/win/PlacementView.h"
 
 namespace orb {
@@ -226,7 +226,8 @@ void PlacementWindow::OnInit() {
       case Role::cmdprev:
       case Role::cmdend:
       case Role::cmdcancel:
-        SetWindowSubclass(child, win::SubclassProc<PlacementWindow, &PlacementWindow::OnChild>, static_cast<UINT_PTR>(c.role), reinterpret_cast<DWORD_PTR>(this));
+        SetWindowSubclass(child, win::SubclassProc<PlacementWindow, &PlacementWindow::OnChild>,
+                          static_cast<UINT_PTR>(c.role), reinterpret_cast<DWORD_PTR>(this));
         break;
       default: break;
     }
@@ -563,7 +564,8 @@ INT_PTR PlacementWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
 std::optional<PlacementOutputs> ShowPlacementWindow(HWND owner, const PlacementInputs& inputs, MediaTransport& media,
                                                     HICON icon, int dpi) {
   PlacementWindow window(inputs, media, icon, dpi);
-  win::RunEmptyDialog(owner, win::DialogProc<PlacementWindow, &PlacementWindow::Handle>, reinterpret_cast<LPARAM>(&window));
+  win::RunEmptyDialog(owner, win::DialogProc<PlacementWindow, &PlacementWindow::Handle>,
+                      reinterpret_cast<LPARAM>(&window));
   return window.Controller().Result();
 }
 

@@ -7,7 +7,8 @@ int Px(int twips) { return MulDiv(twips, win::WindowDpi(nullptr), 1440); }
 int Twips(int pixels) { return MulDiv(pixels, 1440, win::WindowDpi(nullptr)); }
 
 win::WindowClass ClassOf(const char* name, WNDPROC proc, HCURSOR cursor) {
-  return {name, proc, cursor ? cursor : win::ArrowCursor(), win::FaceBrush(), LoadIconA(GetModuleHandleA(nullptr), "AA")};
+  return {name, proc, cursor ? cursor : win::ArrowCursor(), win::FaceBrush(),
+          LoadIconA(GetModuleHandleA(nullptr), "AA")};
 }
 
 HWND CreateTop(const char* class_name, const char* caption, DWORD style, int client_width, int client_height,

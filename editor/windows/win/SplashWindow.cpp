@@ -69,7 +69,8 @@ LRESULT SplashState::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 HWND ShowSplashWindow() {
-  if (!win::RegisterWindowClass(small_window::ClassOf(kSplashClass, win::WindowProc<SplashState, &SplashState::Handle>)))
+  if (!win::RegisterWindowClass(
+          small_window::ClassOf(kSplashClass, win::WindowProc<SplashState, &SplashState::Handle>)))
     return nullptr;
   auto* state = new SplashState;
   if (!LoadSplashPicture(state->backpic)) {
@@ -78,8 +79,8 @@ HWND ShowSplashWindow() {
   }
   int width = state->backpic.Width(), height = state->backpic.Height();
   POINT at = win::CentredOrigin(nullptr, width, height, false);
-  HWND splash = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kSplashClass, "Orbmenu", WS_POPUP, at.x, at.y,
-                                width, height, nullptr, nullptr, GetModuleHandleA(nullptr), state);
+  HWND splash = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kSplashClass, "Orbmenu", WS_POPUP, at.x,
+                                at.y, width, height, nullptr, nullptr, GetModuleHandleA(nullptr), state);
   if (!splash) {
     delete state;
     return nullptr;

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "common/win/WindowBase.h"
 #include "editor/windows/SpotEditorLayout.h"
 #include "editor/windows/win/AnsiField.h"
 #include "editor/windows/win/CaptionFitter.h"
-#include "common/win/WindowBase.h"
-#include "editor/windows/win/ModalDialog.h"
+#include "editor/windows/win/DialogTooltips.h"
 
 namespace orb {
 
@@ -299,7 +299,8 @@ bool ShowSpotEditor(HWND owner, SpotEditorController& controller, HICON icon, HW
   SpotEditorWindow window(controller, icon, owner_out);
   SpotEditorWindow::open_ = &window;
   HHOOK hook = SetWindowsHookExA(WH_MSGFILTER, &SpotEditorWindow::F1Filter, nullptr, GetCurrentThreadId());
-  INT_PTR result = win::RunEmptyDialog(owner, win::DialogProc<SpotEditorWindow, &SpotEditorWindow::Handle>, reinterpret_cast<LPARAM>(&window));
+  INT_PTR result = win::RunEmptyDialog(owner, win::DialogProc<SpotEditorWindow, &SpotEditorWindow::Handle>,
+                                       reinterpret_cast<LPARAM>(&window));
   if (hook) UnhookWindowsHookEx(hook);
   SpotEditorWindow::open_ = nullptr;
   return result == 1;

@@ -3,9 +3,9 @@
 
 #include <wininet.h>
 
+#include "common/win/WindowBase.h"
 #include "editor/windows/MakerLinks.h"
 #include "editor/windows/UpdateWindowController.h"
-#include "common/win/WindowBase.h"
 #include "editor/windows/win/SmallWindow.h"
 
 namespace orb {
@@ -88,7 +88,9 @@ LRESULT UpdateWindowState::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 void UpdateWindowView::Show(const std::string& information) {
-  if (!win::RegisterWindowClass(sw::ClassOf(kUpdateClass, win::WindowProc<UpdateWindowState, &UpdateWindowState::Handle>))) return;
+  if (!win::RegisterWindowClass(
+          sw::ClassOf(kUpdateClass, win::WindowProc<UpdateWindowState, &UpdateWindowState::Handle>)))
+    return;
   UpdateWindowState state{UpdateWindowController(shell_, information)};
   HWND window = sw::CreateTop(kUpdateClass, kUpdateWindowCaption, WS_CAPTION | WS_SYSMENU | WS_POPUP, 5400, 3015,
                               owner_, &state);

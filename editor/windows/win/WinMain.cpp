@@ -47,7 +47,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
   orb::DiscImageController disc_image(
       {messages, dialogs, shell, progress}, check,
       [&files](const std::string& root, const std::string& iso, const orb::IsoOptions& options,
-               orb::IsoProgress* on_progress) { return orb::WriteIsoImage(files, root, iso, options, on_progress); });
+               orb::IsoProgress* on_progress) {
+        return orb::WriteIsoImage(files, root, iso, options, on_progress);
+      });
 
   // The windows the main window opens: the spot editor over it, the placement window over the spot editor,
   // and the Tools and Help windows.
@@ -65,7 +67,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
   editor_windows.help = [&](int context) { orb::ShowHelpTopic(spot_dialog ? spot_dialog : window.Handle(), context); };
   editor_windows.options = [&] { orb::ShowOptionsWindow(window.Handle(), settings, messages); };
   editor_windows.convert = [&] {
-    orb::ShowConvertWindow(window.Handle(), files, dialogs, messages, window.Controller().Model().RememberedRoot());
+    orb::ShowConvertWindow(window.Handle(), files, dialogs, messages,
+                           window.Controller().Model().RememberedRoot());
   };
   editor_windows.check_update = [&] { orb::RunUpdateCheck(window.Handle(), messages, shell); };
   editor_windows.about = [&] { orb::ShowAboutWindow(window.Handle(), shell); };

@@ -1,5 +1,5 @@
-// Helpers of the run-time built modal dialogs; see ModalDialog.h.
-#include "editor/windows/win/ModalDialog.h"
+// Tool tips of the run-time built modal dialogs; see DialogTooltips.h.
+#include "editor/windows/win/DialogTooltips.h"
 
 #include <commctrl.h>
 
@@ -7,8 +7,8 @@ namespace orb {
 
 HWND CreateTooltips(HWND dialog) {
   return CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog, nullptr, GetModuleHandleA(nullptr),
-                         nullptr);
+                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog, nullptr,
+                         GetModuleHandleA(nullptr), nullptr);
 }
 
 void AddTooltip(HWND tooltips, HWND dialog, HWND control, const char* text) {
