@@ -168,19 +168,14 @@ void MainWindowController::cmdindex_Click(int entry) {
     ShowInfo(kNoRootFirst);
     return;
   }
-  std::string chosen;
+  BrowseRequest request;
   switch (entry) {
-    case 0:
-      chosen = picker_.PickFile("Select an Icon for your Cd", kIconFilters);
-      break;
-    case 1:
-      chosen = picker_.PickFile("Select the Starting Program(or a File)  for your Cd", kAllFilters);
-      break;
-    case 2:
-      chosen = picker_.PickFile("Select a Sound File for your Cd", kSoundFilters);
-      break;
+    case 0: request = {"Select an Icon for your Cd", kIconFilters}; break;
+    case 1: request = {"Select the Starting Program(or a File)  for your Cd", kAllFilters}; break;
+    case 2: request = {"Select a Sound File for your Cd", kSoundFilters}; break;
     default: return;
   }
+  std::string chosen = picker_.PickFile(request.title, request.filters);
   if (chosen.empty()) return;
   std::string value = picker_.AdoptFile(chosen, model_.RememberedRoot());
   (entry == 0 ? simple_.AutorunIcon : entry == 1 ? simple_.StartProgram : simple_.AutorunSound) = value;
@@ -192,20 +187,15 @@ void MainWindowController::cmdindex2_Click(int entry) {
     ShowInfo(kNoRootFirst);
     return;
   }
-  std::string chosen;
+  BrowseRequest request;
   switch (entry) {
-    case 0:
-      chosen = picker_.PickFile("Select an Icon for your Cd", kIconFilters);
-      break;
-    case 1:
-      chosen = picker_.PickFile("Select a sound file for your Cd", kSoundFilters);
-      break;
+    case 0: request = {"Select an Icon for your Cd", kIconFilters}; break;
+    case 1: request = {"Select a sound file for your Cd", kSoundFilters}; break;
     case 2:
-    case 3:
-      chosen = picker_.PickFile("Select a Background Image for your Cd", kImageFilters);
-      break;
+    case 3: request = {"Select a Background Image for your Cd", kImageFilters}; break;
     default: return;
   }
+  std::string chosen = picker_.PickFile(request.title, request.filters);
   if (chosen.empty()) return;
   model_.SetField(MenuFileField(entry), picker_.AdoptFile(chosen, model_.RememberedRoot() + "imgmusic\\"));
   Changed();
