@@ -1,8 +1,14 @@
-// The window base's modal loops, apart from the rest so that a program without modal windows (the player)
-// links none of it; see WindowBase.h.
+// The window base's dialogs and modal loops, apart from the rest: the player has neither, and a function
+// of an object that is linked stays in the program even when nothing calls it (its unwind entry keeps
+// it); see WindowBase.h.
 #include "common/win/WindowBase.h"
 
 namespace orb::win {
+
+void* AttachAtInitDialog(HWND hwnd, UINT msg, LPARAM lp) {
+  if (msg == WM_INITDIALOG) SetWindowLongPtrA(hwnd, GWLP_USERDATA, lp);
+  return reinterpret_cast<void*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
 
 bool IsF1For(HWND window, const MSG& msg) {
   return msg.message == WM_KEYDOWN && msg.wParam == VK_F1 &&
