@@ -25,21 +25,24 @@ EditorSession::EditorSession(MainWindowController& window, Seams seams, EditorWi
   hooks.leave_menu_mode = [this] { return workflow_.ConfirmDiscardChanges(); };
   hooks.create_spot = [this] { EditSpot(std::nullopt); };
   hooks.edit_spot = [this](int position) { EditSpot(position); };
+  hooks.options = windows_.options;
+  hooks.convert = windows_.convert;
+  hooks.check_update = windows_.check_update;
+  hooks.about = windows_.about;
+  hooks.help = windows_.help;
+  hooks.close_window = windows_.close_window;
+  hooks.make_disc_image = windows_.disc_image;
 }
 
 void EditorSession::EnterMenuMode() {
   if (!window_.InMenuPanel()) window_.cmdani_Click();
 }
 
-std::string EditorSession::PickAndAdopt(const BrowseRequest& request, const std::string& destination_folder) {
-  std::string chosen = window_.PickFile(request.title, request.filters);
-  return chosen.empty() ? chosen : window_.AdoptFile(chosen, destination_folder);
-}
-
 void EditorSession::EditSpot(std::optional<int> position) {
   if (!windows_.spot_editor) return;
   // A fresh editor each time: its tag and fields are forgotten with the dialog.
-  SpotEditorController editor(window_.Model(), *this, messages_, *this, windows_.placement, windows_.help);
+  SpotEditorController editor(window_.Model(), *this, messages_, window_.Picker(), windows_.placement,
+                              windows_.help);
   if (position)
     editor.PresetFromSpot(*position);
   else

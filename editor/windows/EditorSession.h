@@ -1,6 +1,7 @@
-// The editor's windows joined into one program: the main window's File menu, start-up load, quit prompt
-// and spot buttons reach the project workflow and the spot editor. The Win32 layer supplies only the
-// modal windows themselves, so the whole road is testable without one.
+// The editor's windows joined into one program: every hook of the main window is set here. Its File menu,
+// start-up load, quit prompt and spot buttons reach the project workflow and the spot editor; its Tools
+// and Help entries and Make Disc Image reach the windows the Win32 layer supplies (EditorWindows), so the
+// whole road is testable without one.
 #pragma once
 
 #include <functional>
@@ -20,11 +21,16 @@ struct EditorWindows {
   std::function<bool(SpotEditorController&)> spot_editor;
   // Shows the placement window modally over the spot editor.
   PlacementRunner placement;
-  // Opens a help topic (1004 from the spot editor).
+  // Opens a help topic over the window in front (1001 or 1002 from the main window, 1004 from the spot
+  // editor).
   std::function<void(int context)> help;
+  // The main window's other entries; unset ones do nothing.
+  std::function<void()> options, convert, check_update, about;  // Tools and Help menus
+  std::function<void()> close_window;                           // Exit: closes through the quit prompt
+  DiscImageStep disc_image;                                     // Make Disc Image, after generating
 };
 
-class EditorSession : private WorkflowHost, private SpotListSink, private SpotFilePicker {
+class EditorSession : private WorkflowHost, private SpotListSink {
  public:
   struct Seams {
     MessageBoxSeam& messages;
@@ -33,8 +39,8 @@ class EditorSession : private WorkflowHost, private SpotListSink, private SpotFi
     FileSystem& files;
     SettingsStore& settings;
   };
-  // Takes over the main window's File menu, spot buttons, activation and closing hooks; call after the
-  // window's Form_Load, which holds the command line's project until the first activation.
+  // Sets every hook of the main window; call after the window's Form_Load, which holds the command line's
+  // project until the first activation.
   EditorSession(MainWindowController& window, Seams seams, EditorWindows windows);
 
  private:
@@ -47,8 +53,6 @@ class EditorSession : private WorkflowHost, private SpotListSink, private SpotFi
   // spot is selected, as an edited one stays selected.
   void RenameEntry(int, const std::string&) override { window_.Changed(); }
   void AppendEntry(const std::string&) override { window_.SelectSpot(window_.Model().SpotCount()); }
-  // SpotFilePicker: the main window's PickFile and AdoptFile.
-  std::string PickAndAdopt(const BrowseRequest& request, const std::string& destination_folder) override;
 
   void EditSpot(std::optional<int> position);
 

@@ -15,51 +15,7 @@ namespace orb {
 
 namespace {
 
-using Filters = std::vector<std::pair<std::string, std::string>>;
-
 const char* const kNoRootFirst = "Please select a Root Folder first.";
-
-const Filters kIconFilters = {{"Icon Files (*.ico)", "*.ico*"}};
-const Filters kSoundFilters = {{"Supported Sound Files (*.wav,*.mp3,*.mid)", "*.wav;*.mp3;*.mid*"},
-                               {"Wav Files (*.wav)", "*.wav*"},
-                               {"Mp3 Files (*.mp3)", "*.mp3*"},
-                               {"Mid Files (*.mid)", "*.mid*"}};
-const Filters kAllFilters = {{"All Files (*.*)", "*.*"}};
-const Filters kImageFilters = {{"Supported Image Files", "*.bmp;*.dib;*.gif;*.jpg;*.png;*.wmf;*.emf"},
-                               {"Bitmaps (*.bmp,*.dib)", "*.bmp;*.dib"},
-                               {"GIF Images (*.gif)", "*.gif"},
-                               {"JPEG Images (*.jpg)", "*.jpg"},
-                               {"PNG Images (*.png)", "*.png"},
-                               {"Metafiles  (*.wmf,*.emf)", "*.wmf;*.emf"}};
-
-constexpr int kMaxNumberedCopies = 9999;
-
-// Whether two files hold the same bytes, read in pieces (a video may be large); a file that cannot be
-// read counts as different, so that nothing is lost by trusting it.
-bool SameBytes(FileSystem& files, const std::string& a, const std::string& b) {
-  std::string error;
-  std::unique_ptr<FileReader> ra = files.OpenReader(a, error);
-  std::unique_ptr<FileReader> rb = ra ? files.OpenReader(b, error) : nullptr;
-  if (!rb) return false;
-  std::vector<char> ba(1 << 16), bb(1 << 16);
-  std::size_t got_a = 0, got_b = 0;
-  for (;;) {
-    if (!ra->Read(ba.data(), ba.size(), got_a, error)) return false;
-    // Fill the second buffer to the same length: readers may hand out shorter pieces.
-    got_b = 0;
-    while (got_b < got_a) {
-      std::size_t got = 0;
-      if (!rb->Read(bb.data() + got_b, got_a - got_b, got, error)) return false;
-      if (got == 0) return false;
-      got_b += got;
-    }
-    if (got_a == 0) {
-      std::size_t extra = 0;
-      return rb->Read(bb.data(), 1, extra, error) && extra == 0;
-    }
-    if (!std::equal(ba.begin(), ba.begin() + got_a, bb.begin())) return false;
-  }
-}
 
 // txtindex2 entry -> project field.
 ProjectField MenuFileField(int entry) {
@@ -72,6 +28,12 @@ ProjectField MenuFileField(int entry) {
 }
 
 }  // namespace
+
+MainWindowController::MainWindowController(Seams seams)
+    : s_(seams),
+      picker_(model_, s_.dialogs, s_.messages, s_.files),
+      generate_({s_.messages, s_.shell, s_.files, s_.settings}, model_, simple_, editor_folder_,
+                system_folder_) {}
 
 std::string EditorFolderFromModulePath(const std::string& module_path) {
   size_t cut = module_path.find_last_of('\\');
@@ -201,62 +163,21 @@ void MainWindowController::cmdroot2_Click() {
   Changed();
 }
 
-std::string MainWindowController::PickFile(const std::string& title, const Filters& filters) {
-  FileDialogRequest request;
-  request.title = title;
-  if (!filters.empty()) {
-    request.filter_description = filters[0].first;
-    request.filter_pattern = filters[0].second;
-    request.more_filters.assign(filters.begin() + 1, filters.end());
-  }
-  request.initial_folder = model_.RememberedRoot();
-  request.must_exist = true;
-  return s_.dialogs.Open(request);
-}
-
-std::string MainWindowController::AdoptFile(const std::string& chosen, const std::string& dest_folder) {
-  const std::string& root = model_.RememberedRoot();
-  if (root.empty()) return chosen;
-  // Windows names one file in many spellings: compare full paths, without case, "/" as "\".
-  std::string full = s_.files.FullPath(chosen);
-  std::string full_root = s_.files.FullPath(root);
-  if (!full_root.empty() && full_root.back() != '\\' && full_root.back() != '/') full_root += '\\';
-  if (full.size() > full_root.size() && IsInsideFolder(full, full_root)) {
-    // Spelled from the root's own text, so that the project file and menu.cfg find it below the root.
-    std::string below = full.substr(full_root.size());
-    for (char& c : below) c = c == '/' ? '\\' : c;
-    return root + (root.back() == '\\' ? "" : "\\") + below;
-  }
-  const std::string leaf = LeafName(chosen);
-  std::string dest = dest_folder + leaf;
-  if (SamePath(full, s_.files.FullPath(dest))) return dest;  // never copied onto itself
-  // A file of that name may be another spot's picture: never replace it. The same bytes are used where
-  // they lie; different bytes go under the next free "name (n).ext".
-  for (int n = 2; s_.files.Exists(dest); ++n) {
-    if (SameBytes(s_.files, chosen, dest)) return dest;
-    if (n > kMaxNumberedCopies) break;  // a folder that answers "exists" to every name
-    dest = dest_folder + NumberedName(leaf, n);
-  }
-  s_.messages.Show("The file will now be copied to the root folder.\r\nPlease read help for more information",
-                   "Automatic Adjustment", MsgIcon::Information, MsgButtons::Ok);
-  s_.files.CopyFile(chosen, dest);
-  return dest;
-}
-
 void MainWindowController::cmdindex_Click(int entry) {
   if (simple_.RootFolder.empty()) {
     ShowInfo(kNoRootFirst);
     return;
   }
-  std::string chosen;
+  BrowseRequest request;
   switch (entry) {
-    case 0: chosen = PickFile("Select an Icon for your Cd", kIconFilters); break;
-    case 1: chosen = PickFile("Select the Starting Program(or a File)  for your Cd", kAllFilters); break;
-    case 2: chosen = PickFile("Select a Sound File for your Cd", kSoundFilters); break;
+    case 0: request = {"Select an Icon for your Cd", kIconFilters}; break;
+    case 1: request = {"Select the Starting Program(or a File)  for your Cd", kAllFilters}; break;
+    case 2: request = {"Select a Sound File for your Cd", kSoundFilters}; break;
     default: return;
   }
+  std::string chosen = picker_.PickFile(request.title, request.filters);
   if (chosen.empty()) return;
-  std::string value = AdoptFile(chosen, model_.RememberedRoot());
+  std::string value = picker_.AdoptFile(chosen, model_.RememberedRoot());
   (entry == 0 ? simple_.AutorunIcon : entry == 1 ? simple_.StartProgram : simple_.AutorunSound) = value;
   Changed();
 }
@@ -266,16 +187,17 @@ void MainWindowController::cmdindex2_Click(int entry) {
     ShowInfo(kNoRootFirst);
     return;
   }
-  std::string chosen;
+  BrowseRequest request;
   switch (entry) {
-    case 0: chosen = PickFile("Select an Icon for your Cd", kIconFilters); break;
-    case 1: chosen = PickFile("Select a sound file for your Cd", kSoundFilters); break;
+    case 0: request = {"Select an Icon for your Cd", kIconFilters}; break;
+    case 1: request = {"Select a sound file for your Cd", kSoundFilters}; break;
     case 2:
-    case 3: chosen = PickFile("Select a Background Image for your Cd", kImageFilters); break;
+    case 3: request = {"Select a Background Image for your Cd", kImageFilters}; break;
     default: return;
   }
+  std::string chosen = picker_.PickFile(request.title, request.filters);
   if (chosen.empty()) return;
-  model_.SetField(MenuFileField(entry), AdoptFile(chosen, model_.RememberedRoot() + "imgmusic\\"));
+  model_.SetField(MenuFileField(entry), picker_.AdoptFile(chosen, model_.RememberedRoot() + "imgmusic\\"));
   Changed();
 }
 
@@ -348,77 +270,19 @@ void MainWindowController::ShowInfo(const std::string& text, const std::string& 
   s_.messages.Show(text, title, MsgIcon::Information, MsgButtons::Ok);
 }
 
-void MainWindowController::StartPlayer(const std::string& root) {
-  s_.shell.Execute("Open", root + kPlayerFileName, "", "", 1);
-}
+void MainWindowController::cmdgenerate_Click() { generate_.Generate(GenerateMode::Simple, false); }
 
-bool MainWindowController::GoOnDespite(const std::string& outside_text) {
-  return s_.messages.Show(outside_text + "\r\n\r\nDo you want to go on?", "", MsgIcon::Exclamation,
-                          MsgButtons::YesNo) == MsgResult::Yes;
-}
-
-// The generator's messages become message boxes of this window.
-static MessageSink BoxSink(MessageBoxSeam& messages) {
-  return [&messages](const GeneratorMessage& m) {
-    messages.Show(m.text, m.title, m.icon == MessageIcon::Error ? MsgIcon::Critical : MsgIcon::Information,
-                  MsgButtons::Ok);
-  };
-}
-
-GenerateStatus MainWindowController::GenerateSimple(bool quiet) {
-  const std::string root = model_.RememberedRoot();
-  Generator generator({s_.files, s_.settings, editor_folder_ + kPlayerFileName, system_folder_}, BoxSink(s_.messages));
-  GenerateOptions options;
-  options.quiet = quiet;
-  GenerateResult result = generator.GenerateSimple(simple_, simple_.RootFolder, root, options);
-  if (result.status == GenerateStatus::NeedsConfirmation) {
-    if (!GoOnDespite(OutsideRootText(result.outside_root, root))) return GenerateStatus::CheckFailed;
-    options.outside_root_confirmed = true;
-    result = generator.GenerateSimple(simple_, simple_.RootFolder, root, options);
-  }
-  return result.status;
-}
-
-GenerateStatus MainWindowController::GenerateMenu(bool quiet) {
-  const std::string root = model_.RememberedRoot();
-  Generator generator({s_.files, s_.settings, editor_folder_ + kPlayerFileName, system_folder_}, BoxSink(s_.messages));
-  GenerateOptions options;
-  options.quiet = quiet;
-  const std::string& root_field = model_.Field(ProjectField::RootFolder);
-  GenerateResult result = generator.MakeCd(model_.Data(), root_field, root, options);
-  if (result.status == GenerateStatus::NeedsConfirmation) {
-    if (!GoOnDespite(OutsideRootText(result.outside_root, root))) return GenerateStatus::CheckFailed;
-    options.outside_root_confirmed = true;
-    result = generator.MakeCd(model_.Data(), root_field, root, options);
-  }
-  return result.status;
-}
-
-void MainWindowController::cmdgenerate_Click() { GenerateSimple(false); }
-
-void MainWindowController::cmdpreview_Click() {
-  if (GenerateSimple(true) != GenerateStatus::CheckFailed) StartPlayer(model_.RememberedRoot());
-}
+void MainWindowController::cmdpreview_Click() { generate_.Preview(GenerateMode::Simple); }
 
 // Test shows no success message.
-void MainWindowController::cmdgenerate2_Click() { GenerateMenu(cmdpreview2_tag_ == "True"); }
+void MainWindowController::cmdgenerate2_Click() {
+  generate_.Generate(GenerateMode::Menu, cmdpreview2_tag_ == "True");
+}
 
 void MainWindowController::cmdpreview2_Click() {
   cmdpreview2_tag_ = "True";
-  if (GenerateMenu(true) != GenerateStatus::CheckFailed) StartPlayer(model_.RememberedRoot());
+  generate_.Preview(GenerateMode::Menu);
   cmdpreview2_tag_.clear();
-}
-
-void MainWindowController::MakeDiscImage() {
-  bool menu = InMenuPanel();
-  // A failed generation has shown its message; an image of a half-written root would hide it.
-  if ((menu ? GenerateMenu(true) : GenerateSimple(true)) != GenerateStatus::Done) return;
-  const std::string root = model_.RememberedRoot();
-  if (!hooks_.make_disc_image) return;
-  if (menu)
-    hooks_.make_disc_image(SubjectFromProject(model_.Data(), root), ImageLabel(model_.Data().CdTitle, root));
-  else
-    hooks_.make_disc_image(SubjectFromSimple(simple_, root), ImageLabel(std::string(), root));
 }
 
 // --- menu bar ---
@@ -437,7 +301,9 @@ void MainWindowController::OnMenu(MainMenuCommand command) {
     case MainMenuCommand::SaveProject:
       if (project_entries_enabled_) call(hooks_.save_project);
       break;
-    case MainMenuCommand::MakeDiscImage: MakeDiscImage(); break;
+    case MainMenuCommand::MakeDiscImage:
+      generate_.MakeDiscImage(Mode(), hooks_.make_disc_image);
+      break;
     case MainMenuCommand::Exit: call(hooks_.close_window); break;
     case MainMenuCommand::Convert: call(hooks_.convert); break;
     case MainMenuCommand::Options: call(hooks_.options); break;

@@ -12,6 +12,8 @@
 #include "editor/output/ProjectCheck.h"
 #include "editor/project/ProjectModel.h"
 #include "editor/windows/CaptionLayout.h"
+#include "editor/windows/FilePicker.h"
+#include "editor/windows/GenerateController.h"
 #include "editor/windows/UiSeams.h"
 
 namespace orb {
@@ -47,7 +49,7 @@ struct MainWindowHooks {
   std::function<void()> new_project, load_project, save_project;  // File menu (project entries)
   std::function<void()> close_window;       // Exit entry: closes through the quit prompt
   // Make Disc Image, after the root has been generated: the root's check subject and the image's label.
-  std::function<void(const CheckSubject& subject, const std::string& label)> make_disc_image;
+  DiscImageStep make_disc_image;
   std::function<void()> convert, options;   // Tools menu: modal windows
   std::function<void(int context)> help;    // Contents: help topic 1001 (simple) or 1002 (menu)
   std::function<void()> check_update, about;
@@ -69,7 +71,7 @@ class MainWindowController {
     FileSystem& files;
     SettingsStore& settings;
   };
-  explicit MainWindowController(Seams seams) : s_(seams) {}
+  explicit MainWindowController(Seams seams);
 
   ProjectModel& Model() { return model_; }
   const ProjectModel& Model() const { return model_; }
@@ -151,12 +153,8 @@ class MainWindowController {
   void cmdpreview2_Click();
   void OnMenu(MainMenuCommand command);
 
-  // The common open dialog of the window and the spot editor: empty when cancelled.
-  std::string PickFile(const std::string& title,
-                       const std::vector<std::pair<std::string, std::string>>& filters);
-  // A file chosen outside the remembered root folder is copied into dest_folder; returns the path
-  // that the field receives.
-  std::string AdoptFile(const std::string& chosen, const std::string& dest_folder);
+  // The file dialog and adoption of the window's file buttons, which the spot editor uses too.
+  FilePicker& Picker() { return picker_; }
 
   // Selects a spot list position (after the spot editor has added or renamed a spot).
   void SelectSpot(int position) {
@@ -165,16 +163,8 @@ class MainWindowController {
   }
 
  private:
-  // The Generate and Make Cd work, with the question about files outside the root folder; CheckFailed
-  // when a check stopped it or the user chose not to go on (nothing was written then).
-  GenerateStatus GenerateSimple(bool quiet);
-  GenerateStatus GenerateMenu(bool quiet);
-  // Generates the mode's root without its success message, then hands it to make_disc_image.
-  void MakeDiscImage();
-  // Asks whether to generate although the listed files lie outside the root folder.
-  bool GoOnDespite(const std::string& outside_text);
+  GenerateMode Mode() const { return InMenuPanel() ? GenerateMode::Menu : GenerateMode::Simple; }
   void ShowInfo(const std::string& text, const std::string& title = std::string());
-  void StartPlayer(const std::string& root);
 
   Seams s_;
   MainWindowHooks hooks_;
@@ -195,6 +185,8 @@ class MainWindowController {
   int simple_height_ = frmmain::kPanelHeight;
   int bar_top_ = frmmain::kBarBottomTop;
   int selected_spot_ = 0;
+  FilePicker picker_;
+  GenerateController generate_;  // reads model_, simple_ and the two folders above at each press
 };
 
 // The editor's own folder with a trailing backslash, from the running program's full path.

@@ -18,23 +18,12 @@ const char* const kProgramTitle = "Select a Program(or a File) for the Menu Spot
 BrowseRequest SpotBrowseRequest(int entry) {
   switch (entry) {
     case 1:
-      return {"Select a Rollover Image for the Menu Spot.",
-              {{"Supported Image Files", "*.bmp;*.dib;*.gif;*.jpg;*.png;*.ico;*.cur;*.wmf;*.emf"},
-               {"Bitmaps (*.bmp,*.dib)", "*.bmp;*.dib"},
-               {"GIF Images (*.gif)", "*.gif"},
-               {"JPEG Images (*.jpg)", "*.jpg"},
-               {"PNG Images (*.png)", "*.png"},
-               {"Icons (*.ico)", "*.ico"},
-               {"Metafiles  (*.wmf,*.emf)", "*.wmf;*.emf"}}};
+      return {"Select a Rollover Image for the Menu Spot.", kRolloverFilters};
     case 2:
     case 3:
-      return {"Select a Sound File.",
-              {{"Supported Sound Files (*.wav,*.mp3,*.mid)", "*.wav;*.mp3;*.mid*"},
-               {"Wav Files (*.wav)", "*.wav*"},
-               {"Mp3 Files (*.mp3)", "*.mp3*"},
-               {"Mid Files (*.mid)", "*.mid*"}}};
+      return {"Select a Sound File.", kSoundFilters};
     default:
-      return {kProgramTitle, {{"All Files (*.*)", "*.*"}}};
+      return {kProgramTitle, kAllFilters};
   }
 }
 

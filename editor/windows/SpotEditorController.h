@@ -9,24 +9,11 @@
 #include <vector>
 
 #include "editor/project/ProjectModel.h"
+#include "editor/windows/FilePicker.h"
 #include "editor/windows/PlacementController.h"
 #include "editor/windows/UiSeams.h"
 
 namespace orb {
-
-// A file dialog's title and its filter pairs (description, pattern), the first pair selected.
-struct BrowseRequest {
-  std::string title;
-  std::vector<std::pair<std::string, std::string>> filters;
-};
-
-// The editor's file picking: the dialog (PickFile), then the copy of a file chosen outside the root
-// folder into destination_folder (AdoptFile). Returns the field's new text, or empty when cancelled.
-class SpotFilePicker {
- public:
-  virtual ~SpotFilePicker() = default;
-  virtual std::string PickAndAdopt(const BrowseRequest& request, const std::string& destination_folder) = 0;
-};
 
 // The main window's spot list (cmbmenu): entry 0 is the placeholder, entry k is spot k.
 class SpotListSink {

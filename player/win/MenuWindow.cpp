@@ -11,6 +11,7 @@
 #include "common/win/MciTransport.h"
 #include "common/win/MfVideoEngine.h"
 #include "common/win/ShapedWindow.h"
+#include "common/win/WindowBase.h"
 #include "player/win/ChangeFormBorder.h"
 #include "player/win/FocusMark.h"
 
@@ -55,23 +56,12 @@ MenuWindow::~MenuWindow() {
 }
 
 bool MenuWindow::Create(std::string& error) {
-  WNDCLASSA wc = {};
-  wc.hInstance = instance_;
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.lpfnWndProc = MenuProc;
-  wc.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(1));
-  wc.lpszClassName = kMenuClass;
-  RegisterClassA(&wc);
-  wc.lpfnWndProc = SpotProc;
-  wc.hIcon = nullptr;
-  wc.hCursor = nullptr;  // set per spot in WM_SETCURSOR
-  wc.lpszClassName = kSpotClass;
-  RegisterClassA(&wc);
-  wc.lpfnWndProc = DefWindowProcA;
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-  wc.lpszClassName = kFrameClass;
-  RegisterClassA(&wc);
+  win::RegisterWindowClass({kMenuClass, win::WindowProc<MenuWindow, &MenuWindow::OnMenuMessage>,
+                            win::ArrowCursor(), nullptr, LoadIconA(instance_, MAKEINTRESOURCEA(1))});
+  // No class cursor: each spot sets its own in WM_SETCURSOR.
+  win::RegisterWindowClass({kSpotClass, win::WindowProc<MenuWindow, &MenuWindow::OnSpotMessage>});
+  win::RegisterWindowClass(
+      {kFrameClass, DefWindowProcA, win::ArrowCursor(), static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))});
 
   hand_ = LoadCursorA(instance_, "HAND");
   if (!hand_) hand_ = LoadCursorA(nullptr, IDC_HAND);
@@ -106,12 +96,8 @@ bool MenuWindow::Create(std::string& error) {
 }
 
 void MenuWindow::CenterOnScreen(int width, int height) {
-  RECT work;
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  int x = work.left + (work.right - work.left - width) / 2;
-  int y = work.top + (work.bottom - work.top - height) / 2;
-  SetWindowPos(hwnd_, nullptr, x < work.left ? work.left : x, y < work.top ? work.top : y, width, height,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  POINT at = win::CentredOrigin(nullptr, width, height, true);
+  SetWindowPos(hwnd_, nullptr, at.x, at.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool MenuWindow::BuildShaped(const std::string& background, std::string& error) {
@@ -256,17 +242,8 @@ void MenuWindow::PaintBackground(HDC dc, int x, int y, const RECT& area) const {
   background_.Draw(dc, -x, -y);
 }
 
-LRESULT CALLBACK MenuWindow::MenuProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lp);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    static_cast<MenuWindow*>(create->lpCreateParams)->hwnd_ = hwnd;
-  }
-  auto* self = reinterpret_cast<MenuWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  return self ? self->OnMenuMessage(msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
-}
-
-LRESULT MenuWindow::OnMenuMessage(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT MenuWindow::OnMenuMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) hwnd_ = hwnd;
   switch (msg) {
     case WM_ERASEBKGND: {
       RECT client;
@@ -315,7 +292,7 @@ LRESULT MenuWindow::OnMenuMessage(UINT msg, WPARAM wp, LPARAM lp) {
         hwnd_ = nullptr;
         host_.MenuClosed();
       }
-      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+      win::Detach(hwnd);
       hwnd_ = nullptr;
       return 0;
     }
@@ -324,20 +301,10 @@ LRESULT MenuWindow::OnMenuMessage(UINT msg, WPARAM wp, LPARAM lp) {
   }
 }
 
-LRESULT CALLBACK MenuWindow::SpotProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lp);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<MenuWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
-  LRESULT result = self->OnSpotMessage(static_cast<int>(GetDlgCtrlID(hwnd)), msg, wp, lp);
-  return result == -1 ? DefWindowProcA(hwnd, msg, wp, lp) : result;
-}
-
-LRESULT MenuWindow::OnSpotMessage(int spot, UINT msg, WPARAM, LPARAM lp) {
+LRESULT MenuWindow::OnSpotMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  int spot = GetDlgCtrlID(hwnd);
   Spot* s = SpotAt(spot);
-  if (!s) return -1;
+  if (!s) return DefWindowProcA(hwnd, msg, wp, lp);
   switch (msg) {
     case WM_ERASEBKGND:
       return 1;
@@ -385,7 +352,7 @@ LRESULT MenuWindow::OnSpotMessage(int spot, UINT msg, WPARAM, LPARAM lp) {
       s->pressed = false;
       return 0;
     default:
-      return -1;
+      return DefWindowProcA(hwnd, msg, wp, lp);
   }
 }
 

@@ -76,10 +76,8 @@ class MenuWindow : public MenuView, private AccessibleSpots {
     bool pressed = false;
   };
 
-  static LRESULT CALLBACK MenuProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  static LRESULT CALLBACK SpotProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  LRESULT OnMenuMessage(UINT msg, WPARAM wp, LPARAM lp);
-  LRESULT OnSpotMessage(int spot, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT OnMenuMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT OnSpotMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   // Paints the background as seen from a child window whose top-left corner is at (x, y).
   void PaintBackground(HDC dc, int x, int y, const RECT& area) const;
   Spot* SpotAt(int spot);

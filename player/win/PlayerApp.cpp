@@ -3,6 +3,7 @@
 
 #include <shellapi.h>
 
+#include "common/win/WindowBase.h"
 #include "player/PlayerFolder.h"
 
 namespace orb {
@@ -12,13 +13,6 @@ constexpr const char* kStartupClass = "OrbstartMain";
 constexpr const char* kSplashClass = "OrbstartSplash";
 constexpr UINT_PTR kPlayTimer = 1;  // tmrplay, on the start-up window
 constexpr UINT_PTR kStayTimer = 2;  // tmrstay, on the splash window
-
-PlayerApp* AppOf(HWND hwnd) { return reinterpret_cast<PlayerApp*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)); }
-
-void StoreApp(HWND hwnd, LPARAM lp) {
-  auto* create = reinterpret_cast<CREATESTRUCTA*>(lp);
-  SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-}
 
 }  // namespace
 
@@ -31,15 +25,9 @@ PlayerApp::~PlayerApp() {
 }
 
 int PlayerApp::Run(const std::string& folder) {
-  WNDCLASSA wc = {};
-  wc.hInstance = instance_;
-  wc.lpfnWndProc = StartupProc;
-  wc.lpszClassName = kStartupClass;
-  RegisterClassA(&wc);
-  wc.lpfnWndProc = SplashProc;
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.lpszClassName = kSplashClass;
-  RegisterClassA(&wc);
+  win::RegisterWindowClass({kStartupClass, win::WindowProc<PlayerApp, &PlayerApp::OnStartupMessage>});
+  win::RegisterWindowClass(
+      {kSplashClass, win::WindowProc<PlayerApp, &PlayerApp::OnSplashMessage>, win::ArrowCursor()});
 
   startup_controller_ = std::make_unique<StartupController>(folder, media_, *this);
   startup_ = CreateWindowExA(0, kStartupClass, "Orbstart", WS_OVERLAPPED, 0, 0, 0, 0, nullptr, nullptr,
@@ -179,24 +167,20 @@ void PlayerApp::QuitWhenAlone() {
   if (!failing_ && !startup_ && !splash_ && !(menu_ && menu_->Handle())) PostQuitMessage(exit_code_);
 }
 
-LRESULT CALLBACK PlayerApp::StartupProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) StoreApp(hwnd, lp);
-  PlayerApp* app = AppOf(hwnd);
-  if (app && msg == WM_TIMER && wp == kPlayTimer) {
-    app->startup_controller_->tmrplay_Timer();
+LRESULT PlayerApp::OnStartupMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_TIMER && wp == kPlayTimer) {
+    startup_controller_->tmrplay_Timer();
     return 0;
   }
-  if (app && msg == WM_CLOSE) {
-    app->UnloadStartupWindow();
+  if (msg == WM_CLOSE) {
+    UnloadStartupWindow();
     return 0;
   }
   return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
-LRESULT CALLBACK PlayerApp::SplashProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) StoreApp(hwnd, lp);
-  PlayerApp* app = AppOf(hwnd);
-  if (!app) return DefWindowProcA(hwnd, msg, wp, lp);
+LRESULT PlayerApp::OnSplashMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  PlayerApp* app = this;
   switch (msg) {
     case WM_TIMER:
       if (wp == kStayTimer) app->startup_controller_->tmrstay_Timer();

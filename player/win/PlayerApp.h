@@ -39,8 +39,8 @@ class PlayerApp : public StartupView, public MenuWindowHost {
   void MenuClosed() override { QuitWhenAlone(); }
 
  private:
-  static LRESULT CALLBACK StartupProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  static LRESULT CALLBACK SplashProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT OnStartupMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT OnSplashMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   void QuitWhenAlone();
   // Hands the splash picture, alpha and all, to the layered splash window at x, y; false when refused.
   bool ShowLayeredSplash(int x, int y);

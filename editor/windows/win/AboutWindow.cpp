@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "common/win/WindowBase.h"
 #include "editor/windows/AboutController.h"
 #include "editor/windows/win/SmallWindow.h"
 
@@ -23,6 +24,7 @@ struct AboutState {
   AboutController controller;
   HWND scroll = nullptr, website = nullptr, email = nullptr;
   HFONT title_font = nullptr, link_font = nullptr;
+  LRESULT Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 };
 
 // The label's text width in twips, for the controller's "has it left the window" test.
@@ -85,9 +87,8 @@ void OnPaint(HWND hwnd, AboutState& s) {
   EndPaint(hwnd, &ps);
 }
 
-LRESULT CALLBACK AboutProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* s = sw::Self<AboutState>(hwnd, msg, lp);
-  if (!s) return DefWindowProcA(hwnd, msg, wp, lp);
+LRESULT AboutState::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  AboutState* s = this;
   switch (msg) {
     case WM_CREATE:
       OnCreate(hwnd, *s);
@@ -130,10 +131,10 @@ LRESULT CALLBACK AboutProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
       if (LOWORD(wp) == kIdWebsite && HIWORD(wp) == STN_CLICKED) s->controller.lblwebsite_Click();
       if (LOWORD(wp) == kIdEmail && HIWORD(wp) == STN_CLICKED) s->controller.lblemail_Click();
-      if (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) sw::EndModal(hwnd);
+      if (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) win::EndModal(hwnd);
       return 0;
     case WM_CLOSE:
-      sw::EndModal(hwnd);
+      win::EndModal(hwnd);
       return 0;
     case WM_DESTROY:
       KillTimer(hwnd, kTmrscroll);
@@ -145,11 +146,12 @@ LRESULT CALLBACK AboutProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 void ShowAboutWindow(HWND owner, ShellSeam& shell) {
-  if (!sw::RegisterOnce(kAboutClass, AboutProc)) return;
+  if (!win::RegisterWindowClass(sw::ClassOf(kAboutClass, win::WindowProc<AboutState, &AboutState::Handle>)))
+    return;
   AboutState state{AboutController(shell)};
   HWND window = sw::CreateTop(kAboutClass, kAboutCaption, WS_CAPTION | WS_SYSMENU | WS_POPUP, kClientWidth,
                               kClientHeight, owner, &state);
-  sw::RunModal(owner, window);
+  win::RunModal(owner, window);
   if (state.title_font) DeleteObject(state.title_font);
   if (state.link_font) DeleteObject(state.link_font);
 }

@@ -2,9 +2,11 @@
 // convert button (first in the tab order, pressed by Enter).
 #include "editor/windows/win/ConvertWindow.h"
 
+#include "common/win/WindowBase.h"
 #include "editor/windows/ConvertController.h"
 #include "editor/windows/HelpTopics.h"
 #include "editor/windows/win/CaptionFitter.h"
+#include "editor/windows/win/HelpViewer.h"
 #include "editor/windows/win/SmallWindow.h"
 
 namespace orb {
@@ -23,6 +25,7 @@ struct ConvertState {
   HFONT bold = nullptr;
   HBITMAP folder = nullptr;
   CaptionFitter fitter;
+  LRESULT Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 };
 
 // The browse button's picture: a small yellow folder.
@@ -79,7 +82,7 @@ void OnCreate(HWND hwnd, ConvertState& s) {
   s.fitter.FitAll({label},
                   {box(layout::kLabel1Box), box(layout::kCmdconvertBox), box(layout::kImage1),
                    box(layout::kFrafileBox), inside(layout::kTxtfnameBox), inside(layout::kCmdindexBox)},
-                  layout::kClientWidth, sw::Dpi());
+                  layout::kClientWidth, win::WindowDpi(nullptr));
   SetFocus(convert);
 }
 
@@ -96,9 +99,8 @@ void OnPaint(HWND hwnd) {
   EndPaint(hwnd, &ps);
 }
 
-LRESULT CALLBACK ConvertProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* s = sw::Self<ConvertState>(hwnd, msg, lp);
-  if (!s) return DefWindowProcA(hwnd, msg, wp, lp);
+LRESULT ConvertState::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  ConvertState* s = this;
   switch (msg) {
     case WM_CREATE:
       OnCreate(hwnd, *s);
@@ -119,15 +121,15 @@ LRESULT CALLBACK ConvertProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
           SetWindowTextA(s->txtfname, s->controller.txtfname().c_str());
           return 0;
         case IDOK:
-          if (s->controller.cmdconvert_Click()) sw::EndModal(hwnd);
+          if (s->controller.cmdconvert_Click()) win::EndModal(hwnd);
           return 0;
         case IDCANCEL:
-          sw::EndModal(hwnd);
+          win::EndModal(hwnd);
           return 0;
       }
       break;
     case WM_CLOSE:
-      sw::EndModal(hwnd);
+      win::EndModal(hwnd);
       return 0;
   }
   return DefWindowProcA(hwnd, msg, wp, lp);
@@ -137,7 +139,9 @@ LRESULT CALLBACK ConvertProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 void ShowConvertWindow(HWND owner, FileSystem& fs, FileDialogSeam& dialogs, MessageBoxSeam& messages,
                        const std::string& root_folder) {
-  if (!sw::RegisterOnce(kConvertClass, ConvertProc)) return;
+  if (!win::RegisterWindowClass(
+          sw::ClassOf(kConvertClass, win::WindowProc<ConvertState, &ConvertState::Handle>)))
+    return;
   ConvertState state{ConvertController(fs, dialogs, messages, root_folder)};
   HWND window = sw::CreateTop(kConvertClass, layout::kCaption, WS_CAPTION | WS_SYSMENU | WS_POPUP,
                               layout::kClientWidth, layout::kClientHeight, owner, &state);
@@ -145,7 +149,7 @@ void ShowConvertWindow(HWND owner, FileSystem& fs, FileDialogSeam& dialogs, Mess
     // The main window's icon.
     if (auto icon = GetClassLongPtrA(owner, GCLP_HICON)) SendMessageA(window, WM_SETICON, ICON_BIG, icon);
   }
-  sw::RunModal(owner, window, kHelpConvert);
+  win::RunModal(owner, window, [](HWND w) { ShowHelpTopic(w, kHelpConvert); });
   if (state.bold) DeleteObject(state.bold);
   if (state.folder) DeleteObject(state.folder);
 }

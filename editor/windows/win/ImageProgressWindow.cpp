@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include "common/win/WindowBase.h"
 #include "editor/windows/win/SmallWindow.h"
 
 namespace orb {
@@ -16,14 +17,13 @@ constexpr DWORD kPumpMilliseconds = 30;
 
 }  // namespace
 
-LRESULT CALLBACK ImageProgressWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = small_window::Self<ImageProgressWindow>(hwnd, msg, lp);
+LRESULT ImageProgressWindow::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_COMMAND:
-      if (LOWORD(wp) == kIdCancel && self) self->cancelled_ = true;
+      if (LOWORD(wp) == kIdCancel) cancelled_ = true;
       return 0;
     case WM_CLOSE:  // the close box cancels; the window goes only when the writer has stopped
-      if (self) self->cancelled_ = true;
+      cancelled_ = true;
       return 0;
   }
   return DefWindowProcA(hwnd, msg, wp, lp);
@@ -32,7 +32,9 @@ LRESULT CALLBACK ImageProgressWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARA
 void ImageProgressWindow::Open(const std::string& caption) {
   Close();
   cancelled_ = false;
-  if (!small_window::RegisterOnce(kClass, Proc)) return;
+  if (!win::RegisterWindowClass(
+          small_window::ClassOf(kClass, win::WindowProc<ImageProgressWindow, &ImageProgressWindow::Handle>)))
+    return;
   hwnd_ = small_window::CreateTop(kClass, caption.c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU, 5400, 1500,
                                   owner_, this);
   if (!hwnd_) return;

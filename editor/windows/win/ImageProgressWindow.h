@@ -22,7 +22,7 @@ class ImageProgressWindow : public ImageProgressSeam {
   HWND Handle() const { return hwnd_; }
 
  private:
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   void Pump();
 
   HWND owner_;

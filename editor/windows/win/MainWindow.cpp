@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "common/win/ShellHelpers.h"
+#include "common/win/WindowBase.h"
 #include "editor/windows/win/AnsiField.h"
-#include "editor/windows/win/Dpi.h"
 
 namespace orb {
 
@@ -67,20 +67,11 @@ bool MainWindow::Create(HINSTANCE instance, const std::string& command_line) {
   hand_ = LoadCursorA(instance, "HAND");
   point_ = LoadCursorA(instance, "H_POINT");
 
-  WNDCLASSA frame = {};
-  frame.lpfnWndProc = FrameProc;
-  frame.hInstance = instance;
-  frame.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  frame.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  frame.lpszClassName = kFrameClass;
-  frame.hIcon = LoadIconA(instance, "AA");
-  WNDCLASSA panel = frame;
-  panel.lpfnWndProc = PanelProc;
-  panel.lpszClassName = kMainPanelClass;
-  panel.hIcon = nullptr;
-  // A second window in the same process (tests) finds the classes registered already.
-  if (!RegisterClassA(&frame) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
-  if (!RegisterClassA(&panel) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+  if (!win::RegisterWindowClass({kFrameClass, win::WindowProc<MainWindow, &MainWindow::OnFrameMessage>,
+                                 win::ArrowCursor(), win::FaceBrush(), LoadIconA(instance, "AA")}) ||
+      !win::RegisterWindowClass({kMainPanelClass, win::WindowProc<MainWindow, &MainWindow::OnPanelMessage>,
+                                 win::ArrowCursor(), win::FaceBrush()}))
+    return false;
 
   menu_ = CreateMainMenu();
   accelerators_ = CreateMainAccelerators();
@@ -88,16 +79,14 @@ bool MainWindow::Create(HINSTANCE instance, const std::string& command_line) {
   hwnd_ = CreateWindowExA(0, kFrameClass, kTitleSimple, kFrameStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
                           nullptr, menu_, instance, this);
   if (!hwnd_) return false;
-  dpi_ = WindowDpi(hwnd_);
+  dpi_ = win::WindowDpi(hwnd_);
   fonts_.Create(dpi_);
   CreateControls();
   LoadImages();
   Layout();
   SIZE size = WindowSizeForClient(dpi_);
-  RECT work;
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - size.cx) / 2,
-               work.top + (work.bottom - work.top - size.cy) / 2, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  POINT at = win::CentredOrigin(nullptr, size.cx, size.cy, false);
+  SetWindowPos(hwnd_, nullptr, at.x, at.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
   // Should the menu bar wrap to a second line, the client area keeps its designed height.
   RECT client;
   GetClientRect(hwnd_, &client);
@@ -136,10 +125,13 @@ void MainWindow::CreateControls() {
     HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id));
     // The title box is a Unicode control: what the code page lacks then reaches it whole, to be refused by
     // name (an ANSI box would hold "?" in its place without a word).
+    // A panel finds this window through its create parameter (the window base keeps it).
+    void* create = std::string(spec.window_class) == kMainPanelClass ? this : nullptr;
     HWND control = spec.id == kId_txtcdtitle
-                       ? CreateWindowExW(spec.ex_style, L"EDIT", L"", spec.style, 0, 0, 10, 10, parent, id, instance_, nullptr)
-                       : CreateWindowExA(spec.ex_style, spec.window_class, spec.text, spec.style, 0, 0, 10, 10, parent,
-                                         id, instance_, nullptr);
+                       ? CreateWindowExW(spec.ex_style, L"EDIT", L"", spec.style, 0, 0, 10, 10, parent, id,
+                                         instance_, nullptr)
+                       : CreateWindowExA(spec.ex_style, spec.window_class, spec.text, spec.style, 0, 0, 10,
+                                         10, parent, id, instance_, create);
     if (!control) continue;
     if (spec.id == kId_picback0) panels_[0] = control;
     if (spec.id == kId_picback1) panels_[1] = control;
@@ -507,33 +499,16 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   return DefWindowProcA(hwnd_, msg, wp, lp);
 }
 
-LRESULT CALLBACK MainWindow::FrameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!self || !self->hwnd_) return DefWindowProcA(hwnd, msg, wp, lp);
-  try {
-    return self->OnMessage(msg, wp, lp);
-  } catch (...) {
-    return DefWindowProcA(hwnd, msg, wp, lp);
-  }
+LRESULT MainWindow::OnFrameMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) hwnd_ = hwnd;
+  return hwnd_ ? OnMessage(msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
 }
 
-LRESULT CALLBACK MainWindow::PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT MainWindow::OnPanelMessage(HWND panel, UINT msg, WPARAM wp, LPARAM lp) {
   // Panels are containers: their children's notifications are the main window's business.
-  HWND frame = GetParent(hwnd);
-  auto* self = frame ? reinterpret_cast<MainWindow*>(GetWindowLongPtrA(frame, GWLP_USERDATA)) : nullptr;
-  if (self && self->hwnd_) {
-    try {
-      LRESULT result = 0;
-      if (self->OnSharedMessage(msg, wp, lp, result)) return result;
-    } catch (...) {
-    }
-  }
-  return DefWindowProcA(hwnd, msg, wp, lp);
+  LRESULT result = 0;
+  if (hwnd_ && OnSharedMessage(msg, wp, lp, result)) return result;
+  return DefWindowProcA(panel, msg, wp, lp);
 }
 
 }  // namespace orb

@@ -44,8 +44,8 @@ class MainWindow {
   void Sync();
 
  private:
-  static LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  static LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT OnFrameMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT OnPanelMessage(HWND panel, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
   // Messages that the panels pass up to the window: commands, colours, cursors.
   bool OnSharedMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);

@@ -3,11 +3,11 @@
 
 #include <vector>
 
-#include "editor/windows/OptionsController.h"
+#include "common/win/WindowBase.h"
 #include "editor/windows/HelpTopics.h"
+#include "editor/windows/OptionsController.h"
 #include "editor/windows/win/CaptionFitter.h"
 #include "editor/windows/win/HelpViewer.h"
-#include "editor/windows/win/SmallWindow.h"
 
 namespace orb {
 
@@ -23,6 +23,7 @@ struct OptionsView {
   HICON save_icon = nullptr, exit_icon = nullptr;
   HWND hwnd = nullptr;
   CaptionFitter fitter;
+  LRESULT Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 };
 
 struct Spec {
@@ -57,15 +58,11 @@ void ReadChecks(OptionsView& view) {
   c.chkRtxruntimes = IsDlgButtonChecked(view.hwnd, kOpt_chkRtxruntimes) == BST_CHECKED ? 1 : 0;
 }
 
-LRESULT CALLBACK OptionsProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* view = reinterpret_cast<OptionsView*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+LRESULT OptionsView::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  OptionsView* view = this;
   switch (msg) {
-    case WM_NCCREATE:
-      SetWindowLongPtrA(hwnd, GWLP_USERDATA,
-                        reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
-      break;
     case WM_COMMAND:
-      if (!view || HIWORD(wp) != BN_CLICKED) break;
+      if (HIWORD(wp) != BN_CLICKED) break;
       if (LOWORD(wp) == kOpt_cmdok) {
         ReadChecks(*view);
         view->controller->cmdok_Click();
@@ -82,7 +79,7 @@ LRESULT CALLBACK OptionsProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       }
       break;
     case WM_CLOSE:
-      if (view) view->controller->cmdcancel_Click();
+      view->controller->cmdcancel_Click();
       return 0;
     default: break;
   }
@@ -98,29 +95,19 @@ HFONT MakeFont(int dpi, bool bold) {
 
 void ShowOptionsWindow(HWND owner, SettingsStore& settings, MessageBoxSeam& messages) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSA wc = {};
-  wc.lpfnWndProc = OptionsProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kClass;
-  RegisterClassA(&wc);  // already registered on a second opening
+  win::RegisterWindowClass(
+      {kClass, win::WindowProc<OptionsView, &OptionsView::Handle>, win::ArrowCursor(), win::FaceBrush()});
 
   OptionsController controller(settings, messages);
   OptionsView view;
   view.controller = &controller;
-  HDC screen = GetDC(nullptr);
-  int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
+  int dpi = win::WindowDpi(nullptr);
   RECT frame = {0, 0, Px(kClientWidth, dpi), Px(kClientHeight, dpi)};
   AdjustWindowRectEx(&frame, kStyle, FALSE, WS_EX_DLGMODALFRAME);
   int width = frame.right - frame.left, height = frame.bottom - frame.top;
-  RECT ownerRect = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  if (owner) GetWindowRect(owner, &ownerRect);
-  int x = ownerRect.left + (ownerRect.right - ownerRect.left - width) / 2;
-  int y = ownerRect.top + (ownerRect.bottom - ownerRect.top - height) / 2;
-  view.hwnd = CreateWindowExA(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kClass, kOptionsTitle, kStyle, x, y, width,
-                              height, owner, nullptr, instance, &view);
+  POINT at = win::CentredOrigin(owner, width, height, false);
+  view.hwnd = CreateWindowExA(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kClass, kOptionsTitle, kStyle, at.x,
+                              at.y, width, height, owner, nullptr, instance, &view);
   if (!view.hwnd) return;
   view.font = MakeFont(dpi, false);
   view.bold = MakeFont(dpi, true);
@@ -158,30 +145,13 @@ void ShowOptionsWindow(HWND owner, SettingsStore& settings, MessageBoxSeam& mess
   if (owner) EnableWindow(owner, FALSE);
   ShowWindow(view.hwnd, SW_SHOW);
   SetFocus(GetDlgItem(view.hwnd, kOpt_chklastprj));
-  MSG msg;
-  bool quit = false;
-  while (!controller.Closed()) {
-    if (GetMessageA(&msg, nullptr, 0, 0) <= 0) {
-      quit = true;
-      break;
-    }
-    if (small_window::IsF1For(view.hwnd, msg)) {
-      ShowHelpTopic(view.hwnd, kHelpOptions);
-      continue;
-    }
-    if (!IsDialogMessageA(view.hwnd, &msg)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-  }
-  if (owner) EnableWindow(owner, TRUE);
-  DestroyWindow(view.hwnd);
-  if (owner) SetActiveWindow(owner);
+  win::RunModal(
+      owner, view.hwnd, [](HWND w) { ShowHelpTopic(w, kHelpOptions); },
+      [&controller] { return controller.Closed(); });
   DeleteObject(view.font);
   DeleteObject(view.bold);
   if (view.save_icon) DestroyIcon(view.save_icon);
   if (view.exit_icon) DestroyIcon(view.exit_icon);
-  if (quit) PostQuitMessage(static_cast<int>(msg.wParam));
 }
 
 }  // namespace orb

@@ -1,6 +1,8 @@
 // The placement window's picture area; see PlacementView.h.
 #include "editor/windows/win/PlacementView.h"
 
+#include "common/win/WindowBase.h"
+
 namespace orb {
 namespace {
 
@@ -14,16 +16,8 @@ void PlacementView::Create(HWND parent, const frmlocate::Geometry& g, const Pict
   line_ = line;
   pointer_moved_ = std::move(pointer_moved);
   scrolled_ = std::move(scrolled);
-  static bool registered = false;
-  if (!registered) {
-    registered = true;
-    WNDCLASSA wc = {};
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpfnWndProc = Proc;
-    wc.lpszClassName = kViewClass;
-    RegisterClassA(&wc);
-  }
+  win::RegisterWindowClass(
+      {kViewClass, win::WindowProc<PlacementView, &PlacementView::Handle>, win::ArrowCursor()});
   DWORD style =
       WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | (g.scroll_x ? WS_HSCROLL : 0) | (g.scroll_y ? WS_VSCROLL : 0);
   // A control parent, so that dialog navigation reaches the video rectangle inside it.
@@ -88,18 +82,9 @@ void PlacementView::PaintBackground(HDC dc, int x, int y, const RECT& area) cons
   for (const Ghost& ghost : ghosts_) ghost.picture->Draw(dc, ghost.x - (x + scroll_x_), ghost.y - (y + scroll_y_), kFaint);
 }
 
-LRESULT CALLBACK PlacementView::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA,
-                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<PlacementView*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!self || !self->hwnd_) return DefWindowProcA(hwnd, msg, wp, lp);
-  try {
-    return self->OnMessage(msg, wp, lp);
-  } catch (...) {
-    return 0;  // nothing may unwind through the system's window code
-  }
+LRESULT PlacementView::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  // Messages of its creation come before Create has the handle: they take their defaults.
+  return hwnd_ ? OnMessage(msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
 }
 
 LRESULT PlacementView::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {

@@ -38,7 +38,7 @@ class PlacementView {
   void PaintBackground(HDC dc, int x, int y, const RECT& area) const;
 
  private:
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
   void Scroll(int bar, int request);
 

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "common/win/PictureLoader.h"
+#include "common/win/WindowBase.h"
 #include "editor/windows/PlacementLayout.h"
-#include "editor/windows/win/Dpi.h"
-#include "editor/windows/win/ModalDialog.h"
+#include "editor/windows/win/DialogTooltips.h"
 #include "editor/windows/win/PlacementView.h"
 
 namespace orb {
@@ -69,17 +69,16 @@ class PlacementWindow {
     }
   }
 
-  static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  INT_PTR Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   PlacementController& Controller() { return controller_; }
   // Moves, shows and fills every control as the controller holds it.
   void Sync();
   HWND Frame() const { return Item(Role::fraVid); }
 
  private:
-  static LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
   INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp);
   void CreateView(const frmlocate::Geometry& g);
-  LRESULT OnChild(HWND child, Role role, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT OnChild(HWND child, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id);  // id: the child's Role
   void OnInit();
   void Close(INT_PTR result);
   HWND Item(Role role) const {
@@ -120,38 +119,14 @@ std::string FrameMedia::PutMultimediaWindow(const std::string& alias) {
 }
 
 void RegisterClasses() {
-  static bool done = false;
-  if (done) return;
-  done = true;
-  WNDCLASSA wc = {};
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.lpfnWndProc = DefWindowProcA;
-  wc.lpszClassName = kPictureClass;
-  RegisterClassA(&wc);
-  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-  wc.lpszClassName = kFrameClass;
-  RegisterClassA(&wc);
+  win::RegisterWindowClass({kPictureClass, DefWindowProcA, win::ArrowCursor()});
+  win::RegisterWindowClass(
+      {kFrameClass, DefWindowProcA, win::ArrowCursor(), static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))});
 }
 
-INT_PTR CALLBACK PlacementWindow::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  PlacementWindow* self = DialogObject<PlacementWindow>(hwnd, msg, lp);
-  if (!self) return FALSE;
-  if (msg == WM_INITDIALOG) self->hwnd_ = hwnd;
-  try {
-    return self->OnMessage(msg, wp, lp);
-  } catch (...) {
-    return FALSE;  // nothing may unwind through the system's dialog code
-  }
-}
-
-LRESULT CALLBACK PlacementWindow::ChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                            DWORD_PTR self) {
-  try {
-    return reinterpret_cast<PlacementWindow*>(self)->OnChild(hwnd, static_cast<Role>(id), msg, wp, lp);
-  } catch (...) {
-    return 0;
-  }
+INT_PTR PlacementWindow::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_INITDIALOG) hwnd_ = hwnd;
+  return OnMessage(msg, wp, lp);
 }
 
 void PlacementWindow::OnInit() {
@@ -171,7 +146,7 @@ void PlacementWindow::OnInit() {
     size = PlacementRect{0, 0, Tw(rollover_.Width()), Tw(rollover_.Height())};
   }
 
-  if (dpi_ <= 0) dpi_ = WindowDpi(GetWindow(hwnd_, GW_OWNER) ? GetWindow(hwnd_, GW_OWNER) : hwnd_);
+  if (dpi_ <= 0) dpi_ = win::WindowDpi(GetWindow(hwnd_, GW_OWNER) ? GetWindow(hwnd_, GW_OWNER) : hwnd_);
   // The client area may take what the work area leaves beside the window's frame.
   RECT work, frame = {0, 0, 0, 0};
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
@@ -180,7 +155,7 @@ void PlacementWindow::OnInit() {
   frmlocate::Geometry g = frmlocate::LayOut(
       background_.Width(), background_.Height(), dpi_, (work.right - work.left) - (frame.right - frame.left),
       (work.bottom - work.top) - (frame.bottom - frame.top), GetSystemMetrics(SM_CXVSCROLL));
-  SizeClientAndCenter(hwnd_, g.client_width, g.client_height);
+  win::SizeClientAndCentre(hwnd_, GetWindow(hwnd_, GW_OWNER), g.client_width, g.client_height, true);
 
   font_ = CreateFontA(-MulDiv(8, dpi_, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
   HWND tips = CreateTooltips(hwnd_);
@@ -251,7 +226,8 @@ void PlacementWindow::OnInit() {
       case Role::cmdprev:
       case Role::cmdend:
       case Role::cmdcancel:
-        SetWindowSubclass(child, ChildProc, static_cast<UINT_PTR>(c.role), reinterpret_cast<DWORD_PTR>(this));
+        SetWindowSubclass(child, win::SubclassProc<PlacementWindow, &PlacementWindow::OnChild>,
+                          static_cast<UINT_PTR>(c.role), reinterpret_cast<DWORD_PTR>(this));
         break;
       default: break;
     }
@@ -364,7 +340,8 @@ bool PlacementWindow::ArrowKey(WPARAM key) {
   return true;
 }
 
-LRESULT PlacementWindow::OnChild(HWND child, Role role, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT PlacementWindow::OnChild(HWND child, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id) {
+  Role role = static_cast<Role>(id);
   float x = 0, y = 0;
   // The picture and the rectangle take the arrow keys: they move what is being placed.
   if (role == Role::img || role == Role::lstvideo) {
@@ -587,7 +564,8 @@ INT_PTR PlacementWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
 std::optional<PlacementOutputs> ShowPlacementWindow(HWND owner, const PlacementInputs& inputs, MediaTransport& media,
                                                     HICON icon, int dpi) {
   PlacementWindow window(inputs, media, icon, dpi);
-  RunModalDialog(owner, &PlacementWindow::DialogProc, reinterpret_cast<LPARAM>(&window));
+  win::RunEmptyDialog(owner, win::DialogProc<PlacementWindow, &PlacementWindow::Handle>,
+                      reinterpret_cast<LPARAM>(&window));
   return window.Controller().Result();
 }
 

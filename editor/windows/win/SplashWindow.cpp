@@ -6,6 +6,7 @@
 
 #include "common/win/PictureLoader.h"
 #include "common/win/ShapedWindow.h"
+#include "common/win/WindowBase.h"
 #include "editor/windows/win/SmallWindow.h"
 
 namespace orb {
@@ -18,6 +19,7 @@ struct SplashState {
   Picture backpic;
   HWND reveal = nullptr;
   bool time_up = false;
+  LRESULT Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 };
 
 bool LoadSplashPicture(Picture& picture) {
@@ -37,9 +39,8 @@ void Reveal(HWND main_window) {
   SetForegroundWindow(main_window);
 }
 
-LRESULT CALLBACK SplashProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* s = small_window::Self<SplashState>(hwnd, msg, lp);
-  if (!s) return DefWindowProcA(hwnd, msg, wp, lp);
+LRESULT SplashState::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  SplashState* s = this;
   switch (msg) {
     case WM_ERASEBKGND:
       if (PaintFormPicture(hwnd, reinterpret_cast<HDC>(wp))) return 1;
@@ -58,7 +59,7 @@ LRESULT CALLBACK SplashProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       ReleaseFormPicture(hwnd);
       return 0;
     case WM_NCDESTROY:
-      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+      win::Detach(hwnd);
       delete s;
       return 0;
   }
@@ -68,19 +69,18 @@ LRESULT CALLBACK SplashProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 HWND ShowSplashWindow() {
-  if (!small_window::RegisterOnce(kSplashClass, SplashProc)) return nullptr;
+  if (!win::RegisterWindowClass(
+          small_window::ClassOf(kSplashClass, win::WindowProc<SplashState, &SplashState::Handle>)))
+    return nullptr;
   auto* state = new SplashState;
   if (!LoadSplashPicture(state->backpic)) {
     delete state;
     return nullptr;
   }
-  RECT area;
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
   int width = state->backpic.Width(), height = state->backpic.Height();
-  HWND splash = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kSplashClass, "Orbmenu", WS_POPUP,
-                                area.left + (area.right - area.left - width) / 2,
-                                area.top + (area.bottom - area.top - height) / 2, width, height, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), state);
+  POINT at = win::CentredOrigin(nullptr, width, height, false);
+  HWND splash = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kSplashClass, "Orbmenu", WS_POPUP, at.x,
+                                at.y, width, height, nullptr, nullptr, GetModuleHandleA(nullptr), state);
   if (!splash) {
     delete state;
     return nullptr;
@@ -94,9 +94,7 @@ HWND ShowSplashWindow() {
 }
 
 void RevealAfterSplash(HWND splash, HWND main_window) {
-  auto* s = splash && IsWindow(splash)
-                ? reinterpret_cast<SplashState*>(GetWindowLongPtrA(splash, GWLP_USERDATA))
-                : nullptr;
+  auto* s = splash && IsWindow(splash) ? win::Attached<SplashState>(splash) : nullptr;
   if (!s) {
     Reveal(main_window);
     return;

@@ -6,10 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "common/win/WindowBase.h"
 #include "editor/windows/SpotEditorLayout.h"
 #include "editor/windows/win/AnsiField.h"
 #include "editor/windows/win/CaptionFitter.h"
-#include "editor/windows/win/ModalDialog.h"
+#include "editor/windows/win/DialogTooltips.h"
 
 namespace orb {
 
@@ -43,7 +44,7 @@ class SpotEditorWindow {
     if (label_font_) DeleteObject(label_font_);
     if (owner_out_) *owner_out_ = nullptr;
   }
-  static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  INT_PTR Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   // The dialog sees F1 before its controls, whichever of them has the focus: the dialog manager's loop
   // offers every message to this filter first. One spot editor is open at a time.
   static LRESULT CALLBACK F1Filter(int code, WPARAM wp, LPARAM lp);
@@ -68,25 +69,18 @@ class SpotEditorWindow {
   bool syncing_ = false;
 };
 
-INT_PTR CALLBACK SpotEditorWindow::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  SpotEditorWindow* self = DialogObject<SpotEditorWindow>(hwnd, msg, lp);
-  if (!self) return FALSE;
-  if (msg == WM_INITDIALOG) self->hwnd_ = hwnd;
-  try {
-    return self->OnMessage(msg, wp, lp);
-  } catch (...) {
-    return FALSE;  // nothing may unwind through the system's dialog code
-  }
+INT_PTR SpotEditorWindow::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_INITDIALOG) hwnd_ = hwnd;
+  return OnMessage(msg, wp, lp);
 }
 
 void SpotEditorWindow::OnInit() {
   if (owner_out_) *owner_out_ = hwnd_;
   if (icon_) SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   SetWindowTextA(hwnd_, frmmenuspots::kCaption);
-  HDC dc = GetDC(hwnd_);
-  dpi_ = GetDeviceCaps(dc, LOGPIXELSY);
-  ReleaseDC(hwnd_, dc);
-  SizeClientAndCenter(hwnd_, Px(frmmenuspots::kClientWidth), Px(frmmenuspots::kClientHeight));
+  dpi_ = win::WindowDpi(hwnd_);
+  win::SizeClientAndCentre(hwnd_, GetWindow(hwnd_, GW_OWNER), Px(frmmenuspots::kClientWidth),
+                           Px(frmmenuspots::kClientHeight), true);
   HINSTANCE instance = GetModuleHandleA(nullptr);
   hand_ = LoadCursorA(instance, "HAND");
   if (!hand_) hand_ = LoadCursorA(nullptr, IDC_HAND);
@@ -305,7 +299,8 @@ bool ShowSpotEditor(HWND owner, SpotEditorController& controller, HICON icon, HW
   SpotEditorWindow window(controller, icon, owner_out);
   SpotEditorWindow::open_ = &window;
   HHOOK hook = SetWindowsHookExA(WH_MSGFILTER, &SpotEditorWindow::F1Filter, nullptr, GetCurrentThreadId());
-  INT_PTR result = RunModalDialog(owner, &SpotEditorWindow::DialogProc, reinterpret_cast<LPARAM>(&window));
+  INT_PTR result = win::RunEmptyDialog(owner, win::DialogProc<SpotEditorWindow, &SpotEditorWindow::Handle>,
+                                       reinterpret_cast<LPARAM>(&window));
   if (hook) UnhookWindowsHookEx(hook);
   SpotEditorWindow::open_ = nullptr;
   return result == 1;

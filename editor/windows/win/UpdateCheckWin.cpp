@@ -3,6 +3,7 @@
 
 #include <wininet.h>
 
+#include "common/win/WindowBase.h"
 #include "editor/windows/MakerLinks.h"
 #include "editor/windows/UpdateWindowController.h"
 #include "editor/windows/win/SmallWindow.h"
@@ -44,6 +45,7 @@ constexpr int kIdTxtinfo = 101, kIdCmdupdate = 102;
 
 struct UpdateWindowState {
   UpdateWindowController controller;
+  LRESULT Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 };
 
 // A multi-line edit box wants CR LF; a server may send bare LF.
@@ -56,9 +58,8 @@ std::string WithCrLf(const std::string& text) {
   return out;
 }
 
-LRESULT CALLBACK UpdateProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* state = sw::Self<UpdateWindowState>(hwnd, msg, lp);
-  if (!state) return DefWindowProcA(hwnd, msg, wp, lp);
+LRESULT UpdateWindowState::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  UpdateWindowState* state = this;
   switch (msg) {
     case WM_CREATE: {
       HWND info = sw::AddChild(hwnd, "EDIT", "", WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
@@ -74,11 +75,11 @@ LRESULT CALLBACK UpdateProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       if (LOWORD(wp) == kIdCmdupdate || LOWORD(wp) == IDOK) {
         state->controller.cmdupdate_Click();
       } else if (LOWORD(wp) == IDCANCEL && state->controller.cmdexit_Click()) {
-        sw::EndModal(hwnd);
+        win::EndModal(hwnd);
       }
       return 0;
     case WM_CLOSE:
-      sw::EndModal(hwnd);
+      win::EndModal(hwnd);
       return 0;
   }
   return DefWindowProcA(hwnd, msg, wp, lp);
@@ -87,11 +88,13 @@ LRESULT CALLBACK UpdateProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 void UpdateWindowView::Show(const std::string& information) {
-  if (!sw::RegisterOnce(kUpdateClass, UpdateProc)) return;
+  if (!win::RegisterWindowClass(
+          sw::ClassOf(kUpdateClass, win::WindowProc<UpdateWindowState, &UpdateWindowState::Handle>)))
+    return;
   UpdateWindowState state{UpdateWindowController(shell_, information)};
   HWND window = sw::CreateTop(kUpdateClass, kUpdateWindowCaption, WS_CAPTION | WS_SYSMENU | WS_POPUP, 5400, 3015,
                               owner_, &state);
-  sw::RunModal(owner_, window);
+  win::RunModal(owner_, window);
 }
 
 void RunUpdateCheck(HWND main_window, MessageBoxSeam& messages, ShellSeam& shell) {

@@ -37,15 +37,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
   orb::Win32FileSystem files;
   orb::RegistrySettingsStore settings;
   orb::MainWindow window({messages, dialogs, folders, shell, files, settings});
-  orb::MainWindowHooks& hooks = window.Controller().Hooks();
-  hooks.options = [&] { orb::ShowOptionsWindow(window.Handle(), settings, messages); };
-  hooks.close_window = [&] { PostMessageA(window.Handle(), WM_CLOSE, 0, 0); };
-  hooks.convert = [&] {
-    orb::ShowConvertWindow(window.Handle(), files, dialogs, messages, window.Controller().Model().RememberedRoot());
-  };
-  hooks.help = [&](int context) { orb::ShowHelpTopic(window.Handle(), context); };
-  hooks.check_update = [&] { orb::RunUpdateCheck(window.Handle(), messages, shell); };
-  hooks.about = [&] { orb::ShowAboutWindow(window.Handle(), shell); };
   if (!window.Create(instance, command_line ? command_line : "")) return 1;
   messages.owner = dialogs.owner = folders.owner = shell.owner = window.Handle();
   window.SetClosingEffect([&] { window.FadeOut(); });
@@ -56,12 +47,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
   orb::DiscImageController disc_image(
       {messages, dialogs, shell, progress}, check,
       [&files](const std::string& root, const std::string& iso, const orb::IsoOptions& options,
-               orb::IsoProgress* on_progress) { return orb::WriteIsoImage(files, root, iso, options, on_progress); });
-  hooks.make_disc_image = [&](const orb::CheckSubject& subject, const std::string& label) {
-    disc_image.Run(subject, label);
-  };
+               orb::IsoProgress* on_progress) {
+        return orb::WriteIsoImage(files, root, iso, options, on_progress);
+      });
 
-  // The spot editor over the main window, the placement window over the spot editor.
+  // The windows the main window opens: the spot editor over it, the placement window over the spot editor,
+  // and the Tools and Help windows.
   orb::MciTransport mci;
   orb::RoutedMediaTransport media(mci);
   HICON icon = LoadIconA(instance, "AA");
@@ -74,6 +65,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
     return orb::ShowPlacementWindow(spot_dialog, inputs, media, icon);
   };
   editor_windows.help = [&](int context) { orb::ShowHelpTopic(spot_dialog ? spot_dialog : window.Handle(), context); };
+  editor_windows.options = [&] { orb::ShowOptionsWindow(window.Handle(), settings, messages); };
+  editor_windows.convert = [&] {
+    orb::ShowConvertWindow(window.Handle(), files, dialogs, messages,
+                           window.Controller().Model().RememberedRoot());
+  };
+  editor_windows.check_update = [&] { orb::RunUpdateCheck(window.Handle(), messages, shell); };
+  editor_windows.about = [&] { orb::ShowAboutWindow(window.Handle(), shell); };
+  editor_windows.close_window = [&] { PostMessageA(window.Handle(), WM_CLOSE, 0, 0); };
+  editor_windows.disc_image = [&](const orb::CheckSubject& subject, const std::string& label) {
+    disc_image.Run(subject, label);
+  };
   orb::EditorSession session(window.Controller(), {messages, dialogs, folders, files, settings}, editor_windows);
   char system[255] = {};
   UINT n = GetSystemDirectoryA(system, sizeof system);

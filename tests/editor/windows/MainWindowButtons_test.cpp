@@ -128,7 +128,7 @@ TEST(MainWindowAdopt, OtherSpellingsOfAFileInsideTheRootAreUsedInPlaceNeverCopie
   EXPECT_EQ(rig.files.files["c:\\cd\\x.ico"], "icon");
   // A destination that is the chosen file itself is not copied either.
   rig.files.files["D:\\x\\a.ico"] = "a";
-  EXPECT_EQ(rig.window.AdoptFile("D:\\x\\a.ico", "d:\\X\\"), "d:\\X\\a.ico");
+  EXPECT_EQ(rig.window.Picker().AdoptFile("D:\\x\\a.ico", "d:\\X\\"), "d:\\X\\a.ico");
   EXPECT_TRUE(rig.messages.boxes.empty());
   for (const std::string& call : rig.log.calls) EXPECT_EQ(call.rfind("copy:", 0), std::string::npos) << call;
   // A folder that only begins like the root lies outside it.
@@ -173,14 +173,14 @@ TEST(MainWindowAdopt, AFileOfTheSameNameIsKeptDifferentBytesGoUnderTheNextFreeNa
     for (const std::string& call : rig.log.calls) n += call.rfind("copy:", 0) == 0;
     return n;
   };
-  EXPECT_EQ(rig.window.AdoptFile("C:\\b\\rollover1.bmp", dest), dest + "rollover1 (2).bmp");
-  EXPECT_EQ(rig.window.AdoptFile("C:\\c\\rollover1.bmp", dest), dest + "rollover1 (3).bmp");
-  EXPECT_EQ(rig.window.AdoptFile("C:\\d\\README", dest), dest + "README (2)");
+  EXPECT_EQ(rig.window.Picker().AdoptFile("C:\\b\\rollover1.bmp", dest), dest + "rollover1 (2).bmp");
+  EXPECT_EQ(rig.window.Picker().AdoptFile("C:\\c\\rollover1.bmp", dest), dest + "rollover1 (3).bmp");
+  EXPECT_EQ(rig.window.Picker().AdoptFile("C:\\d\\README", dest), dest + "README (2)");
   EXPECT_EQ(copies(), 3);
   EXPECT_EQ(rig.messages.boxes.size(), 3u);
   // Equal bytes, in the first name or a numbered one: used in place, nothing copied, nothing said.
-  EXPECT_EQ(rig.window.AdoptFile("C:\\a\\rollover1.bmp", dest), dest + "rollover1.bmp");
-  EXPECT_EQ(rig.window.AdoptFile("C:\\b\\rollover1.bmp", dest), dest + "rollover1 (2).bmp");
+  EXPECT_EQ(rig.window.Picker().AdoptFile("C:\\a\\rollover1.bmp", dest), dest + "rollover1.bmp");
+  EXPECT_EQ(rig.window.Picker().AdoptFile("C:\\b\\rollover1.bmp", dest), dest + "rollover1 (2).bmp");
   EXPECT_EQ(copies(), 3);
   EXPECT_EQ(rig.messages.boxes.size(), 3u);
   EXPECT_EQ(rig.files.files[dest + "rollover1.bmp"], "spot one");
