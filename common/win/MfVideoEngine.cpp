@@ -18,6 +18,7 @@
 #include "common/VideoFormat.h"
 #include "common/VideoFrames.h"
 #include "common/VideoStructure.h"
+#include "common/win/WindowBase.h"
 
 namespace orb {
 namespace {
@@ -584,19 +585,20 @@ class MfVideo : public VideoEngine {
   }
 
   // The frames are drawn into the window itself, so its background is never painted over them.
-  static LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
+  LRESULT OnFrameMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR) {
     if (msg == WM_ERASEBKGND) return 1;
     if (msg == WM_TIMER && wp == kSubclassId) {
-      reinterpret_cast<MfVideo*>(self)->Watch();
+      Watch();
       return 0;
     }
     if (msg != WM_PAINT) return DefSubclassProc(hwnd, msg, wp, lp);
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
-    reinterpret_cast<MfVideo*>(self)->Paint(dc);
+    Paint(dc);
     EndPaint(hwnd, &ps);
     return 0;
   }
+  static constexpr SUBCLASSPROC FrameProc = win::SubclassProc<MfVideo, &MfVideo::OnFrameMessage>;
 
   VideoState* s_;
   HANDLE worker_;
