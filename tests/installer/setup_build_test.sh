@@ -2,7 +2,7 @@
 # installer/build-setup.sh from stand-in programs, no Wine needed: the same inputs give the same setup, zip
 # and manifest bytes; the setup holds the files, the uninstaller and no plug-in; the zip holds the same
 # files; the manifest names the setup's hash; a signed build signs the programs, the uninstaller and the
-# setup; a missing program or a wrong password stops the build with nothing written.
+# setup, time-stamped when asked; a missing program or a wrong password stops the build with nothing written.
 set -euo pipefail
 src=${ORB_SOURCE_DIR:?ORB_SOURCE_DIR must name the source tree}
 dir=$(mktemp -d)
@@ -48,14 +48,21 @@ build --out "$dir/cli" >/dev/null
   fail "with the command line the setup holds: $(listing "$dir/cli/$setup")"
 rm "$dir/from/orbmenu-cli.exe"
 
-# Signed: every program, the uninstaller inside the setup, and the setup verify against the test CA.
+# Signed and time-stamped (by a time-stamp server on loopback): every program, the uninstaller inside the
+# setup, and the setup verify against the test CA.
 mkdir "$dir/cert"
 bash "$src/tests/support/test-certificate.sh" "$dir/cert" >/dev/null 2>&1
-build --out "$dir/signed" --pkcs12 "$dir/cert/signer.pfx" --password-file "$dir/cert/password" >/dev/null
+python3 "$src/tests/support/timestamp-server.py" "$dir/cert/tsa.cnf" >"$dir/tsa.port" 2>"$dir/tsa.err" & tsa=$!
+trap 'kill $tsa 2>/dev/null || true; rm -rf "$dir"' EXIT
+for _ in $(seq 50); do [ -s "$dir/tsa.port" ] && break; sleep 0.1; done
+build --out "$dir/signed" --pkcs12 "$dir/cert/signer.pfx" --password-file "$dir/cert/password" \
+  --timestamp "http://127.0.0.1:$(cat "$dir/tsa.port")/" >/dev/null
+kill $tsa
 mkdir "$dir/x" && (cd "$dir/x" && 7zz x -y "$dir/signed/$setup" >/dev/null)
 for f in "$dir/signed/$setup" "$dir/x/Orbmenu.exe" "$dir/x/Orbstart.exe" "$dir/x/Uninstall.exe"; do
-  osslsigncode verify -CAfile "$dir/cert/ca.pem" -in "$f" >"$dir/verify" 2>&1 ||
+  osslsigncode verify -CAfile "$dir/cert/ca.pem" -TSA-CAfile "$dir/cert/ca.pem" -in "$f" >"$dir/verify" 2>&1 ||
     { cat "$dir/verify"; fail "$(basename "$f") does not verify against the test CA"; }
+  grep -q "Timestamp Server Signature verification: ok" "$dir/verify" || fail "$(basename "$f") has no time stamp"
 done
 cmp -s "$src/tests/data/signing/unsigned-tiny.exe" "$dir/from/Orbmenu.exe" || fail "signing changed the programs it was given"
 
