@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# The main job: install what is missing, build both configurations into dist/, build the bundled
-# example's CD root into out/demo-cd, check it, image it into out/demo.iso and show what the player reads.
+# The main job: install what is missing, build both configurations and the editor's setup into dist/, build
+# the bundled example's CD root into out/demo-cd, check it, image it into out/demo.iso and show what the
+# player reads. Its options sign the setup: --pkcs12 CERT.pfx [--password-file FILE] [--timestamp URL].
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 bash scripts/build.sh
+echo
+echo "=== the setup, the zip and the winget manifest"
+bash installer/build-setup.sh "$@"
 echo "dist/windows: $(ls dist/windows | tr '\n' ' ')"
 
 cd_root=out/demo-cd
