@@ -8,15 +8,15 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "cdformat/CdReaders.h"
 #include "cli/CodeSigning.h"
 #include "cli/Cp1252.h"
 #include "cli/Generation.h"
 #include "cli/Verbs.h"
+#include "common/PathText.h"
 #include "common/PosixFileSystem.h"
 #include "disc/IsoImage.h"
-#include "editor/output/ProjectCheck.h"
-#include "editor/project/PathText.h"
-#include "player/CdReaders.h"
+#include "output/ProjectCheck.h"
 
 namespace orb::cli {
 

@@ -1,8 +1,8 @@
 // The check's subject of an existing CD root; see RootSubject.h.
 #include "cli/RootSubject.h"
 
+#include "cdformat/CdReaders.h"
 #include "common/TextLines.h"
-#include "player/CdReaders.h"
 
 namespace orb::cli {
 

@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <cstring>
 
+#include "common/PathText.h"
 #include "disc/BlockSink.h"
 #include "disc/IsoLayout.h"
 #include "disc/IsoRecords.h"
 #include "disc/IsoTree.h"
-#include "editor/project/PathText.h"
 
 namespace orb {
 

@@ -1,8 +1,8 @@
 // The menu window's rules; see MenuController.h.
 #include "player/MenuController.h"
 
+#include "cdformat/PlayerFolder.h"
 #include "common/MessagePath.h"
-#include "player/PlayerFolder.h"
 
 namespace orb {
 namespace {

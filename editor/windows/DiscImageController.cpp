@@ -1,10 +1,10 @@
 // Make Disc Image's dialogue with the user; see DiscImageController.h.
 #include "editor/windows/DiscImageController.h"
 
+#include "common/PathText.h"
 #include "common/TextLines.h"
-#include "editor/output/PlayerSignatureRule.h"
-#include "editor/output/VideoPlaybackRule.h"
-#include "editor/project/PathText.h"
+#include "output/PlayerSignatureRule.h"
+#include "output/VideoPlaybackRule.h"
 
 namespace orb {
 

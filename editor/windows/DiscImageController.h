@@ -9,8 +9,8 @@
 
 #include "common/FileSystem.h"
 #include "disc/IsoImage.h"
-#include "editor/output/ProjectCheck.h"
 #include "editor/windows/UiSeams.h"
+#include "output/ProjectCheck.h"
 
 namespace orb {
 

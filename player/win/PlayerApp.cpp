@@ -3,7 +3,7 @@
 
 #include <shellapi.h>
 
-#include "player/PlayerFolder.h"
+#include "cdformat/PlayerFolder.h"
 
 namespace orb {
 namespace {

@@ -8,7 +8,7 @@
 #include <new>
 #include <typeinfo>
 
-#include "player/PlayerFolder.h"
+#include "cdformat/PlayerFolder.h"
 #include "player/win/PlayerApp.h"
 
 // The player goes onto every CD and must stay small: it replaces two pieces of the C++ runtime.
