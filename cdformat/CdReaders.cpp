@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "cdformat/FieldReader.h"
+
 namespace orb {
 
 namespace {
@@ -22,71 +24,31 @@ std::string Excerpt(std::string_view line) {
 
 bool IsBlank(std::string_view line) { return line.find_first_not_of(' ') == std::string_view::npos; }
 
-// Walks menu.cfg line by line and turns every failure into the one message the player shows.
-class MenuCfgCursor {
- public:
-  MenuCfgCursor(std::string_view data, const std::string& file_name, FormatError& error)
-      : reader_(data), file_name_(file_name), error_(error) {}
+// The player's wording of menu.cfg's problems.
+std::string EndsBefore(const std::string& field) {
+  return "expected " + field + ", but the file ends before it";
+}
 
-  // Reads the next line; on the end of the file fills the error with what was expected there.
-  // `what` names the value; inside a spot block the spot's number is added. Messages are built only
-  // on failure, so reading a large file costs no string work per line.
-  bool Line(std::string& line, const char* what) {
-    if (reader_.Next(line)) return true;
-    return Fail(reader_.LineNumber() + 1, "expected " + Describe(what) + ", but the file ends before it");
-  }
+std::string NotANumber(const std::string& field, std::string_view line, bool blank_is_zero) {
+  return "expected " + field + " (a whole number from -32768 to 32767" +
+         std::string(blank_is_zero ? " or a blank line" : "") + "), found " + Excerpt(line);
+}
 
-  bool Number(int16_t& value, const char* what, bool blank_is_zero = false) {
-    std::string line;
-    if (!Line(line, what)) return false;
-    if (blank_is_zero && IsBlank(line)) {
-      value = 0;
-      return true;
-    }
-    std::optional<int16_t> number = ParseInt16(line);
-    if (!number) {
-      return Fail(reader_.LineNumber(),
-                  "expected " + Describe(what) + " (a whole number from -32768 to 32767" +
-                      std::string(blank_is_zero ? " or a blank line" : "") + "), found " + Excerpt(line));
-    }
-    value = *number;
-    return true;
-  }
-
-  bool Fail(int line, const std::string& message) {
-    error_ = FormatError{file_name_, line, message};
-    return false;
-  }
-
-  int LineNumber() const { return reader_.LineNumber(); }
-  void EnterSpot(int number) { spot_ = number; }
-
- private:
-  std::string Describe(const char* what) const {
-    std::string text = what;
-    if (spot_ > 0) text += " of spot " + std::to_string(spot_);
-    return text;
-  }
-
-  LineReader reader_;
-  const std::string& file_name_;
-  FormatError& error_;
-  int spot_ = 0;
-};
+const FieldMessages kMenuCfgMessages = {EndsBefore, NotANumber};
 
 // Empty for a blank line, otherwise PlayerFolder followed by the line, trimmed.
 std::string OptionalPath(const std::string& folder, const std::string& line) {
   return IsBlank(line) ? std::string() : TrimBlanks(folder + line);
 }
 
-bool ReadSpot(MenuCfgCursor& in, const std::string& folder, PlayerSpot& spot) {
+bool ReadSpot(FieldReader& in, const std::string& folder, PlayerSpot& spot) {
   std::string line;
   if (!in.Line(line, "the name")) return false;  // the player never shows it
   if (!in.Line(spot.ToolTip, "the tooltip")) return false;
   if (!in.Number(spot.Action, "the action code")) return false;
   if (!in.Line(line, "the target")) return false;
   spot.Target = TrimBlanks(line);
-  if (spot.Action == 1 || spot.Action == 5) spot.Target = folder + spot.Target;
+  if (TargetIsPath(spot.Action)) spot.Target = folder + spot.Target;
   if (!in.Line(line, "the rollover picture")) return false;
   spot.RolloverImage = TrimBlanks(folder + line);
   if (!in.Number(spot.X, "the left edge")) return false;
@@ -137,7 +99,7 @@ FormatError FileNotReadable(const std::string& file_name, FileRead why) {
 bool ReadMenuConfig(std::string_view data, const std::string& player_folder, const std::string& file_name,
                     MenuConfig& config, FormatError& error) {
   config = MenuConfig();
-  MenuCfgCursor in(data, file_name, error);
+  FieldReader in(data, file_name, kMenuCfgMessages, error);
   std::string line;
   if (!in.Line(line, "the mode flag \"true\" or \"false\"")) return false;
   config.MenuMode = line == "true";

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cdformat/ActionKind.h"
 #include "common/TextLines.h"
 
 namespace orb {
@@ -14,7 +15,7 @@ namespace orb {
 // One spot as the player keeps it (full paths already joined with PlayerFolder where the format says).
 struct PlayerSpot {
   std::string ToolTip;  // the line as read
-  int16_t Action = 0;
+  int16_t Action = 0;  // an ActionKind code
   std::string Target;  // trimmed; PlayerFolder in front for actions 1 and 5
   std::string RolloverImage;
   int16_t X = 0;

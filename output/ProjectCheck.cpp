@@ -51,7 +51,7 @@ CheckSubject SubjectFromProject(const ProjectData& project, const std::string& r
     std::string name = "spot " + std::to_string(++number) + " (" + TrimBlanks(spot.Name) + "): ";
     // A spot's document is opened by the player through the shell, which takes blanks.
     if (TargetIsPath(spot.Action)) Name(subject, name + "target", spot.Target);
-    if (spot.Action == 5) MarkVideo(subject, name + "target");
+    if (ActionOf(spot.Action) == ActionKind::PlayVideo) MarkVideo(subject, name + "target");
     Name(subject, name + "rollover image", spot.RolloverImage);
     Name(subject, name + "move sound", spot.MoveSound);
     Name(subject, name + "click sound", spot.ClickSound);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "cdformat/FieldReader.h"
 #include "common/MessagePath.h"
 #include "common/PathText.h"
 
@@ -81,54 +82,16 @@ std::string ProjectFileRoot(std::string_view data) {
 
 namespace {
 
-// Reads the file line by line and turns each line into a field, remembering the first problem.
-class ProjectParser {
- public:
-  ProjectParser(std::string_view data, const std::string& file_name) : reader_(data), file_name_(file_name) {}
+// The project file's wording of its problems.
+std::string EndsEarly(const std::string& field) {
+  return "the file ends early: this line (" + field + ") is missing";
+}
 
-  // Names the field in messages: "CD title", or "the X of spot 3" once the spots are being read.
-  std::string Field(const char* what) const {
-    std::string field = std::string("the ") + what;
-    if (spot_ > 0) field += " of spot " + std::to_string(spot_);
-    return field;
-  }
+std::string NotANumber(const std::string& field, std::string_view line, bool) {
+  return field + " is not a number from -32768 to 32767: \"" + std::string(line) + "\"";
+}
 
-  void StartSpot(int spot) { spot_ = spot; }
-
-  bool Line(std::string& line, const char* what) {
-    if (reader_.Next(line)) return true;
-    return Fail(reader_.LineNumber() + 1, "the file ends early: this line (" + Field(what) + ") is missing");
-  }
-
-  bool Number(int16_t& value, const char* what, bool blank_is_zero = false) {
-    std::string line;
-    if (!Line(line, what)) return false;
-    if (blank_is_zero && line.find_first_not_of(' ') == std::string::npos) {
-      value = 0;
-      return true;
-    }
-    std::optional<int16_t> number = ParseInt16(line);
-    if (!number)
-      return Fail(reader_.LineNumber(),
-                  Field(what) + " is not a number from -32768 to 32767: \"" + line + "\"");
-    value = *number;
-    return true;
-  }
-
-  bool Fail(int line, std::string message) {
-    error_ = FormatError{file_name_, line, std::move(message)};
-    return false;
-  }
-
-  int LineNumber() const { return reader_.LineNumber(); }
-  const FormatError& Error() const { return error_; }
-
- private:
-  LineReader reader_;
-  const std::string& file_name_;
-  FormatError error_;
-  int spot_ = 0;
-};
+const FieldMessages kProjectMessages = {EndsEarly, NotANumber};
 
 std::string_view TrimView(std::string_view text) {
   size_t begin = text.find_first_not_of(' ');
@@ -169,57 +132,52 @@ std::string OptionalPath(const std::string& root, const std::string& line) {
 bool ParseProjectFile(std::string_view data, const std::string& file_name,
                       const std::optional<std::string>& replacement_root, ProjectData& project,
                       FormatError& error) {
-  ProjectParser in(data, file_name);
+  FieldReader in(data, file_name, kProjectMessages, error);
   ProjectData p;
   std::string line;
-  auto fail = [&] {
-    error = in.Error();
-    return false;
-  };
-  if (!in.Line(line, "root folder")) return fail();
+  if (!in.Line(line, "the root folder")) return false;
   p.RootFolder = replacement_root ? *replacement_root : TrimBlanks(line);
   const std::string& root = p.RootFolder;
-  if (!in.Line(line, "CD title")) return fail();
+  if (!in.Line(line, "the CD title")) return false;
   p.CdTitle = TrimBlanks(line);
-  if (!in.Line(line, "CD icon")) return fail();
+  if (!in.Line(line, "the CD icon")) return false;
   p.CdIcon = FullPath(root, line);
-  if (!in.Line(line, "sound file")) return fail();
+  if (!in.Line(line, "the sound file")) return false;
   p.SoundFile = FullPath(root, line);
-  if (!in.Line(line, "background image")) return fail();
+  if (!in.Line(line, "the background image")) return false;
   p.BackgroundImage = FullPath(root, line);
-  if (!in.Line(line, "splash image")) return fail();
+  if (!in.Line(line, "the splash image")) return false;
   p.SplashImage = FullPath(root, line);
   int16_t count = 0;
-  if (!in.Number(count, "spot count")) return fail();
+  if (!in.Number(count, "the spot count")) return false;
   if (count < 0) {
-    in.Fail(in.LineNumber(), "the spot count is negative (" + std::to_string(count) + ")");
-    return fail();
+    return in.Fail(in.LineNumber(), "the spot count is negative (" + std::to_string(count) + ")");
   }
   // A spot takes at least 14 line ends, so a short file claiming many spots allocates little.
   p.Spots.reserve(std::min(static_cast<size_t>(count), data.size() / kProjectSpotLines + 1));
   for (int number = 1; number <= count; ++number) {
-    in.StartSpot(number);
+    in.EnterSpot(number);
     MenuSpot& spot = p.Spots.emplace_back();
-    if (!in.Line(spot.Name, "name")) return fail();
-    if (!in.Line(line, "tooltip")) return fail();
+    if (!in.Line(spot.Name, "the name")) return false;
+    if (!in.Line(line, "the tooltip")) return false;
     spot.ToolTip = TrimBlanks(line);
-    if (!in.Number(spot.Action, "action")) return fail();
-    if (!in.Line(line, "target")) return fail();
+    if (!in.Number(spot.Action, "the action")) return false;
+    if (!in.Line(line, "the target")) return false;
     spot.Target = TargetIsPath(spot.Action) ? RootedPath(root, line) : TrimBlanks(line);
-    if (!in.Line(line, "rollover image")) return fail();
+    if (!in.Line(line, "the rollover image")) return false;
     spot.RolloverImage = RootedPath(root, line);
-    if (!in.Number(spot.X, "X")) return fail();
-    if (!in.Number(spot.Y, "Y")) return fail();
-    if (!in.Line(line, "move sound")) return fail();
+    if (!in.Number(spot.X, "the X")) return false;
+    if (!in.Number(spot.Y, "the Y")) return false;
+    if (!in.Line(line, "the move sound")) return false;
     spot.MoveSound = OptionalPath(root, line);
-    if (!in.Line(line, "click sound")) return fail();
+    if (!in.Line(line, "the click sound")) return false;
     spot.ClickSound = OptionalPath(root, line);
-    if (!in.Line(line, "mouse pointer")) return fail();
+    if (!in.Line(line, "the mouse pointer")) return false;
     spot.MousePointer = OptionalPath(root, line);
-    if (!in.Number(spot.VideoX, "video left", true)) return fail();
-    if (!in.Number(spot.VideoY, "video top", true)) return fail();
-    if (!in.Number(spot.VideoWidth, "video width", true)) return fail();
-    if (!in.Number(spot.VideoHeight, "video height", true)) return fail();
+    if (!in.Number(spot.VideoX, "the video left", true)) return false;
+    if (!in.Number(spot.VideoY, "the video top", true)) return false;
+    if (!in.Number(spot.VideoWidth, "the video width", true)) return false;
+    if (!in.Number(spot.VideoHeight, "the video height", true)) return false;
   }
   project = std::move(p);
   return true;

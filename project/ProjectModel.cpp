@@ -14,7 +14,7 @@ const char* const kTitleSimple = "Orbmenu v2.0";
 const char* const kTitleMenuPrefix = "Orbmenu v2.0 - ";
 
 int16_t ActionCodeForEntry(int entry) {
-  if (entry <= 0 || entry > 7) return 7;
+  if (entry <= 0 || entry > ActionCode(ActionKind::DoNothing)) return ActionCode(ActionKind::DoNothing);
   return static_cast<int16_t>(entry);
 }
 

@@ -6,28 +6,15 @@
 #include <string>
 #include <vector>
 
-namespace orb {
+#include "cdformat/ActionKind.h"
 
-// Codes stored in MenuSpot::Action. None is the "Select an Action" entry and is stored as DoNothing.
-enum class ActionKind : int16_t {
-  None = 0,
-  ExecuteFile = 1,
-  OpenUrl = 2,
-  ExploreCd = 3,
-  SendMail = 4,
-  PlayVideo = 5,
-  ExitMenu = 6,
-  DoNothing = 7,
-};
+namespace orb {
 
 // The eight entries of the spot editor's action list, in order; an entry's index is its code.
 extern const char* const kActionEntryTexts[8];
 
 // The stored code for a selected action-list entry: entry 0 is stored as 7.
 int16_t ActionCodeForEntry(int entry);
-
-// Whether a spot's Target is a file path (ExecuteFile, PlayVideo) rather than typed text.
-inline bool TargetIsPath(int16_t action) { return action == 1 || action == 5; }
 
 struct MenuSpot {
   std::string Name;
