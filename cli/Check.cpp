@@ -8,7 +8,7 @@
 #include "cli/Verbs.h"
 #include "common/PathText.h"
 #include "common/PosixFileSystem.h"
-#include "editor/windows/DiscImageController.h"
+#include "output/DiscImageCheck.h"
 #include "output/ProjectCheck.h"
 #include "project/ProjectFile.h"
 
