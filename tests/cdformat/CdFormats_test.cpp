@@ -8,22 +8,7 @@
 namespace orb {
 namespace {
 
-ProjectData WorkedProject() {
-  ProjectData project;
-  project.RootFolder = "C:\\MyCd\\";
-  project.CdTitle = "My CD";
-  project.BackgroundImage = "C:\\MyCd\\imgmusic\\back.jpg";
-  MenuSpot spot;
-  spot.Name = "Start";
-  spot.ToolTip = "Run setup";
-  spot.Action = 1;
-  spot.Target = "C:\\MyCd\\setup.exe";
-  spot.RolloverImage = "C:\\MyCd\\imgmusic\\over.gif";
-  spot.X = 1200;
-  spot.Y = 900;
-  project.Spots.push_back(spot);
-  return project;
-}
+using examples::WorkedProject;
 
 // The lines of a written file, without their CR LF ends.
 std::vector<std::string> Lines(const std::string& data) {

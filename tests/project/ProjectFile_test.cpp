@@ -6,27 +6,13 @@
 #include <filesystem>
 
 #include "common/PosixFileSystem.h"
+#include "tests/support/CdExamples.h"
 #include "tests/support/FakeFileSystem.h"
 
 namespace orb {
 namespace {
 
-ProjectData WorkedExample() {
-  ProjectData p;
-  p.RootFolder = "C:\\MyCd\\";
-  p.CdTitle = "My CD";
-  p.BackgroundImage = "C:\\MyCd\\imgmusic\\back.jpg";
-  MenuSpot s;
-  s.Name = "Start";
-  s.ToolTip = "Run setup";
-  s.Action = 1;
-  s.Target = "C:\\MyCd\\setup.exe";
-  s.RolloverImage = "C:\\MyCd\\imgmusic\\over.gif";
-  s.X = 1200;
-  s.Y = 900;
-  p.Spots.push_back(s);
-  return p;
-}
+ProjectData WorkedExample() { return examples::WorkedProject(); }
 
 const char kWorkedExampleFile[] =
     "C:\\MyCd\\\r\nMy CD\r\n\r\n\r\nimgmusic\\back.jpg\r\n\r\n 1 \r\n"
