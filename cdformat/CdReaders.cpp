@@ -34,7 +34,7 @@ std::string NotANumber(const std::string& field, std::string_view line, bool bla
          std::string(blank_is_zero ? " or a blank line" : "") + "), found " + Excerpt(line);
 }
 
-const FieldMessages kMenuCfgMessages = {EndsBefore, NotANumber};
+constexpr FieldMessages kMenuCfgMessages = {EndsBefore, NotANumber};
 
 // Empty for a blank line, otherwise PlayerFolder followed by the line, trimmed.
 std::string OptionalPath(const std::string& folder, const std::string& line) {

@@ -91,7 +91,7 @@ std::string NotANumber(const std::string& field, std::string_view line, bool) {
   return field + " is not a number from -32768 to 32767: \"" + std::string(line) + "\"";
 }
 
-const FieldMessages kProjectMessages = {EndsEarly, NotANumber};
+constexpr FieldMessages kProjectMessages = {EndsEarly, NotANumber};
 
 std::string_view TrimView(std::string_view text) {
   size_t begin = text.find_first_not_of(' ');
