@@ -3,7 +3,7 @@
 
 namespace orb {
 
-std::string FieldReader::Describe(const char* what) const {
+std::string FieldReader::Field(const char* what) const {
   std::string text = what;
   if (spot_ > 0) text += " of spot " + std::to_string(spot_);
   return text;
@@ -11,18 +11,18 @@ std::string FieldReader::Describe(const char* what) const {
 
 bool FieldReader::Line(std::string& line, const char* what) {
   if (reader_.Next(line)) return true;
-  return Fail(reader_.LineNumber() + 1, messages_.ends(Describe(what)));
+  return Fail(reader_.LineNumber() + 1, messages_.ends(Field(what)));
 }
 
 bool FieldReader::Number(int16_t& value, const char* what, bool blank_is_zero) {
-  std::string line;
+  std::string& line = number_line_;
   if (!Line(line, what)) return false;
   if (blank_is_zero && line.find_first_not_of(' ') == std::string::npos) {
     value = 0;
     return true;
   }
   std::optional<int16_t> number = ParseInt16(line);
-  if (!number) return Fail(reader_.LineNumber(), messages_.not_a_number(Describe(what), line, blank_is_zero));
+  if (!number) return Fail(reader_.LineNumber(), messages_.not_a_number(Field(what), line, blank_is_zero));
   value = *number;
   return true;
 }

@@ -1,5 +1,5 @@
 // Reads a positional text file field by field: one value a line, numbers as 16-bit integers, and the
-// first problem kept with the file's name and line. The project file and menu.cfg share it; each
+// first problem kept with the file's name and line. The project file (2.x and 1.x) and menu.cfg share it; each
 // format words its own messages.
 #pragma once
 
@@ -31,20 +31,24 @@ class FieldReader {
   bool Line(std::string& line, const char* what);
   // A whole number from -32768 to 32767, blanks around it allowed; with blank_is_zero a blank line is 0.
   bool Number(int16_t& value, const char* what, bool blank_is_zero = false);
+  // The line the last Number read, as it stands (a copy keeps the file's own spelling).
+  const std::string& NumberLine() const { return number_line_; }
   // Keeps the problem at the given line; always false.
   bool Fail(int line, std::string message);
 
   int LineNumber() const { return reader_.LineNumber(); }
   // The spot whose fields come next (1-based); 0 for the header.
   void EnterSpot(int number) { spot_ = number; }
+  // The field as messages name it: `what`, with the spot's number inside a spot block.
+  std::string Field(const char* what) const;
 
  private:
-  std::string Describe(const char* what) const;
 
   LineReader reader_;
   const std::string& file_name_;
   const FieldMessages& messages_;
   FormatError& error_;
+  std::string number_line_;
   int spot_ = 0;
 };
 

@@ -22,45 +22,23 @@ long RenumberedAction(long code) { return (code == 4 || code == 5) ? code + 2 : 
 
 bool ConvertLegacyText(std::string_view old_data, const std::string& file_name, std::string& new_data,
                        FormatError& error) {
-  LineReader in(old_data);
+  FieldReader in(old_data, file_name, kProjectFileMessages, error);
   LineWriter out;
   std::string line;
-  int spot = 0;
-  auto field = [&spot](const char* what) {
-    std::string text = std::string("the ") + what;
-    if (spot > 0) text += " of spot " + std::to_string(spot);
-    return text;
-  };
-  auto read = [&](const char* what) {
-    if (in.Next(line)) return true;
-    error = FormatError{file_name, in.LineNumber() + 1,
-                        "the file ends early: this line (" + field(what) + ") is missing"};
-    return false;
-  };
-  auto number = [&](const char* what, int16_t& value) {
-    if (!read(what)) return false;
-    std::optional<int16_t> parsed = ParseInt16(line);
-    if (parsed) {
-      value = *parsed;
-      return true;
-    }
-    error = FormatError{file_name, in.LineNumber(),
-                        field(what) + " is not a number from -32768 to 32767: \"" + line + "\""};
-    return false;
-  };
+  auto read = [&](const char* what) { return in.Line(line, what); };
 
-  if (!read("root folder")) return false;
+  if (!read("the root folder")) return false;
   const std::string root = TrimBlanks(line);
   out.Line(root);
-  if (!read("CD title")) return false;
+  if (!read("the CD title")) return false;
   out.Line(line);
-  for (const char* what : {"CD icon", "sound file", "background image"}) {
+  for (const char* what : {"the CD icon", "the sound file", "the background image"}) {
     if (!read(what)) return false;
     out.Line(RemoveEvery(line, root));
   }
   out.Line("");  // 1.x had no splash picture
   int16_t count = 0;
-  if (!number("spot count", count)) {
+  if (!in.Number(count, "the spot count")) {
     // A 2.x file has its splash picture where 1.x had the spot count: say what the file is instead.
     ProjectData project;
     FormatError as_new;
@@ -70,40 +48,36 @@ bool ConvertLegacyText(std::string_view old_data, const std::string& file_name, 
                           "with Load Project in the File menu"};
     return false;
   }
-  if (count < 0) {
-    error =
-        FormatError{file_name, in.LineNumber(), "the spot count is negative (" + std::to_string(count) + ")"};
-    return false;
-  }
-  out.Line(line);
-  for (spot = 1; spot <= count; ++spot) {
-    for (const char* what : {"name", "tooltip"}) {
+  if (count < 0)
+    return in.Fail(in.LineNumber(), "the spot count is negative (" + std::to_string(count) + ")");
+  out.Line(in.NumberLine());
+  for (int spot = 1; spot <= count; ++spot) {
+    in.EnterSpot(spot);
+    for (const char* what : {"the name", "the tooltip"}) {
       if (!read(what)) return false;
       out.Line(RemoveEvery(line, root));
     }
     int16_t action = 0;
-    if (!number("action", action)) return false;
+    if (!in.Number(action, "the action")) return false;
     long code = RenumberedAction(action);
     if (code > 32767) {
-      error = FormatError{file_name, in.LineNumber(), field("action") + " is not a 1.x action code: " + line};
-      return false;
+      return in.Fail(in.LineNumber(),
+                     in.Field("the action") + " is not a 1.x action code: " + in.NumberLine());
     }
     out.Line(std::to_string(code));
-    for (const char* what : {"target", "rollover image", "X", "Y", "move sound", "click sound"}) {
+    for (const char* what :
+         {"the target", "the rollover image", "the X", "the Y", "the move sound", "the click sound"}) {
       if (!read(what)) return false;
       // X and Y must be numbers, and stay numbers once the root's text is removed, or the new file
       // would not load.
-      bool coordinate = what[1] == '\0';
+      bool coordinate = std::string_view(what) == "the X" || std::string_view(what) == "the Y";
       if (coordinate && !ParseInt16(line)) {
-        error = FormatError{file_name, in.LineNumber(),
-                            field(what) + " is not a number from -32768 to 32767: \"" + line + "\""};
-        return false;
+        return in.Fail(in.LineNumber(), kProjectFileMessages.not_a_number(in.Field(what), line, false));
       }
       if (coordinate && !ParseInt16(RemoveEvery(line, root))) {
-        error = FormatError{file_name, in.LineNumber(),
-                            field(what) + " (\"" + line +
-                                "\") would lose its digits to the root folder's text \"" + root + "\""};
-        return false;
+        return in.Fail(in.LineNumber(), in.Field(what) + " (\"" + line +
+                                            "\") would lose its digits to the root folder's text \"" + root +
+                                            "\"");
       }
       out.Line(RemoveEvery(line, root));
     }

@@ -82,7 +82,6 @@ std::string ProjectFileRoot(std::string_view data) {
 
 namespace {
 
-// The project file's wording of its problems.
 std::string EndsEarly(const std::string& field) {
   return "the file ends early: this line (" + field + ") is missing";
 }
@@ -90,8 +89,6 @@ std::string EndsEarly(const std::string& field) {
 std::string NotANumber(const std::string& field, std::string_view line, bool) {
   return field + " is not a number from -32768 to 32767: \"" + std::string(line) + "\"";
 }
-
-constexpr FieldMessages kProjectMessages = {EndsEarly, NotANumber};
 
 std::string_view TrimView(std::string_view text) {
   size_t begin = text.find_first_not_of(' ');
@@ -129,10 +126,12 @@ std::string OptionalPath(const std::string& root, const std::string& line) {
 
 }  // namespace
 
+const FieldMessages kProjectFileMessages = {EndsEarly, NotANumber};
+
 bool ParseProjectFile(std::string_view data, const std::string& file_name,
                       const std::optional<std::string>& replacement_root, ProjectData& project,
                       FormatError& error) {
-  FieldReader in(data, file_name, kProjectMessages, error);
+  FieldReader in(data, file_name, kProjectFileMessages, error);
   ProjectData p;
   std::string line;
   if (!in.Line(line, "the root folder")) return false;

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "cdformat/FieldReader.h"
 #include "common/FileSystem.h"
 #include "common/TextLines.h"
 #include "project/ProjectModel.h"
@@ -14,6 +15,9 @@ namespace orb {
 
 constexpr int kProjectHeaderLines = 7;
 constexpr int kProjectSpotLines = 14;
+
+// The project file's wording of its problems, for FieldReader (the 1.x conversion words them alike).
+extern const FieldMessages kProjectFileMessages;
 
 // The file's bytes for a project; RootFolder (line 1) is the root whose text the paths lose.
 std::string ProjectFileText(const ProjectData& project);
