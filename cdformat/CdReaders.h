@@ -15,8 +15,8 @@ namespace orb {
 // One spot as the player keeps it (full paths already joined with PlayerFolder where the format says).
 struct PlayerSpot {
   std::string ToolTip;  // the line as read
-  int16_t Action = 0;  // an ActionKind code
-  std::string Target;  // trimmed; PlayerFolder in front for actions 1 and 5
+  int16_t Action = 0;   // an ActionKind code
+  std::string Target;   // trimmed; PlayerFolder in front when TargetIsPath
   std::string RolloverImage;
   int16_t X = 0;
   int16_t Y = 0;

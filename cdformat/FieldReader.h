@@ -1,6 +1,6 @@
 // Reads a positional text file field by field: one value a line, numbers as 16-bit integers, and the
-// first problem kept with the file's name and line. The project file (2.x and 1.x) and menu.cfg share it; each
-// format words its own messages.
+// first problem kept with the file's name and line. The project file (2.x and 1.x) and menu.cfg share it;
+// each format words its own messages.
 #pragma once
 
 #include <cstdint>
@@ -43,7 +43,6 @@ class FieldReader {
   std::string Field(const char* what) const;
 
  private:
-
   LineReader reader_;
   const std::string& file_name_;
   const FieldMessages& messages_;

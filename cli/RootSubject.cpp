@@ -67,7 +67,8 @@ void NameFromMenuCfg(const MenuConfig& config, const std::string& folder, CheckS
     std::string name = "spot " + std::to_string(++number) + ": ";
     if (TargetIsPath(spot.Action))
       Name(subject, name + "target", spot.Target, ActionOf(spot.Action) == ActionKind::ExecuteFile);
-    if (ActionOf(spot.Action) == ActionKind::PlayVideo && !subject.files.empty() && subject.files.back().what == name + "target")
+    if (ActionOf(spot.Action) == ActionKind::PlayVideo && !subject.files.empty() &&
+        subject.files.back().what == name + "target")
       subject.files.back().video = true;
     Name(subject, name + "rollover image", spot.RolloverImage);
     if (spot.HasMoveSound) Name(subject, name + "move sound", PlayerPath(folder, spot.MoveSound));

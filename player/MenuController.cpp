@@ -23,7 +23,8 @@ const PlayerSpot* MenuController::Spot(int spot) const {
 
 bool MenuController::HasVideoFrame(const PlayerSpot& spot) const {
   // The reader puts the folder in front of a video target; a blank target line leaves the folder alone.
-  return ActionOf(spot.Action) == ActionKind::PlayVideo && spot.Target != folder_ && !TrimBlanks(spot.Target).empty();
+  return ActionOf(spot.Action) == ActionKind::PlayVideo && spot.Target != folder_ &&
+         !TrimBlanks(spot.Target).empty();
 }
 
 std::string MenuController::WorkingFolder() const {
