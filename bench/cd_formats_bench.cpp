@@ -3,8 +3,8 @@
 #include <chrono>
 #include <cstdio>
 
-#include "editor/output/CdFormats.h"
-#include "player/CdReaders.h"
+#include "cdformat/CdFormats.h"
+#include "cdformat/CdReaders.h"
 
 namespace {
 

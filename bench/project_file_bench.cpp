@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "common/PosixFileSystem.h"
-#include "editor/project/ProjectFile.h"
+#include "project/ProjectFile.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include "cli/Cp1252.h"
 #include "cli/RootSubject.h"
 #include "cli/Verbs.h"
+#include "common/PathText.h"
 #include "common/PosixFileSystem.h"
-#include "editor/output/ProjectCheck.h"
-#include "editor/project/PathText.h"
-#include "editor/project/ProjectFile.h"
-#include "editor/windows/DiscImageController.h"
+#include "output/DiscImageCheck.h"
+#include "output/ProjectCheck.h"
+#include "project/ProjectFile.h"
 
 namespace orb::cli {
 

@@ -16,7 +16,7 @@
 #include "cli/Cp1252.h"
 #include "cli/Generation.h"
 #include "common/PosixFileSystem.h"
-#include "editor/output/PeSignature.h"
+#include "output/PeSignature.h"
 
 namespace orb::cli {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cli/CliSupport.h"
-#include "editor/output/Generator.h"
+#include "output/Generator.h"
 
 namespace orb::cli {
 

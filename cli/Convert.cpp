@@ -4,7 +4,7 @@
 #include "cli/CliSupport.h"
 #include "cli/Verbs.h"
 #include "common/PosixFileSystem.h"
-#include "editor/project/LegacyConverter.h"
+#include "project/LegacyConverter.h"
 
 namespace orb::cli {
 

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "cli/CodeSigning.h"
-#include "editor/project/ProjectFile.h"
+#include "project/ProjectFile.h"
 
 namespace orb::cli {
 

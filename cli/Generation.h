@@ -8,7 +8,7 @@
 #include "cli/CliSupport.h"
 #include "common/PosixFileSystem.h"
 #include "common/SettingsStore.h"
-#include "editor/output/Generator.h"
+#include "output/Generator.h"
 
 namespace orb::cli {
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "cdformat/CdReaders.h"
 #include "cli/Cp1252.h"
 #include "cli/Verbs.h"
-#include "player/CdReaders.h"
 
 namespace orb::cli {
 

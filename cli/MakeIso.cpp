@@ -8,15 +8,15 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "cdformat/CdReaders.h"
 #include "cli/CodeSigning.h"
 #include "cli/Cp1252.h"
 #include "cli/Generation.h"
 #include "cli/Verbs.h"
+#include "common/PathText.h"
 #include "common/PosixFileSystem.h"
 #include "disc/IsoImage.h"
-#include "editor/output/ProjectCheck.h"
-#include "editor/project/PathText.h"
-#include "player/CdReaders.h"
+#include "output/ProjectCheck.h"
 
 namespace orb::cli {
 
@@ -136,7 +136,7 @@ ExitCode RunMakeIso(const VerbCall& call) {
     ExitCode generated = GenerateProjectRoot("make-iso", parsed, true, root, title);
     if (generated != ExitCode::kSuccess) return generated;
   }
-  options.label = parsed.Value("--label").value_or(Cp1252ToUtf8(IsoLabelFromTitle(title)));
+  options.label = parsed.Value("--label").value_or(Cp1252ToUtf8(ImageLabel(title)));
 
   // Symbolic links and relative names must not hide an image inside its own root. The image is written
   // from the root's Linux spelling ("/tmp/cd/"), so that its messages name paths with slashes.

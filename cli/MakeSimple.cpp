@@ -5,8 +5,8 @@
 #include "cli/CodeSigning.h"
 #include "cli/Generation.h"
 #include "cli/Verbs.h"
+#include "common/PathText.h"
 #include "common/PosixFileSystem.h"
-#include "editor/project/PathText.h"
 
 namespace orb::cli {
 

@@ -1,8 +1,8 @@
 // The check's subject of an existing CD root; see RootSubject.h.
 #include "cli/RootSubject.h"
 
+#include "cdformat/CdReaders.h"
 #include "common/TextLines.h"
-#include "player/CdReaders.h"
 
 namespace orb::cli {
 
@@ -65,8 +65,10 @@ void NameFromMenuCfg(const MenuConfig& config, const std::string& folder, CheckS
   int number = 0;
   for (const PlayerSpot& spot : config.Spots) {
     std::string name = "spot " + std::to_string(++number) + ": ";
-    if (spot.Action == 1 || spot.Action == 5) Name(subject, name + "target", spot.Target, spot.Action == 1);
-    if (spot.Action == 5 && !subject.files.empty() && subject.files.back().what == name + "target")
+    if (TargetIsPath(spot.Action))
+      Name(subject, name + "target", spot.Target, ActionOf(spot.Action) == ActionKind::ExecuteFile);
+    if (ActionOf(spot.Action) == ActionKind::PlayVideo && !subject.files.empty() &&
+        subject.files.back().what == name + "target")
       subject.files.back().video = true;
     Name(subject, name + "rollover image", spot.RolloverImage);
     if (spot.HasMoveSound) Name(subject, name + "move sound", PlayerPath(folder, spot.MoveSound));

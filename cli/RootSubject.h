@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/FileSystem.h"
-#include "editor/output/ProjectCheck.h"
+#include "output/ProjectCheck.h"
 
 namespace orb::cli {
 

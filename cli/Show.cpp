@@ -6,7 +6,7 @@
 #include "cli/Cp1252.h"
 #include "cli/Verbs.h"
 #include "common/PosixFileSystem.h"
-#include "editor/project/ProjectFile.h"
+#include "project/ProjectFile.h"
 
 namespace orb::cli {
 

@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <cstring>
 
+#include "common/PathText.h"
 #include "disc/BlockSink.h"
 #include "disc/IsoLayout.h"
 #include "disc/IsoRecords.h"
 #include "disc/IsoTree.h"
-#include "editor/project/PathText.h"
 
 namespace orb {
 
@@ -199,9 +199,11 @@ IsoResult WriteIsoImage(FileSystem& fs, const std::string& root, const std::stri
   return result;
 }
 
-std::string IsoLabelFromTitle(const std::string& cd_title) {
+namespace {
+
+std::string LabelFromText(const std::string& text) {
   std::string label;
-  for (char c : cd_title) {
+  for (char c : text) {
     if (c != '?') label += c;
   }
   auto blank = [](char c) { return c == ' ' || c == '\t'; };
@@ -210,6 +212,18 @@ std::string IsoLabelFromTitle(const std::string& cd_title) {
   label = label.substr(start, 16);
   while (!label.empty() && blank(label.back())) label.pop_back();
   return label;
+}
+
+}  // namespace
+
+std::string ImageLabel(const std::string& cd_title, const std::string& root) {
+  std::string label = LabelFromText(cd_title);
+  if (!label.empty()) return label;
+  std::string folder = root;
+  while (!folder.empty() && folder.back() == '\\') folder.pop_back();
+  // A drive root ("E:") has no name of its own.
+  if (folder.find('\\') == std::string::npos && !folder.empty() && folder.back() == ':') return std::string();
+  return LabelFromText(LeafName(folder));
 }
 
 }  // namespace orb

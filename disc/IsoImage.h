@@ -73,8 +73,10 @@ struct IsoResult {
 IsoResult WriteIsoImage(FileSystem& fs, const std::string& root, const std::string& iso_path,
                         const IsoOptions& options, IsoProgress* progress);
 
-// The label a CD title gives: the question mark removed, blanks at the ends trimmed, at most 16
-// characters (the title is single-byte text).
-std::string IsoLabelFromTitle(const std::string& cd_title);
+// The volume label of a disc image, the one rule of the editor and make-iso: the CD title with its
+// question marks removed, blanks at the ends trimmed, at most 16 characters (the title is single-byte
+// text); when that leaves nothing, the same of the root folder's own name (a drive root and an empty
+// root give none).
+std::string ImageLabel(const std::string& cd_title, const std::string& root = std::string());
 
 }  // namespace orb

@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "editor/output/CdFormats.h"
-#include "player/CdReaders.h"
+#include "cdformat/CdFormats.h"
+#include "cdformat/CdReaders.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view bytes(reinterpret_cast<const char*>(data), size);

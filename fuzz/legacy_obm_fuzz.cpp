@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "editor/project/LegacyConverter.h"
-#include "editor/project/ProjectFile.h"
+#include "project/LegacyConverter.h"
+#include "project/ProjectFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view bytes(reinterpret_cast<const char*>(data), size);

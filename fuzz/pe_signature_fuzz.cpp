@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "editor/output/PeSignature.h"
+#include "output/PeSignature.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view bytes(reinterpret_cast<const char*>(data), size);

@@ -1,8 +1,8 @@
 // The menu window's rules; see MenuController.h.
 #include "player/MenuController.h"
 
+#include "cdformat/PlayerFolder.h"
 #include "common/MessagePath.h"
-#include "player/PlayerFolder.h"
 
 namespace orb {
 namespace {
@@ -23,7 +23,8 @@ const PlayerSpot* MenuController::Spot(int spot) const {
 
 bool MenuController::HasVideoFrame(const PlayerSpot& spot) const {
   // The reader puts the folder in front of a video target; a blank target line leaves the folder alone.
-  return spot.Action == 5 && spot.Target != folder_ && !TrimBlanks(spot.Target).empty();
+  return ActionOf(spot.Action) == ActionKind::PlayVideo && spot.Target != folder_ &&
+         !TrimBlanks(spot.Target).empty();
 }
 
 std::string MenuController::WorkingFolder() const {
@@ -112,27 +113,27 @@ void MenuController::img_Click(int spot) {
   const PlayerSpot* s = Spot(spot);
   if (!s || unloaded_) return;
   MediaWindow owner = view_.MenuHandle();
-  switch (s->Action) {
-    case 1:
+  switch (ActionOf(s->Action)) {
+    case ActionKind::ExecuteFile:
       view_.ShellOpen(owner, "open", s->Target, "", WorkingFolder());
       break;
-    case 2:
+    case ActionKind::OpenUrl:
       view_.ShellOpen(owner, "open", TrimBlanks(s->Target), "", WorkingFolder());
       break;
-    case 3:
+    case ActionKind::ExploreCd:
       view_.ShellOpen(owner, "open", folder_ + "\\", "", WorkingFolder());
       break;
-    case 4:
+    case ActionKind::SendMail:
       view_.ShellOpen(owner, "open", std::string("mailto:") + kSupportMailAddress, "", WorkingFolder());
       break;
-    case 5:
+    case ActionKind::PlayVideo:
       if (HasVideoFrame(*s)) PlayVideo(spot);
       break;
-    case 6:
+    case ActionKind::ExitMenu:
       SendMediaCommand(media_, "Close " + click_alias_);
       view_.CloseMenu();
       return;
-    case 7:
+    case ActionKind::DoNothing:
       return;
     default:
       break;

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "cdformat/CdReaders.h"
 #include "common/MediaCommands.h"
-#include "player/CdReaders.h"
 
 namespace orb {
 

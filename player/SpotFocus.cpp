@@ -66,7 +66,7 @@ std::string SpotAccessibleName(const PlayerSpot& spot, int number, const std::st
   if (!tip.empty()) return tip;
   // Only the actions that open their target are named after it; the reader puts the folder in front of
   // a blank target, which names nothing.
-  if (spot.Action == 1 || spot.Action == 2 || spot.Action == 5) {
+  if (TargetIsPath(spot.Action) || ActionOf(spot.Action) == ActionKind::OpenUrl) {
     std::string target = TrimBlanks(spot.Target);
     if (target != player_folder) {
       while (!target.empty() && (target.back() == '\\' || target.back() == '/')) target.pop_back();

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "cdformat/CdReaders.h"
 #include "common/MediaCommands.h"
-#include "player/CdReaders.h"
 
 namespace orb {
 

@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "common/TextLines.h"
-#include "editor/project/PathText.h"
-#include "editor/project/LegacyConverter.h"
+#include "common/PathText.h"
+#include "project/LegacyConverter.h"
 
 namespace orb {
 

@@ -1,10 +1,8 @@
 // Make Disc Image's dialogue with the user; see DiscImageController.h.
 #include "editor/windows/DiscImageController.h"
 
+#include "common/PathText.h"
 #include "common/TextLines.h"
-#include "editor/output/PlayerSignatureRule.h"
-#include "editor/output/VideoPlaybackRule.h"
-#include "editor/project/PathText.h"
 
 namespace orb {
 
@@ -42,13 +40,6 @@ class ProgressAdapter : public IsoProgress {
 
 }  // namespace
 
-ProjectCheck DiscImageCheck(FileSystem& fs) {
-  ProjectCheck check(fs);
-  check.AddRule(check_rules::PlayerSignature);
-  check.AddRule(check_rules::VideoPlayback);
-  return check;
-}
-
 std::string DefaultImageName(const std::string& title) {
   std::string name = TrimBlanks(title);
   for (char& c : name) {
@@ -65,16 +56,6 @@ std::string FolderAbove(const std::string& root) {
   while (!folder.empty() && folder.back() == '\\') folder.pop_back();
   size_t cut = folder.find_last_of('\\');
   return cut == std::string::npos ? std::string() : folder.substr(0, cut + 1);
-}
-
-std::string ImageLabel(const std::string& cd_title, const std::string& root) {
-  std::string label = IsoLabelFromTitle(cd_title);
-  if (!label.empty()) return label;
-  std::string folder = root;
-  while (!folder.empty() && folder.back() == '\\') folder.pop_back();
-  // A drive root ("E:") has no name of its own.
-  if (folder.find('\\') == std::string::npos && !folder.empty() && folder.back() == ':') return std::string();
-  return IsoLabelFromTitle(LeafName(folder));
 }
 
 ImageOutcome DiscImageController::CheckOutcome(const std::vector<Finding>& findings) {

@@ -9,8 +9,9 @@
 
 #include "common/FileSystem.h"
 #include "disc/IsoImage.h"
-#include "editor/output/ProjectCheck.h"
 #include "editor/windows/UiSeams.h"
+#include "output/DiscImageCheck.h"
+#include "output/ProjectCheck.h"
 
 namespace orb {
 
@@ -62,15 +63,9 @@ class DiscImageController {
   std::string image_path_;
 };
 
-// The check Make Disc Image runs: the standard rules and the player's signature, since a damaged one
-// makes the disc's player look tampered with.
-ProjectCheck DiscImageCheck(FileSystem& fs);
-
 // "NAME.iso", with the characters that no file name may hold replaced; "disc.iso" for no name.
 std::string DefaultImageName(const std::string& name);
 // The folder that holds the root ("E:\cd\" gives "E:\"); empty for a drive root, which has none.
 std::string FolderAbove(const std::string& root);
-// The volume label of a root: from the CD title, or the root folder's own name when there is none.
-std::string ImageLabel(const std::string& cd_title, const std::string& root);
 
 }  // namespace orb

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "common/TextLines.h"
-#include "editor/project/PathText.h"
+#include "common/PathText.h"
 
 namespace orb {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "common/FileSystem.h"
-#include "editor/project/ProjectModel.h"
+#include "project/ProjectModel.h"
 #include "editor/windows/UiSeams.h"
 
 namespace orb {

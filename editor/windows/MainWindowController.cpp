@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "common/TextLines.h"
-#include "editor/output/Generator.h"
-#include "editor/project/PathText.h"
+#include "output/Generator.h"
+#include "common/PathText.h"
 #include "editor/windows/DiscImageController.h"
 #include "editor/windows/MakerLinks.h"
 #include "editor/windows/UnstorableText.h"

@@ -8,9 +8,9 @@
 
 #include "common/FileSystem.h"
 #include "common/SettingsStore.h"
-#include "editor/output/Generator.h"
-#include "editor/output/ProjectCheck.h"
-#include "editor/project/ProjectModel.h"
+#include "output/Generator.h"
+#include "output/ProjectCheck.h"
+#include "project/ProjectModel.h"
 #include "editor/windows/CaptionLayout.h"
 #include "editor/windows/FilePicker.h"
 #include "editor/windows/GenerateController.h"

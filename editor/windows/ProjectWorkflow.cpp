@@ -5,7 +5,7 @@
 
 #include "common/MessagePath.h"
 #include "common/TextLines.h"
-#include "editor/project/ProjectFile.h"
+#include "project/ProjectFile.h"
 
 namespace orb {
 

@@ -6,8 +6,8 @@
 
 #include "common/FileSystem.h"
 #include "common/SettingsStore.h"
-#include "editor/project/ProjectModel.h"
 #include "editor/windows/UiSeams.h"
+#include "project/ProjectModel.h"
 
 namespace orb {
 

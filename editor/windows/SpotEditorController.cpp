@@ -67,7 +67,9 @@ void SpotEditorController::PresetFromSpot(int k) {
   Ref(SpotText::Name) = s.Name;
   Ref(SpotText::ToolTip) = s.ToolTip;
   // A code outside the list (a hand-edited file) shows as "Do Nothing", which is what OK would store.
-  cmbact_Click(s.Action >= 0 && s.Action <= 7 ? s.Action : 7);
+  cmbact_Click(s.Action >= ActionCode(ActionKind::None) && s.Action <= ActionCode(ActionKind::DoNothing)
+                   ? s.Action
+                   : ActionCode(ActionKind::DoNothing));
   Ref(SpotText::Target) = s.Target;
   Ref(SpotText::Rollover) = s.RolloverImage;
   Ref(SpotText::X) = std::to_string(s.X);

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "editor/project/ProjectModel.h"
+#include "project/ProjectModel.h"
 #include "editor/windows/FilePicker.h"
 #include "editor/windows/PlacementController.h"
 #include "editor/windows/UiSeams.h"

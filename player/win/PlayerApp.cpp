@@ -3,8 +3,8 @@
 
 #include <shellapi.h>
 
+#include "cdformat/PlayerFolder.h"
 #include "common/win/WindowBase.h"
-#include "player/PlayerFolder.h"
 
 namespace orb {
 namespace {

@@ -8,9 +8,9 @@
 #include <new>
 #include <typeinfo>
 
+#include "cdformat/PlayerFolder.h"
 #include "common/win/MciTransport.h"
 #include "common/win/MfVideoEngine.h"
-#include "player/PlayerFolder.h"
 #include "player/win/PlayerApp.h"
 
 // The player goes onto every CD and must stay small: it replaces two pieces of the C++ runtime.

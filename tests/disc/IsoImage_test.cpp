@@ -410,11 +410,11 @@ TEST_F(IsoWriterTest, AnImageInsideTheRootItImagesIsRefused) {
 }
 
 TEST(IsoNames, LabelsFromTitles) {
-  EXPECT_EQ(IsoLabelFromTitle("What is new?"), "What is new");
-  EXPECT_EQ(IsoLabelFromTitle("  A title far longer than sixteen  "), "A title far long");
-  EXPECT_EQ(IsoLabelFromTitle("Fifteen chars  x"), "Fifteen chars  x");
-  EXPECT_EQ(IsoLabelFromTitle("Fifteen chars   ?x"), "Fifteen chars");
-  EXPECT_EQ(IsoLabelFromTitle("???"), "");
+  EXPECT_EQ(ImageLabel("What is new?"), "What is new");
+  EXPECT_EQ(ImageLabel("  A title far longer than sixteen  "), "A title far long");
+  EXPECT_EQ(ImageLabel("Fifteen chars  x"), "Fifteen chars  x");
+  EXPECT_EQ(ImageLabel("Fifteen chars   ?x"), "Fifteen chars");
+  EXPECT_EQ(ImageLabel("???"), "");
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "player/PlayerFolder.h"
+#include "cdformat/PlayerFolder.h"
 #include "tests/player/PlayerFakes.h"
 
 namespace orb {

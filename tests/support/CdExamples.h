@@ -4,7 +4,27 @@
 
 #include <string>
 
+#include "project/ProjectModel.h"
+
 namespace orb::examples {
+
+// The project the worked files come from (also the project file tests' worked example).
+inline ProjectData WorkedProject() {
+  ProjectData project;
+  project.RootFolder = "C:\\MyCd\\";
+  project.CdTitle = "My CD";
+  project.BackgroundImage = "C:\\MyCd\\imgmusic\\back.jpg";
+  MenuSpot spot;
+  spot.Name = "Start";
+  spot.ToolTip = "Run setup";
+  spot.Action = ActionCode(ActionKind::ExecuteFile);
+  spot.Target = "C:\\MyCd\\setup.exe";
+  spot.RolloverImage = "C:\\MyCd\\imgmusic\\over.gif";
+  spot.X = 1200;
+  spot.Y = 900;
+  project.Spots.push_back(spot);
+  return project;
+}
 
 // menu.cfg of a project rooted at C:\MyCd\: title My CD, background imgmusic\back.jpg, one spot "Start"
 // (tooltip Run setup, action 1, target setup.exe, rollover imgmusic\over.gif at 1200, 900).

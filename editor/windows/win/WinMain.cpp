@@ -8,7 +8,7 @@
 #include "common/win/RegistrySettingsStore.h"
 #include "common/win/Win32FileSystem.h"
 #include "disc/IsoImage.h"
-#include "editor/output/ProjectCheck.h"
+#include "output/ProjectCheck.h"
 #include "editor/windows/DiscImageController.h"
 #include "editor/windows/win/AboutWindow.h"
 #include "editor/windows/EditorSession.h"

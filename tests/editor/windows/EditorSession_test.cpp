@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/project/ProjectFile.h"
+#include "project/ProjectFile.h"
 #include "tests/editor/windows/MainWindowFakes.h"
 
 namespace orb::test {

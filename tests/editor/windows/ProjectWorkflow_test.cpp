@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "WindowFakes.h"
-#include "editor/project/ProjectFile.h"
+#include "project/ProjectFile.h"
 
 namespace orb {
 namespace {

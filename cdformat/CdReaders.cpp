@@ -1,0 +1,171 @@
+// The player's readers of menu.cfg, autorun.des and autorun.inf; see CdReaders.h.
+#include "cdformat/CdReaders.h"
+
+#include <algorithm>
+
+#include "cdformat/FieldReader.h"
+
+namespace orb {
+
+namespace {
+
+// A short, printable excerpt of a line for an error message: a 10 MB line or control bytes must not
+// turn the message into noise. Bytes >= 0x80 stay: they are ANSI text.
+std::string Excerpt(std::string_view line) {
+  constexpr size_t kMax = 40;
+  std::string text;
+  for (size_t i = 0; i < line.size() && i < kMax; ++i) {
+    auto c = static_cast<unsigned char>(line[i]);
+    text += (c < 0x20 || c == 0x7F) ? '?' : static_cast<char>(c);
+  }
+  if (line.size() > kMax) text += "...";
+  return "\"" + text + "\"";
+}
+
+bool IsBlank(std::string_view line) { return line.find_first_not_of(' ') == std::string_view::npos; }
+
+// The player's wording of menu.cfg's problems.
+std::string EndsBefore(const std::string& field) {
+  return "expected " + field + ", but the file ends before it";
+}
+
+std::string NotANumber(const std::string& field, std::string_view line, bool blank_is_zero) {
+  return "expected " + field + " (a whole number from -32768 to 32767" +
+         std::string(blank_is_zero ? " or a blank line" : "") + "), found " + Excerpt(line);
+}
+
+constexpr FieldMessages kMenuCfgMessages = {EndsBefore, NotANumber};
+
+// Empty for a blank line, otherwise PlayerFolder followed by the line, trimmed.
+std::string OptionalPath(const std::string& folder, const std::string& line) {
+  return IsBlank(line) ? std::string() : TrimBlanks(folder + line);
+}
+
+bool ReadSpot(FieldReader& in, const std::string& folder, PlayerSpot& spot) {
+  std::string line;
+  if (!in.Line(line, "the name")) return false;  // the player never shows it
+  if (!in.Line(spot.ToolTip, "the tooltip")) return false;
+  if (!in.Number(spot.Action, "the action code")) return false;
+  if (!in.Line(line, "the target")) return false;
+  spot.Target = TrimBlanks(line);
+  if (TargetIsPath(spot.Action)) spot.Target = folder + spot.Target;
+  if (!in.Line(line, "the rollover picture")) return false;
+  spot.RolloverImage = TrimBlanks(folder + line);
+  if (!in.Number(spot.X, "the left edge")) return false;
+  if (!in.Number(spot.Y, "the top edge")) return false;
+  if (!in.Line(spot.MoveSound, "the move sound")) return false;
+  spot.HasMoveSound = !IsBlank(spot.MoveSound);
+  if (!in.Line(line, "the click sound")) return false;
+  spot.ClickSound = OptionalPath(folder, line);
+  if (!in.Line(line, "the mouse pointer")) return false;
+  spot.MousePointer = OptionalPath(folder, line);
+  return in.Number(spot.VideoX, "the video frame's left edge", true) &&
+         in.Number(spot.VideoY, "the video frame's top edge", true) &&
+         in.Number(spot.VideoWidth, "the video frame's width", true) &&
+         in.Number(spot.VideoHeight, "the video frame's height", true);
+}
+
+int16_t GetInt16(std::string_view bytes, size_t offset) {
+  // Bytes past the end of a short file read as zeros.
+  auto byte = [&](size_t i) -> unsigned {
+    return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0u;
+  };
+  return static_cast<int16_t>(static_cast<uint16_t>(byte(offset) | (byte(offset + 1) << 8)));
+}
+
+int32_t GetInt32(std::string_view bytes, size_t offset) {
+  auto low = static_cast<uint16_t>(GetInt16(bytes, offset));
+  auto high = static_cast<uint16_t>(GetInt16(bytes, offset + 2));
+  return static_cast<int32_t>(static_cast<uint32_t>(low) | (static_cast<uint32_t>(high) << 16));
+}
+
+size_t NotNegative(long value) { return value < 0 ? 0 : static_cast<size_t>(value); }
+
+}  // namespace
+
+std::string PlayerPath(const std::string& player_folder, std::string_view relative) {
+  return player_folder + TrimBlanks(relative);
+}
+
+FormatError FileNotReadable(const std::string& file_name, FileRead why) {
+  if (why == FileRead::kTooLarge) {
+    return FormatError{file_name, 0,
+                       "the file is too large: the player reads files of at most " +
+                           std::to_string(kMaxPlayerFileBytes >> 20) + " MB"};
+  }
+  return FormatError{file_name, 0, "the file is missing or cannot be read"};
+}
+
+bool ReadMenuConfig(std::string_view data, const std::string& player_folder, const std::string& file_name,
+                    MenuConfig& config, FormatError& error) {
+  config = MenuConfig();
+  FieldReader in(data, file_name, kMenuCfgMessages, error);
+  std::string line;
+  if (!in.Line(line, "the mode flag \"true\" or \"false\"")) return false;
+  config.MenuMode = line == "true";
+  if (!config.MenuMode) return true;
+
+  if (!in.Line(line, "the background picture")) return false;
+  config.BackgroundPath = PlayerPath(player_folder, line);
+  if (!in.Line(config.CdTitle, "the menu title")) return false;
+  if (!in.Line(line, "the splash picture or a blank line")) return false;
+  config.SplashPath = IsBlank(line) ? std::string() : PlayerPath(player_folder, line);
+  if (!in.Number(config.SpotCount, "the number of menu spots")) return false;
+  if (config.SpotCount < 1) {
+    return in.Fail(in.LineNumber(), "expected the number of menu spots (1 to 32767), found " +
+                                        std::to_string(config.SpotCount));
+  }
+  // Grown spot by spot, so a large count over a short file costs nothing before it fails.
+  for (int i = 1; i <= config.SpotCount; ++i) {
+    PlayerSpot spot;
+    in.EnterSpot(i);
+    if (!ReadSpot(in, player_folder, spot)) {
+      config.Spots.clear();
+      return false;
+    }
+    config.Spots.push_back(std::move(spot));
+  }
+  return true;
+}
+
+AutorunRecord ReadAutorunDes(std::string_view data) {
+  AutorunRecord record;
+  if (data.empty()) return record;
+  record.ReservedTextLength = GetInt16(data, 0);
+  record.StartProgramLength = GetInt16(data, 2);
+  record.CommandLineLength = GetInt16(data, 4);
+  record.ReservedNumber = GetInt32(data, 6);
+  record.AutorunSoundLength = GetInt16(data, 10);
+  if (data.size() > 12) record.EntryText = std::string(data.substr(12, 300));
+
+  // Lengths come from the file: a negative one counts as 0 and every slice stops at the end of the text.
+  const std::string& text = record.EntryText;
+  size_t program = std::min(NotNegative(record.StartProgramLength), text.size());
+  size_t sound = std::min(NotNegative(record.AutorunSoundLength), text.size() - program);
+  record.StartProgram = text.substr(0, program);
+  record.AutorunSound = text.substr(program, sound);
+  long skip =
+      static_cast<long>(record.ReservedTextLength) + record.StartProgramLength + record.AutorunSoundLength;
+  size_t command = std::min(NotNegative(skip), text.size());
+  record.CommandLine = text.substr(command);
+  return record;
+}
+
+bool ReadAutorunInfIcon(std::string_view data, const std::string& file_name, std::string& icon,
+                        FormatError& error) {
+  LineReader reader(data);
+  std::string line;
+  for (int i = 1; i <= 3; ++i) {
+    if (!reader.Next(line)) {
+      static const char* const kExpected[] = {"\"[AutoRun]\"", "\"OPEN=Orbstart.exe\"",
+                                              "the icon line \"Icon=...\""};
+      error = FormatError{file_name, i,
+                          std::string("expected ") + kExpected[i - 1] + ", but the file ends before it"};
+      return false;
+    }
+  }
+  icon = line.size() > 5 ? line.substr(5) : std::string();
+  return true;
+}
+
+}  // namespace orb

@@ -1,0 +1,86 @@
+// The player's readers of menu.cfg, autorun.des and the icon line of autorun.inf. They take the files'
+// bytes, never crash on any input and report the first problem with its file name and line.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cdformat/ActionKind.h"
+#include "common/TextLines.h"
+
+namespace orb {
+
+// One spot as the player keeps it (full paths already joined with PlayerFolder where the format says).
+struct PlayerSpot {
+  std::string ToolTip;  // the line as read
+  int16_t Action = 0;   // an ActionKind code
+  std::string Target;   // trimmed; PlayerFolder in front when TargetIsPath
+  std::string RolloverImage;
+  int16_t X = 0;
+  int16_t Y = 0;
+  std::string MoveSound;      // the line as read
+  bool HasMoveSound = false;  // MoveSoundFlags entry: the line is not blank (kept for every spot)
+  std::string ClickSound;     // empty for none
+  std::string MousePointer;   // empty for none
+  int16_t VideoX = 0;
+  int16_t VideoY = 0;
+  int16_t VideoWidth = 0;
+  int16_t VideoHeight = 0;
+};
+
+struct MenuConfig {
+  bool MenuMode = false;
+  std::string BackgroundPath;
+  std::string CdTitle;
+  std::string SplashPath;
+  int16_t SpotCount = 0;
+  std::vector<PlayerSpot> Spots;  // spot N is Spots[N - 1]
+};
+
+// Reads menu.cfg's bytes. file_name names the file in error messages. False with error filled on a file
+// the player cannot use (ends early, a bad number, a spot count below 1 in the menu mode).
+bool ReadMenuConfig(std::string_view data, const std::string& player_folder, const std::string& file_name,
+                    MenuConfig& config, FormatError& error);
+
+// Record 1 of autorun.des as the player reads it. The file cannot fail to read:
+// - missing or empty (pass empty data): a record of zeros, all entries empty;
+// - shorter than the record: the missing bytes of the length fields read as zeros, and the entry text
+//   ends where the file ends (no NUL bytes are invented), so the entries come out shortened, never padded;
+// - lengths that are negative count as 0, and every entry stops at the end of the entry text.
+struct AutorunRecord {
+  int16_t ReservedTextLength = 0;
+  int16_t StartProgramLength = 0;
+  int16_t CommandLineLength = 0;
+  int32_t ReservedNumber = 0;
+  int16_t AutorunSoundLength = 0;
+  std::string EntryText;  // up to 300 bytes, as present in the file
+  // Derived as the player does: lengths clamped to the entry text, never out of bounds.
+  std::string StartProgram;
+  std::string AutorunSound;
+  std::string CommandLine;  // everything after the first three entries, filler blanks included
+};
+
+AutorunRecord ReadAutorunDes(std::string_view data);
+
+// The icon entry of autorun.inf: line 3 from its sixth character on. False with error when the file
+// has fewer than three lines.
+bool ReadAutorunInfIcon(std::string_view data, const std::string& file_name, std::string& icon,
+                        FormatError& error);
+
+// How reading a whole file went.
+enum class FileRead { kRead, kMissing, kTooLarge };
+
+// The largest file the player reads whole: a menu of the most spots (32,767) with ordinary paths is about
+// 4 MB, so a larger file is no menu of the editor's, and reading it would only cost memory and time.
+inline constexpr size_t kMaxPlayerFileBytes = size_t{64} << 20;
+
+// The player's message for a menu.cfg or autorun.inf that could not be read (kMissing: missing or
+// cannot be opened; kTooLarge: larger than kMaxPlayerFileBytes).
+FormatError FileNotReadable(const std::string& file_name, FileRead why = FileRead::kMissing);
+
+// Joins PlayerFolder (no trailing backslash; "D:" at a drive root) and a CD-relative path, trimmed.
+std::string PlayerPath(const std::string& player_folder, std::string_view relative);
+
+}  // namespace orb

@@ -1,0 +1,156 @@
+// The CD generator; see Generator.h.
+#include "output/Generator.h"
+
+#include "cdformat/CdFormats.h"
+#include "common/MessagePath.h"
+#include "common/PathText.h"
+#include "common/TextLines.h"
+
+namespace orb {
+
+const char* const kMsgSelectRootFolder = "Please select a Root Folder.";
+const char* const kMsgBackgroundRequired = "Please select a background image. It is required.";
+const char* const kMsgMinimumOneSpot = "Minimum one Menu spot is needed.Please Click Create.";
+const char* const kMsgPlayerMissing = "Could not find Orbstart.exe. Please reinstall the software.";
+const char* const kPlayerFileName = "Orbstart.exe";
+const char* const kRuntimeFileName = "rtxcore.dll";
+
+std::string SuccessText(const std::string& root) {
+  return "All autorun files have been generated in the (" + root + ") folder.\r\n" +
+         "Now put all these files on root of your Cd and Burn them. Enjoy!";
+}
+
+namespace {
+
+void CheckField(std::vector<OutsideRootField>& out, const std::string& root, std::string field,
+                const std::string& path) {
+  if (TrimBlanks(path).empty() || IsInsideFolder(path, root)) return;
+  out.push_back({std::move(field), path});
+}
+
+}  // namespace
+
+std::vector<OutsideRootField> FieldsOutsideRoot(const ProjectData& project, const std::string& root) {
+  std::vector<OutsideRootField> out;
+  CheckField(out, root, "CD icon", project.CdIcon);
+  CheckField(out, root, "start sound", project.SoundFile);
+  CheckField(out, root, "background image", project.BackgroundImage);
+  CheckField(out, root, "splash image", project.SplashImage);
+  int number = 0;
+  for (const MenuSpot& spot : project.Spots) {
+    std::string name = "spot " + std::to_string(++number) + " (" + TrimBlanks(spot.Name) + "): ";
+    if (TargetIsPath(spot.Action)) CheckField(out, root, name + "target", spot.Target);
+    CheckField(out, root, name + "rollover image", spot.RolloverImage);
+    CheckField(out, root, name + "move sound", spot.MoveSound);
+    CheckField(out, root, name + "click sound", spot.ClickSound);
+    CheckField(out, root, name + "mouse pointer", spot.MousePointer);
+  }
+  return out;
+}
+
+std::vector<OutsideRootField> FieldsOutsideRoot(const SimpleAutorun& simple, const std::string& root) {
+  std::vector<OutsideRootField> out;
+  CheckField(out, root, "start program", simple.StartProgram);
+  CheckField(out, root, "CD icon", simple.AutorunIcon);
+  CheckField(out, root, "start sound", simple.AutorunSound);
+  return out;
+}
+
+std::string OutsideRootText(const std::vector<OutsideRootField>& fields, const std::string& root) {
+  std::string text =
+      "These files are not inside the root folder (" + root + "), so the CD would not find them:";
+  for (const OutsideRootField& f : fields) text += "\r\n" + f.field + ": " + MessagePath(f.path);
+  return text;
+}
+
+void Generator::Show(std::string text, MessageIcon icon, std::string title) {
+  if (sink_) sink_(GeneratorMessage{std::move(text), icon, std::move(title)});
+}
+
+bool Generator::Write(const std::string& path, const std::string& data) {
+  std::string error;
+  if (env_.fs.WriteFileAtomic(path, data, error)) return true;
+  Show("Could not write " + MessagePath(path) + ": " + error, MessageIcon::Error, "Error");
+  return false;
+}
+
+// Steps 2 to 6 shared by both modes. The old autorun.inf, autorun.des and Orbstart.exe are not deleted
+// first: each is replaced whole, so a failure leaves the previous file rather than none.
+bool Generator::FinishStep(const std::string& inf, const std::string& des, const std::string& root) {
+  if (!Write(root + "autorun.inf", inf)) return false;
+  if (!Write(root + "autorun.des", des)) return false;
+  bool copied = env_.fs.CopyFile(env_.player_source, root + kPlayerFileName) == 0;
+  if (!copied) Show(kMsgPlayerMissing, MessageIcon::Error, "Error");
+  // Our player needs no runtime library: copy one only where the system has it, and ignore failures.
+  if (env_.settings.Read("OBM", "Options", "RtxRuntimes") != "1" && !env_.system_folder.empty()) {
+    std::string runtime = env_.system_folder + "\\" + kRuntimeFileName;
+    if (env_.fs.Exists(runtime)) env_.fs.CopyFile(runtime, root + kRuntimeFileName);
+  }
+  return copied;
+}
+
+bool Generator::SimpleStep(const SimpleAutorun& simple, const std::string& root) {
+  if (!Write(root + "menu.cfg", MenuCfgForSimple())) return false;
+  return FinishStep(AutorunInfForSimple(simple, root), AutorunDes(AutorunEntriesForSimple(simple, root)),
+                    root);
+}
+
+bool Generator::WriteMenuCfg(const ProjectData& project, const std::string& root) {
+  return Write(root + "menu.cfg", MenuCfgForMenu(project, root));
+}
+
+bool Generator::MenuStep(const ProjectData& project, const std::string& root) {
+  return FinishStep(AutorunInfForMenu(project, root), AutorunDes(AutorunEntriesForMenu(project, root)), root);
+}
+
+GenerateResult Generator::GenerateSimple(const SimpleAutorun& simple, const std::string& root_field,
+                                         const std::string& root, GenerateOptions options) {
+  GenerateResult result;
+  if (root_field.empty()) {
+    Show(kMsgSelectRootFolder);
+    result.status = GenerateStatus::CheckFailed;
+    return result;
+  }
+  if (!options.outside_root_confirmed) {
+    result.outside_root = FieldsOutsideRoot(simple, root);
+    if (!result.outside_root.empty()) {
+      result.status = GenerateStatus::NeedsConfirmation;
+      return result;
+    }
+  }
+  if (!SimpleStep(simple, root)) {
+    result.status = GenerateStatus::Failed;
+    return result;
+  }
+  if (!options.quiet) Show(SuccessText(root), MessageIcon::Information, "Success");
+  return result;
+}
+
+GenerateResult Generator::MakeCd(const ProjectData& project, const std::string& root_field,
+                                 const std::string& root, GenerateOptions options) {
+  GenerateResult result;
+  const char* check = root_field.empty()                ? kMsgSelectRootFolder
+                      : project.BackgroundImage.empty() ? kMsgBackgroundRequired
+                      : project.Spots.empty()           ? kMsgMinimumOneSpot
+                                                        : nullptr;
+  if (check) {
+    Show(check);
+    result.status = GenerateStatus::CheckFailed;
+    return result;
+  }
+  if (!options.outside_root_confirmed) {
+    result.outside_root = FieldsOutsideRoot(project, root);
+    if (!result.outside_root.empty()) {
+      result.status = GenerateStatus::NeedsConfirmation;
+      return result;
+    }
+  }
+  if (!WriteMenuCfg(project, root) || !MenuStep(project, root)) {
+    result.status = GenerateStatus::Failed;
+    return result;
+  }
+  if (!options.quiet) Show(SuccessText(root), MessageIcon::Information, "Success");
+  return result;
+}
+
+}  // namespace orb

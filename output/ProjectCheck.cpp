@@ -1,0 +1,234 @@
+// The project check's subjects and standard rules; see ProjectCheck.h.
+#include "output/ProjectCheck.h"
+
+#include <algorithm>
+#include <map>
+
+#include "cdformat/CdFormats.h"
+#include "common/PathText.h"
+#include "common/TextLines.h"
+#include "disc/IsoImage.h"
+#include "output/Generator.h"
+
+namespace orb {
+
+namespace {
+
+void Name(CheckSubject& subject, std::string what, const std::string& path, bool started = false,
+          Severity if_missing = Severity::Error) {
+  std::string trimmed = TrimBlanks(path);
+  if (trimmed.empty()) return;
+  subject.files.push_back({std::move(what), trimmed, started, if_missing});
+}
+
+// The file just named as what is the one a Play Video spot shows.
+void MarkVideo(CheckSubject& subject, const std::string& what) {
+  if (!subject.files.empty() && subject.files.back().what == what) subject.files.back().video = true;
+}
+
+void NamePlayer(CheckSubject& subject) {
+  Name(subject, "player (autorun.inf OPEN)", subject.root + kPlayerFileName, true);
+}
+
+}  // namespace
+
+std::string OnDisc(const std::string& path, const std::string& root) {
+  return IsInsideFolder(path, root) ? CdRelativePath(path, root) : path;
+}
+
+CheckSubject SubjectFromProject(const ProjectData& project, const std::string& root, bool generated) {
+  CheckSubject subject;
+  subject.root = root;
+  subject.title = project.CdTitle;
+  subject.generated = generated;
+  if (generated) NamePlayer(subject);
+  Name(subject, "CD icon (autorun.inf Icon)", project.CdIcon, false, Severity::Warning);
+  Name(subject, "start sound", project.SoundFile);
+  Name(subject, "background image", project.BackgroundImage);
+  Name(subject, "splash image", project.SplashImage);
+  int number = 0;
+  for (const MenuSpot& spot : project.Spots) {
+    std::string name = "spot " + std::to_string(++number) + " (" + TrimBlanks(spot.Name) + "): ";
+    // A spot's document is opened by the player through the shell, which takes blanks.
+    if (TargetIsPath(spot.Action)) Name(subject, name + "target", spot.Target);
+    if (ActionOf(spot.Action) == ActionKind::PlayVideo) MarkVideo(subject, name + "target");
+    Name(subject, name + "rollover image", spot.RolloverImage);
+    Name(subject, name + "move sound", spot.MoveSound);
+    Name(subject, name + "click sound", spot.ClickSound);
+    Name(subject, name + "mouse pointer", spot.MousePointer);
+  }
+  return subject;
+}
+
+CheckSubject SubjectFromSimple(const SimpleAutorun& simple, const std::string& root, bool generated) {
+  CheckSubject subject;
+  subject.root = root;
+  subject.generated = generated;
+  if (generated) NamePlayer(subject);
+  Name(subject, "start program", simple.StartProgram);  // the player opens it, not autorun.inf
+  Name(subject, "CD icon (autorun.inf Icon)", simple.AutorunIcon, false, Severity::Warning);
+  Name(subject, "start sound", simple.AutorunSound);
+  return subject;
+}
+
+namespace check_rules {
+
+void NamedFilesExist(CheckContext& context) {
+  // One finding a missing file, as grave as its gravest use (the player is also the default icon).
+  std::map<std::string, const NamedFile*> missing;
+  std::vector<std::string> order;
+  for (const NamedFile& file : context.Subject().files) {
+    if (context.Files().Exists(file.path)) continue;
+    auto [it, added] = missing.emplace(file.path, &file);
+    if (added)
+      order.push_back(file.path);
+    else if (file.if_missing < it->second->if_missing)
+      it->second = &file;
+  }
+  for (const std::string& path : order) {
+    const NamedFile& file = *missing[path];
+    context.Add(file.if_missing, path, "the " + file.what + " does not exist");
+  }
+}
+
+void NamedFilesInsideRoot(CheckContext& context) {
+  const CheckSubject& subject = context.Subject();
+  for (const NamedFile& file : subject.files) {
+    // A missing file has its own finding already.
+    if (IsInsideFolder(file.path, subject.root) || !context.Files().Exists(file.path)) continue;
+    context.Add(Severity::Error, file.path,
+                "the " + file.what + " lies outside the root folder (" + subject.root +
+                    "), so the disc would not hold it");
+  }
+}
+
+void StartedNamesWithoutBlanks(CheckContext& context) {
+  const CheckSubject& subject = context.Subject();
+  for (const NamedFile& file : subject.files) {
+    if (!file.started) continue;
+    std::string name = OnDisc(file.path, subject.root);
+    if (name.find(' ') == std::string::npos) continue;
+    context.Add(Severity::Warning, file.path,
+                "the " + file.what + " (" + name +
+                    ") has blanks in its name: it works, but older AutoPlay handlers cut the name at the "
+                    "first blank");
+  }
+}
+
+void RootHoldsAutorunInf(CheckContext& context) {
+  const CheckSubject& subject = context.Subject();
+  if (!subject.generated) return;
+  std::string inf = subject.root + "autorun.inf";
+  if (!context.Files().Exists(inf))
+    context.Add(Severity::Warning, inf,
+                "the root folder holds no autorun.inf: the disc will not start by itself");
+}
+
+void TitleFitsLabel(CheckContext& context) {
+  const CheckSubject& subject = context.Subject();
+  if (!subject.title) return;
+  // The question mark only asks for a shaped menu; it is not part of the disc's label.
+  std::string label = RemoveEvery(*subject.title, "?");
+  if (label.size() <= 32) return;
+  // The title reaches the disc in menu.cfg.
+  context.Add(Severity::Warning, subject.root + "menu.cfg",
+              "the CD title is " + std::to_string(label.size()) +
+                  " characters long: a disc's volume label holds at most 32 (16 in Joliet), so the label "
+                  "shows only its beginning");
+}
+
+void TitleShapesMenu(CheckContext& context) {
+  const CheckSubject& subject = context.Subject();
+  if (!subject.title || subject.title->find('?') == std::string::npos) return;
+  // A warning rather than a note, so that the Make Disc Image box shows it too.
+  context.Add(Severity::Warning, subject.root + "menu.cfg",
+              "the title holds '?': the menu shows borderless and shaped");
+}
+
+void ImageHoldsTree(CheckContext& context) {
+  const CheckSubject& subject = context.Subject();
+  IsoCheck iso = CheckIsoLimits(context.Files(), subject.root);
+  for (const IsoProblem& problem : iso.problems)
+    context.Add(problem.error ? Severity::Error : Severity::Warning, problem.path, problem.message);
+  if (iso.HasErrors()) return;
+  std::string text = "the disc image will hold " + std::to_string(iso.files) + " file" +
+                     (iso.files == 1 ? "" : "s") + " in " + SizeText(iso.image_bytes) + ": " +
+                     MediaFitText(iso.image_bytes);
+  context.Add(FitsCd(iso.image_bytes) ? Severity::Note : Severity::Warning, std::string(), text);
+}
+
+}  // namespace check_rules
+
+namespace {
+
+// Capacities of recordable media: 333,000 and 360,000 sectors of 2048 bytes for the 74 and 80 minute
+// CD-R, 2,295,104 for a single-layer DVD±R.
+constexpr std::uint64_t kCd650 = 333000ull * 2048;
+constexpr std::uint64_t kCd700 = 360000ull * 2048;
+constexpr std::uint64_t kDvd = 2295104ull * 2048;
+
+}  // namespace
+
+std::string SizeText(std::uint64_t bytes) {
+  std::uint64_t tenths = (bytes * 10 + 524288) / 1048576;
+  return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " MB";
+}
+
+bool FitsCd(std::uint64_t image_bytes) { return image_bytes <= kCd700; }
+
+std::string MediaFitText(std::uint64_t image_bytes) {
+  if (image_bytes <= kCd650) return "it fits a 650 MB CD";
+  if (image_bytes <= kCd700) return "it fits a 700 MB CD, not a 650 MB one";
+  if (image_bytes <= kDvd) return "it fits a 4.7 GB DVD, not a CD";
+  return "it is too big even for a 4.7 GB DVD";
+}
+
+ProjectCheck::ProjectCheck(FileSystem& fs) : fs_(fs) {
+  rules_ = {check_rules::NamedFilesExist,
+            check_rules::NamedFilesInsideRoot,
+            check_rules::StartedNamesWithoutBlanks,
+            check_rules::RootHoldsAutorunInf,
+            check_rules::TitleFitsLabel,
+            check_rules::TitleShapesMenu,
+            check_rules::ImageHoldsTree};
+}
+
+std::vector<Finding> ProjectCheck::Run(const CheckSubject& subject) {
+  CheckContext context(fs_, subject);
+  for (const CheckRule& rule : rules_) rule(context);
+  std::vector<Finding> findings = std::move(context.Findings());
+  std::stable_sort(findings.begin(), findings.end(),
+                   [](const Finding& a, const Finding& b) { return a.severity < b.severity; });
+  return findings;
+}
+
+bool HasErrors(const std::vector<Finding>& findings) {
+  return std::any_of(findings.begin(), findings.end(),
+                     [](const Finding& f) { return f.severity == Severity::Error; });
+}
+
+bool HasWarnings(const std::vector<Finding>& findings) {
+  return std::any_of(findings.begin(), findings.end(),
+                     [](const Finding& f) { return f.severity == Severity::Warning; });
+}
+
+const char* SeverityName(Severity severity) {
+  switch (severity) {
+    case Severity::Error:
+      return "error";
+    case Severity::Warning:
+      return "warning";
+    case Severity::Note:
+      return "note";
+  }
+  return "error";
+}
+
+std::string FindingLine(const Finding& finding) {
+  std::string line = SeverityName(finding.severity);
+  line += ": ";
+  if (!finding.file.empty()) line += finding.file + ": ";
+  return line + finding.message;
+}
+
+}  // namespace orb

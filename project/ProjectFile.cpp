@@ -1,0 +1,208 @@
+// The project file's reader and writer; see ProjectFile.h.
+#include "project/ProjectFile.h"
+
+#include <algorithm>
+
+#include "cdformat/FieldReader.h"
+#include "common/MessagePath.h"
+#include "common/PathText.h"
+
+namespace orb {
+
+namespace {
+
+// A line break inside a value would shift every line after it; it becomes a blank.
+void AppendLine(std::string& out, std::string_view text) {
+  size_t start = out.size();
+  out.append(text);
+  for (size_t i = start; i < out.size(); ++i) {
+    if (out[i] == '\r' || out[i] == '\n') out[i] = ' ';
+  }
+  out.append("\r\n");
+}
+
+void AppendNumber(std::string& out, long value) { AppendLine(out, FormatNumber(value)); }
+
+// Every occurrence of the root folder's text removed (none when the root is empty).
+void AppendRelative(std::string& out, const std::string& path, const std::string& root) {
+  if (root.empty() || path.find(root) == std::string::npos) {
+    AppendLine(out, path);
+  } else {
+    AppendLine(out, RemoveEvery(path, root));
+  }
+}
+
+}  // namespace
+
+std::string ProjectFileText(const ProjectData& project) {
+  const std::string& root = project.RootFolder;
+  // Reserving the whole size once keeps a 32767-spot project from being copied as the text grows.
+  size_t estimate = 7 * 8 + root.size() + project.CdTitle.size() + project.CdIcon.size() +
+                    project.SoundFile.size() + project.BackgroundImage.size() + project.SplashImage.size();
+  for (const MenuSpot& spot : project.Spots) {
+    estimate += 14 * 8 + spot.Name.size() + spot.ToolTip.size() + spot.Target.size() +
+                spot.RolloverImage.size() + spot.MoveSound.size() + spot.ClickSound.size() +
+                spot.MousePointer.size();
+  }
+  std::string out;
+  out.reserve(estimate);
+  AppendLine(out, root);
+  AppendLine(out, project.CdTitle);
+  AppendRelative(out, project.CdIcon, root);
+  AppendRelative(out, project.SoundFile, root);
+  AppendRelative(out, project.BackgroundImage, root);
+  AppendRelative(out, project.SplashImage, root);
+  AppendNumber(out, project.SpotCount());
+  for (const MenuSpot& spot : project.Spots) {
+    AppendLine(out, spot.Name);
+    AppendLine(out, spot.ToolTip);
+    AppendNumber(out, spot.Action);
+    // Every action's Target passes through the root removal, typed texts included.
+    AppendRelative(out, spot.Target, root);
+    AppendRelative(out, spot.RolloverImage, root);
+    AppendNumber(out, spot.X);
+    AppendNumber(out, spot.Y);
+    AppendRelative(out, spot.MoveSound, root);
+    AppendRelative(out, spot.ClickSound, root);
+    AppendRelative(out, spot.MousePointer, root);
+    AppendNumber(out, spot.VideoX);
+    AppendNumber(out, spot.VideoY);
+    AppendNumber(out, spot.VideoWidth);
+    AppendNumber(out, spot.VideoHeight);
+  }
+  return out;
+}
+
+std::string ProjectFileRoot(std::string_view data) {
+  LineReader reader(data);
+  std::string line;
+  reader.Next(line);
+  return TrimBlanks(line);
+}
+
+namespace {
+
+std::string EndsEarly(const std::string& field) {
+  return "the file ends early: this line (" + field + ") is missing";
+}
+
+std::string NotANumber(const std::string& field, std::string_view line, bool) {
+  return field + " is not a number from -32768 to 32767: \"" + std::string(line) + "\"";
+}
+
+std::string_view TrimView(std::string_view text) {
+  size_t begin = text.find_first_not_of(' ');
+  if (begin == std::string_view::npos) return {};
+  return text.substr(begin, text.find_last_not_of(' ') - begin + 1);
+}
+
+std::string Join(const std::string& root, std::string_view rest) {
+  std::string path;
+  path.reserve(root.size() + rest.size());
+  path.append(root).append(rest);
+  return path;
+}
+
+// Reading a path field: trimmed; a relative path gets the root folder in front of it; a path that is
+// already complete is kept as it is (putting the root in front would corrupt it).
+std::string FullPath(const std::string& root, const std::string& line) {
+  std::string_view trimmed = TrimView(line);
+  if (trimmed.empty() || IsAbsolutePath(trimmed)) return std::string(trimmed);
+  return Join(root, trimmed);
+}
+
+// The root folder always goes in front, even of an empty line (Target of actions 1 and 5, RolloverImage).
+std::string RootedPath(const std::string& root, const std::string& line) {
+  std::string_view trimmed = TrimView(line);
+  if (IsAbsolutePath(trimmed)) return std::string(trimmed);
+  return Join(root, trimmed);
+}
+
+// Sounds and the cursor: a line of blanks only stays as read.
+std::string OptionalPath(const std::string& root, const std::string& line) {
+  if (TrimView(line).empty()) return line;
+  return FullPath(root, line);
+}
+
+}  // namespace
+
+const FieldMessages kProjectFileMessages = {EndsEarly, NotANumber};
+
+bool ParseProjectFile(std::string_view data, const std::string& file_name,
+                      const std::optional<std::string>& replacement_root, ProjectData& project,
+                      FormatError& error) {
+  FieldReader in(data, file_name, kProjectFileMessages, error);
+  ProjectData p;
+  std::string line;
+  if (!in.Line(line, "the root folder")) return false;
+  p.RootFolder = replacement_root ? *replacement_root : TrimBlanks(line);
+  const std::string& root = p.RootFolder;
+  if (!in.Line(line, "the CD title")) return false;
+  p.CdTitle = TrimBlanks(line);
+  if (!in.Line(line, "the CD icon")) return false;
+  p.CdIcon = FullPath(root, line);
+  if (!in.Line(line, "the sound file")) return false;
+  p.SoundFile = FullPath(root, line);
+  if (!in.Line(line, "the background image")) return false;
+  p.BackgroundImage = FullPath(root, line);
+  if (!in.Line(line, "the splash image")) return false;
+  p.SplashImage = FullPath(root, line);
+  int16_t count = 0;
+  if (!in.Number(count, "the spot count")) return false;
+  if (count < 0) {
+    return in.Fail(in.LineNumber(), "the spot count is negative (" + std::to_string(count) + ")");
+  }
+  // A spot takes at least 14 line ends, so a short file claiming many spots allocates little.
+  p.Spots.reserve(std::min(static_cast<size_t>(count), data.size() / kProjectSpotLines + 1));
+  for (int number = 1; number <= count; ++number) {
+    in.EnterSpot(number);
+    MenuSpot& spot = p.Spots.emplace_back();
+    if (!in.Line(spot.Name, "the name")) return false;
+    if (!in.Line(line, "the tooltip")) return false;
+    spot.ToolTip = TrimBlanks(line);
+    if (!in.Number(spot.Action, "the action")) return false;
+    if (!in.Line(line, "the target")) return false;
+    spot.Target = TargetIsPath(spot.Action) ? RootedPath(root, line) : TrimBlanks(line);
+    if (!in.Line(line, "the rollover image")) return false;
+    spot.RolloverImage = RootedPath(root, line);
+    if (!in.Number(spot.X, "the X")) return false;
+    if (!in.Number(spot.Y, "the Y")) return false;
+    if (!in.Line(line, "the move sound")) return false;
+    spot.MoveSound = OptionalPath(root, line);
+    if (!in.Line(line, "the click sound")) return false;
+    spot.ClickSound = OptionalPath(root, line);
+    if (!in.Line(line, "the mouse pointer")) return false;
+    spot.MousePointer = OptionalPath(root, line);
+    if (!in.Number(spot.VideoX, "the video left", true)) return false;
+    if (!in.Number(spot.VideoY, "the video top", true)) return false;
+    if (!in.Number(spot.VideoWidth, "the video width", true)) return false;
+    if (!in.Number(spot.VideoHeight, "the video height", true)) return false;
+  }
+  project = std::move(p);
+  return true;
+}
+
+bool LoadProjectFile(FileSystem& fs, const std::string& path,
+                     const std::optional<std::string>& replacement_root, ProjectData& project,
+                     FormatError& error) {
+  std::string data, message;
+  if (!fs.ReadFile(path, data, message)) {
+    error = FormatError{path, 0, "cannot be read: " + message};
+    return false;
+  }
+  return ParseProjectFile(data, path, replacement_root, project, error);
+}
+
+bool SaveProjectFile(FileSystem& fs, const std::string& path, const ProjectData& project,
+                     std::string& error) {
+  std::string message;
+  if (fs.WriteFileAtomic(path, ProjectFileText(project), message)) return true;
+  error = MessagePath(path) + ": cannot be written: " + message;
+  return false;
+}
+
+std::string SaveFileNameFor(FileSystem& fs, const std::string& chosen) {
+  return fs.Exists(chosen) ? chosen : chosen + ".obm";
+}
+
+}  // namespace orb

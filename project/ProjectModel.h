@@ -1,0 +1,126 @@
+// The editor's one menu project, its spots and action codes, and the simple-mode fields, with the
+// operations that keep Dirty, HasFile, the spot list and the remembered root folder consistent.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "cdformat/ActionKind.h"
+
+namespace orb {
+
+// The eight entries of the spot editor's action list, in order; an entry's index is its code.
+extern const char* const kActionEntryTexts[8];
+
+// The stored code for a selected action-list entry: entry 0 is stored as 7.
+int16_t ActionCodeForEntry(int entry);
+
+struct MenuSpot {
+  std::string Name;
+  std::string ToolTip;
+  int16_t Action = 0;
+  std::string Target;
+  std::string RolloverImage;
+  int16_t X = 0;
+  int16_t Y = 0;
+  std::string MoveSound;
+  std::string ClickSound;
+  std::string MousePointer;
+  int16_t VideoX = 0;
+  int16_t VideoY = 0;
+  int16_t VideoWidth = 0;
+  int16_t VideoHeight = 0;
+
+  bool operator==(const MenuSpot&) const = default;
+};
+
+struct SimpleAutorun {
+  std::string RootFolder;
+  std::string StartProgram;
+  std::string AutorunIcon;
+  std::string AutorunSound;
+  std::string CommandLine;
+
+  bool operator==(const SimpleAutorun&) const = default;
+};
+
+// The saved part of a project: what a project file holds and what Load replaces as a whole.
+struct ProjectData {
+  std::string RootFolder;
+  std::string CdTitle;
+  std::string CdIcon;
+  std::string SoundFile;
+  std::string BackgroundImage;
+  std::string SplashImage;
+  std::vector<MenuSpot> Spots;  // positions 1..SpotCount are Spots[0..SpotCount-1]
+
+  int16_t SpotCount() const { return static_cast<int16_t>(Spots.size()); }
+  bool operator==(const ProjectData&) const = default;
+};
+
+// Which project field a "Set a project field" operation changes.
+enum class ProjectField { RootFolder, CdTitle, CdIcon, SoundFile, BackgroundImage, SplashImage };
+
+extern const char* const kNewSpotEntry;      // " New Menu Spot", entry 0 of the spot list
+extern const char* const kTitleSimple;       // "Orbmenu v2.0"
+extern const char* const kTitleMenuPrefix;   // "Orbmenu v2.0 - "
+
+class ProjectModel {
+ public:
+  static constexpr int kMaxSpots = 32767;
+
+  const ProjectData& Data() const { return data_; }
+  const std::vector<MenuSpot>& Spots() const { return data_.Spots; }
+  int16_t SpotCount() const { return data_.SpotCount(); }
+  // Spot at 1-based position i (1..SpotCount).
+  const MenuSpot& Spot(int i) const { return data_.Spots.at(static_cast<size_t>(i - 1)); }
+
+  const std::string& ProjectPath() const { return project_path_; }
+  bool HasFile() const { return has_file_; }
+  bool Dirty() const { return dirty_; }
+  const std::string& RememberedRoot() const { return remembered_root_; }
+
+  // New: empties the project; ProjectPath and the remembered root folder stay.
+  void New();
+  // Add spot: false (and no change) when the project already holds kMaxSpots spots.
+  bool AddSpot(const MenuSpot& spot);
+  // Replace / remove spot at 1-based position i; false for a position out of range.
+  bool ReplaceSpot(int i, const MenuSpot& spot);
+  bool RemoveSpot(int i);
+  // Set a project field (typed or filled in by a browse button); marks the project dirty when the
+  // value differs from the one held.
+  void SetField(ProjectField field, const std::string& value);
+  const std::string& Field(ProjectField field) const;
+  // Picking a root folder with the folder browser sets RootFolder and the remembered folder together.
+  void SetRootFolderPicked(const std::string& folder);
+  // The simple panel's root button: only the remembered folder follows it (the project stays clean).
+  void SetRememberedRoot(const std::string& folder) { remembered_root_ = folder; }
+  // Mode switches: entering the menu mode empties RootFolder (and the caller empties its simple
+  // fields); leaving it empties the whole project and HasFile. Both empty the remembered folder.
+  void ClearForEnteringMenuMode();
+  void ClearForLeavingMenuMode();
+  // Load: the whole project comes from a file at path; the remembered folder becomes its root.
+  void ReplaceWhole(ProjectData data, const std::string& path);
+  // Save succeeded to path.
+  void MarkSaved(const std::string& path);
+  // Sets ProjectPath without loading (start-up load from the command line or the settings).
+  void SetProjectPath(const std::string& path) { project_path_ = path; }
+
+  // The spot list: " New Menu Spot" then each spot's Name trimmed of blanks.
+  std::vector<std::string> SpotListEntries() const;
+  // Changes whenever the spot list may have changed, so that a view re-reads it only then.
+  uint64_t SpotListRevision() const { return spot_list_revision_; }
+  // Main window title in the menu mode: the no-file form, or with ProjectPath once HasFile.
+  std::string MenuModeTitle() const;
+
+ private:
+  ProjectData data_;
+  std::string project_path_;
+  std::string remembered_root_;
+  bool has_file_ = false;
+  bool dirty_ = false;
+  uint64_t spot_list_revision_ = 0;
+};
+
+}  // namespace orb

@@ -1,0 +1,179 @@
+// The project check: which findings each kind of subject gives, their severity, order and lines.
+#include "output/ProjectCheck.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/FakeFileSystem.h"
+
+namespace orb {
+namespace {
+
+class ProjectCheckTest : public ::testing::Test {
+ protected:
+  ProjectCheckTest() {
+    for (const char* file : {"E:\\cd\\autorun.inf", "E:\\cd\\Orbstart.exe", "E:\\cd\\imgmusic\\back.jpg",
+                             "E:\\cd\\imgmusic\\over.gif", "E:\\cd\\imgmusic\\cd.ico", "E:\\cd\\setup.exe"})
+      fs.files[file] = "x";
+    fs.folders = {"E:\\cd", "E:\\cd\\imgmusic", "E:\\my cd"};
+  }
+
+  static ProjectData Project() {
+    ProjectData p;
+    p.RootFolder = "E:\\cd\\";
+    p.CdTitle = "Demo";
+    p.CdIcon = "E:\\cd\\imgmusic\\cd.ico";
+    p.BackgroundImage = "E:\\cd\\imgmusic\\back.jpg";
+    MenuSpot s;
+    s.Name = "Setup";
+    s.Action = 1;
+    s.Target = "E:\\cd\\setup.exe";
+    s.RolloverImage = "E:\\cd\\imgmusic\\over.gif";
+    p.Spots.push_back(s);
+    return p;
+  }
+
+  // The problems only: the image's size note comes with every subject.
+  std::vector<Finding> Check(const CheckSubject& subject) {
+    std::vector<Finding> findings = ProjectCheck(fs).Run(subject);
+    std::erase_if(findings, [](const Finding& f) { return f.severity == Severity::Note; });
+    return findings;
+  }
+
+  FakeFileSystem fs;
+};
+
+TEST_F(ProjectCheckTest, AGeneratedProjectWithEveryFileInPlaceHasNoFindings) {
+  EXPECT_EQ(Check(SubjectFromProject(Project(), "E:\\cd\\")), std::vector<Finding>{});
+}
+
+TEST_F(ProjectCheckTest, MissingAndOutsideFilesAreErrorsAndAMissingIconOnlyAWarning) {
+  ProjectData p = Project();
+  p.BackgroundImage = "E:\\cd\\imgmusic\\gone.jpg";
+  p.Spots[0].RolloverImage = "C:\\pics\\over.gif";
+  p.SplashImage = "C:\\pics\\missing.gif";  // missing and outside: said once, as missing
+  fs.files["C:\\pics\\over.gif"] = "x";
+  fs.files.erase("E:\\cd\\imgmusic\\cd.ico");
+  std::vector<Finding> findings = Check(SubjectFromProject(p, "E:\\cd\\"));
+  ASSERT_EQ(findings.size(), 4u);
+  EXPECT_EQ(findings[0],
+            (Finding{Severity::Error, "E:\\cd\\imgmusic\\gone.jpg", "the background image does not exist"}));
+  EXPECT_EQ(findings[1].file, "C:\\pics\\missing.gif");
+  EXPECT_EQ(findings[2].file, "C:\\pics\\over.gif");
+  EXPECT_NE(
+      findings[2].message.find("spot 1 (Setup): rollover image lies outside the root folder (E:\\cd\\)"),
+      std::string::npos);
+  EXPECT_EQ(findings[3].severity, Severity::Warning);  // the icon: errors come first
+  EXPECT_EQ(findings[3].file, "E:\\cd\\imgmusic\\cd.ico");
+  EXPECT_TRUE(HasErrors(findings));
+}
+
+TEST_F(ProjectCheckTest, BlanksWarnOnlyInTheDiscNameOfWhatAutorunInfStarts) {
+  // The root's own blanks are not on the disc; the player opens documents and videos through the shell,
+  // which takes blanks: only the name in autorun.inf's OPEN line is cut by older AutoPlay handlers.
+  fs.files["E:\\my cd\\Orbstart.exe"] = fs.files["E:\\my cd\\autorun.inf"] = "x";
+  fs.files["E:\\my cd\\set up.exe"] = fs.files["E:\\my cd\\read me.txt"] = "x";
+  fs.files["E:\\my cd\\over.gif"] = "x";
+  ProjectData p;
+  p.BackgroundImage = "E:\\my cd\\over.gif";
+  MenuSpot run;
+  run.Name = "Run";
+  run.Action = 1;
+  run.Target = "E:\\my cd\\read me.txt";
+  p.Spots = {run};
+  EXPECT_EQ(Check(SubjectFromProject(p, "E:\\my cd\\")), std::vector<Finding>{});
+  SimpleAutorun simple;
+  simple.StartProgram = "E:\\my cd\\set up.exe";
+  EXPECT_EQ(Check(SubjectFromSimple(simple, "E:\\my cd\\")), std::vector<Finding>{});
+
+  CheckSubject root;  // an autorun.inf that opens a name with blanks itself
+  root.root = "E:\\my cd\\";
+  root.files.push_back({"program that autorun.inf opens (OPEN)", "E:\\my cd\\set up.exe", true});
+  std::vector<Finding> findings = Check(root);
+  ASSERT_EQ(findings.size(), 1u);
+  EXPECT_EQ(findings[0].severity, Severity::Warning);
+  EXPECT_EQ(findings[0].file, "E:\\my cd\\set up.exe");
+  EXPECT_NE(findings[0].message.find("(\\set up.exe) has blanks"), std::string::npos);
+}
+
+TEST_F(ProjectCheckTest, AGeneratedRootNeedsAutorunInfAndThePlayerAProjectBeforeMakeCdNeither) {
+  fs.files.erase("E:\\cd\\autorun.inf");
+  fs.files.erase("E:\\cd\\Orbstart.exe");
+  std::vector<Finding> findings = Check(SubjectFromProject(Project(), "E:\\cd\\"));
+  ASSERT_EQ(findings.size(), 2u);
+  EXPECT_EQ(findings[0], (Finding{Severity::Error, "E:\\cd\\Orbstart.exe",
+                                  "the player (autorun.inf OPEN) does not exist"}));
+  EXPECT_EQ(findings[1].severity, Severity::Warning);
+  EXPECT_EQ(findings[1].file, "E:\\cd\\autorun.inf");
+  EXPECT_EQ(Check(SubjectFromProject(Project(), "E:\\cd\\", false)), std::vector<Finding>{});
+
+  // The player is also the drive's icon when the simple mode names none; said once, as the error.
+  SimpleAutorun simple;
+  CheckSubject subject = SubjectFromSimple(simple, "E:\\cd\\");
+  subject.files.insert(subject.files.begin(), {"icon", "E:\\cd\\Orbstart.exe", false, Severity::Warning});
+  findings = Check(subject);
+  ASSERT_EQ(findings.size(), 2u);
+  EXPECT_EQ(findings[0], (Finding{Severity::Error, "E:\\cd\\Orbstart.exe",
+                                  "the player (autorun.inf OPEN) does not exist"}));
+  EXPECT_EQ(findings[1].file, "E:\\cd\\autorun.inf");
+}
+
+TEST_F(ProjectCheckTest, ATitleLongerThanAVolumeLabelWarnsNotCountingTheQuestionMark) {
+  ProjectData p = Project();
+  // A "?" anywhere asks for the shaped menu: said as a warning, which fails no check.
+  const Finding shaped{Severity::Warning, "E:\\cd\\menu.cfg",
+                       "the title holds '?': the menu shows borderless and shaped"};
+  p.CdTitle = std::string(16, 'T') + "?" + std::string(16, 'T');
+  EXPECT_EQ(Check(SubjectFromProject(p, "E:\\cd\\")), std::vector<Finding>{shaped});
+  EXPECT_EQ(Check(SubjectFromProject(p, "E:\\cd\\", false)), std::vector<Finding>{shaped});
+  p.CdTitle = std::string(33, 'T');
+  std::vector<Finding> findings = Check(SubjectFromProject(p, "E:\\cd\\"));
+  ASSERT_EQ(findings.size(), 1u);
+  EXPECT_EQ(findings[0].severity, Severity::Warning);
+  EXPECT_EQ(findings[0].file, "E:\\cd\\menu.cfg");
+  EXPECT_NE(findings[0].message.find("33 characters"), std::string::npos);
+}
+
+TEST_F(ProjectCheckTest, AnAddedRuleRunsAfterTheOthersAndLinesNameTheirFile) {
+  ProjectCheck check(fs);
+  check.AddRule([](CheckContext& c) { c.Add(Severity::Note, "", "fits a 650 MB CD"); });
+  check.AddRule(
+      [](CheckContext& c) { c.Add(Severity::Warning, c.Subject().root + "Orbstart.exe", "unsigned"); });
+  std::vector<Finding> findings = check.Run(SubjectFromProject(Project(), "E:\\cd\\"));
+  std::erase_if(findings,
+                [](const Finding& f) { return f.message.find("disc image will hold") != std::string::npos; });
+  ASSERT_EQ(findings.size(), 2u);
+  EXPECT_EQ(FindingLine(findings[0]), "warning: E:\\cd\\Orbstart.exe: unsigned");
+  EXPECT_EQ(FindingLine(findings[1]), "note: fits a 650 MB CD");
+  EXPECT_FALSE(HasErrors(findings));
+  EXPECT_TRUE(HasWarnings(findings));
+}
+
+TEST_F(ProjectCheckTest, WhatTheImageCannotHoldIsAnErrorElseItsSizeIsANote) {
+  std::vector<Finding> findings = ProjectCheck(fs).Run(SubjectFromProject(Project(), "E:\\cd\\"));
+  ASSERT_EQ(findings.size(), 1u);
+  EXPECT_EQ(findings[0].severity, Severity::Note);
+  EXPECT_NE(findings[0].message.find("hold 6 files in "), std::string::npos) << findings[0].message;
+  EXPECT_NE(findings[0].message.find("it fits a 650 MB CD"), std::string::npos);
+
+  std::string long_name = "E:\\cd\\" + std::string(65, 'n') + ".txt";
+  fs.files[long_name] = "x";
+  findings = ProjectCheck(fs).Run(SubjectFromProject(Project(), "E:\\cd\\"));
+  ASSERT_EQ(findings.size(), 1u);  // no size for an image that cannot be made
+  EXPECT_EQ(findings[0].severity, Severity::Error);
+  EXPECT_EQ(findings[0].file, long_name);
+}
+
+TEST(MediaFit, EachDiscUpToItsLastSector) {
+  EXPECT_EQ(MediaFitText(0), "it fits a 650 MB CD");
+  EXPECT_EQ(MediaFitText(333000ull * 2048), "it fits a 650 MB CD");
+  EXPECT_EQ(MediaFitText(333000ull * 2048 + 1), "it fits a 700 MB CD, not a 650 MB one");
+  EXPECT_TRUE(FitsCd(360000ull * 2048));
+  EXPECT_EQ(MediaFitText(360000ull * 2048 + 1), "it fits a 4.7 GB DVD, not a CD");
+  EXPECT_EQ(MediaFitText(4700372992ull), "it fits a 4.7 GB DVD, not a CD");
+  EXPECT_EQ(MediaFitText(4700372993ull), "it is too big even for a 4.7 GB DVD");
+  EXPECT_EQ(SizeText(70039552), "66.8 MB");
+  EXPECT_EQ(SizeText(5ull << 30), "5120.0 MB");
+}
+
+}  // namespace
+}  // namespace orb

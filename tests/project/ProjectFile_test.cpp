@@ -1,0 +1,222 @@
+// The project file: its exact bytes, reading back, relocation, the absolute-path rule and bad files.
+#include "project/ProjectFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/PosixFileSystem.h"
+#include "tests/support/CdExamples.h"
+#include "tests/support/FakeFileSystem.h"
+
+namespace orb {
+namespace {
+
+ProjectData WorkedExample() { return examples::WorkedProject(); }
+
+const char kWorkedExampleFile[] =
+    "C:\\MyCd\\\r\nMy CD\r\n\r\n\r\nimgmusic\\back.jpg\r\n\r\n 1 \r\n"
+    "Start\r\nRun setup\r\n 1 \r\nsetup.exe\r\nimgmusic\\over.gif\r\n 1200 \r\n 900 \r\n\r\n\r\n\r\n"
+    " 0 \r\n 0 \r\n 0 \r\n 0 \r\n";
+
+ProjectData Parse(const std::string& text, std::optional<std::string> root = std::nullopt) {
+  ProjectData p;
+  FormatError error;
+  EXPECT_TRUE(ParseProjectFile(text, "test.obm", root, p, error)) << error.Text();
+  return p;
+}
+
+FormatError ParseError(const std::string& text) {
+  ProjectData p = WorkedExample();
+  FormatError error;
+  EXPECT_FALSE(ParseProjectFile(text, "bad.obm", std::nullopt, p, error));
+  EXPECT_EQ(p, WorkedExample()) << "a failed read must leave the project as it was";
+  return error;
+}
+
+TEST(ProjectFile, WorkedExampleIsWrittenByteForByteAndReadBack) {
+  std::string text = ProjectFileText(WorkedExample());
+  EXPECT_EQ(text, kWorkedExampleFile);
+  int lines = 0;
+  for (size_t i = 0; (i = text.find("\r\n", i)) != std::string::npos; i += 2) ++lines;
+  EXPECT_EQ(lines, 21);
+  EXPECT_EQ(Parse(text), WorkedExample());
+}
+
+TEST(ProjectFile, EmptyProjectHasSevenLinesEndingInZero) {
+  ProjectData p;
+  p.RootFolder = "E:\\";
+  EXPECT_EQ(ProjectFileText(p), "E:\\\r\n\r\n\r\n\r\n\r\n\r\n 0 \r\n");
+  EXPECT_EQ(Parse(ProjectFileText(p)), p);
+}
+
+TEST(ProjectFile, RootTextIsRemovedFromEveryPathButNotFromTexts) {
+  ProjectData p = WorkedExample();
+  p.CdTitle = "Title C:\\MyCd\\ stays";
+  p.Spots[0].Name = " C:\\MyCd\\ name ";
+  p.Spots[0].ToolTip = "tip C:\\MyCd\\";
+  p.Spots[0].Action = 2;
+  p.Spots[0].Target = "http://x/C:\\MyCd\\y";
+  p.Spots[0].MoveSound = "C:\\MyCd\\a\\C:\\MyCd\\b.wav";
+  std::string text = ProjectFileText(p);
+  EXPECT_NE(text.find("\r\nTitle C:\\MyCd\\ stays\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\r\n C:\\MyCd\\ name \r\ntip C:\\MyCd\\\r\n 2 \r\nhttp://x/y\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\r\na\\b.wav\r\n"), std::string::npos);
+}
+
+TEST(ProjectFile, LineBreaksInsideValuesCannotShiftTheLines) {
+  ProjectData p = WorkedExample();
+  p.CdTitle = "My\r\nCD";
+  p.Spots[0].Name = "St\nart";
+  std::string text = ProjectFileText(p);
+  EXPECT_NE(text.find("\r\nMy  CD\r\n"), std::string::npos);
+  ProjectData back = Parse(text);
+  EXPECT_EQ(back.Spots[0].Name, "St art");
+  EXPECT_EQ(back.Spots[0].X, 1200);
+}
+
+TEST(ProjectFile, ReadingTrimsAndRootsAsEachFieldSays) {
+  std::string text =
+      "  C:\\R\\  \r\n  Title  \r\n icon.ico \r\n\r\nback.jpg\r\n   \r\n2\r\n"
+      "  Spaced Name  \r\n  tip  \r\n1\r\n\r\n over.gif \r\n-15\r\n+30\r\n   \r\n click.wav \r\n\r\n"
+      "\r\n  \r\n 100 \r\n200\r\n"
+      "Two\r\n\r\n 3 \r\n  D:\\typed  \r\no.gif\r\n0\r\n0\r\n\r\n\r\n\r\n1\r\n2\r\n3\r\n4\r\n"
+      "lines after the last are ignored\r\n";
+  ProjectData p = Parse(text);
+  EXPECT_EQ(p.RootFolder, "C:\\R\\");
+  EXPECT_EQ(p.CdTitle, "Title");
+  EXPECT_EQ(p.CdIcon, "C:\\R\\icon.ico");
+  EXPECT_EQ(p.SoundFile, "");
+  EXPECT_EQ(p.SplashImage, "");
+  ASSERT_EQ(p.SpotCount(), 2);
+  const MenuSpot& a = p.Spots[0];
+  EXPECT_EQ(a.Name, "  Spaced Name  ");
+  EXPECT_EQ(a.ToolTip, "tip");
+  EXPECT_EQ(a.Target, "C:\\R\\") << "an empty Target of action 1 still gets the root";
+  EXPECT_EQ(a.RolloverImage, "C:\\R\\over.gif");
+  EXPECT_EQ(a.X, -15);
+  EXPECT_EQ(a.Y, 30);
+  EXPECT_EQ(a.MoveSound, "   ") << "a blank sound line stays as read";
+  EXPECT_EQ(a.ClickSound, "C:\\R\\click.wav");
+  EXPECT_EQ(a.VideoX, 0);
+  EXPECT_EQ(a.VideoY, 0);
+  EXPECT_EQ(a.VideoWidth, 100);
+  EXPECT_EQ(a.VideoHeight, 200);
+  EXPECT_EQ(p.Spots[1].Target, "D:\\typed") << "a typed Target is trimmed and gets no root";
+  EXPECT_EQ(p.Spots[1].VideoHeight, 4);
+}
+
+TEST(ProjectFile, CompletePathsAreKeptInsteadOfGettingTheRootInFront) {
+  ProjectData p = WorkedExample();
+  p.CdIcon = "D:\\Icons\\cd.ico";
+  p.SoundFile = "\\\\server\\share\\start.wav";
+  p.Spots[0].Target = "d:\\tools\\setup.exe";
+  p.Spots[0].RolloverImage = "/home/me/over.gif";
+  p.Spots[0].ClickSound = "E:\\click.wav";
+  std::string text = ProjectFileText(p);
+  EXPECT_NE(text.find("\r\nD:\\Icons\\cd.ico\r\n\\\\server\\share\\start.wav\r\n"), std::string::npos);
+  ProjectData back = Parse(text);
+  EXPECT_EQ(back, p);
+  EXPECT_EQ(ProjectFileText(back), text);
+}
+
+TEST(ProjectFile, ReplacementRootStandsForTheMovedOne) {
+  ProjectData p = Parse(kWorkedExampleFile, std::string("F:\\Moved\\"));
+  EXPECT_EQ(p.RootFolder, "F:\\Moved\\");
+  EXPECT_EQ(p.BackgroundImage, "F:\\Moved\\imgmusic\\back.jpg");
+  EXPECT_EQ(p.Spots[0].Target, "F:\\Moved\\setup.exe");
+  std::string saved = ProjectFileText(p);
+  std::string expected = kWorkedExampleFile;
+  expected.replace(0, 8, "F:\\Moved\\");
+  EXPECT_EQ(saved, expected) << "same relative paths under the new root";
+  EXPECT_EQ(ProjectFileRoot(kWorkedExampleFile), "C:\\MyCd\\");
+  EXPECT_EQ(ProjectFileRoot("  /tmp/cd\\  \r\n"), "/tmp/cd\\");
+}
+
+TEST(ProjectFile, LinuxRootFolderGivesTheSameRelativeLines) {
+  ProjectData p = Parse(kWorkedExampleFile, std::string("/tmp/cd\\"));
+  EXPECT_EQ(p.BackgroundImage, "/tmp/cd\\imgmusic\\back.jpg");
+  std::string saved = ProjectFileText(p);
+  EXPECT_EQ(saved.substr(saved.find("\r\n") + 2), std::string(kWorkedExampleFile).substr(10));
+}
+
+TEST(ProjectFile, BadFilesNameTheLineAndTheProblem) {
+  EXPECT_EQ(ParseError("").Text(),
+            "bad.obm, line 1: the file ends early: this line (the root folder) is missing");
+  std::string whole = kWorkedExampleFile;
+  FormatError early = ParseError(whole.substr(0, whole.find("setup.exe\r\n") + 11));
+  EXPECT_EQ(early.line, 12);
+  EXPECT_EQ(early.message, "the file ends early: this line (the rollover image of spot 1) is missing");
+
+  std::string text = kWorkedExampleFile;
+  FormatError count = ParseError(std::string(text).replace(text.find(" 1 \r\nStart"), 3, "one"));
+  EXPECT_EQ(count.line, 7);
+  EXPECT_EQ(count.message, "the spot count is not a number from -32768 to 32767: \"one\"");
+  EXPECT_EQ(ParseError(std::string(text).replace(text.find(" 1 \r\nStart"), 3, "-1")).Text(),
+            "bad.obm, line 7: the spot count is negative (-1)");
+  FormatError x = ParseError(std::string(text).replace(text.find(" 1200 "), 6, "12OO"));
+  EXPECT_EQ(x.line, 13);
+  EXPECT_EQ(x.message, "the X of spot 1 is not a number from -32768 to 32767: \"12OO\"");
+  EXPECT_EQ(ParseError(std::string(text).replace(text.find(" 1 \r\nsetup"), 3, "")).line, 10);
+  EXPECT_EQ(ParseError(std::string(text).replace(text.rfind(" 0 "), 3, "40000")).line, 21);
+  EXPECT_EQ(ParseError(std::string(text).replace(text.find(" 1 \r\nStart"), 3, "2")).line, 22);
+}
+
+TEST(ProjectFile, SaveAndLoadGoThroughTheSeamAtomically) {
+  FakeFileSystem fs;
+  std::string error;
+  ASSERT_TRUE(SaveProjectFile(fs, "C:\\p\\demo.obm", WorkedExample(), error));
+  EXPECT_EQ(fs.files["C:\\p\\demo.obm"], kWorkedExampleFile);
+  EXPECT_EQ(fs.log, std::vector<std::string>{"write C:\\p\\demo.obm"}) << "no delete before the write";
+
+  ProjectData p;
+  FormatError format;
+  ASSERT_TRUE(LoadProjectFile(fs, "C:\\p\\demo.obm", std::nullopt, p, format));
+  EXPECT_EQ(p, WorkedExample());
+  EXPECT_FALSE(LoadProjectFile(fs, "C:\\p\\gone.obm", std::nullopt, p, format));
+  EXPECT_EQ(format.Text(), "C:\\p\\gone.obm: cannot be read: No such file or directory");
+  EXPECT_EQ(p, WorkedExample());
+
+  fs.failing_writes.insert("C:\\p\\demo.obm");
+  ProjectData changed = WorkedExample();
+  changed.CdTitle = "Changed";
+  EXPECT_FALSE(SaveProjectFile(fs, "C:\\p\\demo.obm", changed, error));
+  EXPECT_EQ(error, "C:\\p\\demo.obm: cannot be written: No space left on device");
+  EXPECT_EQ(fs.files["C:\\p\\demo.obm"], kWorkedExampleFile) << "a failed save leaves the old file";
+}
+
+TEST(ProjectFile, FirstSaveAppendsTheExtensionOnlyForANewName) {
+  FakeFileSystem fs;
+  fs.files["C:\\p\\demo.obm"] = "old";
+  EXPECT_EQ(SaveFileNameFor(fs, "C:\\p\\demo.obm"), "C:\\p\\demo.obm");
+  EXPECT_EQ(SaveFileNameFor(fs, "C:\\p\\demo"), "C:\\p\\demo.obm");
+  EXPECT_EQ(SaveFileNameFor(fs, "C:\\p\\new.obm"), "C:\\p\\new.obm.obm");
+}
+
+// Every project file we ship or test with: loading and saving gives back its bytes, and a second round
+// changes nothing.
+TEST(ProjectFile, ExampleProjectsSurviveLoadAndSave) {
+  PosixFileSystem files;
+  std::vector<std::string> projects;
+  for (const auto& entry :
+       std::filesystem::recursive_directory_iterator(std::string(ORB_SOURCE_DIR) + "/examples")) {
+    if (entry.path().extension() == ".obm") projects.push_back(entry.path().string());
+  }
+  ASSERT_FALSE(projects.empty());
+  std::vector<std::string> texts = {kWorkedExampleFile, ProjectFileText(ProjectData{})};
+  for (const std::string& path : projects) {
+    std::string data, error;
+    ASSERT_TRUE(files.ReadFile(path, data, error)) << path;
+    texts.push_back(data);
+  }
+  for (const std::string& text : texts) {
+    ProjectData first = Parse(text);
+    std::string saved = ProjectFileText(first);
+    EXPECT_EQ(saved, text) << "files we write come back byte for byte";
+    ProjectData relocated = Parse(saved, std::string("/tmp/elsewhere\\"));
+    EXPECT_EQ(ProjectFileText(Parse(ProjectFileText(relocated))), ProjectFileText(relocated));
+  }
+}
+
+}  // namespace
+}  // namespace orb
