@@ -14,18 +14,12 @@
 
 #include "common/ShapeRegion.h"
 #include "common/win/ShapedWindow.h"
+#include "bench/win/BenchClock.h"
 
 namespace {
 
 constexpr int kWidth = 1920, kHeight = 1080;
 constexpr COLORREF kKey = RGB(255, 0, 255);
-
-double Now() {
-  LARGE_INTEGER f, t;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&t);
-  return 1000.0 * t.QuadPart / f.QuadPart;
-}
 
 // A splash-like picture: a rounded shape with a notch on a flat key colour, noisy inside, with text.
 HBITMAP MakePicture() {

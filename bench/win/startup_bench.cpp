@@ -8,15 +8,9 @@
 #include <cstdlib>
 #include <string>
 #include <vector>
+#include "bench/win/BenchClock.h"
 
 namespace {
-
-double Now() {
-  LARGE_INTEGER f, t;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&t);
-  return 1000.0 * t.QuadPart / f.QuadPart;
-}
 
 // Milliseconds until a window titled title shows colour at its client centre; -1 on a timeout.
 double TimeToPaint(const std::string& command, const std::string& folder, const char* title, COLORREF colour) {

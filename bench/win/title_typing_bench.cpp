@@ -13,15 +13,9 @@
 #include "bench/NullEditorSeams.h"
 #include "common/win/Win32FileSystem.h"
 #include "editor/windows/win/MainWindow.h"
+#include "bench/win/BenchClock.h"
 
 namespace {
-
-double Now() {
-  LARGE_INTEGER f, t;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&t);
-  return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
-}
 
 void Pump() {
   MSG msg;

@@ -10,15 +10,9 @@
 #include <cstdlib>
 #include <string>
 #include <vector>
+#include "bench/win/BenchClock.h"
 
 namespace {
-
-double Now() {
-  LARGE_INTEGER f, t;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&t);
-  return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
-}
 
 struct Children {
   int spot_wanted;
