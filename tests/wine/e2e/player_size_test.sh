@@ -12,6 +12,6 @@ check "$ORB_PLAYER"
 if [ -n "$ORB_SHIPPED_DIR" ]; then check "$ORB_SHIPPED_DIR/Orbstart.exe"; fi
 # The shipped 32-bit player may use 4 GB on 64-bit Windows: big videos fill 2 GB of media buffers.
 if [ -n "$ORB_SHIPPED_DIR" ]; then
-  i686-w64-mingw32-objdump -p "$ORB_SHIPPED_DIR/Orbstart.exe" | grep -q "large address aware" ||
-    fail "the shipped player is not marked large-address-aware"
+  headers=$(i686-w64-mingw32-objdump -p "$ORB_SHIPPED_DIR/Orbstart.exe")
+  grep -q "large address aware" <<<"$headers" || fail "the shipped player is not marked large-address-aware"
 fi
