@@ -6,12 +6,27 @@ cd "$(dirname "$0")/.."
 top=$PWD
 cd_root=$(realpath "$1")
 out=$(realpath -m "$2")
-run=$top/build/windows/wine-run.sh
-wintool=$top/build/windows/tests/wintool.exe
+build=$top/build/windows
 title=$(sed -n 3p "$cd_root/menu.cfg" | tr -d '\r')
 mkdir -p "$(dirname "$out")"
 inner=$(mktemp)
-trap 'rm -f "$inner"' EXIT
+play=$(mktemp -d)
+trap 'rm -rf "$inner" "$play"' EXIT
+if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  # A host that runs no 32-bit programs plays a copy of the root with the same sources' x86_64 build, as the
+  # tests do there; the root itself keeps the shipped i686 player.
+  build=$top/build/wintest
+  [ -f "$build/build.ninja" ] || cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$top/cmake/toolchain-mingw-x86_64.cmake" -DORB_NATIVE_BIN_DIR="$top/build/native" \
+    -DORB_SHIPPED_DIR="$top/dist/windows" >/dev/null
+  cmake --build "$build" -j "$(nproc)" --target Orbstart wintool >/dev/null
+  cp -r "$cd_root/." "$play/"
+  cp "$build/player/Orbstart.exe" "$play/Orbstart.exe"
+  cd_root=$play
+  echo "(no 32-bit Wine on this host: the menu is shown by the x86_64 build of the player)"
+fi
+run=$build/wine-run.sh
+wintool=$build/tests/wintool.exe
 cat >"$inner" <<SH
 set -euo pipefail
 ( cd "$cd_root" && "$run" ./Orbstart.exe ) & pid=\$!
@@ -24,5 +39,5 @@ import -display "\$DISPLAY" -window root -crop "\${w}x\${h}+\${x}+\${y}" +repage
 wait \$pid
 SH
 xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash "$inner"
-WINEPREFIX=$top/build/windows/wine/prefix wineserver -k 2>/dev/null || true
+WINEPREFIX=$build/wine/prefix wineserver -k 2>/dev/null || true
 echo "screenshot of the menu: $out"
