@@ -16,6 +16,8 @@ enum class ActionKind : int16_t {
   PlayVideo = 5,
   ExitMenu = 6,
   DoNothing = 7,
+  GoToPage = 8,  // Target is the name of the page to show
+  GoBack = 9,    // shows the page shown before this one
 };
 
 // The kind of a stored code; a code of no kind (a hand-edited file) matches none of the names.

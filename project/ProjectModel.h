@@ -35,6 +35,20 @@ struct MenuSpot {
   bool operator==(const MenuSpot&) const = default;
 };
 
+// A page after the first: its own name, window title, background and spots. Page 1's fields are the
+// project's own (CdTitle, BackgroundImage, Spots), so a one-page project is what it always was.
+struct MenuPage {
+  std::string Name;
+  std::string CdTitle;
+  std::string BackgroundImage;
+  std::vector<MenuSpot> Spots;
+
+  bool operator==(const MenuPage&) const = default;
+};
+
+// Page 1's name when the author gave none.
+inline constexpr const char* kDefaultPageName = "Home";
+
 struct SimpleAutorun {
   std::string RootFolder;
   std::string StartProgram;
@@ -54,6 +68,8 @@ struct ProjectData {
   std::string BackgroundImage;
   std::string SplashImage;
   std::vector<MenuSpot> Spots;  // positions 1..SpotCount are Spots[0..SpotCount-1]
+  std::string PageName = kDefaultPageName;  // page 1's name, the target that leads back to it
+  std::vector<MenuPage> Pages;              // pages 2, 3, ... in order
 
   int16_t SpotCount() const { return static_cast<int16_t>(Spots.size()); }
   bool operator==(const ProjectData&) const = default;

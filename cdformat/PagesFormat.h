@@ -1,0 +1,15 @@
+// The pages text: the pages after the first, in the project file after its last spot and in the CD
+// root's pages.cfg. The layout is in docs/pages.md; this header holds what its writers and readers share.
+#pragma once
+
+namespace orb {
+
+// The version line that opens the pages text. A reader refuses a text whose first word matches but
+// whose version it does not know, so a newer file never loads as a one-page project silently.
+inline constexpr const char* kPagesVersionLine = "Orbmenu pages 1";
+inline constexpr const char* kPagesVersionPrefix = "Orbmenu pages ";
+
+// The CD root's file of the further pages, beside menu.cfg; written only for a menu of several pages.
+inline constexpr const char* kPagesFileName = "pages.cfg";
+
+}  // namespace orb
