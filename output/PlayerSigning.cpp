@@ -38,7 +38,8 @@ std::string SignCommandLine(const std::string& command_template, const std::stri
 }
 
 std::string SignWithCommand(CommandRunner& runner, const std::string& command_template, const std::string& file,
-                            const std::function<bool(std::string& bytes)>& read_after) {
+                            const std::function<bool(std::string& bytes)>& read_after,
+                            const std::string& shown_as) {
   const std::string command = SignCommandLine(command_template, file);
   CommandResult run = runner.Run(command, kSignTimeoutSeconds);
   std::string what;
@@ -60,7 +61,7 @@ std::string SignWithCommand(CommandRunner& runner, const std::string& command_te
                      signature.problem + ")."
                : "the signing command ended without an error, but the file holds no signature.";
   }
-  return MessagePath(file) + " was not signed: " + what + "\r\n\r\nCommand: " + command +
+  return MessagePath(shown_as.empty() ? file : shown_as) + " was not signed: " + what + "\r\n\r\nCommand: " + command +
          "\r\n\r\nIts output:\r\n" + OutputText(run.output);
 }
 

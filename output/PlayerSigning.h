@@ -19,9 +19,10 @@ inline constexpr int kSignTimeoutSeconds = 300;
 std::string SignCommandLine(const std::string& command_template, const std::string& file);
 
 // Runs the command on file and reads the file afterwards (read_after gives its bytes, false when it
-// cannot). Empty when the file is signed; else the message: the file, what went wrong, the command and
-// its output.
+// cannot). Empty when the file is signed; else the message: the file (named as shown_as when the command
+// signs a copy of it), what went wrong, the command and its output.
 std::string SignWithCommand(CommandRunner& runner, const std::string& command_template, const std::string& file,
-                            const std::function<bool(std::string& bytes)>& read_after);
+                            const std::function<bool(std::string& bytes)>& read_after,
+                            const std::string& shown_as = std::string());
 
 }  // namespace orb
