@@ -1,6 +1,9 @@
 // CreateProcessW with pipes and a job object; see Win32CommandRunner.h.
 #include "common/win/Win32CommandRunner.h"
 
+// Before windows.h, whose CopyFile macro would rename the seam's method.
+#include "common/win/Win32FileSystem.h"
+
 #include <windows.h>
 
 #include <string>
@@ -16,16 +19,7 @@ std::wstring Wide(const std::string& text) {
   return wide;
 }
 
-std::string ErrorText(const char* what) {
-  DWORD code = GetLastError();
-  char text[512] = {};
-  DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text,
-                           sizeof text, nullptr);
-  std::string message(text, n);
-  while (!message.empty() && (message.back() == '\r' || message.back() == '\n' || message.back() == ' '))
-    message.pop_back();
-  return std::string(what) + ": " + (message.empty() ? "system error " + std::to_string(code) : message);
-}
+std::string ErrorText(const char* what) { return std::string(what) + ": " + LastErrorText(); }
 
 struct Handle {
   HANDLE h = nullptr;

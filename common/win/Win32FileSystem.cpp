@@ -15,8 +15,6 @@
 
 namespace orb {
 
-namespace {
-
 std::string LastErrorText() {
   DWORD code = GetLastError();
   char text[512] = {};
@@ -28,6 +26,8 @@ std::string LastErrorText() {
   if (message.empty()) message = "system error " + std::to_string(code);
   return message;
 }
+
+namespace {
 
 // FILETIME counts 100 ns steps from 1601; the seam counts seconds from 1970.
 std::int64_t UnixSeconds(const FILETIME& time) {

@@ -5,6 +5,9 @@
 
 namespace orb {
 
+// The system's words for GetLastError(), without its line break; "system error N" where it has none.
+std::string LastErrorText();
+
 class Win32FileSystem : public FileSystem {
  public:
   bool Exists(const std::string& path) override;
