@@ -1,6 +1,8 @@
 // The settings' names and forms in the store; see EditorSettings.h.
 #include "editor/windows/EditorSettings.h"
 
+#include "common/TextLines.h"
+
 namespace orb {
 
 namespace {
@@ -27,7 +29,7 @@ EditorSettings LoadEditorSettings(SettingsStore& store) {
   settings.last_project = store.Read(kApp, kSection, kLastProject);
   settings.start_in_menu_mode = Flag(store, kMenuMode);
   settings.leave_out_runtime = Flag(store, kNoRuntime);
-  settings.sign_command = store.Read(kApp, kSection, kSignCommand);
+  settings.sign_command = TrimBlanks(store.Read(kApp, kSection, kSignCommand));  // blanks alone: no command
   return settings;
 }
 
