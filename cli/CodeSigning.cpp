@@ -212,7 +212,10 @@ ExitCode SignGeneratedPlayer(const char* verb, const SigningOptions& options, co
     print(message);
   }
   if (!generated) return ExitCode::kFailure;
-  if (!signed_ok) return Failure(verb, error + "; the player in the root stays unsigned");
+  // A signing command's report ends in its output: the verdict on the root goes on a line of its own.
+  if (!signed_ok)
+    return Failure(verb, error + (error.find('\n') == std::string::npos ? "; " : "\r\n") +
+                             "the player in the root stays unsigned");
   std::fprintf(stderr, "Orbstart.exe signed by %s\n", Cp1252ToUtf8(subject).c_str());
   return ExitCode::kSuccess;
 }

@@ -77,7 +77,6 @@ bool Generator::Write(const std::string& path, const std::string& data) {
 // Steps 2 to 6 shared by both modes. The old autorun.inf, autorun.des and Orbstart.exe are not deleted
 // first: each is replaced whole, so a failure leaves the previous file rather than none.
 bool Generator::FinishStep(const std::string& inf, const std::string& des, const std::string& root) {
-  sign_failed_ = false;
   if (!Write(root + "autorun.inf", inf)) return false;
   if (!Write(root + "autorun.des", des)) return false;
   const std::string player = root + kPlayerFileName;
@@ -139,6 +138,7 @@ GenerateResult Generator::GenerateSimple(const SimpleAutorun& simple, const std:
       return result;
     }
   }
+  sign_failed_ = false;
   result.status = Outcome(SimpleStep(simple, root));
   if (result.status != GenerateStatus::Done) return result;
   if (!options.quiet) Show(SuccessText(root), MessageIcon::Information, "Success");
