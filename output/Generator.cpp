@@ -79,14 +79,34 @@ bool Generator::Write(const std::string& path, const std::string& data) {
 bool Generator::FinishStep(const std::string& inf, const std::string& des, const std::string& root) {
   if (!Write(root + "autorun.inf", inf)) return false;
   if (!Write(root + "autorun.des", des)) return false;
-  bool copied = env_.fs.CopyFile(env_.player_source, root + kPlayerFileName) == 0;
-  if (!copied) Show(kMsgPlayerMissing, MessageIcon::Error, "Error");
+  const std::string player = root + kPlayerFileName;
+  std::string error;
+  bool copied = env_.fs.CopyFile(env_.player_source, player, error);
+  if (!copied && !env_.fs.Exists(env_.player_source)) {
+    Show(kMsgPlayerMissing, MessageIcon::Error, "Error");
+  } else if (!copied) {
+    Show("Could not copy " + MessagePath(env_.player_source) + " to " + MessagePath(player) + ": " + error,
+         MessageIcon::Error, "Error");
+  }
   // Our player needs no runtime library: copy one only where the system has it, and ignore failures.
-  if (env_.settings.Read("OBM", "Options", "RtxRuntimes") != "1" && !env_.system_folder.empty()) {
+  if (env_.copy_runtime && !env_.system_folder.empty()) {
     std::string runtime = env_.system_folder + "\\" + kRuntimeFileName;
-    if (env_.fs.Exists(runtime)) env_.fs.CopyFile(runtime, root + kRuntimeFileName);
+    if (env_.fs.Exists(runtime)) env_.fs.CopyFile(runtime, root + kRuntimeFileName, error);
+  }
+  // Signed before anything (a preview, an image) can use it; an unsigned player is kept from both.
+  if (copied && env_.sign_player) {
+    std::string problem = env_.sign_player(player);
+    if (!problem.empty()) {
+      Show(problem, MessageIcon::Error, "Error");
+      sign_failed_ = true;
+      return false;
+    }
   }
   return copied;
+}
+
+GenerateStatus Generator::Outcome(bool written) const {
+  return written ? GenerateStatus::Done : sign_failed_ ? GenerateStatus::SignFailed : GenerateStatus::Failed;
 }
 
 bool Generator::SimpleStep(const SimpleAutorun& simple, const std::string& root) {
@@ -118,10 +138,9 @@ GenerateResult Generator::GenerateSimple(const SimpleAutorun& simple, const std:
       return result;
     }
   }
-  if (!SimpleStep(simple, root)) {
-    result.status = GenerateStatus::Failed;
-    return result;
-  }
+  sign_failed_ = false;
+  result.status = Outcome(SimpleStep(simple, root));
+  if (result.status != GenerateStatus::Done) return result;
   if (!options.quiet) Show(SuccessText(root), MessageIcon::Information, "Success");
   return result;
 }
@@ -145,10 +164,9 @@ GenerateResult Generator::MakeCd(const ProjectData& project, const std::string& 
       return result;
     }
   }
-  if (!WriteMenuCfg(project, root) || !MenuStep(project, root)) {
-    result.status = GenerateStatus::Failed;
-    return result;
-  }
+  sign_failed_ = false;
+  result.status = Outcome(WriteMenuCfg(project, root) && MenuStep(project, root));
+  if (result.status != GenerateStatus::Done) return result;
   if (!options.quiet) Show(SuccessText(root), MessageIcon::Information, "Success");
   return result;
 }
