@@ -1,7 +1,7 @@
 // The CD generator: writes menu.cfg (and pages.cfg for a menu of several pages), autorun.inf and
 // autorun.des into the root folder and copies the player (and the runtime library when the system has
-// one), with the checks and messages of the editor's Generate, Preview, Make Cd and Test buttons. Messages go to a sink, so that the editor shows
-// them in message boxes and the command line prints them.
+// one), with the checks and messages of the editor's Generate, Preview, Make Cd and Test buttons. Messages go
+// to a sink, so that the editor shows them in message boxes and the command line prints them.
 #pragma once
 
 #include <functional>

@@ -129,7 +129,6 @@ std::string OptionalPath(const std::string& root, const std::string& line) {
   return FullPath(root, line);
 }
 
-
 // A spot's 14 lines. The pages text is UTF-8: its lines become the program's own text before the root
 // folder goes in front of them.
 bool ReadSpot(FieldReader& in, const std::string& root, bool utf8, MenuSpot& spot) {

@@ -153,17 +153,19 @@ TEST_F(GeneratorTest, FurtherPagesAreCheckedWrittenToPagesCfgAndRemovedWithThem)
   EXPECT_EQ(Make().MakeCd(p, "E:\\cd\\", "E:\\cd\\").status, GenerateStatus::CheckFailed);
   p.Pages[0].BackgroundImage = "E:\\cd\\imgmusic\\extras.jpg";
   EXPECT_EQ(Make().MakeCd(p, "E:\\cd\\", "E:\\cd\\").status, GenerateStatus::CheckFailed);
-  EXPECT_EQ(messages, (std::vector<GeneratorMessage>{
-                          Info("Please select a background image for the page \"Extras\". It is required."),
-                          Info("Minimum one Menu spot is needed on the page \"Extras\". Please Click Create.")}));
+  EXPECT_EQ(messages,
+            (std::vector<GeneratorMessage>{
+                Info("Please select a background image for the page \"Extras\". It is required."),
+                Info("Minimum one Menu spot is needed on the page \"Extras\". Please Click Create.")}));
   EXPECT_TRUE(fs.log.empty());
 
   MenuSpot back;
   back.Action = ActionCode(ActionKind::GoBack);
   back.RolloverImage = "D:\\art\\back.gif";
   p.Pages[0].Spots.push_back(back);
-  EXPECT_EQ(Make().MakeCd(p, "E:\\cd\\", "E:\\cd\\").outside_root,
-            (std::vector<OutsideRootField>{{"page \"Extras\", spot 1 (): rollover image", "D:\\art\\back.gif"}}));
+  EXPECT_EQ(
+      Make().MakeCd(p, "E:\\cd\\", "E:\\cd\\").outside_root,
+      (std::vector<OutsideRootField>{{"page \"Extras\", spot 1 (): rollover image", "D:\\art\\back.gif"}}));
   p.Pages[0].Spots[0].RolloverImage = "E:\\cd\\imgmusic\\back.gif";
   messages.clear();
   ASSERT_EQ(Make().MakeCd(p, "E:\\cd\\", "E:\\cd\\").status, GenerateStatus::Done);

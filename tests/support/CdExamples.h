@@ -112,6 +112,7 @@ inline const std::string kPagedProjectPagesText =
     "Back\r\n\r\n 9 \r\n\r\nimgmusic\\back.gif\r\n 300 \r\n 0 \r\n\r\n\r\n\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"
     "Docs\r\n\r\n 8 \r\nDocs\r\nimgmusic\\docs.gif\r\n 0 \r\n 0 \r\n\r\n\r\n\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"
     "Docs\r\nDocuments\r\nimgmusic\\docs.jpg\r\n 1 \r\n"
-    "Home\r\n\r\n 8 \r\nHome\r\nimgmusic\\back.gif\r\n 300 \r\n 0 \r\n\r\n\r\n\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n";
+    "Home\r\n\r\n 8 \r\nHome\r\nimgmusic\\back.gif\r\n 300 \r\n 0 \r\n\r\n\r\n\r\n 0 \r\n 0 \r\n 0 \r\n 0 "
+    "\r\n";
 
 }  // namespace orb::examples
