@@ -48,7 +48,7 @@ stop_editor() {
 # 1. The command line's project is loaded once the editor has slid into the menu mode.
 start_editor
 spots=$(wt items "$title" "#148")   # cmbmenu
-[ "$spots" = $' New Menu Spot\nRead Me\nWeb Site\nBrowse CD\nWatch Intro\nExit\nIntro MP4\nIntro WMV' ] || fail "spot list: $spots"
+[ "$spots" = $' New Menu Spot\nRead Me\nWeb Site\nBrowse CD\nExtras\nExit' ] || fail "spot list: $spots"
 sleep 1
 keep road-main "$rect"
 
