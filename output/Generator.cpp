@@ -35,9 +35,10 @@ std::string FurtherPageCheck(const ProjectData& project) {
   for (size_t i = 0; i < project.Pages.size(); ++i) {
     const MenuPage& page = project.Pages[i];
     if (TrimBlanks(page.BackgroundImage).empty())
-      return "Please select a background image for the " + PageLabel(page, i + 2) + ". It is required.";
+      return "Please select a background image for the " + PageLabel(page.Name, i + 2) + ". It is required.";
     if (page.Spots.empty())
-      return "Minimum one Menu spot is needed on the " + PageLabel(page, i + 2) + ". Please Click Create.";
+      return "Minimum one Menu spot is needed on the " + PageLabel(page.Name, i + 2) +
+             ". Please Click Create.";
   }
   return std::string();
 }
@@ -64,16 +65,16 @@ std::vector<OutsideRootField> FieldsOutsideRoot(const ProjectData& project, cons
   spots(project.Spots, std::string());
   for (size_t i = 0; i < project.Pages.size(); ++i) {
     const MenuPage& page = project.Pages[i];
-    std::string name = PageLabel(page, i + 2);
+    std::string name = PageLabel(page.Name, i + 2);
     CheckField(out, root, name + ": background image", page.BackgroundImage);
     spots(page.Spots, name + ", ");
   }
   return out;
 }
 
-std::string PageLabel(const MenuPage& page, size_t number) {
-  std::string name = TrimBlanks(page.Name);
-  return name.empty() ? "page " + std::to_string(number) : "page \"" + name + "\"";
+std::string PageLabel(const std::string& name, size_t number) {
+  std::string trimmed = TrimBlanks(name);
+  return trimmed.empty() ? "page " + std::to_string(number) : "page \"" + trimmed + "\"";
 }
 
 std::vector<OutsideRootField> FieldsOutsideRoot(const SimpleAutorun& simple, const std::string& root) {
