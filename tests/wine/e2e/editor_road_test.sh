@@ -48,7 +48,7 @@ stop_editor() {
 # 1. The command line's project is loaded once the editor has slid into the menu mode.
 start_editor
 spots=$(wt items "$title" "#148")   # cmbmenu
-[ "$spots" = $' New Menu Spot\nRead Me\nWeb Site\nBrowse CD\nWatch Intro\nExit\nIntro MP4\nIntro WMV' ] || fail "spot list: $spots"
+[ "$spots" = $' New Menu Spot\nRead Me\nWeb Site\nBrowse CD\nExtras\nExit' ] || fail "spot list: $spots"
 sleep 1
 keep road-main "$rect"
 
@@ -121,7 +121,7 @@ wt click "$title" "#153" || fail "no Make Cd button"   # cmdgenerate2
 box=$(wt msgbox 20000) || fail "no message after Make Cd"
 [[ "$box" == "Success|"* ]] || fail "Make Cd said: $box"
 stop_editor
-for f in menu.cfg autorun.inf autorun.des Orbstart.exe; do [ -f "$cd_root/$f" ] || fail "Make Cd wrote no $f"; done
+for f in menu.cfg pages.cfg autorun.inf autorun.des Orbstart.exe; do [ -f "$cd_root/$f" ] || fail "Make Cd wrote no $f"; done
 # The command line on Linux writes the same bytes from the same project.
 cli=${ORB_NATIVE_BIN_DIR:-}/cli/orbmenu-cli
 if [ -x "$cli" ]; then
@@ -130,7 +130,7 @@ if [ -x "$cli" ]; then
   cp -r "$cd_root/imgmusic" "$cd_root/readme.txt" "$TMP/linux-cd/"
   "$cli" make-cd "$TMP/linux-cd/demo.obm" --root "$TMP/linux-cd" --player "$ORB_PLAYER" --no-runtime >/dev/null ||
     fail "orbmenu-cli make-cd failed on the saved project"
-  for f in menu.cfg autorun.inf autorun.des; do
+  for f in menu.cfg pages.cfg autorun.inf autorun.des; do
     cmp "$cd_root/$f" "$TMP/linux-cd/$f" || fail "$f from the editor and from orbmenu-cli differ"
   done
 fi
