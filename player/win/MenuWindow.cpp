@@ -389,9 +389,10 @@ LRESULT MenuWindow::OnMenuMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       DestroySpots(retired_);
       return 0;
     case WM_SYSKEYDOWN:
-      // Alt+Left goes back, as in a browser.
-      if (wp == VK_LEFT) return OnKey(wp, lp | (1u << 29)) ? 0 : DefWindowProcA(hwnd_, msg, wp, lp);
-      return DefWindowProcA(hwnd_, msg, wp, lp);
+      // Alt+Left goes back, as in a browser. The system still sees the key: otherwise it takes the Alt
+      // released afterwards for a lone Alt and opens the window menu, which would swallow the next keys.
+      if (wp == VK_LEFT) OnKey(wp, lp | (1u << 29));
+      return hwnd_ ? DefWindowProcA(hwnd_, msg, wp, lp) : 0;
     case WM_GETOBJECT:
       if (static_cast<LONG>(static_cast<DWORD>(lp)) == OBJID_CLIENT) {
         if (!accessible_) accessible_ = new (std::nothrow) MenuAccessible(hwnd_, *this);
