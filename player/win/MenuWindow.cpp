@@ -78,6 +78,7 @@ std::vector<SpotArea> MenuWindow::SpotAreas() const {
 }
 
 void MenuWindow::LeavePage() {
+  had_focus_ = GetFocus() == hwnd_;
   for (auto& spot : spots_) {
     if (tooltip_) {
       TOOLINFOA tool = {};
@@ -109,7 +110,11 @@ void MenuWindow::PageShown() {
     HWND at = WindowFromPoint(pointer);
     if (at == hwnd_ || GetParent(at) == hwnd_) under = SpotAtPoint(pointer);
   }
-  if (!shaped_) ShowWindow(hwnd_, SW_SHOW);
+  // A shaped page hides the window while it cuts the outline: the keys must still come here afterwards.
+  if (had_focus_ && GetFocus() != hwnd_) {
+    SetForegroundWindow(hwnd_);
+    SetFocus(hwnd_);
+  }
   RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   keys_.PageShown(SpotAreas(), under);
   // Readers learn that the client's children changed, then where the keyboard focus now is.

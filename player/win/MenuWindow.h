@@ -120,6 +120,7 @@ class MenuWindow : public MenuView, private AccessibleSpots {
   bool shaped_ = false;
   bool loaded_ = false;
   int page_changes_ = 0;
+  bool had_focus_ = false;  // whether the page left had the keyboard
   std::vector<std::unique_ptr<Spot>> spots_;
   // The spots of the page left: hidden at once, destroyed from the message loop, since the click that
   // changed the page may still be running in one of their window procedures.
