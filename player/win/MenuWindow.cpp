@@ -111,10 +111,8 @@ void MenuWindow::PageShown() {
     if (at == hwnd_ || GetParent(at) == hwnd_) under = SpotAtPoint(pointer);
   }
   // A shaped page hides the window while it cuts the outline: the keys must still come here afterwards.
-  if (had_focus_ && GetFocus() != hwnd_) {
-    SetForegroundWindow(hwnd_);
-    SetFocus(hwnd_);
-  }
+  if (!shaped_) ShowWindow(hwnd_, SW_SHOW);  // a frame given back after a shaped page comes hidden
+  if (had_focus_ && GetFocus() != hwnd_) SetFocus(hwnd_);
   RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   keys_.PageShown(SpotAreas(), under);
   // Readers learn that the client's children changed, then where the keyboard focus now is.
