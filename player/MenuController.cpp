@@ -17,8 +17,21 @@ std::string ShownText(std::string_view text, size_t max) {
   return std::string(text.substr(0, max < 3 ? 0 : max - 3)) + std::string("...").substr(0, max);
 }
 
-const std::vector<PlayerSpot>& MenuController::Spots() const {
-  return page_ == 0 ? config_.Spots : config_.Pages[page_ - 1].Spots;
+const std::vector<PlayerSpot>& MenuController::PageSpots(int page) const {
+  return page <= 1 ? config_.Spots : config_.Pages[page - 2].Spots;
+}
+
+const std::string& MenuController::PageBackground(int page) const {
+  return page <= 1 ? config_.BackgroundPath : config_.Pages[page - 2].BackgroundPath;
+}
+
+int MenuController::FindPage(const std::string& name) const {
+  const std::string wanted = TrimBlanks(name);
+  if (SamePageName(wanted, config_.PageName)) return 1;
+  for (size_t i = 0; i < config_.Pages.size(); ++i) {
+    if (SamePageName(wanted, config_.Pages[i].Name)) return static_cast<int>(i + 2);
+  }
+  return 0;
 }
 
 const std::string& MenuController::PageTitle() const {
@@ -43,7 +56,7 @@ std::string MenuController::WorkingFolder() const {
 }
 
 bool MenuController::BuildWindow(std::string& error) {
-  const std::string& background = page_ == 0 ? config_.BackgroundPath : config_.Pages[page_ - 1].BackgroundPath;
+  const std::string& background = PageBackground(Page());
   const std::string caption = ShownText(TrimBlanks(PageTitle()), kMaxCaptionText);
   std::string reason;
   bool built = IsShaped(PageTitle()) ? view_.BuildShaped(caption, background, reason)
@@ -109,17 +122,10 @@ bool MenuController::Form_Load(std::string& error) {
 }
 
 void MenuController::GoToPage(const std::string& name) {
-  const std::string wanted = TrimBlanks(name);
-  size_t page = 0;
-  if (!SamePageName(wanted, config_.PageName)) {
-    for (page = 1; page <= config_.Pages.size(); ++page) {
-      if (SamePageName(wanted, config_.Pages[page - 1].Name)) break;
-    }
-    if (page > config_.Pages.size()) return;
-  }
-  if (page == page_ || unloaded_) return;
+  int page = FindPage(name);
+  if (page == 0 || page == Page() || unloaded_) return;
   history_.push_back(page_);
-  ShowPage(page);
+  ShowPage(static_cast<size_t>(page - 1));
 }
 
 void MenuController::GoBack() {

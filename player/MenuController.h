@@ -97,7 +97,12 @@ class MenuController {
   static bool IsShaped(const std::string& title) { return title.find('?') != std::string::npos; }
   // The page shown, 1 for the first, and its spots (spot N is Spots()[N - 1]).
   int Page() const { return page_ + 1; }
-  const std::vector<PlayerSpot>& Spots() const;
+  const std::vector<PlayerSpot>& Spots() const { return PageSpots(Page()); }
+  // The page of that name (compared without case or surrounding blanks), 1 for the first; 0 for none.
+  int FindPage(const std::string& name) const;
+  // Page N's (1 for the first) background picture and spots.
+  const std::string& PageBackground(int page) const;
+  const std::vector<PlayerSpot>& PageSpots(int page) const;
   const std::string& PageTitle() const;
   bool CanGoBack() const { return !history_.empty(); }
   int16_t CurrentSpot() const { return current_spot_; }

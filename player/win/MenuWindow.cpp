@@ -25,6 +25,8 @@ constexpr const char* kFrameClass = "OrbstartVideoFrame";
 constexpr UINT kPressSpot = WM_APP + 1;
 // Posted by a page change: the spots of the page left are destroyed once no handler of theirs runs.
 constexpr UINT kReapSpots = WM_APP + 2;
+// Loads the pictures of the pages the page shown leads to, one page a tick, after it has been painted.
+constexpr UINT_PTR kPreloadTimer = 1;
 constexpr DWORD kFramedStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX |
                                WS_CLIPCHILDREN;
 
@@ -79,6 +81,8 @@ std::vector<SpotArea> MenuWindow::SpotAreas() const {
 
 void MenuWindow::LeavePage() {
   had_focus_ = GetFocus() == hwnd_;
+  // The next page is drawn once, when it is complete, not at each step of its building.
+  SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
   for (auto& spot : spots_) {
     if (tooltip_) {
       TOOLINFOA tool = {};
@@ -99,6 +103,7 @@ void MenuWindow::LeavePage() {
 
 void MenuWindow::PageShown() {
   ++page_changes_;
+  SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
   spot_names_.clear();
   const std::vector<PlayerSpot>& spots = controller_.Spots();
   for (size_t i = 0; i < spots.size(); ++i) {
@@ -113,8 +118,9 @@ void MenuWindow::PageShown() {
   // A shaped page hides the window while it cuts the outline: the keys must still come here afterwards.
   if (!shaped_) ShowWindow(hwnd_, SW_SHOW);  // a frame given back after a shaped page comes hidden
   if (had_focus_ && GetFocus() != hwnd_) SetFocus(hwnd_);
-  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
   keys_.PageShown(SpotAreas(), under);
+  SetTimer(hwnd_, kPreloadTimer, 50, nullptr);
   // Readers learn that the client's children changed, then where the keyboard focus now is.
   NotifyWinEvent(EVENT_OBJECT_REORDER, hwnd_, OBJID_CLIENT, CHILDID_SELF);
   if (keys_.CuesShown() && keys_.Focused() != 0 && GetFocus() == hwnd_) {
@@ -152,6 +158,7 @@ bool MenuWindow::Create(std::string& error) {
   SetForegroundWindow(hwnd_);
   SetFocus(hwnd_);
   UpdateWindow(hwnd_);
+  SetTimer(hwnd_, kPreloadTimer, 50, nullptr);
   return true;
 }
 
@@ -160,23 +167,54 @@ void MenuWindow::CenterOnScreen(int width, int height) {
   SetWindowPos(hwnd_, nullptr, at.x, at.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-const Picture* MenuWindow::Background(const std::string& path, std::string& error) {
-  constexpr size_t kKept = 4;
+constexpr size_t kKeptBackgrounds = 4;
+
+const Picture* MenuWindow::Background(const std::string& path, std::string& error, bool shown) {
   auto found = std::find_if(backgrounds_.begin(), backgrounds_.end(), [&](const auto& b) { return b.first == path; });
   if (found == backgrounds_.end()) {
     auto picture = std::make_unique<Picture>();
     if (!LoadPicture(path, *picture, error)) return nullptr;
     // The one shown (the first) is never the one let go.
-    if (backgrounds_.size() >= kKept) backgrounds_.pop_back();
+    if (backgrounds_.size() >= kKeptBackgrounds) backgrounds_.pop_back();
     backgrounds_.emplace_back(path, std::move(picture));
     found = backgrounds_.end() - 1;
   }
+  if (!shown) return found->second.get();
   std::rotate(backgrounds_.begin(), found, found + 1);
   return backgrounds_.front().second.get();
 }
 
+bool MenuWindow::SpotSize(const std::string& rollover, SIZE& size, std::string& error) {
+  auto known = rollover_sizes_.find(rollover);
+  if (known == rollover_sizes_.end()) {
+    Picture probe;
+    if (!LoadPicture(rollover, probe, error)) return false;
+    known = rollover_sizes_.emplace(rollover, SIZE{probe.Width(), probe.Height()}).first;
+  }
+  size = known->second;
+  return true;
+}
+
+void MenuWindow::PreloadNextPage() {
+  // Only while there is room: a page of the road back must not make way for one that may never be shown.
+  if (backgrounds_.size() >= kKeptBackgrounds) return;
+  for (const PlayerSpot& spot : controller_.Spots()) {
+    if (ActionOf(spot.Action) != ActionKind::GoToPage) continue;
+    int page = controller_.FindPage(spot.Target);
+    const std::string& path = controller_.PageBackground(page);
+    if (page == 0 || std::any_of(backgrounds_.begin(), backgrounds_.end(), [&](const auto& b) { return b.first == path; }))
+      continue;
+    std::string ignored;  // a picture that fails here fails again, with its message, when its page is shown
+    Background(path, ignored, false);
+    SIZE size;
+    for (const PlayerSpot& next : controller_.PageSpots(page)) SpotSize(next.RolloverImage, size, ignored);
+    SetTimer(hwnd_, kPreloadTimer, 50, nullptr);
+    return;
+  }
+}
+
 bool MenuWindow::BuildShaped(const std::string& caption, const std::string& background, std::string& error) {
-  const Picture* picture = Background(background, error);
+  const Picture* picture = Background(background, error, true);
   if (!picture) return false;
   background_ = picture;
   shaped_ = true;
@@ -184,8 +222,7 @@ bool MenuWindow::BuildShaped(const std::string& caption, const std::string& back
   if (loaded_) {
     // A later page: it keeps the window's place and gives it its name.
     SetWindowTextA(hwnd_, caption.c_str());
-    SetWindowPos(hwnd_, nullptr, 0, 0, background_->Width(), background_->Height(),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PlaceKept(background_->Width(), background_->Height());
   } else {
     CenterOnScreen(background_->Width(), background_->Height());
   }
@@ -197,15 +234,13 @@ bool MenuWindow::BuildShaped(const std::string& caption, const std::string& back
     ChangeFormBorder(hwnd_, 2, FormBorderFlags{true, true, false, true, true, false});
     FitToBackground(loaded_);
     if (loaded_) ShowWindow(hwnd_, SW_SHOW);
-  } else if (loaded_) {
-    KeepOnWorkArea();
   }
   return true;
 }
 
 bool MenuWindow::BuildFramed(const std::string& caption, const std::string& background, std::string& error) {
   SetWindowTextA(hwnd_, caption.c_str());
-  const Picture* picture = Background(background, error);
+  const Picture* picture = Background(background, error, true);
   if (!picture) return false;
   background_ = picture;
   if (shaped_) {
@@ -224,8 +259,7 @@ void MenuWindow::FitToBackground(bool keep_place) {
   AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_STYLE)), FALSE,
                      static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_EXSTYLE)));
   if (keep_place) {
-    SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PlaceKept(outer.right - outer.left, outer.bottom - outer.top);
   } else {
     CenterOnScreen(outer.right - outer.left, outer.bottom - outer.top);
   }
@@ -239,20 +273,22 @@ void MenuWindow::FitToBackground(bool keep_place) {
     SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left + dw, r.bottom - r.top + dh,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  if (keep_place) KeepOnWorkArea();
 }
 
-void MenuWindow::KeepOnWorkArea() {
+void MenuWindow::PlaceKept(int width, int height) {
   RECT r;
   MONITORINFO monitor = {};
   monitor.cbSize = sizeof monitor;
-  if (!GetWindowRect(hwnd_, &r) || !GetMonitorInfoA(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor))
-    return;
-  const RECT& work = monitor.rcWork;
-  // A window larger than the work area keeps its top-left corner on it, where the caption is.
-  LONG x = std::max(work.left, std::min(r.left, work.right - (r.right - r.left)));
-  LONG y = std::max(work.top, std::min(r.top, work.bottom - (r.bottom - r.top)));
-  if (x != r.left || y != r.top) SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  GetWindowRect(hwnd_, &r);
+  LONG x = r.left, y = r.top;
+  if (GetMonitorInfoA(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    // Back inside the work area; a window larger than it keeps its top-left corner there, with the caption.
+    const RECT& work = monitor.rcWork;
+    x = std::max(work.left, std::min(x, work.right - width));
+    y = std::max(work.top, std::min(y, work.bottom - height));
+  }
+  // One move: every size or place change of a large window costs a repaint under X.
+  SetWindowPos(hwnd_, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool MenuWindow::SetIcon(const std::string& path, std::string& error) {
@@ -287,15 +323,11 @@ bool MenuWindow::CreateSpot(int spot, const SpotLayout& layout, std::string& err
                                  layout.video_y, layout.video_width, layout.video_height, hwnd_, nullptr,
                                  instance_, nullptr);
   }
-  auto size = rollover_sizes_.find(layout.rollover);
-  if (size == rollover_sizes_.end()) {
-    Picture size_probe;
-    std::string reason;
-    if (!LoadPicture(layout.rollover, size_probe, reason)) {
-      error = MessagePath(layout.rollover) + ": the rollover picture" + of + reason;
-      return false;
-    }
-    size = rollover_sizes_.emplace(layout.rollover, SIZE{size_probe.Width(), size_probe.Height()}).first;
+  SIZE size;
+  std::string reason;
+  if (!SpotSize(layout.rollover, size, reason)) {
+    error = MessagePath(layout.rollover) + ": the rollover picture" + of + reason;
+    return false;
   }
   if (!layout.cursor.empty()) {
     raw->cursor = LoadCursorFromFileA(layout.cursor.c_str());
@@ -305,7 +337,7 @@ bool MenuWindow::CreateSpot(int spot, const SpotLayout& layout, std::string& err
     }
   }
   raw->hwnd = CreateWindowExA(0, kSpotClass, nullptr, WS_CHILD | WS_CLIPSIBLINGS, layout.x, layout.y,
-                              size->second.cx, size->second.cy, hwnd_,
+                              size.cx, size.cy, hwnd_,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(spot)), instance_, this);
   if (!raw->hwnd) {
     error = "The window of spot " + std::to_string(spot) + " cannot be created.";
@@ -390,6 +422,12 @@ LRESULT MenuWindow::OnMenuMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case kReapSpots:
       DestroySpots(retired_);
+      return 0;
+    case WM_TIMER:
+      if (wp == kPreloadTimer) {
+        KillTimer(hwnd_, kPreloadTimer);
+        PreloadNextPage();
+      }
       return 0;
     case WM_SYSKEYDOWN:
       // Alt+Left goes back, as in a browser. The system still sees the key: otherwise it takes the Alt

@@ -97,10 +97,16 @@ class MenuWindow : public MenuView, private AccessibleSpots {
   // Sizes the framed window so that its client area just holds the background: centred at start, in its
   // place for a later page.
   void FitToBackground(bool keep_place);
-  // Moves the window back inside the work area of its monitor where a new size left part of it outside.
-  void KeepOnWorkArea();
-  // The background picture of that file, loaded once for the last few pages shown; null with a reason.
-  const Picture* Background(const std::string& path, std::string& error);
+  // Gives the window a new size in its place, moved back inside the work area where the size would leave it.
+  void PlaceKept(int width, int height);
+  // The background picture of that file, loaded once for the last few pages shown or led to; null with a
+  // reason. `shown` marks it the one shown, never let go while it is.
+  const Picture* Background(const std::string& path, std::string& error, bool shown);
+  // A spot's size, its rollover picture's, read once per picture.
+  bool SpotSize(const std::string& rollover, SIZE& size, std::string& error);
+  // Loads the pictures of one page the page shown leads to, while the window has nothing else to do, so
+  // that its first showing is as quick as a later one.
+  void PreloadNextPage();
   // The spots' rectangles in client pixels, in order.
   std::vector<SpotArea> SpotAreas() const;
   void DestroySpots(std::vector<std::unique_ptr<Spot>>& spots);
