@@ -68,10 +68,12 @@ bool ReadPagesConfig(std::string_view data, const std::string& player_folder, co
   const std::string expected_version = std::string("the version line \"") + kPagesVersionLine + "\"";
   if (!in.Line(line, expected_version.c_str())) return false;
   if (TrimBlanks(line) != kPagesVersionLine) {
-    bool newer = line.rfind(kPagesVersionPrefix, 0) == 0;
-    return in.Fail(1, newer ? "the pages are of another version (\"" + Native(TrimBlanks(line).substr(0, 40)) +
-                                  "\") than this player reads (\"" + kPagesVersionLine + "\")"
-                            : "expected " + expected_version + " as the first line");
+    if (line.rfind(kPagesVersionPrefix, 0) != 0) {
+      return in.Fail(1, "expected " + expected_version + " as the first line");
+    }
+    const std::string version = Native(TrimBlanks(line).substr(0, 40));
+    return in.Fail(1, "the pages are of another version (\"" + version + "\") than this player reads (\"" +
+                          kPagesVersionLine + "\")");
   }
   if (!in.Line(line, "page 1's name")) return false;
   std::string first_name = Native(TrimBlanks(line));

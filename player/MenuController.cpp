@@ -140,7 +140,9 @@ void MenuController::ShowPage(size_t page) {
   const std::vector<PlayerSpot>& old_spots = Spots();
   for (size_t n = 1; n <= old_spots.size(); ++n) {
     if (old_spots[n - 1].HasMoveSound) SendMediaCommand(media_, "Close " + MoveAlias(static_cast<int>(n)));
-    if (!video_alias_base_.empty() && HasVideoFrame(old_spots[n - 1])) CloseMultimedia(media_, video_alias_base_ + std::to_string(n));
+    if (!video_alias_base_.empty() && HasVideoFrame(old_spots[n - 1])) {
+      CloseMultimedia(media_, video_alias_base_ + std::to_string(n));
+    }
   }
   view_.LeavePage();
   page_ = page;

@@ -27,7 +27,9 @@ bool Near(COLORREF a, COLORREF b) {
 
 int VisibleSpots(HWND hwnd) {
   int count = 0;
-  for (HWND spot = nullptr; (spot = FindWindowExA(hwnd, spot, "OrbstartSpot", nullptr));) count += IsWindowVisible(spot) ? 1 : 0;
+  for (HWND spot = nullptr; (spot = FindWindowExA(hwnd, spot, "OrbstartSpot", nullptr));) {
+    if (IsWindowVisible(spot)) ++count;
+  }
   return count;
 }
 
@@ -149,7 +151,8 @@ int main(int argc, char** argv) {
   std::printf("a 1920x1080 page of 12 spots (warm wineserver):\n");
   std::printf("  cold start to painted page:        median %7.1f ms (%d runs)\n", Median(cold), n);
   std::printf("  first change to the page:          median %7.1f ms (3 runs)\n", Median(first));
-  std::printf("  later changes (pictures kept):     median %7.1f ms (%zu changes)\n", Median(again), again.size());
+  std::printf("  later changes (pictures kept):     median %7.1f ms (%zu changes)\n", Median(again),
+              again.size());
   std::printf("  first change / cold start          %.2f\n", Median(first) / Median(cold));
   std::printf("  later change / cold start          %.2f\n", Median(again) / Median(cold));
   return 0;

@@ -170,7 +170,8 @@ void MenuWindow::CenterOnScreen(int width, int height) {
 constexpr size_t kKeptBackgrounds = 4;
 
 const Picture* MenuWindow::Background(const std::string& path, std::string& error, bool shown) {
-  auto found = std::find_if(backgrounds_.begin(), backgrounds_.end(), [&](const auto& b) { return b.first == path; });
+  auto found =
+      std::find_if(backgrounds_.begin(), backgrounds_.end(), [&](const auto& b) { return b.first == path; });
   if (found == backgrounds_.end()) {
     auto picture = std::make_unique<Picture>();
     if (!LoadPicture(path, *picture, error)) return nullptr;
@@ -202,7 +203,8 @@ void MenuWindow::PreloadNextPage() {
     if (ActionOf(spot.Action) != ActionKind::GoToPage) continue;
     int page = controller_.FindPage(spot.Target);
     const std::string& path = controller_.PageBackground(page);
-    if (page == 0 || std::any_of(backgrounds_.begin(), backgrounds_.end(), [&](const auto& b) { return b.first == path; }))
+    if (page == 0 ||
+        std::any_of(backgrounds_.begin(), backgrounds_.end(), [&](const auto& b) { return b.first == path; }))
       continue;
     std::string ignored;  // a picture that fails here fails again, with its message, when its page is shown
     Background(path, ignored, false);

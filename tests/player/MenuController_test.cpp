@@ -293,7 +293,8 @@ MenuConfig ThreePages() {
   video.VideoWidth = 4800, video.VideoHeight = 3600;
   MenuConfig c = Config({video, Spot(8, " extras ", "", "D:\\click.wav")});
   c.PageName = "Home";
-  c.Pages = {{"Extras", "More things", "D:\\extras.jpg", {Spot(8, "DOCS"), Spot(9, "", "\\m.wav"), Spot(8, "none")}},
+  c.Pages = {{"Extras", "More things", "D:\\extras.jpg",
+              {Spot(8, "DOCS"), Spot(9, "", "\\m.wav"), Spot(8, "none")}},
              {"Docs", "?Docs", "D:\\docs.bmp", {Spot(8, "home"), Spot(9)}}};
   return c;
 }

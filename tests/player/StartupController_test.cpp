@@ -163,7 +163,8 @@ TEST_F(StartupTest, PagesFileBesideTheMenuIsReadAndABadOneFailsByName) {
   EXPECT_TRUE(startup.Config().Pages.empty());  // none beside it: the one page of old
 
   const std::string spot = "A\r\n\r\n 9 \r\n\r\n\\r.bmp\r\n 0 \r\n 0 \r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n";
-  view.files["D:\\pages.cfg"] = "Orbmenu pages 1\r\nStart\r\n 1 \r\nMore\r\nMore\r\n\\more.jpg\r\n 1 \r\n" + spot;
+  view.files["D:\\pages.cfg"] =
+      "Orbmenu pages 1\r\nStart\r\n 1 \r\nMore\r\nMore\r\n\\more.jpg\r\n 1 \r\n" + spot;
   StartupController paged("D:", media, view);
   ASSERT_TRUE(paged.Load());
   ASSERT_EQ(paged.Config().Pages.size(), 1u);
@@ -180,7 +181,8 @@ TEST_F(StartupTest, PagesFileBesideTheMenuIsReadAndABadOneFailsByName) {
   view.too_large.insert("D:\\pages.cfg");
   StartupController large("D:", media, view);
   EXPECT_FALSE(large.Load());
-  EXPECT_EQ(Take(), (Log{"fail D:\\pages.cfg: the file is too large: the player reads files of at most 64 MB"}));
+  EXPECT_EQ(Take(),
+            (Log{"fail D:\\pages.cfg: the file is too large: the player reads files of at most 64 MB"}));
 }
 
 TEST_F(StartupTest, MenuThatCannotBeBuiltFails) {

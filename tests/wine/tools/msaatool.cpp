@@ -102,7 +102,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (verb == "focus")
-    return argc > 4 ? WaitForEvents(hwnd, std::strtoul(argv[3], nullptr, 10), argv[4], EVENT_OBJECT_FOCUS) : Usage();
+    return argc > 4 ? WaitForEvents(hwnd, std::strtoul(argv[3], nullptr, 10), argv[4], EVENT_OBJECT_FOCUS)
+                    : Usage();
   if (verb == "events" && argc > 5) {
     g_wanted = std::atoi(argv[5]);
     return WaitForEvents(hwnd, std::strtoul(argv[3], nullptr, 10), argv[4], EVENT_OBJECT_REORDER);
