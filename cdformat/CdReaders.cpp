@@ -34,35 +34,9 @@ std::string NotANumber(const std::string& field, std::string_view line, bool bla
          std::string(blank_is_zero ? " or a blank line" : "") + "), found " + Excerpt(line);
 }
 
-constexpr FieldMessages kMenuCfgMessages = {EndsBefore, NotANumber};
-
 // Empty for a blank line, otherwise PlayerFolder followed by the line, trimmed.
 std::string OptionalPath(const std::string& folder, const std::string& line) {
   return IsBlank(line) ? std::string() : TrimBlanks(folder + line);
-}
-
-bool ReadSpot(FieldReader& in, const std::string& folder, PlayerSpot& spot) {
-  std::string line;
-  if (!in.Line(line, "the name")) return false;  // the player never shows it
-  if (!in.Line(spot.ToolTip, "the tooltip")) return false;
-  if (!in.Number(spot.Action, "the action code")) return false;
-  if (!in.Line(line, "the target")) return false;
-  spot.Target = TrimBlanks(line);
-  if (TargetIsPath(spot.Action)) spot.Target = folder + spot.Target;
-  if (!in.Line(line, "the rollover picture")) return false;
-  spot.RolloverImage = TrimBlanks(folder + line);
-  if (!in.Number(spot.X, "the left edge")) return false;
-  if (!in.Number(spot.Y, "the top edge")) return false;
-  if (!in.Line(spot.MoveSound, "the move sound")) return false;
-  spot.HasMoveSound = !IsBlank(spot.MoveSound);
-  if (!in.Line(line, "the click sound")) return false;
-  spot.ClickSound = OptionalPath(folder, line);
-  if (!in.Line(line, "the mouse pointer")) return false;
-  spot.MousePointer = OptionalPath(folder, line);
-  return in.Number(spot.VideoX, "the video frame's left edge", true) &&
-         in.Number(spot.VideoY, "the video frame's top edge", true) &&
-         in.Number(spot.VideoWidth, "the video frame's width", true) &&
-         in.Number(spot.VideoHeight, "the video frame's height", true);
 }
 
 int16_t GetInt16(std::string_view bytes, size_t offset) {
@@ -83,6 +57,39 @@ size_t NotNegative(long value) { return value < 0 ? 0 : static_cast<size_t>(valu
 
 }  // namespace
 
+const FieldMessages kPlayerFileMessages = {EndsBefore, NotANumber};
+
+bool ReadPlayerSpot(FieldReader& in, const std::string& folder, PlayerSpot& spot,
+                    std::string (*text)(std::string_view)) {
+  // A text line: converted when the file's encoding is not the program's own.
+  auto read = [&](std::string& line, const char* what) {
+    if (!in.Line(line, what)) return false;
+    if (text) line = text(line);
+    return true;
+  };
+  std::string line;
+  if (!in.Line(line, "the name")) return false;  // the player never shows it
+  if (!read(spot.ToolTip, "the tooltip")) return false;
+  if (!in.Number(spot.Action, "the action code")) return false;
+  if (!read(line, "the target")) return false;
+  spot.Target = TrimBlanks(line);
+  if (TargetIsPath(spot.Action)) spot.Target = folder + spot.Target;
+  if (!read(line, "the rollover picture")) return false;
+  spot.RolloverImage = TrimBlanks(folder + line);
+  if (!in.Number(spot.X, "the left edge")) return false;
+  if (!in.Number(spot.Y, "the top edge")) return false;
+  if (!read(spot.MoveSound, "the move sound")) return false;
+  spot.HasMoveSound = !IsBlank(spot.MoveSound);
+  if (!read(line, "the click sound")) return false;
+  spot.ClickSound = OptionalPath(folder, line);
+  if (!read(line, "the mouse pointer")) return false;
+  spot.MousePointer = OptionalPath(folder, line);
+  return in.Number(spot.VideoX, "the video frame's left edge", true) &&
+         in.Number(spot.VideoY, "the video frame's top edge", true) &&
+         in.Number(spot.VideoWidth, "the video frame's width", true) &&
+         in.Number(spot.VideoHeight, "the video frame's height", true);
+}
+
 std::string PlayerPath(const std::string& player_folder, std::string_view relative) {
   return player_folder + TrimBlanks(relative);
 }
@@ -99,7 +106,7 @@ FormatError FileNotReadable(const std::string& file_name, FileRead why) {
 bool ReadMenuConfig(std::string_view data, const std::string& player_folder, const std::string& file_name,
                     MenuConfig& config, FormatError& error) {
   config = MenuConfig();
-  FieldReader in(data, file_name, kMenuCfgMessages, error);
+  FieldReader in(data, file_name, kPlayerFileMessages, error);
   std::string line;
   if (!in.Line(line, "the mode flag \"true\" or \"false\"")) return false;
   config.MenuMode = line == "true";
@@ -119,7 +126,7 @@ bool ReadMenuConfig(std::string_view data, const std::string& player_folder, con
   for (int i = 1; i <= config.SpotCount; ++i) {
     PlayerSpot spot;
     in.EnterSpot(i);
-    if (!ReadSpot(in, player_folder, spot)) {
+    if (!ReadPlayerSpot(in, player_folder, spot)) {
       config.Spots.clear();
       return false;
     }

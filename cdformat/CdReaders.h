@@ -30,6 +30,14 @@ struct PlayerSpot {
   int16_t VideoHeight = 0;
 };
 
+// A page after the first, as pages.cfg gives it (text already in the program's own encoding).
+struct PlayerPage {
+  std::string Name;
+  std::string Title;  // a "?" in it makes the page borderless and shaped
+  std::string BackgroundPath;
+  std::vector<PlayerSpot> Spots;
+};
+
 struct MenuConfig {
   bool MenuMode = false;
   std::string BackgroundPath;
@@ -37,7 +45,19 @@ struct MenuConfig {
   std::string SplashPath;
   int16_t SpotCount = 0;
   std::vector<PlayerSpot> Spots;  // spot N is Spots[N - 1]
+  // Page 1's name and the pages after it; a menu without pages.cfg has none.
+  std::string PageName = "Home";
+  std::vector<PlayerPage> Pages;
 };
+
+class FieldReader;
+
+// One spot's fourteen lines, worded as the player's other files are; every line passes through `text` (the
+// pages text's UTF-8 to the program's own) before PlayerFolder is put in front. Shared with PagesReader.
+bool ReadPlayerSpot(FieldReader& in, const std::string& player_folder, PlayerSpot& spot,
+                    std::string (*text)(std::string_view) = nullptr);
+struct FieldMessages;
+extern const FieldMessages kPlayerFileMessages;
 
 // Reads menu.cfg's bytes. file_name names the file in error messages. False with error filled on a file
 // the player cannot use (ends early, a bad number, a spot count below 1 in the menu mode).

@@ -10,8 +10,11 @@
 #include <vector>
 
 #include "cdformat/CdReaders.h"
+#include "cdformat/PagesFormat.h"
+#include "cdformat/PagesReader.h"
 #include "cli/Cp1252.h"
 #include "cli/Verbs.h"
+#include "common/NativeText.h"
 
 namespace orb::cli {
 
@@ -20,11 +23,12 @@ namespace {
 const char kUsage[] =
     "usage: orbmenu-cli inspect DIR [--player-folder TEXT]\n"
     "\n"
-    "Reads DIR's menu.cfg, autorun.des and autorun.inf exactly as the player does and prints one JSON\n"
-    "object with the values the player holds. Paths are joined with TEXT as the player's folder\n"
+    "Reads DIR's menu.cfg, pages.cfg (when present), autorun.des and autorun.inf exactly as the player\n"
+    "does and prints one JSON object with the values the player holds; a menu of several pages adds\n"
+    "\"pages\", the pages after the first. Paths are joined with TEXT as the player's folder\n"
     "(default: DIR without a trailing separator), so --player-folder D: shows what a CD in drive D:\n"
     "gives. A missing autorun.des reads as empty entries; a missing autorun.inf gives \"icon\": null.\n"
-    "Text is read as Windows-1252 and printed as UTF-8.\n"
+    "Text is read as Windows-1252 (pages.cfg as UTF-8) and printed as UTF-8.\n"
     "\n"
     "Exit status: 0 on success; 1 when a file cannot be read (the player's message on stderr); 2 on a\n"
     "usage error.\n";
@@ -42,25 +46,28 @@ ReadResult ReadWhole(const std::filesystem::path& path, std::string& data) {
   return in.bad() ? ReadResult::kFailed : ReadResult::kRead;
 }
 
-ExitCode Fail(const FormatError& error) {
-  std::fprintf(stderr, "%s\n", Cp1252ToUtf8(error.Text()).c_str());
+// pages.cfg's messages quote its text in the program's own encoding, the older files' in Windows-1252.
+ExitCode Fail(const FormatError& error, bool pages = false) {
+  std::fprintf(stderr, "%s\n", (pages ? NativeToUtf8(error.Text()) : Cp1252ToUtf8(error.Text())).c_str());
   return ExitCode::kFailure;
 }
 
 std::string Utf8(const std::string& text) { return Cp1252ToUtf8(text); }
+std::string PagesUtf8(const std::string& text) { return NativeToUtf8(text); }
 
-nlohmann::ordered_json SpotJson(const PlayerSpot& spot) {
+// text turns a file's text into UTF-8: Windows-1252 for menu.cfg, the program's own for pages.cfg.
+nlohmann::ordered_json SpotJson(const PlayerSpot& spot, std::string (*text)(const std::string&) = Utf8) {
   nlohmann::ordered_json json;
-  json["tooltip"] = Utf8(spot.ToolTip);
+  json["tooltip"] = text(spot.ToolTip);
   json["action"] = spot.Action;
-  json["target"] = Utf8(spot.Target);
-  json["rollover"] = Utf8(spot.RolloverImage);
+  json["target"] = text(spot.Target);
+  json["rollover"] = text(spot.RolloverImage);
   json["x"] = spot.X;
   json["y"] = spot.Y;
-  json["move_sound"] = Utf8(spot.MoveSound);
+  json["move_sound"] = text(spot.MoveSound);
   json["has_move_sound"] = spot.HasMoveSound;
-  json["click_sound"] = Utf8(spot.ClickSound);
-  json["cursor"] = Utf8(spot.MousePointer);
+  json["click_sound"] = text(spot.ClickSound);
+  json["cursor"] = text(spot.MousePointer);
   json["video"] = {spot.VideoX, spot.VideoY, spot.VideoWidth, spot.VideoHeight};
   return json;
 }
@@ -80,6 +87,14 @@ ExitCode RunInspect(const VerbCall& call) {
   MenuConfig config;
   FormatError error;
   if (!ReadMenuConfig(data, player_folder, cfg_name, config, error)) return Fail(error);
+
+  const std::string pages_name = (root / kPagesFileName).string();
+  data.clear();
+  ReadResult pages = config.MenuMode ? ReadWhole(pages_name, data) : ReadResult::kMissing;
+  if (pages == ReadResult::kFailed) return Fail(FileNotReadable(pages_name));
+  if (pages == ReadResult::kRead && !ReadPagesConfig(data, player_folder, pages_name, config, error)) {
+    return Fail(error, true);
+  }
 
   const std::string des_name = (root / "autorun.des").string();
   data.clear();
@@ -105,6 +120,18 @@ ExitCode RunInspect(const VerbCall& call) {
   json["splash"] = Utf8(config.SplashPath);
   json["spots"] = nlohmann::ordered_json::array();
   for (const PlayerSpot& spot : config.Spots) json["spots"].push_back(SpotJson(spot));
+  if (pages == ReadResult::kRead) {
+    json["pages"] = nlohmann::ordered_json::array();
+    for (const PlayerPage& page : config.Pages) {
+      nlohmann::ordered_json item;
+      item["name"] = PagesUtf8(page.Name);
+      item["title"] = PagesUtf8(page.Title);
+      item["background"] = PagesUtf8(page.BackgroundPath);
+      item["spots"] = nlohmann::ordered_json::array();
+      for (const PlayerSpot& spot : page.Spots) item["spots"].push_back(SpotJson(spot, PagesUtf8));
+      json["pages"].push_back(std::move(item));
+    }
+  }
   json["start_program"] = Utf8(record.StartProgram);
   json["start_sound"] = Utf8(record.AutorunSound);
   json["command_line"] = Utf8(record.CommandLine);

@@ -1,6 +1,7 @@
 // The menu window's rules; see MenuController.h.
 #include "player/MenuController.h"
 
+#include "cdformat/PagesReader.h"
 #include "cdformat/PlayerFolder.h"
 #include "common/MessagePath.h"
 
@@ -16,9 +17,31 @@ std::string ShownText(std::string_view text, size_t max) {
   return std::string(text.substr(0, max < 3 ? 0 : max - 3)) + std::string("...").substr(0, max);
 }
 
+const std::vector<PlayerSpot>& MenuController::PageSpots(int page) const {
+  return page <= 1 ? config_.Spots : config_.Pages[page - 2].Spots;
+}
+
+const std::string& MenuController::PageBackground(int page) const {
+  return page <= 1 ? config_.BackgroundPath : config_.Pages[page - 2].BackgroundPath;
+}
+
+int MenuController::FindPage(const std::string& name) const {
+  const std::string wanted = TrimBlanks(name);
+  if (SamePageName(wanted, config_.PageName)) return 1;
+  for (size_t i = 0; i < config_.Pages.size(); ++i) {
+    if (SamePageName(wanted, config_.Pages[i].Name)) return static_cast<int>(i + 2);
+  }
+  return 0;
+}
+
+const std::string& MenuController::PageTitle() const {
+  return page_ == 0 ? config_.CdTitle : config_.Pages[page_ - 1].Title;
+}
+
 const PlayerSpot* MenuController::Spot(int spot) const {
-  if (spot < 1 || spot > static_cast<int>(config_.Spots.size())) return nullptr;
-  return &config_.Spots[spot - 1];
+  const std::vector<PlayerSpot>& spots = Spots();
+  if (spot < 1 || spot > static_cast<int>(spots.size())) return nullptr;
+  return &spots[spot - 1];
 }
 
 bool MenuController::HasVideoFrame(const PlayerSpot& spot) const {
@@ -32,47 +55,30 @@ std::string MenuController::WorkingFolder() const {
   return folder_.size() == 2 && folder_[1] == ':' ? folder_ + "\\" : folder_;
 }
 
-bool MenuController::Form_Load(std::string& error) {
+bool MenuController::BuildWindow(std::string& error) {
+  const std::string& background = PageBackground(Page());
+  const std::string caption = ShownText(TrimBlanks(PageTitle()), kMaxCaptionText);
   std::string reason;
-  if (IsShaped(config_.CdTitle)) {
-    if (!view_.BuildShaped(config_.BackgroundPath, reason)) {
-      error = MessagePath(config_.BackgroundPath) + ": the background picture " + reason;
-      return false;
-    }
-  } else if (!view_.BuildFramed(ShownText(TrimBlanks(config_.CdTitle), kMaxCaptionText),
-                                config_.BackgroundPath, reason)) {
-    error = MessagePath(config_.BackgroundPath) + ": the background picture " + reason;
-    return false;
-  }
+  bool built = IsShaped(PageTitle()) ? view_.BuildShaped(caption, background, reason)
+                                     : view_.BuildFramed(caption, background, reason);
+  if (!built) error = MessagePath(background) + ": the background picture " + reason;
+  return built;
+}
 
-  for (size_t i = 0; i < config_.Spots.size(); ++i) {
-    const PlayerSpot& spot = config_.Spots[i];
-    if (spot.HasMoveSound) {
-      OpenSound(media_, PlayerPath(folder_, spot.MoveSound), MoveAlias(static_cast<int>(i + 1)),
+void MenuController::OpenMoveSounds() {
+  const std::vector<PlayerSpot>& spots = Spots();
+  for (size_t i = 0; i < spots.size(); ++i) {
+    if (spots[i].HasMoveSound) {
+      OpenSound(media_, PlayerPath(folder_, spots[i].MoveSound), MoveAlias(static_cast<int>(i + 1)),
                 view_.MenuHandle());
     }
   }
+}
 
-  std::string inf_path = folder_ + "\\autorun.inf", inf, icon;
-  FormatError inf_error;
-  if (FileRead read = view_.ReadFile(inf_path, inf); read != FileRead::kRead) {
-    error = FileNotReadable(inf_path, read).Text();
-    return false;
-  }
-  if (!ReadAutorunInfIcon(inf, inf_path, icon, inf_error)) {
-    error = inf_error.Text();
-    return false;
-  }
-  if (icon != "Orbstart.exe") {
-    std::string icon_path = folder_ + icon;
-    if (!view_.SetIcon(icon_path, reason)) {
-      error = MessagePath(icon_path) + ": the icon named in " + MessagePath(inf_path) + " " + reason;
-      return false;
-    }
-  }
-
-  for (size_t i = 0; i < config_.Spots.size(); ++i) {
-    const PlayerSpot& spot = config_.Spots[i];
+bool MenuController::CreateSpots(std::string& error) {
+  const std::vector<PlayerSpot>& spots = Spots();
+  for (size_t i = 0; i < spots.size(); ++i) {
+    const PlayerSpot& spot = spots[i];
     SpotLayout layout;
     layout.x = TwipsToPixels(spot.X);
     layout.y = TwipsToPixels(spot.Y);
@@ -91,6 +97,64 @@ bool MenuController::Form_Load(std::string& error) {
   return true;
 }
 
+bool MenuController::Form_Load(std::string& error) {
+  if (!BuildWindow(error)) return false;
+  OpenMoveSounds();
+
+  std::string inf_path = folder_ + "\\autorun.inf", inf, icon, reason;
+  FormatError inf_error;
+  if (FileRead read = view_.ReadFile(inf_path, inf); read != FileRead::kRead) {
+    error = FileNotReadable(inf_path, read).Text();
+    return false;
+  }
+  if (!ReadAutorunInfIcon(inf, inf_path, icon, inf_error)) {
+    error = inf_error.Text();
+    return false;
+  }
+  if (icon != "Orbstart.exe") {
+    std::string icon_path = folder_ + icon;
+    if (!view_.SetIcon(icon_path, reason)) {
+      error = MessagePath(icon_path) + ": the icon named in " + MessagePath(inf_path) + " " + reason;
+      return false;
+    }
+  }
+  return CreateSpots(error);
+}
+
+void MenuController::GoToPage(const std::string& name) {
+  int page = FindPage(name);
+  if (page == 0 || page == Page() || unloaded_) return;
+  history_.push_back(page_);
+  ShowPage(static_cast<size_t>(page - 1));
+}
+
+void MenuController::GoBack() {
+  if (history_.empty() || unloaded_) return;
+  size_t page = history_.back();
+  history_.pop_back();
+  ShowPage(page);
+}
+
+void MenuController::ShowPage(size_t page) {
+  // What plays on the page left ends with it: its move sounds and its videos, whose frames go with the spots.
+  const std::vector<PlayerSpot>& old_spots = Spots();
+  for (size_t n = 1; n <= old_spots.size(); ++n) {
+    if (old_spots[n - 1].HasMoveSound) SendMediaCommand(media_, "Close " + MoveAlias(static_cast<int>(n)));
+    if (!video_alias_base_.empty() && HasVideoFrame(old_spots[n - 1])) {
+      CloseMultimedia(media_, video_alias_base_ + std::to_string(n));
+    }
+  }
+  view_.LeavePage();
+  page_ = page;
+  current_spot_ = 0;
+  last_spot_ = 0;
+  std::string error;
+  if (!BuildWindow(error)) return view_.Fail(error);
+  OpenMoveSounds();
+  if (!CreateSpots(error)) return view_.Fail(error);
+  view_.PageShown();
+}
+
 void MenuController::PointerOverSpot(int spot) {
   const PlayerSpot* s = Spot(spot);
   if (!s || spot == current_spot_) return;
@@ -100,6 +164,14 @@ void MenuController::PointerOverSpot(int spot) {
     SendMediaCommand(media_, "Stop " + MoveAlias(last_spot_));
     SendMediaCommand(media_, "play " + MoveAlias(spot) + " from 0");
   }
+  current_spot_ = static_cast<int16_t>(spot);
+  last_spot_ = spot;
+}
+
+void MenuController::PointerRestsOn(int spot) {
+  if (!Spot(spot) || spot == current_spot_) return;
+  view_.ShowRollover(spot, Spot(spot)->RolloverImage);
+  if (current_spot_ != 0) view_.HideRollover(current_spot_);
   current_spot_ = static_cast<int16_t>(spot);
   last_spot_ = spot;
 }
@@ -135,6 +207,12 @@ void MenuController::img_Click(int spot) {
       return;
     case ActionKind::DoNothing:
       return;
+    case ActionKind::GoToPage:
+      GoToPage(s->Target);
+      break;
+    case ActionKind::GoBack:
+      GoBack();
+      break;
     default:
       break;
   }
@@ -164,7 +242,7 @@ void MenuController::PlayClickSound(const PlayerSpot& spot) {
 void MenuController::Form_Unload() {
   if (unloaded_) return;
   unloaded_ = true;
-  for (size_t n = 1; n <= config_.Spots.size(); ++n) {
+  for (size_t n = 1; n <= Spots().size(); ++n) {
     SendMediaCommand(media_, "Close alias" + std::to_string(n));
     CloseMultimedia(media_, video_alias_base_ + std::to_string(n));
   }

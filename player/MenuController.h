@@ -1,11 +1,13 @@
 // The menu window's rules: building the menu from MenuConfig, rollovers and move sounds under the pointer,
-// the spot actions with their click sounds and videos, and the orderly close.
+// the spot actions with their click sounds and videos, the pages and the road back through them, and the
+// orderly close.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cdformat/CdReaders.h"
 #include "common/MediaCommands.h"
@@ -42,10 +44,17 @@ class MenuView {
   virtual MediaWindow MenuHandle() = 0;
   // The video frame of a spot, 0 when it has none.
   virtual MediaWindow VideoFrame(int spot) = 0;
-  // The borderless variant shaped like the background; false with a reason when the picture fails.
-  virtual bool BuildShaped(const std::string& background, std::string& error) = 0;
+  // The borderless variant shaped like the background; false with a reason when the picture fails. At
+  // start the window is centred; for a later page it keeps its place and takes the caption as its name.
+  virtual bool BuildShaped(const std::string& caption, const std::string& background, std::string& error) = 0;
   // The framed variant with caption, its client area sized to the background.
   virtual bool BuildFramed(const std::string& caption, const std::string& background, std::string& error) = 0;
+  // The spots of the page shown go (their windows, video frames and tooltips) before another page is built.
+  virtual void LeavePage() = 0;
+  // Another page stands built: the keyboard, the pointer and screen readers catch up.
+  virtual void PageShown() = 0;
+  // A page that cannot be built ends the player with this message, as a menu that cannot load does.
+  virtual void Fail(const std::string& message) = 0;
   virtual FileRead ReadFile(const std::string& path, std::string& data) = 0;
   virtual bool SetIcon(const std::string& path, std::string& error) = 0;
   // Creates spot N; false with the failing file and reason in error.
@@ -72,19 +81,44 @@ class MenuController {
   void PointerOverSpot(int spot);
   void PointerOverBackground();
   void img_Click(int spot);
+  // The spot under a pointer that has not moved since the page changed beneath it: lit without its move
+  // sound, which belongs to the pointer entering a spot.
+  void PointerRestsOn(int spot);
+  // Shows the page of that name (compared without case) and remembers the page it came from; nothing when
+  // there is no such page or it is the one shown.
+  void GoToPage(const std::string& name);
+  // Shows the page remembered last; nothing when the page shown was reached from none.
+  void GoBack();
   // The closing sequence; only the first call does anything.
   void Form_Unload();
 
   static bool IsShaped(const std::string& title) { return title.find('?') != std::string::npos; }
+  // The page shown, 1 for the first, and its spots (spot N is Spots()[N - 1]).
+  int Page() const { return page_ + 1; }
+  const std::vector<PlayerSpot>& Spots() const { return PageSpots(Page()); }
+  // The page of that name (compared without case or surrounding blanks), 1 for the first; 0 for none.
+  int FindPage(const std::string& name) const;
+  // Page N's (1 for the first) background picture and spots.
+  const std::string& PageBackground(int page) const;
+  const std::vector<PlayerSpot>& PageSpots(int page) const;
+  const std::string& PageTitle() const;
+  bool CanGoBack() const { return !history_.empty(); }
   int16_t CurrentSpot() const { return current_spot_; }
   int32_t LastSpot() const { return last_spot_; }
   const std::string& ClickAlias() const { return click_alias_; }
   const std::string& VideoAliasBase() const { return video_alias_base_; }
+  const std::string& Folder() const { return folder_; }
   // The working folder given to the shell by the open actions.
   std::string WorkingFolder() const;
 
  private:
   const PlayerSpot* Spot(int spot) const;
+  // The window, the move sounds and the spots of the page shown.
+  bool BuildWindow(std::string& error);
+  void OpenMoveSounds();
+  bool CreateSpots(std::string& error);
+  // Leaves the page shown for page index `page` (0 for the first).
+  void ShowPage(size_t page);
   bool HasVideoFrame(const PlayerSpot& spot) const;
   void PlayVideo(int spot);
   void PlayClickSound(const PlayerSpot& spot);
@@ -98,6 +132,8 @@ class MenuController {
   std::string click_alias_;
   std::string video_alias_base_;
   bool unloaded_ = false;
+  size_t page_ = 0;              // 0 for the first page, else config_.Pages[page_ - 1]
+  std::vector<size_t> history_;  // the pages Go Back returns to, the last one last
 };
 
 }  // namespace orb

@@ -90,7 +90,15 @@ bool SpotFocus::KeyDown(MenuKey key) {
   int to = 0;
   switch (key) {
     case MenuKey::Escape:
-      view_.CloseMenu();
+      // The close box only where there is no way back, as on a one-page menu.
+      if (menu_.Page() == 1) {
+        view_.CloseMenu();
+        return true;
+      }
+      [[fallthrough]];
+    case MenuKey::Back:
+      cues_ = true;  // the page shown next starts with its first spot focused
+      menu_.GoBack();
       return true;
     case MenuKey::Enter:
     case MenuKey::Space:
@@ -128,6 +136,15 @@ bool SpotFocus::KeyDown(MenuKey key) {
   cues_ = true;
   FocusSpot(to);
   return true;
+}
+
+void SpotFocus::PageShown(std::vector<SpotArea> areas, int under_pointer) {
+  areas_ = std::move(areas);
+  if (cues_) {
+    FocusSpot(1);
+  } else if (under_pointer != 0) {
+    menu_.PointerRestsOn(under_pointer);
+  }
 }
 
 bool SpotFocus::PointerMoved(int x, int y) {

@@ -17,7 +17,8 @@ struct SpotArea {
   int bottom = 0;
 };
 
-enum class MenuKey { Tab, ShiftTab, Left, Right, Up, Down, Home, End, Enter, Space, Escape };
+// Back is Backspace or Alt+Left.
+enum class MenuKey { Tab, ShiftTab, Left, Right, Up, Down, Home, End, Enter, Space, Escape, Back };
 enum class Direction { Left, Right, Up, Down };
 
 // The spot after (or before) spot `from` in menu.cfg order, wrapping round; with `from` 0 the first (or
@@ -46,6 +47,9 @@ class SpotFocus {
 
   // One key press; false when the key is not the menu's.
   bool KeyDown(MenuKey key);
+  // Another page stands built with these spots: once the keyboard has been used its first spot takes the
+  // focus, else the spot under the resting pointer (0 for none) is lit without a sound.
+  void PageShown(std::vector<SpotArea> areas, int under_pointer);
   // Lights spot N as a keyboard move does (a screen reader's "take focus" too).
   void FocusSpot(int spot);
 

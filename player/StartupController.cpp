@@ -3,7 +3,10 @@
 
 #include <cmath>
 
+#include "cdformat/PagesFormat.h"
+#include "cdformat/PagesReader.h"
 #include "common/MessagePath.h"
+
 namespace orb {
 
 bool StartupController::Load() {
@@ -12,12 +15,26 @@ bool StartupController::Load() {
   FormatError error;
   if (FileRead read = view_.ReadFile(path, data); read != FileRead::kRead) {
     error = FileNotReadable(path, read);
-  } else if (ReadMenuConfig(data, folder_, path, config_, error)) {
+  } else if (ReadMenuConfig(data, folder_, path, config_, error) && LoadPages(error)) {
     return true;
   }
   failed_ = true;
   view_.Fail(error.Text());
   return false;
+}
+
+bool StartupController::LoadPages(FormatError& error) {
+  // Only a menu of several pages has the file; without it the menu is the one page it always was.
+  if (!config_.MenuMode) return true;
+  std::string path = folder_ + "\\" + kPagesFileName;
+  std::string data;
+  FileRead read = view_.ReadFile(path, data);
+  if (read == FileRead::kMissing) return true;
+  if (read == FileRead::kTooLarge) {
+    error = FileNotReadable(path, read);
+    return false;
+  }
+  return ReadPagesConfig(data, folder_, path, config_, error);
 }
 
 void StartupController::Run() {

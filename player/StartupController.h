@@ -37,7 +37,7 @@ class StartupController {
   StartupController(std::string player_folder, MediaTransport& media, StartupView& view)
       : folder_(std::move(player_folder)), media_(media), view_(view) {}
 
-  // Reads menu.cfg; false (after view.Fail) when the player cannot go on.
+  // Reads menu.cfg and, when present, pages.cfg; false (after view.Fail) when the player cannot go on.
   bool Load();
   // The start sequence, once after Load.
   void Run();
@@ -53,6 +53,7 @@ class StartupController {
   bool Unloaded() const { return unloaded_; }
 
  private:
+  bool LoadPages(FormatError& error);
   void ShowMenu();
 
   std::string folder_;

@@ -4,7 +4,8 @@
 # click to first frame (the demo's MP4) and peak working set (an 8K clip) in the demo's video box. The programs
 # are the i686 builds of build/windows, the configuration that scripts/build.sh installs, so the player measured
 # is the one users run; a host that runs no 32-bit Wine measures the x86_64 test build instead, and says so.
-#   scripts/bench-wine.sh [startup]     (startup: only the start-up benchmark)
+# Also a page change to a 1920x1080 page of 12 spots against that page's cold start.
+#   scripts/bench-wine.sh [startup|pages]     (only the start-up or only the page benchmark)
 #   ORB_BENCH_PLAYER=FILE               measures another player (an earlier build, say) in its place
 #   ORB_BASELINE_PLAYER=FILE            the video figures of another player too, beside this build's
 set -euo pipefail
@@ -20,7 +21,7 @@ if [ ! -f $build/build.ninja ]; then
   cmake -S . -B $build -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$top/cmake/toolchain-mingw-$arch.cmake" \
     -DCMAKE_INSTALL_PREFIX="$top/dist/windows" -DORB_NATIVE_BIN_DIR="$top/build/native" >/dev/null
 fi
-cmake --build $build -j2 --target Orbstart region_bench startup_bench minimal_paint video_bench >/dev/null
+cmake --build $build -j2 --target Orbstart region_bench startup_bench page_bench minimal_paint video_bench >/dev/null
 player=$(realpath "${ORB_BENCH_PLAYER:-$build/player/Orbstart.exe}")
 x86_64-w64-mingw32-objdump -f "$player" | grep -q "file format $format" || { echo "$player is not an $arch program" >&2; exit 1; }
 tmp=$(mktemp -d)
@@ -46,10 +47,34 @@ for clip in demo 8k; do
   printf 'true\r\n\\back.bmp\r\nVideo CD\r\n\r\n 1 \r\nS\r\n\r\n 5 \r\n\\clip.mp4\r\n\\over.bmp\r\n 0 \r\n 0 \r\n\r\n\r\n\r\n 4500 \r\n 2250 \r\n 4500 \r\n 3375 \r\n' \
     >"$root/menu.cfg"
 done
+# Page roots: "cold" opens on the big page; "paged" opens on a small page whose one spot leads to it.
+for root in cold paged; do mkdir -p "$tmp/$root"; cp "$player" "$cd_root/autorun.inf" "$tmp/$root/"; done
+convert -size 1920x1080 xc:'#3060C0' -quality 90 "$tmp/cold/big.jpg"
+convert -size 320x240 xc:'#C06030' "BMP3:$tmp/paged/small.bmp"
+cp "$tmp/cold/big.jpg" "$cd_root/over.bmp" "$tmp/paged/"
+for i in $(seq 0 11); do
+  convert -size 200x80 xc:"#$(printf '%02X' $((i * 20)))8040" "BMP3:$tmp/cold/over$i.bmp"
+  cp "$tmp/cold/over$i.bmp" "$tmp/paged/"
+done
+# The big page's 12 spots, in a grid clear of the point the benchmark watches.
+big_spots() {
+  for i in $(seq 0 11); do
+    printf 'S\r\nSpot %d\r\n 7 \r\n\r\n\\over%d.bmp\r\n %d \r\n %d \r\n\r\n\r\n\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n' \
+      $i $i $(((300 + i % 4 * 400) * 15)) $(((300 + i / 4 * 200) * 15))
+  done
+}
+{ printf 'true\r\n\\big.jpg\r\nBench Page\r\n\r\n 12 \r\n'; big_spots; } >"$tmp/cold/menu.cfg"
+printf 'true\r\n\\small.bmp\r\nBench Home\r\n\r\n 1 \r\nS\r\n\r\n 8 \r\nbig\r\n\\over.bmp\r\n 1500 \r\n 1500 \r\n\r\n\r\n\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n' \
+  >"$tmp/paged/menu.cfg"
+{ printf 'Orbmenu pages 1\r\nHome\r\n 1 \r\nBig\r\nBench Page\r\n\\big.jpg\r\n 12 \r\n'; big_spots; } >"$tmp/paged/pages.cfg"
 cat >"$tmp/run.sh" <<SH
 set -e
 run=$top/$build/wine-run.sh
+win() { echo "Z:\${1//\//\\\\}"; }
 if [ "${1:-}" != startup ]; then
+echo "=== page_bench"
+\$run $top/$build/bench/page_bench.exe "\$(win $tmp/cold)" "\$(win $tmp/paged)" \${ORB_BENCH_RUNS:-10}
+[ "${1:-}" = pages ] && exit 0
 echo "=== region_bench"
 \$run $top/$build/bench/region_bench.exe
 echo "=== region limit: a window with a region of N rectangles under this X server"

@@ -23,6 +23,10 @@ constexpr const char* kSpotClass = "OrbstartSpot";
 constexpr const char* kFrameClass = "OrbstartVideoFrame";
 // Posted by a screen reader's default action: the spot's action runs after the reader's call returned.
 constexpr UINT kPressSpot = WM_APP + 1;
+// Posted by a page change: the spots of the page left are destroyed once no handler of theirs runs.
+constexpr UINT kReapSpots = WM_APP + 2;
+// Loads the pictures of the pages the page shown leads to, one page a tick, after it has been painted.
+constexpr UINT_PTR kPreloadTimer = 1;
 constexpr DWORD kFramedStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX |
                                WS_CLIPCHILDREN;
 
@@ -49,10 +53,79 @@ MenuWindow::MenuWindow(HINSTANCE instance, const MenuConfig& config, const std::
 
 MenuWindow::~MenuWindow() {
   if (hwnd_) DestroyWindow(hwnd_);
-  for (auto& spot : spots_) {
+  DestroySpots(spots_);
+  DestroySpots(retired_);
+  if (icon_) DestroyIcon(icon_);
+}
+
+void MenuWindow::DestroySpots(std::vector<std::unique_ptr<Spot>>& spots) {
+  for (auto& spot : spots) {
+    for (HWND w : {spot->hwnd, spot->frame}) {
+      if (w && IsWindow(w)) DestroyWindow(w);
+    }
     if (spot->cursor) DestroyCursor(spot->cursor);
   }
-  if (icon_) DestroyIcon(icon_);
+  spots.clear();
+}
+
+std::vector<SpotArea> MenuWindow::SpotAreas() const {
+  std::vector<SpotArea> areas;
+  for (auto& spot : spots_) {
+    RECT r;
+    GetWindowRect(spot->hwnd, &r);
+    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+    areas.push_back({r.left, r.top, r.right, r.bottom});
+  }
+  return areas;
+}
+
+void MenuWindow::LeavePage() {
+  had_focus_ = GetFocus() == hwnd_;
+  // The next page is drawn once, when it is complete, not at each step of its building.
+  SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+  for (auto& spot : spots_) {
+    if (tooltip_) {
+      TOOLINFOA tool = {};
+      tool.cbSize = TTTOOLINFOA_V2_SIZE;
+      tool.hwnd = hwnd_;
+      tool.uId = reinterpret_cast<UINT_PTR>(spot->hwnd);
+      SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    if (GetCapture() == spot->hwnd) ReleaseCapture();
+    for (HWND w : {spot->hwnd, spot->frame}) {
+      if (w) ShowWindow(w, SW_HIDE);
+    }
+    retired_.push_back(std::move(spot));
+  }
+  spots_.clear();
+  PostMessageA(hwnd_, kReapSpots, 0, 0);
+}
+
+void MenuWindow::PageShown() {
+  ++page_changes_;
+  SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+  spot_names_.clear();
+  const std::vector<PlayerSpot>& spots = controller_.Spots();
+  for (size_t i = 0; i < spots.size(); ++i) {
+    spot_names_.push_back(SpotAccessibleName(spots[i], static_cast<int>(i + 1), controller_.Folder()));
+  }
+  POINT pointer;
+  int under = 0;
+  if (GetCursorPos(&pointer)) {
+    HWND at = WindowFromPoint(pointer);
+    if (at == hwnd_ || GetParent(at) == hwnd_) under = SpotAtPoint(pointer);
+  }
+  // A shaped page hides the window while it cuts the outline: the keys must still come here afterwards.
+  if (!shaped_) ShowWindow(hwnd_, SW_SHOW);  // a frame given back after a shaped page comes hidden
+  if (had_focus_ && GetFocus() != hwnd_) SetFocus(hwnd_);
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  keys_.PageShown(SpotAreas(), under);
+  SetTimer(hwnd_, kPreloadTimer, 50, nullptr);
+  // Readers learn that the client's children changed, then where the keyboard focus now is.
+  NotifyWinEvent(EVENT_OBJECT_REORDER, hwnd_, OBJID_CLIENT, CHILDID_SELF);
+  if (keys_.CuesShown() && keys_.Focused() != 0 && GetFocus() == hwnd_) {
+    NotifyWinEvent(EVENT_OBJECT_FOCUS, hwnd_, OBJID_CLIENT, keys_.Focused());
+  }
 }
 
 bool MenuWindow::Create(std::string& error) {
@@ -80,18 +153,12 @@ bool MenuWindow::Create(std::string& error) {
     return false;
   }
   loaded_ = true;
-  std::vector<SpotArea> areas;
-  for (auto& spot : spots_) {
-    RECT r;
-    GetWindowRect(spot->hwnd, &r);
-    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
-    areas.push_back({r.left, r.top, r.right, r.bottom});
-  }
-  keys_.SetAreas(std::move(areas));
+  keys_.SetAreas(SpotAreas());
   if (!shaped_) ShowWindow(hwnd_, SW_SHOW);
   SetForegroundWindow(hwnd_);
   SetFocus(hwnd_);
   UpdateWindow(hwnd_);
+  SetTimer(hwnd_, kPreloadTimer, 50, nullptr);
   return true;
 }
 
@@ -100,43 +167,130 @@ void MenuWindow::CenterOnScreen(int width, int height) {
   SetWindowPos(hwnd_, nullptr, at.x, at.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-bool MenuWindow::BuildShaped(const std::string& background, std::string& error) {
-  if (!LoadPicture(background, background_, error)) return false;
+constexpr size_t kKeptBackgrounds = 4;
+
+const Picture* MenuWindow::Background(const std::string& path, std::string& error, bool shown) {
+  auto found =
+      std::find_if(backgrounds_.begin(), backgrounds_.end(), [&](const auto& b) { return b.first == path; });
+  if (found == backgrounds_.end()) {
+    auto picture = std::make_unique<Picture>();
+    if (!LoadPicture(path, *picture, error)) return nullptr;
+    // The one shown (the first) is never the one let go.
+    if (backgrounds_.size() >= kKeptBackgrounds) backgrounds_.pop_back();
+    backgrounds_.emplace_back(path, std::move(picture));
+    found = backgrounds_.end() - 1;
+  }
+  if (!shown) return found->second.get();
+  std::rotate(backgrounds_.begin(), found, found + 1);
+  return backgrounds_.front().second.get();
+}
+
+bool MenuWindow::SpotSize(const std::string& rollover, SIZE& size, std::string& error) {
+  auto known = rollover_sizes_.find(rollover);
+  if (known == rollover_sizes_.end()) {
+    Picture probe;
+    if (!LoadPicture(rollover, probe, error)) return false;
+    known = rollover_sizes_.emplace(rollover, SIZE{probe.Width(), probe.Height()}).first;
+  }
+  size = known->second;
+  return true;
+}
+
+void MenuWindow::PreloadNextPage() {
+  // Only while there is room: a page of the road back must not make way for one that may never be shown.
+  if (backgrounds_.size() >= kKeptBackgrounds) return;
+  for (const PlayerSpot& spot : controller_.Spots()) {
+    if (ActionOf(spot.Action) != ActionKind::GoToPage) continue;
+    int page = controller_.FindPage(spot.Target);
+    const std::string& path = controller_.PageBackground(page);
+    if (page == 0 ||
+        std::any_of(backgrounds_.begin(), backgrounds_.end(), [&](const auto& b) { return b.first == path; }))
+      continue;
+    std::string ignored;  // a picture that fails here fails again, with its message, when its page is shown
+    Background(path, ignored, false);
+    SIZE size;
+    for (const PlayerSpot& next : controller_.PageSpots(page)) SpotSize(next.RolloverImage, size, ignored);
+    SetTimer(hwnd_, kPreloadTimer, 50, nullptr);
+    return;
+  }
+}
+
+bool MenuWindow::BuildShaped(const std::string& caption, const std::string& background, std::string& error) {
+  const Picture* picture = Background(background, error, true);
+  if (!picture) return false;
+  background_ = picture;
   shaped_ = true;
   ChangeFormBorder(hwnd_, 0, FormBorderFlags{true, true, true, true, true, false});
-  CenterOnScreen(background_.Width(), background_.Height());
+  if (loaded_) {
+    // A later page: it keeps the window's place and gives it its name.
+    SetWindowTextA(hwnd_, caption.c_str());
+    PlaceKept(background_->Width(), background_->Height());
+  } else {
+    CenterOnScreen(background_->Width(), background_->Height());
+  }
   long transparent = 0;
-  if (!ShapeFormFromPicture(hwnd_, background_, transparent)) {
+  if (!ShapeFormFromPicture(hwnd_, *background_, transparent)) {
     // Too busy an outline for a window region: the menu is shown framed rather than not at all.
     shaped_ = false;
+    ReleaseFormPicture(hwnd_);
     ChangeFormBorder(hwnd_, 2, FormBorderFlags{true, true, false, true, true, false});
-    FitToBackground();
+    FitToBackground(loaded_);
+    if (loaded_) ShowWindow(hwnd_, SW_SHOW);
   }
   return true;
 }
 
 bool MenuWindow::BuildFramed(const std::string& caption, const std::string& background, std::string& error) {
   SetWindowTextA(hwnd_, caption.c_str());
-  if (!LoadPicture(background, background_, error)) return false;
-  FitToBackground();
+  const Picture* picture = Background(background, error, true);
+  if (!picture) return false;
+  background_ = picture;
+  if (shaped_) {
+    // After a shaped page the window gets its frame back and loses the outline.
+    shaped_ = false;
+    SetWindowRgn(hwnd_, nullptr, FALSE);
+    ReleaseFormPicture(hwnd_);
+    ChangeFormBorder(hwnd_, 2, FormBorderFlags{true, true, false, true, true, false});
+  }
+  FitToBackground(loaded_);
   return true;
 }
 
-void MenuWindow::FitToBackground() {
-  RECT outer = {0, 0, background_.Width(), background_.Height()};
+void MenuWindow::FitToBackground(bool keep_place) {
+  RECT outer = {0, 0, background_->Width(), background_->Height()};
   AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_STYLE)), FALSE,
                      static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_EXSTYLE)));
-  CenterOnScreen(outer.right - outer.left, outer.bottom - outer.top);
+  if (keep_place) {
+    PlaceKept(outer.right - outer.left, outer.bottom - outer.top);
+  } else {
+    CenterOnScreen(outer.right - outer.left, outer.bottom - outer.top);
+  }
   // Menus and very wide captions can wrap: make sure the client area really holds the picture.
   RECT client;
   GetClientRect(hwnd_, &client);
-  int dw = background_.Width() - client.right, dh = background_.Height() - client.bottom;
+  int dw = background_->Width() - client.right, dh = background_->Height() - client.bottom;
   if (dw || dh) {
     RECT r;
     GetWindowRect(hwnd_, &r);
     SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left + dw, r.bottom - r.top + dh,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
+}
+
+void MenuWindow::PlaceKept(int width, int height) {
+  RECT r;
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof monitor;
+  GetWindowRect(hwnd_, &r);
+  LONG x = r.left, y = r.top;
+  if (GetMonitorInfoA(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    // Back inside the work area; a window larger than it keeps its top-left corner there, with the caption.
+    const RECT& work = monitor.rcWork;
+    x = std::max(work.left, std::min(x, work.right - width));
+    y = std::max(work.top, std::min(y, work.bottom - height));
+  }
+  // One move: every size or place change of a large window costs a repaint under X.
+  SetWindowPos(hwnd_, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool MenuWindow::SetIcon(const std::string& path, std::string& error) {
@@ -171,9 +325,9 @@ bool MenuWindow::CreateSpot(int spot, const SpotLayout& layout, std::string& err
                                  layout.video_y, layout.video_width, layout.video_height, hwnd_, nullptr,
                                  instance_, nullptr);
   }
-  Picture size_probe;
+  SIZE size;
   std::string reason;
-  if (!LoadPicture(layout.rollover, size_probe, reason)) {
+  if (!SpotSize(layout.rollover, size, reason)) {
     error = MessagePath(layout.rollover) + ": the rollover picture" + of + reason;
     return false;
   }
@@ -185,7 +339,7 @@ bool MenuWindow::CreateSpot(int spot, const SpotLayout& layout, std::string& err
     }
   }
   raw->hwnd = CreateWindowExA(0, kSpotClass, nullptr, WS_CHILD | WS_CLIPSIBLINGS, layout.x, layout.y,
-                              size_probe.Width(), size_probe.Height(), hwnd_,
+                              size.cx, size.cy, hwnd_,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(spot)), instance_, this);
   if (!raw->hwnd) {
     error = "The window of spot " + std::to_string(spot) + " cannot be created.";
@@ -239,7 +393,7 @@ void MenuWindow::ShowVideoFrame(int spot) {
 
 void MenuWindow::PaintBackground(HDC dc, int x, int y, const RECT& area) const {
   FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
-  background_.Draw(dc, -x, -y);
+  if (background_) background_->Draw(dc, -x, -y);
 }
 
 LRESULT MenuWindow::OnMenuMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -268,6 +422,20 @@ LRESULT MenuWindow::OnMenuMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case kPressSpot:
       controller_.img_Click(static_cast<int>(wp));
       return 0;
+    case kReapSpots:
+      DestroySpots(retired_);
+      return 0;
+    case WM_TIMER:
+      if (wp == kPreloadTimer) {
+        KillTimer(hwnd_, kPreloadTimer);
+        PreloadNextPage();
+      }
+      return 0;
+    case WM_SYSKEYDOWN:
+      // Alt+Left goes back, as in a browser. The system still sees the key: otherwise it takes the Alt
+      // released afterwards for a lone Alt and opens the window menu, which would swallow the next keys.
+      if (wp == VK_LEFT) OnKey(wp, lp | (1u << 29));
+      return hwnd_ ? DefWindowProcA(hwnd_, msg, wp, lp) : 0;
     case WM_GETOBJECT:
       if (static_cast<LONG>(static_cast<DWORD>(lp)) == OBJID_CLIENT) {
         if (!accessible_) accessible_ = new (std::nothrow) MenuAccessible(hwnd_, *this);
@@ -304,7 +472,8 @@ LRESULT MenuWindow::OnMenuMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 LRESULT MenuWindow::OnSpotMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   int spot = GetDlgCtrlID(hwnd);
   Spot* s = SpotAt(spot);
-  if (!s) return DefWindowProcA(hwnd, msg, wp, lp);
+  // A spot of a page left has the number of one shown now.
+  if (!s || s->hwnd != hwnd) return DefWindowProcA(hwnd, msg, wp, lp);
   switch (msg) {
     case WM_ERASEBKGND:
       return 1;
@@ -368,17 +537,20 @@ bool MenuWindow::OnKey(WPARAM vk, LPARAM lp) {
   } kKeys[] = {{VK_TAB, MenuKey::Tab},   {VK_LEFT, MenuKey::Left},    {VK_RIGHT, MenuKey::Right},
                {VK_UP, MenuKey::Up},     {VK_DOWN, MenuKey::Down},    {VK_HOME, MenuKey::Home},
                {VK_END, MenuKey::End},   {VK_RETURN, MenuKey::Enter}, {VK_SPACE, MenuKey::Space},
-               {VK_ESCAPE, MenuKey::Escape}};
+               {VK_ESCAPE, MenuKey::Escape}, {VK_BACK, MenuKey::Back}};
   const auto* found = std::find_if(std::begin(kKeys), std::end(kKeys), [vk](const auto& k) { return k.vk == vk; });
   if (found == std::end(kKeys)) return false;
   MenuKey key = found->key;
   if (key == MenuKey::Tab && GetKeyState(VK_SHIFT) < 0) key = MenuKey::ShiftTab;
+  if (key == MenuKey::Left && (lp & (1 << 29))) key = MenuKey::Back;  // with Alt
   // A held key must not start the program over and over.
   if ((key == MenuKey::Enter || key == MenuKey::Space) && (lp & (1 << 30))) return true;
   int before = keys_.Focused();
   bool cues_before = keys_.CuesShown();
+  int changes = page_changes_;
   keys_.KeyDown(key);
-  if (hwnd_) FocusMoved(before, cues_before, true);
+  // A page change has shown its page and told the readers already.
+  if (hwnd_ && changes == page_changes_) FocusMoved(before, cues_before, true);
   return true;
 }
 

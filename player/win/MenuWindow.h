@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,6 +26,8 @@ class MenuWindowHost {
   virtual void UnloadStartupWindow() = 0;
   // The menu window is gone (after its closing sequence).
   virtual void MenuClosed() = 0;
+  // Shows one error message; the player then ends.
+  virtual void Fail(const std::string& message) = 0;
 };
 
 class MenuWindow : public MenuView, private AccessibleSpots {
@@ -41,7 +44,7 @@ class MenuWindow : public MenuView, private AccessibleSpots {
   // MenuView
   MediaWindow MenuHandle() override { return reinterpret_cast<MediaWindow>(hwnd_); }
   MediaWindow VideoFrame(int spot) override;
-  bool BuildShaped(const std::string& background, std::string& error) override;
+  bool BuildShaped(const std::string& caption, const std::string& background, std::string& error) override;
   bool BuildFramed(const std::string& caption, const std::string& background, std::string& error) override;
   FileRead ReadFile(const std::string& path, std::string& data) override {
     return host_.ReadFile(path, data);
@@ -55,6 +58,9 @@ class MenuWindow : public MenuView, private AccessibleSpots {
                  const std::string& parameters, const std::string& directory) override {
     host_.ShellOpen(owner, operation, target, parameters, directory);
   }
+  void LeavePage() override;
+  void PageShown() override;
+  void Fail(const std::string& message) override { host_.Fail(message); }
   void CloseMenu() override { PostMessageA(hwnd_, WM_CLOSE, 0, 0); }
   void UnloadStartupWindow() override { host_.UnloadStartupWindow(); }
 
@@ -88,8 +94,22 @@ class MenuWindow : public MenuView, private AccessibleSpots {
   bool RealPointerMove();
   // Repaints the focus marks and tells screen readers after the lit spot may have changed.
   void FocusMoved(int before, bool cues_before, bool announce);
-  // Sizes the framed window so that its client area just holds the background, centred.
-  void FitToBackground();
+  // Sizes the framed window so that its client area just holds the background: centred at start, in its
+  // place for a later page.
+  void FitToBackground(bool keep_place);
+  // Gives the window a new size in its place, moved back inside the work area where the size would leave it.
+  void PlaceKept(int width, int height);
+  // The background picture of that file, loaded once for the last few pages shown or led to; null with a
+  // reason. `shown` marks it the one shown, never let go while it is.
+  const Picture* Background(const std::string& path, std::string& error, bool shown);
+  // A spot's size, its rollover picture's, read once per picture.
+  bool SpotSize(const std::string& rollover, SIZE& size, std::string& error);
+  // Loads the pictures of one page the page shown leads to, while the window has nothing else to do, so
+  // that its first showing is as quick as a later one.
+  void PreloadNextPage();
+  // The spots' rectangles in client pixels, in order.
+  std::vector<SpotArea> SpotAreas() const;
+  void DestroySpots(std::vector<std::unique_ptr<Spot>>& spots);
 
   HINSTANCE instance_;
   MenuWindowHost& host_;
@@ -98,10 +118,19 @@ class MenuWindow : public MenuView, private AccessibleSpots {
   HWND tooltip_ = nullptr;
   HCURSOR hand_ = nullptr;
   HICON icon_ = nullptr;
-  Picture background_;
+  const Picture* background_ = nullptr;  // one of backgrounds_
+  // The pictures of the pages shown last, most recent first: going back and forth loads nothing again,
+  // and a menu of many large pages does not hold them all.
+  std::vector<std::pair<std::string, std::unique_ptr<Picture>>> backgrounds_;
+  std::map<std::string, SIZE> rollover_sizes_;  // a spot's size is its rollover picture's
   bool shaped_ = false;
   bool loaded_ = false;
+  int page_changes_ = 0;
+  bool had_focus_ = false;  // whether the page left had the keyboard
   std::vector<std::unique_ptr<Spot>> spots_;
+  // The spots of the page left: hidden at once, destroyed from the message loop, since the click that
+  // changed the page may still be running in one of their window procedures.
+  std::vector<std::unique_ptr<Spot>> retired_;
   SpotFocus keys_{controller_, *this};
   std::vector<std::string> spot_names_;
   MenuAccessible* accessible_ = nullptr;  // made on the first WM_GETOBJECT

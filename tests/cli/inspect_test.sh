@@ -35,6 +35,18 @@ expect 'list(j)' "['menu_mode', 'background', 'title', 'splash', 'spots', 'start
 "$cli" inspect "$root/" >"$dir/out.json"
 expect 'j["background"]' "$root\\imgmusic\\back.jpg"
 
+# A menu of several pages: the pages after the first, as the player reads them; their text is UTF-8.
+printf 'Orbmenu pages 1\r\nStart\r\n 1 \r\nExtras\r\n?Extras \xc3\xa9\xe2\x82\xac\r\n\\imgmusic\\extras.jpg\r\n 1 \r\nBack\r\nZur\xc3\xbcck\r\n 9 \r\n\r\n\\imgmusic\\back.gif\r\n 15 \r\n 30 \r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n' >"$root/pages.cfg"
+"$cli" inspect "$root" --player-folder D: >"$dir/out.json"
+expect 'len(j["spots"]), len(j["pages"]), list(j["pages"][0])' "1 1 ['name', 'title', 'background', 'spots']"
+expect 'j["pages"][0]["name"], j["pages"][0]["title"], j["pages"][0]["background"]' 'Extras ?Extras é€ D:\imgmusic\extras.jpg'
+expect 'j["pages"][0]["spots"][0]["tooltip"], j["pages"][0]["spots"][0]["action"], j["pages"][0]["spots"][0]["rollover"]' 'Zurück 9 D:\imgmusic\back.gif'
+printf 'Orbmenu pages 2\r\n' >"$root/pages.cfg"
+status=0
+"$cli" inspect "$root" >"$dir/out.json" 2>"$dir/err.txt" || status=$?
+[ $status = 1 ] && grep -q "pages.cfg, line 1: the pages are of another version" "$dir/err.txt" || fail "newer pages.cfg: exit $status, $(cat "$dir/err.txt")"
+rm "$root/pages.cfg"
+
 # The simple mode: menu fields empty, descriptor entries as read with their filler blanks, no autorun.inf.
 rm "$root/autorun.inf"
 printf 'false\r\n' >"$root/menu.cfg"

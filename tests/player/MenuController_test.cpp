@@ -287,6 +287,75 @@ TEST_F(MenuTest, ClosingAfterAVideoClickClosesTheVideoAliases) {
                          "mci Close playthemovie2", "mci Close audio2", "unload startup"}));
 }
 
+// Home (a video and a Go to Page), Extras (framed, a move sound), Docs (shaped).
+MenuConfig ThreePages() {
+  PlayerSpot video = Spot(5, "D:\\movie.avi");
+  video.VideoWidth = 4800, video.VideoHeight = 3600;
+  MenuConfig c = Config({video, Spot(8, " extras ", "", "D:\\click.wav")});
+  c.PageName = "Home";
+  c.Pages = {{"Extras", "More things", "D:\\extras.jpg",
+              {Spot(8, "DOCS"), Spot(9, "", "\\m.wav"), Spot(8, "none")}},
+             {"Docs", "?Docs", "D:\\docs.bmp", {Spot(8, "home"), Spot(9)}}};
+  return c;
+}
+
+TEST_F(MenuTest, PagesChangeInTheSameWindowAndGoBackWalksTheRoadTaken) {
+  media.short_paths["D:\\m.wav"] = "D:\\M.WAV";
+  Load(ThreePages());
+  menu->img_Click(1);  // a video plays on page 1
+  Take();
+  menu->img_Click(2);  // the name matched without case or blanks
+  EXPECT_EQ(Take(), (Log{"mci Close playthemovie1", "leave page",
+                         "framed [More things] D:\\extras.jpg",
+                         "mci open D:\\M.WAV type MPEGVideo Alias alias2 parent 200 Style 1073741824",
+                         "spot 1 at 0,0 tip [] D:\\over.bmp", "spot 2 at 0,0 tip [] D:\\over.bmp",
+                         "spot 3 at 0,0 tip [] D:\\over.bmp", "page shown", "mci Close audio2",
+                         "mci open D:\\CLICK.WAV type MPEGVideo Alias audio2 parent 200 Style 1073741824",
+                         "mci play audio2"}));
+  EXPECT_EQ(menu->Page(), 2);
+  EXPECT_EQ(menu->PageTitle(), "More things");
+  menu->img_Click(3);  // no such page: nothing but the click sound's alias
+  EXPECT_EQ(Take(), (Log{"mci Close audio2"}));
+  menu->img_Click(1);
+  EXPECT_EQ(Take().at(2), "shaped D:\\docs.bmp");  // after the move sound's close and the leave
+  menu->img_Click(1);  // Go to Page "home" from Docs: Home -> Extras -> Docs -> Home
+  EXPECT_EQ(menu->Page(), 1);
+  menu->img_Click(2);
+  EXPECT_EQ(menu->Page(), 2);
+  menu->PointerOverSpot(2);  // the move sound of the page shown
+  Take();
+  // Back walks Extras <- Home <- Docs <- Extras <- Home, closing what the page left had open.
+  menu->img_Click(2);
+  EXPECT_EQ(Take(), (Log{"mci Close alias2", "leave page", "framed [My CD] D:\\back.jpg",
+                         "spot 1 at 0,0 tip [] D:\\over.bmp video 0,0,320,240",
+                         "spot 2 at 0,0 tip [] D:\\over.bmp", "page shown", "mci Close audio2"}));
+  for (int expected : {3, 2, 1}) {
+    menu->GoBack();
+    EXPECT_EQ(menu->Page(), expected);
+  }
+  EXPECT_FALSE(menu->CanGoBack());
+  Take();
+  menu->GoBack();  // page 1, no history: nothing
+  EXPECT_TRUE(Take().empty());
+  menu->GoToPage("HOME");  // the page shown: nothing, and no history grows
+  EXPECT_FALSE(menu->CanGoBack());
+
+  // Closing closes the aliases of the page shown.
+  menu->GoToPage("docs");
+  Take();
+  menu->Form_Unload();
+  EXPECT_EQ(Take(), (Log{"mci Close alias1", "mci Close playthemovie1", "mci Close alias2",
+                         "mci Close playthemovie2", "mci Close audio2", "unload startup"}));
+}
+
+TEST_F(MenuTest, APageThatCannotBeBuiltEndsThePlayerWithItsMessage) {
+  Load(ThreePages());
+  view.broken_pictures = {"D:\\extras.jpg"};
+  menu->GoToPage("Extras");
+  Log got = Take();
+  EXPECT_EQ(got.back(), "fail D:\\extras.jpg: the background picture cannot be read");
+}
+
 TEST_F(MenuTest, WorkingFolderOfAFolderIsTheFolderItself) {
   config = Config({Spot(1, "C:\\My Cd\\a.exe")});
   MenuController m(config, "C:\\My Cd", media, view);

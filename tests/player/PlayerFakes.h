@@ -1,6 +1,7 @@
 // Fakes of the player's seams that write everything that happens into one ordered log.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -82,7 +83,7 @@ struct FakeMenuView : MenuView {
   explicit FakeMenuView(Log& log) : log(log) {}
   MediaWindow MenuHandle() override { return kMenuWindow; }
   MediaWindow VideoFrame(int spot) override { return frames.count(spot) ? 300 + spot : 0; }
-  bool BuildShaped(const std::string& background, std::string& error) override {
+  bool BuildShaped(const std::string&, const std::string& background, std::string& error) override {
     log.push_back("shaped " + background);
     return Picture(background, error);
   }
@@ -128,6 +129,15 @@ struct FakeMenuView : MenuView {
   }
   void CloseMenu() override { log.push_back("close menu"); }
   void UnloadStartupWindow() override { log.push_back("unload startup"); }
+  void LeavePage() override {
+    log.push_back("leave page");
+    frames.clear();
+  }
+  void PageShown() override {
+    log.push_back("page shown");
+    if (on_page_shown) on_page_shown();
+  }
+  void Fail(const std::string& message) override { log.push_back("fail " + message); }
 
   bool Picture(const std::string& path, std::string& error) {
     if (broken_pictures.count(path)) error = "cannot be read";
@@ -138,6 +148,7 @@ struct FakeMenuView : MenuView {
   std::map<std::string, std::string> files;
   std::set<std::string> broken_pictures;
   std::set<int> frames;
+  std::function<void()> on_page_shown;  // what the window does next, when a test needs it
 };
 
 }  // namespace orb

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "tests/player/PlayerFakes.h"
@@ -174,6 +175,43 @@ TEST_F(KeysTest, PointerAndKeyboardShareOneLitSpot) {
   menu->PointerOverBackground();
   log.clear();
   EXPECT_EQ(Press(MenuKey::Right), (Log{"show 3"}));
+}
+
+TEST_F(KeysTest, PagesByKeysEscapeGoesBackUntilPageOneWhereItCloses) {
+  Load({Spot(7, "", "\\m1.wav"), Spot(8, "Next")});
+  config.Pages = {{"Next", "Next", "D:\\next.bmp", {Spot(9, "", "\\m1.wav"), Spot(8, "Last")}},
+                  {"Last", "Last", "D:\\last.bmp", {Spot(7), Spot(7)}}};
+  int under_pointer = 0;
+  view.on_page_shown = [&] { keys->PageShown({Box(0, 0), Box(100, 0)}, under_pointer); };
+  auto leads_to = [this](const Log& got) {
+    return std::find(got.begin(), got.end(), "page shown") != got.end() ? menu->Page() : 0;
+  };
+
+  // By the pointer: no keyboard yet, so the spot under the resting pointer is lit without its sound.
+  under_pointer = 1;
+  menu->img_Click(2);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "show 1"), 1);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "mci play alias1 from 0"), 0);
+  log.clear();
+  menu->PointerOverSpot(1);  // still the same spot: no sound either
+  EXPECT_TRUE(log.empty());
+  EXPECT_EQ(leads_to(Press(MenuKey::Escape)), 1);
+  EXPECT_EQ(menu->Page(), 1);
+
+  // By the keys: every page starts with its first spot focused, and the way back is Escape or Backspace.
+  under_pointer = 0;
+  Press(MenuKey::End);
+  EXPECT_EQ(leads_to(Press(MenuKey::Enter)), 2);
+  EXPECT_EQ(keys->Focused(), 1);
+  Press(MenuKey::Tab);
+  EXPECT_EQ(leads_to(Press(MenuKey::Space)), 3);
+  EXPECT_EQ(keys->Focused(), 1);
+  EXPECT_EQ(leads_to(Press(MenuKey::Back)), 2);
+  EXPECT_EQ(keys->Focused(), 1);
+  EXPECT_EQ(leads_to(Press(MenuKey::Escape)), 1);
+  EXPECT_EQ(keys->Focused(), 1);
+  EXPECT_TRUE(Press(MenuKey::Back).empty());  // page 1 reached by no other: nothing
+  EXPECT_EQ(Press(MenuKey::Escape), (Log{"close menu"}));
 }
 
 TEST_F(KeysTest, OnlyRealPointerMovesCount) {

@@ -157,6 +157,34 @@ TEST_F(StartupTest, FailuresShowOneMessageNamingTheFileAndStop) {
   EXPECT_EQ(Take(), (Log{"splash D:\\splash.bmp", "fail D:\\splash.bmp: the splash picture cannot be read"}));
 }
 
+TEST_F(StartupTest, PagesFileBesideTheMenuIsReadAndABadOneFailsByName) {
+  view.files["D:\\menu.cfg"] = kMenuCfg;
+  ASSERT_TRUE(startup.Load());
+  EXPECT_TRUE(startup.Config().Pages.empty());  // none beside it: the one page of old
+
+  const std::string spot = "A\r\n\r\n 9 \r\n\r\n\\r.bmp\r\n 0 \r\n 0 \r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n";
+  view.files["D:\\pages.cfg"] =
+      "Orbmenu pages 1\r\nStart\r\n 1 \r\nMore\r\nMore\r\n\\more.jpg\r\n 1 \r\n" + spot;
+  StartupController paged("D:", media, view);
+  ASSERT_TRUE(paged.Load());
+  ASSERT_EQ(paged.Config().Pages.size(), 1u);
+  EXPECT_EQ(paged.Config().PageName, "Start");
+  EXPECT_EQ(paged.Config().Pages[0].BackgroundPath, "D:\\more.jpg");
+
+  view.files["D:\\pages.cfg"] = "Orbmenu pages 7\r\n";
+  StartupController newer("D:", media, view);
+  EXPECT_FALSE(newer.Load());
+  Log got = Take();
+  ASSERT_EQ(got.size(), 1u);
+  EXPECT_EQ(got[0].rfind("fail D:\\pages.cfg, line 1: the pages are of another version", 0), 0u) << got[0];
+
+  view.too_large.insert("D:\\pages.cfg");
+  StartupController large("D:", media, view);
+  EXPECT_FALSE(large.Load());
+  EXPECT_EQ(Take(),
+            (Log{"fail D:\\pages.cfg: the file is too large: the player reads files of at most 64 MB"}));
+}
+
 TEST_F(StartupTest, MenuThatCannotBeBuiltFails) {
   std::string cfg = kMenuCfg;
   cfg.replace(cfg.find("\\splash.bmp"), 11, "");

@@ -4,8 +4,8 @@ CD=$TMP/cd
 mkdir -p "$CD"
 cp "$ORB_PLAYER" "$CD/Orbstart.exe"
 
-# crlf LINE...: appends each argument as one CR LF line to $CD/menu.cfg.
-crlf() { local l; for l in "$@"; do printf '%s\r\n' "$l" >>"$CD/menu.cfg"; done; }
+# crlf LINE...: appends each argument as one CR LF line to $CD/menu.cfg (or to $CFG).
+crlf() { local l; for l in "$@"; do printf '%s\r\n' "$l" >>"${CFG:-$CD/menu.cfg}"; done; }
 # menu TITLE BACKGROUND SPLASH COUNT: starts a menu-mode menu.cfg.
 menu() { rm -f "$CD/menu.cfg"; crlf true "$2" "$1" "$3" " $4 "; }
 # spot TIP ACTION TARGET ROLLOVER X Y [MOVE CLICK CURSOR VX VY VW VH]: one spot block (twips).

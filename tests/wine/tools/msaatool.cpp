@@ -6,6 +6,8 @@
 //   window's process (out of context), create
 //                                 FILE once hooked, then print the first event's "focus OBJID CHILD"; exit 1
 //                                 when none came within MS
+//   msaatool events TITLE MS FILE N  the same for the first N events from EVENT_OBJECT_REORDER to
+//                                 EVENT_OBJECT_FOCUS, one "reorder|focus OBJID CHILD" line each
 #include <oleacc.h>
 #include <windows.h>
 
@@ -53,39 +55,39 @@ void PrintElement(IAccessible* acc, long id) {
 }
 
 HWND g_target = nullptr;
-long g_child = -1, g_object = 0;
+std::string g_events;
+int g_wanted = 1, g_seen = 0;
 
-void CALLBACK OnEvent(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
-  if (hwnd == g_target && g_child < 0) {
-    g_object = object;
-    g_child = child;
-  }
+void CALLBACK OnEvent(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+  if (hwnd != g_target || g_seen >= g_wanted) return;
+  g_events += (event == EVENT_OBJECT_REORDER ? "reorder " : "focus ") + std::to_string(object) + " " +
+              std::to_string(child) + "\n";
+  ++g_seen;
 }
 
-int WaitForFocus(HWND hwnd, DWORD ms, const char* marker) {
+int WaitForEvents(HWND hwnd, DWORD ms, const char* marker, DWORD first) {
   DWORD pid = 0;
   GetWindowThreadProcessId(hwnd, &pid);
   g_target = hwnd;
-  HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, OnEvent, pid, 0,
+  HWINEVENTHOOK hook = SetWinEventHook(first, EVENT_OBJECT_FOCUS, nullptr, OnEvent, pid, 0,
                                        WINEVENT_OUTOFCONTEXT);
   if (!hook) return 2;
   // The caller's Wine wrapper holds stdout back until the end: a file tells it the hook is in place.
   HANDLE file = CreateFileA(marker, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
   DWORD start = GetTickCount();
-  while (g_child < 0 && GetTickCount() - start < ms) {
+  while (g_seen < g_wanted && GetTickCount() - start < ms) {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
   }
   UnhookWinEvent(hook);
-  if (g_child < 0) return 1;
-  std::printf("focus %ld %ld\n", g_object, g_child);
-  return 0;
+  std::printf("%s", g_events.c_str());
+  return g_seen < g_wanted ? 1 : 0;
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: msaatool children|press|select|focus TITLE [ID|MS]\n");
+  std::fprintf(stderr, "usage: msaatool children|press|select|focus|events TITLE [ID|MS]\n");
   return 2;
 }
 
@@ -100,7 +102,12 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (verb == "focus")
-    return argc > 4 ? WaitForFocus(hwnd, std::strtoul(argv[3], nullptr, 10), argv[4]) : Usage();
+    return argc > 4 ? WaitForEvents(hwnd, std::strtoul(argv[3], nullptr, 10), argv[4], EVENT_OBJECT_FOCUS)
+                    : Usage();
+  if (verb == "events" && argc > 5) {
+    g_wanted = std::atoi(argv[5]);
+    return WaitForEvents(hwnd, std::strtoul(argv[3], nullptr, 10), argv[4], EVENT_OBJECT_REORDER);
+  }
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   IAccessible* acc = nullptr;
   // Not IID_IAccessible: x86_64 MinGW's liboleacc.a exports that name as a code thunk, not as the GUID.
