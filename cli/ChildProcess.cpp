@@ -1,4 +1,5 @@
 // posix_spawn with the output on a pipe; see ChildProcess.h.
+#ifndef _WIN32  // Windows runs the signing command through common/win/Win32CommandRunner
 #include "cli/ChildProcess.h"
 
 #include <fcntl.h>
@@ -104,3 +105,5 @@ CommandResult ShellCommandRunner::Run(const std::string& command_line, int timeo
 }
 
 }  // namespace orb::cli
+
+#endif

@@ -1,9 +1,16 @@
 // osslsigncode as a child process, and the atomic replacement of the signed file; see CodeSigning.h.
 #include "cli/CodeSigning.h"
 
+#ifdef _WIN32
+#include <windows.h>
+// windows.h maps these to its A/W functions; here they name the file seam's methods.
+#undef CopyFile
+#undef DeleteFile
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <cerrno>
 #include <cstdlib>
@@ -14,8 +21,8 @@
 
 #include "cli/ChildProcess.h"
 #include "cli/Cp1252.h"
+#include "cli/CliFiles.h"
 #include "cli/Generation.h"
-#include "common/PosixFileSystem.h"
 #include "output/PeSignature.h"
 #include "output/PlayerSigning.h"
 
@@ -23,6 +30,16 @@ namespace orb::cli {
 
 const std::set<std::string> kSigningOptions = {"--pkcs12", "--password-file", "--timestamp", "--sign-command"};
 
+#ifdef _WIN32
+// No osslsigncode on Windows: the certificate options are kept only to say so.
+const char kPkcs12OnWindows[] =
+    "--pkcs12 signs through osslsigncode, which Windows does not have: give your signing command with\n"
+    "--sign-command instead (for example signtool, with \"%1\" for the file)";
+const char kSigningUsage[] =
+    "  --sign-command CMD    sign the player with this command (run by cmd.exe; %1 is the file, quote it\n"
+    "                        yourself: \"%1\"); it fails unless it exits with 0 and leaves a signature\n"
+    "  --pkcs12, --password-file, --timestamp: Linux only (osslsigncode); use --sign-command here\n";
+#else
 const char kSigningUsage[] =
     "  --pkcs12 CERT.pfx     sign the player with this code-signing certificate (Authenticode, SHA-256,\n"
     "                        through osslsigncode); a failure leaves the player unsigned and exits with 1\n"
@@ -30,6 +47,7 @@ const char kSigningUsage[] =
     "  --timestamp URL       an RFC 3161 time-stamp server, so the signature outlives the certificate\n"
     "  --sign-command CMD    sign the player with this command instead (run by /bin/sh; %1 is the file, quote\n"
     "                        it yourself: '\"%1\"'); it fails unless it exits with 0 and leaves a signature\n";
+#endif
 
 std::set<std::string> WithSigningOptions(std::set<std::string> options) {
   options.insert(kSigningOptions.begin(), kSigningOptions.end());
@@ -42,9 +60,9 @@ std::string WithSigningUsage(const char* head, const char* tail) {
 
 namespace {
 
-bool Readable(const std::string& path, const char* what, std::string& error) {
+[[maybe_unused]] bool Readable(const std::string& path, const char* what, std::string& error) {
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec) || access(path.c_str(), R_OK) != 0) {
+  if (!std::filesystem::is_regular_file(path, ec) || !std::ifstream(path, std::ios::binary)) {
     error = std::string(what) + " " + path + " cannot be read";
     return false;
   }
@@ -52,7 +70,7 @@ bool Readable(const std::string& path, const char* what, std::string& error) {
 }
 
 // The tool's words on a failure, without its bare "Failed" line and OpenSSL's internal error stack.
-std::string ToolReason(const std::string& output) {
+[[maybe_unused]] std::string ToolReason(const std::string& output) {
   std::istringstream lines(output);
   std::string line, reason;
   while (std::getline(lines, line)) {
@@ -80,7 +98,38 @@ struct TemporaryFolder {
   }
 };
 
-bool ReplaceWithSigned(const std::string& file, const std::string& signed_copy, mode_t mode, std::string& error) {
+#ifdef _WIN32
+using FileMode = int;  // Windows keeps no permission bits worth carrying over
+
+bool ReplaceWithSigned(const std::string& file, const std::string& signed_copy, FileMode, std::string& error) {
+  if (!MoveFileExA(signed_copy.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    error = "could not replace " + file + " with its signed copy: " + LastErrorText();
+    return false;
+  }
+  return true;
+}
+
+// A fresh folder beside the file; the process id and a counter keep two runs apart.
+bool MakeSigningFolder(const std::string& parent, std::string& path, std::string& error) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    path = parent + "\\.orbsign-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(attempt);
+    if (CreateDirectoryA(path.c_str(), nullptr)) return true;
+    if (GetLastError() != ERROR_ALREADY_EXISTS) break;
+  }
+  error = LastErrorText();
+  return false;
+}
+#else
+using FileMode = mode_t;
+
+bool MakeSigningFolder(const std::string& parent, std::string& path, std::string& error) {
+  path = parent + "/.orbsign-XXXXXX";
+  if (mkdtemp(path.data())) return true;
+  error = std::strerror(errno);
+  return false;
+}
+
+bool ReplaceWithSigned(const std::string& file, const std::string& signed_copy, FileMode mode, std::string& error) {
   int fd = open(signed_copy.c_str(), O_RDONLY);
   bool durable = fd >= 0 && fchmod(fd, mode & 07777) == 0 && fsync(fd) == 0;
   if (fd >= 0) close(fd);
@@ -90,9 +139,10 @@ bool ReplaceWithSigned(const std::string& file, const std::string& signed_copy, 
   }
   return true;
 }
+#endif
 
 // The user's command signs a copy in the temporary folder; our own reader judges it, as in the editor.
-bool SignWithUserCommand(const std::string& file, const std::string& copy, mode_t mode,
+bool SignWithUserCommand(const std::string& file, const std::string& copy, FileMode mode,
                          const SigningOptions& options, std::string& subject, std::string& error) {
   std::error_code ec;
   if (!std::filesystem::copy_file(file, copy, ec)) {
@@ -130,6 +180,15 @@ bool SigningFromArgs(const ParsedArgs& parsed, std::optional<SigningOptions>& si
     signing = SigningOptions{};
     signing->command = *command;
   }
+#ifdef _WIN32
+  for (const char* option : {"--pkcs12", "--password-file", "--timestamp"}) {
+    if (parsed.Value(option)) {
+      error = kPkcs12OnWindows;
+      return false;
+    }
+  }
+  return true;
+#else
   if (!pkcs12) {
     for (const char* option : {"--password-file", "--timestamp"}) {
       if (parsed.Value(option)) {
@@ -148,28 +207,43 @@ bool SigningFromArgs(const ParsedArgs& parsed, std::optional<SigningOptions>& si
     return false;
   signing = options;
   return true;
+#endif
 }
 
 bool SignFileInPlace(const std::string& file, const SigningOptions& options, std::string& subject,
                      std::string& error) {
   namespace fs = std::filesystem;
+  FileMode mode = 0;
+#ifdef _WIN32
+  std::error_code ec;
+  bool regular = fs::is_regular_file(file, ec);
+  const char separator = '\\';
+#else
   struct stat original;
-  if (stat(file.c_str(), &original) != 0 || !S_ISREG(original.st_mode)) {
+  bool regular = stat(file.c_str(), &original) == 0 && S_ISREG(original.st_mode);
+  mode = original.st_mode;
+  const char separator = '/';
+#endif
+  if (!regular) {
     error = file + ": no such file";
     return false;
   }
   // Beside the file, so that the rename stays on one file system and is atomic.
   fs::path target(file);
-  std::string pattern =
-      (target.parent_path().empty() ? fs::path(".") : target.parent_path()).string() + "/.orbsign-XXXXXX";
+  std::string parent = (target.parent_path().empty() ? fs::path(".") : target.parent_path()).string();
   TemporaryFolder folder;
-  if (!mkdtemp(pattern.data())) {
-    error = "cannot make a temporary folder beside " + file + ": " + std::strerror(errno);
+  std::string reason;
+  if (!MakeSigningFolder(parent, folder.path, reason)) {
+    folder.path.clear();
+    error = "cannot make a temporary folder beside " + file + ": " + reason;
     return false;
   }
-  folder.path = pattern;
-  std::string signed_copy = folder.path + "/" + target.filename().string();
-  if (!options.command.empty()) return SignWithUserCommand(file, signed_copy, original.st_mode, options, subject, error);
+  std::string signed_copy = folder.path + separator + target.filename().string();
+  if (!options.command.empty()) return SignWithUserCommand(file, signed_copy, mode, options, subject, error);
+#ifdef _WIN32
+  error = kPkcs12OnWindows;  // SigningFromArgs already refused it
+  return false;
+#else
 
   const char* tool = std::getenv("ORBMENU_OSSLSIGNCODE");
   std::vector<std::string> argv = {
@@ -195,6 +269,7 @@ bool SignFileInPlace(const std::string& file, const SigningOptions& options, std
   if (!ReplaceWithSigned(file, signed_copy, original.st_mode, error)) return false;
   subject = signature.subject;
   return true;
+#endif
 }
 
 MessageSink HoldingSink(std::vector<GeneratorMessage>& held) {
@@ -205,7 +280,7 @@ ExitCode SignGeneratedPlayer(const char* verb, const SigningOptions& options, co
                              bool generated, const std::vector<GeneratorMessage>& held) {
   MessageSink print = PrintingSink(verb);
   std::string subject, error;
-  bool signed_ok = generated && SignFileInPlace(PosixFileSystem::NativePath(model_root + "Orbstart.exe"),
+  bool signed_ok = generated && SignFileInPlace(CliFiles::NativePath(model_root + "Orbstart.exe"),
                                                 options, subject, error);
   for (const GeneratorMessage& message : held) {
     if (generated && !signed_ok && message.text == SuccessText(model_root)) continue;

@@ -6,21 +6,43 @@
 #include <filesystem>
 #include <optional>
 
+#ifdef _WIN32
+#include <windows.h>
+// windows.h maps these to its A/W functions; here they name the file seam's methods.
+#undef CopyFile
+#undef DeleteFile
+#endif
+
 #include "cli/CodeSigning.h"
 #include "project/ProjectFile.h"
 
 namespace orb::cli {
 
+namespace {
+
+std::filesystem::path SelfPath(std::error_code& ec) {
+#ifdef _WIN32
+  wchar_t buffer[32768];
+  DWORD n = GetModuleFileNameW(nullptr, buffer, 32768);
+  if (n == 0 || n >= 32768) ec = std::make_error_code(std::errc::filename_too_long);
+  return ec ? std::filesystem::path() : std::filesystem::path(std::wstring(buffer, n));
+#else
+  return std::filesystem::read_symlink("/proc/self/exe", ec);
+#endif
+}
+
+}  // namespace
+
 std::string DefaultPlayer() {
   namespace fs = std::filesystem;
   std::vector<fs::path> candidates;
   std::error_code ec;
-  fs::path self = fs::read_symlink("/proc/self/exe", ec);
+  fs::path self = SelfPath(ec);
   if (!ec) {
     candidates.push_back(self.parent_path() / "Orbstart.exe");
     candidates.push_back(self.parent_path().parent_path() / "windows" / "Orbstart.exe");
   }
-#ifdef ORB_SOURCE_DIR
+#if defined(ORB_SOURCE_DIR) && !defined(_WIN32)
   candidates.push_back(fs::path(ORB_SOURCE_DIR) / "dist" / "windows" / "Orbstart.exe");
 #endif
   for (const fs::path& candidate : candidates) {
@@ -33,7 +55,7 @@ std::string DefaultPlayer() {
 std::string SystemFolder() {
   const char* dir = std::getenv("ORBMENU_SYSTEM_DIR");
   if (!dir || !*dir) return std::string();
-  std::string folder = PosixFileSystem::ModelFolder(dir);
+  std::string folder = CliFiles::ModelFolder(dir);
   folder.pop_back();  // the generator adds the backslash itself
   return folder;
 }
@@ -50,7 +72,7 @@ MessageSink PrintingSink(const char* verb) {
 
 VerbGenerator::VerbGenerator(const char* verb, const ParsedArgs& parsed, bool hold)
     : generator_(GeneratorEnvironment{files_,
-                                      PosixFileSystem::ModelFile(
+                                      CliFiles::ModelFile(
                                           parsed.Value("--player").value_or(DefaultPlayer()), ""),
                                       SystemFolder(), !parsed.Flag("--no-runtime"), nullptr},
                  hold ? HoldingSink(held_) : PrintingSink(verb)) {}
@@ -61,10 +83,10 @@ ExitCode GenerateProjectRoot(const char* verb, const ParsedArgs& parsed, bool qu
   std::string error;
   if (!SigningFromArgs(parsed, signing, error)) return Failure(verb, error);
   std::optional<std::string> relocated;
-  if (auto dir = parsed.Value("--root")) relocated = PosixFileSystem::ModelFolder(*dir);
+  if (auto dir = parsed.Value("--root")) relocated = CliFiles::ModelFolder(*dir);
 
   VerbGenerator generator(verb, parsed, signing.has_value());
-  PosixFileSystem& files = generator.Files();
+  CliFiles& files = generator.Files();
   ProjectData project;
   FormatError format;
   if (!LoadProjectFile(files, parsed.positional[0], relocated, project, format)) {

@@ -14,7 +14,7 @@
 #include "cli/Generation.h"
 #include "cli/Verbs.h"
 #include "common/PathText.h"
-#include "common/PosixFileSystem.h"
+#include "cli/CliFiles.h"
 #include "disc/IsoImage.h"
 #include "output/ProjectCheck.h"
 
@@ -78,7 +78,7 @@ class TerminalProgress : public IsoProgress {
 };
 
 // The CD title an existing root's menu.cfg holds; empty for a simple-mode root or none.
-std::string RootTitle(PosixFileSystem& files, const std::string& root) {
+std::string RootTitle(CliFiles& files, const std::string& root) {
   std::string data, error;
   if (!files.ReadFile(root + "menu.cfg", data, error)) return {};
   MenuConfig config;
@@ -118,18 +118,18 @@ ExitCode RunMakeIso(const VerbCall& call) {
     options.clamp_file_times = true;
   }
 
-  PosixFileSystem files;
+  CliFiles files;
   std::string root, title;
   if (from_root) {
     std::error_code ec;
     if (!std::filesystem::is_directory(*from_root, ec)) return IsoFailure(*from_root + ": not a folder");
-    root = PosixFileSystem::ModelFolder(*from_root);
+    root = CliFiles::ModelFolder(*from_root);
     title = RootTitle(files, root);
     std::optional<SigningOptions> signing;
     if (!SigningFromArgs(parsed, signing, error)) return IsoFailure(error);
     std::string subject;
     if (signing &&
-        !SignFileInPlace(PosixFileSystem::NativePath(root + "Orbstart.exe"), *signing, subject, error))
+        !SignFileInPlace(CliFiles::NativePath(root + "Orbstart.exe"), *signing, subject, error))
       return IsoFailure(error + "; no image was written");
     if (signing) std::fprintf(stderr, "Orbstart.exe signed by %s\n", Cp1252ToUtf8(subject).c_str());
   } else {
@@ -142,7 +142,7 @@ ExitCode RunMakeIso(const VerbCall& call) {
   // from the root's Linux spelling ("/tmp/cd/"), so that its messages name paths with slashes.
   namespace fs = std::filesystem;
   std::error_code ec;
-  std::string native_root = PosixFileSystem::NativePath(root);
+  std::string native_root = CliFiles::NativePath(root);
   fs::path real_root = fs::weakly_canonical(native_root, ec);
   fs::path real_iso = fs::weakly_canonical(*output, ec);
   std::string iso = real_iso.string();
@@ -151,7 +151,9 @@ ExitCode RunMakeIso(const VerbCall& call) {
   // A closed terminal (SIGHUP) cancels as Ctrl+C and kill do, so the temporary image goes too.
   std::signal(SIGINT, OnInterrupt);
   std::signal(SIGTERM, OnInterrupt);
+#ifdef SIGHUP
   std::signal(SIGHUP, OnInterrupt);
+#endif
   IsoResult result;
   {
     TerminalProgress progress(::isatty(2));
@@ -159,7 +161,9 @@ ExitCode RunMakeIso(const VerbCall& call) {
   }
   std::signal(SIGINT, SIG_DFL);
   std::signal(SIGTERM, SIG_DFL);
+#ifdef SIGHUP
   std::signal(SIGHUP, SIG_DFL);
+#endif
   if (result.cancelled) return IsoFailure("cancelled; no image was written");
   if (!result.ok) return IsoFailure(result.error);
   std::string label = result.label.empty() ? "no label" : "label \"" + result.label + "\"";

@@ -1,0 +1,29 @@
+// The file seam the verbs run on: the Linux one, or the Windows one, whose model paths are the user's own
+// Windows paths, so that messages name files as the user typed them (with backslashes).
+#pragma once
+
+#include <string>
+
+#ifdef _WIN32
+#include "common/win/Win32FileSystem.h"
+#else
+#include "common/PosixFileSystem.h"
+#endif
+
+namespace orb::cli {
+
+#ifdef _WIN32
+class CliFiles : public Win32FileSystem {
+ public:
+  // A model path is already a Windows path.
+  static std::string NativePath(const std::string& model_path) { return model_path; }
+  // Absolute, with one backslash at the end ("C:\cd\"), as the editor holds a root.
+  static std::string ModelFolder(const std::string& native_folder);
+  // Absolute; the root is not needed, a Windows path below it is already the model's form.
+  static std::string ModelFile(const std::string& native_file, const std::string& model_root);
+};
+#else
+using CliFiles = PosixFileSystem;
+#endif
+
+}  // namespace orb::cli
