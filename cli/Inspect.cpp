@@ -70,7 +70,12 @@ ExitCode RunInspect(const VerbCall& call) {
   const std::string& dir = call.args.positional[0];
   std::string player_folder = call.args.Value("--player-folder").value_or(dir);
   if (!call.args.Value("--player-folder")) {
-    while (!player_folder.empty() && player_folder.back() == '/') player_folder.pop_back();
+#ifdef _WIN32
+    while (!player_folder.empty() && (player_folder.back() == '/' || player_folder.back() == '\\'))
+#else
+    while (!player_folder.empty() && player_folder.back() == '/')
+#endif
+      player_folder.pop_back();
   }
   const std::filesystem::path root(dir);
 

@@ -89,7 +89,19 @@ head -n 7 "$TMP/lin/old/old.obm" >"$TMP/short.obm"
 [ "$(status "$lin" show "$TMP/short.obm")" = 1 ] || fail "a bad file does not exit with 1 on Linux"
 [ "$(status win show "$(winpath "$TMP/short.obm")")" = 1 ] || fail "a bad file does not exit with 1"
 grep -qF "$(winpath "$TMP/short.obm"), line " "$TMP/err" || fail "bad file's message: $(cat "$TMP/err")"
-[ "$(status win sign "$(winpath "$player")" --pkcs12 "$(winpath "$player")")" = 1 ] &&
+
+# Signing: no osslsigncode here, so --pkcs12 points to --sign-command, which cmd.exe runs.
+signing=$ORB_SOURCE_DIR/tests/data/signing
+cp "$signing/unsigned-tiny.exe" "$TMP/tiny.exe"
+[ "$(status win sign "$(winpath "$TMP/tiny.exe")" --pkcs12 "$(winpath "$player")")" = 1 ] &&
   grep -qF -- "--sign-command" "$TMP/err" || fail "sign --pkcs12 on Windows: $(cat "$TMP/err")"
+[ "$(status win sign "$(winpath "$TMP/tiny.exe")" --sign-command "echo no luck & exit /b 3")" = 1 ] &&
+  grep -qF "no luck" "$TMP/err" || fail "a failing signing command: $(cat "$TMP/err")"
+cmp -s "$signing/unsigned-tiny.exe" "$TMP/tiny.exe" || fail "a failed signing changed the file"
+[ "$(status win sign "$(winpath "$TMP/tiny.exe")" \
+     --sign-command "copy /y \"$(winpath "$signing/signed-tiny.exe")\" \"%1\"")" = 0 ] ||
+  fail "a signing command that signs: $(cat "$TMP/err")"
+cmp -s "$signing/signed-tiny.exe" "$TMP/tiny.exe" || fail "the signed copy did not replace the file"
+[ -z "$(find "$TMP" -name '.orbsign-*')" ] || fail "signing left its temporary folder"
 echo "orbmenu-cli.exe ($(stat -c %s "$ORB_WINCLI") bytes) matches the Linux build: make-cd, make-simple," \
-  "make-iso, show, check, inspect, convert; exit codes 2 and 1"
+  "make-iso, show, check, inspect, convert; exit codes 2 and 1; signing through cmd.exe"
