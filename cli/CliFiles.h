@@ -2,6 +2,7 @@
 // Windows paths, so that messages name files as the user typed them (with backslashes).
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 #ifdef _WIN32
@@ -24,6 +25,19 @@ class CliFiles : public Win32FileSystem {
 };
 #else
 using CliFiles = PosixFileSystem;
+#endif
+
+// The program's text as a std::filesystem path, and back. On Windows that text is in the ANSI code page,
+// as the file seam's; std::filesystem would read it, and write it back, as another encoding.
+// Text that holds paths, as the terminal shows it: UTF-8 on both systems.
+#ifdef _WIN32
+std::filesystem::path FsPath(const std::string& text);
+std::string FsText(const std::filesystem::path& path);
+std::string ShownPath(const std::string& text);
+#else
+inline std::filesystem::path FsPath(const std::string& text) { return text; }
+inline std::string FsText(const std::filesystem::path& path) { return path.string(); }
+inline std::string ShownPath(const std::string& text) { return text; }
 #endif
 
 }  // namespace orb::cli

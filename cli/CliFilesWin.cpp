@@ -17,6 +17,31 @@ std::string FullPathOf(const std::string& path) {
 
 }  // namespace
 
+std::filesystem::path FsPath(const std::string& text) {
+  int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(n, L'\0');
+  if (n > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
+  return std::filesystem::path(wide);
+}
+
+std::string FsText(const std::filesystem::path& path) {
+  const std::wstring& wide = path.native();
+  int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+  std::string text(n, '\0');
+  if (n > 0)
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(), n, nullptr, nullptr);
+  return text;
+}
+
+std::string ShownPath(const std::string& text) {
+  const std::wstring wide = FsPath(text).native();
+  int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+  std::string shown(n, '\0');
+  if (n > 0)
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), shown.data(), n, nullptr, nullptr);
+  return shown;
+}
+
 std::string CliFiles::ModelFolder(const std::string& native_folder) {
   std::string folder = FullPathOf(native_folder);
   while (folder.size() > 1 && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();

@@ -62,7 +62,7 @@ namespace {
 
 [[maybe_unused]] bool Readable(const std::string& path, const char* what, std::string& error) {
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec) || !std::ifstream(path, std::ios::binary)) {
+  if (!std::filesystem::is_regular_file(FsPath(path), ec) || !std::ifstream(FsPath(path), std::ios::binary)) {
     error = std::string(what) + " " + path + " cannot be read";
     return false;
   }
@@ -83,7 +83,7 @@ namespace {
 }
 
 std::string ReadWhole(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(FsPath(path), std::ios::binary);
   std::stringstream data;
   data << in.rdbuf();
   return data.str();
@@ -94,7 +94,7 @@ struct TemporaryFolder {
   std::string path;
   ~TemporaryFolder() {
     std::error_code ec;
-    if (!path.empty()) std::filesystem::remove_all(path, ec);
+    if (!path.empty()) std::filesystem::remove_all(FsPath(path), ec);
   }
 };
 
@@ -145,7 +145,7 @@ bool ReplaceWithSigned(const std::string& file, const std::string& signed_copy, 
 bool SignWithUserCommand(const std::string& file, const std::string& copy, FileMode mode,
                          const SigningOptions& options, std::string& subject, std::string& error) {
   std::error_code ec;
-  if (!std::filesystem::copy_file(file, copy, ec)) {
+  if (!std::filesystem::copy_file(FsPath(file), FsPath(copy), ec)) {
     error = "could not copy " + file + " to sign it: " + ec.message();
     return false;
   }
@@ -216,7 +216,7 @@ bool SignFileInPlace(const std::string& file, const SigningOptions& options, std
   FileMode mode = 0;
 #ifdef _WIN32
   std::error_code ec;
-  bool regular = fs::is_regular_file(file, ec);
+  bool regular = fs::is_regular_file(FsPath(file), ec);
   const char separator = '\\';
 #else
   struct stat original;
@@ -229,8 +229,8 @@ bool SignFileInPlace(const std::string& file, const SigningOptions& options, std
     return false;
   }
   // Beside the file, so that the rename stays on one file system and is atomic.
-  fs::path target(file);
-  std::string parent = (target.parent_path().empty() ? fs::path(".") : target.parent_path()).string();
+  fs::path target = FsPath(file);
+  std::string parent = FsText(target.parent_path().empty() ? fs::path(".") : target.parent_path());
   TemporaryFolder folder;
   std::string reason;
   if (!MakeSigningFolder(parent, folder.path, reason)) {
@@ -238,7 +238,7 @@ bool SignFileInPlace(const std::string& file, const SigningOptions& options, std
     error = "cannot make a temporary folder beside " + file + ": " + reason;
     return false;
   }
-  std::string signed_copy = folder.path + separator + target.filename().string();
+  std::string signed_copy = folder.path + separator + FsText(target.filename());
   if (!options.command.empty()) return SignWithUserCommand(file, signed_copy, mode, options, subject, error);
 #ifdef _WIN32
   error = kPkcs12OnWindows;  // SigningFromArgs already refused it

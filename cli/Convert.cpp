@@ -29,7 +29,7 @@ ExitCode RunConvert(const VerbCall& call) {
   FormatError format;
   if (!ConvertLegacyProject(files, parsed.positional[0], new_path, format))
     return Failure("convert", format.Text());
-  std::printf("%s\n", new_path.c_str());
+  std::printf("%s\n", ShownPath(new_path).c_str());
   return ExitCode::kSuccess;
 }
 

@@ -46,10 +46,10 @@ std::string DefaultPlayer() {
   candidates.push_back(fs::path(ORB_SOURCE_DIR) / "dist" / "windows" / "Orbstart.exe");
 #endif
   for (const fs::path& candidate : candidates) {
-    if (fs::is_regular_file(candidate, ec)) return candidate.string();
+    if (fs::is_regular_file(candidate, ec)) return FsText(candidate);
   }
   // None there: the generator then reports the missing player in its own words.
-  return candidates.empty() ? std::string("Orbstart.exe") : candidates.front().string();
+  return candidates.empty() ? std::string("Orbstart.exe") : FsText(candidates.front());
 }
 
 std::string SystemFolder() {

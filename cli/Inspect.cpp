@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cdformat/CdReaders.h"
+#include "cli/CliFiles.h"
 #include "cli/Cp1252.h"
 #include "cli/Verbs.h"
 
@@ -31,7 +32,8 @@ const char kUsage[] =
 
 enum class ReadResult { kRead, kMissing, kFailed };
 
-ReadResult ReadWhole(const std::filesystem::path& path, std::string& data) {
+ReadResult ReadWhole(const std::string& name, std::string& data) {
+  const std::filesystem::path path = FsPath(name);
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) return ReadResult::kMissing;
   // A folder, a device or a pipe in the file's place would never give a file's bytes.
@@ -77,22 +79,22 @@ ExitCode RunInspect(const VerbCall& call) {
 #endif
       player_folder.pop_back();
   }
-  const std::filesystem::path root(dir);
+  const std::filesystem::path root = FsPath(dir);
 
-  const std::string cfg_name = (root / "menu.cfg").string();
+  const std::string cfg_name = FsText(root / "menu.cfg");
   std::string data;
   if (ReadWhole(cfg_name, data) != ReadResult::kRead) return Fail(FileNotReadable(cfg_name));
   MenuConfig config;
   FormatError error;
   if (!ReadMenuConfig(data, player_folder, cfg_name, config, error)) return Fail(error);
 
-  const std::string des_name = (root / "autorun.des").string();
+  const std::string des_name = FsText(root / "autorun.des");
   data.clear();
   ReadResult des = ReadWhole(des_name, data);
   if (des == ReadResult::kFailed) return Fail(FileNotReadable(des_name));
   AutorunRecord record = ReadAutorunDes(des == ReadResult::kRead ? data : std::string());
 
-  const std::string inf_name = (root / "autorun.inf").string();
+  const std::string inf_name = FsText(root / "autorun.inf");
   data.clear();
   ReadResult inf = ReadWhole(inf_name, data);
   if (inf == ReadResult::kFailed) return Fail(FileNotReadable(inf_name));

@@ -89,7 +89,7 @@ std::string RootTitle(CliFiles& files, const std::string& root) {
 
 // Paths here are the system's own (UTF-8), not the project's ANSI text, so they are printed as they are.
 ExitCode IsoFailure(const std::string& text) {
-  std::fprintf(stderr, "orbmenu-cli make-iso: %s\n", text.c_str());
+  std::fprintf(stderr, "orbmenu-cli make-iso: %s\n", ShownPath(text).c_str());
   return ExitCode::kFailure;
 }
 
@@ -122,7 +122,7 @@ ExitCode RunMakeIso(const VerbCall& call) {
   std::string root, title;
   if (from_root) {
     std::error_code ec;
-    if (!std::filesystem::is_directory(*from_root, ec)) return IsoFailure(*from_root + ": not a folder");
+    if (!std::filesystem::is_directory(FsPath(*from_root), ec)) return IsoFailure(*from_root + ": not a folder");
     root = CliFiles::ModelFolder(*from_root);
     title = RootTitle(files, root);
     std::optional<SigningOptions> signing;
@@ -143,10 +143,10 @@ ExitCode RunMakeIso(const VerbCall& call) {
   namespace fs = std::filesystem;
   std::error_code ec;
   std::string native_root = CliFiles::NativePath(root);
-  fs::path real_root = fs::weakly_canonical(native_root, ec);
-  fs::path real_iso = fs::weakly_canonical(*output, ec);
-  std::string iso = real_iso.string();
-  if (IsInsideFolder(iso, real_root.string())) iso = native_root + real_iso.filename().string();
+  fs::path real_root = fs::weakly_canonical(FsPath(native_root), ec);
+  fs::path real_iso = fs::weakly_canonical(FsPath(*output), ec);
+  std::string iso = FsText(real_iso);
+  if (IsInsideFolder(iso, FsText(real_root))) iso = native_root + FsText(real_iso.filename());
 
   // A closed terminal (SIGHUP) cancels as Ctrl+C and kill do, so the temporary image goes too.
   std::signal(SIGINT, OnInterrupt);
@@ -167,7 +167,7 @@ ExitCode RunMakeIso(const VerbCall& call) {
   if (result.cancelled) return IsoFailure("cancelled; no image was written");
   if (!result.ok) return IsoFailure(result.error);
   std::string label = result.label.empty() ? "no label" : "label \"" + result.label + "\"";
-  std::printf("%s: %llu file%s, %s (%llu bytes), %s\n", real_iso.string().c_str(),
+  std::printf("%s: %llu file%s, %s (%llu bytes), %s\n", ShownPath(FsText(real_iso)).c_str(),
               static_cast<unsigned long long>(result.files), result.files == 1 ? "" : "s",
               SizeText(result.bytes).c_str(), static_cast<unsigned long long>(result.bytes), label.c_str());
   return ExitCode::kSuccess;

@@ -37,13 +37,13 @@ const char kUsageTail[] =
 bool AdoptFile(CliFiles& files, const std::string& native, const std::string& root, std::string& model,
                std::string& error) {
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(native, ec)) {
+  if (!std::filesystem::is_regular_file(FsPath(native), ec)) {
     error = native + ": no such file";
     return false;
   }
   model = CliFiles::ModelFile(native, root);
   if (IsInsideFolder(model, root)) return true;
-  std::string name = std::filesystem::path(native).filename().string();
+  std::string name = FsText(FsPath(native).filename());
   std::string target = root + name;
   std::string reason;
   if (!files.CopyFile(model, target, reason)) {
@@ -61,7 +61,7 @@ ExitCode RunMakeSimple(const VerbCall& call) {
   std::optional<std::string> dir = parsed.Value("--root");
   if (!dir) return call.UsageError("--root DIR is required");
   std::error_code ec;
-  if (!std::filesystem::is_directory(*dir, ec)) return Failure("make-simple", *dir + ": no such folder");
+  if (!std::filesystem::is_directory(FsPath(*dir), ec)) return Failure("make-simple", *dir + ": no such folder");
   std::string error;
   std::optional<SigningOptions> signing;
   if (!SigningFromArgs(parsed, signing, error)) return Failure("make-simple", error);

@@ -79,7 +79,18 @@ int Run(int argc, char** argv) {
 #ifdef _WIN32
 // Windows hands over the arguments in UTF-16; the verbs and the file seam work in the ANSI code page, as
 // the editor does. An argument that code page cannot hold would name another file, so it stops here.
+// The messages are UTF-8, as on Linux; a console shows them so while the program runs, and gets its own
+// code page back afterwards.
+struct Utf8Console {
+  UINT before = GetConsoleOutputCP();
+  Utf8Console() { SetConsoleOutputCP(CP_UTF8); }
+  ~Utf8Console() {
+    if (before != 0) SetConsoleOutputCP(before);
+  }
+};
+
 int wmain(int argc, wchar_t** wargv) {
+  Utf8Console console;
   std::vector<std::string> args;
   for (int i = 0; i < argc; ++i) {
     BOOL lossy = FALSE;
