@@ -60,9 +60,10 @@ std::string WithSigningUsage(const char* head, const char* tail) {
 
 namespace {
 
-[[maybe_unused]] bool Readable(const std::string& path, const char* what, std::string& error) {
+#ifndef _WIN32
+bool Readable(const std::string& path, const char* what, std::string& error) {
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(FsPath(path), ec) || !std::ifstream(FsPath(path), std::ios::binary)) {
+  if (!std::filesystem::is_regular_file(path, ec) || access(path.c_str(), R_OK) != 0) {
     error = std::string(what) + " " + path + " cannot be read";
     return false;
   }
@@ -70,7 +71,7 @@ namespace {
 }
 
 // The tool's words on a failure, without its bare "Failed" line and OpenSSL's internal error stack.
-[[maybe_unused]] std::string ToolReason(const std::string& output) {
+std::string ToolReason(const std::string& output) {
   std::istringstream lines(output);
   std::string line, reason;
   while (std::getline(lines, line)) {
@@ -81,6 +82,7 @@ namespace {
   }
   return reason.empty() ? "no reason given" : reason;
 }
+#endif
 
 std::string ReadWhole(const std::string& path) {
   std::ifstream in(FsPath(path), std::ios::binary);

@@ -54,6 +54,14 @@ std::string DefaultPlayer() {
 
 std::string SystemFolder() {
   const char* dir = std::getenv("ORBMENU_SYSTEM_DIR");
+#ifdef _WIN32
+  // As the editor does: the runtime library is looked for in the system directory.
+  if (!dir || !*dir) {
+    char system[MAX_PATH];
+    UINT n = GetSystemDirectoryA(system, sizeof system);
+    return n > 0 && n < sizeof system ? std::string(system, n) : std::string();
+  }
+#endif
   if (!dir || !*dir) return std::string();
   std::string folder = CliFiles::ModelFolder(dir);
   folder.pop_back();  // the generator adds the backslash itself

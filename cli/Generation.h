@@ -16,7 +16,7 @@ namespace orb::cli {
 std::string DefaultPlayer();
 
 // The system folder where a runtime library would be looked for, in the model's form: the folder named
-// by ORBMENU_SYSTEM_DIR, or none (Linux has no system folder holding one).
+// by ORBMENU_SYSTEM_DIR, else Windows' system directory, or none (Linux has no system folder holding one).
 std::string SystemFolder();
 
 // The generator's messages on stderr, line breaks as the terminal's.
