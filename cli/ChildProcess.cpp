@@ -1,5 +1,4 @@
 // posix_spawn with the output on a pipe; see ChildProcess.h.
-#ifndef _WIN32  // Windows runs the signing command through common/win/Win32CommandRunner
 #include "cli/ChildProcess.h"
 
 #include <fcntl.h>
@@ -105,5 +104,3 @@ CommandResult ShellCommandRunner::Run(const std::string& command_line, int timeo
 }
 
 }  // namespace orb::cli
-
-#endif

@@ -34,6 +34,16 @@ using CliFiles = PosixFileSystem;
 std::filesystem::path FsPath(const std::string& text);
 std::string FsText(const std::filesystem::path& path);
 std::string ShownPath(const std::string& text);
+
+// The calls the verbs make of Windows itself.
+// This program's file.
+std::filesystem::path ProgramPath(std::error_code& ec);
+// Where the editor looks for the runtime library.
+std::string SystemDirectory();
+// A new, empty folder ".orbsign-..." in parent (path set), for the copy being signed.
+bool MakeFolderBeside(const std::string& parent, std::string& path, std::string& error);
+// Moves from over to, replacing it, flushed to disk before it returns.
+bool ReplaceByRename(const std::string& from, const std::string& to, std::string& error);
 #else
 inline std::filesystem::path FsPath(const std::string& text) { return text; }
 inline std::string FsText(const std::filesystem::path& path) { return path.string(); }

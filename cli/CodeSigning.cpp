@@ -1,12 +1,7 @@
 // osslsigncode as a child process, and the atomic replacement of the signed file; see CodeSigning.h.
 #include "cli/CodeSigning.h"
 
-#ifdef _WIN32
-#include <windows.h>
-// windows.h maps these to its A/W functions; here they name the file seam's methods.
-#undef CopyFile
-#undef DeleteFile
-#else
+#ifndef _WIN32
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -104,27 +99,15 @@ struct TemporaryFolder {
 using FileMode = int;  // Windows keeps no permission bits worth carrying over
 
 bool ReplaceWithSigned(const std::string& file, const std::string& signed_copy, FileMode, std::string& error) {
-  if (!MoveFileExA(signed_copy.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    error = "could not replace " + file + " with its signed copy: " + LastErrorText();
-    return false;
-  }
-  return true;
-}
-
-// A fresh folder beside the file; the process id and a counter keep two runs apart.
-bool MakeSigningFolder(const std::string& parent, std::string& path, std::string& error) {
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    path = parent + "\\.orbsign-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(attempt);
-    if (CreateDirectoryA(path.c_str(), nullptr)) return true;
-    if (GetLastError() != ERROR_ALREADY_EXISTS) break;
-  }
-  error = LastErrorText();
+  std::string reason;
+  if (ReplaceByRename(signed_copy, file, reason)) return true;
+  error = "could not replace " + file + " with its signed copy: " + reason;
   return false;
 }
 #else
 using FileMode = mode_t;
 
-bool MakeSigningFolder(const std::string& parent, std::string& path, std::string& error) {
+bool MakeFolderBeside(const std::string& parent, std::string& path, std::string& error) {
   path = parent + "/.orbsign-XXXXXX";
   if (mkdtemp(path.data())) return true;
   error = std::strerror(errno);
@@ -235,7 +218,7 @@ bool SignFileInPlace(const std::string& file, const SigningOptions& options, std
   std::string parent = FsText(target.parent_path().empty() ? fs::path(".") : target.parent_path());
   TemporaryFolder folder;
   std::string reason;
-  if (!MakeSigningFolder(parent, folder.path, reason)) {
+  if (!MakeFolderBeside(parent, folder.path, reason)) {
     folder.path.clear();
     error = "cannot make a temporary folder beside " + file + ": " + reason;
     return false;

@@ -6,38 +6,20 @@
 #include <filesystem>
 #include <optional>
 
-#ifdef _WIN32
-#include <windows.h>
-// windows.h maps these to its A/W functions; here they name the file seam's methods.
-#undef CopyFile
-#undef DeleteFile
-#endif
-
 #include "cli/CodeSigning.h"
 #include "project/ProjectFile.h"
 
 namespace orb::cli {
 
-namespace {
-
-std::filesystem::path SelfPath(std::error_code& ec) {
-#ifdef _WIN32
-  wchar_t buffer[32768];
-  DWORD n = GetModuleFileNameW(nullptr, buffer, 32768);
-  if (n == 0 || n >= 32768) ec = std::make_error_code(std::errc::filename_too_long);
-  return ec ? std::filesystem::path() : std::filesystem::path(std::wstring(buffer, n));
-#else
-  return std::filesystem::read_symlink("/proc/self/exe", ec);
-#endif
-}
-
-}  // namespace
-
 std::string DefaultPlayer() {
   namespace fs = std::filesystem;
   std::vector<fs::path> candidates;
   std::error_code ec;
-  fs::path self = SelfPath(ec);
+#ifdef _WIN32
+  fs::path self = ProgramPath(ec);
+#else
+  fs::path self = fs::read_symlink("/proc/self/exe", ec);
+#endif
   if (!ec) {
     candidates.push_back(self.parent_path() / "Orbstart.exe");
     candidates.push_back(self.parent_path().parent_path() / "windows" / "Orbstart.exe");
@@ -56,11 +38,7 @@ std::string SystemFolder() {
   const char* dir = std::getenv("ORBMENU_SYSTEM_DIR");
 #ifdef _WIN32
   // As the editor does: the runtime library is looked for in the system directory.
-  if (!dir || !*dir) {
-    char system[MAX_PATH];
-    UINT n = GetSystemDirectoryA(system, sizeof system);
-    return n > 0 && n < sizeof system ? std::string(system, n) : std::string();
-  }
+  if (!dir || !*dir) return SystemDirectory();
 #endif
   if (!dir || !*dir) return std::string();
   std::string folder = CliFiles::ModelFolder(dir);

@@ -1,5 +1,4 @@
-// The Windows form of the verbs' model paths; see CliFiles.h.
-#ifdef _WIN32
+// The verbs' paths and the few file calls that differ on Windows; see CliFiles.h.
 #include <windows.h>
 
 #include "cli/CliFiles.h"
@@ -52,5 +51,38 @@ std::string CliFiles::ModelFile(const std::string& native_file, const std::strin
   return FullPathOf(native_file);
 }
 
+std::filesystem::path ProgramPath(std::error_code& ec) {
+  std::wstring buffer(32768, L'\0');
+  DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+  if (n == 0 || n >= buffer.size()) {
+    ec = std::make_error_code(std::errc::filename_too_long);
+    return {};
+  }
+  buffer.resize(n);
+  return buffer;
+}
+
+std::string SystemDirectory() {
+  char system[MAX_PATH];
+  UINT n = GetSystemDirectoryA(system, sizeof system);
+  return n > 0 && n < sizeof system ? std::string(system, n) : std::string();
+}
+
+bool MakeFolderBeside(const std::string& parent, std::string& path, std::string& error) {
+  // The process id and a counter keep two runs apart.
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    path = parent + "\\.orbsign-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(attempt);
+    if (CreateDirectoryA(path.c_str(), nullptr)) return true;
+    if (GetLastError() != ERROR_ALREADY_EXISTS) break;
+  }
+  error = LastErrorText();
+  return false;
+}
+
+bool ReplaceByRename(const std::string& from, const std::string& to, std::string& error) {
+  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+  error = LastErrorText();
+  return false;
+}
+
 }  // namespace orb::cli
-#endif
