@@ -11,8 +11,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
+#ifndef _WIN32
 #include <sstream>
+#endif
 
 #include "cli/ChildProcess.h"
 #include "cli/Cp1252.h"
@@ -80,10 +81,9 @@ std::string ToolReason(const std::string& output) {
 #endif
 
 std::string ReadWhole(const std::string& path) {
-  std::ifstream in(FsPath(path), std::ios::binary);
-  std::stringstream data;
-  data << in.rdbuf();
-  return data.str();
+  std::string data;
+  ReadWholeFile(path, data);
+  return data;
 }
 
 // Removes the temporary folder beside the signed file, whatever became of its content.

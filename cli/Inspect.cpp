@@ -2,8 +2,6 @@
 // prints what the player holds, as one JSON object.
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
@@ -38,10 +36,7 @@ ReadResult ReadWhole(const std::string& name, std::string& data) {
   if (!std::filesystem::exists(path, ec)) return ReadResult::kMissing;
   // A folder, a device or a pipe in the file's place would never give a file's bytes.
   if (!std::filesystem::is_regular_file(path, ec)) return ReadResult::kFailed;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return ReadResult::kFailed;
-  data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return in.bad() ? ReadResult::kFailed : ReadResult::kRead;
+  return ReadWholeFile(name, data) ? ReadResult::kRead : ReadResult::kFailed;
 }
 
 ExitCode Fail(const FormatError& error) {
