@@ -1,5 +1,5 @@
 // The file seam the verbs run on: the Linux one, or the Windows one, whose model paths are the user's own
-// Windows paths, so that messages name files as the user typed them (with backslashes).
+// Windows paths, so that messages name files as Windows users write them (with backslashes).
 #pragma once
 
 #include <filesystem>
@@ -27,9 +27,9 @@ class CliFiles : public Win32FileSystem {
 using CliFiles = PosixFileSystem;
 #endif
 
-// The program's text as a std::filesystem path, and back. On Windows that text is in the ANSI code page,
-// as the file seam's; std::filesystem would read it, and write it back, as another encoding.
-// Text that holds paths, as the terminal shows it: UTF-8 on both systems.
+// FsPath and FsText: the program's text as a std::filesystem path, and back. On Windows that text is in the
+// ANSI code page, as the file seam's; std::filesystem would read it, and write it back, as another encoding.
+// ShownPath: text that holds paths as the terminal shows it, UTF-8 on both systems.
 #ifdef _WIN32
 std::filesystem::path FsPath(const std::string& text);
 std::string FsText(const std::filesystem::path& path);
