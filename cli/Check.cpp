@@ -7,7 +7,7 @@
 #include "cli/RootSubject.h"
 #include "cli/Verbs.h"
 #include "common/PathText.h"
-#include "common/PosixFileSystem.h"
+#include "cli/CliFiles.h"
 #include "output/DiscImageCheck.h"
 #include "output/ProjectCheck.h"
 #include "project/ProjectFile.h"
@@ -38,8 +38,8 @@ const char kUsage[] =
 // The finding with its file, and the root its message names, spelled as Linux does: "/tmp/cd/", not
 // the model's "/tmp/cd\".
 Finding NativeFinding(Finding finding, const std::string& root) {
-  finding.file = PosixFileSystem::NativePath(finding.file);
-  finding.message = ReplaceEvery(finding.message, root, PosixFileSystem::NativePath(root));
+  finding.file = CliFiles::NativePath(finding.file);
+  finding.message = ReplaceEvery(finding.message, root, CliFiles::NativePath(root));
   return finding;
 }
 
@@ -80,16 +80,16 @@ ExitCode RunCheck(const VerbCall& call) {
   if (from_root ? !parsed.positional.empty() || parsed.Value("--root") : parsed.positional.size() != 1)
     return call.UsageError("name one project file, or one root with --from-root");
 
-  PosixFileSystem files;
+  CliFiles files;
   CheckSubject subject;
   std::vector<Finding> unreadable;
   if (from_root) {
-    std::string root = PosixFileSystem::ModelFolder(*from_root);
+    std::string root = CliFiles::ModelFolder(*from_root);
     if (!files.Exists(root)) return Failure("check", "the root folder " + *from_root + " does not exist");
     subject = SubjectFromRoot(files, root, unreadable);
   } else {
     std::optional<std::string> relocated;
-    if (auto dir = parsed.Value("--root")) relocated = PosixFileSystem::ModelFolder(*dir);
+    if (auto dir = parsed.Value("--root")) relocated = CliFiles::ModelFolder(*dir);
     ProjectData project;
     FormatError format;
     if (!LoadProjectFile(files, parsed.positional[0], relocated, project, format))

@@ -6,6 +6,9 @@
 #include <vector>
 
 #include "common/CommandRunner.h"
+#ifdef _WIN32
+#include "common/win/Win32CommandRunner.h"
+#endif
 
 namespace orb::cli {
 
@@ -21,10 +24,15 @@ struct ChildResult {
 // of its own, which is killed whole once the time is up (timed_out then set).
 ChildResult RunChild(const std::vector<std::string>& argv, int timeout_seconds = 0, bool* timed_out = nullptr);
 
+#ifdef _WIN32
+// A user's command line (--sign-command) through cmd.exe, as the editor runs it.
+using ShellCommandRunner = Win32CommandRunner;
+#else
 // A user's command line (--sign-command) through /bin/sh, as a terminal would run it.
 class ShellCommandRunner : public CommandRunner {
  public:
   CommandResult Run(const std::string& command_line, int timeout_seconds) override;
 };
+#endif
 
 }  // namespace orb::cli

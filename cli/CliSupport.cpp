@@ -58,6 +58,18 @@ std::string MissingRootText(const std::string& given) {
   return "the root folder " + given + " given with --root does not exist";
 }
 
+bool ReadWholeFile(const std::string& name, std::string& data) {
+  std::FILE* file = std::fopen(name.c_str(), "rb");
+  if (!file) return false;
+  data.clear();
+  char buffer[65536];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) data.append(buffer, n);
+  bool ok = !std::ferror(file);
+  std::fclose(file);
+  return ok;
+}
+
 std::string TerminalText(const std::string& text) {
   std::string out;
   for (size_t i = 0; i < text.size(); ++i) {

@@ -41,6 +41,10 @@ void Warning(const char* verb, const std::string& text);
 // Windows-1252 text for the terminal: UTF-8, CR LF as LF.
 std::string TerminalText(const std::string& text);
 
+// A whole file's bytes through the C library (the ANSI code page's names on Windows; no iostreams, which
+// would triple the size of the Windows program). False when it cannot be opened or read.
+bool ReadWholeFile(const std::string& name, std::string& data);
+
 // The message for a folder given with --root that does not exist.
 std::string MissingRootText(const std::string& given);
 

@@ -1,21 +1,24 @@
 // osslsigncode as a child process, and the atomic replacement of the signed file; see CodeSigning.h.
 #include "cli/CodeSigning.h"
 
+#ifndef _WIN32
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
+#ifndef _WIN32
 #include <sstream>
+#endif
 
 #include "cli/ChildProcess.h"
 #include "cli/Cp1252.h"
+#include "cli/CliFiles.h"
 #include "cli/Generation.h"
-#include "common/PosixFileSystem.h"
 #include "output/PeSignature.h"
 #include "output/PlayerSigning.h"
 
@@ -23,6 +26,16 @@ namespace orb::cli {
 
 const std::set<std::string> kSigningOptions = {"--pkcs12", "--password-file", "--timestamp", "--sign-command"};
 
+#ifdef _WIN32
+// No osslsigncode on Windows: the certificate options are kept only to say so.
+const char kPkcs12OnWindows[] =
+    "--pkcs12 signs through osslsigncode, which Windows does not have: give your signing command with\n"
+    "--sign-command instead (for example signtool, with \"%1\" for the file)";
+const char kSigningUsage[] =
+    "  --sign-command CMD    sign the player with this command (run by cmd.exe; %1 is the file, quote it\n"
+    "                        yourself: \"%1\"); it fails unless it exits with 0 and leaves a signature\n"
+    "  --pkcs12, --password-file, --timestamp: Linux only (osslsigncode); use --sign-command here\n";
+#else
 const char kSigningUsage[] =
     "  --pkcs12 CERT.pfx     sign the player with this code-signing certificate (Authenticode, SHA-256,\n"
     "                        through osslsigncode); a failure leaves the player unsigned and exits with 1\n"
@@ -30,6 +43,7 @@ const char kSigningUsage[] =
     "  --timestamp URL       an RFC 3161 time-stamp server, so the signature outlives the certificate\n"
     "  --sign-command CMD    sign the player with this command instead (run by /bin/sh; %1 is the file, quote\n"
     "                        it yourself: '\"%1\"'); it fails unless it exits with 0 and leaves a signature\n";
+#endif
 
 std::set<std::string> WithSigningOptions(std::set<std::string> options) {
   options.insert(kSigningOptions.begin(), kSigningOptions.end());
@@ -42,6 +56,7 @@ std::string WithSigningUsage(const char* head, const char* tail) {
 
 namespace {
 
+#ifndef _WIN32
 bool Readable(const std::string& path, const char* what, std::string& error) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec) || access(path.c_str(), R_OK) != 0) {
@@ -63,12 +78,12 @@ std::string ToolReason(const std::string& output) {
   }
   return reason.empty() ? "no reason given" : reason;
 }
+#endif
 
 std::string ReadWhole(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream data;
-  data << in.rdbuf();
-  return data.str();
+  std::string data;
+  ReadWholeFile(path, data);
+  return data;
 }
 
 // Removes the temporary folder beside the signed file, whatever became of its content.
@@ -76,11 +91,30 @@ struct TemporaryFolder {
   std::string path;
   ~TemporaryFolder() {
     std::error_code ec;
-    if (!path.empty()) std::filesystem::remove_all(path, ec);
+    if (!path.empty()) std::filesystem::remove_all(FsPath(path), ec);
   }
 };
 
-bool ReplaceWithSigned(const std::string& file, const std::string& signed_copy, mode_t mode, std::string& error) {
+#ifdef _WIN32
+using FileMode = int;  // Windows keeps no permission bits worth carrying over
+
+bool ReplaceWithSigned(const std::string& file, const std::string& signed_copy, FileMode, std::string& error) {
+  std::string reason;
+  if (ReplaceByRename(signed_copy, file, reason)) return true;
+  error = "could not replace " + file + " with its signed copy: " + reason;
+  return false;
+}
+#else
+using FileMode = mode_t;
+
+bool MakeFolderBeside(const std::string& parent, std::string& path, std::string& error) {
+  path = parent + "/.orbsign-XXXXXX";
+  if (mkdtemp(path.data())) return true;
+  error = std::strerror(errno);
+  return false;
+}
+
+bool ReplaceWithSigned(const std::string& file, const std::string& signed_copy, FileMode mode, std::string& error) {
   int fd = open(signed_copy.c_str(), O_RDONLY);
   bool durable = fd >= 0 && fchmod(fd, mode & 07777) == 0 && fsync(fd) == 0;
   if (fd >= 0) close(fd);
@@ -90,12 +124,13 @@ bool ReplaceWithSigned(const std::string& file, const std::string& signed_copy, 
   }
   return true;
 }
+#endif
 
 // The user's command signs a copy in the temporary folder; our own reader judges it, as in the editor.
-bool SignWithUserCommand(const std::string& file, const std::string& copy, mode_t mode,
+bool SignWithUserCommand(const std::string& file, const std::string& copy, FileMode mode,
                          const SigningOptions& options, std::string& subject, std::string& error) {
   std::error_code ec;
-  if (!std::filesystem::copy_file(file, copy, ec)) {
+  if (!std::filesystem::copy_file(FsPath(file), FsPath(copy), ec)) {
     error = "could not copy " + file + " to sign it: " + ec.message();
     return false;
   }
@@ -130,6 +165,15 @@ bool SigningFromArgs(const ParsedArgs& parsed, std::optional<SigningOptions>& si
     signing = SigningOptions{};
     signing->command = *command;
   }
+#ifdef _WIN32
+  for (const char* option : {"--pkcs12", "--password-file", "--timestamp"}) {
+    if (parsed.Value(option)) {
+      error = kPkcs12OnWindows;
+      return false;
+    }
+  }
+  return true;
+#else
   if (!pkcs12) {
     for (const char* option : {"--password-file", "--timestamp"}) {
       if (parsed.Value(option)) {
@@ -148,28 +192,43 @@ bool SigningFromArgs(const ParsedArgs& parsed, std::optional<SigningOptions>& si
     return false;
   signing = options;
   return true;
+#endif
 }
 
 bool SignFileInPlace(const std::string& file, const SigningOptions& options, std::string& subject,
                      std::string& error) {
   namespace fs = std::filesystem;
+  FileMode mode = 0;
+#ifdef _WIN32
+  std::error_code ec;
+  bool regular = fs::is_regular_file(FsPath(file), ec);
+  const char separator = '\\';
+#else
   struct stat original;
-  if (stat(file.c_str(), &original) != 0 || !S_ISREG(original.st_mode)) {
+  bool regular = stat(file.c_str(), &original) == 0 && S_ISREG(original.st_mode);
+  mode = original.st_mode;
+  const char separator = '/';
+#endif
+  if (!regular) {
     error = file + ": no such file";
     return false;
   }
   // Beside the file, so that the rename stays on one file system and is atomic.
-  fs::path target(file);
-  std::string pattern =
-      (target.parent_path().empty() ? fs::path(".") : target.parent_path()).string() + "/.orbsign-XXXXXX";
+  fs::path target = FsPath(file);
+  std::string parent = FsText(target.parent_path().empty() ? fs::path(".") : target.parent_path());
   TemporaryFolder folder;
-  if (!mkdtemp(pattern.data())) {
-    error = "cannot make a temporary folder beside " + file + ": " + std::strerror(errno);
+  std::string reason;
+  if (!MakeFolderBeside(parent, folder.path, reason)) {
+    folder.path.clear();
+    error = "cannot make a temporary folder beside " + file + ": " + reason;
     return false;
   }
-  folder.path = pattern;
-  std::string signed_copy = folder.path + "/" + target.filename().string();
-  if (!options.command.empty()) return SignWithUserCommand(file, signed_copy, original.st_mode, options, subject, error);
+  std::string signed_copy = folder.path + separator + FsText(target.filename());
+  if (!options.command.empty()) return SignWithUserCommand(file, signed_copy, mode, options, subject, error);
+#ifdef _WIN32
+  error = kPkcs12OnWindows;  // SigningFromArgs already refused it
+  return false;
+#else
 
   const char* tool = std::getenv("ORBMENU_OSSLSIGNCODE");
   std::vector<std::string> argv = {
@@ -195,6 +254,7 @@ bool SignFileInPlace(const std::string& file, const SigningOptions& options, std
   if (!ReplaceWithSigned(file, signed_copy, original.st_mode, error)) return false;
   subject = signature.subject;
   return true;
+#endif
 }
 
 MessageSink HoldingSink(std::vector<GeneratorMessage>& held) {
@@ -205,7 +265,7 @@ ExitCode SignGeneratedPlayer(const char* verb, const SigningOptions& options, co
                              bool generated, const std::vector<GeneratorMessage>& held) {
   MessageSink print = PrintingSink(verb);
   std::string subject, error;
-  bool signed_ok = generated && SignFileInPlace(PosixFileSystem::NativePath(model_root + "Orbstart.exe"),
+  bool signed_ok = generated && SignFileInPlace(CliFiles::NativePath(model_root + "Orbstart.exe"),
                                                 options, subject, error);
   for (const GeneratorMessage& message : held) {
     if (generated && !signed_ok && message.text == SuccessText(model_root)) continue;

@@ -3,7 +3,7 @@
 
 #include "cli/CliSupport.h"
 #include "cli/Verbs.h"
-#include "common/PosixFileSystem.h"
+#include "cli/CliFiles.h"
 #include "project/LegacyConverter.h"
 
 namespace orb::cli {
@@ -24,12 +24,12 @@ const char kUsage[] =
 ExitCode RunConvert(const VerbCall& call) {
   const ParsedArgs& parsed = call.args;
   if (parsed.positional.size() != 1) return call.UsageError("name one 1.x project file");
-  PosixFileSystem files;
+  CliFiles files;
   std::string new_path;
   FormatError format;
   if (!ConvertLegacyProject(files, parsed.positional[0], new_path, format))
     return Failure("convert", format.Text());
-  std::printf("%s\n", new_path.c_str());
+  std::printf("%s\n", ShownPath(new_path).c_str());
   return ExitCode::kSuccess;
 }
 

@@ -15,25 +15,33 @@ std::string DefaultPlayer() {
   namespace fs = std::filesystem;
   std::vector<fs::path> candidates;
   std::error_code ec;
+#ifdef _WIN32
+  fs::path self = ProgramPath(ec);
+#else
   fs::path self = fs::read_symlink("/proc/self/exe", ec);
+#endif
   if (!ec) {
     candidates.push_back(self.parent_path() / "Orbstart.exe");
     candidates.push_back(self.parent_path().parent_path() / "windows" / "Orbstart.exe");
   }
-#ifdef ORB_SOURCE_DIR
+#if defined(ORB_SOURCE_DIR) && !defined(_WIN32)
   candidates.push_back(fs::path(ORB_SOURCE_DIR) / "dist" / "windows" / "Orbstart.exe");
 #endif
   for (const fs::path& candidate : candidates) {
-    if (fs::is_regular_file(candidate, ec)) return candidate.string();
+    if (fs::is_regular_file(candidate, ec)) return FsText(candidate);
   }
   // None there: the generator then reports the missing player in its own words.
-  return candidates.empty() ? std::string("Orbstart.exe") : candidates.front().string();
+  return candidates.empty() ? std::string("Orbstart.exe") : FsText(candidates.front());
 }
 
 std::string SystemFolder() {
   const char* dir = std::getenv("ORBMENU_SYSTEM_DIR");
+#ifdef _WIN32
+  // As the editor does: the runtime library is looked for in the system directory.
+  if (!dir || !*dir) return SystemDirectory();
+#endif
   if (!dir || !*dir) return std::string();
-  std::string folder = PosixFileSystem::ModelFolder(dir);
+  std::string folder = CliFiles::ModelFolder(dir);
   folder.pop_back();  // the generator adds the backslash itself
   return folder;
 }
@@ -50,7 +58,7 @@ MessageSink PrintingSink(const char* verb) {
 
 VerbGenerator::VerbGenerator(const char* verb, const ParsedArgs& parsed, bool hold)
     : generator_(GeneratorEnvironment{files_,
-                                      PosixFileSystem::ModelFile(
+                                      CliFiles::ModelFile(
                                           parsed.Value("--player").value_or(DefaultPlayer()), ""),
                                       SystemFolder(), !parsed.Flag("--no-runtime"), nullptr},
                  hold ? HoldingSink(held_) : PrintingSink(verb)) {}
@@ -61,10 +69,10 @@ ExitCode GenerateProjectRoot(const char* verb, const ParsedArgs& parsed, bool qu
   std::string error;
   if (!SigningFromArgs(parsed, signing, error)) return Failure(verb, error);
   std::optional<std::string> relocated;
-  if (auto dir = parsed.Value("--root")) relocated = PosixFileSystem::ModelFolder(*dir);
+  if (auto dir = parsed.Value("--root")) relocated = CliFiles::ModelFolder(*dir);
 
   VerbGenerator generator(verb, parsed, signing.has_value());
-  PosixFileSystem& files = generator.Files();
+  CliFiles& files = generator.Files();
   ProjectData project;
   FormatError format;
   if (!LoadProjectFile(files, parsed.positional[0], relocated, project, format)) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/CliSupport.h"
-#include "common/PosixFileSystem.h"
+#include "cli/CliFiles.h"
 #include "output/Generator.h"
 
 namespace orb::cli {
@@ -16,13 +16,13 @@ namespace orb::cli {
 std::string DefaultPlayer();
 
 // The system folder where a runtime library would be looked for, in the model's form: the folder named
-// by ORBMENU_SYSTEM_DIR, or none (Linux has no system folder holding one).
+// by ORBMENU_SYSTEM_DIR, else Windows' system directory, or none (Linux has no system folder holding one).
 std::string SystemFolder();
 
 // The generator's messages on stderr, line breaks as the terminal's.
 MessageSink PrintingSink(const char* verb);
 
-// One generator set-up for every verb that writes a CD root: the Linux file seam, the player given with
+// One generator set-up for every verb that writes a CD root: the system's file seam, the player given with
 // --player (else DefaultPlayer), the runtime library unless --no-runtime, and the messages printed, or
 // held (hold) while the player still has to be signed.
 class VerbGenerator {
@@ -31,11 +31,11 @@ class VerbGenerator {
   VerbGenerator(const VerbGenerator&) = delete;
   VerbGenerator& operator=(const VerbGenerator&) = delete;
   Generator& Get() { return generator_; }
-  PosixFileSystem& Files() { return files_; }
+  CliFiles& Files() { return files_; }
   const std::vector<GeneratorMessage>& Held() const { return held_; }
 
  private:
-  PosixFileSystem files_;
+  CliFiles files_;
   std::vector<GeneratorMessage> held_;
   Generator generator_;
 };

@@ -2,9 +2,9 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
+#include "cli/CliFiles.h"
 #include "cli/ProjectJson.h"
 #include "cli/Verbs.h"
-#include "common/PosixFileSystem.h"
 #include "project/ProjectFile.h"
 
 namespace orb::cli {
@@ -37,7 +37,7 @@ ExitCode RunImport(const VerbCall& call) {
   if (!output) return call.UsageError("name the project file to write with -o PROJECT.obm");
   const std::string& input = parsed.positional[0];
 
-  PosixFileSystem files;
+  CliFiles files;
   std::string data, error;
   if (!files.ReadFile(input, data, error)) return Failure("import", input + ": cannot be read: " + error);
   nlohmann::json json;

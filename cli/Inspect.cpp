@@ -2,8 +2,6 @@
 // prints what the player holds, as one JSON object.
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
@@ -12,6 +10,7 @@
 #include "cdformat/CdReaders.h"
 #include "cdformat/PagesFormat.h"
 #include "cdformat/PagesReader.h"
+#include "cli/CliFiles.h"
 #include "cli/Cp1252.h"
 #include "cli/Verbs.h"
 #include "common/NativeText.h"
@@ -35,15 +34,13 @@ const char kUsage[] =
 
 enum class ReadResult { kRead, kMissing, kFailed };
 
-ReadResult ReadWhole(const std::filesystem::path& path, std::string& data) {
+ReadResult ReadWhole(const std::string& name, std::string& data) {
+  const std::filesystem::path path = FsPath(name);
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) return ReadResult::kMissing;
   // A folder, a device or a pipe in the file's place would never give a file's bytes.
   if (!std::filesystem::is_regular_file(path, ec)) return ReadResult::kFailed;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return ReadResult::kFailed;
-  data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return in.bad() ? ReadResult::kFailed : ReadResult::kRead;
+  return ReadWholeFile(name, data) ? ReadResult::kRead : ReadResult::kFailed;
 }
 
 // pages.cfg's messages quote its text in the program's own encoding, the older files' in Windows-1252.
@@ -77,18 +74,23 @@ ExitCode RunInspect(const VerbCall& call) {
   const std::string& dir = call.args.positional[0];
   std::string player_folder = call.args.Value("--player-folder").value_or(dir);
   if (!call.args.Value("--player-folder")) {
-    while (!player_folder.empty() && player_folder.back() == '/') player_folder.pop_back();
+#ifdef _WIN32
+    while (!player_folder.empty() && (player_folder.back() == '/' || player_folder.back() == '\\'))
+#else
+    while (!player_folder.empty() && player_folder.back() == '/')
+#endif
+      player_folder.pop_back();
   }
-  const std::filesystem::path root(dir);
+  const std::filesystem::path root = FsPath(dir);
 
-  const std::string cfg_name = (root / "menu.cfg").string();
+  const std::string cfg_name = FsText(root / "menu.cfg");
   std::string data;
   if (ReadWhole(cfg_name, data) != ReadResult::kRead) return Fail(FileNotReadable(cfg_name));
   MenuConfig config;
   FormatError error;
   if (!ReadMenuConfig(data, player_folder, cfg_name, config, error)) return Fail(error);
 
-  const std::string pages_name = (root / kPagesFileName).string();
+  const std::string pages_name = FsText(root / kPagesFileName);
   data.clear();
   ReadResult pages = config.MenuMode ? ReadWhole(pages_name, data) : ReadResult::kMissing;
   if (pages == ReadResult::kFailed) return Fail(FileNotReadable(pages_name));
@@ -96,13 +98,13 @@ ExitCode RunInspect(const VerbCall& call) {
     return Fail(error, true);
   }
 
-  const std::string des_name = (root / "autorun.des").string();
+  const std::string des_name = FsText(root / "autorun.des");
   data.clear();
   ReadResult des = ReadWhole(des_name, data);
   if (des == ReadResult::kFailed) return Fail(FileNotReadable(des_name));
   AutorunRecord record = ReadAutorunDes(des == ReadResult::kRead ? data : std::string());
 
-  const std::string inf_name = (root / "autorun.inf").string();
+  const std::string inf_name = FsText(root / "autorun.inf");
   data.clear();
   ReadResult inf = ReadWhole(inf_name, data);
   if (inf == ReadResult::kFailed) return Fail(FileNotReadable(inf_name));

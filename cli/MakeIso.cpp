@@ -14,7 +14,7 @@
 #include "cli/Generation.h"
 #include "cli/Verbs.h"
 #include "common/PathText.h"
-#include "common/PosixFileSystem.h"
+#include "cli/CliFiles.h"
 #include "disc/IsoImage.h"
 #include "output/ProjectCheck.h"
 
@@ -78,7 +78,7 @@ class TerminalProgress : public IsoProgress {
 };
 
 // The CD title an existing root's menu.cfg holds; empty for a simple-mode root or none.
-std::string RootTitle(PosixFileSystem& files, const std::string& root) {
+std::string RootTitle(CliFiles& files, const std::string& root) {
   std::string data, error;
   if (!files.ReadFile(root + "menu.cfg", data, error)) return {};
   MenuConfig config;
@@ -89,7 +89,7 @@ std::string RootTitle(PosixFileSystem& files, const std::string& root) {
 
 // Paths here are the system's own (UTF-8), not the project's ANSI text, so they are printed as they are.
 ExitCode IsoFailure(const std::string& text) {
-  std::fprintf(stderr, "orbmenu-cli make-iso: %s\n", text.c_str());
+  std::fprintf(stderr, "orbmenu-cli make-iso: %s\n", ShownPath(text).c_str());
   return ExitCode::kFailure;
 }
 
@@ -118,18 +118,18 @@ ExitCode RunMakeIso(const VerbCall& call) {
     options.clamp_file_times = true;
   }
 
-  PosixFileSystem files;
+  CliFiles files;
   std::string root, title;
   if (from_root) {
     std::error_code ec;
-    if (!std::filesystem::is_directory(*from_root, ec)) return IsoFailure(*from_root + ": not a folder");
-    root = PosixFileSystem::ModelFolder(*from_root);
+    if (!std::filesystem::is_directory(FsPath(*from_root), ec)) return IsoFailure(*from_root + ": not a folder");
+    root = CliFiles::ModelFolder(*from_root);
     title = RootTitle(files, root);
     std::optional<SigningOptions> signing;
     if (!SigningFromArgs(parsed, signing, error)) return IsoFailure(error);
     std::string subject;
     if (signing &&
-        !SignFileInPlace(PosixFileSystem::NativePath(root + "Orbstart.exe"), *signing, subject, error))
+        !SignFileInPlace(CliFiles::NativePath(root + "Orbstart.exe"), *signing, subject, error))
       return IsoFailure(error + "; no image was written");
     if (signing) std::fprintf(stderr, "Orbstart.exe signed by %s\n", Cp1252ToUtf8(subject).c_str());
   } else {
@@ -142,16 +142,18 @@ ExitCode RunMakeIso(const VerbCall& call) {
   // from the root's Linux spelling ("/tmp/cd/"), so that its messages name paths with slashes.
   namespace fs = std::filesystem;
   std::error_code ec;
-  std::string native_root = PosixFileSystem::NativePath(root);
-  fs::path real_root = fs::weakly_canonical(native_root, ec);
-  fs::path real_iso = fs::weakly_canonical(*output, ec);
-  std::string iso = real_iso.string();
-  if (IsInsideFolder(iso, real_root.string())) iso = native_root + real_iso.filename().string();
+  std::string native_root = CliFiles::NativePath(root);
+  fs::path real_root = fs::weakly_canonical(FsPath(native_root), ec);
+  fs::path real_iso = fs::weakly_canonical(FsPath(*output), ec);
+  std::string iso = FsText(real_iso);
+  if (IsInsideFolder(iso, FsText(real_root))) iso = native_root + FsText(real_iso.filename());
 
   // A closed terminal (SIGHUP) cancels as Ctrl+C and kill do, so the temporary image goes too.
   std::signal(SIGINT, OnInterrupt);
   std::signal(SIGTERM, OnInterrupt);
+#ifdef SIGHUP
   std::signal(SIGHUP, OnInterrupt);
+#endif
   IsoResult result;
   {
     TerminalProgress progress(::isatty(2));
@@ -159,11 +161,13 @@ ExitCode RunMakeIso(const VerbCall& call) {
   }
   std::signal(SIGINT, SIG_DFL);
   std::signal(SIGTERM, SIG_DFL);
+#ifdef SIGHUP
   std::signal(SIGHUP, SIG_DFL);
+#endif
   if (result.cancelled) return IsoFailure("cancelled; no image was written");
   if (!result.ok) return IsoFailure(result.error);
   std::string label = result.label.empty() ? "no label" : "label \"" + result.label + "\"";
-  std::printf("%s: %llu file%s, %s (%llu bytes), %s\n", real_iso.string().c_str(),
+  std::printf("%s: %llu file%s, %s (%llu bytes), %s\n", ShownPath(FsText(real_iso)).c_str(),
               static_cast<unsigned long long>(result.files), result.files == 1 ? "" : "s",
               SizeText(result.bytes).c_str(), static_cast<unsigned long long>(result.bytes), label.c_str());
   return ExitCode::kSuccess;

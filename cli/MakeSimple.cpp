@@ -6,7 +6,7 @@
 #include "cli/Generation.h"
 #include "cli/Verbs.h"
 #include "common/PathText.h"
-#include "common/PosixFileSystem.h"
+#include "cli/CliFiles.h"
 
 namespace orb::cli {
 
@@ -34,16 +34,16 @@ const char kUsageTail[] =
     "stderr); 2 on a usage error.\n";
 
 // The model path of a chosen file, copying it into the root folder first when it lies outside.
-bool AdoptFile(PosixFileSystem& files, const std::string& native, const std::string& root, std::string& model,
+bool AdoptFile(CliFiles& files, const std::string& native, const std::string& root, std::string& model,
                std::string& error) {
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(native, ec)) {
+  if (!std::filesystem::is_regular_file(FsPath(native), ec)) {
     error = native + ": no such file";
     return false;
   }
-  model = PosixFileSystem::ModelFile(native, root);
+  model = CliFiles::ModelFile(native, root);
   if (IsInsideFolder(model, root)) return true;
-  std::string name = std::filesystem::path(native).filename().string();
+  std::string name = FsText(FsPath(native).filename());
   std::string target = root + name;
   std::string reason;
   if (!files.CopyFile(model, target, reason)) {
@@ -61,15 +61,15 @@ ExitCode RunMakeSimple(const VerbCall& call) {
   std::optional<std::string> dir = parsed.Value("--root");
   if (!dir) return call.UsageError("--root DIR is required");
   std::error_code ec;
-  if (!std::filesystem::is_directory(*dir, ec)) return Failure("make-simple", *dir + ": no such folder");
+  if (!std::filesystem::is_directory(FsPath(*dir), ec)) return Failure("make-simple", *dir + ": no such folder");
   std::string error;
   std::optional<SigningOptions> signing;
   if (!SigningFromArgs(parsed, signing, error)) return Failure("make-simple", error);
 
   VerbGenerator generator("make-simple", parsed, signing.has_value());
-  PosixFileSystem& files = generator.Files();
+  CliFiles& files = generator.Files();
   SimpleAutorun simple;
-  simple.RootFolder = PosixFileSystem::ModelFolder(*dir);
+  simple.RootFolder = CliFiles::ModelFolder(*dir);
   const std::string& root = simple.RootFolder;
   struct Choice {
     const char* option;

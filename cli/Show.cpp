@@ -5,7 +5,7 @@
 #include "cli/CliSupport.h"
 #include "cli/ProjectJson.h"
 #include "cli/Verbs.h"
-#include "common/PosixFileSystem.h"
+#include "cli/CliFiles.h"
 #include "project/ProjectFile.h"
 
 namespace orb::cli {
@@ -32,9 +32,9 @@ ExitCode RunShow(const VerbCall& call) {
   const ParsedArgs& parsed = call.args;
   if (parsed.positional.size() != 1) return call.UsageError("name one project file");
   std::optional<std::string> root;
-  if (auto dir = parsed.Value("--root")) root = PosixFileSystem::ModelFolder(*dir);
+  if (auto dir = parsed.Value("--root")) root = CliFiles::ModelFolder(*dir);
 
-  PosixFileSystem files;
+  CliFiles files;
   ProjectData project;
   FormatError format;
   if (!LoadProjectFile(files, parsed.positional[0], root, project, format))

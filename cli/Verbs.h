@@ -32,6 +32,9 @@ struct Verb {
   ExitCode (*run)(const VerbCall& call) = nullptr;
 };
 
+// The whole program: argv[1] names the verb (or --help, --version); the process status comes back.
+int RunCommandLine(int argc, char** argv);
+
 // Runs a verb with the arguments after its name: --help (or -h) anywhere prints the usage, a mistake in
 // the options is a usage error, else the verb runs.
 ExitCode RunVerb(const Verb& verb, std::vector<std::string> args);

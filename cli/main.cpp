@@ -47,10 +47,7 @@ int Status(ExitCode code) { return static_cast<int>(code); }
 
 }  // namespace
 
-}  // namespace orb::cli
-
-int main(int argc, char** argv) {
-  using namespace orb::cli;
+int RunCommandLine(int argc, char** argv) {
   const std::vector<Verb> verbs = Verbs();
   if (argc < 2) {
     PrintUsage(stderr, verbs);
@@ -72,3 +69,9 @@ int main(int argc, char** argv) {
   PrintUsage(stderr, verbs);
   return Status(ExitCode::kUsage);
 }
+
+}  // namespace orb::cli
+
+#ifndef _WIN32  // Windows starts at the wmain in cli/win/main.cpp
+int main(int argc, char** argv) { return orb::cli::RunCommandLine(argc, argv); }
+#endif

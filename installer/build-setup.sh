@@ -33,8 +33,7 @@ command -v makensis >/dev/null || die "makensis is missing (Debian's nsis packag
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$top" log -1 --format=%ct 2>/dev/null || echo 0)}
 
 # What the setup and the zip hold, in this order.
-files=(Orbmenu.exe Orbstart.exe help.chm)
-[ ! -f "$from/orbmenu-cli.exe" ] || files+=(orbmenu-cli.exe)
+files=(Orbmenu.exe Orbstart.exe help.chm orbmenu-cli.exe)
 
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
@@ -101,6 +100,8 @@ InstallModes:
 UpgradeBehavior: install
 FileExtensions:
   - obm
+Commands:
+  - orbmenu-cli
 Installers:
   - Architecture: $target
     InstallerUrl: $site/download/$setup

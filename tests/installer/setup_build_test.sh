@@ -12,7 +12,7 @@ build() { SOURCE_DATE_EPOCH=1700000000 bash "$src/installer/build-setup.sh" --fr
 version=$(sed -n 's/^#define ORB_VERSION_TEXT "\(.*\)"$/\1/p' "$src/common/Version.h")
 setup=OrbmenuSetup-$version.exe zip=Orbmenu-$version.zip
 mkdir "$dir/from"
-for f in Orbmenu.exe Orbstart.exe; do cp "$src/tests/data/signing/unsigned-tiny.exe" "$dir/from/$f"; done
+for f in Orbmenu.exe Orbstart.exe orbmenu-cli.exe; do cp "$src/tests/data/signing/unsigned-tiny.exe" "$dir/from/$f"; done
 printf 'help' >"$dir/from/help.chm"
 # listing FILE: the names an archive holds, sorted.
 listing() { 7zz l -slt "$1" | sed -n 's/^Path = //p' | tail -n +2 | sort | tr '\n' ' '; }
@@ -22,11 +22,12 @@ build --out "$dir/a" >"$dir/out"
 build --out "$dir/b" >/dev/null
 diff -r "$dir/a" "$dir/b" >/dev/null || fail "two builds differ: $(diff -rq "$dir/a" "$dir/b")"
 grep -q "setup:    $dir/a/$setup" "$dir/out" || fail "the build does not say where the setup is: $(cat "$dir/out")"
-[ "$(listing "$dir/a/$setup")" = "Orbmenu.exe Orbstart.exe Uninstall.exe help.chm " ] ||
+[ "$(listing "$dir/a/$setup")" = "Orbmenu.exe Orbstart.exe Uninstall.exe help.chm orbmenu-cli.exe " ] ||
   fail "the setup holds: $(listing "$dir/a/$setup")"
-[ "$(listing "$dir/a/$zip")" = "Orbmenu.exe Orbstart.exe help.chm " ] || fail "the zip holds: $(listing "$dir/a/$zip")"
+[ "$(listing "$dir/a/$zip")" = "Orbmenu.exe Orbstart.exe help.chm orbmenu-cli.exe " ] ||
+  fail "the zip holds: $(listing "$dir/a/$zip")"
 mkdir "$dir/unzipped" && (cd "$dir/unzipped" && 7zz x -y "$dir/a/$zip" >/dev/null)
-for f in Orbmenu.exe Orbstart.exe help.chm; do
+for f in Orbmenu.exe Orbstart.exe help.chm orbmenu-cli.exe; do
   cmp -s "$dir/from/$f" "$dir/unzipped/$f" || fail "the zip's $f is not the program's"
 done
 
@@ -36,17 +37,11 @@ installer=$man/OrbmenuSoftware.Orbmenu.installer.yaml
 [ -f "$man/OrbmenuSoftware.Orbmenu.yaml" ] && [ -f "$man/OrbmenuSoftware.Orbmenu.locale.en-US.yaml" ] ||
   fail "manifest files: $(ls -R "$dir/a/winget")"
 sha=$(sha256sum "$dir/a/$setup" | cut -d' ' -f1 | tr 'a-f' 'A-F')
-for line in "InstallerSha256: $sha" "InstallerType: nullsoft" "Scope: user" "  - obm" "PackageVersion: $version" \
+for line in "InstallerSha256: $sha" "InstallerType: nullsoft" "Scope: user" "  - obm" "  - orbmenu-cli" "PackageVersion: $version" \
             "InstallerUrl: https://orbmenu.example.com/download/$setup"; do
   grep -qxF -- "${line#  }" <(sed 's/^ *//' "$installer") || fail "the installer manifest lacks '$line': $(cat "$installer")"
 done
 
-# The command line joins the setup once the build makes it.
-cp "$src/tests/data/signing/unsigned-tiny.exe" "$dir/from/orbmenu-cli.exe"
-build --out "$dir/cli" >/dev/null
-[ "$(listing "$dir/cli/$setup")" = "Orbmenu.exe Orbstart.exe Uninstall.exe help.chm orbmenu-cli.exe " ] ||
-  fail "with the command line the setup holds: $(listing "$dir/cli/$setup")"
-rm "$dir/from/orbmenu-cli.exe"
 
 # Signed and time-stamped (by a time-stamp server on loopback): every program, the uninstaller inside the
 # setup, and the setup verify against the test CA.
@@ -59,7 +54,8 @@ build --out "$dir/signed" --pkcs12 "$dir/cert/signer.pfx" --password-file "$dir/
   --timestamp "http://127.0.0.1:$(cat "$dir/tsa.port")/" >/dev/null
 kill $tsa
 mkdir "$dir/x" && (cd "$dir/x" && 7zz x -y "$dir/signed/$setup" >/dev/null)
-for f in "$dir/signed/$setup" "$dir/x/Orbmenu.exe" "$dir/x/Orbstart.exe" "$dir/x/Uninstall.exe"; do
+for f in "$dir/signed/$setup" "$dir/x/Orbmenu.exe" "$dir/x/Orbstart.exe" "$dir/x/orbmenu-cli.exe" \
+         "$dir/x/Uninstall.exe"; do
   osslsigncode verify -CAfile "$dir/cert/ca.pem" -TSA-CAfile "$dir/cert/ca.pem" -in "$f" >"$dir/verify" 2>&1 ||
     { cat "$dir/verify"; fail "$(basename "$f") does not verify against the test CA"; }
   grep -q "Timestamp Server Signature verification: ok" "$dir/verify" || fail "$(basename "$f") has no time stamp"

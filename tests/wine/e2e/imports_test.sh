@@ -15,9 +15,9 @@ check() {
   done <<<"$dlls"
   echo "$exe ($format, $(stat -c %s "$exe") bytes): $(tr '\n' ' ' <<<"$dlls")"
 }
-for exe in "$ORB_EDITOR" "$ORB_PLAYER"; do check "$exe" "$ORB_PE_FORMAT" "$ORB_OBJDUMP"; done
+for exe in "$ORB_EDITOR" "$ORB_PLAYER" "$ORB_WINCLI"; do check "$exe" "$ORB_PE_FORMAT" "$ORB_OBJDUMP"; done
 if [ -n "$ORB_SHIPPED_DIR" ]; then
-  for exe in Orbmenu.exe Orbstart.exe; do
+  for exe in Orbmenu.exe Orbstart.exe orbmenu-cli.exe; do
     check "$ORB_SHIPPED_DIR/$exe" pei-i386 i686-w64-mingw32-objdump
   done
 fi

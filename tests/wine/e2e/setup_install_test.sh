@@ -23,7 +23,7 @@ trap cleanup EXIT
 # 64-bit Wine runs only a 64-bit setup: the same script then builds one from this build's programs.
 case $ORB_PE_FORMAT in pei-x86-64) target=amd64 ;; *) target=x86 ;; esac
 mkdir "$TMP/from"
-cp "$ORB_EDITOR" "$ORB_PLAYER" "$ORB_HELP_CHM" "$TMP/from/"
+cp "$ORB_EDITOR" "$ORB_PLAYER" "$ORB_HELP_CHM" "$ORB_WINCLI" "$TMP/from/"
 version=$(sed -n 's/^#define ORB_VERSION_TEXT "\(.*\)"$/\1/p' "$ORB_SOURCE_DIR/common/Version.h")
 build() { bash "$ORB_SOURCE_DIR/installer/build-setup.sh" --from "$TMP/from" --out "$TMP/$1" --target "$target" "${@:2}" >/dev/null; }
 build old --version 0.9.0
@@ -71,7 +71,7 @@ printf 'mine' >"$inst/notes.txt"
 run "$new_setup" /S || fail "the setup exited with $?"
 [ "$(value "$user_key" DisplayVersion)" = "$version" ] || fail "the upgrade lists $(value "$user_key" DisplayVersion)"
 [ "$(value "$user_key" InstallLocation)" = "$inst_win" ] || fail "the upgrade went elsewhere"
-for f in Orbmenu.exe Orbstart.exe help.chm; do cmp -s "$TMP/from/$f" "$inst/$f" || fail "$f was not installed"; done
+for f in Orbmenu.exe Orbstart.exe help.chm orbmenu-cli.exe; do cmp -s "$TMP/from/$f" "$inst/$f" || fail "$f was not installed"; done
 [ -f "$inst/Uninstall.exe" ] || fail "no uninstaller"
 [ "$(value 'HKCU\Software\OBM\Options' LastSaved)" = 'C:\mine.obm' ] || fail "the upgrade lost the settings"
 [ "$(cat "$inst/notes.txt")" = mine ] || fail "the upgrade lost the user's file"
