@@ -71,6 +71,15 @@ for name in show check check-root inspect; do
     fail "$name differs: $(diff "$TMP/lin/$name.json" "$TMP/wïn/$name.json" | head -20)"
 done
 
+# import: what show prints of the demo (two pages) comes back as the same project file on both sides.
+"$lin" show "$TMP/lin/cd/demo.obm" >"$TMP/lin/demo.json" && "$lin" import "$TMP/lin/demo.json" -o "$TMP/lin/back.obm" ||
+  fail "show and import failed on Linux"
+win show "$(winpath "$TMP/wïn/cd/demo.obm")" >"$TMP/wïn/demo.json" 2>"$TMP/err" &&
+  win import "$(winpath "$TMP/wïn/demo.json")" -o "$(winpath "$TMP/wïn/back.obm")" 2>>"$TMP/err" ||
+  fail "show and import failed: $(cat "$TMP/err")"
+cmp "$TMP/lin/back.obm" "$TMP/wïn/back.obm" && cmp "$TMP/wïn/back.obm" "$TMP/wïn/cd/demo.obm" ||
+  fail "import does not give the demo's project file back"
+
 # convert: the 2.x file written beside the 1.x one is the same.
 for side in lin wïn; do
   mkdir "$TMP/$side/old"
@@ -105,4 +114,4 @@ cmp -s "$signing/unsigned-tiny.exe" "$TMP/tiny.exe" || fail "a failed signing ch
 cmp -s "$signing/signed-tiny.exe" "$TMP/tiny.exe" || fail "the signed copy did not replace the file"
 [ -z "$(find "$TMP" -name '.orbsign-*')" ] || fail "signing left its temporary folder"
 echo "orbmenu-cli.exe ($(stat -c %s "$ORB_WINCLI") bytes) matches the Linux build: make-cd, make-simple," \
-  "make-iso, show, check, inspect, convert; exit codes 2 and 1; signing through cmd.exe"
+  "make-iso, show, check, inspect, import, convert; exit codes 2 and 1; signing through cmd.exe"
