@@ -103,3 +103,14 @@ mkdir "$dir/simple" && printf 'x' >"$dir/simple/read me.txt"
 run 0 "$cli" make-simple --root "$dir/simple" --start "$dir/simple/read me.txt" --player "$dir/player.exe" --no-runtime
 run 0 "$cli" check --from-root "$dir/simple"
 ! grep -q "blanks" "$dir/out" || fail "blanks warned in what the player opens: $(cat "$dir/out")"
+
+# A page name beyond ASCII: page 1's link is Windows-1252 (the older layout), the name UTF-8 (the pages
+# text); both the project and its root find the page and print its name once.
+mkdir "$dir/accent" && cp -r "$src/examples/demo/." "$dir/accent/"
+sed -i '53s/.*/Extr\xe9s\r/; 81s/.*/Extrés\r/' "$dir/accent/demo.obm"
+run 0 "$cli" check "$dir/accent/demo.obm" --root "$dir/accent"
+has "the page \"Extrés\", spot 2 (Intro MP4)" out
+run 0 "$cli" make-cd "$dir/accent/demo.obm" --root "$dir/accent" --player "$dir/player.exe" --no-runtime
+run 0 "$cli" check --from-root "$dir/accent"
+has "the page \"Extrés\", spot 2: target" out
+! grep -q "Go to Page" "$dir/out" || fail "the link to a non-ASCII page was lost: $(cat "$dir/out")"
