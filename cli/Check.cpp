@@ -21,9 +21,10 @@ const char kUsage[] =
     "       orbmenu-cli check --from-root DIR [--json]\n"
     "\n"
     "Lists every problem that would make the disc fail, one line each with the file it concerns: a file\n"
-    "that the project (or the root's menu.cfg, autorun.des and autorun.inf) names but that does not\n"
-    "exist, a file outside the root folder, a start program or spot target with blanks in its name, a\n"
-    "root without autorun.inf, a title longer than a volume label; and for a root, whether its player\n"
+    "that the project (or the root's menu.cfg, pages.cfg, autorun.des and autorun.inf) names but that\n"
+    "does not exist, a file outside the root folder, a start program or spot target with blanks in its\n"
+    "name, a root without autorun.inf, a title longer than a volume label, a page without spots or that\n"
+    "no spot leads to, a Go to Page spot whose page does not exist; and for a root, whether its player\n"
     "is signed and by whom. A project is checked as make-cd would write it; a root as it stands.\n"
     "\n"
     "  --root DIR       the CD root to use instead of the root folder written in the project\n"
@@ -34,6 +35,29 @@ const char kUsage[] =
     "\n"
     "Exit status: 0 when there is no error (warnings allowed); 1 when there is one or the input cannot\n"
     "be read; 2 on a usage error.\n";
+
+// Here page 1's spots hold Windows-1252 (the older files' text) but the page names come from the UTF-8 pages
+// text: the names, the further pages' labels, files and links are brought to Windows-1252, so that a link
+// from page 1 finds a page whose name is not ASCII and the lines print the name once converted. Text that
+// Windows-1252 lacks stays as it is (no page 1 link can name it).
+void PagesInCp1252(CheckSubject& subject) {
+  auto ansi = [](std::string& text) { text = Utf8ToCp1252(text).value_or(text); };
+  for (size_t i = 0; i < subject.pages.size(); ++i) {
+    PageOutline& page = subject.pages[i];
+    if (i > 0) {
+      // The further page's files are named after it: "page "Extras", spot 1 (Intro): target".
+      for (NamedFile& file : subject.files)
+        if (file.what.starts_with(page.label + ":") || file.what.starts_with(page.label + ","))
+          ansi(file.what);
+      for (auto& [spot, target] : page.links) {
+        ansi(spot);
+        ansi(target);
+      }
+    }
+    ansi(page.name);
+    ansi(page.label);
+  }
+}
 
 // The finding with its file, and the root its message names, spelled as Linux does: "/tmp/cd/", not
 // the model's "/tmp/cd\".
@@ -103,6 +127,7 @@ ExitCode RunCheck(const VerbCall& call) {
     // Checked as make-cd will write it: the files generating writes need not be there yet.
     subject = SubjectFromProject(project, project.RootFolder, false);
   }
+  PagesInCp1252(subject);
   // The same rules as the editor's Make Disc Image.
   std::vector<Finding> findings = DiscImageCheck(files).Run(subject);
   findings.insert(findings.begin(), unreadable.begin(), unreadable.end());

@@ -2,7 +2,10 @@
 #include "cli/RootSubject.h"
 
 #include "cdformat/CdReaders.h"
+#include "cdformat/PagesFormat.h"
+#include "cdformat/PagesReader.h"
 #include "common/TextLines.h"
+#include "output/Generator.h"
 
 namespace orb::cli {
 
@@ -58,13 +61,25 @@ void Name(CheckSubject& subject, std::string what, const std::string& path, bool
   if (!trimmed.empty()) subject.files.push_back({std::move(what), trimmed, started});
 }
 
-void NameFromMenuCfg(const MenuConfig& config, const std::string& folder, CheckSubject& subject) {
-  subject.title = config.CdTitle;
-  Name(subject, "background image", config.BackgroundPath);
-  Name(subject, "splash image", config.SplashPath);
+PageOutline& AddPage(CheckSubject& subject, const std::string& name, const std::string& file) {
+  PageOutline& outline = subject.pages.emplace_back();
+  outline.name = TrimBlanks(name);
+  outline.label = PageLabel(name, subject.pages.size());
+  outline.file = file;
+  return outline;
+}
+
+// One page's spots; a further page's carry its label, as a project's do.
+void NameSpots(const std::vector<PlayerSpot>& spots, const std::string& folder, CheckSubject& subject,
+               PageOutline& outline) {
+  const std::string prefix = subject.pages.size() == 1 ? std::string() : outline.label + ", ";
+  outline.spots = spots.size();
   int number = 0;
-  for (const PlayerSpot& spot : config.Spots) {
-    std::string name = "spot " + std::to_string(++number) + ": ";
+  for (const PlayerSpot& spot : spots) {
+    std::string label = prefix + "spot " + std::to_string(++number);
+    std::string name = label + ": ";
+    if (ActionOf(spot.Action) == ActionKind::GoToPage)
+      outline.links.emplace_back(label, TrimBlanks(spot.Target));
     if (TargetIsPath(spot.Action))
       Name(subject, name + "target", spot.Target, ActionOf(spot.Action) == ActionKind::ExecuteFile);
     if (ActionOf(spot.Action) == ActionKind::PlayVideo && !subject.files.empty() &&
@@ -74,6 +89,25 @@ void NameFromMenuCfg(const MenuConfig& config, const std::string& folder, CheckS
     if (spot.HasMoveSound) Name(subject, name + "move sound", PlayerPath(folder, spot.MoveSound));
     Name(subject, name + "click sound", spot.ClickSound);
     Name(subject, name + "mouse pointer", spot.MousePointer);
+  }
+}
+
+// menu.cfg's page, then pages.cfg's, as the player shows them; pages is false when pages.cfg could not
+// be read (its problem is reported), so that page 1's links are not blamed for pages the file lost.
+void NameFromMenuCfg(const MenuConfig& config, const std::string& root, bool pages, CheckSubject& subject) {
+  const std::string folder = root.substr(0, root.size() - 1);
+  subject.title = config.CdTitle;
+  Name(subject, "background image", config.BackgroundPath);
+  Name(subject, "splash image", config.SplashPath);
+  NameSpots(config.Spots, folder, subject, AddPage(subject, config.PageName, root + "menu.cfg"));
+  if (!pages) {
+    subject.pages.clear();
+    return;
+  }
+  for (const PlayerPage& further : config.Pages) {
+    PageOutline& outline = AddPage(subject, further.Name, root + kPagesFileName);
+    Name(subject, outline.label + ": background image", further.BackgroundPath);
+    NameSpots(further.Spots, folder, subject, outline);
   }
 }
 
@@ -113,7 +147,21 @@ CheckSubject SubjectFromRoot(FileSystem& fs, const std::string& root, std::vecto
   if (!ReadMenuConfig(data, folder, "menu.cfg", config, format)) {
     problems.push_back({Severity::Error, cfg, format.Text()});
   } else if (config.MenuMode) {
-    NameFromMenuCfg(config, folder, subject);
+    // The further pages, read as the player reads them; a menu of one page has no pages.cfg.
+    const std::string pages_cfg = root + kPagesFileName;
+    bool pages = true;
+    if (fs.Exists(pages_cfg)) {
+      data.clear();
+      if (!fs.ReadFile(pages_cfg, data, error)) {
+        problems.push_back({Severity::Error, pages_cfg,
+                            "the player cannot read " + std::string(kPagesFileName) + ": " + error});
+        pages = false;
+      } else if (!ReadPagesConfig(data, folder, kPagesFileName, config, format)) {
+        problems.push_back({Severity::Error, pages_cfg, format.Text()});
+        pages = false;
+      }
+    }
+    NameFromMenuCfg(config, root, pages, subject);
   }
   return subject;
 }

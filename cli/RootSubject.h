@@ -1,5 +1,5 @@
-// The project check's subject of an existing CD root: the files that its autorun.inf, autorun.des and
-// menu.cfg name, read as Windows and the player read them.
+// The project check's subject of an existing CD root: the files that its autorun.inf, autorun.des, menu.cfg
+// and pages.cfg name, and its pages, read as Windows and the player read them.
 #pragma once
 
 #include <string>

@@ -140,17 +140,24 @@ GenerateStatus Generator::Outcome(bool written) const {
 
 bool Generator::SimpleStep(const SimpleAutorun& simple, const std::string& root) {
   if (!Write(root + "menu.cfg", MenuCfgForSimple())) return false;
+  // An earlier menu's pages would go on the disc for nothing.
+  RemoveStalePages(root);
   return FinishStep(AutorunInfForSimple(simple, root), AutorunDes(AutorunEntriesForSimple(simple, root)),
                     root);
 }
 
 bool Generator::WriteMenuCfg(const ProjectData& project, const std::string& root) {
   if (!Write(root + "menu.cfg", MenuCfgForMenu(project, root))) return false;
-  std::string pages = root + kPagesFileName;
-  if (!project.Pages.empty()) return Write(pages, PagesText(project, root, PagesPathForm::CdRoot));
+  if (!project.Pages.empty())
+    return Write(root + kPagesFileName, PagesText(project, root, PagesPathForm::CdRoot));
   // A pages.cfg of an earlier generation would show the player pages the project no longer has.
-  if (env_.fs.Exists(pages)) env_.fs.DeleteFile(pages);
+  RemoveStalePages(root);
   return true;
+}
+
+void Generator::RemoveStalePages(const std::string& root) {
+  const std::string pages = root + kPagesFileName;
+  if (env_.fs.Exists(pages)) env_.fs.DeleteFile(pages);
 }
 
 bool Generator::MenuStep(const ProjectData& project, const std::string& root) {

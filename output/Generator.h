@@ -94,6 +94,7 @@ class Generator {
   // The steps on their own; each reports its own failures and returns true only when all went well.
   bool SimpleStep(const SimpleAutorun& simple, const std::string& root);
   bool WriteMenuCfg(const ProjectData& project, const std::string& root);
+  void RemoveStalePages(const std::string& root);  // a pages.cfg left by an earlier menu of several pages
   bool MenuStep(const ProjectData& project, const std::string& root);
 
  private:

@@ -30,9 +30,10 @@ echo "=== orbmenu-cli make-iso --from-root $cd_root -o out/demo.iso"
 dist/linux/orbmenu-cli make-iso --from-root "$cd_root" -o out/demo.iso
 echo
 echo "=== the menu in Orbstart.exe under Wine"
-bash scripts/screenshot-demo.sh "$cd_root" out/example-menu.png
-# ORB_UPDATE_DOCS_IMAGES=1 refreshes the README's picture too.
-[ "${ORB_UPDATE_DOCS_IMAGES:-}" != 1 ] || cp out/example-menu.png docs/images/example-menu.png
+bash scripts/screenshot-demo.sh "$cd_root" out/example-menu.png out/example-extras.png
+# ORB_UPDATE_DOCS_IMAGES=1 refreshes the README's pictures too.
+[ "${ORB_UPDATE_DOCS_IMAGES:-}" != 1 ] ||
+  cp out/example-menu.png out/example-extras.png docs/images/
 echo
 echo "The CD root is $cd_root and its disc image out/demo.iso: burn either, mount the image, or run"
 echo "Orbstart.exe from the root."

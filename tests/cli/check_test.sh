@@ -16,8 +16,8 @@ has "0 errors, 2 warnings" out
 run 2 "$cli" check "$cd_root/demo.obm" --from-root "$cd_root"
 run 0 "$cli" make-cd "$cd_root/demo.obm" --root "$cd_root" --player "$dir/Orbstart.exe" --no-runtime
 run 0 "$cli" check --from-root "$cd_root"
-# A root is read as the player reads it; the intros' warnings come back once the root's pages.cfg is read.
-has "0 errors, " out
+has "warning: $cd_root/imgmusic/intro.mp4: the page \"Extras\", spot 2: target (\\imgmusic\\intro.mp4) is MP4/MOV" out
+has "0 errors, 2 warnings" out
 
 # Break the root: a rollover gone, autorun.inf opening a name with blanks and naming a missing icon.
 rollover=$(grep -m1 -o 'imgmusic\\[^\r]*\.gif' "$cd_root/menu.cfg" | tr '\\' /)
@@ -29,7 +29,7 @@ has "error: $cd_root/$rollover: the spot " out
 has "rollover image does not exist" out
 has "warning: $cd_root/gone.ico: the icon that autorun.inf names (ICON) does not exist" out
 has "(\\my player.exe) has blanks in its name" out
-has "1 error, 2 warnings" out
+has "1 error, 4 warnings" out
 has "note: $cd_root/Orbstart.exe: the player is not signed" out
 head -1 "$dir/out" | grep -q '^error:' || fail "errors are not listed first"
 
@@ -37,13 +37,23 @@ run 1 "$cli" check --from-root "$cd_root" --json
 python3 - "$dir/out" <<'PY' || fail "JSON does not hold the findings"
 import json, sys
 doc = json.load(open(sys.argv[1]))
-assert doc["errors"] == 1 and doc["warnings"] == 2, doc
-assert [f["severity"] for f in doc["findings"]] == ["error"] + 2 * ["warning"] + 2 * ["note"], doc
-assert "disc image will hold" in doc["findings"][3]["message"], doc
-assert "player is not signed" in doc["findings"][4]["message"], doc
+assert doc["errors"] == 1 and doc["warnings"] == 4, doc
+assert [f["severity"] for f in doc["findings"]] == ["error"] + 4 * ["warning"] + 2 * ["note"], doc
+assert "disc image will hold" in doc["findings"][5]["message"], doc
+assert "player is not signed" in doc["findings"][6]["message"], doc
 assert all(set(f) == {"severity", "file", "message"} for f in doc["findings"])
 assert "\\" not in doc["findings"][0]["file"], doc  # the file as this system spells it
 PY
+
+# The root's pages as the player reads them: a renamed page leaves the start page's link dangling, and a
+# pages.cfg of another version is refused.
+sed -i '4s/.*/Gifts\r/' "$cd_root/pages.cfg"
+run 1 "$cli" check --from-root "$cd_root"
+has "error: $cd_root/menu.cfg: spot 4: Go to Page names the page \"Extras\", which does not exist" out
+has "warning: $cd_root/pages.cfg: no spot leads to page \"Gifts\"" out
+sed -i '1s/.*/Orbmenu pages 2\r/' "$cd_root/pages.cfg"
+run 1 "$cli" check --from-root "$cd_root"
+has "error: $cd_root/pages.cfg: pages.cfg, line 1: the pages are of another version" out
 
 # A root without autorun.inf and with an unreadable menu.cfg.
 rm "$cd_root/autorun.inf"
@@ -93,3 +103,14 @@ mkdir "$dir/simple" && printf 'x' >"$dir/simple/read me.txt"
 run 0 "$cli" make-simple --root "$dir/simple" --start "$dir/simple/read me.txt" --player "$dir/player.exe" --no-runtime
 run 0 "$cli" check --from-root "$dir/simple"
 ! grep -q "blanks" "$dir/out" || fail "blanks warned in what the player opens: $(cat "$dir/out")"
+
+# A page name beyond ASCII: page 1's link is Windows-1252 (the older layout), the name UTF-8 (the pages
+# text); both the project and its root find the page and print its name once.
+mkdir "$dir/accent" && cp -r "$src/examples/demo/." "$dir/accent/"
+sed -i '53s/.*/Extr\xe9s\r/; 81s/.*/Extrés\r/' "$dir/accent/demo.obm"
+run 0 "$cli" check "$dir/accent/demo.obm" --root "$dir/accent"
+has "the page \"Extrés\", spot 2 (Intro MP4)" out
+run 0 "$cli" make-cd "$dir/accent/demo.obm" --root "$dir/accent" --player "$dir/player.exe" --no-runtime
+run 0 "$cli" check --from-root "$dir/accent"
+has "the page \"Extrés\", spot 2: target" out
+! grep -q "Go to Page" "$dir/out" || fail "the link to a non-ASCII page was lost: $(cat "$dir/out")"

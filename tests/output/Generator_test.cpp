@@ -175,9 +175,14 @@ TEST_F(GeneratorTest, FurtherPagesAreCheckedWrittenToPagesCfgAndRemovedWithThem)
   EXPECT_EQ(fs.files["E:\\cd\\pages.cfg"], PagesText(p, "E:\\cd\\", PagesPathForm::CdRoot));
   EXPECT_NE(fs.files["E:\\cd\\pages.cfg"].find("\\imgmusic\\extras.jpg\r\n"), std::string::npos);
 
-  // Back to one page: the stale pages.cfg goes, or the player would still show the old pages.
+  // Back to one page: the stale pages.cfg goes, or the player would still show the old pages; so it does
+  // when the root turns to a simple autorun.
+  ProjectData several = p;
   p.Pages.clear();
   ASSERT_EQ(Make().MakeCd(p, "E:\\cd\\", "E:\\cd\\").status, GenerateStatus::Done);
+  EXPECT_FALSE(fs.files.count("E:\\cd\\pages.cfg"));
+  ASSERT_EQ(Make().MakeCd(several, "E:\\cd\\", "E:\\cd\\").status, GenerateStatus::Done);
+  ASSERT_EQ(Make().GenerateSimple(SimpleAutorun{}, "E:\\cd\\", "E:\\cd\\").status, GenerateStatus::Done);
   EXPECT_FALSE(fs.files.count("E:\\cd\\pages.cfg"));
 }
 
@@ -196,7 +201,8 @@ TEST_F(GeneratorTest, PlayerThatCannotBeCopiedIsNamed) {
   fs.failing_copies.insert("E:\\cd\\Orbstart.exe");
   EXPECT_EQ(Make().MakeCd(Project(), "E:\\cd\\", "E:\\cd\\").status, GenerateStatus::Failed);
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].text, "Could not copy C:\\Prog\\Orbstart.exe to E:\\cd\\Orbstart.exe: the copy was cut short");
+  EXPECT_EQ(messages[0].text,
+            "Could not copy C:\\Prog\\Orbstart.exe to E:\\cd\\Orbstart.exe: the copy was cut short");
   EXPECT_EQ(messages[0].icon, MessageIcon::Error);
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The bundled demo, made into a CD root by orbmenu-cli make-cd, plays in the real player: the menu window
-# opens at the background's size, a spot lights up under the mouse, and the intro plays in its box as MP4,
-# as WMV (both through Media Foundation) and as AVI (through the media interface).
+# opens at the background's size, a spot lights up under the mouse, the Extras button turns the window to
+# the Extras page in place, the intro plays in its box there as MP4, as WMV (both through Media Foundation)
+# and as AVI (through the media interface), and Back returns to the start page.
 . "$(dirname "$0")/lib.sh"
 cli=$ORB_NATIVE_BIN_DIR/cli/orbmenu-cli
 [ -x "$cli" ] || fail "no native orbmenu-cli in ORB_NATIVE_BIN_DIR ($ORB_NATIVE_BIN_DIR)"
@@ -40,8 +41,7 @@ differ() { local n; n=$(compare -metric AE -fuzz 10% "$1" "$2" null: 2>&1 || tru
 # shows the empty box and that its picture moves.
 play_intro() {
   local first second covered moved
-  xdotool mousemove $((cx + $2)) $((cy + $3)); sleep 0.3; xdotool mousemove $((cx + $2 + 1)) $((cy + $3 + 1))
-  sleep 0.3; xdotool click 1
+  click "$2" "$3"
   sleep 1.2
   first=$(video_box "demo-cd-$1-a")
   sleep 0.6
@@ -49,17 +49,37 @@ play_intro() {
   covered=$(differ "$empty" "$second") moved=$(differ "$first" "$second")
   # The box is 296x221 = 65416 pixels; the intro covers nearly all, and its cells move every eighth second.
   [ "$covered" -gt 40000 ] && [ "$moved" -gt 1000 ] ||
-    { screenshot "demo-cd-$1" >/dev/null; wintool close "Orbmenu Demo"
+    { screenshot "demo-cd-$1" >/dev/null; wintool close "Orbmenu Demo - Extras"
       fail "the $1 intro did not play in its box ($covered pixels over the empty box, $moved moved)"; }
   echo "the $1 intro plays in its box ($covered of 65416 pixels covered, $moved moved in 0.6 s)"
   [ "$1" != MP4 ] || keep demo-intro-mp4 "$rect"
   sleep 2  # to the clip's end: the next one starts in the same box, over this one's last picture
 }
+# click MX MY: the pointer to MX,MY of the background, a rest, then a click.
+click() {
+  xdotool mousemove $((cx + $1)) $((cy + $2)); sleep 0.3; xdotool mousemove $((cx + $1 + 1)) $((cy + $2 + 1))
+  sleep 0.3; xdotool click 1
+}
+# The Extras button (the fourth) turns the same window, where it stood, to the Extras page.
+click 150 349
+extras=$(wintool wait "Orbmenu Demo - Extras" 5000 | tr -d "\r") ||
+  { screenshot demo-cd-extras >/dev/null; wintool close "Orbmenu Demo"; fail "Extras did not turn the page"; }
+[ "$extras" = "$rect" ] ||
+  { wintool close "Orbmenu Demo - Extras"; fail "the Extras page's window is at $extras, the start page's at $rect"; }
 empty=$(video_box demo-cd-box)
-play_intro MP4 370 411
-play_intro WMV 530 411
-play_intro AVI 150 349
+play_intro MP4 150 225
+play_intro WMV 150 287
+play_intro AVI 150 163
+
+# Back (the last button) returns to the start page: its Extras button, where the Extras page has none,
+# lights up again.
+click 150 411
+wintool wait "Orbmenu Demo" 5000 >/dev/null ||
+  { screenshot demo-cd-back >/dev/null; wintool close "Orbmenu Demo - Extras"; fail "Back did not return"; }
+lit_at 150 349 50 335 || { screenshot demo-cd-back >/dev/null; wintool close "Orbmenu Demo"
+  fail "back on the start page, its Extras spot did not light up (pixel $r $g $b)"; }
 
 wintool close "Orbmenu Demo"
 wait $pid || fail "$player exited with $?"
-echo "the demo CD plays: menu at background size, rollover shown, the intro as MP4, WMV and AVI"
+echo "the demo CD plays: menu at background size, rollover shown, Extras and Back turn the page in place," \
+  "the intro as MP4, WMV and AVI"
