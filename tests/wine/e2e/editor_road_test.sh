@@ -130,6 +130,7 @@ click_to_close "$placement" "&Finish" || fail "Finish left the placement window 
 wt select "$spot_editor" "#2019" 8 || fail "no action list"   # cmbact
 [ "$(wt items "$spot_editor" "#2021")" = $'Home\nExtras' ] || fail "the spot editor's pages: $(wt items "$spot_editor" "#2021")"
 wt select "$spot_editor" "#2021" 1 || fail "no page list"   # cmbpage
+keep road-spot-page "$(wt wait "$spot_editor" 1000)"
 click_to_close "$spot_editor" "OK" || fail "OK left the spot editor open"
 
 # 3. Save writes the moved spot into the project; closing then asks nothing.
