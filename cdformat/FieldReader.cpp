@@ -6,6 +6,7 @@ namespace orb {
 std::string FieldReader::Field(const char* what) const {
   std::string text = what;
   if (spot_ > 0) text += " of spot " + std::to_string(spot_);
+  if (page_ > 0) text += " of page " + std::to_string(page_);
   return text;
 }
 

@@ -37,9 +37,16 @@ class FieldReader {
   bool Fail(int line, std::string message);
 
   int LineNumber() const { return reader_.LineNumber(); }
+  // Whether every line has been read.
+  bool AtEnd() const { return reader_.AtEnd(); }
   // The spot whose fields come next (1-based); 0 for the header.
   void EnterSpot(int number) { spot_ = number; }
-  // The field as messages name it: `what`, with the spot's number inside a spot block.
+  // The page whose fields come next (2 for the first further page); 0 for page 1.
+  void EnterPage(int number) {
+    page_ = number;
+    spot_ = 0;
+  }
+  // The field as messages name it: `what`, with the spot's and the page's numbers inside their blocks.
   std::string Field(const char* what) const;
 
  private:
@@ -49,6 +56,7 @@ class FieldReader {
   FormatError& error_;
   std::string number_line_;
   int spot_ = 0;
+  int page_ = 0;
 };
 
 }  // namespace orb

@@ -39,4 +39,32 @@ std::string Cp1252ToUtf8(std::string_view text) {
   return out;
 }
 
+std::optional<std::string> Utf8ToCp1252(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size();) {
+    auto lead = static_cast<unsigned char>(text[i]);
+    size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : 0;
+    if (length == 0 || i + length > text.size()) return std::nullopt;  // four bytes lie beyond 1252 too
+    uint32_t code = length == 1 ? lead : lead & (length == 2 ? 0x1F : 0x0F);
+    for (size_t k = 1; k < length; ++k) {
+      auto next = static_cast<unsigned char>(text[i + k]);
+      if ((next & 0xC0) != 0x80) return std::nullopt;
+      code = (code << 6) | (next & 0x3F);
+    }
+    i += length;
+    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
+      out += static_cast<char>(code);
+      continue;
+    }
+    int byte = -1;
+    for (int k = 0; k < 32 && byte < 0; ++k) {
+      if (kHighControls[k] == code) byte = 0x80 + k;
+    }
+    if (byte < 0) return std::nullopt;
+    out += static_cast<char>(byte);
+  }
+  return out;
+}
+
 }  // namespace orb::cli

@@ -3,7 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/CliSupport.h"
-#include "cli/Cp1252.h"
+#include "cli/ProjectJson.h"
 #include "cli/Verbs.h"
 #include "common/PosixFileSystem.h"
 #include "project/ProjectFile.h"
@@ -20,12 +20,13 @@ const char kUsage[] =
     "fourteen fields. Paths are full paths as the editor holds them. With --root, DIR stands for the\n"
     "root folder written in the file (as when the project's folder was moved); a Linux folder is shown\n"
     "as its path followed by a backslash, e.g. /tmp/cd\\imgmusic\\back.jpg.\n"
-    "Text is read as Windows-1252 and printed as UTF-8.\n"
+    "Text is read as Windows-1252 and printed as UTF-8. A menu of several pages (or whose first page is\n"
+    "renamed) adds \"page_name\", the first page's name, and \"pages\": the further pages in order, each\n"
+    "{\"name\", \"cd_title\", \"background_image\", \"spots\"} with spots as above. orbmenu-cli import\n"
+    "reads this form back.\n"
     "\n"
     "Exit status: 0 on success; 1 when the file cannot be read (the file, line and problem on stderr);\n"
     "2 on a usage error.\n";
-
-std::string U(const std::string& text) { return Cp1252ToUtf8(text); }
 
 ExitCode RunShow(const VerbCall& call) {
   const ParsedArgs& parsed = call.args;
@@ -39,33 +40,10 @@ ExitCode RunShow(const VerbCall& call) {
   if (!LoadProjectFile(files, parsed.positional[0], root, project, format))
     return Failure("show", format.Text());
 
-  nlohmann::ordered_json json;
-  json["root_folder"] = U(project.RootFolder);
-  json["cd_title"] = U(project.CdTitle);
-  json["cd_icon"] = U(project.CdIcon);
-  json["sound_file"] = U(project.SoundFile);
-  json["background_image"] = U(project.BackgroundImage);
-  json["splash_image"] = U(project.SplashImage);
-  json["spots"] = nlohmann::ordered_json::array();
-  for (const MenuSpot& s : project.Spots) {
-    nlohmann::ordered_json spot;
-    spot["name"] = U(s.Name);
-    spot["tooltip"] = U(s.ToolTip);
-    spot["action"] = s.Action;
-    spot["target"] = U(s.Target);
-    spot["rollover_image"] = U(s.RolloverImage);
-    spot["x"] = s.X;
-    spot["y"] = s.Y;
-    spot["move_sound"] = U(s.MoveSound);
-    spot["click_sound"] = U(s.ClickSound);
-    spot["mouse_pointer"] = U(s.MousePointer);
-    spot["video_x"] = s.VideoX;
-    spot["video_y"] = s.VideoY;
-    spot["video_width"] = s.VideoWidth;
-    spot["video_height"] = s.VideoHeight;
-    json["spots"].push_back(std::move(spot));
-  }
-  std::printf("%s\n", json.dump(2).c_str());
+  // The further pages' text is UTF-8 from the file; bytes that are not are shown as U+FFFD.
+  std::string json =
+      ProjectToJson(project).dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+  std::printf("%s\n", json.c_str());
   return ExitCode::kSuccess;
 }
 

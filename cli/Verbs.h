@@ -38,6 +38,7 @@ ExitCode RunVerb(const Verb& verb, std::vector<std::string> args);
 
 Verb InspectVerb();
 Verb ShowVerb();
+Verb ImportVerb();
 Verb MakeCdVerb();
 Verb MakeSimpleVerb();
 Verb ConvertVerb();

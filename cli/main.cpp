@@ -32,7 +32,7 @@ namespace {
 
 // One entry per verb; add new verbs here and declare them in Verbs.h.
 std::vector<Verb> Verbs() {
-  return {InspectVerb(), ShowVerb(),    MakeCdVerb(), MakeSimpleVerb(),
+  return {InspectVerb(), ShowVerb(),    ImportVerb(), MakeCdVerb(), MakeSimpleVerb(),
           ConvertVerb(), MakeIsoVerb(), CheckVerb(),  SignVerb()};
 }
 

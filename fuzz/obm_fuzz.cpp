@@ -1,4 +1,5 @@
-// libFuzzer target: the project file reader on arbitrary bytes, and what the writer makes of its result.
+// libFuzzer target: the project file reader (the pages text after the last spot included) on arbitrary
+// bytes, and what the writer makes of its result.
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>

@@ -2,6 +2,8 @@
 #include "output/Generator.h"
 
 #include "cdformat/CdFormats.h"
+#include "cdformat/PagesFormat.h"
+#include "cdformat/PagesText.h"
 #include "common/MessagePath.h"
 #include "common/PathText.h"
 #include "common/TextLines.h"
@@ -28,6 +30,17 @@ void CheckField(std::vector<OutsideRootField>& out, const std::string& root, std
   out.push_back({std::move(field), path});
 }
 
+// The further pages need what page 1 needs; the player could not show such a page.
+std::string FurtherPageCheck(const ProjectData& project) {
+  for (const MenuPage& page : project.Pages) {
+    if (TrimBlanks(page.BackgroundImage).empty())
+      return "Please select a background image for the " + PageLabel(page) + ". It is required.";
+    if (page.Spots.empty())
+      return "Minimum one Menu spot is needed on the " + PageLabel(page) + ". Please Click Create.";
+  }
+  return std::string();
+}
+
 }  // namespace
 
 std::vector<OutsideRootField> FieldsOutsideRoot(const ProjectData& project, const std::string& root) {
@@ -36,17 +49,27 @@ std::vector<OutsideRootField> FieldsOutsideRoot(const ProjectData& project, cons
   CheckField(out, root, "start sound", project.SoundFile);
   CheckField(out, root, "background image", project.BackgroundImage);
   CheckField(out, root, "splash image", project.SplashImage);
-  int number = 0;
-  for (const MenuSpot& spot : project.Spots) {
-    std::string name = "spot " + std::to_string(++number) + " (" + TrimBlanks(spot.Name) + "): ";
-    if (TargetIsPath(spot.Action)) CheckField(out, root, name + "target", spot.Target);
-    CheckField(out, root, name + "rollover image", spot.RolloverImage);
-    CheckField(out, root, name + "move sound", spot.MoveSound);
-    CheckField(out, root, name + "click sound", spot.ClickSound);
-    CheckField(out, root, name + "mouse pointer", spot.MousePointer);
+  auto spots = [&](const std::vector<MenuSpot>& list, const std::string& page) {
+    int number = 0;
+    for (const MenuSpot& spot : list) {
+      std::string name = page + "spot " + std::to_string(++number) + " (" + TrimBlanks(spot.Name) + "): ";
+      if (TargetIsPath(spot.Action)) CheckField(out, root, name + "target", spot.Target);
+      CheckField(out, root, name + "rollover image", spot.RolloverImage);
+      CheckField(out, root, name + "move sound", spot.MoveSound);
+      CheckField(out, root, name + "click sound", spot.ClickSound);
+      CheckField(out, root, name + "mouse pointer", spot.MousePointer);
+    }
+  };
+  spots(project.Spots, std::string());
+  for (const MenuPage& page : project.Pages) {
+    std::string name = PageLabel(page);
+    CheckField(out, root, name + ": background image", page.BackgroundImage);
+    spots(page.Spots, name + ", ");
   }
   return out;
 }
+
+std::string PageLabel(const MenuPage& page) { return "page \"" + TrimBlanks(page.Name) + "\""; }
 
 std::vector<OutsideRootField> FieldsOutsideRoot(const SimpleAutorun& simple, const std::string& root) {
   std::vector<OutsideRootField> out;
@@ -96,7 +119,12 @@ bool Generator::SimpleStep(const SimpleAutorun& simple, const std::string& root)
 }
 
 bool Generator::WriteMenuCfg(const ProjectData& project, const std::string& root) {
-  return Write(root + "menu.cfg", MenuCfgForMenu(project, root));
+  if (!Write(root + "menu.cfg", MenuCfgForMenu(project, root))) return false;
+  std::string pages = root + kPagesFileName;
+  if (!project.Pages.empty()) return Write(pages, PagesText(project, root, PagesPathForm::CdRoot));
+  // A pages.cfg of an earlier generation would show the player pages the project no longer has.
+  if (env_.fs.Exists(pages)) env_.fs.DeleteFile(pages);
+  return true;
 }
 
 bool Generator::MenuStep(const ProjectData& project, const std::string& root) {
@@ -129,11 +157,11 @@ GenerateResult Generator::GenerateSimple(const SimpleAutorun& simple, const std:
 GenerateResult Generator::MakeCd(const ProjectData& project, const std::string& root_field,
                                  const std::string& root, GenerateOptions options) {
   GenerateResult result;
-  const char* check = root_field.empty()                ? kMsgSelectRootFolder
+  std::string check = root_field.empty()                ? kMsgSelectRootFolder
                       : project.BackgroundImage.empty() ? kMsgBackgroundRequired
                       : project.Spots.empty()           ? kMsgMinimumOneSpot
-                                                        : nullptr;
-  if (check) {
+                                                        : FurtherPageCheck(project);
+  if (!check.empty()) {
     Show(check);
     result.status = GenerateStatus::CheckFailed;
     return result;

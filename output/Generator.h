@@ -1,7 +1,7 @@
-// The CD generator: writes menu.cfg, autorun.inf and autorun.des into the root folder and copies the
-// player (and the runtime library when the system has one), with the checks and messages of the
-// editor's Generate, Preview, Make Cd and Test buttons. Messages go to a sink, so that the editor shows
-// them in message boxes and the command line prints them.
+// The CD generator: writes menu.cfg (and pages.cfg for a menu of several pages), autorun.inf and
+// autorun.des into the root folder and copies the player (and the runtime library when the system has
+// one), with the checks and messages of the editor's Generate, Preview, Make Cd and Test buttons. Messages go
+// to a sink, so that the editor shows them in message boxes and the command line prints them.
 #pragma once
 
 #include <functional>
@@ -50,7 +50,10 @@ struct OutsideRootField {
   bool operator==(const OutsideRootField&) const = default;
 };
 
+// Fields of pages after the first are named with their page: "page "Extras", spot 1 (Intro): target".
 std::vector<OutsideRootField> FieldsOutsideRoot(const ProjectData& project, const std::string& root);
+// A further page as messages name it: page "Extras".
+std::string PageLabel(const MenuPage& page);
 std::vector<OutsideRootField> FieldsOutsideRoot(const SimpleAutorun& simple, const std::string& root);
 // "These files are not inside the root folder (ROOT), so the CD would not find them:" and one line each.
 std::string OutsideRootText(const std::vector<OutsideRootField>& fields, const std::string& root);

@@ -2,9 +2,11 @@
 #include "output/ProjectCheck.h"
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 
 #include "cdformat/CdFormats.h"
+#include "cdformat/PagesFormat.h"
 #include "common/PathText.h"
 #include "common/TextLines.h"
 #include "disc/IsoImage.h"
@@ -46,16 +48,39 @@ CheckSubject SubjectFromProject(const ProjectData& project, const std::string& r
   Name(subject, "start sound", project.SoundFile);
   Name(subject, "background image", project.BackgroundImage);
   Name(subject, "splash image", project.SplashImage);
-  int number = 0;
-  for (const MenuSpot& spot : project.Spots) {
-    std::string name = "spot " + std::to_string(++number) + " (" + TrimBlanks(spot.Name) + "): ";
-    // A spot's document is opened by the player through the shell, which takes blanks.
-    if (TargetIsPath(spot.Action)) Name(subject, name + "target", spot.Target);
-    if (ActionOf(spot.Action) == ActionKind::PlayVideo) MarkVideo(subject, name + "target");
-    Name(subject, name + "rollover image", spot.RolloverImage);
-    Name(subject, name + "move sound", spot.MoveSound);
-    Name(subject, name + "click sound", spot.ClickSound);
-    Name(subject, name + "mouse pointer", spot.MousePointer);
+  auto label = [](const std::string& name, size_t number) {
+    std::string trimmed = TrimBlanks(name);
+    return trimmed.empty() ? "page " + std::to_string(number) : "page \"" + trimmed + "\"";
+  };
+  auto page = [&](const std::string& name, const std::vector<MenuSpot>& spots, const char* file) {
+    PageOutline& outline = subject.pages.emplace_back();
+    outline.name = TrimBlanks(name);
+    outline.label = label(name, subject.pages.size());
+    outline.file = root + file;
+    outline.spots = spots.size();
+    // Page 1's spots are named as they always were; a further page's carry the page's label.
+    std::string prefix = subject.pages.size() == 1 ? std::string() : outline.label + ", ";
+    int number = 0;
+    for (const MenuSpot& spot : spots) {
+      std::string label = prefix + "spot " + std::to_string(++number) + " (" + TrimBlanks(spot.Name) + ")";
+      std::string name = label + ": ";
+      // A spot's document is opened by the player through the shell, which takes blanks.
+      if (TargetIsPath(spot.Action)) Name(subject, name + "target", spot.Target);
+      if (ActionOf(spot.Action) == ActionKind::PlayVideo) MarkVideo(subject, name + "target");
+      if (ActionOf(spot.Action) == ActionKind::GoToPage)
+        outline.links.emplace_back(label, TrimBlanks(spot.Target));
+      Name(subject, name + "rollover image", spot.RolloverImage);
+      Name(subject, name + "move sound", spot.MoveSound);
+      Name(subject, name + "click sound", spot.ClickSound);
+      Name(subject, name + "mouse pointer", spot.MousePointer);
+    }
+  };
+  page(project.PageName, project.Spots, "menu.cfg");
+  for (const MenuPage& further : project.Pages) {
+    // Named before its spots, so that the page's own files come first in the findings.
+    Name(subject, label(further.Name, subject.pages.size() + 1) + ": background image",
+         further.BackgroundImage);
+    page(further.Name, further.Spots, kPagesFileName);
   }
   return subject;
 }
@@ -145,6 +170,57 @@ void TitleShapesMenu(CheckContext& context) {
               "the title holds '?': the menu shows borderless and shaped");
 }
 
+namespace {
+
+std::string Folded(const std::string& name) {
+  std::string folded = name;
+  for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return folded;
+}
+
+}  // namespace
+
+void PagesLinkUp(CheckContext& context) {
+  const std::vector<PageOutline>& pages = context.Subject().pages;
+  // Page names as Go to Page targets find them: without regard to case.
+  std::map<std::string, size_t> by_name;
+  for (size_t i = 0; i < pages.size(); ++i) {
+    const PageOutline& page = pages[i];
+    if (page.spots == 0)
+      context.Add(Severity::Error, page.file,
+                  page.label + " has no spots: the menu would show it with nothing to click");
+    if (page.name.empty()) {
+      context.Add(Severity::Error, page.file, page.label + " has no name, so no spot can lead to it");
+      continue;
+    }
+    auto [first, added] = by_name.emplace(Folded(page.name), i);
+    if (!added)
+      context.Add(Severity::Error, page.file,
+                  "page " + std::to_string(i + 1) + " has the name \"" + page.name + "\" of page " +
+                      std::to_string(first->second + 1) + " (page names are compared without case)");
+  }
+  std::vector<bool> reached(pages.size(), false);
+  if (!reached.empty()) reached[0] = true;  // the menu starts there
+  for (const PageOutline& page : pages) {
+    for (const auto& [spot, target] : page.links) {
+      auto found = by_name.find(Folded(target));
+      if (found != by_name.end()) {
+        reached[found->second] = true;
+      } else if (target.empty()) {
+        context.Add(Severity::Error, page.file, spot + ": Go to Page names no page");
+      } else {
+        context.Add(Severity::Error, page.file,
+                    spot + ": Go to Page names the page \"" + target + "\", which does not exist");
+      }
+    }
+  }
+  for (size_t i = 1; i < pages.size(); ++i) {
+    if (!reached[i])
+      context.Add(Severity::Warning, pages[i].file,
+                  "no spot leads to " + pages[i].label + ": the menu never shows it");
+  }
+}
+
 void ImageHoldsTree(CheckContext& context) {
   const CheckSubject& subject = context.Subject();
   IsoCheck iso = CheckIsoLimits(context.Files(), subject.root);
@@ -190,6 +266,7 @@ ProjectCheck::ProjectCheck(FileSystem& fs) : fs_(fs) {
             check_rules::RootHoldsAutorunInf,
             check_rules::TitleFitsLabel,
             check_rules::TitleShapesMenu,
+            check_rules::PagesLinkUp,
             check_rules::ImageHoldsTree};
 }
 

@@ -32,6 +32,16 @@ struct NamedFile {
   bool video = false;                     // played in the menu (Play Video)
 };
 
+// A page of a menu as the page rules see it.
+struct PageOutline {
+  std::string name;   // trimmed
+  std::string label;  // "page \"Extras\"" ("page 3" without a name), for messages
+  std::string file;   // the CD file that holds the page: menu.cfg or pages.cfg
+  size_t spots = 0;
+  // The Go to Page spots: the spot as messages name it ("spot 2 (More)"), and its target trimmed.
+  std::vector<std::pair<std::string, std::string>> links;
+};
+
 // What the check looks at, in one form for every kind of input.
 struct CheckSubject {
   std::string root;                  // the CD root; ends with a backslash
@@ -40,6 +50,8 @@ struct CheckSubject {
   // Whether the root already holds what generating writes (autorun.inf, the player): false for a project
   // checked before Make Cd, whose own files are then not looked for.
   bool generated = true;
+  // A menu project's pages, page 1 first; empty for the other subjects.
+  std::vector<PageOutline> pages;
 };
 
 // The subject of a menu project or of the simple mode's fields, as Make Cd or Generate write it; with
@@ -88,6 +100,9 @@ void RootHoldsAutorunInf(CheckContext& context);        // warning: the disc wil
 void TitleFitsLabel(CheckContext& context);             // warning: the title is longer than a volume label
 // warning (it never fails a check): the title holds "?", which makes the menu borderless and shaped
 void TitleShapesMenu(CheckContext& context);
+// errors: a page without spots, without a name or with another page's name (compared without case), a
+// Go to Page spot whose page does not exist; warning: a page that no spot leads to
+void PagesLinkUp(CheckContext& context);
 // What a disc image cannot hold (errors), and a note or warning of the image's size against CDs and DVD.
 void ImageHoldsTree(CheckContext& context);
 }  // namespace check_rules

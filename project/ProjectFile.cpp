@@ -4,7 +4,10 @@
 #include <algorithm>
 
 #include "cdformat/FieldReader.h"
+#include "cdformat/PagesFormat.h"
+#include "cdformat/PagesText.h"
 #include "common/MessagePath.h"
+#include "common/NativeText.h"
 #include "common/PathText.h"
 
 namespace orb {
@@ -70,6 +73,8 @@ std::string ProjectFileText(const ProjectData& project) {
     AppendNumber(out, spot.VideoWidth);
     AppendNumber(out, spot.VideoHeight);
   }
+  // After the last spot, where a reader of the one-page layout stops reading.
+  if (HasPagesText(project)) out += PagesText(project, root, PagesPathForm::ProjectFile);
   return out;
 }
 
@@ -124,6 +129,82 @@ std::string OptionalPath(const std::string& root, const std::string& line) {
   return FullPath(root, line);
 }
 
+// A spot's 14 lines. The pages text is UTF-8: its lines become the program's own text before the root
+// folder goes in front of them.
+bool ReadSpot(FieldReader& in, const std::string& root, bool utf8, MenuSpot& spot) {
+  std::string line;
+  auto next = [&](std::string& to, const char* what) {
+    if (!in.Line(to, what)) return false;
+    if (utf8) to = Utf8ToNative(to);
+    return true;
+  };
+  if (!next(spot.Name, "the name")) return false;
+  if (!next(line, "the tooltip")) return false;
+  spot.ToolTip = TrimBlanks(line);
+  if (!in.Number(spot.Action, "the action")) return false;
+  if (!next(line, "the target")) return false;
+  spot.Target = TargetIsPath(spot.Action) ? RootedPath(root, line) : TrimBlanks(line);
+  if (!next(line, "the rollover image")) return false;
+  spot.RolloverImage = RootedPath(root, line);
+  if (!in.Number(spot.X, "the X")) return false;
+  if (!in.Number(spot.Y, "the Y")) return false;
+  if (!next(line, "the move sound")) return false;
+  spot.MoveSound = OptionalPath(root, line);
+  if (!next(line, "the click sound")) return false;
+  spot.ClickSound = OptionalPath(root, line);
+  if (!next(line, "the mouse pointer")) return false;
+  spot.MousePointer = OptionalPath(root, line);
+  if (!in.Number(spot.VideoX, "the video left", true)) return false;
+  if (!in.Number(spot.VideoY, "the video top", true)) return false;
+  if (!in.Number(spot.VideoWidth, "the video width", true)) return false;
+  if (!in.Number(spot.VideoHeight, "the video height", true)) return false;
+  return true;
+}
+
+bool ReadCount(FieldReader& in, int16_t& count, const char* what) {
+  if (!in.Number(count, what)) return false;
+  if (count >= 0) return true;
+  return in.Fail(in.LineNumber(), in.Field(what) + " is negative (" + std::to_string(count) + ")");
+}
+
+// The pages text after the last spot. No line there, or a line that is not its version line, leaves a
+// one-page project: older files and files with trailing text load as they always did.
+bool ReadPages(FieldReader& in, size_t size, const std::string& root, ProjectData& p) {
+  std::string line;
+  in.EnterSpot(0);
+  if (in.AtEnd() || !in.Line(line, "the pages text")) return true;
+  line = TrimBlanks(line);
+  if (line != kPagesVersionLine) {
+    if (line.rfind(kPagesVersionPrefix, 0) != 0) return true;
+    // A newer file must not load as a one-page project without a word.
+    return in.Fail(in.LineNumber(), "the pages text has a version this program cannot read: \"" + line +
+                                        "\" (it reads \"" + kPagesVersionLine + "\")");
+  }
+  if (!in.Line(line, "the name of page 1")) return false;
+  p.PageName = TrimBlanks(Utf8ToNative(line));
+  int16_t pages = 0;
+  if (!ReadCount(in, pages, "the page count")) return false;
+  p.Pages.reserve(std::min(static_cast<size_t>(pages), size / 4 + 1));
+  for (int number = 2; number <= pages + 1; ++number) {
+    in.EnterPage(number);
+    MenuPage& page = p.Pages.emplace_back();
+    if (!in.Line(line, "the name")) return false;
+    page.Name = TrimBlanks(Utf8ToNative(line));
+    if (!in.Line(line, "the title")) return false;
+    page.CdTitle = TrimBlanks(Utf8ToNative(line));
+    if (!in.Line(line, "the background image")) return false;
+    page.BackgroundImage = FullPath(root, Utf8ToNative(line));
+    int16_t count = 0;
+    if (!ReadCount(in, count, "the spot count")) return false;
+    page.Spots.reserve(std::min(static_cast<size_t>(count), size / kProjectSpotLines + 1));
+    for (int spot = 1; spot <= count; ++spot) {
+      in.EnterSpot(spot);
+      if (!ReadSpot(in, root, true, page.Spots.emplace_back())) return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 const FieldMessages kProjectFileMessages = {EndsEarly, NotANumber};
@@ -156,28 +237,9 @@ bool ParseProjectFile(std::string_view data, const std::string& file_name,
   p.Spots.reserve(std::min(static_cast<size_t>(count), data.size() / kProjectSpotLines + 1));
   for (int number = 1; number <= count; ++number) {
     in.EnterSpot(number);
-    MenuSpot& spot = p.Spots.emplace_back();
-    if (!in.Line(spot.Name, "the name")) return false;
-    if (!in.Line(line, "the tooltip")) return false;
-    spot.ToolTip = TrimBlanks(line);
-    if (!in.Number(spot.Action, "the action")) return false;
-    if (!in.Line(line, "the target")) return false;
-    spot.Target = TargetIsPath(spot.Action) ? RootedPath(root, line) : TrimBlanks(line);
-    if (!in.Line(line, "the rollover image")) return false;
-    spot.RolloverImage = RootedPath(root, line);
-    if (!in.Number(spot.X, "the X")) return false;
-    if (!in.Number(spot.Y, "the Y")) return false;
-    if (!in.Line(line, "the move sound")) return false;
-    spot.MoveSound = OptionalPath(root, line);
-    if (!in.Line(line, "the click sound")) return false;
-    spot.ClickSound = OptionalPath(root, line);
-    if (!in.Line(line, "the mouse pointer")) return false;
-    spot.MousePointer = OptionalPath(root, line);
-    if (!in.Number(spot.VideoX, "the video left", true)) return false;
-    if (!in.Number(spot.VideoY, "the video top", true)) return false;
-    if (!in.Number(spot.VideoWidth, "the video width", true)) return false;
-    if (!in.Number(spot.VideoHeight, "the video height", true)) return false;
+    if (!ReadSpot(in, root, false, p.Spots.emplace_back())) return false;
   }
+  if (!ReadPages(in, data.size(), root, p)) return false;
   project = std::move(p);
   return true;
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "cdformat/CdFormats.h"
+#include "cdformat/PagesText.h"
 #include "tests/support/FakeFileSystem.h"
 
 namespace orb {
@@ -143,6 +144,39 @@ TEST_F(GeneratorTest, MakeCdWritesTheMenuThenTheAutorunFilesAndThePlayer) {
   EXPECT_EQ(fs.files["E:\\cd\\menu.cfg"], MenuCfgForMenu(p, "E:\\cd\\"));
   EXPECT_EQ(fs.files["E:\\cd\\imgmusic\\back.jpg"], "picture");
   for (const std::string& op : fs.log) EXPECT_NE(op.rfind("delete", 0), 0u) << op;
+}
+
+TEST_F(GeneratorTest, FurtherPagesAreCheckedWrittenToPagesCfgAndRemovedWithThem) {
+  ProjectData p = Project();
+  MenuPage extras{"Extras", "Extras", "", {}};
+  p.Pages.push_back(extras);
+  EXPECT_EQ(Make().MakeCd(p, "E:\\cd\\", "E:\\cd\\").status, GenerateStatus::CheckFailed);
+  p.Pages[0].BackgroundImage = "E:\\cd\\imgmusic\\extras.jpg";
+  EXPECT_EQ(Make().MakeCd(p, "E:\\cd\\", "E:\\cd\\").status, GenerateStatus::CheckFailed);
+  EXPECT_EQ(messages,
+            (std::vector<GeneratorMessage>{
+                Info("Please select a background image for the page \"Extras\". It is required."),
+                Info("Minimum one Menu spot is needed on the page \"Extras\". Please Click Create.")}));
+  EXPECT_TRUE(fs.log.empty());
+
+  MenuSpot back;
+  back.Action = ActionCode(ActionKind::GoBack);
+  back.RolloverImage = "D:\\art\\back.gif";
+  p.Pages[0].Spots.push_back(back);
+  EXPECT_EQ(
+      Make().MakeCd(p, "E:\\cd\\", "E:\\cd\\").outside_root,
+      (std::vector<OutsideRootField>{{"page \"Extras\", spot 1 (): rollover image", "D:\\art\\back.gif"}}));
+  p.Pages[0].Spots[0].RolloverImage = "E:\\cd\\imgmusic\\back.gif";
+  messages.clear();
+  ASSERT_EQ(Make().MakeCd(p, "E:\\cd\\", "E:\\cd\\").status, GenerateStatus::Done);
+  EXPECT_EQ(fs.files["E:\\cd\\menu.cfg"], MenuCfgForMenu(p, "E:\\cd\\"));
+  EXPECT_EQ(fs.files["E:\\cd\\pages.cfg"], PagesText(p, "E:\\cd\\", PagesPathForm::CdRoot));
+  EXPECT_NE(fs.files["E:\\cd\\pages.cfg"].find("\\imgmusic\\extras.jpg\r\n"), std::string::npos);
+
+  // Back to one page: the stale pages.cfg goes, or the player would still show the old pages.
+  p.Pages.clear();
+  ASSERT_EQ(Make().MakeCd(p, "E:\\cd\\", "E:\\cd\\").status, GenerateStatus::Done);
+  EXPECT_FALSE(fs.files.count("E:\\cd\\pages.cfg"));
 }
 
 TEST_F(GeneratorTest, MissingPlayerIsAnErrorWithoutSuccessMessage) {

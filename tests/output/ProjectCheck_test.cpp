@@ -133,6 +133,54 @@ TEST_F(ProjectCheckTest, ATitleLongerThanAVolumeLabelWarnsNotCountingTheQuestion
   EXPECT_NE(findings[0].message.find("33 characters"), std::string::npos);
 }
 
+TEST_F(ProjectCheckTest, PagesAreCheckedAsPageOneAndMustLinkUp) {
+  fs.files["E:\\cd\\imgmusic\\extras.jpg"] = "x";
+  ProjectData p = Project();
+  MenuSpot go = p.Spots[0];
+  go.Name = "More";
+  go.Action = ActionCode(ActionKind::GoToPage);
+  go.Target = " extras ";  // found without regard to case or blanks
+  p.Spots.push_back(go);
+  MenuSpot back = p.Spots[0];
+  back.Name = "Back";
+  back.Action = ActionCode(ActionKind::GoBack);
+  back.Target.clear();
+  back.MoveSound = "E:\\cd\\imgmusic\\gone.wav";
+  p.Pages.push_back({"Extras", "Extras", "E:\\cd\\imgmusic\\extras.jpg", {back}});
+  EXPECT_EQ(Check(SubjectFromProject(p, "E:\\cd\\")),
+            (std::vector<Finding>{{Severity::Error, "E:\\cd\\imgmusic\\gone.wav",
+                                   "the page \"Extras\", spot 1 (Back): move sound does not exist"}}));
+
+  back.MoveSound.clear();
+  p.Pages[0].Spots = {back};
+  go.Target = "Nowhere";
+  MenuSpot unnamed = go;
+  unnamed.Target = "";
+  p.Pages.push_back({"EXTRAS", "Again", "E:\\cd\\imgmusic\\extras.jpg", {go, unnamed}});
+  p.Pages.push_back({" ", "Blank", "E:\\cd\\imgmusic\\none.jpg", {}});
+  const std::string pages = "E:\\cd\\pages.cfg";
+  EXPECT_EQ(
+      Check(SubjectFromProject(p, "E:\\cd\\")),
+      (std::vector<Finding>{
+          {Severity::Error, "E:\\cd\\imgmusic\\none.jpg", "the page 4: background image does not exist"},
+          {Severity::Error, pages,
+           "page 3 has the name \"EXTRAS\" of page 2 (page names are compared without case)"},
+          {Severity::Error, pages, "page 4 has no spots: the menu would show it with nothing to click"},
+          {Severity::Error, pages, "page 4 has no name, so no spot can lead to it"},
+          {Severity::Error, pages,
+           "page \"EXTRAS\", spot 1 (More): Go to Page names the page \"Nowhere\", which does not exist"},
+          {Severity::Error, pages, "page \"EXTRAS\", spot 2 (More): Go to Page names no page"},
+          {Severity::Warning, pages, "no spot leads to page \"EXTRAS\": the menu never shows it"},
+          {Severity::Warning, pages, "no spot leads to page 4: the menu never shows it"}}));
+
+  p.Pages.clear();
+  p.Spots.clear();
+  EXPECT_EQ(
+      Check(SubjectFromProject(p, "E:\\cd\\")),
+      (std::vector<Finding>{{Severity::Error, "E:\\cd\\menu.cfg",
+                             "page \"Home\" has no spots: the menu would show it with nothing to click"}}));
+}
+
 TEST_F(ProjectCheckTest, AnAddedRuleRunsAfterTheOthersAndLinesNameTheirFile) {
   ProjectCheck check(fs);
   check.AddRule([](CheckContext& c) { c.Add(Severity::Note, "", "fits a 650 MB CD"); });

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "common/PosixFileSystem.h"
@@ -160,6 +161,43 @@ TEST(ProjectFile, BadFilesNameTheLineAndTheProblem) {
   EXPECT_EQ(ParseError(std::string(text).replace(text.find(" 1 \r\nsetup"), 3, "")).line, 10);
   EXPECT_EQ(ParseError(std::string(text).replace(text.rfind(" 0 "), 3, "40000")).line, 21);
   EXPECT_EQ(ParseError(std::string(text).replace(text.find(" 1 \r\nStart"), 3, "2")).line, 22);
+}
+
+TEST(ProjectFile, FurtherPagesFollowTheLastSpotAndComeBack) {
+  ProjectData paged = examples::PagedProject();
+  std::string text = ProjectFileText(paged);
+  ProjectData page1 = paged;
+  page1.Pages.clear();
+  std::string head = ProjectFileText(page1);
+  ASSERT_EQ(text.substr(0, head.size()), head) << "page 1 stays where the one-page layout has it";
+  EXPECT_EQ(text.substr(head.size()), examples::kPagedProjectPagesText);
+  EXPECT_EQ(Parse(text), paged);
+  EXPECT_EQ(Parse(text, std::string("/tmp/cd\\")).Pages[0].BackgroundImage, "/tmp/cd\\imgmusic\\extras.jpg");
+
+  // A renamed page 1 alone is kept too; a file with other text after its last spot loads as one page.
+  page1.PageName = "Start";
+  EXPECT_EQ(ProjectFileText(page1), head + "Orbmenu pages 1\r\nStart\r\n 0 \r\n");
+  EXPECT_EQ(Parse(ProjectFileText(page1)), page1);
+  EXPECT_EQ(Parse(std::string(kWorkedExampleFile) + "notes\r\nOrbmenu pages 2\r\n"), WorkedExample());
+}
+
+TEST(ProjectFile, BadPagesTextNamesTheLineThePageAndTheField) {
+  std::string text = ProjectFileText(examples::PagedProject());
+  size_t pages = text.find("Orbmenu pages 1");
+  int first = 1 + static_cast<int>(std::count(text.begin(), text.begin() + pages, '\n'));
+  EXPECT_EQ(ParseError(std::string(text).replace(pages, 15, "Orbmenu pages 2")).Text(),
+            "bad.obm, line " + std::to_string(first) +
+                ": the pages text has a version this program cannot read: \"Orbmenu pages 2\" (it reads "
+                "\"Orbmenu pages 1\")");
+  EXPECT_EQ(ParseError(std::string(text).replace(text.find(" 2 \r\nExtras"), 3, "-2")).message,
+            "the page count is negative (-2)");
+  FormatError count = ParseError(std::string(text).replace(text.find(" 3 \r\nIntro"), 3, "x"));
+  EXPECT_EQ(count.line, first + 6);
+  EXPECT_EQ(count.message, "the spot count of page 2 is not a number from -32768 to 32767: \"x\"");
+  EXPECT_EQ(ParseError(std::string(text).replace(text.find(" 300 "), 5, "left")).message,
+            "the X of spot 2 of page 2 is not a number from -32768 to 32767: \"left\"");
+  EXPECT_EQ(ParseError(text.substr(0, text.rfind("Docs\r\nDocuments"))).message,
+            "the file ends early: this line (the name of page 3) is missing");
 }
 
 TEST(ProjectFile, SaveAndLoadGoThroughTheSeamAtomically) {

@@ -61,4 +61,58 @@ inline std::string SimpleAutorunDes() {
   return slot;
 }
 
+// The worked project with a "Go to Page" spot on page 1 and two further pages: "Extras" (shaped, a
+// video and a Back spot) and "Docs" (a spot leading home).
+inline ProjectData PagedProject() {
+  ProjectData project = WorkedProject();
+  MenuSpot extras;
+  extras.Name = "More";
+  extras.Action = ActionCode(ActionKind::GoToPage);
+  extras.Target = "Extras";
+  extras.RolloverImage = "C:\\MyCd\\imgmusic\\more.gif";
+  project.Spots.push_back(extras);
+  MenuPage page{"Extras", "Extras ?", "C:\\MyCd\\imgmusic\\extras.jpg", {}};
+  MenuSpot video;
+  video.Name = "Intro";
+  video.Action = ActionCode(ActionKind::PlayVideo);
+  video.Target = "C:\\MyCd\\imgmusic\\intro.avi";
+  video.RolloverImage = "C:\\MyCd\\imgmusic\\intro.gif";
+  video.VideoWidth = 4800;
+  video.VideoHeight = 3600;
+  MenuSpot back;
+  back.Name = "Back";
+  back.Action = ActionCode(ActionKind::GoBack);
+  back.RolloverImage = "C:\\MyCd\\imgmusic\\back.gif";
+  back.X = 300;
+  page.Spots = {video, back};
+  project.Pages.push_back(page);
+  MenuSpot docs;
+  docs.Name = "Docs";
+  docs.Action = ActionCode(ActionKind::GoToPage);
+  docs.Target = "Docs";
+  docs.RolloverImage = "C:\\MyCd\\imgmusic\\docs.gif";
+  project.Pages[0].Spots.push_back(docs);
+  MenuSpot home = back;
+  home.Name = "Home";
+  home.Action = ActionCode(ActionKind::GoToPage);
+  home.Target = "Home";
+  project.Pages.push_back(MenuPage{"Docs", "Documents", "C:\\MyCd\\imgmusic\\docs.jpg", {home}});
+  return project;
+}
+
+// The pages text of PagedProject as the project file carries it after its last spot (paths without the
+// root's text); pages.cfg has the same lines with "\\" in front of each path.
+inline const std::string kPagedProjectPagesText =
+    "Orbmenu pages 1\r\n"
+    "Home\r\n"
+    " 2 \r\n"
+    "Extras\r\nExtras ?\r\nimgmusic\\extras.jpg\r\n 3 \r\n"
+    "Intro\r\n\r\n 5 \r\nimgmusic\\intro.avi\r\nimgmusic\\intro.gif\r\n 0 \r\n 0 \r\n\r\n\r\n\r\n"
+    " 0 \r\n 0 \r\n 4800 \r\n 3600 \r\n"
+    "Back\r\n\r\n 9 \r\n\r\nimgmusic\\back.gif\r\n 300 \r\n 0 \r\n\r\n\r\n\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"
+    "Docs\r\n\r\n 8 \r\nDocs\r\nimgmusic\\docs.gif\r\n 0 \r\n 0 \r\n\r\n\r\n\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"
+    "Docs\r\nDocuments\r\nimgmusic\\docs.jpg\r\n 1 \r\n"
+    "Home\r\n\r\n 8 \r\nHome\r\nimgmusic\\back.gif\r\n 300 \r\n 0 \r\n\r\n\r\n\r\n 0 \r\n 0 \r\n 0 \r\n 0 "
+    "\r\n";
+
 }  // namespace orb::examples

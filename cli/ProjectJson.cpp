@@ -1,0 +1,247 @@
+// A menu project as JSON; see ProjectJson.h.
+#include "cli/ProjectJson.h"
+
+#include <cctype>
+#include <map>
+#include <set>
+
+#include "cdformat/PagesText.h"
+#include "cli/Cp1252.h"
+#include "common/TextLines.h"
+
+namespace orb::cli {
+
+namespace {
+
+using OrderedJson = nlohmann::ordered_json;
+using Json = nlohmann::json;
+
+// How a page's text reaches and leaves JSON: page 1's is Windows-1252, a further page's UTF-8 already,
+// with the root folder (Windows-1252, line 1 of the file) in front of its paths.
+struct TextForm {
+  bool cp1252 = true;
+  std::string root;       // the model's root folder
+  std::string root_json;  // the same as JSON text
+
+  std::string Out(const std::string& text) const { return cp1252 ? Cp1252ToUtf8(text) : text; }
+  std::string OutPath(const std::string& path) const {
+    if (cp1252 || root.empty() || path.compare(0, root.size(), root) != 0) return Out(path);
+    return root_json + path.substr(root.size());
+  }
+};
+
+OrderedJson SpotsToJson(const std::vector<MenuSpot>& spots, const TextForm& form) {
+  OrderedJson list = OrderedJson::array();
+  for (const MenuSpot& s : spots) {
+    OrderedJson spot;
+    spot["name"] = form.Out(s.Name);
+    spot["tooltip"] = form.Out(s.ToolTip);
+    spot["action"] = s.Action;
+    spot["target"] = TargetIsPath(s.Action) ? form.OutPath(s.Target) : form.Out(s.Target);
+    spot["rollover_image"] = form.OutPath(s.RolloverImage);
+    spot["x"] = s.X;
+    spot["y"] = s.Y;
+    spot["move_sound"] = form.OutPath(s.MoveSound);
+    spot["click_sound"] = form.OutPath(s.ClickSound);
+    spot["mouse_pointer"] = form.OutPath(s.MousePointer);
+    spot["video_x"] = s.VideoX;
+    spot["video_y"] = s.VideoY;
+    spot["video_width"] = s.VideoWidth;
+    spot["video_height"] = s.VideoHeight;
+    list.push_back(std::move(spot));
+  }
+  return list;
+}
+
+struct Problem {
+  std::string path;
+  std::string message;
+};
+
+std::string Member(const std::string& path, const std::string& key) {
+  return path.empty() ? key : path + "." + key;
+}
+std::string Element(const std::string& path, size_t index) {
+  return path + "[" + std::to_string(index) + "]";
+}
+
+// One JSON object read field by field; every problem is thrown with its path.
+class ObjectReader {
+ public:
+  ObjectReader(const Json& json, std::string path, const std::set<std::string>& fields, const TextForm& form)
+      : json_(json), path_(std::move(path)), form_(form) {
+    if (!json.is_object()) throw Problem{Where(), "must be an object"};
+    for (const auto& item : json.items()) {
+      if (!fields.count(item.key()))
+        throw Problem{Member(path_, item.key()), "is not a field of this object"};
+    }
+  }
+
+  bool Has(const char* key) const { return json_.contains(key); }
+
+  const Json& Get(const char* key, bool required) const {
+    static const Json kNull;
+    if (json_.contains(key)) return json_.at(key);
+    if (required) throw Problem{Member(path_, key), "is missing"};
+    return kNull;
+  }
+
+  std::string Text(const char* key, bool required = false) const {
+    const Json& value = Get(key, required);
+    if (value.is_null() && !Has(key)) return std::string();
+    if (!value.is_string()) throw Problem{Member(path_, key), "must be a string"};
+    const std::string& utf8 = value.get_ref<const std::string&>();
+    if (!form_.cp1252) return utf8;
+    std::optional<std::string> text = Utf8ToCp1252(utf8);
+    if (!text)
+      throw Problem{Member(path_, key),
+                    "holds a character that Windows-1252 lacks, so the project file cannot store it"};
+    return *text;
+  }
+
+  std::string Path(const char* key, bool required = false) const {
+    std::string text = Text(key, required);
+    const std::string& root = form_.root_json;
+    if (form_.cp1252 || root.empty() || text.compare(0, root.size(), root) != 0) return text;
+    return form_.root + text.substr(root.size());
+  }
+
+  int16_t Number(const char* key, bool required = false) const {
+    const Json& value = Get(key, required);
+    if (value.is_null() && !Has(key)) return 0;
+    if (!value.is_number_integer() || value.get<long long>() < -32768 || value.get<long long>() > 32767)
+      throw Problem{Member(path_, key), "must be a whole number from -32768 to 32767"};
+    return static_cast<int16_t>(value.get<long long>());
+  }
+
+  // The list under key: its elements with their paths.
+  const Json& List(const char* key, bool required) const {
+    const Json& value = Get(key, required);
+    if (value.is_null() && !Has(key)) return value;
+    if (!value.is_array()) throw Problem{Member(path_, key), "must be a list"};
+    return value;
+  }
+
+  std::string Where(const char* key = nullptr) const {
+    if (key) return Member(path_, key);
+    return path_.empty() ? "the JSON" : path_;
+  }
+
+ private:
+  const Json& json_;
+  std::string path_;
+  const TextForm& form_;
+};
+
+const std::set<std::string> kSpotFields = {
+    "name",       "tooltip",     "action",        "target",  "rollover_image", "x",           "y",
+    "move_sound", "click_sound", "mouse_pointer", "video_x", "video_y",        "video_width", "video_height"};
+
+std::vector<MenuSpot> SpotsFromJson(const Json& list, const std::string& path, const TextForm& form) {
+  std::vector<MenuSpot> spots;
+  if (list.is_null()) return spots;
+  for (size_t i = 0; i < list.size(); ++i) {
+    ObjectReader in(list[i], Element(path, i), kSpotFields, form);
+    MenuSpot& s = spots.emplace_back();
+    s.Name = in.Text("name", true);
+    s.ToolTip = in.Text("tooltip");
+    s.Action = in.Number("action", true);
+    if (s.Action < ActionCode(ActionKind::ExecuteFile) || s.Action > ActionCode(ActionKind::GoBack))
+      throw Problem{in.Where("action"),
+                    "is " + std::to_string(s.Action) + ", which is no action (the codes are 1 to 9)"};
+    s.Target = TargetIsPath(s.Action) ? in.Path("target") : in.Text("target");
+    s.RolloverImage = in.Path("rollover_image");
+    s.X = in.Number("x");
+    s.Y = in.Number("y");
+    s.MoveSound = in.Path("move_sound");
+    s.ClickSound = in.Path("click_sound");
+    s.MousePointer = in.Path("mouse_pointer");
+    s.VideoX = in.Number("video_x");
+    s.VideoY = in.Number("video_y");
+    s.VideoWidth = in.Number("video_width");
+    s.VideoHeight = in.Number("video_height");
+  }
+  return spots;
+}
+
+std::string Folded(const std::string& name) {
+  std::string folded = name;
+  for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return folded;
+}
+
+}  // namespace
+
+OrderedJson ProjectToJson(const ProjectData& project) {
+  TextForm page1;
+  OrderedJson json;
+  json["root_folder"] = page1.Out(project.RootFolder);
+  json["cd_title"] = page1.Out(project.CdTitle);
+  json["cd_icon"] = page1.Out(project.CdIcon);
+  json["sound_file"] = page1.Out(project.SoundFile);
+  json["background_image"] = page1.Out(project.BackgroundImage);
+  json["splash_image"] = page1.Out(project.SplashImage);
+  json["spots"] = SpotsToJson(project.Spots, page1);
+  if (!HasPagesText(project)) return json;
+  TextForm further{false, project.RootFolder, page1.Out(project.RootFolder)};
+  json["page_name"] = project.PageName;
+  json["pages"] = OrderedJson::array();
+  for (const MenuPage& page : project.Pages) {
+    OrderedJson item;
+    item["name"] = page.Name;
+    item["cd_title"] = page.CdTitle;
+    item["background_image"] = further.OutPath(page.BackgroundImage);
+    item["spots"] = SpotsToJson(page.Spots, further);
+    json["pages"].push_back(std::move(item));
+  }
+  return json;
+}
+
+bool ProjectFromJson(const Json& json, ProjectData& project, JsonProblem& problem) {
+  try {
+    TextForm page1;
+    ObjectReader in(json, "",
+                    {"root_folder", "cd_title", "cd_icon", "sound_file", "background_image", "splash_image",
+                     "spots", "page_name", "pages"},
+                    page1);
+    ProjectData p;
+    p.RootFolder = in.Text("root_folder", true);
+    p.CdTitle = in.Text("cd_title");
+    p.CdIcon = in.Text("cd_icon");
+    p.SoundFile = in.Text("sound_file");
+    p.BackgroundImage = in.Text("background_image");
+    p.SplashImage = in.Text("splash_image");
+    p.Spots = SpotsFromJson(in.List("spots", true), "spots", page1);
+
+    TextForm further{false, p.RootFolder, json.at("root_folder").get<std::string>()};
+    ObjectReader names(json, "",
+                       {"root_folder", "cd_title", "cd_icon", "sound_file", "background_image",
+                        "splash_image", "spots", "page_name", "pages"},
+                       further);
+    // Names and titles are read back trimmed from the file, so they are stored so.
+    if (names.Has("page_name")) p.PageName = TrimBlanks(names.Text("page_name"));
+    // Where each name was given first, by its folded form.
+    std::map<std::string, std::string> given = {{Folded(p.PageName), "page_name"}};
+    const Json& pages = names.List("pages", false);
+    for (size_t i = 0; !pages.is_null() && i < pages.size(); ++i) {
+      std::string path = Element("pages", i);
+      ObjectReader page(pages[i], path, {"name", "cd_title", "background_image", "spots"}, further);
+      MenuPage& added = p.Pages.emplace_back();
+      added.Name = TrimBlanks(page.Text("name", true));
+      auto [first, fresh] = given.emplace(Folded(added.Name), page.Where("name"));
+      if (!fresh)
+        throw Problem{page.Where("name"), "\"" + added.Name + "\" is the name of " + first->second +
+                                              " already (page names are compared without case)"};
+      added.CdTitle = TrimBlanks(page.Text("cd_title"));
+      added.BackgroundImage = page.Path("background_image", true);
+      added.Spots = SpotsFromJson(page.List("spots", true), page.Where("spots"), further);
+    }
+    project = std::move(p);
+    return true;
+  } catch (const Problem& p) {
+    problem = JsonProblem{p.path, p.message};
+    return false;
+  }
+}
+
+}  // namespace orb::cli
