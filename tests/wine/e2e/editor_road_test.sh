@@ -69,6 +69,14 @@ wt menu "$background_dialog" "#1" || fail "no open dialog to confirm"
 wt gone "$background_dialog" 10000 || fail "the open dialog did not take the background"
 wt settext "$title" "#140" "Extras" || fail "no title box"   # txtcdtitle
 [[ "$(wt text "$title")" == *'\imgmusic\extras.jpg|'* ]] || fail "page 2's background reads: $(wt text "$title" | grep '^Edit')"
+# 1b. Its one spot goes back.
+wt click "$title" "#149" || fail "no Create button"   # cmdmenuspots
+wt wait "$spot_editor" 10000 >/dev/null || fail "Create opened no spot editor"
+wt settext "$spot_editor" "#2018" "Back"   # txtmenuname
+wt select "$spot_editor" "#2019" 9 || fail "no action list"
+wt settext "$spot_editor" "#2029" "$(run winepath -w "$cd_root/imgmusic/exit_on.gif" | tr -d '\r')"   # rollover
+click_to_close "$spot_editor" "OK" || fail "OK left the new spot's editor open"
+[ "$(wt items "$title" "#148")" = $' New Menu Spot\nBack' ] || fail "page 2's spots: $(wt items "$title" "#148")"
 wt select "$title" "#156" 0 || fail "could not choose page 1"
 [ "$(wt items "$title" "#148")" = "$spots" ] || fail "back on page 1 the spot list is: $(wt items "$title" "#148")"
 texts=$(wt text "$title")
@@ -139,17 +147,22 @@ box=$(wt msgbox 10000) || fail "no message after Save"
 [ "$box" = "Operation Complete.|Project successfully updated and saved." ] || fail "Save said: $box"
 [ "$(line 13)" = " 1200 " ] && [ "$(line 14)" = " 2550 " ] || fail "saved X and Y are '$(line 13)' '$(line 14)'"
 [ "$(line 10)" = " 8 " ] && [ "$(line 11)" = "Extras" ] || fail "saved action and target are '$(line 10)' '$(line 11)'"
+# The further page follows page 1's spots, its paths as the project file stores them.
+pages_text=$(tr -d '\r' <"$cd_root/demo.obm" | awk '/^Orbmenu pages 1$/ {on = 1} on && n++ < 8')
+[ "$pages_text" = $'Orbmenu pages 1\nHome\n 1 \nExtras\nExtras\nimgmusic\\extras.jpg\n 1 \nBack' ] ||
+  fail "the saved pages text reads: $pages_text"
 stop_editor
 
 # 4. Reopen and Make Cd.
 start_editor
 spots_again=$(wt items "$title" "#148")
 [ "$spots_again" = "$spots" ] || fail "after reopening the spot list is: $spots_again"
+[ "$(wt items "$title" "#156")" = $'Home\nExtras' ] || fail "after reopening the pages are: $(wt items "$title" "#156")"
 wt click "$title" "#153" || fail "no Make Cd button"   # cmdgenerate2
 box=$(wt msgbox 20000) || fail "no message after Make Cd"
 [[ "$box" == "Success|"* ]] || fail "Make Cd said: $box"
 stop_editor
-for f in menu.cfg autorun.inf autorun.des Orbstart.exe; do [ -f "$cd_root/$f" ] || fail "Make Cd wrote no $f"; done
+for f in menu.cfg pages.cfg autorun.inf autorun.des Orbstart.exe; do [ -f "$cd_root/$f" ] || fail "Make Cd wrote no $f"; done
 # The command line on Linux writes the same bytes from the same project.
 cli=${ORB_NATIVE_BIN_DIR:-}/cli/orbmenu-cli
 if [ -x "$cli" ]; then
