@@ -32,12 +32,11 @@ void MainWindowController::AskPageName(const std::string& caption, std::string n
 }
 
 void MainWindowController::cmdaddpage_Click() {
-  AskPageName(kAddPageCaption, "", [this](const std::string& name) {
-    PageNameProblem problem = model_.AddPage(name);
-    // The author adds a page to fill it: the panel turns to it.
-    if (problem == PageNameProblem::None) model_.SelectPage(model_.PageCount());
-    return problem;
-  });
+  int pages = model_.PageCount();
+  AskPageName(kAddPageCaption, "", [this](const std::string& name) { return model_.AddPage(name); });
+  if (model_.PageCount() == pages) return;
+  // The author adds a page to fill it: the panel turns to it.
+  model_.SelectPage(model_.PageCount());
   PageEdited();
 }
 
