@@ -106,9 +106,10 @@ const ControlSpec kSpecs[] = {
    "Rename this page; the menu spots that lead to it follow.", K::Hand, nullptr},
   {kId_cmdremovepage, 1, "BUTTON", "Remo&ve", kButton, 0, {5550, 3195, 810, 345}, F::Field, C::Normal,
    "Delete this page and its menu spots.", K::Hand, nullptr},
-  {kId_cmdpageup, 1, "BUTTON", "", kImageButton, 0, {6405, 3195, 345, 345}, F::None, C::Normal,
+  // Arrow buttons carry their text for screen readers; they show only the icon.
+  {kId_cmdpageup, 1, "BUTTON", "Move page up", kImageButton, 0, {6405, 3195, 345, 345}, F::None, C::Normal,
    "Move this page up.", K::Hand, "ARROW_UP"},
-  {kId_cmdpagedown, 1, "BUTTON", "", kImageButton, 0, {6795, 3195, 345, 345}, F::None, C::Normal,
+  {kId_cmdpagedown, 1, "BUTTON", "Move page down", kImageButton, 0, {6795, 3195, 345, 345}, F::None, C::Normal,
    "Move this page down.", K::Hand, "ARROW_DOWN"},
   {kId_lblspots, 1, "STATIC", "Menu Spots :", kCaptionLabel, 0, {945, 3660, 1395, 240}, F::Caption, C::Red, nullptr, K::None, nullptr},
   {kId_cmbmenu, 1, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0,

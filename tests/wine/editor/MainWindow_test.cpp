@@ -181,7 +181,7 @@ TEST_F(MainWindowTest, ControlsShowTheirCaptionsAtTheirTwipsPositions) {
       {kId_lblback, "Background image :", {180, 810, 2160, 240}},
       {kId_lblpage, "Page :", {945, 3210, 1395, 240}},
       {kId_cmdaddpage, "&Add", {4065, 3195, 585, 345}},
-      {kId_cmdpagedown, "", {6795, 3195, 345, 345}},
+      {kId_cmdpagedown, "Move page down", {6795, 3195, 345, 345}},
       {kId_cmdmenuspots, "&Create ", {4065, 3645, 765, 345}},
       {kId_cmdDelete, "&Delete", {5685, 3645, 765, 345}},
       {kId_cmdpreview2, "&Test", {2400, 4140, 1395, 375}},
