@@ -164,6 +164,10 @@ std::vector<MenuSpot> SpotsFromJson(const Json& list, const std::string& path, c
   return spots;
 }
 
+const std::set<std::string> kProjectFields = {"root_folder", "cd_title",         "cd_icon",
+                                              "sound_file",  "background_image", "splash_image",
+                                              "spots",       "page_name",        "pages"};
+
 std::string Folded(const std::string& name) {
   std::string folded = name;
   for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -200,10 +204,7 @@ OrderedJson ProjectToJson(const ProjectData& project) {
 bool ProjectFromJson(const Json& json, ProjectData& project, JsonProblem& problem) {
   try {
     TextForm page1;
-    ObjectReader in(json, "",
-                    {"root_folder", "cd_title", "cd_icon", "sound_file", "background_image", "splash_image",
-                     "spots", "page_name", "pages"},
-                    page1);
+    ObjectReader in(json, "", kProjectFields, page1);
     ProjectData p;
     p.RootFolder = in.Text("root_folder", true);
     p.CdTitle = in.Text("cd_title");

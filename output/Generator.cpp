@@ -32,11 +32,12 @@ void CheckField(std::vector<OutsideRootField>& out, const std::string& root, std
 
 // The further pages need what page 1 needs; the player could not show such a page.
 std::string FurtherPageCheck(const ProjectData& project) {
-  for (const MenuPage& page : project.Pages) {
+  for (size_t i = 0; i < project.Pages.size(); ++i) {
+    const MenuPage& page = project.Pages[i];
     if (TrimBlanks(page.BackgroundImage).empty())
-      return "Please select a background image for the " + PageLabel(page) + ". It is required.";
+      return "Please select a background image for the " + PageLabel(page, i + 2) + ". It is required.";
     if (page.Spots.empty())
-      return "Minimum one Menu spot is needed on the " + PageLabel(page) + ". Please Click Create.";
+      return "Minimum one Menu spot is needed on the " + PageLabel(page, i + 2) + ". Please Click Create.";
   }
   return std::string();
 }
@@ -61,15 +62,19 @@ std::vector<OutsideRootField> FieldsOutsideRoot(const ProjectData& project, cons
     }
   };
   spots(project.Spots, std::string());
-  for (const MenuPage& page : project.Pages) {
-    std::string name = PageLabel(page);
+  for (size_t i = 0; i < project.Pages.size(); ++i) {
+    const MenuPage& page = project.Pages[i];
+    std::string name = PageLabel(page, i + 2);
     CheckField(out, root, name + ": background image", page.BackgroundImage);
     spots(page.Spots, name + ", ");
   }
   return out;
 }
 
-std::string PageLabel(const MenuPage& page) { return "page \"" + TrimBlanks(page.Name) + "\""; }
+std::string PageLabel(const MenuPage& page, size_t number) {
+  std::string name = TrimBlanks(page.Name);
+  return name.empty() ? "page " + std::to_string(number) : "page \"" + name + "\"";
+}
 
 std::vector<OutsideRootField> FieldsOutsideRoot(const SimpleAutorun& simple, const std::string& root) {
   std::vector<OutsideRootField> out;

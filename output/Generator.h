@@ -52,8 +52,8 @@ struct OutsideRootField {
 
 // Fields of pages after the first are named with their page: "page "Extras", spot 1 (Intro): target".
 std::vector<OutsideRootField> FieldsOutsideRoot(const ProjectData& project, const std::string& root);
-// A further page as messages name it: page "Extras".
-std::string PageLabel(const MenuPage& page);
+// A further page as messages name it: page "Extras", or page 3 (its number) when it has no name.
+std::string PageLabel(const MenuPage& page, size_t number);
 std::vector<OutsideRootField> FieldsOutsideRoot(const SimpleAutorun& simple, const std::string& root);
 // "These files are not inside the root folder (ROOT), so the CD would not find them:" and one line each.
 std::string OutsideRootText(const std::vector<OutsideRootField>& fields, const std::string& root);

@@ -130,9 +130,8 @@ std::string OptionalPath(const std::string& root, const std::string& line) {
 }
 
 // A spot's 14 lines. The pages text is UTF-8: its lines become the program's own text before the root
-// folder goes in front of them.
-bool ReadSpot(FieldReader& in, const std::string& root, bool utf8, MenuSpot& spot) {
-  std::string line;
+// folder goes in front of them. One line buffer serves every spot (a file may hold 32767 of them).
+bool ReadSpot(FieldReader& in, const std::string& root, bool utf8, MenuSpot& spot, std::string& line) {
   auto next = [&](std::string& to, const char* what) {
     if (!in.Line(to, what)) return false;
     if (utf8) to = Utf8ToNative(to);
@@ -199,7 +198,7 @@ bool ReadPages(FieldReader& in, size_t size, const std::string& root, ProjectDat
     page.Spots.reserve(std::min(static_cast<size_t>(count), size / kProjectSpotLines + 1));
     for (int spot = 1; spot <= count; ++spot) {
       in.EnterSpot(spot);
-      if (!ReadSpot(in, root, true, page.Spots.emplace_back())) return false;
+      if (!ReadSpot(in, root, true, page.Spots.emplace_back(), line)) return false;
     }
   }
   return true;
@@ -237,7 +236,7 @@ bool ParseProjectFile(std::string_view data, const std::string& file_name,
   p.Spots.reserve(std::min(static_cast<size_t>(count), data.size() / kProjectSpotLines + 1));
   for (int number = 1; number <= count; ++number) {
     in.EnterSpot(number);
-    if (!ReadSpot(in, root, false, p.Spots.emplace_back())) return false;
+    if (!ReadSpot(in, root, false, p.Spots.emplace_back(), line)) return false;
   }
   if (!ReadPages(in, data.size(), root, p)) return false;
   project = std::move(p);

@@ -11,41 +11,69 @@ bold=DejaVu-Sans-Bold
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
-# Menu buttons: five on the left, two small ones under the video box; each spot's rollover picture
-# is its lit button, placed where the background shows the unlit one.
-labels=("Read Me" "Web Site" "Browse CD" "Watch Intro" "Exit" "Intro MP4" "Intro WMV")
-names=(readme web browse video exit mp4 wmv)
-xs=(40 40 40 40 40 300 460)
-ys=(140 202 264 326 388 388 388)
-ws=(220 220 220 220 220 140 140)
-insets=(24 24 24 24 24 12 12)
+# Two pages. The start page: five buttons on the left, the fourth leading to the Extras page. The Extras
+# page: the intro as AVI, MP4 and WMV beside the box it plays in, and a Back button. Each spot's rollover
+# picture is its lit button, placed where the background shows the unlit one.
+labels=("Read Me" "Web Site" "Browse CD" "Extras" "Exit")
+names=(readme web browse extras exit)
+xs=(40 40 40 40 40)
+ys=(140 202 264 326 388)
+x_labels=("Watch Intro" "Intro MP4" "Intro WMV" "Back")
+x_names=(video mp4 wmv back)
+x_xs=(40 40 40 40)
+x_ys=(140 202 264 388)
+w=220
+inset=24
 bh=46
 
-# Background 640x480: a night-blue gradient, an orbit drawing, the title and the unlit buttons.
-args=(-size 640x480 gradient:'#0b1a3a'-'#1f4d7a'
-  -fill none -stroke '#3d78b0' -strokewidth 2 -draw "ellipse 540,74 74,22 0,360"
-  -stroke none -fill '#ffcc55' -draw "circle 540,74 540,58"
-  -fill '#9fd0ff' -draw "circle 604,63 604,57"
-  -font "$bold" -pointsize 38 -fill white -annotate +40+72 'Orbmenu Demo'
-  -font "$font" -pointsize 16 -fill '#a9c8e8' -annotate +42+100 'An interactive CD menu made with Orbmenu')
-for i in "${!labels[@]}"; do
-  x=${xs[$i]} y=${ys[$i]} w=${ws[$i]}
-  args+=(-fill '#16335c' -stroke '#4f86bd' -strokewidth 2
-    -draw "roundrectangle $x,$y $((x + w - 1)),$((y + bh - 1)) 12,12"
-    -stroke none -font "$font" -pointsize 20 -fill '#d8e8f8' -annotate +$((x + ${insets[$i]}))+$((y + 30)) "${labels[$i]}")
-done
-args+=(-fill '#0a1430' -stroke '#4f86bd' -strokewidth 1 -draw "rectangle 300,150 600,375"
-  -stroke none -font "$font" -pointsize 14 -fill '#6f94bb' -annotate +392+268 'video plays here')
-convert "${args[@]}" -quality 82 "$out/back.jpg"
+# draw_page OUT HEADING SUBTITLE VIDEO_BOX LABEL...: a 640x480 background (a night-blue gradient, an orbit
+# drawing, the heading and the unlit buttons at the positions in px and py), with the video box or not.
+draw_page() {
+  local out=$1 heading=$2 subtitle=$3 box=$4
+  shift 4
+  local args=(-size 640x480 gradient:'#0b1a3a'-'#1f4d7a'
+    -fill none -stroke '#3d78b0' -strokewidth 2 -draw "ellipse 540,74 74,22 0,360"
+    -stroke none -fill '#ffcc55' -draw "circle 540,74 540,58"
+    -fill '#9fd0ff' -draw "circle 604,63 604,57"
+    -font "$bold" -pointsize 38 -fill white -annotate +40+72 "$heading"
+    -font "$font" -pointsize 16 -fill '#a9c8e8' -annotate +42+100 "$subtitle")
+  local i=0 label
+  for label in "$@"; do
+    local x=${px[$i]} y=${py[$i]}
+    args+=(-fill '#16335c' -stroke '#4f86bd' -strokewidth 2
+      -draw "roundrectangle $x,$y $((x + w - 1)),$((y + bh - 1)) 12,12"
+      -stroke none -font "$font" -pointsize 20 -fill '#d8e8f8' -annotate +$((x + inset))+$((y + 30)) "$label")
+    i=$((i + 1))
+  done
+  if [ "$box" = yes ]; then
+    args+=(-fill '#0a1430' -stroke '#4f86bd' -strokewidth 1 -draw "rectangle 300,150 600,375"
+      -stroke none -font "$font" -pointsize 14 -fill '#6f94bb' -annotate +392+268 'video plays here')
+  fi
+  convert "${args[@]}" -quality 82 "$out"
+}
 
-# Rollover pictures are cut from the background, so that their corners match it, and lit.
-for i in "${!labels[@]}"; do
-  x=${xs[$i]} y=${ys[$i]} w=${ws[$i]}
-  convert "$out/back.jpg" -crop ${w}x${bh}+$x+$y +repage -fill '#ffcc55' -stroke '#fff0c0' -strokewidth 2 \
-    -draw "roundrectangle 1,1 $((w - 2)),$((bh - 2)) 12,12" \
-    -stroke none -font "$bold" -pointsize 20 -fill '#1a2a48' -annotate +${insets[$i]}+30 "${labels[$i]}" \
-    -colors 64 "$out/${names[$i]}_on.gif"
-done
+# cut_rollovers BACKGROUND NAME...: rollover pictures cut from the background, so that their corners match
+# it, and lit; the labels are in lit_labels.
+cut_rollovers() {
+  local background=$1
+  shift
+  local i=0 name
+  for name in "$@"; do
+    local x=${px[$i]} y=${py[$i]}
+    convert "$background" -crop ${w}x${bh}+$x+$y +repage -fill '#ffcc55' -stroke '#fff0c0' -strokewidth 2 \
+      -draw "roundrectangle 1,1 $((w - 2)),$((bh - 2)) 12,12" \
+      -stroke none -font "$bold" -pointsize 20 -fill '#1a2a48' -annotate +$inset+30 "${lit_labels[$i]}" \
+      -colors 64 "$out/${name}_on.gif"
+    i=$((i + 1))
+  done
+}
+
+px=("${xs[@]}") py=("${ys[@]}") lit_labels=("${labels[@]}")
+draw_page "$out/back.jpg" 'Orbmenu Demo' 'An interactive CD menu made with Orbmenu' no "${labels[@]}"
+cut_rollovers "$out/back.jpg" "${names[@]}"
+px=("${x_xs[@]}") py=("${x_ys[@]}") lit_labels=("${x_labels[@]}")
+draw_page "$out/extras.jpg" 'Extras' 'The intro, played in the menu three ways' yes "${x_labels[@]}"
+cut_rollovers "$out/extras.jpg" "${x_names[@]}"
 
 # Splash picture and CD icon.
 convert -size 400x240 gradient:'#1f4d7a'-'#0b1a3a' \
@@ -93,26 +121,37 @@ ffmpeg -v error -y -i "$out/intro.avi" -i "$out/start.wav" -filter:a "apad,aresa
 printf '%s\r\n' 'Orbmenu Demo' '' \
   'This CD was made with Orbmenu. Move the mouse over the buttons on the left:' \
   'each one lights up and ticks; a click reads this file, opens a web page, shows' \
-  'the CD in a folder window, plays a short video, or closes the menu. The two' \
-  'buttons under the video box play the same intro as MP4 and as WMV, the formats' \
-  'a Windows 10 or 11 PC plays as it comes.' >readme.txt
+  'the CD in a folder window, turns to the Extras page, or closes the menu. On the' \
+  'Extras page a short video plays as AVI, and as MP4 and WMV, the formats a' \
+  'Windows 10 or 11 PC plays as it comes; Back (or Escape) returns.' >readme.txt
 
-# The project. Its root folder line is a Windows folder; elsewhere give the copy's folder with --root.
+# spot_lines LABEL TIP ACTION TARGET NAME X Y: a spot's fourteen lines; a video plays in the box.
+spot_lines() {
+  local cursor='' video=(' 0 ' ' 0 ' ' 0 ' ' 0 ')
+  [ "$5" = web ] && cursor='imgmusic\star.cur'
+  [ "$3" = 5 ] && video=(' 4500 ' ' 2250 ' ' 4500 ' ' 3375 ')
+  printf '%s\r\n' "$1" "$2" " $3 " "$4" "imgmusic\\$5_on.gif" " $(($6 * 15)) " " $(($7 * 15)) " \
+    'imgmusic\move.wav' 'imgmusic\click.wav' "$cursor" "${video[@]}"
+}
+
+# The project: the start page in the older layout, the Extras page after its last spot. Its root folder
+# line is a Windows folder; elsewhere give the copy's folder with --root.
 {
   printf '%s\r\n' 'C:\OrbDemo\' 'Orbmenu Demo' 'imgmusic\cd.ico' 'imgmusic\start.wav' 'imgmusic\back.jpg' \
     'imgmusic\splash.jpg' " ${#labels[@]} "
-  targets=('readme.txt' 'http://www.example.com/' '' 'imgmusic\intro.avi' '' 'imgmusic\intro.mp4' 'imgmusic\intro.wmv')
-  tips=('Read about this CD' 'Visit the web site' 'Look at the files on this CD' 'Play the intro video' 'Close the menu'
-    'Play the intro as MP4 (Media Foundation)' 'Play the intro as WMV (Media Foundation)')
-  actions=(1 2 3 5 6 5 5)
+  targets=('readme.txt' 'http://www.example.com/' '' 'Extras' '')
+  tips=('Read about this CD' 'Visit the web site' 'Look at the files on this CD' 'The intro video, three ways' 'Close the menu')
+  actions=(1 2 3 8 6)
   for i in "${!labels[@]}"; do
-    x=${xs[$i]} y=${ys[$i]}
-    cursor=''
-    [ "${names[$i]}" = web ] && cursor='imgmusic\star.cur'
-    video=(' 0 ' ' 0 ' ' 0 ' ' 0 ')
-    [ "${actions[$i]}" = 5 ] && video=(' 4500 ' ' 2250 ' ' 4500 ' ' 3375 ')
-    printf '%s\r\n' "${labels[$i]}" "${tips[$i]}" " ${actions[$i]} " "${targets[$i]}" "imgmusic\\${names[$i]}_on.gif" \
-      " $((x * 15)) " " $((y * 15)) " 'imgmusic\move.wav' 'imgmusic\click.wav' "$cursor" "${video[@]}"
+    spot_lines "${labels[$i]}" "${tips[$i]}" "${actions[$i]}" "${targets[$i]}" "${names[$i]}" "${xs[$i]}" "${ys[$i]}"
+  done
+  printf '%s\r\n' 'Orbmenu pages 1' 'Home' ' 1 ' 'Extras' 'Orbmenu Demo - Extras' 'imgmusic\extras.jpg' " ${#x_labels[@]} "
+  targets=('imgmusic\intro.avi' 'imgmusic\intro.mp4' 'imgmusic\intro.wmv' '')
+  tips=('Play the intro video' 'Play the intro as MP4 (Media Foundation)' 'Play the intro as WMV (Media Foundation)'
+    'Back to the start page')
+  actions=(5 5 5 9)
+  for i in "${!x_labels[@]}"; do
+    spot_lines "${x_labels[$i]}" "${tips[$i]}" "${actions[$i]}" "${targets[$i]}" "${x_names[$i]}" "${x_xs[$i]}" "${x_ys[$i]}"
   done
 } >demo.obm
 ls -l "$out" readme.txt demo.obm

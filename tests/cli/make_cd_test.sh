@@ -32,6 +32,7 @@ cmp -s "$dir/Orbstart.exe" "$cd_root/Orbstart.exe" || fail "player not copied"
 [ ! -e "$cd_root/rtxcore.dll" ] || fail "runtime copied"
 ls -a "$cd_root" | grep -q orbtmp && fail "temporary file left behind"
 head -c 6 "$cd_root/menu.cfg" | od -c | grep -q 'r  \\n' || fail "menu.cfg lines do not end with CR LF"
+grep -q $'^\\\\imgmusic\\\\extras.jpg\r$' "$cd_root/pages.cfg" || fail "pages.cfg lacks the Extras page"
 
 # What the player reads back is the project.
 "$cli" show "$cd_root/demo.obm" --root "$cd_root" >"$dir/show.json"
@@ -51,7 +52,7 @@ same("icon", rel(show["cd_icon"]), cd["icon"])
 same("start sound", rel(show["sound_file"]), cd["start_sound"])
 same("start program", "", cd["start_program"])
 same("spot count", len(show["spots"]), len(cd["spots"]))
-assert len(show["spots"]) >= 5 and {1, 2, 3, 5, 6} <= {s["action"] for s in show["spots"]}
+assert len(show["spots"]) >= 5 and {1, 2, 3, 6, 8} <= {s["action"] for s in show["spots"]}
 for i, (p, c) in enumerate(zip(show["spots"], cd["spots"]), 1):
     for a, b in [("tooltip", "tooltip"), ("action", "action"), ("rollover_image", "rollover"), ("x", "x"), ("y", "y"),
                  ("click_sound", "click_sound"), ("mouse_pointer", "cursor")]:

@@ -34,9 +34,9 @@ status=0
 "$cli" show "$dir/none.obm" 2>"$dir/err" || status=$?
 [ $status = 1 ] && grep -qF "none.obm: cannot be read" "$dir/err" || fail "missing file: $(cat "$dir/err")"
 
-# The demo project loads and names every kind of spot.
+# The demo project loads and names every kind of spot, on its two pages.
 "$cli" show "$src/examples/demo/demo.obm" >"$dir/out.json"
-expect 'sorted({s["action"] for s in j["spots"]})' '[1, 2, 3, 5, 6]'
+expect 'sorted({s["action"] for s in j["spots"] + j["pages"][0]["spots"]}), j["page_name"], j["pages"][0]["name"]' '[1, 2, 3, 5, 6, 8, 9] Home Extras'
 
 # 1.x conversion: the new file lies beside the old one and loads; the old one is unchanged.
 printf 'C:\\Old\\\r\nOld\r\nC:\\Old\\cd.ico\r\n\r\nC:\\Old\\back.jpg\r\n1\r\nGo\r\ntip\r\n4\r\n\r\nC:\\Old\\o.gif\r\n10\r\n20\r\n\r\n\r\n' >"$dir/old.obm"

@@ -49,7 +49,7 @@ stop_editor() {
 # 1. The command line's project is loaded once the editor has slid into the menu mode.
 start_editor
 spots=$(wt items "$title" "#148")   # cmbmenu
-[ "$spots" = $' New Menu Spot\nRead Me\nWeb Site\nBrowse CD\nWatch Intro\nExit\nIntro MP4\nIntro WMV' ] || fail "spot list: $spots"
+[ "$spots" = $' New Menu Spot\nRead Me\nWeb Site\nBrowse CD\nExtras\nExit' ] || fail "spot list: $spots"
 sleep 1
 keep road-main "$rect"
 
@@ -171,7 +171,7 @@ if [ -x "$cli" ]; then
   cp -r "$cd_root/imgmusic" "$cd_root/readme.txt" "$TMP/linux-cd/"
   "$cli" make-cd "$TMP/linux-cd/demo.obm" --root "$TMP/linux-cd" --player "$ORB_PLAYER" --no-runtime >/dev/null ||
     fail "orbmenu-cli make-cd failed on the saved project"
-  for f in menu.cfg autorun.inf autorun.des; do
+  for f in menu.cfg pages.cfg autorun.inf autorun.des; do
     cmp "$cd_root/$f" "$TMP/linux-cd/$f" || fail "$f from the editor and from orbmenu-cli differ"
   done
 fi

@@ -22,7 +22,7 @@ project_win=$(demo_root "$cd_root")
 run reg delete 'HKCU\Software\OBM' /f >/dev/null 2>&1 || true
 title="Orbmenu v2.0 - ($project_win)"
 new_title="Orbmenu v2.0 - (New project.obm)"
-all_spots=$' New Menu Spot\nRead Me\nWeb Site\nBrowse CD\nWatch Intro\nExit\nIntro MP4\nIntro WMV'
+all_spots=$' New Menu Spot\nRead Me\nWeb Site\nBrowse CD\nExtras\nExit'
 
 ( cd "$TMP/app" && WINEDEBUG=+htmlhelp run ./Orbmenu.exe "$project_win" 2>"$TMP/trace.log" ) & editor_pid=$!
 box=$(wt msgbox 30000) || fail "no message after the start-up load"

@@ -11,7 +11,10 @@ pull() {
   xdotool mouseup 1; sleep 0.5
 }
 
-# The demo's "Watch Intro" spot plays its video at 4500, 2250, 4500 by 3375 twips.
+# The demo's intros lie on its Extras page: its start page's spot 4 becomes one that plays the intro at
+# 4500, 2250, 4500 by 3375 twips (lines 52, 53 and 60 to 63 of the project: action, target, rectangle).
+sed -i '52s/.*/ 5 \r/; 53s/.*/imgmusic\\intro.avi\r/; 60s/.*/ 4500 \r/; 61s/.*/ 2250 \r/; 62s/.*/ 4500 \r/; 63s/.*/ 3375 \r/' \
+  "$TMP/cd/demo.obm"
 open_placement 4 "&Locate"
 IFS=, read -r lx ly lw lh <<<"$(child_rect "$placement" ListBox)"
 [ "$lw,$lh" = "300,225" ] || fail "the rectangle is ${lw}x$lh pixels, not 4500 by 3375 twips"
