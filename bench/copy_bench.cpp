@@ -49,7 +49,8 @@ int main(int argc, char** argv) {
     ok &= std::system(cp.c_str()) == 0;
     best_cp = std::min(best_cp, Seconds(start));
     start = std::chrono::steady_clock::now();
-    ok &= files.CopyFile(root + "movie.avi", root + "seam.avi") == 0;
+    std::string error;
+    ok &= files.CopyFile(root + "movie.avi", root + "seam.avi", error);
     best_seam = std::min(best_seam, Seconds(start));
   }
   ok &= fs::file_size(dir + "/seam.avi") == size;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "common/CommandRunner.h"
+
 namespace orb::cli {
 
 struct ChildResult {
@@ -15,7 +17,14 @@ struct ChildResult {
 };
 
 // argv[0] is looked up in PATH. The child's stdin is /dev/null, so a tool that would prompt for a
-// password fails instead of waiting.
-ChildResult RunChild(const std::vector<std::string>& argv);
+// password fails instead of waiting. With a timeout (seconds, 0 none) the child runs in a process group
+// of its own, which is killed whole once the time is up (timed_out then set).
+ChildResult RunChild(const std::vector<std::string>& argv, int timeout_seconds = 0, bool* timed_out = nullptr);
+
+// A user's command line (--sign-command) through /bin/sh, as a terminal would run it.
+class ShellCommandRunner : public CommandRunner {
+ public:
+  CommandResult Run(const std::string& command_line, int timeout_seconds) override;
+};
 
 }  // namespace orb::cli

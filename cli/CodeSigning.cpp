@@ -17,16 +17,19 @@
 #include "cli/Generation.h"
 #include "common/PosixFileSystem.h"
 #include "output/PeSignature.h"
+#include "output/PlayerSigning.h"
 
 namespace orb::cli {
 
-const std::set<std::string> kSigningOptions = {"--pkcs12", "--password-file", "--timestamp"};
+const std::set<std::string> kSigningOptions = {"--pkcs12", "--password-file", "--timestamp", "--sign-command"};
 
 const char kSigningUsage[] =
     "  --pkcs12 CERT.pfx     sign the player with this code-signing certificate (Authenticode, SHA-256,\n"
     "                        through osslsigncode); a failure leaves the player unsigned and exits with 1\n"
     "  --password-file F     the file holding the certificate's password (first line)\n"
-    "  --timestamp URL       an RFC 3161 time-stamp server, so the signature outlives the certificate\n";
+    "  --timestamp URL       an RFC 3161 time-stamp server, so the signature outlives the certificate\n"
+    "  --sign-command CMD    sign the player with this command instead (run by /bin/sh; %1 is the file, quote\n"
+    "                        it yourself: '\"%1\"'); it fails unless it exits with 0 and leaves a signature\n";
 
 std::set<std::string> WithSigningOptions(std::set<std::string> options) {
   options.insert(kSigningOptions.begin(), kSigningOptions.end());
@@ -77,11 +80,56 @@ struct TemporaryFolder {
   }
 };
 
+bool ReplaceWithSigned(const std::string& file, const std::string& signed_copy, mode_t mode, std::string& error) {
+  int fd = open(signed_copy.c_str(), O_RDONLY);
+  bool durable = fd >= 0 && fchmod(fd, mode & 07777) == 0 && fsync(fd) == 0;
+  if (fd >= 0) close(fd);
+  if (!durable || rename(signed_copy.c_str(), file.c_str()) != 0) {
+    error = "could not replace " + file + " with its signed copy: " + std::strerror(errno);
+    return false;
+  }
+  return true;
+}
+
+// The user's command signs a copy in the temporary folder; our own reader judges it, as in the editor.
+bool SignWithUserCommand(const std::string& file, const std::string& copy, mode_t mode,
+                         const SigningOptions& options, std::string& subject, std::string& error) {
+  std::error_code ec;
+  if (!std::filesystem::copy_file(file, copy, ec)) {
+    error = "could not copy " + file + " to sign it: " + ec.message();
+    return false;
+  }
+  ShellCommandRunner shell;
+  std::string problem = SignWithCommand(shell, options.command, copy, [&](std::string& bytes) {
+    bytes = ReadWhole(copy);
+    return true;
+  }, file);
+  if (!problem.empty()) {
+    error = problem;
+    return false;
+  }
+  if (!ReplaceWithSigned(file, copy, mode, error)) return false;
+  subject = ReadPeSignature(ReadWhole(file)).subject;
+  return true;
+}
+
 }  // namespace
 
 bool SigningFromArgs(const ParsedArgs& parsed, std::optional<SigningOptions>& signing, std::string& error) {
   signing.reset();
   auto pkcs12 = parsed.Value("--pkcs12");
+  if (auto command = parsed.Value("--sign-command")) {
+    if (pkcs12) {
+      error = "--sign-command and --pkcs12 are two ways to sign: give one";
+      return false;
+    }
+    if (command->find_first_not_of(" \t") == std::string::npos) {
+      error = "--sign-command is empty";
+      return false;
+    }
+    signing = SigningOptions{};
+    signing->command = *command;
+  }
   if (!pkcs12) {
     for (const char* option : {"--password-file", "--timestamp"}) {
       if (parsed.Value(option)) {
@@ -121,6 +169,7 @@ bool SignFileInPlace(const std::string& file, const SigningOptions& options, std
   }
   folder.path = pattern;
   std::string signed_copy = folder.path + "/" + target.filename().string();
+  if (!options.command.empty()) return SignWithUserCommand(file, signed_copy, original.st_mode, options, subject, error);
 
   const char* tool = std::getenv("ORBMENU_OSSLSIGNCODE");
   std::vector<std::string> argv = {
@@ -143,13 +192,7 @@ bool SignFileInPlace(const std::string& file, const SigningOptions& options, std
     error = "could not sign " + file + ": the signed copy holds no signature";
     return false;
   }
-  int fd = open(signed_copy.c_str(), O_RDONLY);
-  bool durable = fd >= 0 && fchmod(fd, original.st_mode & 07777) == 0 && fsync(fd) == 0;
-  if (fd >= 0) close(fd);
-  if (!durable || rename(signed_copy.c_str(), file.c_str()) != 0) {
-    error = "could not replace " + file + " with its signed copy: " + std::strerror(errno);
-    return false;
-  }
+  if (!ReplaceWithSigned(file, signed_copy, original.st_mode, error)) return false;
   subject = signature.subject;
   return true;
 }
@@ -169,7 +212,10 @@ ExitCode SignGeneratedPlayer(const char* verb, const SigningOptions& options, co
     print(message);
   }
   if (!generated) return ExitCode::kFailure;
-  if (!signed_ok) return Failure(verb, error + "; the player in the root stays unsigned");
+  // A signing command's report ends in its output: the verdict on the root goes on a line of its own.
+  if (!signed_ok)
+    return Failure(verb, error + (error.find('\n') == std::string::npos ? "; " : "\r\n") +
+                             "the player in the root stays unsigned");
   std::fprintf(stderr, "Orbstart.exe signed by %s\n", Cp1252ToUtf8(subject).c_str());
   return ExitCode::kSuccess;
 }

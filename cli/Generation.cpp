@@ -48,22 +48,11 @@ MessageSink PrintingSink(const char* verb) {
   };
 }
 
-namespace {
-
-MemorySettingsStore SettingsFor(const ParsedArgs& parsed) {
-  MemorySettingsStore settings;
-  if (parsed.Flag("--no-runtime")) settings.Write("OBM", "Options", "RtxRuntimes", "1");
-  return settings;
-}
-
-}  // namespace
-
 VerbGenerator::VerbGenerator(const char* verb, const ParsedArgs& parsed, bool hold)
-    : settings_(SettingsFor(parsed)),
-      generator_(GeneratorEnvironment{files_, settings_,
+    : generator_(GeneratorEnvironment{files_,
                                       PosixFileSystem::ModelFile(
                                           parsed.Value("--player").value_or(DefaultPlayer()), ""),
-                                      SystemFolder()},
+                                      SystemFolder(), !parsed.Flag("--no-runtime"), nullptr},
                  hold ? HoldingSink(held_) : PrintingSink(verb)) {}
 
 ExitCode GenerateProjectRoot(const char* verb, const ParsedArgs& parsed, bool quiet, std::string& root,

@@ -7,7 +7,6 @@
 
 #include "cli/CliSupport.h"
 #include "common/PosixFileSystem.h"
-#include "common/SettingsStore.h"
 #include "output/Generator.h"
 
 namespace orb::cli {
@@ -37,7 +36,6 @@ class VerbGenerator {
 
  private:
   PosixFileSystem files_;
-  MemorySettingsStore settings_;
   std::vector<GeneratorMessage> held_;
   Generator generator_;
 };

@@ -45,9 +45,9 @@ bool AdoptFile(PosixFileSystem& files, const std::string& native, const std::str
   if (IsInsideFolder(model, root)) return true;
   std::string name = std::filesystem::path(native).filename().string();
   std::string target = root + name;
-  if (int rc = files.CopyFile(model, target)) {
-    error = "could not copy " + native + " into the root folder (" +
-            std::error_code(rc, std::generic_category()).message() + ")";
+  std::string reason;
+  if (!files.CopyFile(model, target, reason)) {
+    error = "could not copy " + native + " into the root folder (" + reason + ")";
     return false;
   }
   model = target;

@@ -12,6 +12,7 @@ namespace {
 
 const char kUsageHead[] =
     "usage: orbmenu-cli sign FILE --pkcs12 CERT.pfx [--password-file F] [--timestamp URL]\n"
+    "       orbmenu-cli sign FILE --sign-command CMD\n"
     "\n"
     "Signs a Windows program in place, so that Windows names its publisher instead of warning of an\n"
     "unknown one. An existing signature is replaced.\n"
@@ -24,7 +25,8 @@ const char kUsageTail[] =
 ExitCode RunSign(const VerbCall& call) {
   const ParsedArgs& parsed = call.args;
   if (parsed.positional.size() != 1) return call.UsageError("name one file to sign");
-  if (!parsed.Value("--pkcs12")) return call.UsageError("--pkcs12 CERT.pfx is required");
+  if (!parsed.Value("--pkcs12") && !parsed.Value("--sign-command"))
+    return call.UsageError("--pkcs12 CERT.pfx is required (or --sign-command CMD)");
   std::string error;
   std::optional<SigningOptions> signing;
   if (!SigningFromArgs(parsed, signing, error)) return Failure("sign", error);

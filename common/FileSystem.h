@@ -54,8 +54,9 @@ class FileSystem {
   // Writes a temporary file beside path, flushes it, then replaces path: a failure leaves the old file
   // untouched. On failure false with a message in error.
   virtual bool WriteFileAtomic(const std::string& path, std::string_view data, std::string& error) = 0;
-  // Copies one file, replacing an existing target without asking; 0 exactly on success.
-  virtual int CopyFile(const std::string& from, const std::string& to) = 0;
+  // Copies one file, replacing an existing target without asking (into it when `to` is a folder). On
+  // failure false with a message in error; the caller names the files.
+  virtual bool CopyFile(const std::string& from, const std::string& to, std::string& error) = 0;
   // Removes a file for good, without asking; failures are not reported.
   virtual void DeleteFile(const std::string& path) = 0;
   // Creates a folder (its parent must exist); true when it exists afterwards.

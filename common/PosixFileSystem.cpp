@@ -278,9 +278,9 @@ bool PosixFileSystem::WriteFileAtomic(const std::string& path, std::string_view 
   return false;
 }
 
-int PosixFileSystem::CopyFile(const std::string& from, const std::string& to) {
-  std::string source = NativePath(from);
-  std::string target = NativePath(to);
+namespace {
+
+int CopyNative(const std::string& source, std::string target) {
   std::error_code ec;
   if (fs::is_directory(target, ec)) target = (fs::path(target) / fs::path(source).filename()).string();
   Fd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
@@ -293,6 +293,14 @@ int PosixFileSystem::CopyFile(const std::string& from, const std::string& to) {
   if (int rc = CopyData(in.Get(), temp.Fd())) return rc;
   // No fsync: a copy of media is as durable as cp's; the rename still makes it all-or-nothing.
   return temp.Commit(st.st_mode & 07777, false);
+}
+
+}  // namespace
+
+bool PosixFileSystem::CopyFile(const std::string& from, const std::string& to, std::string& error) {
+  int rc = CopyNative(NativePath(from), NativePath(to));
+  if (rc != 0) error = std::strerror(rc);
+  return rc == 0;
 }
 
 namespace {
@@ -433,12 +441,13 @@ bool PosixFileSystem::WriteFileAtomic(const std::string& path, std::string_view 
   return false;
 }
 
-int PosixFileSystem::CopyFile(const std::string& from, const std::string& to) {
+bool PosixFileSystem::CopyFile(const std::string& from, const std::string& to, std::string& error) {
   fs::path target(NativePath(to));
   std::error_code ec;
   if (fs::is_directory(target, ec)) target /= fs::path(NativePath(from)).filename();
   fs::copy_file(fs::path(NativePath(from)), target, fs::copy_options::overwrite_existing, ec);
-  return ec ? (ec.value() != 0 ? ec.value() : 1) : 0;
+  if (ec) error = ec.message();
+  return !ec;
 }
 
 namespace {

@@ -18,7 +18,7 @@ class PosixFileSystem : public FileSystem {
   bool WriteFileAtomic(const std::string& path, std::string_view data, std::string& error) override;
   // Copies through a temporary file beside the target, then renames it into place; the kernel's
   // in-place copy where it has one, else a large buffer. Returns 0 on success, an errno value otherwise.
-  int CopyFile(const std::string& from, const std::string& to) override;
+  bool CopyFile(const std::string& from, const std::string& to, std::string& error) override;
   void DeleteFile(const std::string& path) override;
   bool CreateFolder(const std::string& path) override;
   // Follows symbolic links: a link to a file lists as that file.

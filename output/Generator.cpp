@@ -35,9 +35,10 @@ std::string FurtherPageCheck(const ProjectData& project) {
   for (size_t i = 0; i < project.Pages.size(); ++i) {
     const MenuPage& page = project.Pages[i];
     if (TrimBlanks(page.BackgroundImage).empty())
-      return "Please select a background image for the " + PageLabel(page, i + 2) + ". It is required.";
+      return "Please select a background image for the " + PageLabel(page.Name, i + 2) + ". It is required.";
     if (page.Spots.empty())
-      return "Minimum one Menu spot is needed on the " + PageLabel(page, i + 2) + ". Please Click Create.";
+      return "Minimum one Menu spot is needed on the " + PageLabel(page.Name, i + 2) +
+             ". Please Click Create.";
   }
   return std::string();
 }
@@ -64,16 +65,16 @@ std::vector<OutsideRootField> FieldsOutsideRoot(const ProjectData& project, cons
   spots(project.Spots, std::string());
   for (size_t i = 0; i < project.Pages.size(); ++i) {
     const MenuPage& page = project.Pages[i];
-    std::string name = PageLabel(page, i + 2);
+    std::string name = PageLabel(page.Name, i + 2);
     CheckField(out, root, name + ": background image", page.BackgroundImage);
     spots(page.Spots, name + ", ");
   }
   return out;
 }
 
-std::string PageLabel(const MenuPage& page, size_t number) {
-  std::string name = TrimBlanks(page.Name);
-  return name.empty() ? "page " + std::to_string(number) : "page \"" + name + "\"";
+std::string PageLabel(const std::string& name, size_t number) {
+  std::string trimmed = TrimBlanks(name);
+  return trimmed.empty() ? "page " + std::to_string(number) : "page \"" + trimmed + "\"";
 }
 
 std::vector<OutsideRootField> FieldsOutsideRoot(const SimpleAutorun& simple, const std::string& root) {
@@ -107,14 +108,34 @@ bool Generator::Write(const std::string& path, const std::string& data) {
 bool Generator::FinishStep(const std::string& inf, const std::string& des, const std::string& root) {
   if (!Write(root + "autorun.inf", inf)) return false;
   if (!Write(root + "autorun.des", des)) return false;
-  bool copied = env_.fs.CopyFile(env_.player_source, root + kPlayerFileName) == 0;
-  if (!copied) Show(kMsgPlayerMissing, MessageIcon::Error, "Error");
+  const std::string player = root + kPlayerFileName;
+  std::string error;
+  bool copied = env_.fs.CopyFile(env_.player_source, player, error);
+  if (!copied && !env_.fs.Exists(env_.player_source)) {
+    Show(kMsgPlayerMissing, MessageIcon::Error, "Error");
+  } else if (!copied) {
+    Show("Could not copy " + MessagePath(env_.player_source) + " to " + MessagePath(player) + ": " + error,
+         MessageIcon::Error, "Error");
+  }
   // Our player needs no runtime library: copy one only where the system has it, and ignore failures.
-  if (env_.settings.Read("OBM", "Options", "RtxRuntimes") != "1" && !env_.system_folder.empty()) {
+  if (env_.copy_runtime && !env_.system_folder.empty()) {
     std::string runtime = env_.system_folder + "\\" + kRuntimeFileName;
-    if (env_.fs.Exists(runtime)) env_.fs.CopyFile(runtime, root + kRuntimeFileName);
+    if (env_.fs.Exists(runtime)) env_.fs.CopyFile(runtime, root + kRuntimeFileName, error);
+  }
+  // Signed before anything (a preview, an image) can use it; an unsigned player is kept from both.
+  if (copied && env_.sign_player) {
+    std::string problem = env_.sign_player(player);
+    if (!problem.empty()) {
+      Show(problem, MessageIcon::Error, "Error");
+      sign_failed_ = true;
+      return false;
+    }
   }
   return copied;
+}
+
+GenerateStatus Generator::Outcome(bool written) const {
+  return written ? GenerateStatus::Done : sign_failed_ ? GenerateStatus::SignFailed : GenerateStatus::Failed;
 }
 
 bool Generator::SimpleStep(const SimpleAutorun& simple, const std::string& root) {
@@ -151,10 +172,9 @@ GenerateResult Generator::GenerateSimple(const SimpleAutorun& simple, const std:
       return result;
     }
   }
-  if (!SimpleStep(simple, root)) {
-    result.status = GenerateStatus::Failed;
-    return result;
-  }
+  sign_failed_ = false;
+  result.status = Outcome(SimpleStep(simple, root));
+  if (result.status != GenerateStatus::Done) return result;
   if (!options.quiet) Show(SuccessText(root), MessageIcon::Information, "Success");
   return result;
 }
@@ -178,10 +198,9 @@ GenerateResult Generator::MakeCd(const ProjectData& project, const std::string& 
       return result;
     }
   }
-  if (!WriteMenuCfg(project, root) || !MenuStep(project, root)) {
-    result.status = GenerateStatus::Failed;
-    return result;
-  }
+  sign_failed_ = false;
+  result.status = Outcome(WriteMenuCfg(project, root) && MenuStep(project, root));
+  if (result.status != GenerateStatus::Done) return result;
   if (!options.quiet) Show(SuccessText(root), MessageIcon::Information, "Success");
   return result;
 }

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "common/FileSystem.h"
-#include "common/SettingsStore.h"
 #include "project/ProjectModel.h"
 
 namespace orb {
@@ -35,12 +34,16 @@ extern const char* const kRuntimeFileName;   // "rtxcore.dll"
 // "All autorun files have been generated in the (ROOT) folder." CR LF "Now put all these files ..."
 std::string SuccessText(const std::string& root);
 
+// Signs the player just copied to the given path; returns what went wrong, empty when it is signed.
+using PlayerSigner = std::function<std::string(const std::string& player)>;
+
 // Where the generator takes its files from and what it writes through.
 struct GeneratorEnvironment {
   FileSystem& fs;
-  SettingsStore& settings;    // "OBM" / "Options" / "RtxRuntimes": "1" means no runtime copy
   std::string player_source;  // the editor's folder followed by "Orbstart.exe"
   std::string system_folder;  // the system directory without a trailing backslash; empty when none
+  bool copy_runtime = true;   // false: the user's option leaves the runtime library off the CD
+  PlayerSigner sign_player;   // unset: the player is copied as it is
 };
 
 // A path field that does not lie inside the root folder: on the CD its relative path would be broken.
@@ -52,8 +55,8 @@ struct OutsideRootField {
 
 // Fields of pages after the first are named with their page: "page "Extras", spot 1 (Intro): target".
 std::vector<OutsideRootField> FieldsOutsideRoot(const ProjectData& project, const std::string& root);
-// A further page as messages name it: page "Extras", or page 3 (its number) when it has no name.
-std::string PageLabel(const MenuPage& page, size_t number);
+// A page as messages name it: page "Extras", or page 3 (its number) when it has no name.
+std::string PageLabel(const std::string& name, size_t number);
 std::vector<OutsideRootField> FieldsOutsideRoot(const SimpleAutorun& simple, const std::string& root);
 // "These files are not inside the root folder (ROOT), so the CD would not find them:" and one line each.
 std::string OutsideRootText(const std::vector<OutsideRootField>& fields, const std::string& root);
@@ -68,6 +71,7 @@ enum class GenerateStatus {
   CheckFailed,        // a check's message was shown; nothing written
   NeedsConfirmation,  // files outside the root (see outside_root); nothing written yet
   Failed,             // an error message was shown; no success message
+  SignFailed,         // the player copied could not be signed (message shown): nothing may use it
 };
 
 struct GenerateResult {
@@ -95,10 +99,12 @@ class Generator {
  private:
   bool Write(const std::string& path, const std::string& data);
   bool FinishStep(const std::string& inf, const std::string& des, const std::string& root);
+  GenerateStatus Outcome(bool written) const;
   void Show(std::string text, MessageIcon icon = MessageIcon::Information, std::string title = {});
 
   GeneratorEnvironment env_;
   MessageSink sink_;
+  bool sign_failed_ = false;
 };
 
 }  // namespace orb

@@ -48,14 +48,10 @@ CheckSubject SubjectFromProject(const ProjectData& project, const std::string& r
   Name(subject, "start sound", project.SoundFile);
   Name(subject, "background image", project.BackgroundImage);
   Name(subject, "splash image", project.SplashImage);
-  auto label = [](const std::string& name, size_t number) {
-    std::string trimmed = TrimBlanks(name);
-    return trimmed.empty() ? "page " + std::to_string(number) : "page \"" + trimmed + "\"";
-  };
   auto page = [&](const std::string& name, const std::vector<MenuSpot>& spots, const char* file) {
     PageOutline& outline = subject.pages.emplace_back();
     outline.name = TrimBlanks(name);
-    outline.label = label(name, subject.pages.size());
+    outline.label = PageLabel(name, subject.pages.size());
     outline.file = root + file;
     outline.spots = spots.size();
     // Page 1's spots are named as they always were; a further page's carry the page's label.
@@ -78,7 +74,7 @@ CheckSubject SubjectFromProject(const ProjectData& project, const std::string& r
   page(project.PageName, project.Spots, "menu.cfg");
   for (const MenuPage& further : project.Pages) {
     // Named before its spots, so that the page's own files come first in the findings.
-    Name(subject, label(further.Name, subject.pages.size() + 1) + ": background image",
+    Name(subject, PageLabel(further.Name, subject.pages.size() + 1) + ": background image",
          further.BackgroundImage);
     page(further.Name, further.Spots, kPagesFileName);
   }

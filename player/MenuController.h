@@ -9,11 +9,9 @@
 
 #include "cdformat/CdReaders.h"
 #include "common/MediaCommands.h"
+#include "common/SupportMail.h"
 
 namespace orb {
-
-// The built-in address that SendMail spots open a message to; a spot cannot change it.
-inline constexpr const char* kSupportMailAddress = "support@orbmenu.example";
 
 // Texts handed to Windows are cut to what it shows: a tooltip shows at most 1023 characters (the tooltip
 // control's own limit), a caption one line of a title bar. Longer texts only cost time: a megabyte-long

@@ -15,8 +15,6 @@
 
 namespace orb {
 
-namespace {
-
 std::string LastErrorText() {
   DWORD code = GetLastError();
   char text[512] = {};
@@ -28,6 +26,8 @@ std::string LastErrorText() {
   if (message.empty()) message = "system error " + std::to_string(code);
   return message;
 }
+
+namespace {
 
 // FILETIME counts 100 ns steps from 1601; the seam counts seconds from 1970.
 std::int64_t UnixSeconds(const FILETIME& time) {
@@ -234,8 +234,17 @@ bool Win32FileSystem::WriteFileAtomic(const std::string& path, std::string_view 
   return ok;
 }
 
-int Win32FileSystem::CopyFile(const std::string& from, const std::string& to) {
-  return CopyWithShell(from, to);
+bool Win32FileSystem::CopyFile(const std::string& from, const std::string& to, std::string& error) {
+  int rc = CopyWithShell(from, to);
+  if (rc == 0) return true;
+  // The shell's codes are its own, not the system's error numbers: say what can be told apart.
+  char code[16];
+  wsprintfA(code, "0x%X", static_cast<unsigned>(rc));
+  if (GetFileAttributesA(from.c_str()) == INVALID_FILE_ATTRIBUTES)
+    error = "the file cannot be found";
+  else
+    error = std::string("the shell's copy failed (code ") + code + ")";
+  return false;
 }
 
 void Win32FileSystem::DeleteFile(const std::string& path) { DeleteWithShell(path); }

@@ -5,12 +5,15 @@
 
 namespace orb {
 
+// The system's words for GetLastError(), without its line break; "system error N" where it has none.
+std::string LastErrorText();
+
 class Win32FileSystem : public FileSystem {
  public:
   bool Exists(const std::string& path) override;
   bool ReadFile(const std::string& path, std::string& data, std::string& error) override;
   bool WriteFileAtomic(const std::string& path, std::string_view data, std::string& error) override;
-  int CopyFile(const std::string& from, const std::string& to) override;
+  bool CopyFile(const std::string& from, const std::string& to, std::string& error) override;
   void DeleteFile(const std::string& path) override;
   bool CreateFolder(const std::string& path) override;
   std::string FullPath(const std::string& path) override;

@@ -15,7 +15,7 @@ AboutController::AboutController(ShellSeam& shell) : shell_(shell) {}
 
 std::string AboutController::ScrollText() { return "Orbmenu version " + OwnVersionText(); }
 std::string AboutController::WebsiteText() { return kMakerWebsite; }
-std::string AboutController::EmailText() { return kMakerSupportMail; }
+std::string AboutController::EmailText() { return kSupportMailAddress; }
 
 bool AboutController::SetColours(unsigned website, unsigned email) {
   bool changed = website != website_colour_ || email != email_colour_;
@@ -31,7 +31,7 @@ bool AboutController::Form_MouseMove() { return SetColours(kLinkColour, kLinkCol
 
 void AboutController::lblwebsite_Click() { shell_.Execute("open", kMakerWebsite, "", "", 1); }
 void AboutController::lblemail_Click() {
-  shell_.Execute("open", std::string("mailto:") + kMakerSupportMail, "", "", 1);
+  shell_.Execute("open", std::string("mailto:") + kSupportMailAddress, "", "", 1);
 }
 
 }  // namespace orb

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "common/MessagePath.h"
 #include "common/TextLines.h"
 #include "common/PathText.h"
 
@@ -101,7 +102,13 @@ std::string FilePicker::AdoptFile(const std::string& chosen, const std::string& 
   }
   messages_.Show("The file will now be copied to the root folder.\r\nPlease read help for more information",
                  "Automatic Adjustment", MsgIcon::Information, MsgButtons::Ok);
-  files_.CopyFile(chosen, dest);
+  std::string error;
+  if (!files_.CopyFile(chosen, dest, error)) {
+    // The field keeps what it had: a path to a copy that is not there would break the CD.
+    messages_.Show("Could not copy " + MessagePath(chosen) + " to " + MessagePath(dest) + ": " + error, "Error",
+                   MsgIcon::Critical, MsgButtons::Ok);
+    return std::string();
+  }
   return dest;
 }
 

@@ -45,7 +45,7 @@ class FilePicker : public SpotFilePicker {
   std::string PickFile(const std::string& title, const FileFilters& filters);
   // A file chosen outside the remembered root folder is copied into dest_folder (never over another file
   // of its name: the same bytes are used in place, else "name (n).ext"); returns the path that the field
-  // receives.
+  // receives; empty when the copy failed (its message shown).
   std::string AdoptFile(const std::string& chosen, const std::string& dest_folder);
   std::string PickAndAdopt(const BrowseRequest& request, const std::string& destination_folder) override;
 

@@ -2,6 +2,8 @@
 #include "editor/windows/GenerateController.h"
 
 #include "editor/windows/DiscImageController.h"
+#include "editor/windows/EditorSettings.h"
+#include "output/PlayerSigning.h"
 
 namespace orb {
 
@@ -15,6 +17,15 @@ MessageSink BoxSink(MessageBoxSeam& messages) {
   };
 }
 
+// Where the view set no runner: the command is not run, and the message says so.
+struct NoCommandRunner : CommandRunner {
+  CommandResult Run(const std::string&, int) override {
+    CommandResult result;
+    result.error = "no way to run commands here";
+    return result;
+  }
+};
+
 }  // namespace
 
 bool GenerateController::GoOnDespite(const std::string& outside_text) {
@@ -24,8 +35,20 @@ bool GenerateController::GoOnDespite(const std::string& outside_text) {
 
 GenerateStatus GenerateController::Generate(GenerateMode mode, bool quiet) {
   const std::string root = model_.RememberedRoot();
-  Generator generator({s_.files, s_.settings, editor_folder_ + kPlayerFileName, system_folder_},
-                      BoxSink(s_.messages));
+  const EditorSettings settings = LoadEditorSettings(s_.settings);
+  GeneratorEnvironment env{s_.files, editor_folder_ + kPlayerFileName, system_folder_, !settings.leave_out_runtime,
+                           nullptr};
+  if (!settings.sign_command.empty()) {
+    env.sign_player = [this, command = settings.sign_command](const std::string& player) {
+      NoCommandRunner none;
+      return SignWithCommand(runner_ ? *runner_ : none, command, player,
+                             [&](std::string& bytes) {
+                               std::string error;
+                               return s_.files.ReadFile(player, bytes, error);
+                             });
+    };
+  }
+  Generator generator(env, BoxSink(s_.messages));
   GenerateOptions options;
   options.quiet = quiet;
   auto run = [&] {
@@ -43,7 +66,8 @@ GenerateStatus GenerateController::Generate(GenerateMode mode, bool quiet) {
 }
 
 void GenerateController::Preview(GenerateMode mode) {
-  if (Generate(mode, true) != GenerateStatus::CheckFailed)
+  GenerateStatus status = Generate(mode, true);
+  if (status != GenerateStatus::CheckFailed && status != GenerateStatus::SignFailed)
     s_.shell.Execute("Open", model_.RememberedRoot() + kPlayerFileName, "", "", 1);
 }
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "common/CommandRunner.h"
 #include "common/FileSystem.h"
 #include "common/SettingsStore.h"
 #include "output/Generator.h"
@@ -39,10 +40,16 @@ class GenerateController {
         editor_folder_(editor_folder),
         system_folder_(system_folder) {}
 
-  // Generates the mode's root; quiet leaves out the success message. CheckFailed when a check stopped it
+  // Runs the player's signing command of the settings; without one, a configured command is reported as
+  // one that could not be run.
+  void SetCommandRunner(CommandRunner* runner) { runner_ = runner; }
+
+  // Generates the mode's root (the player signed when the settings name a command); quiet leaves out the
+  // success message. CheckFailed when a check stopped it
   // or the user chose not to go on (nothing was written then).
   GenerateStatus Generate(GenerateMode mode, bool quiet);
-  // Generates quietly, then starts the player from the root unless a check stopped the generation.
+  // Generates quietly, then starts the player from the root unless a check stopped the generation or the
+  // player could not be signed.
   void Preview(GenerateMode mode);
   // Generates quietly, then hands the root to next (nothing happens after a failed generation, which has
   // shown its message: an image of a half-written root would hide it).
@@ -56,6 +63,7 @@ class GenerateController {
   const SimpleAutorun& simple_;
   const std::string& editor_folder_;
   const std::string& system_folder_;
+  CommandRunner* runner_ = nullptr;
 };
 
 }  // namespace orb

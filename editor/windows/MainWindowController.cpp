@@ -8,6 +8,7 @@
 #include "output/Generator.h"
 #include "common/PathText.h"
 #include "editor/windows/DiscImageController.h"
+#include "editor/windows/EditorSettings.h"
 #include "editor/windows/MakerLinks.h"
 #include "editor/windows/UnstorableText.h"
 
@@ -66,8 +67,7 @@ void MainWindowController::Form_Activate() {
 bool MainWindowController::Form_QueryUnload() { return hooks_.query_close ? hooks_.query_close() : true; }
 
 void MainWindowController::Form_Unload() {
-  if (s_.settings.Read("OBM", "Options", "LastSaved") == "1")
-    s_.settings.Write("OBM", "Options", "SavedPrjName", model_.ProjectPath());
+  if (LoadEditorSettings(s_.settings).load_last_project) SaveLastProject(s_.settings, model_.ProjectPath());
 }
 
 void MainWindowController::SetTitle(const std::string& title) {
@@ -178,6 +178,7 @@ void MainWindowController::cmdindex_Click(int entry) {
   std::string chosen = picker_.PickFile(request.title, request.filters);
   if (chosen.empty()) return;
   std::string value = picker_.AdoptFile(chosen, model_.RememberedRoot());
+  if (value.empty()) return;  // the copy failed and said so
   (entry == 0 ? simple_.AutorunIcon : entry == 1 ? simple_.StartProgram : simple_.AutorunSound) = value;
   Changed();
 }
@@ -197,7 +198,9 @@ void MainWindowController::cmdindex2_Click(int entry) {
   }
   std::string chosen = picker_.PickFile(request.title, request.filters);
   if (chosen.empty()) return;
-  model_.SetField(MenuFileField(entry), picker_.AdoptFile(chosen, model_.RememberedRoot() + "imgmusic\\"));
+  std::string value = picker_.AdoptFile(chosen, model_.RememberedRoot() + "imgmusic\\");
+  if (value.empty()) return;  // the copy failed and said so
+  model_.SetField(MenuFileField(entry), value);
   Changed();
 }
 

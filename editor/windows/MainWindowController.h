@@ -105,6 +105,8 @@ class MainWindowController {
   const std::string& EditorFolder() const { return editor_folder_; }
   // The system directory (GetSystemDirectoryA), where the generator looks for the runtime library.
   void SetSystemFolder(const std::string& folder) { system_folder_ = folder; }
+  // Runs the player's signing command (Options) for the generator buttons.
+  void SetCommandRunner(CommandRunner* runner) { generate_.SetCommandRunner(runner); }
   const std::string& StartupProjectPath() const { return startup_project_path_; }
   void ClearStartupProjectPath() { startup_project_path_.clear(); }
 

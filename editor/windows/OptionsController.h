@@ -1,8 +1,11 @@
-// State and rules of the Options window frmoptions: three check boxes read from and saved to the
-// per-user settings ("OBM", "Options").
+// State and rules of the Options window frmoptions: three check boxes and the player's signing command,
+// read from and saved to the editor's settings (EditorSettings).
 #pragma once
 
+#include <string>
+
 #include "common/SettingsStore.h"
+#include "editor/windows/EditorSettings.h"
 #include "editor/windows/UiSeams.h"
 
 namespace orb {
@@ -12,9 +15,9 @@ class OptionsController {
   OptionsController(SettingsStore& settings, MessageBoxSeam& messages)
       : settings_(settings), messages_(messages) {}
 
-  // Reads "LastSaved", "IMM" and "RtxRuntimes" into the check boxes.
+  // Reads the settings into the check boxes and the signing command's field.
   void Form_Load();
-  // Save: writes the three values, confirms, and asks the view to close.
+  // Save: writes the values, confirms, and asks the view to close.
   void cmdok_Click();
   // Exit: closes without writing.
   void cmdcancel_Click() { closed_ = true; }
@@ -23,12 +26,15 @@ class OptionsController {
   int chklastprj = 0;
   int chkimm = 0;
   int chkRtxruntimes = 0;
+  // "Sign the player with:", a command line with %1 for the player's file.
+  std::string txtsigncommand;
 
   bool Closed() const { return closed_; }
 
  private:
   SettingsStore& settings_;
   MessageBoxSeam& messages_;
+  EditorSettings values_;
   bool closed_ = false;
 };
 

@@ -5,14 +5,13 @@
 
 #include "common/MessagePath.h"
 #include "common/TextLines.h"
+#include "editor/windows/EditorSettings.h"
 #include "project/ProjectFile.h"
 
 namespace orb {
 
 namespace {
 
-const char* const kApp = "OBM";
-const char* const kSection = "Options";
 const char* const kLoadError = "Error loading project.";
 
 bool EndsWithObm(const std::string& name) {
@@ -220,12 +219,13 @@ void ProjectWorkflow::Form_Activate() {
   }
   if (activated_once_) return;
   activated_once_ = true;
-  std::string last = TrimBlanks(settings_.Read(kApp, kSection, "SavedPrjName"));
-  if (settings_.Read(kApp, kSection, "LastSaved") == "1" && !last.empty()) {
+  const EditorSettings settings = LoadEditorSettings(settings_);
+  std::string last = TrimBlanks(settings.last_project);
+  if (settings.load_last_project && !last.empty()) {
     model_.SetProjectPath(last);
     startup_load_pending_ = true;
     host_.EnterMenuMode();
-  } else if (settings_.Read(kApp, kSection, "IMM") == "1") {
+  } else if (settings.start_in_menu_mode) {
     host_.EnterMenuMode();
   }
 }

@@ -140,4 +140,27 @@ run 1 "$cli" make-iso --from-root "$dir/simple" -o "$dir/bad.iso" --pkcs12 "$dir
 [ ! -e "$dir/bad.iso" ] || fail "an image of an existing root was written although signing failed"
 cmp -s "$unsigned" "$dir/simple/Orbstart.exe" || fail "a failed signing changed the root's player"
 
+# --sign-command: the user's own command signs (here a wrapper round osslsigncode) and our reader checks it.
+printf '#!/bin/sh\nosslsigncode sign -h sha256 -pkcs12 "%s" -readpass "%s" -in "$1" -out "$1.signed" && mv "$1.signed" "$1"\n' \
+  "$dir/signer.pfx" "$dir/password" >"$dir/my signer"
+chmod +x "$dir/my signer"
+run 0 "$cli" make-cd "$cd_root/demo.obm" --root "$cd_root" --player "$unsigned" --no-runtime \
+  --sign-command "'$dir/my signer' \"%1\""
+has "Orbstart.exe signed by CN=Orb Test Publisher, O=Orb Tests" err
+verifies "$cd_root/Orbstart.exe" || fail "the player signed by --sign-command does not verify"
+no_leftovers "$cd_root"
+# A command that fails shows its output and writes no image; one that signs nothing is not believed.
+run 1 "$cli" make-iso "$cd_root/demo.obm" -o "$dir/bad.iso" --root "$cd_root" --player "$unsigned" --no-runtime \
+  --sign-command 'echo "no token inserted" >&2; exit 4'
+has "$cd_root/Orbstart.exe was not signed: the signing command ended with exit code 4." err
+has "no token inserted" err
+[ ! -e "$dir/bad.iso" ] || fail "an image was written although the signing command failed"
+cmp -s "$unsigned" "$cd_root/Orbstart.exe" || fail "a failed signing command changed the root's player"
+cp "$unsigned" "$dir/p.exe"
+run 1 "$cli" sign "$dir/p.exe" --sign-command 'true %1'
+has "but the file holds no signature" err
+check_unchanged "a signing command that signed nothing"
+run 1 "$cli" sign "$dir/p.exe" --sign-command 'true' --pkcs12 "$dir/signer.pfx"
+has "--sign-command and --pkcs12 are two ways to sign" err
+
 echo "signing: verified, tampering caught, failures leave the program unsigned"

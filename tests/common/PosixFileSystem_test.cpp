@@ -103,20 +103,20 @@ TEST_F(PosixFileSystemTest, CopyReplacesWithoutAskingAndAcceptsAFolder) {
   std::ofstream(dir + "/src.bin", std::ios::binary) << big;
   ::chmod((dir + "/src.bin").c_str(), 0755);
   ASSERT_TRUE(files.WriteFileAtomic(root + "Orbstart.exe", "old player", error));
-  EXPECT_EQ(files.CopyFile(root + "src.bin", root + "Orbstart.exe"), 0);
+  EXPECT_TRUE(files.CopyFile(root + "src.bin", root + "Orbstart.exe", error));
   EXPECT_EQ(Slurp(dir + "/Orbstart.exe"), big);
   EXPECT_TRUE((fs::status(dir + "/Orbstart.exe").permissions() & fs::perms::owner_exec) != fs::perms::none);
 
   ASSERT_TRUE(files.CreateFolder(root + "imgmusic"));
-  EXPECT_EQ(files.CopyFile(root + "src.bin", root + "imgmusic"), 0);
+  EXPECT_TRUE(files.CopyFile(root + "src.bin", root + "imgmusic", error));
   EXPECT_EQ(Slurp(dir + "/imgmusic/src.bin"), big);
   ASSERT_TRUE(files.WriteFileAtomic(root + "empty", "", error));
-  EXPECT_EQ(files.CopyFile(root + "empty", root + "empty2"), 0);
+  EXPECT_TRUE(files.CopyFile(root + "empty", root + "empty2", error));
   EXPECT_EQ(Slurp(dir + "/empty2"), "");
 
-  EXPECT_NE(files.CopyFile(root + "missing.exe", root + "Orbstart.exe"), 0);
-  EXPECT_NE(files.CopyFile(root + "imgmusic", root + "x"), 0);
-  EXPECT_NE(files.CopyFile(root + "src.bin", root + "nofolder\\x"), 0);
+  EXPECT_FALSE(files.CopyFile(root + "missing.exe", root + "Orbstart.exe", error));
+  EXPECT_FALSE(files.CopyFile(root + "imgmusic", root + "x", error));
+  EXPECT_FALSE(files.CopyFile(root + "src.bin", root + "nofolder\\x", error));
   EXPECT_EQ(Slurp(dir + "/Orbstart.exe"), big);
   EXPECT_EQ(Names(), (std::vector<std::string>{"Orbstart.exe", "empty", "empty2", "imgmusic", "src.bin"}));
 

@@ -19,7 +19,8 @@ class GeneratorTest : public ::testing::Test {
   }
 
   Generator Make() {
-    return Generator(GeneratorEnvironment{fs, settings, "C:\\Prog\\Orbstart.exe", "C:\\Windows\\system32"},
+    return Generator(GeneratorEnvironment{fs, "C:\\Prog\\Orbstart.exe", "C:\\Windows\\system32", copy_runtime,
+                                          sign_player},
                      [this](const GeneratorMessage& m) { messages.push_back(m); });
   }
 
@@ -40,7 +41,8 @@ class GeneratorTest : public ::testing::Test {
   }
 
   FakeFileSystem fs;
-  MemorySettingsStore settings;
+  bool copy_runtime = true;
+  PlayerSigner sign_player;
   std::vector<GeneratorMessage> messages;
 };
 
@@ -79,10 +81,10 @@ TEST_F(GeneratorTest, SimpleModeEntriesAreRelativeToTheRoot) {
 }
 
 TEST_F(GeneratorTest, RuntimeCopyFollowsTheSettingAndTheSystemFolder) {
-  settings.Write("OBM", "Options", "RtxRuntimes", "1");
+  copy_runtime = false;
   Make().GenerateSimple(SimpleAutorun{}, "E:\\cd\\", "E:\\cd\\");
   EXPECT_FALSE(fs.files.count("E:\\cd\\rtxcore.dll"));
-  settings.Write("OBM", "Options", "RtxRuntimes", "0");
+  copy_runtime = true;
   Make().GenerateSimple(SimpleAutorun{}, "E:\\cd\\", "E:\\cd\\");
   EXPECT_EQ(fs.files["E:\\cd\\rtxcore.dll"], "runtime");
 
@@ -188,6 +190,40 @@ TEST_F(GeneratorTest, MissingPlayerIsAnErrorWithoutSuccessMessage) {
   messages.clear();
   EXPECT_EQ(Make().GenerateSimple(SimpleAutorun{}, "E:\\cd\\", "E:\\cd\\").status, GenerateStatus::Failed);
   EXPECT_EQ(messages, std::vector<GeneratorMessage>{kPlayerError});
+}
+
+TEST_F(GeneratorTest, PlayerThatCannotBeCopiedIsNamed) {
+  fs.failing_copies.insert("E:\\cd\\Orbstart.exe");
+  EXPECT_EQ(Make().MakeCd(Project(), "E:\\cd\\", "E:\\cd\\").status, GenerateStatus::Failed);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text, "Could not copy C:\\Prog\\Orbstart.exe to E:\\cd\\Orbstart.exe: the copy was cut short");
+  EXPECT_EQ(messages[0].icon, MessageIcon::Error);
+}
+
+TEST_F(GeneratorTest, PlayerIsSignedAfterItsCopyAndAFailureStopsTheRun) {
+  std::string problem = "E:\\cd\\Orbstart.exe was not signed: exit code 3";
+  sign_player = [&](const std::string& player) {
+    fs.log.push_back("sign " + player + " (" + fs.files[player] + ")");
+    return problem;
+  };
+  GenerateResult r = Make().MakeCd(Project(), "E:\\cd\\", "E:\\cd\\");
+  EXPECT_EQ(r.status, GenerateStatus::SignFailed);
+  ASSERT_GE(fs.log.size(), 2u);
+  EXPECT_EQ(fs.log.back(), "sign E:\\cd\\Orbstart.exe (player)") << "signed last, after every copy";
+  EXPECT_EQ(messages, (std::vector<GeneratorMessage>{{problem, MessageIcon::Error, "Error"}}));
+
+  problem.clear();
+  messages.clear();
+  EXPECT_EQ(Make().GenerateSimple(SimpleAutorun{}, "E:\\cd\\", "E:\\cd\\").status, GenerateStatus::Done);
+  EXPECT_EQ(messages, std::vector<GeneratorMessage>{kSuccess});
+
+  // A player that was not copied is not signed: the copy's own message is the one shown.
+  fs.files.erase("C:\\Prog\\Orbstart.exe");
+  fs.log.clear();
+  messages.clear();
+  EXPECT_EQ(Make().MakeCd(Project(), "E:\\cd\\", "E:\\cd\\").status, GenerateStatus::Failed);
+  EXPECT_EQ(messages, std::vector<GeneratorMessage>{kPlayerError});
+  for (const std::string& op : fs.log) EXPECT_NE(op.rfind("sign", 0), 0u) << op;
 }
 
 TEST_F(GeneratorTest, FailedWritesAreReportedAndStopTheRun) {

@@ -30,16 +30,22 @@ bool FakeFileSystem::WriteFileAtomic(const std::string& path, std::string_view d
   return true;
 }
 
-int FakeFileSystem::CopyFile(const std::string& from, const std::string& to) {
+bool FakeFileSystem::CopyFile(const std::string& from, const std::string& to, std::string& error) {
   auto it = files.find(from);
-  if (it == files.end()) return 0x402;        // what the shell answers for a missing source
-  if (failing_copies.count(to)) return 0x75;  // the shell's answer when the copy was cut short
+  if (it == files.end()) {
+    error = "the file cannot be found";
+    return false;
+  }
+  if (failing_copies.count(to)) {
+    error = "the copy was cut short";
+    return false;
+  }
   std::string target = to;
   if (folders.count(to))
     target = to + (to.back() == '\\' ? "" : "\\") + from.substr(from.find_last_of("\\/") + 1);
   files[target] = it->second;
   log.push_back("copy " + from + " -> " + target);
-  return 0;
+  return true;
 }
 
 void FakeFileSystem::DeleteFile(const std::string& path) {

@@ -77,7 +77,7 @@ class FakeFileSystem : public FileSystem {
   bool Exists(const std::string& path) override;
   bool ReadFile(const std::string& path, std::string& data, std::string& error) override;
   bool WriteFileAtomic(const std::string& path, std::string_view data, std::string& error) override;
-  int CopyFile(const std::string& from, const std::string& to) override;
+  bool CopyFile(const std::string& from, const std::string& to, std::string& error) override;
   void DeleteFile(const std::string& path) override;
   bool CreateFolder(const std::string& path) override;
   // Folders are named without a trailing backslash in folders; a file or folder lies in FOLDER when its

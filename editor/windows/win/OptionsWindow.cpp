@@ -1,6 +1,7 @@
 // frmoptions: layout in twips, tab order, and its own modal loop; see OptionsWindow.h.
 #include "editor/windows/win/OptionsWindow.h"
 
+#include <string>
 #include <vector>
 
 #include "common/win/WindowBase.h"
@@ -15,7 +16,8 @@ namespace {
 
 constexpr char kClass[] = "OrbmenuOptions";
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-constexpr int kClientWidth = 4680, kClientHeight = 2895;
+// The signing command's row sits below the three boxes; the buttons move down by its height.
+constexpr int kClientWidth = 4680, kClientHeight = 3615;
 
 struct OptionsView {
   OptionsController* controller = nullptr;
@@ -34,7 +36,7 @@ struct Spec {
   int left, top, width, height;
 };
 
-// Creation order is the tab order: the three boxes, then Exit before Save.
+// Creation order is the tab order: the three boxes and the signing command, then Exit before Save.
 const Spec kSpecs[] = {
     {kOpt_Shape1, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_WHITERECT, 0, 0, 4695, 780},
     {kOpt_Image1, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ICON | SS_CENTERIMAGE, 195, 165, 480, 480},
@@ -45,8 +47,11 @@ const Spec kSpecs[] = {
      1425, 2895, 255},
     {kOpt_chkRtxruntimes, "BUTTON", "Do not Include Rtx runtime dll ",
      WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 150, 1905, 2895, 255},
-    {kOpt_cmdcancel, "BUTTON", "E&xit", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 3420, 2370, 1095, 345},
-    {kOpt_cmdok, "BUTTON", "&Save", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 2205, 2370, 1095, 345},
+    {kOpt_lblsigncommand, "STATIC", "Sign the player with:", WS_CHILD | WS_VISIBLE, 150, 2370, 4365, 255},
+    {kOpt_txtsigncommand, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, 150, 2640,
+     4365, 315},
+    {kOpt_cmdcancel, "BUTTON", "E&xit", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 3420, 3090, 1095, 345},
+    {kOpt_cmdok, "BUTTON", "&Save", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 2205, 3090, 1095, 345},
 };
 
 int Px(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
@@ -56,6 +61,10 @@ void ReadChecks(OptionsView& view) {
   c.chklastprj = IsDlgButtonChecked(view.hwnd, kOpt_chklastprj) == BST_CHECKED ? 1 : 0;
   c.chkimm = IsDlgButtonChecked(view.hwnd, kOpt_chkimm) == BST_CHECKED ? 1 : 0;
   c.chkRtxruntimes = IsDlgButtonChecked(view.hwnd, kOpt_chkRtxruntimes) == BST_CHECKED ? 1 : 0;
+  HWND command = GetDlgItem(view.hwnd, kOpt_txtsigncommand);
+  std::string text(static_cast<size_t>(GetWindowTextLengthA(command)) + 1, '\0');
+  text.resize(static_cast<size_t>(GetWindowTextA(command, text.data(), static_cast<int>(text.size()))));
+  c.txtsigncommand = text;
 }
 
 LRESULT OptionsView::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -141,6 +150,8 @@ void ShowOptionsWindow(HWND owner, SettingsStore& settings, MessageBoxSeam& mess
   CheckDlgButton(view.hwnd, kOpt_chklastprj, controller.chklastprj ? BST_CHECKED : BST_UNCHECKED);
   CheckDlgButton(view.hwnd, kOpt_chkimm, controller.chkimm ? BST_CHECKED : BST_UNCHECKED);
   CheckDlgButton(view.hwnd, kOpt_chkRtxruntimes, controller.chkRtxruntimes ? BST_CHECKED : BST_UNCHECKED);
+  SendDlgItemMessageA(view.hwnd, kOpt_txtsigncommand, EM_LIMITTEXT, 2047, 0);
+  SetDlgItemTextA(view.hwnd, kOpt_txtsigncommand, controller.txtsigncommand.c_str());
 
   if (owner) EnableWindow(owner, FALSE);
   ShowWindow(view.hwnd, SW_SHOW);

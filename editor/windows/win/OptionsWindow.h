@@ -12,6 +12,7 @@ namespace orb {
 enum OptionsControlId : int {
   kOpt_Shape1 = 300, kOpt_Image1, kOpt_Label1, kOpt_chklastprj, kOpt_chkimm, kOpt_chkRtxruntimes,
   kOpt_cmdok, kOpt_cmdcancel = IDCANCEL,  // Esc presses Exit
+  kOpt_lblsigncommand = 307, kOpt_txtsigncommand,
 };
 
 constexpr char kOptionsTitle[] = "Options for OBM";

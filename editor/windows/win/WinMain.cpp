@@ -6,6 +6,7 @@
 #include "common/win/MciTransport.h"
 #include "common/win/MfVideoEngine.h"
 #include "common/win/RegistrySettingsStore.h"
+#include "common/win/Win32CommandRunner.h"
 #include "common/win/Win32FileSystem.h"
 #include "disc/IsoImage.h"
 #include "output/ProjectCheck.h"
@@ -84,6 +85,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
   char system[255] = {};
   UINT n = GetSystemDirectoryA(system, sizeof system);
   window.Controller().SetSystemFolder(n < sizeof system ? std::string(system, n) : std::string());
+  orb::Win32CommandRunner commands;  // the player's signing command (Options)
+  window.Controller().SetCommandRunner(&commands);
 
   orb::RevealAfterSplash(splash, window.Handle());
   MSG msg;

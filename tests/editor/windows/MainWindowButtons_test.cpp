@@ -153,6 +153,15 @@ TEST(MainWindowAdopt, SimplePanelCopiesOutsideFilesIntoTheRoot) {
   EXPECT_EQ(rig.window.FieldText(MainField::txtindex2), "C:\\Cd\\intro.wav");
   EXPECT_EQ(rig.files.files["C:\\Cd\\intro.wav"], "new");
   EXPECT_EQ(rig.log.calls.back(), "copy:D:\\music\\intro.wav>C:\\Cd\\intro.wav");
+
+  // A copy that fails says so and leaves the field as it was, not naming a file that is not there.
+  rig.dialogs.answer = "D:\\music\\gone.wav";
+  rig.window.cmdindex_Click(2);
+  ASSERT_EQ(rig.messages.boxes.size(), 3u);
+  EXPECT_EQ(rig.messages.boxes[2].text,
+            "Could not copy D:\\music\\gone.wav to C:\\Cd\\gone.wav: the file cannot be found");
+  EXPECT_EQ(rig.messages.boxes[2].icon, MsgIcon::Critical);
+  EXPECT_EQ(rig.window.FieldText(MainField::txtindex2), "C:\\Cd\\intro.wav");
 }
 
 // Two folders' pictures of one name: the one already in imgmusic (another spot's) is never replaced.

@@ -121,12 +121,15 @@ class FakeFiles : public MapStreamsFileSystem<FakeFiles> {
     files[path] = std::string(data);
     return true;
   }
-  int CopyFile(const std::string& from, const std::string& to) override {
+  bool CopyFile(const std::string& from, const std::string& to, std::string& error) override {
     log_.calls.push_back("copy:" + from + ">" + to);
     auto it = files.find(from);
-    if (it == files.end()) return 0x402;
+    if (it == files.end()) {
+      error = "the file cannot be found";
+      return false;
+    }
     files[to] = it->second;
-    return 0;
+    return true;
   }
   void DeleteFile(const std::string& path) override { files.erase(path); }
   bool CreateFolder(const std::string& path) override {

@@ -3,7 +3,9 @@
 
 #include <algorithm>
 
+#include "output/PlayerSigning.h"
 #include "tests/editor/windows/MainWindowFakes.h"
+#include "tests/support/SigningFixtures.h"
 
 namespace orb::test {
 namespace {
@@ -197,6 +199,67 @@ TEST(MakeCd, FilesGoToTheRememberedRoot) {
   rig.window.Model().SetField(ProjectField::RootFolder, "X:\\elsewhere\\");
   rig.window.cmdgenerate2_Click();
   EXPECT_EQ(Only(rig.log.calls, "write").front(), "write:E:\\menu.cfg");
+}
+
+// A signing command that answers as scripted; "signs" by putting the signed fixture in place.
+struct ScriptedSigner : CommandRunner {
+  FakeFiles& files;
+  int exit_code = 0;
+  std::string output;
+  bool sign = true;
+  std::vector<std::string> commands;
+  explicit ScriptedSigner(FakeFiles& f) : files(f) {}
+  CommandResult Run(const std::string& command_line, int timeout_seconds) override {
+    commands.push_back(command_line);
+    EXPECT_EQ(timeout_seconds, kSignTimeoutSeconds);
+    if (sign) files.files["E:\\Orbstart.exe"] = fixtures::SigningFixture(fixtures::kSignedProgram);
+    return {true, false, exit_code, output, ""};
+  }
+};
+
+TEST(SigningThePlayer, TheCommandRunsOnTheCopyAndAFailureStopsTestAndTheImage) {
+  MainWindowRig rig;
+  ScriptedSigner signer(rig.files);
+  rig.window.SetCommandRunner(&signer);
+  rig.settings.Write("OBM", "Options", "SignCommand", "sign.cmd /f \"%1\" /q %1");
+  int images = 0;
+  rig.window.Hooks().make_disc_image = [&](const CheckSubject&, const std::string&) { ++images; };
+  ReadyMenu(rig);
+
+  rig.window.OnMenu(MainMenuCommand::MakeDiscImage);
+  EXPECT_EQ(signer.commands,
+            std::vector<std::string>{"sign.cmd /f \"E:\\Orbstart.exe\" /q E:\\Orbstart.exe"});
+  EXPECT_EQ(images, 1);
+  EXPECT_TRUE(rig.messages.boxes.empty());
+
+  // A command that fails: its output in an error box, no image, no player started.
+  signer.exit_code = 3;
+  signer.output = "SignTool Error: No certificates were found.\r\n";
+  rig.window.OnMenu(MainMenuCommand::MakeDiscImage);
+  rig.window.cmdpreview2_Click();
+  EXPECT_EQ(images, 1);
+  EXPECT_TRUE(Only(rig.log.calls, "shell").empty());
+  ASSERT_EQ(rig.messages.boxes.size(), 2u);
+  const ShownBox& box = rig.messages.boxes[0];
+  EXPECT_EQ(box.icon, MsgIcon::Critical);
+  EXPECT_EQ(box.text,
+            "E:\\Orbstart.exe was not signed: the signing command ended with exit code 3.\r\n\r\n"
+            "Command: sign.cmd /f \"E:\\Orbstart.exe\" /q E:\\Orbstart.exe\r\n\r\n"
+            "Its output:\r\nSignTool Error: No certificates were found.");
+
+  // One that claims success and signs nothing is a failure too; Make Cd shows no success then.
+  signer.exit_code = 0;
+  signer.sign = false;
+  rig.files.files["C:\\Orb\\Orbstart.exe"] = fixtures::SigningFixture(fixtures::kUnsignedProgram);
+  rig.messages.boxes.clear();
+  rig.window.cmdgenerate2_Click();
+  ASSERT_EQ(rig.messages.boxes.size(), 1u);
+  EXPECT_NE(rig.messages.boxes[0].text.find("but the file holds no signature"), std::string::npos);
+}
+
+TEST(SigningThePlayer, TheFileIsAddedQuotedWhenTheCommandDoesNotNameIt) {
+  EXPECT_EQ(SignCommandLine("sign.cmd", "E:\\My CD\\Orbstart.exe"), "sign.cmd \"E:\\My CD\\Orbstart.exe\"");
+  EXPECT_EQ(SignCommandLine("a %2 %%1", "x"), "a %2 %x");
 }
 
 }  // namespace

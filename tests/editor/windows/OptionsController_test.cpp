@@ -37,7 +37,8 @@ TEST(Options, StoredValuesComeBackAndOnlyOneCountsAsChecked) {
   rig.settings.Write("OBM", "Options", "RtxRuntimes", "yes");
   rig.options.Form_Load();
   EXPECT_EQ(rig.options.chklastprj, 1);
-  EXPECT_EQ(rig.options.chkimm, 1);
+  // As start-up and the generator read it: only an exact "1" is on.
+  EXPECT_EQ(rig.options.chkimm, 0);
   EXPECT_EQ(rig.options.chkRtxruntimes, 0);
 }
 
@@ -48,10 +49,15 @@ TEST(Options, SwitchingOffWritesZeroAndKeepsTheLastProject) {
   rig.options.Form_Load();
   rig.options.chklastprj = 0;
   rig.options.chkRtxruntimes = 1;
+  rig.options.txtsigncommand = "  signtool sign /a \"%1\" ";
   rig.options.cmdok_Click();
   EXPECT_EQ(rig.Get("LastSaved"), "0");
   EXPECT_EQ(rig.Get("RtxRuntimes"), "1");
   EXPECT_EQ(rig.Get("SavedPrjName"), "C:\\a.obm");
+  EXPECT_EQ(rig.Get("SignCommand"), "signtool sign /a \"%1\"");
+  OptionsController again{rig.settings, rig.messages};
+  again.Form_Load();
+  EXPECT_EQ(again.txtsigncommand, "signtool sign /a \"%1\"");
 }
 
 TEST(Options, ExitAfterChangingBoxesWritesNothing) {

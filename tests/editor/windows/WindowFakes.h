@@ -106,10 +106,13 @@ class MemoryFileSystem : public MapStreamsFileSystem<MemoryFileSystem> {
     files[path] = std::string(data);
     return true;
   }
-  int CopyFile(const std::string& from, const std::string& to) override {
-    if (!files.count(from)) return 2;
+  bool CopyFile(const std::string& from, const std::string& to, std::string& error) override {
+    if (!files.count(from)) {
+      error = "the file cannot be found";
+      return false;
+    }
     files[to] = files[from];
-    return 0;
+    return true;
   }
   void DeleteFile(const std::string& path) override { files.erase(path); }
   bool CreateFolder(const std::string& path) override {

@@ -67,7 +67,8 @@ TEST_F(ShellFolder, CopyOntoItselfInAnotherSpellingLeavesTheBytesAndReportsZero)
     EXPECT_EQ(CopyWithShell(dir_ + "Back.JPG", target), 0) << target;
     EXPECT_EQ(Read("Back.JPG"), bytes) << target;
   }
-  EXPECT_EQ(fs_.CopyFile(lower + "BACK.JPG", dir_ + "Back.JPG"), 0);
+  std::string error;
+  EXPECT_TRUE(fs_.CopyFile(lower + "BACK.JPG", dir_ + "Back.JPG", error)) << error;
   EXPECT_EQ(Read("Back.JPG"), bytes);
   EXPECT_TRUE(IsSameFile(dir_ + "Back.JPG", lower + "back.jpg"));
   EXPECT_FALSE(IsSameFile(dir_ + "Back.JPG", dir_ + "Back.JPG.obm"));

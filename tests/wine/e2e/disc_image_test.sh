@@ -2,7 +2,8 @@
 # The road to a disc: the real editor writes an image of the demo project through File > Make Disc Image
 # (a first, large write is cancelled from its progress window and leaves nothing behind); osirrox lays
 # the image out in a read-only folder that this prefix maps as a CD-ROM drive D:, and D:\Orbstart.exe
-# shows the menu with a spot lit under the mouse. ORB_UPDATE_DOCS_IMAGES=1 also stores the screenshots.
+# shows the menu with a spot lit under the mouse; a signing command that fails stops the image with its
+# output. ORB_UPDATE_DOCS_IMAGES=1 also stores the screenshots.
 . "$(dirname "$0")/lib.sh"
 editor_pid=
 player_pid=
@@ -89,6 +90,18 @@ box=$(wt msgbox 60000 6) || fail "no message after the image was written"   # ID
   fail "the image's message: $box"
 box=$(wt msgbox 10000) || fail "the burn choice said nothing"
 [[ "$box" == *"no disc image burner"* ]] || fail "the burn choice said: $box"
+
+# A signing command (Options, read at each press) that fails: the message shows its output, no image.
+printf '@echo off\r\necho signing refused for %%~nx1: no certificate\r\nexit /b 3\r\n' >"$TMP/app/fail-sign.cmd"
+app_win=$(run winepath -w "$TMP/app" | tr -d '\r')
+run reg add 'HKCU\Software\OBM\Options' /v SignCommand /d "\"$app_win\\fail-sign.cmd\" \"%1\"" /f >/dev/null 2>&1 ||
+  fail "could not set the signing command"
+wt command "$title" 211
+box=$(wt msgbox 30000) || fail "a failing signing command said nothing"
+[[ "$box" == "Error|"*"Orbstart.exe was not signed: the signing command ended with exit code 3."*"signing refused for Orbstart.exe: no certificate"* ]] ||
+  fail "the failed signing said: $box"
+! wt wait "$save_dialog" 2000 >/dev/null || fail "a save dialog followed a failed signing"
+run reg delete 'HKCU\Software\OBM\Options' /v SignCommand /f >/dev/null 2>&1
 wt close "$title"
 wait "$editor_pid" || fail "Orbmenu.exe exited with $?"
 editor_pid=

@@ -80,11 +80,11 @@ xdotool key Return
 wt gone "Add Page" 5000 || fail "Enter did not close the page name box"
 [ "$(wt items "$menu_title" "#156")" = $'Home\nExtras' ] || fail "the page list reads: $(wt items "$menu_title" "#156")"
 
-# Options: its own order, Exit before Save; Alt+X presses Exit.
+# Options: its own order, the signing command after the boxes, Exit before Save; Alt+X presses Exit.
 xdotool key ctrl+o
 wt wait "Options for OBM" 10000 >/dev/null || fail "Ctrl+O did not open the Options"
 [ "$(focus_id "Options for OBM" 303)" = 303 ] || fail "the Options do not start on the first check box"
-press Tab "Options for OBM" 304 305 2 306 303
+press Tab "Options for OBM" 304 305 308 2 306 303
 xdotool key alt+x
 wt gone "Options for OBM" 5000 || fail "Alt+X did not close the Options"
 # The conversion window: its convert button first, then the file field and its browse button; Esc closes.
