@@ -5,21 +5,143 @@
 
 namespace orb {
 
-const char* const kActionEntryTexts[8] = {
-    "Select an Action", "Execute a File", "Open an url",  "Explore Cd",
-    "Send a mail",      "Play Video File", "Exit Menu",   "Do Nothing",
+const char* const kActionEntryTexts[kActionEntryCount] = {
+    "Select an Action", "Execute a File", "Open an url", "Explore Cd", "Send a mail",
+    "Play Video File",  "Exit Menu",      "Do Nothing",  "Go to Page", "Go Back",
 };
 const char* const kNewSpotEntry = " New Menu Spot";
 const char* const kTitleSimple = "Orbmenu v2.0";
 const char* const kTitleMenuPrefix = "Orbmenu v2.0 - ";
 
 int16_t ActionCodeForEntry(int entry) {
-  if (entry <= 0 || entry > ActionCode(ActionKind::DoNothing)) return ActionCode(ActionKind::DoNothing);
+  if (entry <= 0 || entry >= kActionEntryCount) return ActionCode(ActionKind::DoNothing);
   return static_cast<int16_t>(entry);
+}
+
+static char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool SamePageName(const std::string& a, const std::string& b) {
+  std::string x = TrimBlanks(a), y = TrimBlanks(b);
+  if (x.size() != y.size()) return false;
+  for (size_t i = 0; i < x.size(); ++i) {
+    if (AsciiLower(x[i]) != AsciiLower(y[i])) return false;
+  }
+  return true;
+}
+
+const std::vector<MenuSpot>& ProjectModel::Spots() const {
+  return current_page_ == 1 ? data_.Spots : data_.Pages[static_cast<size_t>(current_page_ - 2)].Spots;
+}
+
+std::vector<MenuSpot>& ProjectModel::CurrentSpots() { return const_cast<std::vector<MenuSpot>&>(Spots()); }
+
+void ProjectModel::ListsChanged(bool dirty) {
+  ++spot_list_revision_;
+  if (dirty) dirty_ = true;
+}
+
+bool ProjectModel::SelectPage(int page) {
+  if (page < 1 || page > PageCount()) return false;
+  if (page != current_page_) {
+    current_page_ = page;
+    ListsChanged(false);
+  }
+  return true;
+}
+
+const std::string& ProjectModel::PageName(int page) const {
+  return page <= 1 ? data_.PageName : data_.Pages.at(static_cast<size_t>(page - 2)).Name;
+}
+
+std::vector<std::string> ProjectModel::PageNames() const {
+  std::vector<std::string> names;
+  names.reserve(static_cast<size_t>(PageCount()));
+  for (int page = 1; page <= PageCount(); ++page) names.push_back(PageName(page));
+  return names;
+}
+
+PageNameProblem ProjectModel::CheckPageName(const std::string& name, int except_page) const {
+  if (TrimBlanks(name).empty()) return PageNameProblem::Empty;
+  for (int page = 1; page <= PageCount(); ++page) {
+    if (page != except_page && SamePageName(PageName(page), name)) return PageNameProblem::Taken;
+  }
+  return PageNameProblem::None;
+}
+
+PageNameProblem ProjectModel::AddPage(const std::string& name) {
+  PageNameProblem problem = CheckPageName(name);
+  if (problem != PageNameProblem::None) return problem;
+  MenuPage page;
+  page.Name = TrimBlanks(name);
+  data_.Pages.push_back(std::move(page));
+  ListsChanged(true);
+  return PageNameProblem::None;
+}
+
+PageNameProblem ProjectModel::RenamePage(int page, const std::string& name) {
+  if (page < 1 || page > PageCount()) return PageNameProblem::Empty;
+  PageNameProblem problem = CheckPageName(name, page);
+  if (problem != PageNameProblem::None) return problem;
+  std::string old_name = PageName(page);
+  std::string new_name = TrimBlanks(name);
+  if (old_name == new_name) return PageNameProblem::None;
+  auto follow = [&](std::vector<MenuSpot>& spots) {
+    for (MenuSpot& spot : spots) {
+      if (ActionOf(spot.Action) == ActionKind::GoToPage && SamePageName(spot.Target, old_name)) spot.Target = new_name;
+    }
+  };
+  follow(data_.Spots);
+  for (MenuPage& other : data_.Pages) follow(other.Spots);
+  (page == 1 ? data_.PageName : data_.Pages[static_cast<size_t>(page - 2)].Name) = new_name;
+  ListsChanged(true);
+  return PageNameProblem::None;
+}
+
+std::vector<PageLink> ProjectModel::LinksTo(int page) const {
+  std::vector<PageLink> links;
+  if (page < 1 || page > PageCount()) return links;
+  const std::string& name = PageName(page);
+  for (int from = 1; from <= PageCount(); ++from) {
+    if (from == page) continue;
+    const std::vector<MenuSpot>& spots =
+        from == 1 ? data_.Spots : data_.Pages[static_cast<size_t>(from - 2)].Spots;
+    for (size_t i = 0; i < spots.size(); ++i) {
+      if (ActionOf(spots[i].Action) == ActionKind::GoToPage && SamePageName(spots[i].Target, name)) {
+        links.push_back({from, static_cast<int>(i + 1), TrimBlanks(spots[i].Name)});
+      }
+    }
+  }
+  return links;
+}
+
+bool ProjectModel::DeletePage(int page) {
+  if (page < 2 || page > PageCount()) return false;
+  data_.Pages.erase(data_.Pages.begin() + (page - 2));
+  if (current_page_ == page) {
+    current_page_ = page - 1;  // the page before it, which always exists
+  } else if (current_page_ > page) {
+    --current_page_;
+  }
+  ListsChanged(true);
+  return true;
+}
+
+bool ProjectModel::MovePage(int page, int step) {
+  int to = page + step;
+  if ((step != -1 && step != 1) || page < 2 || page > PageCount() || to < 2 || to > PageCount()) return false;
+  std::swap(data_.Pages[static_cast<size_t>(page - 2)], data_.Pages[static_cast<size_t>(to - 2)]);
+  if (current_page_ == page) {
+    current_page_ = to;
+  } else if (current_page_ == to) {
+    current_page_ = page;
+  }
+  ListsChanged(true);
+  return true;
 }
 
 void ProjectModel::New() {
   ++spot_list_revision_;
+  current_page_ = 1;
   std::string root = remembered_root_;
   data_ = ProjectData();
   has_file_ = false;
@@ -28,8 +150,8 @@ void ProjectModel::New() {
 }
 
 bool ProjectModel::AddSpot(const MenuSpot& spot) {
-  if (data_.Spots.size() >= static_cast<size_t>(kMaxSpots)) return false;
-  data_.Spots.push_back(spot);
+  if (Spots().size() >= static_cast<size_t>(kMaxSpots)) return false;
+  CurrentSpots().push_back(spot);
   ++spot_list_revision_;
   dirty_ = true;
   return true;
@@ -37,7 +159,7 @@ bool ProjectModel::AddSpot(const MenuSpot& spot) {
 
 bool ProjectModel::ReplaceSpot(int i, const MenuSpot& spot) {
   if (i < 1 || i > SpotCount()) return false;
-  data_.Spots[static_cast<size_t>(i - 1)] = spot;
+  CurrentSpots()[static_cast<size_t>(i - 1)] = spot;
   ++spot_list_revision_;
   dirty_ = true;
   return true;
@@ -45,26 +167,28 @@ bool ProjectModel::ReplaceSpot(int i, const MenuSpot& spot) {
 
 bool ProjectModel::RemoveSpot(int i) {
   if (i < 1 || i > SpotCount()) return false;
-  data_.Spots.erase(data_.Spots.begin() + (i - 1));
+  CurrentSpots().erase(CurrentSpots().begin() + (i - 1));
   ++spot_list_revision_;
   dirty_ = true;
   return true;
 }
 
-static std::string& FieldRef(ProjectData& d, ProjectField field) {
+std::string& ProjectModel::FieldRef(ProjectField field) {
+  ProjectData& d = data_;
+  MenuPage* page = current_page_ == 1 ? nullptr : &d.Pages[static_cast<size_t>(current_page_ - 2)];
   switch (field) {
     case ProjectField::RootFolder: return d.RootFolder;
-    case ProjectField::CdTitle: return d.CdTitle;
+    case ProjectField::CdTitle: return page ? page->CdTitle : d.CdTitle;
     case ProjectField::CdIcon: return d.CdIcon;
     case ProjectField::SoundFile: return d.SoundFile;
-    case ProjectField::BackgroundImage: return d.BackgroundImage;
+    case ProjectField::BackgroundImage: return page ? page->BackgroundImage : d.BackgroundImage;
     case ProjectField::SplashImage: return d.SplashImage;
   }
   return d.CdTitle;
 }
 
 void ProjectModel::SetField(ProjectField field, const std::string& value) {
-  std::string& current = FieldRef(data_, field);
+  std::string& current = FieldRef(field);
   // Like a text box's change event: setting the text it already holds is no change.
   if (current == value) return;
   current = value;
@@ -72,7 +196,7 @@ void ProjectModel::SetField(ProjectField field, const std::string& value) {
 }
 
 const std::string& ProjectModel::Field(ProjectField field) const {
-  return FieldRef(const_cast<ProjectData&>(data_), field);
+  return const_cast<ProjectModel*>(this)->FieldRef(field);
 }
 
 void ProjectModel::SetRootFolderPicked(const std::string& folder) {
@@ -90,6 +214,7 @@ void ProjectModel::ClearForEnteringMenuMode() {
 
 void ProjectModel::ClearForLeavingMenuMode() {
   ++spot_list_revision_;
+  current_page_ = 1;
   data_ = ProjectData();
   remembered_root_.clear();
   has_file_ = false;
@@ -98,6 +223,7 @@ void ProjectModel::ClearForLeavingMenuMode() {
 
 void ProjectModel::ReplaceWhole(ProjectData data, const std::string& path) {
   ++spot_list_revision_;
+  current_page_ = 1;
   data_ = std::move(data);
   remembered_root_ = data_.RootFolder;
   project_path_ = path;
@@ -113,9 +239,9 @@ void ProjectModel::MarkSaved(const std::string& path) {
 
 std::vector<std::string> ProjectModel::SpotListEntries() const {
   std::vector<std::string> entries;
-  entries.reserve(data_.Spots.size() + 1);
+  entries.reserve(Spots().size() + 1);
   entries.emplace_back(kNewSpotEntry);
-  for (const MenuSpot& spot : data_.Spots) entries.push_back(TrimBlanks(spot.Name));
+  for (const MenuSpot& spot : Spots()) entries.push_back(TrimBlanks(spot.Name));
   return entries;
 }
 

@@ -10,10 +10,11 @@
 
 namespace orb {
 
-// The eight entries of the spot editor's action list, in order; an entry's index is its code.
-extern const char* const kActionEntryTexts[8];
+// The entries of the spot editor's action list, in order; an entry's index is its code.
+inline constexpr int kActionEntryCount = 10;
+extern const char* const kActionEntryTexts[kActionEntryCount];
 
-// The stored code for a selected action-list entry: entry 0 is stored as 7.
+// The stored code for a selected action-list entry: entry 0 (and any entry off the list) is stored as 7.
 int16_t ActionCodeForEntry(int entry);
 
 struct MenuSpot {
@@ -49,6 +50,10 @@ struct MenuPage {
 // Page 1's name when the author gave none.
 inline constexpr const char* kDefaultPageName = "Home";
 
+// Whether two page names (or a Go to Page target and a name) are the same page: trimmed of blanks and
+// compared without regard to ASCII case.
+bool SamePageName(const std::string& a, const std::string& b);
+
 struct SimpleAutorun {
   std::string RootFolder;
   std::string StartProgram;
@@ -82,15 +87,50 @@ extern const char* const kNewSpotEntry;      // " New Menu Spot", entry 0 of the
 extern const char* const kTitleSimple;       // "Orbmenu v2.0"
 extern const char* const kTitleMenuPrefix;   // "Orbmenu v2.0 - "
 
+// Why a page name was refused.
+enum class PageNameProblem { None, Empty, Taken };
+
+// A Go to Page spot that leads to a page: where it sits (both 1-based) and its name.
+struct PageLink {
+  int page = 0;
+  int position = 0;
+  std::string spot_name;
+
+  bool operator==(const PageLink&) const = default;
+};
+
 class ProjectModel {
  public:
   static constexpr int kMaxSpots = 32767;
 
   const ProjectData& Data() const { return data_; }
-  const std::vector<MenuSpot>& Spots() const { return data_.Spots; }
-  int16_t SpotCount() const { return data_.SpotCount(); }
+  // The spots of the page being edited; the spot operations below act on that page too.
+  const std::vector<MenuSpot>& Spots() const;
+  int16_t SpotCount() const { return static_cast<int16_t>(Spots().size()); }
   // Spot at 1-based position i (1..SpotCount).
-  const MenuSpot& Spot(int i) const { return data_.Spots.at(static_cast<size_t>(i - 1)); }
+  const MenuSpot& Spot(int i) const { return Spots().at(static_cast<size_t>(i - 1)); }
+
+  // --- pages (1-based; page 1 is the project's own title, background and spots) ---
+  int PageCount() const { return 1 + static_cast<int>(data_.Pages.size()); }
+  // The page being edited: page 1 after New, Load and the mode switches.
+  int CurrentPage() const { return current_page_; }
+  // False (and no change) for a page out of range.
+  bool SelectPage(int page);
+  const std::string& PageName(int page) const;
+  std::vector<std::string> PageNames() const;
+  // A name a page other than except_page could take: not empty and no other page's name.
+  PageNameProblem CheckPageName(const std::string& name, int except_page = 0) const;
+  // Appends a page of that name (trimmed) with empty fields; the current page stays.
+  PageNameProblem AddPage(const std::string& name);
+  // Renames a page; the Go to Page spots that named it follow it.
+  PageNameProblem RenamePage(int page, const std::string& name);
+  // The Go to Page spots on other pages that lead to page.
+  std::vector<PageLink> LinksTo(int page) const;
+  // Page 1 is neither deleted nor moved: it is the menu's start and the files hold it first. The spots
+  // that led to a deleted page keep their target (the check names them). False for any other refusal.
+  bool DeletePage(int page);
+  // Moves a page one place up (-1) or down (+1) among pages 2 onwards; the current page follows it.
+  bool MovePage(int page, int step);
 
   const std::string& ProjectPath() const { return project_path_; }
   bool HasFile() const { return has_file_; }
@@ -105,7 +145,7 @@ class ProjectModel {
   bool ReplaceSpot(int i, const MenuSpot& spot);
   bool RemoveSpot(int i);
   // Set a project field (typed or filled in by a browse button); marks the project dirty when the
-  // value differs from the one held.
+  // value differs from the one held. CdTitle and BackgroundImage are the current page's.
   void SetField(ProjectField field, const std::string& value);
   const std::string& Field(ProjectField field) const;
   // Picking a root folder with the folder browser sets RootFolder and the remembered folder together.
@@ -125,7 +165,8 @@ class ProjectModel {
 
   // The spot list: " New Menu Spot" then each spot's Name trimmed of blanks.
   std::vector<std::string> SpotListEntries() const;
-  // Changes whenever the spot list may have changed, so that a view re-reads it only then.
+  // Changes whenever the spot list or the page list may have changed, so that a view re-reads them only
+  // then.
   uint64_t SpotListRevision() const { return spot_list_revision_; }
   // Main window title in the menu mode: the no-file form, or with ProjectPath once HasFile.
   std::string MenuModeTitle() const;
@@ -137,6 +178,11 @@ class ProjectModel {
   bool has_file_ = false;
   bool dirty_ = false;
   uint64_t spot_list_revision_ = 0;
+  int current_page_ = 1;
+
+  std::vector<MenuSpot>& CurrentSpots();
+  std::string& FieldRef(ProjectField field);
+  void ListsChanged(bool dirty);
 };
 
 }  // namespace orb

@@ -32,6 +32,7 @@ EditorSession::EditorSession(MainWindowController& window, Seams seams, EditorWi
   hooks.help = windows_.help;
   hooks.close_window = windows_.close_window;
   hooks.make_disc_image = windows_.disc_image;
+  hooks.page_name = windows_.page_name;
 }
 
 void EditorSession::EnterMenuMode() {

@@ -28,6 +28,7 @@ struct EditorWindows {
   std::function<void()> options, convert, check_update, about;  // Tools and Help menus
   std::function<void()> close_window;                           // Exit: closes through the quit prompt
   DiscImageStep disc_image;                                     // Make Disc Image, after generating
+  decltype(MainWindowHooks::page_name) page_name;               // the page row's name box
 };
 
 class EditorSession : private WorkflowHost, private SpotListSink {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -59,7 +60,13 @@ struct MainWindowHooks {
   std::function<void()> activated;          // each activation of the window (start-up load)
   std::function<bool()> query_close;        // quit prompt; false keeps the window open
   std::function<bool()> leave_menu_mode;    // before leaving the menu panel; false stays in it
+  // The small window that asks a page's name (Add, Rename): the caption and the name it starts with; the
+  // name typed, or nothing when cancelled.
+  std::function<std::optional<std::string>(const std::string& caption, const std::string& name)> page_name;
 };
+
+inline constexpr const char* kAddPageCaption = "Add Page";
+inline constexpr const char* kRenamePageCaption = "Rename Page";
 
 class MainWindowController {
  public:
@@ -127,6 +134,12 @@ class MainWindowController {
     return true;
   }
   int SelectedSpot() const { return selected_spot_; }
+  // cmbpage: the project's pages; the page being edited is selected (0-based entry CurrentPage() - 1).
+  std::vector<std::string> PageEntries() const { return model_.PageNames(); }
+  // Which page buttons can act on the page being edited: page 1 stays first and stays.
+  bool PageRemoveEnabled() const { return model_.CurrentPage() > 1; }
+  bool PageUpEnabled() const { return model_.CurrentPage() > 2; }
+  bool PageDownEnabled() const { return model_.CurrentPage() > 1 && model_.CurrentPage() < model_.PageCount(); }
   const std::string& PreviewTag() const { return cmdpreview2_tag_; }
 
   // --- user intents ---
@@ -149,6 +162,13 @@ class MainWindowController {
   void cmdmenuspots_Click();
   void cmdedit_Click();
   void cmdDelete_Click();
+  // The page row: choosing the page being edited, and the page buttons.
+  void cmbpage_Click(int entry);
+  void cmdaddpage_Click();
+  void cmdrenamepage_Click();
+  void cmdremovepage_Click();
+  void cmdpageup_Click();
+  void cmdpagedown_Click();
   void cmdgenerate_Click();
   void cmdpreview_Click();
   void cmdgenerate2_Click();
@@ -167,6 +187,10 @@ class MainWindowController {
  private:
   GenerateMode Mode() const { return InMenuPanel() ? GenerateMode::Menu : GenerateMode::Simple; }
   void ShowInfo(const std::string& text, const std::string& title = std::string());
+  // Asks a page name until the model takes it (apply) or the user cancels.
+  void AskPageName(const std::string& caption, std::string name,
+                   const std::function<PageNameProblem(const std::string&)>& apply);
+  void PageEdited();
 
   Seams s_;
   MainWindowHooks hooks_;

@@ -67,7 +67,7 @@ void SpotEditorController::PresetFromSpot(int k) {
   Ref(SpotText::Name) = s.Name;
   Ref(SpotText::ToolTip) = s.ToolTip;
   // A code outside the list (a hand-edited file) shows as "Do Nothing", which is what OK would store.
-  cmbact_Click(s.Action >= ActionCode(ActionKind::None) && s.Action <= ActionCode(ActionKind::DoNothing)
+  cmbact_Click(s.Action >= ActionCode(ActionKind::None) && s.Action < kActionEntryCount
                    ? s.Action
                    : ActionCode(ActionKind::DoNothing));
   Ref(SpotText::Target) = s.Target;
@@ -85,17 +85,32 @@ void SpotEditorController::PresetFromSpot(int k) {
 }
 
 void SpotEditorController::cmbact_Click(int entry) {
-  if (entry < 0 || entry > 7) return;
+  if (entry < 0 || entry >= kActionEntryCount) return;
   action_entry_ = entry;
   switch (entry) {
     case 1: target_enabled_ = true; target_browse_enabled_ = true; video_enabled_ = false; break;
     case 2:
-    case 4: target_enabled_ = true; target_browse_enabled_ = false; video_enabled_ = false; break;
+    case 4:
+    case 8: target_enabled_ = true; target_browse_enabled_ = false; video_enabled_ = false; break;
     case 3:
-    case 6: target_enabled_ = false; target_browse_enabled_ = false; video_enabled_ = false; break;
+    case 6:
+    case 9: target_enabled_ = false; target_browse_enabled_ = false; video_enabled_ = false; break;
     case 5: target_enabled_ = true; target_browse_enabled_ = true; video_enabled_ = true; break;
     default: break;  // "Select an Action" and "Do Nothing" leave availability as it is
   }
+}
+
+int SpotEditorController::PageChoice() const {
+  std::vector<std::string> pages = PageChoices();
+  for (size_t i = 0; i < pages.size(); ++i) {
+    if (SamePageName(pages[i], Text(SpotText::Target))) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+void SpotEditorController::cmbpage_Click(int choice) {
+  std::vector<std::string> pages = PageChoices();
+  if (choice >= 0 && choice < static_cast<int>(pages.size())) Ref(SpotText::Target) = pages[static_cast<size_t>(choice)];
 }
 
 void SpotEditorController::imgbrowse_Click(int entry) {
@@ -111,7 +126,7 @@ void SpotEditorController::imgbrowse_Click(int entry) {
 void SpotEditorController::RunPlacement() {
   PlacementInputs in;
   in.video_mode = vidlocate_tag_ == "Video";
-  in.background_image = model_.Data().BackgroundImage;
+  in.background_image = model_.Field(ProjectField::BackgroundImage);
   in.rollover_image = Text(SpotText::Rollover);
   in.video_file = TrimBlanks(Text(SpotText::Target));
   in.txtx = Text(SpotText::X);
@@ -162,7 +177,17 @@ std::optional<MenuSpot> SpotEditorController::BuildSpot() {
   s.Name = Text(SpotText::Name);
   s.ToolTip = Text(SpotText::ToolTip);
   s.Action = ActionCodeForEntry(action_entry_);
-  s.Target = Text(SpotText::Target);
+  // Go Back has no target; a Go to Page target is a page's name as the page list holds it.
+  if (ActionOf(s.Action) == ActionKind::GoToPage) {
+    int page = PageChoice();
+    if (page < 0) {
+      Inform("Please select the page this menu spot leads to.");
+      return std::nullopt;
+    }
+    s.Target = PageChoices()[static_cast<size_t>(page)];
+  } else if (ActionOf(s.Action) != ActionKind::GoBack) {
+    s.Target = Text(SpotText::Target);
+  }
   s.RolloverImage = Text(SpotText::Rollover);
   s.MoveSound = Text(SpotText::MoveSound);
   s.ClickSound = Text(SpotText::ClickSound);

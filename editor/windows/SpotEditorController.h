@@ -48,6 +48,13 @@ class SpotEditorController {
   int Action() const { return action_entry_; }
   void cmbact_Click(int entry);  // selecting an entry runs the action rule
 
+  // Go to Page: the target is picked from the project's pages (PageChoices) instead of typed.
+  bool TargetIsPage() const { return action_entry_ == ActionCode(ActionKind::GoToPage); }
+  std::vector<std::string> PageChoices() const { return model_.PageNames(); }
+  // The choice the target names, or -1.
+  int PageChoice() const;
+  void cmbpage_Click(int choice);
+
   bool TargetEnabled() const { return target_enabled_; }
   bool TargetBrowseEnabled() const { return target_browse_enabled_; }
   bool VideoGroupEnabled() const { return video_enabled_; }

@@ -4,13 +4,14 @@
 
 namespace orb::frmmenuspots {
 
-enum class Kind { Label, RedLabel, Text, ReadOnlyText, ActionList, Browse, Button };
+enum class Kind { Label, RedLabel, Text, ReadOnlyText, ActionList, PageList, Browse, Button };
 
 // What a control stands for in SpotEditorController.
 enum class Role {
   None, txtmenuname, cmbact, txtindex0, txtindex1, txtindex2, txtindex3, txtindex4, txttooltip, txtx, txty,
   txtvidx, txtvidy, txtvidwidth, txtvidheight, imgbrowse0, imgbrowse1, imgbrowse2, imgbrowse3, imgbrowse4,
   cmdlocate, cmdvidlocate, cmdok, cmdcancel, VideoLabel,
+  cmbpage,  // in txtindex0's place while the action is Go to Page
 };
 
 struct Control {

@@ -23,7 +23,10 @@ ProjectModel WithSpots(std::initializer_list<const char*> names) {
 TEST(ProjectModel, SelectAnActionIsStoredAsDoNothing) {
   EXPECT_EQ(ActionCodeForEntry(0), 7);
   EXPECT_STREQ(kActionEntryTexts[ActionCodeForEntry(0)], "Do Nothing");
-  for (int entry = 1; entry <= 7; ++entry) EXPECT_EQ(ActionCodeForEntry(entry), entry);
+  for (int entry = 1; entry <= 9; ++entry) EXPECT_EQ(ActionCodeForEntry(entry), entry);
+  EXPECT_EQ(ActionCodeForEntry(10), 7);
+  EXPECT_STREQ(kActionEntryTexts[ActionCode(ActionKind::GoToPage)], "Go to Page");
+  EXPECT_STREQ(kActionEntryTexts[ActionCode(ActionKind::GoBack)], "Go Back");
 }
 
 TEST(ProjectModel, SpotListShowsTrimmedNamesWhileTheModelKeepsBlanks) {
@@ -137,6 +140,124 @@ TEST(ProjectModel, PickingTheSameRootAgainStillRemembersIt) {
   EXPECT_EQ(model.Field(ProjectField::RootFolder), "D:\\other\\");
   EXPECT_TRUE(model.Dirty());
 }
+
+namespace pages {
+
+MenuSpot LinkTo(const std::string& name, const std::string& target) {
+  MenuSpot spot = Named(name);
+  spot.Action = ActionCode(ActionKind::GoToPage);
+  spot.Target = target;
+  return spot;
+}
+
+// Home (spot "home1" -> Extras), Extras (spot "back" -> home), Docs (spot "x" -> EXTRAS ), saved.
+ProjectModel ThreePages() {
+  ProjectModel model;
+  model.AddSpot(LinkTo("home1", "Extras"));
+  EXPECT_EQ(model.AddPage("Extras"), PageNameProblem::None);
+  EXPECT_EQ(model.AddPage(" Docs "), PageNameProblem::None);
+  model.SelectPage(2);
+  model.AddSpot(LinkTo("back", "home"));
+  model.SelectPage(3);
+  model.AddSpot(LinkTo(" x ", " EXTRAS "));
+  model.SelectPage(1);
+  model.MarkSaved("C:\\p.obm");
+  return model;
+}
+
+TEST(ProjectModelPages, NamesAreTrimmedUniqueWithoutCaseAndNotEmpty) {
+  ProjectModel model = ThreePages();
+  EXPECT_EQ(model.PageNames(), (std::vector<std::string>{"Home", "Extras", "Docs"}));
+  EXPECT_EQ(model.AddPage("  "), PageNameProblem::Empty);
+  EXPECT_EQ(model.AddPage("HOME"), PageNameProblem::Taken);
+  EXPECT_EQ(model.AddPage(" docs"), PageNameProblem::Taken);
+  EXPECT_EQ(model.RenamePage(2, "docs"), PageNameProblem::Taken);
+  EXPECT_EQ(model.PageCount(), 3);
+  EXPECT_FALSE(model.Dirty()) << "a refused name changes nothing";
+  EXPECT_EQ(model.RenamePage(2, "EXTRAS"), PageNameProblem::None) << "a page may change its own name's case";
+  EXPECT_EQ(model.PageName(2), "EXTRAS");
+  EXPECT_TRUE(model.Dirty());
+  EXPECT_EQ(model.CurrentPage(), 1) << "adding a page does not leave the page being edited";
+}
+
+TEST(ProjectModelPages, SpotsTitleAndBackgroundAreTheCurrentPages) {
+  ProjectModel model = ThreePages();
+  model.SetField(ProjectField::CdTitle, "Start");
+  model.SetField(ProjectField::BackgroundImage, "C:\\cd\\a.jpg");
+  uint64_t revision = model.SpotListRevision();
+  ASSERT_TRUE(model.SelectPage(2));
+  EXPECT_NE(model.SpotListRevision(), revision);
+  EXPECT_EQ(model.Field(ProjectField::CdTitle), "");
+  model.SetField(ProjectField::CdTitle, "Extras ?");
+  model.SetField(ProjectField::BackgroundImage, "C:\\cd\\b.jpg");
+  model.AddSpot(Named("two"));
+  EXPECT_EQ(model.SpotListEntries(), (std::vector<std::string>{" New Menu Spot", "back", "two"}));
+  ASSERT_TRUE(model.RemoveSpot(1));
+  EXPECT_FALSE(model.SelectPage(4));
+  EXPECT_EQ(model.CurrentPage(), 2);
+
+  const ProjectData& d = model.Data();
+  EXPECT_EQ(d.CdTitle, "Start");
+  EXPECT_EQ(d.BackgroundImage, "C:\\cd\\a.jpg");
+  EXPECT_EQ(d.Spots.size(), 1u);
+  EXPECT_EQ(d.Pages[0].CdTitle, "Extras ?");
+  EXPECT_EQ(d.Pages[0].BackgroundImage, "C:\\cd\\b.jpg");
+  ASSERT_EQ(d.Pages[0].Spots.size(), 1u);
+  EXPECT_EQ(d.Pages[0].Spots[0].Name, "two");
+
+  model.ReplaceWhole(ProjectData(d), "C:\\p.obm");
+  EXPECT_EQ(model.CurrentPage(), 1) << "a loaded project opens on page 1";
+  model.SelectPage(3);
+  model.New();
+  EXPECT_EQ(model.CurrentPage(), 1);
+  EXPECT_EQ(model.PageCount(), 1);
+}
+
+TEST(ProjectModelPages, RenamingAPageTakesTheLinksToItAlong) {
+  ProjectModel model = ThreePages();
+  ASSERT_EQ(model.RenamePage(2, "Videos"), PageNameProblem::None);
+  ASSERT_EQ(model.RenamePage(1, "Start"), PageNameProblem::None);
+  EXPECT_EQ(model.Data().PageName, "Start");
+  EXPECT_EQ(model.Spot(1).Target, "Videos");
+  model.SelectPage(2);
+  EXPECT_EQ(model.Spot(1).Target, "Start");
+  model.SelectPage(3);
+  EXPECT_EQ(model.Spot(1).Target, "Videos") << "a link matched without case and blanks";
+
+  MenuSpot run = Named("run");  // a program that happens to be called like a page is no link
+  run.Action = ActionCode(ActionKind::ExecuteFile);
+  run.Target = "Docs";
+  model.AddSpot(run);
+  model.RenamePage(3, "Papers");
+  EXPECT_EQ(model.Spot(2).Target, "Docs");
+}
+
+TEST(ProjectModelPages, DeletingNamesTheLinksAndKeepsPageOneFirst) {
+  ProjectModel model = ThreePages();
+  EXPECT_EQ(model.LinksTo(2), (std::vector<PageLink>{{1, 1, "home1"}, {3, 1, "x"}}));
+  EXPECT_EQ(model.LinksTo(3), std::vector<PageLink>{});
+  EXPECT_FALSE(model.DeletePage(1));
+  EXPECT_FALSE(model.MovePage(1, 1));
+  EXPECT_FALSE(model.MovePage(2, -1)) << "nothing goes above page 1";
+  EXPECT_FALSE(model.MovePage(3, 1));
+  EXPECT_FALSE(model.Dirty());
+
+  model.SelectPage(3);
+  ASSERT_TRUE(model.MovePage(3, -1));
+  EXPECT_EQ(model.PageNames(), (std::vector<std::string>{"Home", "Docs", "Extras"}));
+  EXPECT_EQ(model.CurrentPage(), 2) << "the page being edited moves with it";
+  EXPECT_TRUE(model.Dirty());
+
+  ASSERT_TRUE(model.DeletePage(3));
+  EXPECT_EQ(model.PageNames(), (std::vector<std::string>{"Home", "Docs"}));
+  EXPECT_EQ(model.CurrentPage(), 2);
+  EXPECT_EQ(model.Spot(1).Target, " EXTRAS ") << "a dangling link stays for the check to name";
+  ASSERT_TRUE(model.DeletePage(2));
+  EXPECT_EQ(model.CurrentPage(), 1);
+  EXPECT_EQ(model.Spot(1).Name, "home1");
+}
+
+}  // namespace pages
 
 }  // namespace
 }  // namespace orb

@@ -168,7 +168,11 @@ void MainWindow::LoadImages() {
   const ControlSpec* specs = MainControlSpecs(count);
   for (size_t i = 0; i < count; ++i) {
     if (!specs[i].icon || specs[i].id == kId_cmdani) continue;
-    HICON icon = std::string(specs[i].icon) == "FOLDER" ? folder_icon_ : browse_icon_;
+    std::string name = specs[i].icon;
+    HICON icon = name == "FOLDER"       ? folder_icon_
+                 : name == "ARROW_UP"   ? arrow_up_
+                 : name == "ARROW_DOWN" ? arrow_down_
+                                        : browse_icon_;
     SendMessageA(Control(specs[i].id), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
   }
   SendMessageA(Control(kId_cmdani), BM_SETIMAGE, IMAGE_ICON,
@@ -182,7 +186,7 @@ void MainWindow::PlaceControl(const ControlSpec& spec) {
   // Edges are converted separately so that neighbours meet exactly at any DPI.
   int x = TwipsToPixels(r.left, dpi_), y = TwipsToPixels(r.top, dpi_);
   int w = TwipsToPixels(r.left + r.width, dpi_) - x, h = TwipsToPixels(r.top + r.height, dpi_) - y;
-  if (spec.id == kId_cmbmenu) h += MulDiv(kComboListPixels, dpi_, 96);
+  if (spec.id == kId_cmbmenu || spec.id == kId_cmbpage) h += MulDiv(kComboListPixels, dpi_, 96);
   HWND control = Control(spec.id);
   RECT now;
   GetWindowRect(control, &now);
@@ -251,13 +255,30 @@ void MainWindow::SyncTitleTip() {
 
 void MainWindow::SyncSpotList() {
   HWND combo = Control(kId_cmbmenu);
-  if (controller_.SpotListChanged(shown_spot_list_)) RebuildSpotList(combo);
+  if (controller_.SpotListChanged(shown_spot_list_)) RebuildList(combo, controller_.SpotListEntries());
   int selected = controller_.SelectedSpot();
   if (SendMessageA(combo, CB_GETCURSEL, 0, 0) != selected) SendMessageA(combo, CB_SETCURSEL, selected, 0);
 }
 
-void MainWindow::RebuildSpotList(HWND combo) {
-  std::vector<std::string> entries = controller_.SpotListEntries();
+void MainWindow::SyncPageRow() {
+  HWND combo = Control(kId_cmbpage);
+  if (controller_.SpotListChanged(shown_page_list_)) RebuildList(combo, controller_.PageEntries());
+  int selected = controller_.Model().CurrentPage() - 1;
+  if (SendMessageA(combo, CB_GETCURSEL, 0, 0) != selected) SendMessageA(combo, CB_SETCURSEL, selected, 0);
+  HWND focus = GetFocus();
+  const std::pair<int, bool> buttons[] = {{kId_cmdremovepage, controller_.PageRemoveEnabled()},
+                                          {kId_cmdpageup, controller_.PageUpEnabled()},
+                                          {kId_cmdpagedown, controller_.PageDownEnabled()}};
+  for (const auto& [id, enabled] : buttons) {
+    HWND button = Control(id);
+    if ((IsWindowEnabled(button) != FALSE) == enabled) continue;
+    // A disabled button cannot keep the keyboard: the page list takes it, where the page is chosen.
+    if (!enabled && focus == button) SetFocus(combo);
+    EnableWindow(button, enabled);
+  }
+}
+
+void MainWindow::RebuildList(HWND combo, const std::vector<std::string>& entries) {
   bool same = SendMessageA(combo, CB_GETCOUNT, 0, 0) == static_cast<LRESULT>(entries.size());
   for (size_t i = 0; same && i < entries.size(); ++i) {
     LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, i, 0);
@@ -296,6 +317,7 @@ void MainWindow::Sync() {
   for (int id : {kMenu_mnunewprj, kMenu_mnuldprj, kMenu_mnusaveprj}) EnableMenuItem(menu_, id, state);
   for (const FieldBinding& binding : kFields) SyncText(binding.id, controller_.FieldText(binding.field));
   SyncSpotList();
+  SyncPageRow();
   SyncTitleTip();
   PlaceControl(*FindControlSpec(kId_picback0));
   PlaceControl(*FindControlSpec(kId_cmdani));
@@ -379,6 +401,11 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
       controller_.cmbmenu_Click(static_cast<int>(SendMessageA(control, CB_GETCURSEL, 0, 0)));
     return;
   }
+  if (id == kId_cmbpage) {
+    if (code == CBN_SELCHANGE && !syncing_)
+      controller_.cmbpage_Click(static_cast<int>(SendMessageA(control, CB_GETCURSEL, 0, 0)));
+    return;
+  }
   if (code != BN_CLICKED) return;
   switch (id) {
     case kId_cmdani: controller_.cmdani_Click(); break;
@@ -394,6 +421,11 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
     case kId_cmdmenuspots: controller_.cmdmenuspots_Click(); break;
     case kId_cmdedit: controller_.cmdedit_Click(); break;
     case kId_cmdDelete: controller_.cmdDelete_Click(); break;
+    case kId_cmdaddpage: controller_.cmdaddpage_Click(); break;
+    case kId_cmdrenamepage: controller_.cmdrenamepage_Click(); break;
+    case kId_cmdremovepage: controller_.cmdremovepage_Click(); break;
+    case kId_cmdpageup: controller_.cmdpageup_Click(); break;
+    case kId_cmdpagedown: controller_.cmdpagedown_Click(); break;
     case kId_cmdgenerate: controller_.cmdgenerate_Click(); break;
     case kId_cmdpreview: controller_.cmdpreview_Click(); break;
     case kId_cmdgenerate2: controller_.cmdgenerate2_Click(); break;

@@ -61,8 +61,10 @@ class MainWindow {
   void SyncSpotList();
   // The CD title box's tooltip: its own, or what a "?" in the title does.
   void SyncTitleTip();
-  // Replaces cmbmenu's entries with the model's where they differ.
-  void RebuildSpotList(HWND combo);
+  // The page list, its selection and which page buttons can act.
+  void SyncPageRow();
+  // Replaces a list's entries (cmbmenu, cmbpage) with entries where they differ.
+  void RebuildList(HWND combo, const std::vector<std::string>& entries);
   void SyncTimer(UINT_PTR timer, bool enabled, bool& running);
   void SyncPanels();
   void RestoreFocus();
@@ -89,6 +91,7 @@ class MainWindow {
   bool down_timer_running_ = false;
   bool showing_arrow_down_ = false;
   uint64_t shown_spot_list_ = UINT64_MAX;  // the model's spot-list revision cmbmenu shows
+  uint64_t shown_page_list_ = UINT64_MAX;  // and cmbpage
   bool quit_on_destroy_ = true;
   std::function<void()> closing_effect_;
 };

@@ -20,6 +20,7 @@ enum MainControlId : int {
   kId_txtindex2_0, kId_cmdindex2_0, kId_lblcdtitle, kId_txtcdtitle, kId_lblsplash, kId_txtindex2_3,
   kId_cmdindex2_3, kId_lblsound2, kId_txtindex2_1, kId_cmdindex2_1, kId_lblspots, kId_cmbmenu, kId_cmdmenuspots,
   kId_cmdedit, kId_cmdDelete, kId_cmdpreview2, kId_cmdgenerate2, kId_lblroll2,
+  kId_lblpage, kId_cmbpage, kId_cmdaddpage, kId_cmdrenamepage, kId_cmdremovepage, kId_cmdpageup, kId_cmdpagedown,
 };
 
 // Menu bar command identifiers.

@@ -109,8 +109,11 @@ void SpotEditorWindow::OnInit() {
         font = field_font_;
         break;
       case Kind::ActionList:
+      case Kind::PageList:
         cls = "COMBOBOX";
         style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
+        // The page list shows in the target's place only for Go to Page (Sync).
+        if (k.kind == Kind::PageList) style &= ~WS_VISIBLE;
         font = field_font_;
         break;
       case Kind::Browse:
@@ -120,7 +123,7 @@ void SpotEditorWindow::OnInit() {
         break;
     }
     // A drop-down list's height includes its open list.
-    int height = k.kind == Kind::ActionList ? Px(k.height) * 8 : Px(k.height);
+    int height = k.kind == Kind::ActionList || k.kind == Kind::PageList ? Px(k.height) * 8 : Px(k.height);
     HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdBase + i));
     // The name and tooltip are Unicode controls, so that what the code page lacks reaches them whole and is
     // refused by name rather than kept as "?".
@@ -133,6 +136,10 @@ void SpotEditorWindow::OnInit() {
     SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (k.kind == Kind::ActionList) {
       for (const char* entry : kActionEntryTexts) SendMessageA(h, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
+    }
+    if (k.kind == Kind::PageList) {
+      for (const std::string& page : c_.PageChoices())
+        SendMessageA(h, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(page.c_str()));
     }
     AddTooltip(tips, hwnd_, h, k.tooltip);
   }
@@ -163,7 +170,14 @@ void SpotEditorWindow::Sync() {
     bool video = k.role == Role::VideoLabel || k.role == Role::txtvidx || k.role == Role::txtvidy ||
                  k.role == Role::txtvidwidth || k.role == Role::txtvidheight;
     if (video) EnableWindow(h, c_.VideoGroupEnabled());
-    if (k.role == Role::txtindex0) EnableWindow(h, c_.TargetEnabled());
+    if (k.role == Role::txtindex0) {
+      EnableWindow(h, c_.TargetEnabled());
+      ShowWindow(h, c_.TargetIsPage() ? SW_HIDE : SW_SHOWNA);
+    }
+    if (k.role == Role::cmbpage) {
+      ShowWindow(h, c_.TargetIsPage() ? SW_SHOWNA : SW_HIDE);
+      if (SendMessageA(h, CB_GETCURSEL, 0, 0) != c_.PageChoice()) SendMessageA(h, CB_SETCURSEL, static_cast<WPARAM>(c_.PageChoice()), 0);
+    }
     if (k.role == Role::imgbrowse0) EnableWindow(h, c_.TargetBrowseEnabled());
     if (k.role == Role::cmbact && SendMessageA(h, CB_GETCURSEL, 0, 0) != c_.Action()) {
       SendMessageA(h, CB_SETCURSEL, static_cast<WPARAM>(c_.Action()), 0);
@@ -199,6 +213,11 @@ void SpotEditorWindow::OnCommand(int index, int code, HWND control) {
       syncing_ = false;
       c_.Refused(b.field, refused);
     }
+    return;
+  }
+  if (k.kind == Kind::PageList && code == CBN_SELCHANGE) {
+    c_.cmbpage_Click(static_cast<int>(SendMessageA(control, CB_GETCURSEL, 0, 0)));
+    Sync();
     return;
   }
   if (k.kind == Kind::ActionList && code == CBN_SELCHANGE) {

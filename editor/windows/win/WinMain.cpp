@@ -18,6 +18,7 @@
 #include "editor/windows/win/ImageProgressWindow.h"
 #include "editor/windows/win/MainWindow.h"
 #include "editor/windows/win/OptionsWindow.h"
+#include "editor/windows/win/PageNameWindow.h"
 #include "editor/windows/win/PlacementWindow.h"
 #include "editor/windows/win/SplashWindow.h"
 #include "editor/windows/win/SpotEditorWindow.h"
@@ -74,6 +75,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
   editor_windows.check_update = [&] { orb::RunUpdateCheck(window.Handle(), messages, shell); };
   editor_windows.about = [&] { orb::ShowAboutWindow(window.Handle(), shell); };
   editor_windows.close_window = [&] { PostMessageA(window.Handle(), WM_CLOSE, 0, 0); };
+  editor_windows.page_name = [&](const std::string& caption, const std::string& name) {
+    return orb::AskPageName(window.Handle(), caption, name);
+  };
   editor_windows.disc_image = [&](const orb::CheckSubject& subject, const std::string& label) {
     disc_image.Run(subject, label);
   };

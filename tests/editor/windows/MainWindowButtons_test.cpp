@@ -345,5 +345,49 @@ TEST(MainWindowSpots, DeletingTheOnlySpotLeavesThePlaceholder) {
   EXPECT_EQ(rig.window.SpotListEntries(), std::vector<std::string>{" New Menu Spot"});
 }
 
+TEST(MainWindowPages, AddAsksUntilTheNameIsFreeAndRemoveNamesTheSpotsThatLeadThere) {
+  MainWindowRig rig;
+  WithSpots(rig, {"One"});
+  std::deque<std::optional<std::string>> typed = {"home", " Extras ", std::nullopt};
+  std::vector<std::string> asked;
+  rig.window.Hooks().page_name = [&](const std::string& caption, const std::string& name) {
+    asked.push_back(caption + ":" + name);
+    std::optional<std::string> answer = typed.front();
+    typed.pop_front();
+    return answer;
+  };
+  rig.window.cmdaddpage_Click();
+  EXPECT_EQ(asked, (std::vector<std::string>{"Add Page:", "Add Page:home"})) << "a refused name comes back";
+  EXPECT_EQ(rig.BoxTexts(), std::vector<std::string>{"A page called \"home\" exists already. Please choose another name."});
+  EXPECT_EQ(rig.window.PageEntries(), (std::vector<std::string>{"Home", "Extras"}));
+  EXPECT_EQ(rig.window.Model().CurrentPage(), 2) << "the panel turns to the new page";
+  EXPECT_EQ(rig.window.SpotListEntries(), std::vector<std::string>{" New Menu Spot"});
+  EXPECT_TRUE(rig.window.PageRemoveEnabled());
+  EXPECT_FALSE(rig.window.PageUpEnabled());
+  rig.window.cmdrenamepage_Click();  // cancelled
+  EXPECT_EQ(asked.back(), "Rename Page:Extras");
+
+  rig.window.cmbpage_Click(0);
+  MenuSpot link = NamedSpot("Videos");
+  link.Action = ActionCode(ActionKind::GoToPage);
+  link.Target = "Extras";
+  rig.window.Model().ReplaceSpot(1, link);
+  rig.window.cmbmenu_Click(1);
+  rig.window.cmbpage_Click(1);
+  EXPECT_EQ(rig.window.SelectedSpot(), 0);
+  rig.messages.boxes.clear();
+  rig.messages.answers = {MsgResult::No, MsgResult::Yes};
+  rig.window.cmdremovepage_Click();
+  ASSERT_EQ(rig.BoxTexts(), std::vector<std::string>{
+      "These menu spots lead to the page \"Extras\" and will lead nowhere:\n\nVideos (on the page \"Home\")"
+      "\n\nDelete the page and its menu spots anyway?"});
+  EXPECT_EQ(rig.window.Model().PageCount(), 2) << "No keeps the page";
+  rig.window.cmdremovepage_Click();
+  EXPECT_EQ(rig.window.Model().PageCount(), 1);
+  EXPECT_EQ(rig.window.Model().CurrentPage(), 1);
+  rig.window.cmdremovepage_Click();
+  EXPECT_EQ(rig.BoxTexts().back(), "The first page is where the menu starts; it cannot be deleted.");
+}
+
 }  // namespace
 }  // namespace orb::test

@@ -62,7 +62,8 @@ TEST_F(SpotEditorFixture, ActionRuleChangesOnlyAvailability) {
     bool target, browse, video;
   };
   for (Row r : {Row{1, true, true, false}, Row{2, true, false, false}, Row{4, true, false, false},
-                Row{3, false, false, false}, Row{6, false, false, false}, Row{5, true, true, true}}) {
+                Row{3, false, false, false}, Row{6, false, false, false}, Row{8, true, false, false},
+                Row{9, false, false, false}, Row{5, true, true, true}}) {
     editor.cmbact_Click(r.entry);
     EXPECT_EQ(editor.TargetEnabled(), r.target) << r.entry;
     EXPECT_EQ(editor.TargetBrowseEnabled(), r.browse) << r.entry;
@@ -226,6 +227,43 @@ TEST_F(SpotEditorFixture, EditReplacesSpotKAndItsEntry) {
   EXPECT_EQ(list.entries[3], "Third");
   EXPECT_EQ(list.entries.size(), 6u);
   EXPECT_EQ(editor.Tag(), "");
+}
+
+TEST_F(SpotEditorFixture, GoToPagePicksAPageAndGoBackStoresNoTarget) {
+  AddSpots(1);
+  model.SetField(ProjectField::BackgroundImage, "C:\\cd\\home.jpg");
+  model.AddPage("Extras");
+  model.SelectPage(2);
+  model.SetField(ProjectField::BackgroundImage, "C:\\cd\\extras.jpg");
+  editor.PresetNew();
+  FillRequired();
+  editor.cmbact_Click(8);
+  EXPECT_TRUE(editor.TargetIsPage());
+  EXPECT_EQ(editor.PageChoices(), (std::vector<std::string>{"Home", "Extras"}));
+  EXPECT_EQ(editor.PageChoice(), -1);
+  EXPECT_FALSE(editor.cmdok_Click()) << "a Go to Page spot needs its page";
+  EXPECT_EQ(messages.shown.back().text, "Please select the page this menu spot leads to.");
+  editor.cmbpage_Click(0);
+  EXPECT_EQ(editor.Text(SpotText::Target), "Home");
+  editor.cmdlocate_Click();
+  ASSERT_EQ(placements.size(), 1u);
+  EXPECT_EQ(placements[0].background_image, "C:\\cd\\extras.jpg") << "placed on the page being edited";
+  EXPECT_TRUE(placements[0].other_spots.empty()) << "page 1's spot is not on this page";
+  ASSERT_TRUE(editor.cmdok_Click());
+  ASSERT_EQ(model.SpotCount(), 1);
+  EXPECT_EQ(model.Spot(1).Action, 8);
+  EXPECT_EQ(model.Spot(1).Target, "Home");
+
+  model.RenamePage(1, "start");
+  editor.PresetFromSpot(1);
+  EXPECT_EQ(editor.PageChoice(), 0) << "reopened on the page it leads to";
+  editor.cmbact_Click(9);
+  EXPECT_FALSE(editor.TargetIsPage());
+  ASSERT_TRUE(editor.cmdok_Click());
+  EXPECT_EQ(model.Spot(1).Action, 9);
+  EXPECT_EQ(model.Spot(1).Target, "");
+  model.SelectPage(1);
+  EXPECT_EQ(model.Spot(1).Name, " spot 1 ");
 }
 
 TEST_F(SpotEditorFixture, ActionSevenReopensAsDoNothing) {

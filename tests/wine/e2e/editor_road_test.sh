@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The whole road in the real editor: start it with the demo project on its command line, check the title
-# and the spot list, open the first spot in the spot editor, pick two pictures of its rollover's name from
-# other folders (a different one is copied beside it, the same one used in place), drag its picture in the
-# placement window, save, reopen, Make Cd, then start the generated player and see the spot light up where it
-# was moved.
+# and the spot list, add a third page through the page row's name box and give it a background, title and a
+# Go Back spot, open the first spot in the spot editor, pick two pictures of its rollover's name from other
+# folders (a different one is copied beside it, the same one used in place), drag its picture in the
+# placement window, make it lead to the new page (picked from the page list), save, reopen, Make Cd, then
+# start the generated player and see the spot light up where it was moved.
 # ORB_UPDATE_DOCS_IMAGES=1 also stores the screenshots under docs/images.
 . "$(dirname "$0")/lib.sh"
 editor_pid=
@@ -52,6 +53,35 @@ spots=$(wt items "$title" "#148")   # cmbmenu
 sleep 1
 keep road-main "$rect"
 
+# 1a. A third page "Credits" with its own background and title; the panel turns to it and back.
+wt click "$title" "#157" || fail "no Add page button"   # cmdaddpage
+wt wait "Add Page" 10000 >/dev/null || fail "Add opened no name box"
+wt settext "Add Page" "#101" "Credits" || fail "no name field in the name box"
+click_to_close "Add Page" "OK" || fail "OK left the name box open"
+[ "$(wt items "$title" "#156")" = $'Home\nExtras\nCredits' ] || fail "page list: $(wt items "$title" "#156")"
+[ "$(wt items "$title" "#148")" = " New Menu Spot" ] || fail "the new page shows spots: $(wt items "$title" "#148")"
+background_dialog="Select a Background Image for your Cd"
+convert -size 320x240 xc:'#2040A0' "$cd_root/imgmusic/credits.jpg"
+wt click "$title" "#135" || fail "no background button"   # cmdindex2_2
+wt wait "$background_dialog" 10000 >/dev/null || fail "the background button opened no dialog"
+wt settext "$background_dialog" "#1148" "$(run winepath -w "$cd_root/imgmusic/credits.jpg" | tr -d '\r')"
+wt menu "$background_dialog" "#1" || fail "no open dialog to confirm"
+wt gone "$background_dialog" 10000 || fail "the open dialog did not take the background"
+wt settext "$title" "#140" "Credits" || fail "no title box"   # txtcdtitle
+[[ "$(wt text "$title")" == *'\imgmusic\credits.jpg|'* ]] || fail "page 3's background reads: $(wt text "$title" | grep '^Edit')"
+# 1b. Its one spot goes back.
+wt click "$title" "#149" || fail "no Create button"   # cmdmenuspots
+wt wait "$spot_editor" 10000 >/dev/null || fail "Create opened no spot editor"
+wt settext "$spot_editor" "#2018" "Back"   # txtmenuname
+wt select "$spot_editor" "#2019" 9 || fail "no action list"
+wt settext "$spot_editor" "#2029" "$(run winepath -w "$cd_root/imgmusic/exit_on.gif" | tr -d '\r')"   # rollover
+click_to_close "$spot_editor" "OK" || fail "OK left the new spot's editor open"
+[ "$(wt items "$title" "#148")" = $' New Menu Spot\nBack' ] || fail "page 3's spots: $(wt items "$title" "#148")"
+wt select "$title" "#156" 0 || fail "could not choose page 1"
+[ "$(wt items "$title" "#148")" = "$spots" ] || fail "back on page 1 the spot list is: $(wt items "$title" "#148")"
+texts=$(wt text "$title")
+[[ "$texts" == *'\imgmusic\back.jpg|'* && "$texts" == *'Edit|Orbmenu Demo|'* && "$texts" != *credits.jpg* ]] || fail "page 1's fields read: $texts"
+
 # 2. Edit the first spot and drag its rollover picture 40 pixels right and 30 down.
 wt select "$title" "#148" 1 || fail "could not select the first spot"
 wt click "$title" "#150" || fail "no Edit button"   # cmdedit
@@ -66,7 +96,7 @@ cp "$cd_root/imgmusic/readme_on.gif" "$TMP/same/"
 cp "$cd_root/imgmusic/readme_on.gif" "$TMP/readme_on.orig"
 pick_rollover() {  # pick_rollover DIR: readme_on.gif of DIR through the rollover's browse button and open dialog
   local dialog="Select a Rollover Image for the Menu Spot."
-  wt click "$spot_editor" "#2029" || fail "no rollover browse button"   # imgbrowse 1
+  wt click "$spot_editor" "#2030" || fail "no rollover browse button"   # imgbrowse 1
   wt wait "$dialog" 10000 >/dev/null || fail "the rollover's browse button opened no dialog"
   wt settext "$dialog" "#1148" "$(run winepath -w "$1/readme_on.gif" | tr -d '\r')" || fail "no file name box"
   wt menu "$dialog" "#1" || fail "no open dialog to confirm"
@@ -104,6 +134,11 @@ click_to_close "$placement" "&Finish" || fail "Finish left the placement window 
 # Twips of the background picture: 15 a pixel.
 [ "$(field "$spot_editor" 9)" = 1200 ] && [ "$(field "$spot_editor" 10)" = 2550 ] ||
   fail "the spot editor's X and Y are $(field "$spot_editor" 9) and $(field "$spot_editor" 10), not 1200 and 2550"
+# 2b. Go to Page, its page picked from the project's pages in the action name's place.
+wt select "$spot_editor" "#2019" 8 || fail "no action list"   # cmbact
+[ "$(wt items "$spot_editor" "#2021")" = $'Home\nExtras\nCredits' ] || fail "the spot editor's pages: $(wt items "$spot_editor" "#2021")"
+wt select "$spot_editor" "#2021" 2 || fail "no page list"   # cmbpage
+keep road-spot-page "$(wt wait "$spot_editor" 1000)"
 click_to_close "$spot_editor" "OK" || fail "OK left the spot editor open"
 
 # 3. Save writes the moved spot into the project; closing then asks nothing.
@@ -111,12 +146,18 @@ wt command "$title" 202   # mnusaveprj
 box=$(wt msgbox 10000) || fail "no message after Save"
 [ "$box" = "Operation Complete.|Project successfully updated and saved." ] || fail "Save said: $box"
 [ "$(line 13)" = " 1200 " ] && [ "$(line 14)" = " 2550 " ] || fail "saved X and Y are '$(line 13)' '$(line 14)'"
+[ "$(line 10)" = " 8 " ] && [ "$(line 11)" = "Credits" ] || fail "saved action and target are '$(line 10)' '$(line 11)'"
+# The new page follows the demo's Extras page, its paths as the project file stores them.
+pages_text=$(tr -d '\r' <"$cd_root/demo.obm" | awk '/^Orbmenu pages 1$/ {on = 1} on && n++ < 3; on && $0 == "Credits" {c = 1} c && m++ < 5')
+[ "$pages_text" = $'Orbmenu pages 1\nHome\n 2 \nCredits\nCredits\nimgmusic\\credits.jpg\n 1 \nBack' ] ||
+  fail "the saved pages text reads: $pages_text"
 stop_editor
 
 # 4. Reopen and Make Cd.
 start_editor
 spots_again=$(wt items "$title" "#148")
 [ "$spots_again" = "$spots" ] || fail "after reopening the spot list is: $spots_again"
+[ "$(wt items "$title" "#156")" = $'Home\nExtras\nCredits' ] || fail "after reopening the pages are: $(wt items "$title" "#156")"
 wt click "$title" "#153" || fail "no Make Cd button"   # cmdgenerate2
 box=$(wt msgbox 20000) || fail "no message after Make Cd"
 [[ "$box" == "Success|"* ]] || fail "Make Cd said: $box"

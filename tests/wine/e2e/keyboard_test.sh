@@ -59,7 +59,8 @@ xdotool type --delay 50 "My CD"
 press Tab "$menu_title" 142
 press shift+Tab "$menu_title" 140
 [ "$(wt focus "$menu_title" 140)" = "140|Edit|My CD" ] || fail "the CD title reads '$(wt focus "$menu_title")'"
-press Tab "$menu_title" 142 143 145 146 148 149 150 151 152 153 104 131
+# The page row comes before the spots; on page 1 its Remove and arrows are off and take no Tab.
+press Tab "$menu_title" 142 143 145 146 156 157 158 148 149 150 151 152 153 104 131
 # The simple panel's Preview lies behind: Alt+P must not reach it. Alt+C reaches Create.
 xdotool key alt+p
 ! wt msgbox 1500 >/dev/null || fail "Alt+P reached a button of the hidden panel"
@@ -70,6 +71,14 @@ xdotool key alt+t
 ! wt msgbox 1500 >/dev/null || fail "Alt+T pressed Test instead of opening the Tools menu"
 xdotool key Escape Escape
 sleep 0.3
+# Alt+A adds a page through its name box, typed and confirmed with Enter.
+xdotool key alt+a
+wt wait "Add Page" 10000 >/dev/null || fail "Alt+A did not open the page name box"
+sleep 0.5
+xdotool type --delay 50 "Extras"
+xdotool key Return
+wt gone "Add Page" 5000 || fail "Enter did not close the page name box"
+[ "$(wt items "$menu_title" "#156")" = $'Home\nExtras' ] || fail "the page list reads: $(wt items "$menu_title" "#156")"
 
 # Options: its own order, the signing command after the boxes, Exit before Save; Alt+X presses Exit.
 xdotool key ctrl+o
@@ -104,8 +113,9 @@ sleep 0.5
 xdotool key Return
 expect_box "Enter in the spot editor" "Please Enter a menu name."
 [ "$(focus_id "Menu Spot Details" 2018)" = 2018 ] || fail "the focus did not come back to the name after Enter"
-press Tab "Menu Spot Details" 2019 2020 2021 2022 2023 2024 2025 2026 2027 2028 2029 2030 2031 2032
-press shift+Tab "Menu Spot Details" 2031 2030
+# The page list (2021) shows only for Go to Page.
+press Tab "Menu Spot Details" 2019 2020 2022 2023 2024 2025 2026 2027 2028 2029 2030 2031 2032 2033
+press shift+Tab "Menu Spot Details" 2032 2031
 xdotool key alt+o
 expect_box "Alt+O" "Please select a Rollover image first."
 xdotool key Escape

@@ -179,10 +179,13 @@ TEST_F(MainWindowTest, ControlsShowTheirCaptionsAtTheirTwipsPositions) {
       {kId_cmdgenerate, "&Generate", {4245, 3765, 1515, 375}},
       {kId_lblroll, "* Items Marked in Red are mandatory.", {120, 4560, 3015, 255}},
       {kId_lblback, "Background image :", {180, 810, 2160, 240}},
-      {kId_cmdmenuspots, "&Create ", {4065, 3195, 765, 345}},
-      {kId_cmdDelete, "&Delete", {5685, 3195, 765, 345}},
-      {kId_cmdpreview2, "&Test", {2400, 3840, 1395, 375}},
-      {kId_cmdgenerate2, "&Make Cd", {4560, 3840, 1395, 375}},
+      {kId_lblpage, "Page :", {945, 3210, 1395, 240}},
+      {kId_cmdaddpage, "&Add", {4065, 3195, 585, 345}},
+      {kId_cmdpagedown, "Move page down", {6795, 3195, 345, 345}},
+      {kId_cmdmenuspots, "&Create ", {4065, 3645, 765, 345}},
+      {kId_cmdDelete, "&Delete", {5685, 3645, 765, 345}},
+      {kId_cmdpreview2, "&Test", {2400, 4140, 1395, 375}},
+      {kId_cmdgenerate2, "&Make Cd", {4560, 4140, 1395, 375}},
   };
   for (const Expect& e : expected) {
     HWND control = C(e.id);
@@ -211,6 +214,10 @@ TEST_F(MainWindowTest, ControlsShowTheirCaptionsAtTheirTwipsPositions) {
   SendMessageA(C(kId_cmbmenu), CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(entry));
   EXPECT_STREQ(entry, " New Menu Spot");
   EXPECT_EQ(SendMessageA(C(kId_cmbmenu), CB_GETCURSEL, 0, 0), 0);
+  SendMessageA(C(kId_cmbpage), CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(entry));
+  EXPECT_STREQ(entry, "Home");
+  EXPECT_EQ(SendMessageA(C(kId_cmbpage), CB_GETCURSEL, 0, 0), 0);
+  EXPECT_FALSE(IsWindowEnabled(C(kId_cmdremovepage))) << "page 1 stays";
   HMENU menu = GetMenu(window_.Handle());
   char label[128] = {};
   GetMenuStringA(menu, kMenu_mnuconvert, label, sizeof label, MF_BYCOMMAND);
@@ -229,7 +236,7 @@ TEST_F(MainWindowTest, AMoveTo144DpiLaysEverythingOutAgainFromTwips) {
   EXPECT_EQ(client.right, 744);  // 7440 twips at 10 twips a pixel
   RECT r = RectInParent(C(kId_cmdgenerate2));
   EXPECT_EQ(r.left, 456);
-  EXPECT_EQ(r.top, 384);
+  EXPECT_EQ(r.top, 414);
   EXPECT_EQ(r.right - r.left, 140);
   r = RectInParent(C(kId_cmdani));
   EXPECT_EQ(r.top, 516);
@@ -244,7 +251,7 @@ TEST_F(MainWindowTest, TheBarSlidesToTheMenuPanelAndBack) {
   EXPECT_EQ(Text(window_.Handle()), "Orbmenu v2.0 - (New project.obm)");
   EXPECT_FALSE(GetMenuState(GetMenu(window_.Handle()), kMenu_mnuldprj, MF_BYCOMMAND) & MF_GRAYED);
   // The bar lies over the simple panel's title band; the menu panel shows below it.
-  POINT in_menu_panel = {Px(2400) + 4, Px(3840) + 4};
+  POINT in_menu_panel = {Px(2400) + 4, Px(4140) + 4};
   EXPECT_EQ(ChildWindowFromPoint(C(kId_picback1), in_menu_panel), C(kId_cmdpreview2));
   Slide();
   EXPECT_EQ(RectInParent(C(kId_cmdani)).top, Px(5160));

@@ -1,0 +1,15 @@
+// The small window that asks a page's name for the main window's Add and Rename buttons.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace orb {
+
+// Shows the name box modally over owner with caption and the name it starts with; the name in the ANSI code
+// page on OK, nothing on Cancel. A name with characters the code page lacks is refused in place.
+std::optional<std::string> AskPageName(HWND owner, const std::string& caption, const std::string& name);
+
+}  // namespace orb
