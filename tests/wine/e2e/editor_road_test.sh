@@ -4,7 +4,7 @@
 # Go Back spot, open the first spot in the spot editor, pick two pictures of its rollover's name from other
 # folders (a different one is copied beside it, the same one used in place), drag its picture in the
 # placement window, make it lead to the new page (picked from the page list), save, reopen, Make Cd, then
-# start the generated player and see the spot light up where it was moved.
+# start the generated player, see the spot light up where it was moved, and click through to the new page.
 # ORB_UPDATE_DOCS_IMAGES=1 also stores the screenshots under docs/images.
 . "$(dirname "$0")/lib.sh"
 editor_pid=
@@ -184,7 +184,17 @@ lit=""
 lit_at 160 182 90 176 && lit=yes
 keep road-menu "$rect"
 [ -n "$lit" ] || fail "the moved Read Me spot did not light up at its new place (pixel $r $g $b)"
+# 6. A click there goes to the Credits page, in the same window at the page's own size; Escape comes back.
+xdotool click 1
+rect=$(wt wait "Credits" 10000) || fail "a click on the Go to Page spot did not show the Credits page"
+IFS=, read -r left top width height <<<"$rect"
+border=$(( (width - 320) / 2 )); cx=$((left + border)) cy=$((top + height - 240 - border))
+read -r r g b <<<"$(pixel 160 120)"
+[ "$b" -gt 120 ] && [ "$r" -lt 80 ] || fail "the Credits page does not show its background (pixel $r $g $b)"
+keep road-credits "$rect"
+xdotool key Escape
+wt wait "Orbmenu Demo" 10000 >/dev/null || fail "Escape on the Credits page did not go back to page 1"
 wt close "Orbmenu Demo"
 wait "$player_pid" || fail "Orbstart.exe exited with $?"
 player_pid=
-echo "the whole road: loaded, edited, placed, saved, reopened, made and played with the spot moved"
+echo "the whole road: loaded, edited, placed, saved, reopened, made and played with the spot moved and its page shown"
