@@ -7,6 +7,7 @@
 #include <iterator>
 #include <new>
 
+#include "common/DpiScale.h"
 #include "common/MessagePath.h"
 #include "common/win/MciTransport.h"
 #include "common/win/MfVideoEngine.h"
@@ -144,6 +145,7 @@ bool MenuWindow::Create(std::string& error) {
     error = "The menu window cannot be created.";
     return false;
   }
+  dpi_ = win::WindowDpi(hwnd_);
   tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                              instance_, nullptr);
@@ -169,12 +171,40 @@ void MenuWindow::CenterOnScreen(int width, int height) {
 
 constexpr size_t kKeptBackgrounds = 4;
 
-const Picture* MenuWindow::Background(const std::string& path, std::string& error, bool shown) {
+bool MenuWindow::ForDpi(const std::string& path, const Picture& base, int width, int height, Picture& shown) {
+  std::vector<int> present;
+  for (const TwinScale& twin : kTwinScales) {
+    if (GetFileAttributesA(TwinPath(path, twin.suffix).c_str()) != INVALID_FILE_ATTRIBUTES)
+      present.push_back(twin.tenths);
+  }
+  Picture twin;
+  std::string ignored;  // a twin that cannot be read leaves the picture itself, which could
+  if (int tenths = ChooseTwin(dpi_, present)) {
+    for (const TwinScale& scale : kTwinScales) {
+      if (scale.tenths == tenths) LoadPicture(TwinPath(path, scale.suffix), twin, ignored);
+    }
+  }
+  if (twin.Width() == width && twin.Height() == height) {
+    shown = static_cast<Picture&&>(twin);
+    return true;
+  }
+  return ScalePicture(twin.Empty() ? base : twin, width, height, shown);
+}
+
+const MenuWindow::Background* MenuWindow::BackgroundOf(const std::string& path, std::string& error, bool shown) {
   auto found =
       std::find_if(backgrounds_.begin(), backgrounds_.end(), [&](const auto& b) { return b.first == path; });
   if (found == backgrounds_.end()) {
-    auto picture = std::make_unique<Picture>();
-    if (!LoadPicture(path, *picture, error)) return nullptr;
+    auto picture = std::make_unique<Background>();
+    if (!LoadPicture(path, picture->base, error)) return nullptr;
+    if (dpi_ == kBaseDpi) {
+      picture->shown = static_cast<Picture&&>(picture->base);
+    } else if (!ForDpi(path, picture->base, ScaleEdge(picture->base.Width(), dpi_),
+                       ScaleEdge(picture->base.Height(), dpi_), picture->shown)) {
+      // The file's own picture stays beside: a shaped window takes its outline.
+      error = "cannot be scaled to the screen's DPI";
+      return nullptr;
+    }
     // The one shown (the first) is never the one let go.
     if (backgrounds_.size() >= kKeptBackgrounds) backgrounds_.pop_back();
     backgrounds_.emplace_back(path, std::move(picture));
@@ -207,7 +237,7 @@ void MenuWindow::PreloadNextPage() {
         std::any_of(backgrounds_.begin(), backgrounds_.end(), [&](const auto& b) { return b.first == path; }))
       continue;
     std::string ignored;  // a picture that fails here fails again, with its message, when its page is shown
-    Background(path, ignored, false);
+    BackgroundOf(path, ignored, false);
     SIZE size;
     for (const PlayerSpot& next : controller_.PageSpots(page)) SpotSize(next.RolloverImage, size, ignored);
     SetTimer(hwnd_, kPreloadTimer, 50, nullptr);
@@ -216,20 +246,22 @@ void MenuWindow::PreloadNextPage() {
 }
 
 bool MenuWindow::BuildShaped(const std::string& caption, const std::string& background, std::string& error) {
-  const Picture* picture = Background(background, error, true);
+  const Background* picture = BackgroundOf(background, error, true);
   if (!picture) return false;
   background_ = picture;
   shaped_ = true;
+  const Picture& shown = background_->shown;
   ChangeFormBorder(hwnd_, 0, FormBorderFlags{true, true, true, true, true, false});
   if (loaded_) {
     // A later page: it keeps the window's place and gives it its name.
     SetWindowTextA(hwnd_, caption.c_str());
-    PlaceKept(background_->Width(), background_->Height());
+    PlaceKept(shown.Width(), shown.Height());
   } else {
-    CenterOnScreen(background_->Width(), background_->Height());
+    CenterOnScreen(shown.Width(), shown.Height());
   }
   long transparent = 0;
-  if (!ShapeFormFromPicture(hwnd_, *background_, transparent)) {
+  const Picture* outline = background_->base.Empty() ? nullptr : &background_->base;
+  if (!ShapeFormFromPicture(hwnd_, shown, transparent, outline, dpi_)) {
     // Too busy an outline for a window region: the menu is shown framed rather than not at all.
     shaped_ = false;
     ReleaseFormPicture(hwnd_);
@@ -242,7 +274,7 @@ bool MenuWindow::BuildShaped(const std::string& caption, const std::string& back
 
 bool MenuWindow::BuildFramed(const std::string& caption, const std::string& background, std::string& error) {
   SetWindowTextA(hwnd_, caption.c_str());
-  const Picture* picture = Background(background, error, true);
+  const Background* picture = BackgroundOf(background, error, true);
   if (!picture) return false;
   background_ = picture;
   if (shaped_) {
@@ -257,7 +289,8 @@ bool MenuWindow::BuildFramed(const std::string& caption, const std::string& back
 }
 
 void MenuWindow::FitToBackground(bool keep_place) {
-  RECT outer = {0, 0, background_->Width(), background_->Height()};
+  const int width = background_->shown.Width(), height = background_->shown.Height();
+  RECT outer = {0, 0, width, height};
   AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_STYLE)), FALSE,
                      static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_EXSTYLE)));
   if (keep_place) {
@@ -268,7 +301,7 @@ void MenuWindow::FitToBackground(bool keep_place) {
   // Menus and very wide captions can wrap: make sure the client area really holds the picture.
   RECT client;
   GetClientRect(hwnd_, &client);
-  int dw = background_->Width() - client.right, dh = background_->Height() - client.bottom;
+  int dw = width - client.right, dh = height - client.bottom;
   if (dw || dh) {
     RECT r;
     GetWindowRect(hwnd_, &r);
@@ -320,12 +353,12 @@ bool MenuWindow::CreateSpot(int spot, const SpotLayout& layout, std::string& err
   Spot* raw = s.get();
   spots_.push_back(std::move(s));
   const std::string of = " of spot " + std::to_string(spot) + " ";
+  raw->layout = layout;
   if (layout.has_video_frame) {
-    raw->frame = CreateWindowExA(0, kFrameClass, nullptr, WS_CHILD | WS_CLIPSIBLINGS, layout.video_x,
-                                 layout.video_y, layout.video_width, layout.video_height, hwnd_, nullptr,
+    raw->frame = CreateWindowExA(0, kFrameClass, nullptr, WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, hwnd_, nullptr,
                                  instance_, nullptr);
   }
-  SIZE size;
+  SIZE& size = raw->size;
   std::string reason;
   if (!SpotSize(layout.rollover, size, reason)) {
     error = MessagePath(layout.rollover) + ": the rollover picture" + of + reason;
@@ -338,13 +371,13 @@ bool MenuWindow::CreateSpot(int spot, const SpotLayout& layout, std::string& err
       return false;
     }
   }
-  raw->hwnd = CreateWindowExA(0, kSpotClass, nullptr, WS_CHILD | WS_CLIPSIBLINGS, layout.x, layout.y,
-                              size.cx, size.cy, hwnd_,
+  raw->hwnd = CreateWindowExA(0, kSpotClass, nullptr, WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, hwnd_,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(spot)), instance_, this);
   if (!raw->hwnd) {
     error = "The window of spot " + std::to_string(spot) + " cannot be created.";
     return false;
   }
+  PlaceSpot(*raw);
   if (tooltip_ && !layout.tooltip.empty()) {
     TOOLINFOA tool = {};
     tool.cbSize = TTTOOLINFOA_V2_SIZE;
@@ -356,6 +389,63 @@ bool MenuWindow::CreateSpot(int spot, const SpotLayout& layout, std::string& err
   }
   ShowWindow(raw->hwnd, SW_SHOWNA);
   return true;
+}
+
+void MenuWindow::PlaceSpot(Spot& spot) {
+  // By edges: spots and frames that touch on the picture touch on the screen, and lie on the picture
+  // pixels they cover at 96 DPI.
+  const SpotLayout& l = spot.layout;
+  const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+  SetWindowPos(spot.hwnd, nullptr, ScaleEdge(l.x, dpi_), ScaleEdge(l.y, dpi_), ScaleLength(l.x, spot.size.cx, dpi_),
+               ScaleLength(l.y, spot.size.cy, dpi_), flags);
+  if (spot.frame) {
+    SetWindowPos(spot.frame, nullptr, ScaleEdge(l.video_x, dpi_), ScaleEdge(l.video_y, dpi_),
+                 ScaleLength(l.video_x, l.video_width, dpi_), ScaleLength(l.video_y, l.video_height, dpi_), flags);
+  }
+}
+
+void MenuWindow::ChangeDpi(int dpi, const RECT& suggested) {
+  const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+  if (dpi > 0 && dpi != dpi_ && loaded_) {
+    dpi_ = dpi;
+    // Every picture is made again at the new scale; the shaped form must not paint the one let go.
+    ReleaseFormPicture(hwnd_);
+    background_ = nullptr;
+    backgrounds_.clear();
+    const std::string& path = controller_.PageBackground(controller_.Page());
+    std::string error;
+    background_ = BackgroundOf(path, error, true);
+    if (!background_) {
+      host_.Fail(MessagePath(path) + ": the background picture " + error);
+      return;
+    }
+    SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+    for (auto& spot : spots_) {
+      spot->rollover.Reset();  // shown again, at the new scale, when the pointer next moves over it
+      PlaceSpot(*spot);
+    }
+    SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+    long transparent = 0;
+    const Picture* outline = background_->base.Empty() ? nullptr : &background_->base;
+    if (shaped_ && ShapeFormFromPicture(hwnd_, background_->shown, transparent, outline, dpi_)) {
+      SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, 0, 0, flags | SWP_NOSIZE);
+    } else {
+      if (shaped_) {
+        shaped_ = false;
+        ReleaseFormPicture(hwnd_);
+        ChangeFormBorder(hwnd_, 2, FormBorderFlags{true, true, false, true, true, false});
+        ShowWindow(hwnd_, SW_SHOW);
+      }
+      SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, flags);
+      FitToBackground(true);
+    }
+    keys_.SetAreas(SpotAreas());
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    return;
+  }
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, flags);
 }
 
 MenuWindow::Spot* MenuWindow::SpotAt(int spot) {
@@ -372,8 +462,14 @@ void MenuWindow::ShowRollover(int spot, const std::string& path) {
   if (!s || !s->hwnd) return;
   std::string ignored;
   if (!LoadPicture(path, s->rollover, ignored)) return;
-  SetWindowPos(s->hwnd, nullptr, 0, 0, s->rollover.Width(), s->rollover.Height(),
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  s->size = {s->rollover.Width(), s->rollover.Height()};
+  const SpotLayout& l = s->layout;
+  const int width = ScaleLength(l.x, s->size.cx, dpi_), height = ScaleLength(l.y, s->size.cy, dpi_);
+  if (dpi_ != kBaseDpi) {
+    Picture base = static_cast<Picture&&>(s->rollover);
+    if (!ForDpi(path, base, width, height, s->rollover)) return;
+  }
+  SetWindowPos(s->hwnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(s->hwnd, nullptr, FALSE);
 }
 
@@ -393,7 +489,7 @@ void MenuWindow::ShowVideoFrame(int spot) {
 
 void MenuWindow::PaintBackground(HDC dc, int x, int y, const RECT& area) const {
   FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
-  if (background_) background_->Draw(dc, -x, -y);
+  if (background_) background_->shown.Draw(dc, -x, -y);
 }
 
 LRESULT MenuWindow::OnMenuMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -419,6 +515,9 @@ LRESULT MenuWindow::OnMenuMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       // As on buttons, the mark shows only while the menu has the focus.
       if (Spot* s = SpotAt(keys_.Focused()); s && keys_.CuesShown()) InvalidateRect(s->hwnd, nullptr, FALSE);
       return DefWindowProcA(hwnd_, msg, wp, lp);
+    case WM_DPICHANGED:
+      ChangeDpi(LOWORD(wp), *reinterpret_cast<const RECT*>(lp));
+      return 0;
     case kPressSpot:
       controller_.img_Click(static_cast<int>(wp));
       return 0;
