@@ -14,6 +14,7 @@
 #include "common/win/ShapedWindow.h"
 #include "common/win/WindowBase.h"
 #include "player/win/ChangeFormBorder.h"
+#include "player/win/DpiPicture.h"
 #include "player/win/FocusMark.h"
 
 namespace orb {
@@ -171,26 +172,6 @@ void MenuWindow::CenterOnScreen(int width, int height) {
 
 constexpr size_t kKeptBackgrounds = 4;
 
-bool MenuWindow::ForDpi(const std::string& path, const Picture& base, int width, int height, Picture& shown) {
-  std::vector<int> present;
-  for (const TwinScale& twin : kTwinScales) {
-    if (GetFileAttributesA(TwinPath(path, twin.suffix).c_str()) != INVALID_FILE_ATTRIBUTES)
-      present.push_back(twin.tenths);
-  }
-  Picture twin;
-  std::string ignored;  // a twin that cannot be read leaves the picture itself, which could
-  if (int tenths = ChooseTwin(dpi_, present)) {
-    for (const TwinScale& scale : kTwinScales) {
-      if (scale.tenths == tenths) LoadPicture(TwinPath(path, scale.suffix), twin, ignored);
-    }
-  }
-  if (twin.Width() == width && twin.Height() == height) {
-    shown = static_cast<Picture&&>(twin);
-    return true;
-  }
-  return ScalePicture(twin.Empty() ? base : twin, width, height, shown);
-}
-
 const MenuWindow::Background* MenuWindow::BackgroundOf(const std::string& path, std::string& error, bool shown) {
   auto found =
       std::find_if(backgrounds_.begin(), backgrounds_.end(), [&](const auto& b) { return b.first == path; });
@@ -199,8 +180,8 @@ const MenuWindow::Background* MenuWindow::BackgroundOf(const std::string& path, 
     if (!LoadPicture(path, picture->base, error)) return nullptr;
     if (dpi_ == kBaseDpi) {
       picture->shown = static_cast<Picture&&>(picture->base);
-    } else if (!ForDpi(path, picture->base, ScaleEdge(picture->base.Width(), dpi_),
-                       ScaleEdge(picture->base.Height(), dpi_), picture->shown)) {
+    } else if (!PictureAtDpi(path, picture->base, dpi_, ScaleEdge(picture->base.Width(), dpi_),
+                             ScaleEdge(picture->base.Height(), dpi_), picture->shown)) {
       // The file's own picture stays beside: a shaped window takes its outline.
       error = "cannot be scaled to the screen's DPI";
       return nullptr;
@@ -467,7 +448,7 @@ void MenuWindow::ShowRollover(int spot, const std::string& path) {
   const int width = ScaleLength(l.x, s->size.cx, dpi_), height = ScaleLength(l.y, s->size.cy, dpi_);
   if (dpi_ != kBaseDpi) {
     Picture base = static_cast<Picture&&>(s->rollover);
-    if (!ForDpi(path, base, width, height, s->rollover)) return;
+    if (!PictureAtDpi(path, base, dpi_, width, height, s->rollover)) return;
   }
   SetWindowPos(s->hwnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(s->hwnd, nullptr, FALSE);

@@ -93,9 +93,6 @@ class MenuWindow : public MenuView, private AccessibleSpots {
 
   LRESULT OnMenuMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT OnSpotMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  // The picture of path (base, already loaded) as drawn at a DPI other than 96: its best twin or base, scaled
-  // to width x height physical pixels with a high-quality filter.
-  bool ForDpi(const std::string& path, const Picture& base, int width, int height, Picture& shown);
   // The spot's and its video frame's places at the window's DPI.
   void PlaceSpot(Spot& spot);
   // The monitor's DPI changed (the window moved): everything laid out again at it, in the suggested place.
