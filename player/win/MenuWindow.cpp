@@ -55,6 +55,7 @@ MenuWindow::MenuWindow(HINSTANCE instance, const MenuConfig& config, const std::
 
 MenuWindow::~MenuWindow() {
   if (hwnd_) DestroyWindow(hwnd_);
+  if (tooltip_font_) DeleteObject(tooltip_font_);
   DestroySpots(spots_);
   DestroySpots(retired_);
   if (icon_) DestroyIcon(icon_);
@@ -150,6 +151,7 @@ bool MenuWindow::Create(std::string& error) {
   tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                              instance_, nullptr);
+  SetTooltipFont();
   if (!controller_.Form_Load(error)) {
     DestroyWindow(hwnd_);
     hwnd_ = nullptr;
@@ -385,10 +387,31 @@ void MenuWindow::PlaceSpot(Spot& spot) {
   }
 }
 
+void MenuWindow::SetTooltipFont() {
+  // The system's metrics are at the system DPI; a monitor of another scale needs the font scaled to it.
+  HDC screen = GetDC(nullptr);
+  int system_dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kBaseDpi;
+  if (screen) ReleaseDC(nullptr, screen);
+  HFONT font = nullptr;
+  NONCLIENTMETRICSA metrics = {};
+  metrics.cbSize = sizeof metrics;
+  // Left alone at the system DPI, unless an earlier monitor gave it another font.
+  if ((dpi_ != system_dpi || tooltip_font_) && system_dpi > 0 &&
+      SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+    metrics.lfStatusFont.lfHeight = MulDiv(metrics.lfStatusFont.lfHeight, dpi_, system_dpi);
+    font = CreateFontIndirectA(&metrics.lfStatusFont);
+  }
+  if (!font) return;
+  if (tooltip_) SendMessageA(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (tooltip_font_) DeleteObject(tooltip_font_);
+  tooltip_font_ = font;
+}
+
 void MenuWindow::ChangeDpi(int dpi, const RECT& suggested) {
   const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
   if (dpi > 0 && dpi != dpi_ && loaded_) {
     dpi_ = dpi;
+    SetTooltipFont();
     // Every picture is made again at the new scale; the shaped form must not paint the one let go.
     ReleaseFormPicture(hwnd_);
     background_ = nullptr;

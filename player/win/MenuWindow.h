@@ -95,6 +95,8 @@ class MenuWindow : public MenuView, private AccessibleSpots {
   LRESULT OnSpotMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   // The spot's and its video frame's places at the window's DPI.
   void PlaceSpot(Spot& spot);
+  // The tooltips' text at the window's DPI.
+  void SetTooltipFont();
   // The monitor's DPI changed (the window moved): everything laid out again at it, in the suggested place.
   void ChangeDpi(int dpi, const RECT& suggested);
   // Paints the background as seen from a child window whose top-left corner is at (x, y).
@@ -131,6 +133,7 @@ class MenuWindow : public MenuView, private AccessibleSpots {
   HWND tooltip_ = nullptr;
   HCURSOR hand_ = nullptr;
   HICON icon_ = nullptr;
+  HFONT tooltip_font_ = nullptr;  // set while the window's DPI is not the system's
   const Background* background_ = nullptr;  // one of backgrounds_
   // The pictures of the pages shown last, most recent first: going back and forth loads nothing again,
   // and a menu of many large pages does not hold them all. Made again at a change of DPI.
