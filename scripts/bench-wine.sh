@@ -79,7 +79,8 @@ run=$top/$build/wine-run.sh
 win() { echo "Z:\${1//\//\\\\}"; }
 if [ "${1:-}" = dpi ]; then
   echo "=== startup_bench of a 1920x1080 menu at 96 and at 192 DPI (no twin: the picture scaled)"
-  trap '\$run reg add "HKCU\\\\Control Panel\\\\Desktop" /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1' EXIT
+  # Back to 96 DPI, and no wineserver left holding this display's size for the next program.
+  trap '\$run reg add "HKCU\\\\Control Panel\\\\Desktop" /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1; WINEPREFIX=$top/$build/wine/prefix wineserver -k || true' EXIT
   for dpi in 96 192; do
     \$run reg add "HKCU\\\\Control Panel\\\\Desktop" /v LogPixels /t REG_DWORD /d \$dpi /f >/dev/null 2>&1
     WINEPREFIX=$top/$build/wine/prefix wineserver -k || true  # the DPI is read when Wine starts
