@@ -4,10 +4,13 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
+#include <set>
 
 #include "cdformat/CdFormats.h"
 #include "cdformat/PagesFormat.h"
+#include "common/DpiScale.h"
 #include "common/PathText.h"
+#include "common/PictureSize.h"
 #include "common/TextLines.h"
 #include "disc/IsoImage.h"
 #include "output/Generator.h"
@@ -26,6 +29,10 @@ void Name(CheckSubject& subject, std::string what, const std::string& path, bool
 // The file just named as what is the one a Play Video spot shows.
 void MarkVideo(CheckSubject& subject, const std::string& what) {
   if (!subject.files.empty() && subject.files.back().what == what) subject.files.back().video = true;
+}
+
+bool EndsWith(const std::string& text, const std::string& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 void NamePlayer(CheckSubject& subject) {
@@ -217,6 +224,37 @@ void PagesLinkUp(CheckContext& context) {
   }
 }
 
+void PicturesHaveTwins(CheckContext& context) {
+  // The pictures the player draws scaled on high-DPI screens: backgrounds and rollovers, each once.
+  std::set<std::string> seen;
+  auto size_of = [&](const std::string& path, int& w, int& h) {
+    std::string data, ignored;
+    return context.Files().ReadFile(path, data, ignored) && PictureSize(data, w, h);
+  };
+  for (const NamedFile& file : context.Subject().files) {
+    if (!EndsWith(file.what, "background image") && !EndsWith(file.what, "rollover image")) continue;
+    if (!seen.insert(file.path).second || !context.Files().Exists(file.path)) continue;
+    int w = 0, h = 0;
+    bool sized = size_of(file.path, w, h);
+    for (const TwinScale& scale : kTwinScales) {
+      std::string twin = TwinPath(file.path, scale.suffix);
+      int tw = 0, th = 0;
+      if (!context.Files().Exists(twin) || !sized || !size_of(twin, tw, th) ||
+          TwinSizeFits(w, h, tw, th, scale.tenths))
+        continue;
+      std::string factor = scale.suffix + 1;  // "@1.5x" as "1.5"
+      factor.pop_back();
+      context.Add(Severity::Error, twin,
+                  "the " + std::string(scale.suffix) + " twin of the " + file.what + " is " + std::to_string(tw) +
+                      "x" + std::to_string(th) + ", not " + factor + " times the picture's " + std::to_string(w) +
+                      "x" + std::to_string(h));
+    }
+    if (!context.Files().Exists(TwinPath(file.path, "@2x")))
+      context.Add(Severity::Note, file.path,
+                  "the " + file.what + " has no @2x twin: it will be scaled up on high-DPI screens");
+  }
+}
+
 void ImageHoldsTree(CheckContext& context) {
   const CheckSubject& subject = context.Subject();
   IsoCheck iso = CheckIsoLimits(context.Files(), subject.root);
@@ -263,7 +301,8 @@ ProjectCheck::ProjectCheck(FileSystem& fs) : fs_(fs) {
             check_rules::TitleFitsLabel,
             check_rules::TitleShapesMenu,
             check_rules::PagesLinkUp,
-            check_rules::ImageHoldsTree};
+            check_rules::ImageHoldsTree,
+            check_rules::PicturesHaveTwins};
 }
 
 std::vector<Finding> ProjectCheck::Run(const CheckSubject& subject) {

@@ -105,6 +105,8 @@ void TitleShapesMenu(CheckContext& context);
 void PagesLinkUp(CheckContext& context);
 // What a disc image cannot hold (errors), and a note or warning of the image's size against CDs and DVD.
 void ImageHoldsTree(CheckContext& context);
+// note: a menu picture without an @2x twin is scaled up on high-DPI screens; error: a twin of the wrong size
+void PicturesHaveTwins(CheckContext& context);
 }  // namespace check_rules
 
 // "66.8 MB", sizes in the binary megabytes that CD capacities are quoted in.

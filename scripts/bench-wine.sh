@@ -4,8 +4,9 @@
 # click to first frame (the demo's MP4) and peak working set (an 8K clip) in the demo's video box. The programs
 # are the i686 builds of build/windows, the configuration that scripts/build.sh installs, so the player measured
 # is the one users run; a host that runs no 32-bit Wine measures the x86_64 test build instead, and says so.
-# Also a page change to a 1920x1080 page of 12 spots against that page's cold start.
-#   scripts/bench-wine.sh [startup|pages]     (only the start-up or only the page benchmark)
+# Also a page change to a 1920x1080 page of 12 spots against that page's cold start, and the start-up of a
+# 1920x1080 menu at 192 DPI with no @2x twin (its picture scaled by the filter) against the same at 96 DPI.
+#   scripts/bench-wine.sh [startup|pages|dpi]     (only the start-up, the page or the DPI benchmark)
 #   ORB_BENCH_PLAYER=FILE               measures another player (an earlier build, say) in its place
 #   ORB_BASELINE_PLAYER=FILE            the video figures of another player too, beside this build's
 set -euo pipefail
@@ -67,10 +68,28 @@ big_spots() {
 printf 'true\r\n\\small.bmp\r\nBench Home\r\n\r\n 1 \r\nS\r\n\r\n 8 \r\nbig\r\n\\over.bmp\r\n 1500 \r\n 1500 \r\n\r\n\r\n\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n' \
   >"$tmp/paged/menu.cfg"
 { printf 'Orbmenu pages 1\r\nHome\r\n 1 \r\nBig\r\nBench Page\r\n\\big.jpg\r\n 12 \r\n'; big_spots; } >"$tmp/paged/pages.cfg"
+# A 1920x1080 menu of one colour with one spot, for the start-up at 96 and at 192 DPI.
+mkdir -p "$tmp/dpi"
+cp "$player" "$cd_root/autorun.inf" "$cd_root/over.bmp" "$tmp/dpi/"
+convert -size 1920x1080 xc:'#3060C0' "BMP3:$tmp/dpi/back.bmp"
+cp "$cd_root/menu.cfg" "$tmp/dpi/"
 cat >"$tmp/run.sh" <<SH
 set -e
 run=$top/$build/wine-run.sh
 win() { echo "Z:\${1//\//\\\\}"; }
+if [ "${1:-}" = dpi ]; then
+  echo "=== startup_bench of a 1920x1080 menu at 96 and at 192 DPI (no twin: the picture scaled)"
+  # Back to 96 DPI, and no wineserver left holding this display's size for the next program.
+  trap '\$run reg add "HKCU\\\\Control Panel\\\\Desktop" /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1; WINEPREFIX=$top/$build/wine/prefix wineserver -k || true' EXIT
+  for dpi in 96 192; do
+    \$run reg add "HKCU\\\\Control Panel\\\\Desktop" /v LogPixels /t REG_DWORD /d \$dpi /f >/dev/null 2>&1
+    WINEPREFIX=$top/$build/wine/prefix wineserver -k || true  # the DPI is read when Wine starts
+    \$run $top/$build/bench/startup_bench.exe "\$(win $tmp/dpi)" "Z:${top//\//\\\\}\\\\${build//\//\\\\}\\\\bench\\\\minimal_paint.exe" 1 >/dev/null
+    echo " \$dpi DPI:"
+    \$run $top/$build/bench/startup_bench.exe "\$(win $tmp/dpi)" "Z:${top//\//\\\\}\\\\${build//\//\\\\}\\\\bench\\\\minimal_paint.exe" \${ORB_BENCH_RUNS:-10}
+  done
+  exit 0
+fi
 if [ "${1:-}" != startup ]; then
 echo "=== page_bench"
 \$run $top/$build/bench/page_bench.exe "\$(win $tmp/cold)" "\$(win $tmp/paged)" \${ORB_BENCH_RUNS:-10}
@@ -96,4 +115,7 @@ for player in "$player" \${ORB_BASELINE_PLAYER:+"\$ORB_BASELINE_PLAYER"}; do
   \$run $top/$build/bench/video_bench.exe "Z:${tmp//\//\\\\}\\\\video-8k\\\\Orbstart.exe" "Z:${tmp//\//\\\\}\\\\video-8k" "Video CD" 1 \${ORB_BENCH_RUNS:-5}
 done
 SH
-xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash "$tmp/run.sh"
+# The DPI benchmark's menu is 3840x2160 at 192 DPI: the screen holds it whole.
+screen=1024x768x24
+[ "${1:-}" = dpi ] && screen=4096x2304x24
+xvfb-run -a -s "-screen 0 $screen -nolisten tcp" bash "$tmp/run.sh" "${1:-}"

@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "common/DpiScale.h"
+
 namespace orb {
 namespace {
 
@@ -55,10 +57,11 @@ HRGN CreateShapeRegion(const ShapeRuns& shape) {
   return parts[0];
 }
 
-bool ShapeFormFromPicture(HWND form, const Picture& picture, long& transparent) {
+bool ShapeFormFromPicture(HWND form, const Picture& shown, long& transparent, const Picture* outline, int dpi) {
+  const Picture& picture = outline ? *outline : shown;
   ShowWindow(form, SW_HIDE);
-  SetPropA(form, kPictureProperty, const_cast<Picture*>(&picture));
-  SetWindowPos(form, nullptr, 0, 0, picture.Width(), picture.Height(),
+  SetPropA(form, kPictureProperty, const_cast<Picture*>(&shown));
+  SetWindowPos(form, nullptr, 0, 0, shown.Width(), shown.Height(),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   // Opaque pictures are scanned in place. Translucent ones are keyed by their look over the window colour,
   // and their fully clear pixels are cut out as the key colour is.
@@ -73,6 +76,7 @@ bool ShapeFormFromPicture(HWND form, const Picture& picture, long& transparent) 
   const uint32_t* pixels = picture.HasAlpha() ? composed.data() : picture.Pixels();
   ShapeRuns shape = ComputeShapeRuns(pixels, picture.Width(), picture.Height(), picture.Width(), transparent,
                                      picture.HasAlpha());
+  if (outline) shape = ScaleShapeRuns(shape, dpi);
   if (BoundShapeRuns(shape) < 0) {
     SetWindowRgn(form, nullptr, FALSE);
     return false;

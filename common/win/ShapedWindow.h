@@ -19,7 +19,10 @@ HRGN CreateShapeRegion(const ShapeRuns& shape);
 // shows the form. False when even the simplified outline is too busy: the form then has no region and
 // stays hidden, for the caller to show it otherwise (a window region that large kills the process under
 // Wine).
-bool ShapeFormFromPicture(HWND form, const Picture& picture, long& transparent);
+// outline: the picture at 96 DPI when picture is it drawn at dpi; the outline is then cut from it and scaled
+// exactly, since a filtered picture's edges blend into the transparent colour.
+bool ShapeFormFromPicture(HWND form, const Picture& picture, long& transparent, const Picture* outline = nullptr,
+                          int dpi = 96);
 
 // Paints the background picture that ShapeFormFromPicture gave form; false when it gave none. Call it from
 // the form's WM_ERASEBKGND.

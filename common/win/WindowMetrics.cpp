@@ -1,5 +1,5 @@
 // The window base's DPI, sizing and the editor's background brush, apart from the rest for the same reason
-// as ModalLoop.cpp: the player lays out in pixels of its pictures and needs none of it; see WindowBase.h.
+// as ModalLoop.cpp: the player needs only the DPI, and nothing else here is large; see WindowBase.h.
 #include "common/win/WindowBase.h"
 
 namespace orb::win {

@@ -26,28 +26,33 @@ w=220
 inset=24
 bh=46
 
+# Pictures are drawn k times their size (k=2 for the @2x twins that high-DPI screens show) from the same
+# drawing, so that a twin is the picture itself in finer pixels; K N prints N times k.
+k=1
+K() { echo $(($1 * k)); }
 # draw_page OUT HEADING SUBTITLE VIDEO_BOX LABEL...: a 640x480 background (a night-blue gradient, an orbit
 # drawing, the heading and the unlit buttons at the positions in px and py), with the video box or not.
 draw_page() {
   local out=$1 heading=$2 subtitle=$3 box=$4
   shift 4
-  local args=(-size 640x480 gradient:'#0b1a3a'-'#1f4d7a'
-    -fill none -stroke '#3d78b0' -strokewidth 2 -draw "ellipse 540,74 74,22 0,360"
-    -stroke none -fill '#ffcc55' -draw "circle 540,74 540,58"
-    -fill '#9fd0ff' -draw "circle 604,63 604,57"
-    -font "$bold" -pointsize 38 -fill white -annotate +40+72 "$heading"
-    -font "$font" -pointsize 16 -fill '#a9c8e8' -annotate +42+100 "$subtitle")
+  local args=(-size "$(K 640)x$(K 480)" gradient:'#0b1a3a'-'#1f4d7a'
+    -fill none -stroke '#3d78b0' -strokewidth "$(K 2)" -draw "ellipse $(K 540),$(K 74) $(K 74),$(K 22) 0,360"
+    -stroke none -fill '#ffcc55' -draw "circle $(K 540),$(K 74) $(K 540),$(K 58)"
+    -fill '#9fd0ff' -draw "circle $(K 604),$(K 63) $(K 604),$(K 57)"
+    -font "$bold" -pointsize "$(K 38)" -fill white -annotate "+$(K 40)+$(K 72)" "$heading"
+    -font "$font" -pointsize "$(K 16)" -fill '#a9c8e8' -annotate "+$(K 42)+$(K 100)" "$subtitle")
   local i=0 label
   for label in "$@"; do
     local x=${px[$i]} y=${py[$i]}
-    args+=(-fill '#16335c' -stroke '#4f86bd' -strokewidth 2
-      -draw "roundrectangle $x,$y $((x + w - 1)),$((y + bh - 1)) 12,12"
-      -stroke none -font "$font" -pointsize 20 -fill '#d8e8f8' -annotate +$((x + inset))+$((y + 30)) "$label")
+    # The right and bottom edges at the last pixel of the k x k block of the 1x picture's last pixel.
+    args+=(-fill '#16335c' -stroke '#4f86bd' -strokewidth "$(K 2)"
+      -draw "roundrectangle $(K x),$(K y) $(($(K $((x + w))) - 1)),$(($(K $((y + bh))) - 1)) $(K 12),$(K 12)"
+      -stroke none -font "$font" -pointsize "$(K 20)" -fill '#d8e8f8' -annotate "+$(K $((x + inset)))+$(K $((y + 30)))" "$label")
     i=$((i + 1))
   done
   if [ "$box" = yes ]; then
-    args+=(-fill '#0a1430' -stroke '#4f86bd' -strokewidth 1 -draw "rectangle 300,150 600,375"
-      -stroke none -font "$font" -pointsize 14 -fill '#6f94bb' -annotate +392+268 'video plays here')
+    args+=(-fill '#0a1430' -stroke '#4f86bd' -strokewidth "$(K 1)" -draw "rectangle $(K 300),$(K 150) $(K 600),$(K 375)"
+      -stroke none -font "$font" -pointsize "$(K 14)" -fill '#6f94bb' -annotate "+$(K 392)+$(K 268)" 'video plays here')
   fi
   convert "${args[@]}" -quality 82 "$out"
 }
@@ -60,20 +65,24 @@ cut_rollovers() {
   local i=0 name
   for name in "$@"; do
     local x=${px[$i]} y=${py[$i]}
-    convert "$background" -crop ${w}x${bh}+$x+$y +repage -fill '#ffcc55' -stroke '#fff0c0' -strokewidth 2 \
-      -draw "roundrectangle 1,1 $((w - 2)),$((bh - 2)) 12,12" \
-      -stroke none -font "$bold" -pointsize 20 -fill '#1a2a48' -annotate +$inset+30 "${lit_labels[$i]}" \
-      -colors 64 "$out/${name}_on.gif"
+    convert "$background" -crop "$(K w)x$(K bh)+$(K x)+$(K y)" +repage -fill '#ffcc55' -stroke '#fff0c0' \
+      -strokewidth "$(K 2)" -draw "roundrectangle $(K 1),$(K 1) $(($(K $((w - 1))) - 1)),$(($(K $((bh - 1))) - 1)) $(K 12),$(K 12)" \
+      -stroke none -font "$bold" -pointsize "$(K 20)" -fill '#1a2a48' -annotate "+$(K inset)+$(K 30)" "${lit_labels[$i]}" \
+      -colors 64 "$out/${name}_on$suffix.gif"
     i=$((i + 1))
   done
 }
 
-px=("${xs[@]}") py=("${ys[@]}") lit_labels=("${labels[@]}")
-draw_page "$out/back.jpg" 'Orbmenu Demo' 'An interactive CD menu made with Orbmenu' no "${labels[@]}"
-cut_rollovers "$out/back.jpg" "${names[@]}"
-px=("${x_xs[@]}") py=("${x_ys[@]}") lit_labels=("${x_labels[@]}")
-draw_page "$out/extras.jpg" 'Extras' 'The intro, played in the menu three ways' yes "${x_labels[@]}"
-cut_rollovers "$out/extras.jpg" "${x_names[@]}"
+for k in 1 2; do
+  suffix=; [ $k = 1 ] || suffix=@${k}x
+  px=("${xs[@]}") py=("${ys[@]}") lit_labels=("${labels[@]}")
+  draw_page "$out/back$suffix.jpg" 'Orbmenu Demo' 'An interactive CD menu made with Orbmenu' no "${labels[@]}"
+  cut_rollovers "$out/back$suffix.jpg" "${names[@]}"
+  px=("${x_xs[@]}") py=("${x_ys[@]}") lit_labels=("${x_labels[@]}")
+  draw_page "$out/extras$suffix.jpg" 'Extras' 'The intro, played in the menu three ways' yes "${x_labels[@]}"
+  cut_rollovers "$out/extras$suffix.jpg" "${x_names[@]}"
+done
+k=1
 
 # Splash picture and CD icon.
 convert -size 400x240 gradient:'#1f4d7a'-'#0b1a3a' \

@@ -7,12 +7,14 @@
 #include <iterator>
 #include <new>
 
+#include "common/DpiScale.h"
 #include "common/MessagePath.h"
 #include "common/win/MciTransport.h"
 #include "common/win/MfVideoEngine.h"
 #include "common/win/ShapedWindow.h"
 #include "common/win/WindowBase.h"
 #include "player/win/ChangeFormBorder.h"
+#include "player/win/DpiPicture.h"
 #include "player/win/FocusMark.h"
 
 namespace orb {
@@ -53,6 +55,7 @@ MenuWindow::MenuWindow(HINSTANCE instance, const MenuConfig& config, const std::
 
 MenuWindow::~MenuWindow() {
   if (hwnd_) DestroyWindow(hwnd_);
+  if (tooltip_font_) DeleteObject(tooltip_font_);
   DestroySpots(spots_);
   DestroySpots(retired_);
   if (icon_) DestroyIcon(icon_);
@@ -144,9 +147,11 @@ bool MenuWindow::Create(std::string& error) {
     error = "The menu window cannot be created.";
     return false;
   }
+  dpi_ = win::WindowDpi(hwnd_);
   tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                              instance_, nullptr);
+  SetTooltipFont();
   if (!controller_.Form_Load(error)) {
     DestroyWindow(hwnd_);
     hwnd_ = nullptr;
@@ -169,12 +174,20 @@ void MenuWindow::CenterOnScreen(int width, int height) {
 
 constexpr size_t kKeptBackgrounds = 4;
 
-const Picture* MenuWindow::Background(const std::string& path, std::string& error, bool shown) {
+const MenuWindow::Background* MenuWindow::BackgroundOf(const std::string& path, std::string& error, bool shown) {
   auto found =
       std::find_if(backgrounds_.begin(), backgrounds_.end(), [&](const auto& b) { return b.first == path; });
   if (found == backgrounds_.end()) {
-    auto picture = std::make_unique<Picture>();
-    if (!LoadPicture(path, *picture, error)) return nullptr;
+    auto picture = std::make_unique<Background>();
+    if (!LoadPicture(path, picture->base, error)) return nullptr;
+    if (dpi_ == kBaseDpi) {
+      picture->shown = static_cast<Picture&&>(picture->base);
+    } else if (!PictureAtDpi(path, picture->base, dpi_, ScaleEdge(picture->base.Width(), dpi_),
+                             ScaleEdge(picture->base.Height(), dpi_), picture->shown)) {
+      // The file's own picture stays beside: a shaped window takes its outline.
+      error = "cannot be scaled to the screen's DPI";
+      return nullptr;
+    }
     // The one shown (the first) is never the one let go.
     if (backgrounds_.size() >= kKeptBackgrounds) backgrounds_.pop_back();
     backgrounds_.emplace_back(path, std::move(picture));
@@ -207,7 +220,7 @@ void MenuWindow::PreloadNextPage() {
         std::any_of(backgrounds_.begin(), backgrounds_.end(), [&](const auto& b) { return b.first == path; }))
       continue;
     std::string ignored;  // a picture that fails here fails again, with its message, when its page is shown
-    Background(path, ignored, false);
+    BackgroundOf(path, ignored, false);
     SIZE size;
     for (const PlayerSpot& next : controller_.PageSpots(page)) SpotSize(next.RolloverImage, size, ignored);
     SetTimer(hwnd_, kPreloadTimer, 50, nullptr);
@@ -216,20 +229,22 @@ void MenuWindow::PreloadNextPage() {
 }
 
 bool MenuWindow::BuildShaped(const std::string& caption, const std::string& background, std::string& error) {
-  const Picture* picture = Background(background, error, true);
+  const Background* picture = BackgroundOf(background, error, true);
   if (!picture) return false;
   background_ = picture;
   shaped_ = true;
+  const Picture& shown = background_->shown;
   ChangeFormBorder(hwnd_, 0, FormBorderFlags{true, true, true, true, true, false});
   if (loaded_) {
     // A later page: it keeps the window's place and gives it its name.
     SetWindowTextA(hwnd_, caption.c_str());
-    PlaceKept(background_->Width(), background_->Height());
+    PlaceKept(shown.Width(), shown.Height());
   } else {
-    CenterOnScreen(background_->Width(), background_->Height());
+    CenterOnScreen(shown.Width(), shown.Height());
   }
   long transparent = 0;
-  if (!ShapeFormFromPicture(hwnd_, *background_, transparent)) {
+  const Picture* outline = background_->base.Empty() ? nullptr : &background_->base;
+  if (!ShapeFormFromPicture(hwnd_, shown, transparent, outline, dpi_)) {
     // Too busy an outline for a window region: the menu is shown framed rather than not at all.
     shaped_ = false;
     ReleaseFormPicture(hwnd_);
@@ -242,7 +257,7 @@ bool MenuWindow::BuildShaped(const std::string& caption, const std::string& back
 
 bool MenuWindow::BuildFramed(const std::string& caption, const std::string& background, std::string& error) {
   SetWindowTextA(hwnd_, caption.c_str());
-  const Picture* picture = Background(background, error, true);
+  const Background* picture = BackgroundOf(background, error, true);
   if (!picture) return false;
   background_ = picture;
   if (shaped_) {
@@ -257,7 +272,8 @@ bool MenuWindow::BuildFramed(const std::string& caption, const std::string& back
 }
 
 void MenuWindow::FitToBackground(bool keep_place) {
-  RECT outer = {0, 0, background_->Width(), background_->Height()};
+  const int width = background_->shown.Width(), height = background_->shown.Height();
+  RECT outer = {0, 0, width, height};
   AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_STYLE)), FALSE,
                      static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_EXSTYLE)));
   if (keep_place) {
@@ -268,7 +284,7 @@ void MenuWindow::FitToBackground(bool keep_place) {
   // Menus and very wide captions can wrap: make sure the client area really holds the picture.
   RECT client;
   GetClientRect(hwnd_, &client);
-  int dw = background_->Width() - client.right, dh = background_->Height() - client.bottom;
+  int dw = width - client.right, dh = height - client.bottom;
   if (dw || dh) {
     RECT r;
     GetWindowRect(hwnd_, &r);
@@ -320,12 +336,12 @@ bool MenuWindow::CreateSpot(int spot, const SpotLayout& layout, std::string& err
   Spot* raw = s.get();
   spots_.push_back(std::move(s));
   const std::string of = " of spot " + std::to_string(spot) + " ";
+  raw->layout = layout;
   if (layout.has_video_frame) {
-    raw->frame = CreateWindowExA(0, kFrameClass, nullptr, WS_CHILD | WS_CLIPSIBLINGS, layout.video_x,
-                                 layout.video_y, layout.video_width, layout.video_height, hwnd_, nullptr,
+    raw->frame = CreateWindowExA(0, kFrameClass, nullptr, WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, hwnd_, nullptr,
                                  instance_, nullptr);
   }
-  SIZE size;
+  SIZE& size = raw->size;
   std::string reason;
   if (!SpotSize(layout.rollover, size, reason)) {
     error = MessagePath(layout.rollover) + ": the rollover picture" + of + reason;
@@ -338,13 +354,13 @@ bool MenuWindow::CreateSpot(int spot, const SpotLayout& layout, std::string& err
       return false;
     }
   }
-  raw->hwnd = CreateWindowExA(0, kSpotClass, nullptr, WS_CHILD | WS_CLIPSIBLINGS, layout.x, layout.y,
-                              size.cx, size.cy, hwnd_,
+  raw->hwnd = CreateWindowExA(0, kSpotClass, nullptr, WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, hwnd_,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(spot)), instance_, this);
   if (!raw->hwnd) {
     error = "The window of spot " + std::to_string(spot) + " cannot be created.";
     return false;
   }
+  PlaceSpot(*raw);
   if (tooltip_ && !layout.tooltip.empty()) {
     TOOLINFOA tool = {};
     tool.cbSize = TTTOOLINFOA_V2_SIZE;
@@ -356,6 +372,84 @@ bool MenuWindow::CreateSpot(int spot, const SpotLayout& layout, std::string& err
   }
   ShowWindow(raw->hwnd, SW_SHOWNA);
   return true;
+}
+
+void MenuWindow::PlaceSpot(Spot& spot) {
+  // By edges: spots and frames that touch on the picture touch on the screen, and lie on the picture
+  // pixels they cover at 96 DPI.
+  const SpotLayout& l = spot.layout;
+  const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+  SetWindowPos(spot.hwnd, nullptr, ScaleEdge(l.x, dpi_), ScaleEdge(l.y, dpi_), ScaleLength(l.x, spot.size.cx, dpi_),
+               ScaleLength(l.y, spot.size.cy, dpi_), flags);
+  if (spot.frame) {
+    SetWindowPos(spot.frame, nullptr, ScaleEdge(l.video_x, dpi_), ScaleEdge(l.video_y, dpi_),
+                 ScaleLength(l.video_x, l.video_width, dpi_), ScaleLength(l.video_y, l.video_height, dpi_), flags);
+  }
+}
+
+void MenuWindow::SetTooltipFont() {
+  // The system's metrics are at the system DPI; a monitor of another scale needs the font scaled to it.
+  HDC screen = GetDC(nullptr);
+  int system_dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kBaseDpi;
+  if (screen) ReleaseDC(nullptr, screen);
+  HFONT font = nullptr;
+  NONCLIENTMETRICSA metrics = {};
+  metrics.cbSize = sizeof metrics;
+  // Left alone at the system DPI, unless an earlier monitor gave it another font.
+  if ((dpi_ != system_dpi || tooltip_font_) && system_dpi > 0 &&
+      SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+    metrics.lfStatusFont.lfHeight = MulDiv(metrics.lfStatusFont.lfHeight, dpi_, system_dpi);
+    font = CreateFontIndirectA(&metrics.lfStatusFont);
+  }
+  if (!font) return;
+  if (tooltip_) SendMessageA(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (tooltip_font_) DeleteObject(tooltip_font_);
+  tooltip_font_ = font;
+}
+
+void MenuWindow::ChangeDpi(int dpi, const RECT& suggested) {
+  const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+  if (dpi > 0 && dpi != dpi_ && loaded_) {
+    dpi_ = dpi;
+    SetTooltipFont();
+    // Every picture is made again at the new scale; the shaped form must not paint the one let go.
+    ReleaseFormPicture(hwnd_);
+    background_ = nullptr;
+    backgrounds_.clear();
+    const std::string& path = controller_.PageBackground(controller_.Page());
+    std::string error;
+    background_ = BackgroundOf(path, error, true);
+    if (!background_) {
+      host_.Fail(MessagePath(path) + ": the background picture " + error);
+      return;
+    }
+    SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+    for (auto& spot : spots_) {
+      spot->rollover.Reset();  // shown again, at the new scale, when the pointer next moves over it
+      PlaceSpot(*spot);
+    }
+    SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+    long transparent = 0;
+    const Picture* outline = background_->base.Empty() ? nullptr : &background_->base;
+    if (shaped_ && ShapeFormFromPicture(hwnd_, background_->shown, transparent, outline, dpi_)) {
+      SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, 0, 0, flags | SWP_NOSIZE);
+    } else {
+      if (shaped_) {
+        shaped_ = false;
+        ReleaseFormPicture(hwnd_);
+        ChangeFormBorder(hwnd_, 2, FormBorderFlags{true, true, false, true, true, false});
+        ShowWindow(hwnd_, SW_SHOW);
+      }
+      SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, flags);
+      FitToBackground(true);
+    }
+    keys_.SetAreas(SpotAreas());
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    return;
+  }
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, flags);
 }
 
 MenuWindow::Spot* MenuWindow::SpotAt(int spot) {
@@ -372,8 +466,14 @@ void MenuWindow::ShowRollover(int spot, const std::string& path) {
   if (!s || !s->hwnd) return;
   std::string ignored;
   if (!LoadPicture(path, s->rollover, ignored)) return;
-  SetWindowPos(s->hwnd, nullptr, 0, 0, s->rollover.Width(), s->rollover.Height(),
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  s->size = {s->rollover.Width(), s->rollover.Height()};
+  const SpotLayout& l = s->layout;
+  const int width = ScaleLength(l.x, s->size.cx, dpi_), height = ScaleLength(l.y, s->size.cy, dpi_);
+  if (dpi_ != kBaseDpi) {
+    Picture base = static_cast<Picture&&>(s->rollover);
+    if (!PictureAtDpi(path, base, dpi_, width, height, s->rollover)) return;
+  }
+  SetWindowPos(s->hwnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(s->hwnd, nullptr, FALSE);
 }
 
@@ -393,7 +493,7 @@ void MenuWindow::ShowVideoFrame(int spot) {
 
 void MenuWindow::PaintBackground(HDC dc, int x, int y, const RECT& area) const {
   FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
-  if (background_) background_->Draw(dc, -x, -y);
+  if (background_) background_->shown.Draw(dc, -x, -y);
 }
 
 LRESULT MenuWindow::OnMenuMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -419,6 +519,9 @@ LRESULT MenuWindow::OnMenuMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       // As on buttons, the mark shows only while the menu has the focus.
       if (Spot* s = SpotAt(keys_.Focused()); s && keys_.CuesShown()) InvalidateRect(s->hwnd, nullptr, FALSE);
       return DefWindowProcA(hwnd_, msg, wp, lp);
+    case WM_DPICHANGED:
+      ChangeDpi(LOWORD(wp), *reinterpret_cast<const RECT*>(lp));
+      return 0;
     case kPressSpot:
       controller_.img_Click(static_cast<int>(wp));
       return 0;

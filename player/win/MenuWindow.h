@@ -79,11 +79,26 @@ class MenuWindow : public MenuView, private AccessibleSpots {
     HWND frame = nullptr;
     HCURSOR cursor = nullptr;  // loaded from a file; null for the default hand
     Picture rollover;          // only while the pointer is over the spot
+    SpotLayout layout;         // in 96-DPI pixels, for a later change of DPI
+    SIZE size = {};            // its rollover picture's, at 96 DPI
     bool pressed = false;
+  };
+
+  // A page's background as drawn, and at other DPIs than 96 the file's own picture, whose outline a shaped
+  // window takes.
+  struct Background {
+    Picture shown;
+    Picture base;
   };
 
   LRESULT OnMenuMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT OnSpotMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  // The spot's and its video frame's places at the window's DPI.
+  void PlaceSpot(Spot& spot);
+  // The tooltips' text at the window's DPI.
+  void SetTooltipFont();
+  // The monitor's DPI changed (the window moved): everything laid out again at it, in the suggested place.
+  void ChangeDpi(int dpi, const RECT& suggested);
   // Paints the background as seen from a child window whose top-left corner is at (x, y).
   void PaintBackground(HDC dc, int x, int y, const RECT& area) const;
   Spot* SpotAt(int spot);
@@ -101,7 +116,7 @@ class MenuWindow : public MenuView, private AccessibleSpots {
   void PlaceKept(int width, int height);
   // The background picture of that file, loaded once for the last few pages shown or led to; null with a
   // reason. `shown` marks it the one shown, never let go while it is.
-  const Picture* Background(const std::string& path, std::string& error, bool shown);
+  const Background* BackgroundOf(const std::string& path, std::string& error, bool shown);
   // A spot's size, its rollover picture's, read once per picture.
   bool SpotSize(const std::string& rollover, SIZE& size, std::string& error);
   // Loads the pictures of one page the page shown leads to, while the window has nothing else to do, so
@@ -118,11 +133,13 @@ class MenuWindow : public MenuView, private AccessibleSpots {
   HWND tooltip_ = nullptr;
   HCURSOR hand_ = nullptr;
   HICON icon_ = nullptr;
-  const Picture* background_ = nullptr;  // one of backgrounds_
+  HFONT tooltip_font_ = nullptr;  // set while the window's DPI is not the system's
+  const Background* background_ = nullptr;  // one of backgrounds_
   // The pictures of the pages shown last, most recent first: going back and forth loads nothing again,
-  // and a menu of many large pages does not hold them all.
-  std::vector<std::pair<std::string, std::unique_ptr<Picture>>> backgrounds_;
+  // and a menu of many large pages does not hold them all. Made again at a change of DPI.
+  std::vector<std::pair<std::string, std::unique_ptr<Background>>> backgrounds_;
   std::map<std::string, SIZE> rollover_sizes_;  // a spot's size is its rollover picture's
+  int dpi_ = 96;
   bool shaped_ = false;
   bool loaded_ = false;
   int page_changes_ = 0;

@@ -4,7 +4,9 @@
 #include <shellapi.h>
 
 #include "cdformat/PlayerFolder.h"
+#include "common/DpiScale.h"
 #include "common/win/WindowBase.h"
+#include "player/win/DpiPicture.h"
 
 namespace orb {
 namespace {
@@ -73,6 +75,15 @@ void PlayerApp::ShellOpen(MediaWindow owner, const std::string& operation, const
 
 bool PlayerApp::ShowSplash(const std::string& path, std::string& error) {
   if (!LoadPicture(path, splash_picture_, error)) return false;
+  // At the DPI of the screen it opens on, as the menu is drawn.
+  if (int dpi = win::WindowDpi(nullptr); dpi != kBaseDpi) {
+    Picture base = static_cast<Picture&&>(splash_picture_);
+    if (!PictureAtDpi(path, base, dpi, ScaleEdge(base.Width(), dpi), ScaleEdge(base.Height(), dpi),
+                      splash_picture_)) {
+      error = "cannot be scaled to the screen's DPI";
+      return false;
+    }
+  }
   int w = splash_picture_.Width(), h = splash_picture_.Height();
   int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
   // A picture with clear pixels becomes a layered window with its own per-pixel alpha, so that what lies

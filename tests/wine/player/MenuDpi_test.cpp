@@ -1,0 +1,126 @@
+// The menu window when its monitor's DPI changes: background, spot and outline laid out again at the new
+// scale in the place the system suggests, and back.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "common/win/WindowBase.h"
+#include "player/win/MenuWindow.h"
+#include "tests/support/FakeMediaTransport.h"
+
+namespace orb {
+namespace {
+
+// A 24-bit BMP of one colour.
+void WriteBmp(const std::string& path, int w, int h) {
+  const int row = (w * 3 + 3) & ~3;
+  BITMAPFILEHEADER file = {0x4D42, static_cast<DWORD>(54 + row * h), 0, 0, 54};
+  BITMAPINFOHEADER info = {sizeof info, w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  std::string pixels(row * h, '\x80');
+  FILE* f = std::fopen(path.c_str(), "wb");
+  ASSERT_NE(f, nullptr);
+  std::fwrite(&file, 14, 1, f);
+  std::fwrite(&info, sizeof info, 1, f);
+  std::fwrite(pixels.data(), pixels.size(), 1, f);
+  std::fclose(f);
+}
+
+class Host : public MenuWindowHost {
+ public:
+  FileRead ReadFile(const std::string& path, std::string& data) override {
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return FileRead::kMissing;
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) data.append(buffer, n);
+    std::fclose(f);
+    return FileRead::kRead;
+  }
+  void ShellOpen(MediaWindow, const std::string&, const std::string&, const std::string&,
+                 const std::string&) override {}
+  void UnloadStartupWindow() override {}
+  void MenuClosed() override {}
+  void Fail(const std::string& message) override { failed = message; }
+  std::string failed;
+};
+
+RECT ClientOf(HWND hwnd) {
+  RECT r;
+  GetClientRect(hwnd, &r);
+  return r;
+}
+
+// The first spot's rectangle in the menu's client pixels.
+RECT SpotOf(HWND menu) {
+  RECT r = {};
+  HWND spot = FindWindowExA(menu, nullptr, "OrbstartSpot", nullptr);
+  if (spot) {
+    GetWindowRect(spot, &r);
+    MapWindowPoints(nullptr, menu, reinterpret_cast<POINT*>(&r), 2);
+  }
+  return r;
+}
+
+TEST(MenuDpi, ADpiChangeLaysTheMenuOutAgainAtTheNewScale) {
+  char base[MAX_PATH] = {};
+  GetTempPathA(sizeof base, base);
+  const std::string dir = std::string(base) + "orbdpi" + std::to_string(GetCurrentProcessId()) + "\\";
+  CreateDirectoryA(dir.c_str(), nullptr);
+  WriteBmp(dir + "back.bmp", 240, 120);  // wider than a caption's least width
+  WriteBmp(dir + "over.bmp", 8, 4);
+  FILE* inf = std::fopen((dir + "autorun.inf").c_str(), "wb");
+  ASSERT_NE(inf, nullptr);
+  std::fputs("[AutoRun]\r\nOPEN=Orbstart.exe\r\nIcon=Orbstart.exe\r\n", inf);
+  std::fclose(inf);
+  MenuConfig config;
+  config.MenuMode = true;
+  config.BackgroundPath = dir + "back.bmp";
+  config.CdTitle = "Dpi rig";
+  PlayerSpot spot;
+  spot.Action = 7;
+  spot.RolloverImage = dir + "over.bmp";
+  spot.X = 150;  // 10 pixels
+  spot.Y = 90;   // 6 pixels
+  config.Spots = {spot};
+  config.SpotCount = 1;
+  FakeMediaTransport media;
+  Host host;
+  {
+    MenuWindow menu(GetModuleHandleA(nullptr), config, dir.substr(0, dir.size() - 1), media, host);
+    std::string error;
+    ASSERT_TRUE(menu.Create(error)) << error;
+    HWND hwnd = menu.Handle();
+    const int dpi = win::WindowDpi(hwnd);  // the prefix's, 96 in the test's
+    RECT before = ClientOf(hwnd);
+    EXPECT_EQ(before.right * 96, 240 * dpi);
+
+    for (int to : {192, 144, dpi}) {
+      SCOPED_TRACE(to);
+      RECT window;
+      GetWindowRect(hwnd, &window);
+      RECT suggested = {window.left + 5, window.top + 5, window.left + 5 + 240 * to / 96 + 20,
+                        window.top + 5 + 120 * to / 96 + 40};
+      SendMessageA(hwnd, WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
+      ASSERT_EQ(host.failed, "");
+      RECT client = ClientOf(hwnd);
+      EXPECT_EQ(client.right, 240 * to / 96);
+      EXPECT_EQ(client.bottom, 120 * to / 96);
+      RECT s = SpotOf(hwnd);
+      EXPECT_EQ(s.left, 10 * to / 96);
+      EXPECT_EQ(s.top, 6 * to / 96);
+      EXPECT_EQ(s.right - s.left, 8 * to / 96);
+      EXPECT_EQ(s.bottom - s.top, 4 * to / 96);
+      GetWindowRect(hwnd, &window);
+      EXPECT_EQ(window.left, suggested.left);
+      EXPECT_EQ(window.top, suggested.top);
+    }
+    DestroyWindow(hwnd);
+  }
+  DeleteFileA((dir + "back.bmp").c_str());
+  DeleteFileA((dir + "over.bmp").c_str());
+  DeleteFileA((dir + "autorun.inf").c_str());
+  RemoveDirectoryA(dir.c_str());
+}
+
+}  // namespace
+}  // namespace orb
