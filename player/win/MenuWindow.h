@@ -65,6 +65,11 @@ class MenuWindow : public MenuView, private AccessibleSpots {
   void UnloadStartupWindow() override { host_.UnloadStartupWindow(); }
 
  private:
+  // Posted by a page change: the spots of the page left are destroyed once no handler of theirs runs.
+  static constexpr UINT kReapSpots = WM_APP + 2;
+  // Loads the pictures of the pages the page shown leads to, one page a tick, after it has been painted.
+  static constexpr UINT_PTR kPreloadTimer = 1;
+
   // AccessibleSpots
   int SpotCount() override { return static_cast<int>(spots_.size()); }
   std::string SpotName(int spot) override;
