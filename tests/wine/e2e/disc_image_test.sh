@@ -130,7 +130,13 @@ lit=""
 lit_at 120 152 50 146 && lit=yes
 keep disc-image-menu-on-d "$rect"
 [ -n "$lit" ] || fail "the Read Me spot did not light up on the disc (pixel $r $g $b)"
+# Its second page comes from the disc too: Extras turns the window, Escape turns it back.
+xdotool mousemove $((cx + 150)) $((cy + 349)); sleep 0.3; xdotool mousemove $((cx + 151)) $((cy + 350))
+sleep 0.3; xdotool click 1
+wt wait "Orbmenu Demo - Extras" 5000 >/dev/null || fail "Extras did not turn the page on the disc"
+xdotool key Escape
+wt wait "Orbmenu Demo" 5000 >/dev/null || fail "Escape did not come back to the start page on the disc"
 wt close "Orbmenu Demo"
 wait "$player_pid" || fail "Orbstart.exe exited with $?"
 player_pid=
-echo "the editor's disc image, laid out on a CD-ROM drive D:, plays the demo menu"
+echo "the editor's disc image, laid out on a CD-ROM drive D:, plays the demo menu and its Extras page"
