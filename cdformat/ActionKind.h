@@ -18,6 +18,7 @@ enum class ActionKind : int16_t {
   DoNothing = 7,
   GoToPage = 8,  // Target is the name of the page to show
   GoBack = 9,    // shows the page shown before this one
+  SwitchLanguage = 10,  // Target is a language tag ("de", "pt-BR"): the menu's texts change to that version
 };
 
 // The kind of a stored code; a code of no kind (a hand-edited file) matches none of the names.

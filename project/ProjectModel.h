@@ -54,6 +54,27 @@ inline constexpr const char* kDefaultPageName = "Home";
 // compared without regard to ASCII case.
 bool SamePageName(const std::string& a, const std::string& b);
 
+// A text or file of a page or spot that a language version gives in place of the default language's.
+enum class LanguageField { Title, Background, ToolTip, Rollover, Target };
+
+struct LanguageText {
+  LanguageField Field = LanguageField::Title;
+  int Page = 1;  // 1-based; page 1 is the project's own
+  int Spot = 0;  // 1-based within the page; 0 for a page's Title and Background
+  std::string Value;
+
+  bool operator==(const LanguageText&) const = default;
+};
+
+// One language version: its BCP 47 tag ("de", "pt-BR", "ja") and what differs from the default language.
+// Everything not given falls back to the project's own text.
+struct LanguageVersion {
+  std::string Tag;
+  std::vector<LanguageText> Texts;
+
+  bool operator==(const LanguageVersion&) const = default;
+};
+
 struct SimpleAutorun {
   std::string RootFolder;
   std::string StartProgram;
@@ -75,6 +96,9 @@ struct ProjectData {
   std::vector<MenuSpot> Spots;  // positions 1..SpotCount are Spots[0..SpotCount-1]
   std::string PageName = kDefaultPageName;  // page 1's name, the target that leads back to it
   std::vector<MenuPage> Pages;              // pages 2, 3, ... in order
+  // The tag of the project's own texts (empty: the project has no language versions) and the versions.
+  std::string DefaultLanguage;
+  std::vector<LanguageVersion> Languages;
 
   int16_t SpotCount() const { return static_cast<int16_t>(Spots.size()); }
   bool operator==(const ProjectData&) const = default;
