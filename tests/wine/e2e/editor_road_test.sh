@@ -11,7 +11,9 @@ editor_pid=
 player_pid=
 wt() { wintool "$@" | tr -d '\r'; }
 cleanup() {
+  local rc=$?
   set +e
+  [ "$rc" -ne 0 ] && end_wine
   [ -n "$editor_pid" ] && { wt close "$title"; kill "$editor_pid"; } >/dev/null 2>&1
   [ -n "$player_pid" ] && { wt close "Orbmenu Demo"; kill "$player_pid"; } >/dev/null 2>&1
   rm -rf "$TMP"

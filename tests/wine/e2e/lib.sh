@@ -3,6 +3,9 @@ set -euo pipefail
 run() { "$ORB_WINE_RUN" "$@"; }
 wintool() { "$ORB_WINE_RUN" "$ORB_WINTOOL" "$@"; }
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# end_wine: ends every process of the build's prefix, so that a failed test's window or open box cannot keep
+# its clean-up (and ctest) waiting.
+end_wine() { WINEPREFIX="$(sed -n 's/^dir=//p' "$ORB_WINE_RUN")/prefix" wineserver -k >/dev/null 2>&1 || true; }
 mkdir -p "$ORB_ARTIFACTS"
 TMP=$(mktemp -d)
 trap 'rm -rf "$TMP"' EXIT
