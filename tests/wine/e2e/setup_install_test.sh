@@ -14,6 +14,8 @@ cleanup() {
     loc=$(value "${user_key/HKCU/$scope}" InstallLocation)
     [ -z "$loc" ] || { run "$loc\\Uninstall.exe" /S; sleep 3; }
   done
+  # The user's file keeps the folder through an uninstall: remove both, or a second run starts with it.
+  [ -z "${inst:-}" ] || rm -rf "$inst"
   run taskkill /f /im start.exe >/dev/null 2>&1
   [ -z "${start_pid:-}" ] || kill "$start_pid" 2>/dev/null
   run reg delete 'HKCU\Software\OBM' /f >/dev/null 2>&1
@@ -65,6 +67,8 @@ inst=$(run winepath -u "$inst_win" | tr -d '\r')
 inst=${inst%/}
 [[ $inst_win == *\\AppData\\Local\\Programs\\Orbmenu ]] || fail "installed in $inst_win, not under LOCALAPPDATA\\Programs"
 run reg add 'HKCU\Software\OBM\Options' /v LastSaved /d C:\\mine.obm /f >/dev/null
+settings() { run reg query 'HKCU\Software\OBM' /s 2>&1 | tr -d '\r'; }
+[ "$(value 'HKCU\Software\OBM\Options' LastSaved)" = 'C:\mine.obm' ] || fail "the settings were not written: $(settings)"
 printf 'mine' >"$inst/notes.txt"
 
 # 2. The upgrade: same folder, new files and version, the settings and the user's file kept.
@@ -73,7 +77,7 @@ run "$new_setup" /S || fail "the setup exited with $?"
 [ "$(value "$user_key" InstallLocation)" = "$inst_win" ] || fail "the upgrade went elsewhere"
 for f in Orbmenu.exe Orbstart.exe help.chm orbmenu-cli.exe; do cmp -s "$TMP/from/$f" "$inst/$f" || fail "$f was not installed"; done
 [ -f "$inst/Uninstall.exe" ] || fail "no uninstaller"
-[ "$(value 'HKCU\Software\OBM\Options' LastSaved)" = 'C:\mine.obm' ] || fail "the upgrade lost the settings"
+[ "$(value 'HKCU\Software\OBM\Options' LastSaved)" = 'C:\mine.obm' ] || fail "the upgrade lost the settings: $(settings)"
 [ "$(cat "$inst/notes.txt")" = mine ] || fail "the upgrade lost the user's file"
 [ "$(value "$user_key" Publisher)" = "Orbmenu Software" ] || fail "publisher: $(value "$user_key" Publisher)"
 [ "$(value "$user_key" QuietUninstallString)" = "\"$inst_win\\Uninstall.exe\" /S" ] || fail "no silent uninstall: $(state)"
