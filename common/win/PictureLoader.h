@@ -52,7 +52,8 @@ class Picture {
 bool LoadPicture(const std::string& path, Picture& picture, std::string& error);
 // The same for a picture already in memory, such as one stored among the program's resources.
 bool LoadPictureFromData(const std::string& data, Picture& picture, std::string& error);
-// The picture at another size through WIC's Fant filter; false (scaled untouched) when WIC cannot.
+// The picture at another size through the box filter of common/PixelScale.h; false (scaled untouched) for
+// sizes it refuses or when memory runs out.
 bool ScalePicture(const Picture& source, int width, int height, Picture& scaled);
 
 }  // namespace orb

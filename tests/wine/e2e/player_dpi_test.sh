@@ -3,8 +3,8 @@
 # 15 to a picture pixel at 96 DPI, and the menu is drawn s = DPI / 96 times as large in physical pixels.
 # Spot 1 covers exactly the marker painted at its picture pixels, the client area holds exactly the scaled
 # picture, the spot lights up to its last physical pixel and not one beyond, screen readers are told the
-# spot's rectangle as drawn, a one-pixel checkerboard in a @2x twin is drawn unblurred at 192 DPI, and a
-# shaped menu's outline is cut at 144 DPI.
+# spot's rectangle as drawn, a one-pixel checkerboard in a @2x twin is drawn unblurred at 192 DPI, a picture
+# without a twin is blended where it is scaled by 1.5, and a shaped menu's outline is cut at 144 DPI.
 . "$(dirname "$0")/player_lib.sh"
 set_dpi() { run reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
 msaa() { run "$(dirname "$ORB_WINTOOL")/msaatool.exe" "$@"; }
@@ -13,7 +13,7 @@ trap '[ -n "${PLAYER_PID:-}" ] && [ ! -f "$TMP/rc" ] && kill_tree "$PLAYER_PID";
 hover() { xdotool mousemove $(($1 + 3)) $(($2 + 3)); sleep 0.3; xdotool mousemove "$1" "$2"; sleep 0.8; }
 # Marker at picture pixels (20, 20) to (99, 59): where a spot at 300, 300 twips with an 80x40 rollover sits.
 convert -size 320x240 xc:'#3060C0' -fill '#FFFF00' -draw 'rectangle 20,20 99,59' -fill '#00FF00' \
-  -draw 'point 319,239' "BMP3:$CD/back.bmp"
+  -draw 'point 319,239' \( -size 20x20 pattern:gray50 -monochrome \) -geometry +200+150 -composite "BMP3:$CD/back.bmp"
 convert -size 80x40 xc:'#FF0000' "BMP3:$CD/over.bmp"
 # The rollover's twin: a one-pixel black and white checkerboard, seen as it is only where drawn 1:1.
 convert -size 160x80 pattern:gray50 -monochrome "BMP3:$CD/over@2x.bmp"
@@ -39,6 +39,9 @@ for dpi in 96 120 144 192; do
   cw=$((320 * dpi / 96)) ch=$((240 * dpi / 96))
   expect_pixel "$shot" $((ox + cw - 1)) $((oy + ch - 1)) "srgb(0,255,0)" "$dpi DPI: picture's corner"
   [ "$(pixel "$shot" $((ox + cw)) $((oy + ch - 1)))" != "srgb(0,255,0)" ] || fail "$dpi DPI: client wider than the picture"
+  # The background has no twin: at 1.5 times a physical pixel straddling a black and a white picture pixel of
+  # the checkerboard at (200, 150) is their blend, not a repeated one.
+  [ "$dpi" != 144 ] || expect_pixel "$shot" $((ox + 301)) $((oy + 225)) "srgb(128,128,128)" "144 DPI: the scaled picture blended"
   # Screen readers are told where the spot is drawn.
   msaa children "Dpi" | tr -d '\r' | grep -q "^1|.*|$sx,$sy,$sw,$sh|" ||
     fail "$dpi DPI: the accessible location is not $sx,$sy,$sw,$sh: $(msaa children "Dpi")"
