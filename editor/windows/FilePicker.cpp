@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "common/DpiScale.h"
 #include "common/MessagePath.h"
 #include "common/TextLines.h"
 #include "common/PathText.h"
@@ -96,7 +97,10 @@ std::string FilePicker::AdoptFile(const std::string& chosen, const std::string& 
   // A file of that name may be another spot's picture: never replace it. The same bytes are used where
   // they lie; different bytes go under the next free "name (n).ext".
   for (int n = 2; files_.Exists(dest); ++n) {
-    if (SameBytes(files_, chosen, dest)) return dest;
+    if (SameBytes(files_, chosen, dest)) {
+      AdoptTwins(chosen, dest);
+      return dest;
+    }
     if (n > kMaxNumberedCopies) break;  // a folder that answers "exists" to every name
     dest = dest_folder + NumberedName(leaf, n);
   }
@@ -109,7 +113,20 @@ std::string FilePicker::AdoptFile(const std::string& chosen, const std::string& 
                    MsgIcon::Critical, MsgButtons::Ok);
     return std::string();
   }
+  AdoptTwins(chosen, dest);
   return dest;
+}
+
+void FilePicker::AdoptTwins(const std::string& chosen, const std::string& dest) {
+  // Without them the copy is drawn scaled up on high-DPI screens where the original was sharp.
+  for (const TwinScale& twin : kTwinScales) {
+    const std::string from = TwinPath(chosen, twin.suffix), to = TwinPath(dest, twin.suffix);
+    if (!files_.Exists(from) || files_.Exists(to)) continue;
+    std::string error;
+    if (!files_.CopyFile(from, to, error))
+      messages_.Show("Could not copy " + MessagePath(from) + " to " + MessagePath(to) + ": " + error, "Error",
+                     MsgIcon::Critical, MsgButtons::Ok);
+  }
 }
 
 std::string FilePicker::PickAndAdopt(const BrowseRequest& request, const std::string& destination_folder) {

@@ -45,11 +45,14 @@ class FilePicker : public SpotFilePicker {
   std::string PickFile(const std::string& title, const FileFilters& filters);
   // A file chosen outside the remembered root folder is copied into dest_folder (never over another file
   // of its name: the same bytes are used in place, else "name (n).ext"); returns the path that the field
-  // receives; empty when the copy failed (its message shown).
+  // receives; empty when the copy failed (its message shown). A picture's high-resolution twins
+  // ("back@2x.jpg") go with it to the copy's name, where no file of theirs lies yet.
   std::string AdoptFile(const std::string& chosen, const std::string& dest_folder);
   std::string PickAndAdopt(const BrowseRequest& request, const std::string& destination_folder) override;
 
  private:
+  void AdoptTwins(const std::string& chosen, const std::string& dest);
+
   const ProjectModel& model_;
   FileDialogSeam& dialogs_;
   MessageBoxSeam& messages_;

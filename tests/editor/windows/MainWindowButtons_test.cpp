@@ -198,6 +198,32 @@ TEST(MainWindowAdopt, AFileOfTheSameNameIsKeptDifferentBytesGoUnderTheNextFreeNa
   EXPECT_EQ(rig.files.files[dest + "README"], "R");
 }
 
+TEST(MainWindowAdopt, APicturesTwinsGoWithItsCopyNeverOverAFileThere) {
+  MainWindowRig rig;
+  rig.EnterMenuPanel();
+  rig.folders.answer = "E:\\";
+  rig.window.cmdroot2_Click();
+  const std::string dest = "E:\\imgmusic\\";
+  rig.files.files["C:\\art\\back.jpg"] = "b";
+  rig.files.files["C:\\art\\back@2x.jpg"] = "b2";
+  rig.files.files["C:\\art\\back@1.5x.jpg"] = "b15";
+  rig.files.files[dest + "back@1.5x.jpg"] = "someone else's";
+  EXPECT_EQ(rig.window.Picker().AdoptFile("C:\\art\\back.jpg", dest), dest + "back.jpg");
+  EXPECT_EQ(rig.files.files[dest + "back@2x.jpg"], "b2");
+  EXPECT_EQ(rig.files.files[dest + "back@1.5x.jpg"], "someone else's");
+  EXPECT_FALSE(rig.files.Exists(dest + "back@3x.jpg"));
+  // A copy under a numbered name takes its twins to that name; one used in place gets those it lacks.
+  rig.files.files[dest + "logo.png"] = "another logo";
+  rig.files.files["C:\\art\\logo.png"] = "logo";
+  rig.files.files["C:\\art\\logo@2x.png"] = "logo2";
+  EXPECT_EQ(rig.window.Picker().AdoptFile("C:\\art\\logo.png", dest), dest + "logo (2).png");
+  EXPECT_EQ(rig.files.files[dest + "logo (2)@2x.png"], "logo2");
+  rig.files.files["C:\\art\\logo@4x.png"] = "logo4";
+  EXPECT_EQ(rig.window.Picker().AdoptFile("C:\\art\\logo.png", dest), dest + "logo (2).png");
+  EXPECT_EQ(rig.files.files[dest + "logo (2)@4x.png"], "logo4");
+  EXPECT_FALSE(rig.files.Exists(dest + "logo@2x.png"));
+}
+
 TEST(MainWindowAdopt, MenuPanelCopiesIntoImgmusicAndMarksTheProjectChanged) {
   MainWindowRig rig;
   rig.EnterMenuPanel();
