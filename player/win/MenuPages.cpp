@@ -241,7 +241,7 @@ void MenuWindow::ChangeDpi(int dpi, const RECT& suggested) {
     }
     SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
     for (auto& spot : spots_) {
-      spot->rollover.Reset();  // shown again, at the new scale, when the pointer next moves over it
+      spot->lit = false;  // shown again, at the new scale, when the pointer next moves over it
       PlaceSpot(*spot);
     }
     SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);

@@ -209,23 +209,35 @@ MediaWindow MenuWindow::VideoFrame(int spot) {
 void MenuWindow::ShowRollover(int spot, const std::string& path) {
   Spot* s = SpotAt(spot);
   if (!s || !s->hwnd) return;
-  std::string ignored;
-  if (!LoadPicture(path, s->rollover, ignored)) return;
-  s->size = {s->rollover.Width(), s->rollover.Height()};
-  const SpotLayout& l = s->layout;
-  const int width = ScaleLength(l.x, s->size.cx, dpi_), height = ScaleLength(l.y, s->size.cy, dpi_);
-  if (dpi_ != kBaseDpi) {
-    Picture base = static_cast<Picture&&>(s->rollover);
-    if (!PictureAtDpi(path, base, dpi_, width, height, s->rollover)) return;
+  // Read and scaled once per picture and DPI: a pointer sweeping over the menu reads no file.
+  if (s->rollover.Empty() || s->rollover_path != path || s->rollover_dpi != dpi_) {
+    s->rollover.Reset();
+    s->rollover_path.clear();
+    Picture base;
+    std::string ignored;
+    if (!LoadPicture(path, base, ignored)) return;
+    s->size = {base.Width(), base.Height()};
+    const SpotLayout& l = s->layout;
+    const int width = ScaleLength(l.x, s->size.cx, dpi_), height = ScaleLength(l.y, s->size.cy, dpi_);
+    if (dpi_ == kBaseDpi) {
+      s->rollover = static_cast<Picture&&>(base);
+    } else if (!PictureAtDpi(path, base, dpi_, width, height, s->rollover)) {
+      return;
+    }
+    s->rollover_path = path;
+    s->rollover_dpi = dpi_;
   }
-  SetWindowPos(s->hwnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  s->lit = true;
+  const SpotLayout& l = s->layout;
+  SetWindowPos(s->hwnd, nullptr, 0, 0, ScaleLength(l.x, s->size.cx, dpi_), ScaleLength(l.y, s->size.cy, dpi_),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(s->hwnd, nullptr, FALSE);
 }
 
 void MenuWindow::HideRollover(int spot) {
   Spot* s = SpotAt(spot);
-  if (!s || !s->hwnd || s->rollover.Empty()) return;
-  s->rollover.Reset();
+  if (!s || !s->hwnd || !s->lit) return;
+  s->lit = false;
   InvalidateRect(s->hwnd, nullptr, FALSE);
 }
 
@@ -331,12 +343,13 @@ LRESULT MenuWindow::OnSpotMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       RECT client;
       GetClientRect(s->hwnd, &client);
       // Opaque rollovers cover the spot; otherwise the background shows through.
-      if (s->rollover.Empty() || s->rollover.HasAlpha()) {
+      const bool drawn = s->lit && !s->rollover.Empty();
+      if (!drawn || s->rollover.HasAlpha()) {
         POINT origin = {0, 0};
         MapWindowPoints(s->hwnd, hwnd_, &origin, 1);
         PaintBackground(dc, origin.x, origin.y, client);
       }
-      s->rollover.Draw(dc, 0, 0);
+      if (drawn) s->rollover.Draw(dc, 0, 0);
       if (keys_.CuesShown() && keys_.Focused() == spot && GetFocus() == hwnd_) DrawFocusMark(dc, client);
       EndPaint(s->hwnd, &ps);
       return 0;

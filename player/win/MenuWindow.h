@@ -83,7 +83,10 @@ class MenuWindow : public MenuView, private AccessibleSpots {
     HWND hwnd = nullptr;
     HWND frame = nullptr;
     HCURSOR cursor = nullptr;  // loaded from a file; null for the default hand
-    Picture rollover;          // only while the pointer is over the spot
+    Picture rollover;          // as last drawn, kept for the next time the pointer comes
+    std::string rollover_path; // the file it came from and the DPI it was drawn for
+    int rollover_dpi = 0;
+    bool lit = false;          // the pointer is over the spot: its rollover is drawn
     SpotLayout layout;         // in 96-DPI pixels, for a later change of DPI
     SIZE size = {};            // its rollover picture's, at 96 DPI
     bool pressed = false;
