@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/DpiScale.h"
+#include "common/win/WideText.h"
 
 namespace orb {
 
@@ -25,6 +26,19 @@ bool PictureAtDpi(const std::string& path, const Picture& base, int dpi, int wid
     return true;
   }
   return ScalePicture(twin.Empty() ? base : twin, width, height, shown);
+}
+
+HCURSOR LoadCursorAtDpi(const std::string& path, int dpi) {
+  // Looked up at run time: systems before Windows 10 1607 have none, and run at the system's DPI anyway.
+  using MetricsForDpi = int(WINAPI*)(int, UINT);
+  static auto metrics = reinterpret_cast<MetricsForDpi>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetSystemMetricsForDpi")));
+  const int width = metrics ? metrics(SM_CXCURSOR, static_cast<UINT>(dpi)) : GetSystemMetrics(SM_CXCURSOR);
+  const int height = metrics ? metrics(SM_CYCURSOR, static_cast<UINT>(dpi)) : GetSystemMetrics(SM_CYCURSOR);
+  const std::wstring file = win::Widen(path);
+  auto cursor = static_cast<HCURSOR>(LoadImageW(nullptr, file.c_str(), IMAGE_CURSOR, width, height, LR_LOADFROMFILE));
+  // What LoadImage does not take (an animated cursor on some systems) still loads at the system's size.
+  return cursor ? cursor : LoadCursorFromFileW(file.c_str());
 }
 
 }  // namespace orb

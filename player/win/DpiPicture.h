@@ -1,5 +1,5 @@
 // Pictures as the player draws them at a monitor's DPI: from the file's best high-resolution twin, or the
-// picture itself, scaled with a high-quality filter.
+// picture itself, scaled with a high-quality filter; and cursors at the monitor's pointer size.
 #pragma once
 
 #include <string>
@@ -12,5 +12,9 @@ namespace orb {
 // needed (the largest there is, else base) scaled to width x height physical pixels. False when it cannot be
 // scaled.
 bool PictureAtDpi(const std::string& path, const Picture& base, int dpi, int width, int height, Picture& shown);
+
+// A cursor file (.cur or .ani) at the size Windows gives pointers at dpi, from the file's nearest image; null
+// when it is no cursor.
+HCURSOR LoadCursorAtDpi(const std::string& path, int dpi);
 
 }  // namespace orb

@@ -242,6 +242,14 @@ void MenuWindow::ChangeDpi(int dpi, const RECT& suggested) {
     SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
     for (auto& spot : spots_) {
       spot->lit = false;  // shown again, at the new scale, when the pointer next moves over it
+      if (spot->cursor) {
+        if (HCURSOR cursor = LoadCursorAtDpi(spot->layout.cursor, dpi_)) {
+          // The pointer may be showing the old one: it must not be destroyed while in use.
+          if (GetCursor() == spot->cursor) SetCursor(cursor);
+          DestroyCursor(spot->cursor);
+          spot->cursor = cursor;
+        }
+      }
       PlaceSpot(*spot);
     }
     SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);

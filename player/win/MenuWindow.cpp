@@ -158,7 +158,7 @@ bool MenuWindow::CreateSpot(int spot, const SpotLayout& layout, std::string& err
     return false;
   }
   if (!layout.cursor.empty()) {
-    raw->cursor = LoadCursorFromFileA(layout.cursor.c_str());
+    raw->cursor = LoadCursorAtDpi(layout.cursor, dpi_);
     if (!raw->cursor) {
       error = MessagePath(layout.cursor) + ": the mouse pointer" + of + "cannot be loaded as a cursor";
       return false;

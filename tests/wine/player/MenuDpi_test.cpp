@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/win/WindowBase.h"
+#include "player/win/DpiPicture.h"
 #include "player/win/MenuWindow.h"
 #include "tests/support/FakeMediaTransport.h"
 
@@ -120,6 +121,56 @@ TEST(MenuDpi, ADpiChangeLaysTheMenuOutAgainAtTheNewScale) {
   DeleteFileA((dir + "over.bmp").c_str());
   DeleteFileA((dir + "autorun.inf").c_str());
   RemoveDirectoryA(dir.c_str());
+}
+
+// A cursor file with a 32- and a 64-pixel image, 32 bits each.
+void WriteCursor(const std::string& path) {
+  std::string file;
+  auto put = [&](unsigned value, int bytes) {
+    for (int i = 0; i < bytes; ++i) file += static_cast<char>(value >> (8 * i) & 0xFF);
+  };
+  const int sizes[] = {32, 64};
+  put(0, 2), put(2, 2), put(2, 2);  // a cursor directory of two
+  unsigned offset = 6 + 2 * 16;
+  for (int n : sizes) {
+    const unsigned bytes = 40 + n * n * 4 + n * ((n + 31) / 32 * 4);
+    put(n, 1), put(n, 1), put(0, 1), put(0, 1), put(1, 2), put(1, 2), put(bytes, 4), put(offset, 4);
+    offset += bytes;
+  }
+  for (int n : sizes) {
+    put(40, 4), put(n, 4), put(2 * n, 4), put(1, 2), put(32, 2), put(0, 4), put(0, 4);
+    put(0, 4), put(0, 4), put(0, 4), put(0, 4);
+    file.append(static_cast<size_t>(n) * n * 4, '\xFF');
+    file.append(static_cast<size_t>(n) * ((n + 31) / 32 * 4), '\0');
+  }
+  FILE* f = std::fopen(path.c_str(), "wb");
+  ASSERT_NE(f, nullptr);
+  std::fwrite(file.data(), file.size(), 1, f);
+  std::fclose(f);
+}
+
+int CursorWidth(HCURSOR cursor) {
+  ICONINFO info = {};
+  if (!cursor || !GetIconInfo(cursor, &info)) return 0;
+  BITMAP bitmap = {};
+  GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+  if (info.hbmColor) DeleteObject(info.hbmColor);
+  if (info.hbmMask) DeleteObject(info.hbmMask);
+  return bitmap.bmWidth;
+}
+
+TEST(MenuDpi, ACursorWithSeveralSizesGivesTheOneForTheDpi) {
+  char folder[MAX_PATH];
+  GetTempPathA(MAX_PATH, folder);
+  const std::string path = std::string(folder) + "orb_dpi_cursor.cur";
+  WriteCursor(path);
+  HCURSOR at96 = LoadCursorAtDpi(path, 96), at192 = LoadCursorAtDpi(path, 192);
+  EXPECT_EQ(CursorWidth(at96), 32);
+  EXPECT_EQ(CursorWidth(at192), 64);
+  if (at96) DestroyCursor(at96);
+  if (at192) DestroyCursor(at192);
+  EXPECT_EQ(LoadCursorAtDpi(std::string(folder) + "orb_no_such.cur", 96), nullptr);
+  DeleteFileA(path.c_str());
 }
 
 }  // namespace
