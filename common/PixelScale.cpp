@@ -45,6 +45,21 @@ void MakeTaps(int from, int to, std::vector<int>& first, std::vector<Tap>& taps)
 
 bool ScalePixels(const std::uint32_t* source, int sw, int sh, std::uint32_t* target, int dw, int dh) {
   if (sw < 1 || sh < 1 || dw < 1 || dh < 1 || sw > 32767 || sh > 32767 || dw > 32767 || dh > 32767) return false;
+  if (dw % sw == 0 && dh % sh == 0) {
+    // A whole factor each way (200 % and 300 % screens): every target lies inside one source pixel, so the
+    // filter's answer is that pixel, given here without the arithmetic.
+    const int fx = dw / sw, fy = dh / sh;
+    for (int y = 0; y < dh; ++y) {
+      std::uint32_t* out = target + static_cast<std::size_t>(y) * static_cast<std::size_t>(dw);
+      if (y % fy) {
+        std::copy(out - dw, out, out);
+        continue;
+      }
+      const std::uint32_t* row = source + static_cast<std::size_t>(y / fy) * static_cast<std::size_t>(sw);
+      for (int x = 0; x < sw; ++x) std::fill(out + x * fx, out + (x + 1) * fx, row[x]);
+    }
+    return true;
+  }
   std::vector<int> xfirst, yfirst;
   std::vector<Tap> xtaps, ytaps;
   MakeTaps(sw, dw, xfirst, xtaps);
