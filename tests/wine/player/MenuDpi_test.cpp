@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "common/win/WindowBase.h"
@@ -45,6 +46,27 @@ class Host : public MenuWindowHost {
   std::string failed;
 };
 
+// The height of the font the menu's tooltip window draws with, in pixels.
+int TooltipFontHeight(HWND menu) {
+  struct Find {
+    HWND menu, tip = nullptr;
+  } find{menu};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND hwnd, LPARAM data) {
+        auto* f = reinterpret_cast<Find*>(data);
+        char name[64] = {};
+        GetClassNameA(hwnd, name, sizeof name);
+        if (GetWindow(hwnd, GW_OWNER) == f->menu && lstrcmpiA(name, "tooltips_class32") == 0) f->tip = hwnd;
+        return f->tip ? FALSE : TRUE;
+      },
+      reinterpret_cast<LPARAM>(&find));
+  LOGFONTA font = {};
+  HGDIOBJ handle = find.tip ? reinterpret_cast<HGDIOBJ>(SendMessageA(find.tip, WM_GETFONT, 0, 0)) : nullptr;
+  if (!handle || !GetObjectA(handle, sizeof font, &font)) return 0;
+  return font.lfHeight < 0 ? -font.lfHeight : font.lfHeight;
+}
+
 RECT ClientOf(HWND hwnd) {
   RECT r;
   GetClientRect(hwnd, &r);
@@ -79,6 +101,7 @@ TEST(MenuDpi, ADpiChangeLaysTheMenuOutAgainAtTheNewScale) {
   config.CdTitle = "Dpi rig";
   PlayerSpot spot;
   spot.Action = 7;
+  spot.ToolTip = "Tip";
   spot.RolloverImage = dir + "over.bmp";
   spot.X = 150;  // 10 pixels
   spot.Y = 90;   // 6 pixels
@@ -94,6 +117,10 @@ TEST(MenuDpi, ADpiChangeLaysTheMenuOutAgainAtTheNewScale) {
     const int dpi = win::WindowDpi(hwnd);  // the prefix's, 96 in the test's
     RECT before = ClientOf(hwnd);
     EXPECT_EQ(before.right * 96, 240 * dpi);
+    NONCLIENTMETRICSA metrics = {};
+    metrics.cbSize = sizeof metrics;
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+    const int system_height = std::abs(metrics.lfStatusFont.lfHeight);
 
     for (int to : {192, 144, dpi}) {
       SCOPED_TRACE(to);
@@ -114,6 +141,10 @@ TEST(MenuDpi, ADpiChangeLaysTheMenuOutAgainAtTheNewScale) {
       GetWindowRect(hwnd, &window);
       EXPECT_EQ(window.left, suggested.left);
       EXPECT_EQ(window.top, suggested.top);
+      // Tooltips read at the monitor's scale: the system's font, scaled from its DPI to the new one.
+      if (to != dpi) {
+        EXPECT_EQ(TooltipFontHeight(hwnd), MulDiv(system_height, to, dpi));
+      }
     }
     DestroyWindow(hwnd);
   }
