@@ -249,8 +249,12 @@ void MenuWindow::ShowVideoFrame(int spot) {
 }
 
 void MenuWindow::PaintBackground(HDC dc, int x, int y, const RECT& area) const {
-  FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
-  if (background_) background_->shown.Draw(dc, -x, -y);
+  const Picture* shown = background_ ? &background_->shown : nullptr;
+  // An opaque picture over the whole area needs no fill beneath: at 200 % that is 33 MB not written twice.
+  if (!shown || shown->HasAlpha() || -x > area.left || -y > area.top || shown->Width() - x < area.right ||
+      shown->Height() - y < area.bottom)
+    FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+  if (shown) shown->Draw(dc, -x, -y);
 }
 
 LRESULT MenuWindow::OnMenuMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
