@@ -46,21 +46,22 @@ class Host : public MenuWindowHost {
   std::string failed;
 };
 
+struct FindTip {
+  HWND menu, tip = nullptr;
+};
+
+BOOL CALLBACK OwnedTooltip(HWND hwnd, LPARAM data) {
+  auto* f = reinterpret_cast<FindTip*>(data);
+  char name[64] = {};
+  GetClassNameA(hwnd, name, sizeof name);
+  if (GetWindow(hwnd, GW_OWNER) == f->menu && lstrcmpiA(name, "tooltips_class32") == 0) f->tip = hwnd;
+  return f->tip ? FALSE : TRUE;
+}
+
 // The height of the font the menu's tooltip window draws with, in pixels.
 int TooltipFontHeight(HWND menu) {
-  struct Find {
-    HWND menu, tip = nullptr;
-  } find{menu};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND hwnd, LPARAM data) {
-        auto* f = reinterpret_cast<Find*>(data);
-        char name[64] = {};
-        GetClassNameA(hwnd, name, sizeof name);
-        if (GetWindow(hwnd, GW_OWNER) == f->menu && lstrcmpiA(name, "tooltips_class32") == 0) f->tip = hwnd;
-        return f->tip ? FALSE : TRUE;
-      },
-      reinterpret_cast<LPARAM>(&find));
+  FindTip find{menu};
+  EnumThreadWindows(GetCurrentThreadId(), OwnedTooltip, reinterpret_cast<LPARAM>(&find));
   LOGFONTA font = {};
   HGDIOBJ handle = find.tip ? reinterpret_cast<HGDIOBJ>(SendMessageA(find.tip, WM_GETFONT, 0, 0)) : nullptr;
   if (!handle || !GetObjectA(handle, sizeof font, &font)) return 0;
