@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "common/DpiScale.h"
-#include "common/win/WideText.h"
 
 namespace orb {
 
@@ -35,10 +34,9 @@ HCURSOR LoadCursorAtDpi(const std::string& path, int dpi) {
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetSystemMetricsForDpi")));
   const int width = metrics ? metrics(SM_CXCURSOR, static_cast<UINT>(dpi)) : GetSystemMetrics(SM_CXCURSOR);
   const int height = metrics ? metrics(SM_CYCURSOR, static_cast<UINT>(dpi)) : GetSystemMetrics(SM_CYCURSOR);
-  const std::wstring file = win::Widen(path);
-  auto cursor = static_cast<HCURSOR>(LoadImageW(nullptr, file.c_str(), IMAGE_CURSOR, width, height, LR_LOADFROMFILE));
+  auto cursor = static_cast<HCURSOR>(LoadImageA(nullptr, path.c_str(), IMAGE_CURSOR, width, height, LR_LOADFROMFILE));
   // What LoadImage does not take (an animated cursor on some systems) still loads at the system's size.
-  return cursor ? cursor : LoadCursorFromFileW(file.c_str());
+  return cursor ? cursor : LoadCursorFromFileA(path.c_str());
 }
 
 }  // namespace orb
