@@ -209,7 +209,7 @@ MediaWindow MenuWindow::VideoFrame(int spot) {
 void MenuWindow::ShowRollover(int spot, const std::string& path) {
   Spot* s = SpotAt(spot);
   if (!s || !s->hwnd) return;
-  // Read and scaled once per picture and DPI: a pointer sweeping over the menu reads no file.
+  // Read, scaled and sized once per picture and DPI: a pointer sweeping over the menu reads no file.
   if (s->rollover.Empty() || s->rollover_path != path || s->rollover_dpi != dpi_) {
     s->rollover.Reset();
     s->rollover_path.clear();
@@ -226,11 +226,9 @@ void MenuWindow::ShowRollover(int spot, const std::string& path) {
     }
     s->rollover_path = path;
     s->rollover_dpi = dpi_;
+    SetWindowPos(s->hwnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   s->lit = true;
-  const SpotLayout& l = s->layout;
-  SetWindowPos(s->hwnd, nullptr, 0, 0, ScaleLength(l.x, s->size.cx, dpi_), ScaleLength(l.y, s->size.cy, dpi_),
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(s->hwnd, nullptr, FALSE);
 }
 
