@@ -1,9 +1,11 @@
 // Video costs of the player under Wine: the time from a click on a video spot to its first frame on the
-// screen, and the player's peak working set while the video plays, best and median of N runs.
+// screen, and the peak working sets while the video plays (the player's, and its decoder's where a child process
+// of the player decodes), best and median of N runs.
 //   video_bench PLAYER_EXE CD_DIR TITLE SPOT [N]
 // The CD's menu has one video frame; SPOT (1-based) plays into it.
 #include <windows.h>
 #include <psapi.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -32,7 +34,33 @@ BOOL CALLBACK FindChildren(HWND child, LPARAM lp) {
 struct Run {
   double first_frame = -1;  // ms
   double peak_mb = -1;
+  double decoder_peak_mb = -1;  // the largest child's, -1 without one
 };
+
+double PeakMb(HANDLE process) {
+  PROCESS_MEMORY_COUNTERS memory = {};
+  memory.cb = sizeof memory;
+  if (!GetProcessMemoryInfo(process, &memory, sizeof memory)) return -1;
+  return static_cast<double>(memory.PeakWorkingSetSize) / (1024.0 * 1024.0);
+}
+
+// The largest peak among the children of a process.
+double ChildrenPeakMb(DWORD parent) {
+  double peak = -1;
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return peak;
+  PROCESSENTRY32 entry = {};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+    if (entry.th32ParentProcessID != parent) continue;
+    HANDLE child = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, entry.th32ProcessID);
+    if (!child) continue;
+    peak = std::max(peak, PeakMb(child));
+    CloseHandle(child);
+  }
+  CloseHandle(snapshot);
+  return peak;
+}
 
 Run Once(const std::string& player, const std::string& cd, const char* title, int spot) {
   Run run;
@@ -72,10 +100,8 @@ Run Once(const std::string& player, const std::string& cd, const char* title, in
       std::fprintf(stderr, "pixel %d,%d stayed %06lx (now %06lx)\n", x, y, before, GetPixel(screen, x, y));
     ReleaseDC(nullptr, screen);
     Sleep(3000);  // playing on
-    PROCESS_MEMORY_COUNTERS memory = {};
-    memory.cb = sizeof memory;
-    if (GetProcessMemoryInfo(pi.hProcess, &memory, sizeof memory))
-      run.peak_mb = static_cast<double>(memory.PeakWorkingSetSize) / (1024.0 * 1024.0);
+    run.peak_mb = PeakMb(pi.hProcess);
+    run.decoder_peak_mb = ChildrenPeakMb(pi.dwProcessId);
   }
   if (menu) PostMessageA(menu, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
@@ -98,7 +124,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   int n = argc > 5 ? std::atoi(argv[5]) : 5;
-  std::vector<double> first, peak;
+  std::vector<double> first, peak, decoder_peak;
   for (int i = 0; i < n; ++i) {
     Run run = Once(argv[1], argv[2], argv[3], std::atoi(argv[4]));
     if (run.peak_mb < 0) {
@@ -107,11 +133,13 @@ int main(int argc, char** argv) {
     }
     if (run.first_frame >= 0) first.push_back(run.first_frame);
     peak.push_back(run.peak_mb);
+    if (run.decoder_peak_mb >= 0) decoder_peak.push_back(run.decoder_peak_mb);
   }
   if (first.empty())
     std::printf("  %-28s none shown\n", "click to first frame");
   else
     Report("click to first frame", first, "ms");
   Report("peak working set", peak, "MB");
+  if (!decoder_peak.empty()) Report("decoder's peak working set", decoder_peak, "MB");
   return 0;
 }

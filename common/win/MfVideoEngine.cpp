@@ -12,7 +12,9 @@
 // clang-format on
 
 #include <cstdlib>
+#include <cwchar>
 #include <list>
+#include <string>
 #include <vector>
 
 #include "common/VideoFormat.h"
@@ -42,70 +44,94 @@ constexpr DWORD kBoundMs = 100;
 
 // Workers not yet ended, for the process's exit.
 volatile LONG g_workers = 0;
+// Whether videos decode in a child process of this program (see UseVideoDecoderProcess).
+bool g_child_decoders = false;
+// The switch that starts this program as a decoder, followed by the handle of the shared section.
+constexpr wchar_t kDecoderSwitch[] = L"/orb-decode-video:";
+constexpr size_t kPathChars = 4096;
 
-// What the window's thread and a video's worker share. It lives until both have let go, so that a worker
-// stuck inside Media Foundation can be left behind without anything it touches going away.
+// What the window's side and a video's decoder share: this header, then the frame shown, no larger than the
+// box. It lies in a section of memory, so that the decoder may run in a child process as well as on a thread.
+struct SharedVideo {
+  volatile LONG play_count;  // raised by each play, from the start
+  volatile LONG stop_count;  // raised by each stop
+  volatile LONG quit;
+  volatile LONG open_result;  // 0 while opening, 1 opened, -1 failed
+  volatile LONG busy;         // opening or decoding: the watchdog looks only then
+  volatile LONG heartbeat;    // GetTickCount at the decoder's last sign of life while busy
+  volatile LONG frames;       // shown since the last play
+  volatile LONG ended;        // the last play ran to its end
+  volatile LONG shown_width, shown_height;
+  volatile LONGLONG duration;
+  LONG box_width, box_height;  // the frame's client area: frames are kept no larger
+  // Handles as the decoding process sees them: a child inherits them under the same values.
+  HANDLE wake, opened, lock, parent;
+  HWND window;
+  wchar_t path[kPathChars];
+
+  uint32_t* Pixels() { return reinterpret_cast<uint32_t*>(this + 1); }
+  static size_t Bytes(int box_width, int box_height) {
+    return sizeof(SharedVideo) + static_cast<size_t>(box_width) * static_cast<size_t>(box_height) * 4;
+  }
+  void Alive() { InterlockedExchange(&heartbeat, static_cast<LONG>(GetTickCount())); }
+};
+
+// The window's hold on the shared section; on a thread of this process the decoder holds it too, and it lives
+// until both have let go, so that a decoder stuck inside Media Foundation can be left behind without anything
+// it touches going away.
 struct VideoState {
-  volatile LONG refs = 2;
-  volatile LONG play_count = 0;  // raised by each play, from the start
-  volatile LONG stop_count = 0;  // raised by each stop
-  volatile LONG quit = 0;
-  volatile LONG open_result = 0;  // 0 while opening, 1 opened, -1 failed
-  volatile LONG busy = 0;         // opening or decoding: the watchdog looks only then
-  volatile LONG heartbeat = 0;    // GetTickCount at the worker's last sign of life while busy
-  volatile LONG frames = 0;       // shown since the last play
-  volatile LONG ended = 0;        // the last play ran to its end
-  volatile LONGLONG duration = -1;
-  HANDLE wake = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-  HANDLE opened = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  std::wstring path;
-  HWND window = nullptr;
-  int box_width = 0, box_height = 0;  // the frame's client area: frames are kept no larger
-  CRITICAL_SECTION lock;              // guards what is shown
-  std::vector<uint32_t> shown;
-  int shown_width = 0, shown_height = 0;
+  volatile LONG refs = 1;
+  HANDLE section = nullptr;
+  SharedVideo* s = nullptr;
 
-  VideoState() { InitializeCriticalSection(&lock); }
   ~VideoState() {
-    if (wake) CloseHandle(wake);
-    if (opened) CloseHandle(opened);
-    DeleteCriticalSection(&lock);
+    if (s) {
+      for (HANDLE h : {s->wake, s->opened, s->lock, s->parent})
+        if (h) CloseHandle(h);
+      UnmapViewOfFile(s);
+    }
+    if (section) CloseHandle(section);
   }
   void Release() {
     if (InterlockedDecrement(&refs) == 0) delete this;
   }
-  void Alive() { InterlockedExchange(&heartbeat, static_cast<LONG>(GetTickCount())); }
 };
 
 // The worker's side: opens the file, then decodes each play just ahead of the clock, shows each frame at its
 // time and feeds the sound to the wave device.
 class Decoder {
  public:
-  explicit Decoder(VideoState& state) : s_(state) {}
+  explicit Decoder(SharedVideo& shared) : s_(shared) {}
   ~Decoder() { Release(reader_); }
 
-  static DWORD WINAPI Run(void* param) {
-    auto* state = static_cast<VideoState*>(param);
+  // Opens the file, then plays each play asked for, until told to quit.
+  static void Serve(SharedVideo& shared) {
     CoInitializeEx(nullptr, COINIT_MULTITHREADED);
     {
-      Decoder decoder(*state);
-      state->Alive();
-      InterlockedExchange(&state->busy, 1);
+      Decoder decoder(shared);
+      shared.Alive();
+      InterlockedExchange(&shared.busy, 1);
       bool ok = decoder.Open();
-      InterlockedExchange(&state->busy, 0);
-      InterlockedExchange(&state->open_result, ok ? 1 : -1);
-      SetEvent(state->opened);
+      InterlockedExchange(&shared.busy, 0);
+      InterlockedExchange(&shared.open_result, ok ? 1 : -1);
+      SetEvent(shared.opened);
       LONG played = 0;
-      while (ok && !state->quit) {
-        if (state->play_count != played) {
-          played = state->play_count;
+      while (ok && !shared.quit) {
+        if (shared.play_count != played) {
+          played = shared.play_count;
           decoder.Play(played);
           continue;
         }
-        WaitForSingleObject(state->wake, INFINITE);
+        WaitForSingleObject(shared.wake, INFINITE);
       }
     }
     CoUninitialize();
+  }
+
+  // A decoder on a thread of this process.
+  static DWORD WINAPI Run(void* param) {
+    auto* state = static_cast<VideoState*>(param);
+    Serve(*state->s);
     state->Release();
     InterlockedDecrement(&g_workers);
     return 0;
@@ -117,7 +143,7 @@ class Decoder {
     IMFAttributes* attributes = nullptr;
     if (!mf || FAILED(mf->create_attributes(&attributes, 1))) return false;
     attributes->SetUINT32(MF_SOURCE_READER_ENABLE_VIDEO_PROCESSING, TRUE);
-    HRESULT opened = mf->create_reader(s_.path.c_str(), attributes, &reader_);
+    HRESULT opened = mf->create_reader(s_.path, attributes, &reader_);
     attributes->Release();
     if (FAILED(opened) || !reader_ || s_.quit) return false;
     s_.Alive();
@@ -332,20 +358,25 @@ class Decoder {
     }
   }
 
-  void Show(std::vector<uint32_t>& pixels) {
+  void Show(const std::vector<uint32_t>& pixels) {
     auto within = [](int side, int box) { return box > 0 && box < side ? box : side; };
-    EnterCriticalSection(&s_.lock);
-    s_.shown.swap(pixels);
-    s_.shown_width = within(layout_.width, s_.box_width);
-    s_.shown_height = within(layout_.height, s_.box_height);
-    LeaveCriticalSection(&s_.lock);
+    LONG w = within(layout_.width, s_.box_width), h = within(layout_.height, s_.box_height);
+    if (pixels.size() != static_cast<size_t>(w) * static_cast<size_t>(h) || w > s_.box_width || h > s_.box_height)
+      return;
+    // The window's side holds the lock only while it draws; one gone for good gives it up, abandoned.
+    DWORD got = WaitForSingleObject(s_.lock, 1000);
+    if (got != WAIT_OBJECT_0 && got != WAIT_ABANDONED) return;
+    CopyMemory(s_.Pixels(), pixels.data(), pixels.size() * sizeof pixels[0]);
+    s_.shown_width = w;
+    s_.shown_height = h;
+    ReleaseMutex(s_.lock);
     InterlockedIncrement(&s_.frames);
     InvalidateRect(s_.window, nullptr, FALSE);
   }
 
   static constexpr size_t kFramesAhead = 4;
 
-  VideoState& s_;
+  SharedVideo& s_;
   IMFSourceReader* reader_ = nullptr;
   DWORD video_ = 0;
   FrameLayout layout_;
@@ -353,22 +384,20 @@ class Decoder {
   WAVEFORMATEX wave_format_ = {};
 };
 
-// The window's side: every call returns at once or within kBoundMs, whatever the worker is doing.
+// The window's side: every call returns at once or within kBoundMs, whatever the decoder is doing.
 class MfVideo : public VideoEngine {
  public:
-  MfVideo(VideoState* state, HANDLE worker) : s_(state), worker_(worker) {
+  // worker: the decoder's thread, or its child process when child is set.
+  MfVideo(VideoState* state, HANDLE worker, bool child) : state_(state), s_(state->s), worker_(worker), child_(child) {
     SetWindowSubclass(s_->window, FrameProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     SetTimer(s_->window, kSubclassId, 250, nullptr);
   }
   ~MfVideo() override {
     KillTimer(s_->window, kSubclassId);
     RemoveWindowSubclass(s_->window, FrameProc, kSubclassId);
-    InterlockedExchange(&s_->quit, 1);
-    SetEvent(s_->wake);
-    // A worker stuck in Media Foundation is left behind; it lets go of the shared state when it ends.
-    WaitForSingleObject(worker_, kBoundMs);
+    EndWorker();
     CloseHandle(worker_);
-    s_->Release();
+    state_->Release();
   }
   bool Place(int, int, int, int) override {
     // The frames fill the window's client area, which is what the commands' put asks for.
@@ -398,27 +427,38 @@ class MfVideo : public VideoEngine {
  private:
   static constexpr UINT_PTR kSubclassId = 0x4D46;
 
-  // On the window's timer: a file that did not open, a decoder silent for too long, no first frame in time or
-  // a play that ended without one: the frame is hidden and the video given up, silently.
+  // A thread stuck in Media Foundation is left behind (it lets go of the shared state when it ends); a child
+  // process is ended, which frees everything it holds.
+  void EndWorker() {
+    InterlockedExchange(&s_->quit, 1);
+    SetEvent(s_->wake);
+    if (WaitForSingleObject(worker_, kBoundMs) == WAIT_TIMEOUT && child_) TerminateProcess(worker_, 0);
+  }
+
+  // On the window's timer: a file that did not open, a decoder silent for too long or gone (a child that
+  // crashed), no first frame in time or a play that ended without one: the frame is hidden and the video
+  // given up, silently.
   void Watch() {
     if (failed_) return;
     DWORD now = GetTickCount();
     bool stalled = s_->busy && now - static_cast<DWORD>(s_->heartbeat) > kStallMs;
     bool no_frame = played_at_ != 0 && s_->frames == 0 && (now - played_at_ > kFirstFrameMs || s_->ended);
-    if (s_->open_result >= 0 && !stalled && !no_frame) return;
+    bool gone = WaitForSingleObject(worker_, 0) == WAIT_OBJECT_0;
+    if (s_->open_result >= 0 && !stalled && !no_frame && !gone) return;
     failed_ = true;
     KillTimer(s_->window, kSubclassId);
     ShowWindow(s_->window, SW_HIDE);
-    InterlockedExchange(&s_->quit, 1);
-    SetEvent(s_->wake);
+    EndWorker();
   }
 
   void Paint(HDC dc) {
     RECT client;
     GetClientRect(s_->window, &client);
-    EnterCriticalSection(&s_->lock);
+    // A decoder that holds the lock longer than a frame's copy is stuck or gone: the frame waits for the next.
+    DWORD got = WaitForSingleObject(s_->lock, 50);
+    if (got != WAIT_OBJECT_0 && got != WAIT_ABANDONED) return;
     int w = s_->shown_width, h = s_->shown_height;
-    if (w > 0 && h > 0 && s_->shown.size() == static_cast<size_t>(w) * static_cast<size_t>(h)) {
+    if (w > 0 && h > 0 && w <= s_->box_width && h <= s_->box_height) {
       BITMAPINFO info;
       ZeroMemory(&info, sizeof info);
       info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -428,12 +468,12 @@ class MfVideo : public VideoEngine {
       info.bmiHeader.biBitCount = 32;
       info.bmiHeader.biCompression = BI_RGB;
       SetStretchBltMode(dc, COLORONCOLOR);
-      StretchDIBits(dc, 0, 0, client.right, client.bottom, 0, 0, w, h, s_->shown.data(), &info, DIB_RGB_COLORS,
+      StretchDIBits(dc, 0, 0, client.right, client.bottom, 0, 0, w, h, s_->Pixels(), &info, DIB_RGB_COLORS,
                     SRCCOPY);
     } else {
       FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     }
-    LeaveCriticalSection(&s_->lock);
+    ReleaseMutex(s_->lock);
   }
 
   // The frames are drawn into the window itself, so its background is never painted over them.
@@ -452,44 +492,192 @@ class MfVideo : public VideoEngine {
   }
   static constexpr SUBCLASSPROC FrameProc = win::SubclassProc<MfVideo, &MfVideo::OnFrameMessage>;
 
-  VideoState* s_;
+  VideoState* state_;
+  SharedVideo* s_;
   HANDLE worker_;
+  bool child_;
   DWORD played_at_ = 0;  // GetTickCount of the last play, 0 when stopped
   bool failed_ = false;
 };
 
-}  // namespace
-
-std::unique_ptr<VideoEngine> OpenMediaFoundationVideo(const std::string& path, MediaWindow parent) {
-  DWORD called = GetTickCount();
-  if (!MediaFoundation()) return nullptr;
-  int n = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
-  if (n <= 0) return nullptr;
+// The shared section for a video in window, with its events and lock; inheritable ones for a child. Null when
+// the system gives none of them.
+VideoState* NewVideoState(const std::wstring& path, HWND window, bool inheritable) {
+  RECT box = {};
+  GetClientRect(window, &box);
+  // At least a pixel, so that the section has room for any frame the decoder keeps (a frame is never
+  // larger than the box).
+  int width = box.right > 0 ? box.right : 1, height = box.bottom > 0 ? box.bottom : 1;
+  if (path.size() >= kPathChars || width > kMaxFrameSide || height > kMaxFrameSide) return nullptr;
+  SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, inheritable ? TRUE : FALSE};
   auto* state = new VideoState;
-  state->path.assign(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, state->path.data(), n);
-  state->window = reinterpret_cast<HWND>(parent);
-  RECT box;
-  if (GetClientRect(state->window, &box)) state->box_width = box.right, state->box_height = box.bottom;
-  InterlockedIncrement(&g_workers);
-  HANDLE worker = state->wake && state->opened ? CreateThread(nullptr, 0, Decoder::Run, state, 0, nullptr) : nullptr;
-  if (!worker) {
-    InterlockedDecrement(&g_workers);
+  unsigned long long bytes = SharedVideo::Bytes(width, height);
+  state->section = CreateFileMappingW(INVALID_HANDLE_VALUE, &sa, PAGE_READWRITE, static_cast<DWORD>(bytes >> 32),
+                                      static_cast<DWORD>(bytes), nullptr);
+  if (state->section)
+    state->s = static_cast<SharedVideo*>(MapViewOfFile(state->section, FILE_MAP_ALL_ACCESS, 0, 0, 0));
+  SharedVideo* s = state->s;
+  if (!s) {
     delete state;
     return nullptr;
   }
-  // Opening reads the file's header on the worker. One that fails at once goes to the fallback as before;
+  // The section's pages start zeroed.
+  s->duration = -1;
+  s->box_width = width;
+  s->box_height = height;
+  s->window = window;
+  CopyMemory(s->path, path.c_str(), (path.size() + 1) * sizeof(wchar_t));
+  s->wake = CreateEventW(&sa, FALSE, FALSE, nullptr);
+  s->opened = CreateEventW(&sa, TRUE, FALSE, nullptr);
+  s->lock = CreateMutexW(&sa, FALSE, nullptr);
+  if (!DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), GetCurrentProcess(), &s->parent, SYNCHRONIZE,
+                       sa.bInheritHandle, 0))
+    s->parent = nullptr;
+  if (!s->wake || !s->opened || !s->lock || !s->parent) {
+    delete state;
+    return nullptr;
+  }
+  return state;
+}
+
+// The job that ends every decoder with this process, even one that ends without a word; null where the
+// system refuses (a process already in a job on Windows 7), and a decoder then watches this process itself.
+HANDLE DecoderJob() {
+  static HANDLE job = [] {
+    HANDLE j = CreateJobObjectW(nullptr, nullptr);
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE | JOB_OBJECT_LIMIT_DIE_ON_UNHANDLED_EXCEPTION;
+    if (j && !SetInformationJobObject(j, JobObjectExtendedLimitInformation, &limits, sizeof limits)) {
+      CloseHandle(j);
+      j = nullptr;
+    }
+    return j;
+  }();
+  return job;
+}
+
+// This program started again as the decoder of the video in state's section; null when it cannot start.
+HANDLE StartDecoderProcess(VideoState& state) {
+  std::wstring exe(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD n = GetModuleFileNameW(nullptr, exe.data(), static_cast<DWORD>(exe.size()));
+    if (n == 0) return nullptr;
+    if (n < exe.size()) {
+      exe.resize(n);
+      break;
+    }
+    exe.resize(exe.size() * 2);
+  }
+  // The handle's digits by hand: std::to_wstring would bring the C library's whole wide printf.
+  wchar_t digits[24], *d = digits + 23;
+  *d = L'\0';
+  auto value = reinterpret_cast<ULONG_PTR>(state.section);
+  do {
+    *--d = static_cast<wchar_t>(L'0' + value % 10);
+    value /= 10;
+  } while (value);
+  std::wstring line = L"\"" + exe + L"\" " + kDecoderSwitch + d;
+  STARTUPINFOW si = {};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi = {};
+  BOOL started = CreateProcessW(exe.c_str(), line.data(), nullptr, nullptr, TRUE, CREATE_SUSPENDED, nullptr, nullptr,
+                                &si, &pi);
+  // What the child inherited stays this video's: the next decoder must not hold it too.
+  SharedVideo* s = state.s;
+  for (HANDLE h : {state.section, s->wake, s->opened, s->lock, s->parent}) SetHandleInformation(h, HANDLE_FLAG_INHERIT, 0);
+  if (!started) return nullptr;
+  if (HANDLE job = DecoderJob()) AssignProcessToJobObject(job, pi.hProcess);
+  ResumeThread(pi.hThread);
+  CloseHandle(pi.hThread);
+  return pi.hProcess;
+}
+
+// Whether Media Foundation's reader is on this system, without loading it into this process.
+bool MediaFoundationPresent() {
+  static const bool present = [] {
+    HMODULE m = LoadLibraryExW(L"mfreadwrite.dll", nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (m) FreeLibrary(m);
+    return m != nullptr;
+  }();
+  return present;
+}
+
+// In a decoder: a crash ends the process at once, with no error box and no debugger, and the menu goes on.
+LONG WINAPI EndOnCrash(EXCEPTION_POINTERS*) {
+  TerminateProcess(GetCurrentProcess(), 3);
+  return EXCEPTION_EXECUTE_HANDLER;
+}
+
+// In a decoder: the player may end without a word (killed, or outside a job), and the decoder ends with it.
+DWORD WINAPI EndWithPlayer(void* player) {
+  WaitForSingleObject(static_cast<HANDLE>(player), INFINITE);
+  TerminateProcess(GetCurrentProcess(), 0);
+  return 0;
+}
+
+}  // namespace
+
+void UseVideoDecoderProcess() { g_child_decoders = true; }
+
+bool RunVideoDecoderIfAsked() {
+  const wchar_t* line = GetCommandLineW();
+  const wchar_t* at = line ? wcsstr(line, kDecoderSwitch) : nullptr;
+  if (!at) return false;
+  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+  SetUnhandledExceptionFilter(EndOnCrash);
+  auto section = reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(_wcstoui64(at + wcslen(kDecoderSwitch), nullptr, 10)));
+  auto* s = static_cast<SharedVideo*>(MapViewOfFile(section, FILE_MAP_ALL_ACCESS, 0, 0, 0));
+  if (!s) TerminateProcess(GetCurrentProcess(), 2);
+  HANDLE watcher = CreateThread(nullptr, 0, EndWithPlayer, s->parent, 0, nullptr);
+  if (watcher) CloseHandle(watcher);
+  Decoder::Serve(*s);
+  // Nothing to keep: ending here spares Media Foundation's shutdown, which a broken file can hold up.
+  TerminateProcess(GetCurrentProcess(), 0);
+  return true;
+}
+
+std::unique_ptr<VideoEngine> OpenMediaFoundationVideo(const std::string& path, MediaWindow parent) {
+  DWORD called = GetTickCount();
+  bool child = g_child_decoders;
+  if (child ? !MediaFoundationPresent() : !MediaFoundation()) return nullptr;
+  int n = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
+  if (n <= 0) return nullptr;
+  std::wstring wide(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), n);
+  wide.resize(static_cast<size_t>(n - 1));
+  VideoState* state = NewVideoState(wide, reinterpret_cast<HWND>(parent), child);
+  if (!state) return nullptr;
+  HANDLE worker = child ? StartDecoderProcess(*state) : nullptr;
+  if (!worker) {
+    // On a thread of this process: the program's own choice, or a child that could not start.
+    child = false;
+    if (!MediaFoundation()) {
+      state->Release();
+      return nullptr;
+    }
+    InterlockedIncrement(&state->refs);
+    InterlockedIncrement(&g_workers);
+    worker = CreateThread(nullptr, 0, Decoder::Run, state, 0, nullptr);
+    if (!worker) {
+      InterlockedDecrement(&g_workers);
+      state->refs = 1;
+      state->Release();
+      return nullptr;
+    }
+  }
+  // Opening reads the file's header in the decoder. One that fails at once goes to the fallback as before;
   // one that takes longer goes on without the window waiting for it.
   // Loading Media Foundation at the first video counts against the bound too.
   DWORD spent = GetTickCount() - called;
-  WaitForSingleObject(state->opened, spent >= kBoundMs ? 0 : kBoundMs - spent);
-  if (state->open_result < 0) {
+  WaitForSingleObject(state->s->opened, spent >= kBoundMs ? 0 : kBoundMs - spent);
+  if (state->s->open_result < 0) {
     WaitForSingleObject(worker, kBoundMs);
+    if (child) TerminateProcess(worker, 0);
     CloseHandle(worker);
     state->Release();
     return nullptr;
   }
-  return std::make_unique<MfVideo>(state, worker);
+  return std::make_unique<MfVideo>(state, worker, child);
 }
 
 bool VideoWorkersRunning() { return g_workers > 0; }

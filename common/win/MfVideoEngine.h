@@ -14,6 +14,14 @@ namespace orb {
 // A video drawing into parent, with the file opened and ready; null where Media Foundation is missing or
 // cannot open the file.
 std::unique_ptr<VideoEngine> OpenMediaFoundationVideo(const std::string& path, MediaWindow parent);
+// From now on videos decode in a child process of this program, started with a switch that
+// RunVideoDecoderIfAsked knows: a decoder that hangs, crashes or takes all the memory a 32-bit process has
+// takes only that process down, and what it decodes is handed back at the box's size through shared memory.
+// Without it (and where a child cannot start) they decode on a thread of this process.
+void UseVideoDecoderProcess();
+// In a program started as such a decoder: decodes until told to quit, then ends the process. False at once
+// in any other start. Call it first thing.
+bool RunVideoDecoderIfAsked();
 // The first kVideoSniffBytes of a file; empty when it cannot be read.
 std::string ReadVideoHead(const std::string& path);
 // What is wrong with an MP4/MOV or WMV file's structure (see VideoStructure.h); empty when it is sound.

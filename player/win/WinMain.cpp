@@ -58,6 +58,10 @@ void __throw_underflow_error(const char* what) { throw LibraryError(what); }
 }  // namespace std
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  // The same program is also the menu's video decoder, started as a child for each video: whatever a file
+  // does to a decoder, the menu goes on.
+  if (orb::RunVideoDecoderIfAsked()) return 0;
+  orb::UseVideoDecoderProcess();
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
   OleInitialize(nullptr);

@@ -26,6 +26,10 @@
 #include "editor/windows/win/Win32Seams.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
+  // The spot editor's video preview decodes in a child process of this program, as the player's videos do:
+  // a broken file takes down the decoder, never the editor and the user's unsaved project.
+  if (orb::RunVideoDecoderIfAsked()) return 0;
+  orb::UseVideoDecoderProcess();
   // The folder browser's new dialog style needs OLE on this thread.
   OleInitialize(nullptr);
   InitCommonControls();

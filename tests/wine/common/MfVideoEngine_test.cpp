@@ -13,12 +13,17 @@
 namespace orb {
 namespace {
 
+// Like the player, this program is its own video decoder: started as one, it decodes here, before main, and
+// ends.
+[[maybe_unused]] const bool kStartedAsDecoder = RunVideoDecoderIfAsked();
+
 class MfVideoEngineTest : public ::testing::Test {
  protected:
   void SetUp() override {
     frame = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 64, 48, nullptr, nullptr, nullptr,
                             nullptr);
     ASSERT_NE(frame, nullptr);
+    UseVideoDecoderProcess();
   }
   void TearDown() override { DestroyWindow(frame); }
   HWND frame = nullptr;

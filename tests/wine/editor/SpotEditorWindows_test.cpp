@@ -20,6 +20,10 @@
 namespace orb {
 namespace {
 
+// Like the editor, this program is its own video decoder: started as one, it decodes here, before main, and
+// ends.
+[[maybe_unused]] const bool kStartedAsDecoder = RunVideoDecoderIfAsked();
+
 std::string DataPath(const char* name) {
   std::string path = std::string("Z:") + ORB_SOURCE_DIR + "/tests/data/pictures/" + name;
   for (char& c : path) c = c == '/' ? '\\' : c;
@@ -223,6 +227,7 @@ TEST(SpotEditorWindows, VideoPreviewPlaysInTheFrameAndClosingEndsIt) {
 }
 
 TEST(SpotEditorWindows, Mp4PreviewPlaysThroughMediaFoundationAndClosingEndsIt) {
+  UseVideoDecoderProcess();
   Rig rig;
   std::string mp4 = WineDataPath("video/green-1s.mp4");
   rig.media.short_paths[mp4] = mp4;
