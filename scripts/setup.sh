@@ -21,5 +21,17 @@ echo "setup: installing ${missing[*]}"
 if [ "$(id -u)" != 0 ]; then echo "setup: run as root to install packages" >&2; exit 1; fi
 dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
 export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends -o Dpkg::Options::=--force-unsafe-io "${missing[@]}" >/dev/null
+# A mirror in the middle of a sync fails the update now and then: try again, then go on with the lists
+# that did arrive, which the install needs only for the packages it lacks.
+for try in 1 2 3; do
+  apt-get update -qq && break
+  echo "setup: the package lists did not all arrive (try $try of 3)" >&2
+  sleep 20
+done
+install=(apt-get install -y -qq --no-install-recommends -o Dpkg::Options::=--force-unsafe-io)
+# Without one architecture's security list the two architectures' versions of a library differ, which
+# multiarch refuses; the release's own versions are the same for both.
+"${install[@]}" "${missing[@]}" >/dev/null || {
+  echo "setup: installing the release's versions instead" >&2
+  "${install[@]}" -t bookworm "${missing[@]}" >/dev/null
+}
