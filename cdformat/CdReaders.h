@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cdformat/ActionKind.h"
+#include "cdformat/LanguageVersion.h"
 #include "common/TextLines.h"
 
 namespace orb {
@@ -48,6 +49,9 @@ struct MenuConfig {
   // Page 1's name and the pages after it; a menu without pages.cfg has none.
   std::string PageName = "Home";
   std::vector<PlayerPage> Pages;
+  // The language versions of pages.cfg's version 2 (paths joined with PlayerFolder); none without.
+  std::string DefaultLanguage;
+  std::vector<LanguageVersion> Languages;
 };
 
 class FieldReader;

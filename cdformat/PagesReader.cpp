@@ -1,6 +1,8 @@
 // The reader of pages.cfg; see PagesReader.h.
 #include "cdformat/PagesReader.h"
 
+#include <optional>
+
 #include "cdformat/FieldReader.h"
 #include "cdformat/PagesFormat.h"
 #include "common/NativeText.h"
@@ -47,7 +49,75 @@ bool ReadPage(FieldReader& in, const std::string& folder, int number, PlayerPage
   return true;
 }
 
+// A count that may be 0 (a version without texts, a project without versions besides its default).
+bool CountFromZero(FieldReader& in, int16_t& count, const std::string& what) {
+  if (!in.Number(count, what.c_str())) return false;
+  if (count >= 0) return true;
+  return in.Fail(in.LineNumber(), what + " is negative (" + std::to_string(count) + ")");
+}
+
+// "tooltip 1 2", "title 3": the field, the page and, for a spot's field, the spot; all numbers from 1.
+bool ParseKey(const std::string& line, LanguageText& text) {
+  std::vector<std::string> words;
+  size_t at = 0;
+  while ((at = line.find_first_not_of(' ', at)) != std::string::npos) {
+    size_t end = line.find(' ', at);
+    words.push_back(line.substr(at, end == std::string::npos ? std::string::npos : end - at));
+    at = end;
+  }
+  if (words.empty()) return false;
+  int field = 0;
+  while (field < kLanguageFieldCount && words[0] != kLanguageFieldKeywords[field]) ++field;
+  if (field == kLanguageFieldCount) return false;
+  text.Field = static_cast<LanguageField>(field);
+  if (words.size() != (IsSpotField(text.Field) ? 3u : 2u)) return false;
+  std::optional<int16_t> page = ParseInt16(words[1]);
+  if (!page || *page < 1) return false;
+  text.Page = *page;
+  text.Spot = 0;
+  if (!IsSpotField(text.Field)) return true;
+  std::optional<int16_t> spot = ParseInt16(words[2]);
+  if (!spot || *spot < 1) return false;
+  text.Spot = *spot;
+  return true;
+}
+
 }  // namespace
+
+bool ReadLanguageVersions(FieldReader& in, const std::function<int16_t(int page, int spot)>& action_of,
+                          const std::function<std::string(const std::string& line, bool is_path)>& value,
+                          std::string& default_tag, std::vector<LanguageVersion>& versions) {
+  in.EnterPage(0);
+  std::string line;
+  if (!in.Line(line, "the default language")) return false;
+  std::string tag = TrimBlanks(line);
+  int16_t count = 0;
+  if (!CountFromZero(in, count, "the number of language versions")) return false;
+  std::vector<LanguageVersion> read;
+  for (int v = 1; v <= count; ++v) {
+    const std::string of = " of language version " + std::to_string(v);
+    LanguageVersion& version = read.emplace_back();
+    if (!in.Line(line, ("the tag" + of).c_str())) return false;
+    version.Tag = TrimBlanks(line);
+    int16_t texts = 0;
+    if (!CountFromZero(in, texts, "the number of texts" + of)) return false;
+    for (int t = 1; t <= texts; ++t) {
+      const std::string which = "text " + std::to_string(t) + of;
+      if (!in.Line(line, ("the key of " + which).c_str())) return false;
+      LanguageText& text = version.Texts.emplace_back();
+      if (!ParseKey(line, text))
+        return in.Fail(in.LineNumber(), "the key of " + which + " is not a field and its page (and spot): \"" +
+                                            line.substr(0, 40) + "\" (as \"title 2\" or \"tooltip 1 3\")");
+      if (!in.Line(line, ("the value of " + which).c_str())) return false;
+      bool is_path = text.Field == LanguageField::Background || text.Field == LanguageField::Rollover ||
+                     (text.Field == LanguageField::Target && TargetIsPath(action_of(text.Page, text.Spot)));
+      text.Value = value(line, is_path);
+    }
+  }
+  default_tag = std::move(tag);
+  versions = std::move(read);
+  return true;
+}
 
 bool SamePageName(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -61,32 +131,54 @@ bool SamePageName(std::string_view a, std::string_view b) {
 bool ReadPagesConfig(std::string_view data, const std::string& player_folder, const std::string& file_name,
                      MenuConfig& config, FormatError& error) {
   config.Pages.clear();
+  config.Languages.clear();
   // Editors on Windows like to open UTF-8 with a byte-order mark; it says nothing the version line does not.
   if (data.substr(0, 3) == "\xEF\xBB\xBF") data.remove_prefix(3);
   FieldReader in(data, file_name, kPlayerFileMessages, error);
   std::string line;
   const std::string expected_version = std::string("the version line \"") + kPagesVersionLine + "\"";
   if (!in.Line(line, expected_version.c_str())) return false;
-  if (TrimBlanks(line) != kPagesVersionLine) {
+  const bool languages = TrimBlanks(line) == kPagesVersion2Line;
+  if (TrimBlanks(line) != kPagesVersionLine && !languages) {
     if (line.rfind(kPagesVersionPrefix, 0) != 0) {
       return in.Fail(1, "expected " + expected_version + " as the first line");
     }
     const std::string version = Native(TrimBlanks(line).substr(0, 40));
     return in.Fail(1, "the pages are of another version (\"" + version + "\") than this player reads (\"" +
-                          kPagesVersionLine + "\")");
+                          kPagesVersionLine + "\" and \"" + kPagesVersion2Line + "\")");
   }
   if (!in.Line(line, "page 1's name")) return false;
   std::string first_name = Native(TrimBlanks(line));
   int16_t count = 0;
-  if (!Count(in, count, "the number of further pages", "the number of further pages")) return false;
+  // Version 1 exists for the further pages alone; version 2 also for the languages of a one-page menu.
+  if (languages ? !CountFromZero(in, count, "the number of further pages")
+                : !Count(in, count, "the number of further pages", "the number of further pages"))
+    return false;
   std::vector<PlayerPage> pages;
   for (int i = 0; i < count; ++i) {
     PlayerPage page;
     if (!ReadPage(in, player_folder, i + 2, page)) return false;
     pages.push_back(std::move(page));
   }
+  std::string default_tag;
+  std::vector<LanguageVersion> versions;
+  if (languages) {
+    auto action_of = [&](int page, int spot) -> int16_t {
+      const std::vector<PlayerSpot>* spots =
+          page == 1 ? &config.Spots : page >= 2 && page - 2 < static_cast<int>(pages.size()) ? &pages[page - 2].Spots : nullptr;
+      if (!spots || spot < 1 || spot > static_cast<int>(spots->size())) return 0;
+      return (*spots)[static_cast<size_t>(spot - 1)].Action;
+    };
+    auto value = [&](const std::string& line, bool is_path) {
+      std::string text = Native(TrimBlanks(line));
+      return is_path && !text.empty() ? PlayerPath(player_folder, text) : text;
+    };
+    if (!ReadLanguageVersions(in, action_of, value, default_tag, versions)) return false;
+  }
   config.PageName = std::move(first_name);
   config.Pages = std::move(pages);
+  config.DefaultLanguage = std::move(default_tag);
+  config.Languages = std::move(versions);
   return true;
 }
 

@@ -3,10 +3,13 @@
 // the file's name and line.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cdformat/CdReaders.h"
+#include "cdformat/LanguageVersion.h"
 
 namespace orb {
 
@@ -16,6 +19,15 @@ namespace orb {
 // file the player cannot use: another version, no pages, a page without spots, a bad number, too short.
 bool ReadPagesConfig(std::string_view data, const std::string& player_folder, const std::string& file_name,
                      MenuConfig& config, FormatError& error);
+
+// Version 2's language versions, after the last further page: the default tag, the number of versions and
+// each version's tag and texts. value turns a value line into the model's text (is_path: a picture or a
+// file target, whose place the reader's file decides); action_of gives the action code of a page's spot (0
+// for none), so that a target is a path just where the spot's is. False with the reader's error on a count
+// below 0, a key line of no field, page or spot, or a file that ends early.
+bool ReadLanguageVersions(FieldReader& in, const std::function<int16_t(int page, int spot)>& action_of,
+                          const std::function<std::string(const std::string& line, bool is_path)>& value,
+                          std::string& default_tag, std::vector<LanguageVersion>& versions);
 
 // Whether two page names are the same name: compared without regard to the case of ASCII letters.
 bool SamePageName(std::string_view a, std::string_view b);

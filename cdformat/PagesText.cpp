@@ -64,13 +64,47 @@ class PagesWriter {
 
 }  // namespace
 
+bool HasLanguageVersions(const ProjectData& project) {
+  return !project.Languages.empty() || !project.DefaultLanguage.empty();
+}
+
 bool HasPagesText(const ProjectData& project) {
-  return !project.Pages.empty() || project.PageName != kDefaultPageName;
+  return !project.Pages.empty() || project.PageName != kDefaultPageName || HasLanguageVersions(project);
+}
+
+namespace {
+
+// The action of the spot a version's text belongs to; 0 when it names no spot.
+int16_t ActionOfSpot(const ProjectData& project, int page, int spot) {
+  const std::vector<MenuSpot>* spots = nullptr;
+  if (page == 1) {
+    spots = &project.Spots;
+  } else if (page >= 2 && page <= static_cast<int>(project.Pages.size()) + 1) {
+    spots = &project.Pages[static_cast<size_t>(page - 2)].Spots;
+  }
+  if (!spots || spot < 1 || spot > static_cast<int>(spots->size())) return 0;
+  return (*spots)[static_cast<size_t>(spot - 1)].Action;
+}
+
+}  // namespace
+
+bool LanguageValueIsPath(const ProjectData& project, const LanguageText& text) {
+  if (text.Field == LanguageField::Background || text.Field == LanguageField::Rollover) return true;
+  return text.Field == LanguageField::Target && TargetIsPath(ActionOfSpot(project, text.Page, text.Spot));
+}
+
+std::string LanguageKeyLine(const LanguageText& text) {
+  int index = static_cast<int>(text.Field);
+  std::string key = index >= 0 && index < kLanguageFieldCount ? kLanguageFieldKeywords[index] : "";
+  key += " " + std::to_string(text.Page);
+  if (IsSpotField(text.Field)) key += " " + std::to_string(text.Spot);
+  return key;
 }
 
 std::string PagesText(const ProjectData& project, const std::string& root, PagesPathForm form) {
   PagesWriter out(root, form);
-  out.Text(kPagesVersionLine);
+  const bool languages = HasLanguageVersions(project);
+  out.Text(languages ? kPagesVersion2Line : kPagesVersionLine);
   out.Text(project.PageName);
   out.Number(static_cast<long>(project.Pages.size()));
   for (const MenuPage& page : project.Pages) {
@@ -79,6 +113,20 @@ std::string PagesText(const ProjectData& project, const std::string& root, Pages
     out.Path(page.BackgroundImage);
     out.Number(static_cast<long>(page.Spots.size()));
     for (const MenuSpot& spot : page.Spots) out.Spot(spot);
+  }
+  if (!languages) return out.Take();
+  out.Text(project.DefaultLanguage);
+  out.Number(static_cast<long>(project.Languages.size()));
+  for (const LanguageVersion& version : project.Languages) {
+    out.Text(version.Tag);
+    out.Number(static_cast<long>(version.Texts.size()));
+    for (const LanguageText& text : version.Texts) {
+      out.Text(LanguageKeyLine(text));
+      if (LanguageValueIsPath(project, text))
+        out.Path(text.Value);
+      else
+        out.Text(text.Value);
+    }
   }
   return out.Take();
 }

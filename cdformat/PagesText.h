@@ -13,12 +13,23 @@ enum class PagesPathForm {
   CdRoot,       // relative to the CD root and trimmed, as menu.cfg stores them
 };
 
-// Whether a project carries the pages text in its project file: more pages than one, or page 1 renamed.
-// A project of one page named "Home" writes the bytes it always wrote.
+// Whether a project has language versions (or a default language named for them): it then writes version 2
+// of the pages text, in the project file and as pages.cfg, whatever its number of pages.
+bool HasLanguageVersions(const ProjectData& project);
+
+// Whether a project carries the pages text in its project file: more pages than one, page 1 renamed, or
+// language versions. A project of one page named "Home" and no versions writes the bytes it always wrote.
 bool HasPagesText(const ProjectData& project);
 
-// The pages text: the version line, page 1's name, then every further page with its spots. Text is
-// converted to UTF-8; a line break inside a value becomes a blank.
+// Whether a version's text is a path (a background, a rollover, the target of a spot whose target is a file),
+// written and read as the text's place stores paths.
+bool LanguageValueIsPath(const ProjectData& project, const LanguageText& text);
+// A version's text's key line: "tooltip 1 2" (spot 2 of page 1), "title 3" (page 3).
+std::string LanguageKeyLine(const LanguageText& text);
+
+// The pages text: the version line, page 1's name, then every further page with its spots, and with
+// language versions the default tag and each version's texts. Text is converted to UTF-8; a line break
+// inside a value becomes a blank.
 std::string PagesText(const ProjectData& project, const std::string& root, PagesPathForm form);
 
 }  // namespace orb

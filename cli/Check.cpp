@@ -53,6 +53,7 @@ void PagesInCp1252(CheckSubject& subject) {
         ansi(spot);
         ansi(target);
       }
+      for (auto& [spot, target] : page.switches) ansi(spot);
     }
     ansi(page.name);
     ansi(page.label);

@@ -24,9 +24,11 @@ const char kUsage[] =
     "\n"
     "Reads DIR's menu.cfg, pages.cfg (when present), autorun.des and autorun.inf exactly as the player\n"
     "does and prints one JSON object with the values the player holds; a menu of several pages adds\n"
-    "\"pages\", the pages after the first. Paths are joined with TEXT as the player's folder\n"
-    "(default: DIR without a trailing separator), so --player-folder D: shows what a CD in drive D:\n"
-    "gives. A missing autorun.des reads as empty entries; a missing autorun.inf gives \"icon\": null.\n"
+    "\"pages\", the pages after the first, and a menu of language versions \"default_language\" and\n"
+    "\"languages\" (each version's tag and its number of texts). Paths are joined with TEXT as the\n"
+    "player's folder (default: DIR without a trailing separator), so --player-folder D: shows what a CD\n"
+    "in drive D: gives. A missing autorun.des reads as empty entries; a missing autorun.inf gives\n"
+    "\"icon\": null.\n"
     "Text is read as Windows-1252 (pages.cfg as UTF-8) and printed as UTF-8.\n"
     "\n"
     "Exit status: 0 on success; 1 when a file cannot be read (the player's message on stderr); 2 on a\n"
@@ -132,6 +134,13 @@ ExitCode RunInspect(const VerbCall& call) {
       item["spots"] = nlohmann::ordered_json::array();
       for (const PlayerSpot& spot : page.Spots) item["spots"].push_back(SpotJson(spot, PagesUtf8));
       json["pages"].push_back(std::move(item));
+    }
+    // The language versions the player can switch to; their texts are the project's business.
+    if (!config.Languages.empty() || !config.DefaultLanguage.empty()) {
+      json["default_language"] = PagesUtf8(config.DefaultLanguage);
+      json["languages"] = nlohmann::ordered_json::array();
+      for (const LanguageVersion& version : config.Languages)
+        json["languages"].push_back({{"tag", PagesUtf8(version.Tag)}, {"texts", version.Texts.size()}});
     }
   }
   json["start_program"] = Utf8(record.StartProgram);

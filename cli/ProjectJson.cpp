@@ -7,7 +7,9 @@
 
 #include "cdformat/PagesText.h"
 #include "cli/Cp1252.h"
+#include "common/LanguageTag.h"
 #include "common/TextLines.h"
+#include "project/LanguageVersions.h"
 
 namespace orb::cli {
 
@@ -146,9 +148,9 @@ std::vector<MenuSpot> SpotsFromJson(const Json& list, const std::string& path, c
     s.Name = in.Text("name", true);
     s.ToolTip = in.Text("tooltip");
     s.Action = in.Number("action", true);
-    if (s.Action < ActionCode(ActionKind::ExecuteFile) || s.Action > ActionCode(ActionKind::GoBack))
+    if (s.Action < ActionCode(ActionKind::ExecuteFile) || s.Action > ActionCode(ActionKind::SwitchLanguage))
       throw Problem{in.Where("action"),
-                    "is " + std::to_string(s.Action) + ", which is no action (the codes are 1 to 9)"};
+                    "is " + std::to_string(s.Action) + ", which is no action (the codes are 1 to 10)"};
     s.Target = TargetIsPath(s.Action) ? in.Path("target") : in.Text("target");
     s.RolloverImage = in.Path("rollover_image");
     s.X = in.Number("x");
@@ -164,14 +166,64 @@ std::vector<MenuSpot> SpotsFromJson(const Json& list, const std::string& path, c
   return spots;
 }
 
-const std::set<std::string> kProjectFields = {"root_folder", "cd_title",         "cd_icon",
-                                              "sound_file",  "background_image", "splash_image",
-                                              "spots",       "page_name",        "pages"};
+const std::set<std::string> kProjectFields = {
+    "root_folder", "cd_title",  "cd_icon", "sound_file",       "background_image", "splash_image",
+    "spots",       "page_name", "pages",   "default_language", "languages"};
 
 std::string Folded(const std::string& name) {
   std::string folded = name;
   for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return folded;
+}
+
+// "default_language" and "languages": tags of BCP 47's shape, each used once, and texts that name a field of
+// a page or spot the project has. Their text is UTF-8, as the pages text's.
+void LanguagesFromJson(const ObjectReader& names, const TextForm& form, ProjectData& p) {
+  auto tag_at = [](const ObjectReader& in, const char* key) {
+    std::string tag = TrimBlanks(in.Text(key, true));
+    if (!ValidLanguageTag(tag))
+      throw Problem{in.Where(key), "\"" + tag + "\" is not a language tag (such as \"de\", \"pt-BR\" or \"zh-Hant-TW\")"};
+    return tag;
+  };
+  // An empty default is a project whose own texts have no tag named.
+  if (names.Has("default_language") && !TrimBlanks(names.Text("default_language")).empty())
+    p.DefaultLanguage = tag_at(names, "default_language");
+  const Json& languages = names.List("languages", false);
+  std::map<std::string, std::string> given;
+  if (!p.DefaultLanguage.empty()) given.emplace(Folded(p.DefaultLanguage), "default_language");
+  for (size_t i = 0; !languages.is_null() && i < languages.size(); ++i) {
+    ObjectReader language(languages[i], Element("languages", i), {"tag", "texts"}, form);
+    LanguageVersion& version = p.Languages.emplace_back();
+    version.Tag = tag_at(language, "tag");
+    auto [first, fresh] = given.emplace(Folded(version.Tag), language.Where("tag"));
+    if (!fresh) throw Problem{language.Where("tag"), "\"" + version.Tag + "\" is the tag of " + first->second + " already"};
+    const Json& texts = language.List("texts", true);
+    for (size_t t = 0; t < texts.size(); ++t) {
+      ObjectReader entry(texts[t], Element(language.Where("texts"), t), {"page", "spot", "field", "value"}, form);
+      LanguageText& text = version.Texts.emplace_back();
+      std::string field = entry.Text("field", true);
+      if (!LanguageFieldFromName(field, text.Field))
+        throw Problem{entry.Where("field"), "\"" + field +
+                                                "\" is no field of a language version (title, background, "
+                                                "tooltip, rollover, target)"};
+      text.Page = entry.Number("page", true);
+      if (text.Page < 1 || text.Page > static_cast<int>(p.Pages.size()) + 1)
+        throw Problem{entry.Where("page"), "is " + std::to_string(text.Page) + ", but the project has pages 1 to " +
+                                               std::to_string(p.Pages.size() + 1)};
+      const size_t spots = text.Page == 1 ? p.Spots.size() : p.Pages[static_cast<size_t>(text.Page - 2)].Spots.size();
+      if (IsSpotField(text.Field)) {
+        text.Spot = entry.Number("spot", true);
+        if (text.Spot < 1 || text.Spot > static_cast<int>(spots))
+          throw Problem{entry.Where("spot"), "is " + std::to_string(text.Spot) + ", but page " +
+                                                 std::to_string(text.Page) + " has " + std::to_string(spots) +
+                                                 " spot" + (spots == 1 ? "" : "s")};
+      } else if (entry.Has("spot")) {
+        throw Problem{entry.Where("spot"), "is not a field of a page's " + field};
+      }
+      // Read back trimmed from the file, so stored so.
+      text.Value = TrimBlanks(LanguageValueIsPath(p, text) ? entry.Path("value") : entry.Text("value"));
+    }
+  }
 }
 
 }  // namespace
@@ -198,6 +250,23 @@ OrderedJson ProjectToJson(const ProjectData& project) {
     item["spots"] = SpotsToJson(page.Spots, further);
     json["pages"].push_back(std::move(item));
   }
+  if (!HasLanguageVersions(project)) return json;
+  json["default_language"] = project.DefaultLanguage;
+  json["languages"] = OrderedJson::array();
+  for (const LanguageVersion& version : project.Languages) {
+    OrderedJson item;
+    item["tag"] = version.Tag;
+    item["texts"] = OrderedJson::array();
+    for (const LanguageText& text : version.Texts) {
+      OrderedJson entry;
+      entry["page"] = text.Page;
+      if (IsSpotField(text.Field)) entry["spot"] = text.Spot;
+      entry["field"] = LanguageFieldName(text.Field);
+      entry["value"] = LanguageValueIsPath(project, text) ? further.OutPath(text.Value) : text.Value;
+      item["texts"].push_back(std::move(entry));
+    }
+    json["languages"].push_back(std::move(item));
+  }
   return json;
 }
 
@@ -215,10 +284,7 @@ bool ProjectFromJson(const Json& json, ProjectData& project, JsonProblem& proble
     p.Spots = SpotsFromJson(in.List("spots", true), "spots", page1);
 
     TextForm further{false, p.RootFolder, json.at("root_folder").get<std::string>()};
-    ObjectReader names(json, "",
-                       {"root_folder", "cd_title", "cd_icon", "sound_file", "background_image",
-                        "splash_image", "spots", "page_name", "pages"},
-                       further);
+    ObjectReader names(json, "", kProjectFields, further);
     // Names and titles are read back trimmed from the file, so they are stored so.
     if (names.Has("page_name")) p.PageName = TrimBlanks(names.Text("page_name"));
     // Where each name was given first, by its folded form.
@@ -237,6 +303,7 @@ bool ProjectFromJson(const Json& json, ProjectData& project, JsonProblem& proble
       added.BackgroundImage = page.Path("background_image", true);
       added.Spots = SpotsFromJson(page.List("spots", true), page.Where("spots"), further);
     }
+    LanguagesFromJson(names, further, p);
     project = std::move(p);
     return true;
   } catch (const Problem& p) {

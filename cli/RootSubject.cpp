@@ -80,6 +80,8 @@ void NameSpots(const std::vector<PlayerSpot>& spots, const std::string& folder, 
     std::string name = label + ": ";
     if (ActionOf(spot.Action) == ActionKind::GoToPage)
       outline.links.emplace_back(label, TrimBlanks(spot.Target));
+    if (ActionOf(spot.Action) == ActionKind::SwitchLanguage)
+      outline.switches.emplace_back(label, TrimBlanks(spot.Target));
     if (TargetIsPath(spot.Action))
       Name(subject, name + "target", spot.Target, ActionOf(spot.Action) == ActionKind::ExecuteFile);
     if (ActionOf(spot.Action) == ActionKind::PlayVideo && !subject.files.empty() &&
@@ -109,6 +111,9 @@ void NameFromMenuCfg(const MenuConfig& config, const std::string& root, bool pag
     Name(subject, outline.label + ": background image", further.BackgroundPath);
     NameSpots(further.Spots, folder, subject, outline);
   }
+  if (config.Languages.empty() && config.DefaultLanguage.empty()) return;
+  subject.language_tags.push_back(config.DefaultLanguage);
+  for (const LanguageVersion& version : config.Languages) subject.language_tags.push_back(version.Tag);
 }
 
 }  // namespace

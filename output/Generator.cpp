@@ -148,7 +148,8 @@ bool Generator::SimpleStep(const SimpleAutorun& simple, const std::string& root)
 
 bool Generator::WriteMenuCfg(const ProjectData& project, const std::string& root) {
   if (!Write(root + "menu.cfg", MenuCfgForMenu(project, root))) return false;
-  if (!project.Pages.empty())
+  // Language versions reach the player in pages.cfg too, so a one-page menu with them writes it.
+  if (!project.Pages.empty() || HasLanguageVersions(project))
     return Write(root + kPagesFileName, PagesText(project, root, PagesPathForm::CdRoot));
   // A pages.cfg of an earlier generation would show the player pages the project no longer has.
   RemoveStalePages(root);

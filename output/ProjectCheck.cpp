@@ -8,12 +8,15 @@
 
 #include "cdformat/CdFormats.h"
 #include "cdformat/PagesFormat.h"
+#include "cdformat/PagesText.h"
 #include "common/DpiScale.h"
+#include "common/LanguageTag.h"
 #include "common/PathText.h"
 #include "common/PictureSize.h"
 #include "common/TextLines.h"
 #include "disc/IsoImage.h"
 #include "output/Generator.h"
+#include "project/LanguageVersions.h"
 
 namespace orb {
 
@@ -72,6 +75,8 @@ CheckSubject SubjectFromProject(const ProjectData& project, const std::string& r
       if (ActionOf(spot.Action) == ActionKind::PlayVideo) MarkVideo(subject, name + "target");
       if (ActionOf(spot.Action) == ActionKind::GoToPage)
         outline.links.emplace_back(label, TrimBlanks(spot.Target));
+      if (ActionOf(spot.Action) == ActionKind::SwitchLanguage)
+        outline.switches.emplace_back(label, TrimBlanks(spot.Target));
       Name(subject, name + "rollover image", spot.RolloverImage);
       Name(subject, name + "move sound", spot.MoveSound);
       Name(subject, name + "click sound", spot.ClickSound);
@@ -84,6 +89,27 @@ CheckSubject SubjectFromProject(const ProjectData& project, const std::string& r
     Name(subject, PageLabel(further.Name, subject.pages.size() + 1) + ": background image",
          further.BackgroundImage);
     page(further.Name, further.Spots, kPagesFileName);
+  }
+  if (HasLanguageVersions(project)) {
+    subject.language_tags.push_back(project.DefaultLanguage);
+    for (const LanguageVersion& version : project.Languages) {
+      subject.language_tags.push_back(version.Tag);
+      // A version's pictures and documents go on the disc as the default's do.
+      for (const LanguageText& text : version.Texts) {
+        if (!LanguageValueIsPath(project, text)) continue;
+        std::string what = "language \"" + version.Tag + "\", page " + std::to_string(text.Page);
+        if (IsSpotField(text.Field)) what += ", spot " + std::to_string(text.Spot);
+        what += text.Field == LanguageField::Background ? ": background image"
+                : text.Field == LanguageField::Rollover ? ": rollover image"
+                                                        : ": target";
+        Name(subject, what, text.Value);
+      }
+    }
+    for (const MissingTexts& gaps : MissingLanguageTexts(project)) {
+      LanguageGaps& named = subject.language_gaps.emplace_back();
+      named.tag = gaps.tag;
+      for (const LanguageText& text : gaps.missing) named.missing.push_back(LanguageTextLabel(text));
+    }
   }
   return subject;
 }
@@ -224,6 +250,51 @@ void PagesLinkUp(CheckContext& context) {
   }
 }
 
+void LanguagesFit(CheckContext& context) {
+  const CheckSubject& subject = context.Subject();
+  const std::string file = subject.root + kPagesFileName;
+  const std::vector<std::string>& tags = subject.language_tags;
+  for (size_t i = 0; i < tags.size(); ++i) {
+    if (i == 0 && tags[i].empty()) continue;  // no default tag named: the versions still fall back to it
+    const std::string which = i == 0 ? "the default language" : "language version " + std::to_string(i);
+    if (!ValidLanguageTag(tags[i])) {
+      context.Add(Severity::Error, file,
+                  which + " has the tag \"" + tags[i] + "\", which is no language tag (such as \"de\" or \"pt-BR\")");
+      continue;
+    }
+    for (size_t j = 0; j < i; ++j) {
+      if (!SameLanguageTag(tags[i], tags[j])) continue;
+      context.Add(Severity::Error, file,
+                  which + " has the tag \"" + tags[i] + "\" of " +
+                      (j == 0 ? std::string("the default language") : "language version " + std::to_string(j)) +
+                      " (tags are compared without case)");
+      break;
+    }
+  }
+  for (const PageOutline& page : subject.pages) {
+    for (const auto& [spot, target] : page.switches) {
+      bool found = !target.empty() && std::any_of(tags.begin(), tags.end(), [&target = target](const std::string& tag) {
+        return SameLanguageTag(tag, target);
+      });
+      if (found) continue;
+      context.Add(Severity::Error, page.file,
+                  target.empty() ? spot + ": Switch Language names no language"
+                                 : spot + ": Switch Language names the language \"" + target +
+                                       "\", which the menu has no version of");
+    }
+  }
+  // A version need not translate everything; the author should know what shows in the default language.
+  constexpr size_t kListed = 8;
+  for (const LanguageGaps& gaps : subject.language_gaps) {
+    if (gaps.missing.empty()) continue;
+    std::string list;
+    for (size_t i = 0; i < gaps.missing.size() && i < kListed; ++i) list += (i ? ", " : "") + gaps.missing[i];
+    if (gaps.missing.size() > kListed) list += " and " + std::to_string(gaps.missing.size() - kListed) + " more";
+    context.Add(Severity::Note, file,
+                "the language version \"" + gaps.tag + "\" falls back to the default language for " + list);
+  }
+}
+
 void PicturesHaveTwins(CheckContext& context) {
   // The pictures the player draws scaled on high-DPI screens: backgrounds and rollovers, each once.
   std::set<std::string> seen;
@@ -301,6 +372,7 @@ ProjectCheck::ProjectCheck(FileSystem& fs) : fs_(fs) {
             check_rules::TitleFitsLabel,
             check_rules::TitleShapesMenu,
             check_rules::PagesLinkUp,
+            check_rules::LanguagesFit,
             check_rules::ImageHoldsTree,
             check_rules::PicturesHaveTwins};
 }

@@ -40,6 +40,14 @@ struct PageOutline {
   size_t spots = 0;
   // The Go to Page spots: the spot as messages name it ("spot 2 (More)"), and its target trimmed.
   std::vector<std::pair<std::string, std::string>> links;
+  // The Switch Language spots, in the same form: the spot and its target (a language tag) trimmed.
+  std::vector<std::pair<std::string, std::string>> switches;
+};
+
+// What a language version leaves to the default language, as messages name it ("the title of page 1").
+struct LanguageGaps {
+  std::string tag;
+  std::vector<std::string> missing;
 };
 
 // What the check looks at, in one form for every kind of input.
@@ -52,6 +60,10 @@ struct CheckSubject {
   bool generated = true;
   // A menu project's pages, page 1 first; empty for the other subjects.
   std::vector<PageOutline> pages;
+  // The menu's language tags: the default's first (empty when it has none), then each version's; empty for
+  // a menu without versions. The gaps are known for a project only.
+  std::vector<std::string> language_tags;
+  std::vector<LanguageGaps> language_gaps;
 };
 
 // The subject of a menu project or of the simple mode's fields, as Make Cd or Generate write it; with
@@ -103,6 +115,9 @@ void TitleShapesMenu(CheckContext& context);
 // errors: a page without spots, without a name or with another page's name (compared without case), a
 // Go to Page spot whose page does not exist; warning: a page that no spot leads to
 void PagesLinkUp(CheckContext& context);
+// errors: a language tag of no BCP 47 shape or given twice, a Switch Language spot whose language the menu
+// has no version of; note: each version's texts and pictures that fall back to the default language
+void LanguagesFit(CheckContext& context);
 // What a disc image cannot hold (errors), and a note or warning of the image's size against CDs and DVD.
 void ImageHoldsTree(CheckContext& context);
 // note: a menu picture without an @2x twin is scaled up on high-DPI screens; error: a twin of the wrong size

@@ -5,6 +5,7 @@
 
 #include "cdformat/FieldReader.h"
 #include "cdformat/PagesFormat.h"
+#include "cdformat/PagesReader.h"
 #include "cdformat/PagesText.h"
 #include "common/MessagePath.h"
 #include "common/NativeText.h"
@@ -173,11 +174,13 @@ bool ReadPages(FieldReader& in, size_t size, const std::string& root, ProjectDat
   in.EnterSpot(0);
   if (in.AtEnd() || !in.Line(line, "the pages text")) return true;
   line = TrimBlanks(line);
-  if (line != kPagesVersionLine) {
+  const bool languages = line == kPagesVersion2Line;
+  if (line != kPagesVersionLine && !languages) {
     if (line.rfind(kPagesVersionPrefix, 0) != 0) return true;
     // A newer file must not load as a one-page project without a word.
     return in.Fail(in.LineNumber(), "the pages text has a version this program cannot read: \"" + line +
-                                        "\" (it reads \"" + kPagesVersionLine + "\")");
+                                        "\" (it reads \"" + kPagesVersionLine + "\" and \"" +
+                                        kPagesVersion2Line + "\")");
   }
   if (!in.Line(line, "the name of page 1")) return false;
   p.PageName = TrimBlanks(Utf8ToNative(line));
@@ -201,7 +204,20 @@ bool ReadPages(FieldReader& in, size_t size, const std::string& root, ProjectDat
       if (!ReadSpot(in, root, true, page.Spots.emplace_back(), line)) return false;
     }
   }
-  return true;
+  if (!languages) return true;
+  auto action_of = [&p](int page, int spot) -> int16_t {
+    const std::vector<MenuSpot>* spots = page == 1 ? &p.Spots
+                                         : page >= 2 && page - 2 < static_cast<int>(p.Pages.size())
+                                             ? &p.Pages[static_cast<size_t>(page - 2)].Spots
+                                             : nullptr;
+    if (!spots || spot < 1 || spot > static_cast<int>(spots->size())) return 0;
+    return (*spots)[static_cast<size_t>(spot - 1)].Action;
+  };
+  auto value = [&root](const std::string& line, bool is_path) {
+    std::string text = Utf8ToNative(line);
+    return is_path ? FullPath(root, text) : TrimBlanks(text);
+  };
+  return ReadLanguageVersions(in, action_of, value, p.DefaultLanguage, p.Languages);
 }
 
 }  // namespace

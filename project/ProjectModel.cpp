@@ -2,6 +2,7 @@
 #include "project/ProjectModel.h"
 
 #include "common/TextLines.h"
+#include "project/LanguageVersions.h"
 
 namespace orb {
 
@@ -117,6 +118,7 @@ std::vector<PageLink> ProjectModel::LinksTo(int page) const {
 bool ProjectModel::DeletePage(int page) {
   if (page < 2 || page > PageCount()) return false;
   data_.Pages.erase(data_.Pages.begin() + (page - 2));
+  LanguagesRemovePage(data_, page);
   if (current_page_ == page) {
     current_page_ = page - 1;  // the page before it, which always exists
   } else if (current_page_ > page) {
@@ -130,6 +132,7 @@ bool ProjectModel::MovePage(int page, int step) {
   int to = page + step;
   if ((step != -1 && step != 1) || page < 2 || page > PageCount() || to < 2 || to > PageCount()) return false;
   std::swap(data_.Pages[static_cast<size_t>(page - 2)], data_.Pages[static_cast<size_t>(to - 2)]);
+  LanguagesSwapPages(data_, page, to);
   if (current_page_ == page) {
     current_page_ = to;
   } else if (current_page_ == to) {
@@ -168,6 +171,7 @@ bool ProjectModel::ReplaceSpot(int i, const MenuSpot& spot) {
 bool ProjectModel::RemoveSpot(int i) {
   if (i < 1 || i > SpotCount()) return false;
   CurrentSpots().erase(CurrentSpots().begin() + (i - 1));
+  LanguagesRemoveSpot(data_, current_page_, i);
   ++spot_list_revision_;
   dirty_ = true;
   return true;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cdformat/ActionKind.h"
+#include "cdformat/LanguageVersion.h"
 
 namespace orb {
 
@@ -53,27 +54,6 @@ inline constexpr const char* kDefaultPageName = "Home";
 // Whether two page names (or a Go to Page target and a name) are the same page: trimmed of blanks and
 // compared without regard to ASCII case.
 bool SamePageName(const std::string& a, const std::string& b);
-
-// A text or file of a page or spot that a language version gives in place of the default language's.
-enum class LanguageField { Title, Background, ToolTip, Rollover, Target };
-
-struct LanguageText {
-  LanguageField Field = LanguageField::Title;
-  int Page = 1;  // 1-based; page 1 is the project's own
-  int Spot = 0;  // 1-based within the page; 0 for a page's Title and Background
-  std::string Value;
-
-  bool operator==(const LanguageText&) const = default;
-};
-
-// One language version: its BCP 47 tag ("de", "pt-BR", "ja") and what differs from the default language.
-// Everything not given falls back to the project's own text.
-struct LanguageVersion {
-  std::string Tag;
-  std::vector<LanguageText> Texts;
-
-  bool operator==(const LanguageVersion&) const = default;
-};
 
 struct SimpleAutorun {
   std::string RootFolder;

@@ -62,7 +62,7 @@ TEST(PagesReader, EachKindOfBadFileNamesItsLineAndKeepsNoPages) {
     const char* words;
   } cases[] = {
       {"", 1, "expected the version line \"Orbmenu pages 1\", but the file ends"},
-      {"Orbmenu pages 2\r\nHome\r\n", 1, "another version (\"Orbmenu pages 2\")"},
+      {"Orbmenu pages 3\r\nHome\r\n", 1, "another version (\"Orbmenu pages 3\")"},
       {"true\r\n", 1, "expected the version line \"Orbmenu pages 1\" as the first line"},
       {"Orbmenu pages 1\r\nHome\r\n 0 \r\n", 3, "the number of further pages (1 to 32767), found 0"},
       {"Orbmenu pages 1\r\nHome\r\n two \r\n", 3, "the number of further pages (a whole number"},

@@ -51,7 +51,7 @@ sed -i '4s/.*/Gifts\r/' "$cd_root/pages.cfg"
 run 1 "$cli" check --from-root "$cd_root"
 has "error: $cd_root/menu.cfg: spot 4: Go to Page names the page \"Extras\", which does not exist" out
 has "warning: $cd_root/pages.cfg: no spot leads to page \"Gifts\"" out
-sed -i '1s/.*/Orbmenu pages 2\r/' "$cd_root/pages.cfg"
+sed -i '1s/.*/Orbmenu pages 3\r/' "$cd_root/pages.cfg"
 run 1 "$cli" check --from-root "$cd_root"
 has "error: $cd_root/pages.cfg: pages.cfg, line 1: the pages are of another version" out
 

@@ -84,7 +84,7 @@ bad() {  # bad PYTHON-EDIT MESSAGE
   [ "$(wc -l <"$dir/err")" = 1 ] || fail "more than one message: $(cat "$dir/err")"
   [ ! -e "$dir/bad.obm" ] || fail "written despite: $2"
 }
-bad 'j["pages"][1]["spots"][0]["action"] = 12' "pages[1].spots[0].action: is 12, which is no action (the codes are 1 to 9)"
+bad 'j["pages"][1]["spots"][0]["action"] = 12' "pages[1].spots[0].action: is 12, which is no action (the codes are 1 to 10)"
 bad 'del j["pages"][0]["spots"][1]["name"]' "pages[0].spots[1].name: is missing"
 bad 'j["spots"][0]["x"] = "10"' "spots[0].x: must be a whole number from -32768 to 32767"
 bad 'j["spots"][0]["y"] = 40000' "spots[0].y: must be a whole number from -32768 to 32767"

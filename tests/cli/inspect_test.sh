@@ -41,7 +41,7 @@ printf 'Orbmenu pages 1\r\nStart\r\n 1 \r\nExtras\r\n?Extras \xc3\xa9\xe2\x82\xa
 expect 'len(j["spots"]), len(j["pages"]), list(j["pages"][0])' "1 1 ['name', 'title', 'background', 'spots']"
 expect 'j["pages"][0]["name"], j["pages"][0]["title"], j["pages"][0]["background"]' 'Extras ?Extras é€ D:\imgmusic\extras.jpg'
 expect 'j["pages"][0]["spots"][0]["tooltip"], j["pages"][0]["spots"][0]["action"], j["pages"][0]["spots"][0]["rollover"]' 'Zurück 9 D:\imgmusic\back.gif'
-printf 'Orbmenu pages 2\r\n' >"$root/pages.cfg"
+printf 'Orbmenu pages 3\r\n' >"$root/pages.cfg"
 status=0
 "$cli" inspect "$root" >"$dir/out.json" 2>"$dir/err.txt" || status=$?
 [ $status = 1 ] && grep -q "pages.cfg, line 1: the pages are of another version" "$dir/err.txt" || fail "newer pages.cfg: exit $status, $(cat "$dir/err.txt")"

@@ -181,6 +181,11 @@ TEST_F(GeneratorTest, FurtherPagesAreCheckedWrittenToPagesCfgAndRemovedWithThem)
   p.Pages.clear();
   ASSERT_EQ(Make().MakeCd(p, "E:\\cd\\", "E:\\cd\\").status, GenerateStatus::Done);
   EXPECT_FALSE(fs.files.count("E:\\cd\\pages.cfg"));
+  // Language versions reach the player in pages.cfg, so one page with them writes it.
+  ProjectData languages = p;
+  languages.Languages = {{"de", {{LanguageField::Title, 1, 0, "Meine CD"}}}};
+  ASSERT_EQ(Make().MakeCd(languages, "E:\\cd\\", "E:\\cd\\").status, GenerateStatus::Done);
+  EXPECT_EQ(fs.files["E:\\cd\\pages.cfg"], PagesText(languages, "E:\\cd\\", PagesPathForm::CdRoot));
   ASSERT_EQ(Make().MakeCd(several, "E:\\cd\\", "E:\\cd\\").status, GenerateStatus::Done);
   ASSERT_EQ(Make().GenerateSimple(SimpleAutorun{}, "E:\\cd\\", "E:\\cd\\").status, GenerateStatus::Done);
   EXPECT_FALSE(fs.files.count("E:\\cd\\pages.cfg"));

@@ -186,6 +186,43 @@ TEST_F(ProjectCheckTest, PagesAreCheckedAsPageOneAndMustLinkUp) {
                              "page \"Home\" has no spots: the menu would show it with nothing to click"}}));
 }
 
+TEST_F(ProjectCheckTest, LanguageTagsMustBeTagsUsedOnceAndSwitchesFindTheirVersion) {
+  ProjectData p = Project();
+  for (const char* target : {" EN ", "de", "", "fr"}) {
+    MenuSpot to = p.Spots[0];
+    to.Name = target;
+    to.Action = ActionCode(ActionKind::SwitchLanguage);
+    to.Target = target;
+    p.Spots.push_back(to);
+  }
+  p.DefaultLanguage = "en";
+  p.Languages = {{"de", {{LanguageField::ToolTip, 1, 1, "Installieren"}}}, {"En", {}}, {"de_AT", {}}};
+  // A version's file is named as the default's are.
+  p.Languages[0].Texts.push_back({LanguageField::Rollover, 1, 1, "E:\\cd\\imgmusic\\over-de.gif"});
+  const std::string pages = "E:\\cd\\pages.cfg", menu = "E:\\cd\\menu.cfg";
+  EXPECT_EQ(Check(SubjectFromProject(p, "E:\\cd\\")),
+            (std::vector<Finding>{
+                {Severity::Error, "E:\\cd\\imgmusic\\over-de.gif",
+                 "the language \"de\", page 1, spot 1: rollover image does not exist"},
+                {Severity::Error, pages,
+                 "language version 2 has the tag \"En\" of the default language (tags are compared without case)"},
+                {Severity::Error, pages,
+                 "language version 3 has the tag \"de_AT\", which is no language tag (such as \"de\" or \"pt-BR\")"},
+                {Severity::Error, menu, "spot 4 (): Switch Language names no language"},
+                {Severity::Error, menu,
+                 "spot 5 (fr): Switch Language names the language \"fr\", which the menu has no version of"}}));
+  // Without versions every Switch Language spot names a language the menu lacks, and no note is given.
+  p.DefaultLanguage.clear();
+  p.Languages.clear();
+  std::vector<Finding> all = ProjectCheck(fs).Run(SubjectFromProject(p, "E:\\cd\\"));
+  EXPECT_EQ(std::count_if(all.begin(), all.end(),
+                          [](const Finding& f) { return f.message.find("Switch Language") != std::string::npos; }),
+            4);
+  EXPECT_EQ(std::count_if(all.begin(), all.end(),
+                          [](const Finding& f) { return f.message.find("falls back") != std::string::npos; }),
+            0);
+}
+
 TEST_F(ProjectCheckTest, AnAddedRuleRunsAfterTheOthersAndLinesNameTheirFile) {
   ProjectCheck check(fs);
   check.AddRule([](CheckContext& c) { c.Add(Severity::Note, "", "fits a 650 MB CD"); });

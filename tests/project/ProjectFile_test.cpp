@@ -178,17 +178,17 @@ TEST(ProjectFile, FurtherPagesFollowTheLastSpotAndComeBack) {
   page1.PageName = "Start";
   EXPECT_EQ(ProjectFileText(page1), head + "Orbmenu pages 1\r\nStart\r\n 0 \r\n");
   EXPECT_EQ(Parse(ProjectFileText(page1)), page1);
-  EXPECT_EQ(Parse(std::string(kWorkedExampleFile) + "notes\r\nOrbmenu pages 2\r\n"), WorkedExample());
+  EXPECT_EQ(Parse(std::string(kWorkedExampleFile) + "notes\r\nOrbmenu pages 3\r\n"), WorkedExample());
 }
 
 TEST(ProjectFile, BadPagesTextNamesTheLineThePageAndTheField) {
   std::string text = ProjectFileText(examples::PagedProject());
   size_t pages = text.find("Orbmenu pages 1");
   int first = 1 + static_cast<int>(std::count(text.begin(), text.begin() + pages, '\n'));
-  EXPECT_EQ(ParseError(std::string(text).replace(pages, 15, "Orbmenu pages 2")).Text(),
+  EXPECT_EQ(ParseError(std::string(text).replace(pages, 15, "Orbmenu pages 3")).Text(),
             "bad.obm, line " + std::to_string(first) +
-                ": the pages text has a version this program cannot read: \"Orbmenu pages 2\" (it reads "
-                "\"Orbmenu pages 1\")");
+                ": the pages text has a version this program cannot read: \"Orbmenu pages 3\" (it reads "
+                "\"Orbmenu pages 1\" and \"Orbmenu pages 2\")");
   EXPECT_EQ(ParseError(std::string(text).replace(text.find(" 2 \r\nExtras"), 3, "-2")).message,
             "the page count is negative (-2)");
   FormatError count = ParseError(std::string(text).replace(text.find(" 3 \r\nIntro"), 3, "x"));
@@ -198,6 +198,40 @@ TEST(ProjectFile, BadPagesTextNamesTheLineThePageAndTheField) {
             "the X of spot 2 of page 2 is not a number from -32768 to 32767: \"left\"");
   EXPECT_EQ(ParseError(text.substr(0, text.rfind("Docs\r\nDocuments"))).message,
             "the file ends early: this line (the name of page 3) is missing");
+}
+
+TEST(ProjectFile, LanguageVersionsFollowTheFurtherPagesInVersion2) {
+  const ProjectData project = examples::LanguageProject();
+  ProjectData without = project;
+  without.DefaultLanguage.clear();
+  without.Languages.clear();
+  const std::string v1 = ProjectFileText(without);
+  const size_t at = v1.find("Orbmenu pages 1");
+  const std::string text = ProjectFileText(project);
+  EXPECT_EQ(text, v1.substr(0, at) + "Orbmenu pages 2" + v1.substr(at + 15) + examples::kLanguageProjectLanguages);
+  EXPECT_EQ(Parse(text), project);
+
+  // One page named Home writes the pages text once it has versions, and reads them back.
+  ProjectData one = WorkedExample();
+  one.DefaultLanguage = "en";
+  one.Languages = {{"de", {{LanguageField::ToolTip, 1, 1, " Installieren "}}}};
+  EXPECT_EQ(ProjectFileText(one), std::string(kWorkedExampleFile) +
+                                      "Orbmenu pages 2\r\nHome\r\n 0 \r\nen\r\n 1 \r\nde\r\n 1 \r\n"
+                                      "tooltip 1 1\r\n Installieren \r\n");
+  one.Languages[0].Texts[0].Value = "Installieren";  // read back trimmed
+  EXPECT_EQ(Parse(ProjectFileText(one)), one);
+
+  auto replaced = [&text](const std::string& from, const std::string& to) {
+    return std::string(text).replace(text.find(from), from.size(), to);
+  };
+  EXPECT_EQ(ParseError(replaced("tooltip 2 1", "tooltip 2")).message,
+            "the key of text 3 of language version 1 is not a field and its page (and spot): \"tooltip 2\" (as "
+            "\"title 2\" or \"tooltip 1 3\")");
+  EXPECT_EQ(ParseError(replaced("title 2\r", "subtitle 2\r")).line, ParseError(replaced("title 2\r", "title 0\r")).line);
+  EXPECT_EQ(ParseError(replaced("ar\r\n 2 ", "ar\r\n -1 ")).message,
+            "the number of texts of language version 2 is negative (-1)");
+  EXPECT_EQ(ParseError(text.substr(0, text.size() - 8)).message,
+            "the file ends early: this line (the value of text 2 of language version 3) is missing");
 }
 
 TEST(ProjectFile, SaveAndLoadGoThroughTheSeamAtomically) {

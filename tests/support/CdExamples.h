@@ -115,4 +115,45 @@ inline const std::string kPagedProjectPagesText =
     "Home\r\n\r\n 8 \r\nHome\r\nimgmusic\\back.gif\r\n 300 \r\n 0 \r\n\r\n\r\n\r\n 0 \r\n 0 \r\n 0 \r\n 0 "
     "\r\n";
 
+// PagedProject with Greek as its default language (page 2's title; page 1's text is Windows-1252 in the
+// project file) and Japanese, Arabic and German versions, one of them reached by a Switch Language spot.
+inline ProjectData LanguageProject() {
+  ProjectData project = PagedProject();
+  project.Pages[0].CdTitle = "Επιπλέον ?";
+  MenuSpot german;
+  german.Name = "Deutsch";
+  german.Action = ActionCode(ActionKind::SwitchLanguage);
+  german.Target = "de";
+  german.RolloverImage = "C:\\MyCd\\imgmusic\\de.gif";
+  project.Spots.push_back(german);
+  project.DefaultLanguage = "el";
+  project.Languages = {
+      {"ja",
+       {{LanguageField::Title, 2, 0, "おまけ ?"},
+        {LanguageField::Background, 2, 0, "C:\\MyCd\\imgmusic\\extras-ja.jpg"},
+        {LanguageField::ToolTip, 2, 1, "紹介ビデオ 🎬"},
+        {LanguageField::Target, 2, 1, "C:\\MyCd\\imgmusic\\intro-ja.avi"}}},
+      {"ar",
+       {{LanguageField::ToolTip, 1, 1, "تشغيل الإعداد"},
+        {LanguageField::Rollover, 1, 1, "C:\\MyCd\\imgmusic\\over-ar.gif"}}},
+      {"de", {{LanguageField::Title, 1, 0, "Meine CD 😀"}, {LanguageField::Target, 1, 2, "Extras"}}},
+  };
+  return project;
+}
+
+// The language part of LanguageProject's pages text in the project file, after its last further page.
+inline const std::string kLanguageProjectLanguages =
+    "el\r\n 3 \r\n"
+    "ja\r\n 4 \r\n"
+    "title 2\r\nおまけ ?\r\n"
+    "background 2\r\nimgmusic\\extras-ja.jpg\r\n"
+    "tooltip 2 1\r\n紹介ビデオ 🎬\r\n"
+    "target 2 1\r\nimgmusic\\intro-ja.avi\r\n"
+    "ar\r\n 2 \r\n"
+    "tooltip 1 1\r\nتشغيل الإعداد\r\n"
+    "rollover 1 1\r\nimgmusic\\over-ar.gif\r\n"
+    "de\r\n 2 \r\n"
+    "title 1\r\nMeine CD 😀\r\n"
+    "target 1 2\r\nExtras\r\n";
+
 }  // namespace orb::examples
