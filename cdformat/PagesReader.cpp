@@ -5,12 +5,13 @@
 
 #include "cdformat/FieldReader.h"
 #include "cdformat/PagesFormat.h"
-#include "common/NativeText.h"
 
 namespace orb {
 namespace {
 
-std::string Native(std::string_view text) { return Utf8ToNative(text); }
+using TextOf = std::string (*)(std::string_view);
+
+std::string Convert(TextOf text, std::string_view line) { return text ? text(line) : std::string(line); }
 
 bool IsBlank(std::string_view line) { return line.find_first_not_of(' ') == std::string_view::npos; }
 
@@ -23,26 +24,26 @@ bool Count(FieldReader& in, int16_t& count, const char* what, const char* expect
 }
 
 // Page `number` (2 onwards); messages name the page, and inside its spots the spot.
-bool ReadPage(FieldReader& in, const std::string& folder, int number, PlayerPage& page) {
+bool ReadPage(FieldReader& in, const std::string& folder, int number, TextOf text, PlayerPage& page) {
   const std::string of = " of page " + std::to_string(number);
   auto what = [&of](const char* field) { return std::string(field) + of; };
   std::string line;
   if (!in.Line(line, what("the name").c_str())) return false;
-  page.Name = Native(TrimBlanks(line));
+  page.Name = Convert(text, TrimBlanks(line));
   if (!in.Line(line, what("the window title").c_str())) return false;
-  page.Title = Native(line);
+  page.Title = Convert(text, line);
   if (!in.Line(line, what("the background picture").c_str())) return false;
   if (IsBlank(line)) {
     return in.Fail(in.LineNumber(), "expected " + what("the background picture") + ", found a blank line");
   }
-  page.BackgroundPath = PlayerPath(folder, Native(line));
+  page.BackgroundPath = PlayerPath(folder, Convert(text, line));
   int16_t spots = 0;
   const std::string count = what("the number of spots");
   if (!Count(in, spots, count.c_str(), count.c_str())) return false;
   for (int i = 1; i <= spots; ++i) {
     PlayerSpot spot;
     in.EnterSpot(i);
-    if (!ReadPlayerSpot(in, folder, spot, Native)) return false;  // the line tells the page
+    if (!ReadPlayerSpot(in, folder, spot, text)) return false;  // the line tells the page
     page.Spots.push_back(std::move(spot));
   }
   in.EnterSpot(0);
@@ -129,7 +130,7 @@ bool SamePageName(std::string_view a, std::string_view b) {
 }
 
 bool ReadPagesConfig(std::string_view data, const std::string& player_folder, const std::string& file_name,
-                     MenuConfig& config, FormatError& error) {
+                     MenuConfig& config, FormatError& error, TextOf text) {
   config.Pages.clear();
   config.Languages.clear();
   // Editors on Windows like to open UTF-8 with a byte-order mark; it says nothing the version line does not.
@@ -143,12 +144,12 @@ bool ReadPagesConfig(std::string_view data, const std::string& player_folder, co
     if (line.rfind(kPagesVersionPrefix, 0) != 0) {
       return in.Fail(1, "expected " + expected_version + " as the first line");
     }
-    const std::string version = Native(TrimBlanks(line).substr(0, 40));
+    const std::string version = Convert(text, TrimBlanks(line).substr(0, 40));
     return in.Fail(1, "the pages are of another version (\"" + version + "\") than this player reads (\"" +
                           kPagesVersionLine + "\" and \"" + kPagesVersion2Line + "\")");
   }
   if (!in.Line(line, "page 1's name")) return false;
-  std::string first_name = Native(TrimBlanks(line));
+  std::string first_name = Convert(text, TrimBlanks(line));
   int16_t count = 0;
   // Version 1 exists for the further pages alone; version 2 also for the languages of a one-page menu.
   if (languages ? !CountFromZero(in, count, "the number of further pages")
@@ -157,7 +158,7 @@ bool ReadPagesConfig(std::string_view data, const std::string& player_folder, co
   std::vector<PlayerPage> pages;
   for (int i = 0; i < count; ++i) {
     PlayerPage page;
-    if (!ReadPage(in, player_folder, i + 2, page)) return false;
+    if (!ReadPage(in, player_folder, i + 2, text, page)) return false;
     pages.push_back(std::move(page));
   }
   std::string default_tag;
@@ -170,8 +171,8 @@ bool ReadPagesConfig(std::string_view data, const std::string& player_folder, co
       return (*spots)[static_cast<size_t>(spot - 1)].Action;
     };
     auto value = [&](const std::string& line, bool is_path) {
-      std::string text = Native(TrimBlanks(line));
-      return is_path && !text.empty() ? PlayerPath(player_folder, text) : text;
+      std::string value_text = Convert(text, TrimBlanks(line));
+      return is_path && !value_text.empty() ? PlayerPath(player_folder, value_text) : value_text;
     };
     if (!ReadLanguageVersions(in, action_of, value, default_tag, versions)) return false;
   }

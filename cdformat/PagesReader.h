@@ -10,15 +10,18 @@
 
 #include "cdformat/CdReaders.h"
 #include "cdformat/LanguageVersion.h"
+#include "common/NativeText.h"
 
 namespace orb {
 
 // Reads pages.cfg's bytes into config's PageName and Pages (menu.cfg has been read into it already). The
-// text is UTF-8 and comes out in the program's own encoding; paths are joined with PlayerFolder as in
+// text is UTF-8; every line passes through `text` into the caller's own text (the program's native text by
+// default; null keeps the UTF-8, as the player holds it). Paths are joined with PlayerFolder as in
 // menu.cfg, a Go to Page target stays the page's name. False with error filled, and no pages kept, for a
 // file the player cannot use: another version, no pages, a page without spots, a bad number, too short.
 bool ReadPagesConfig(std::string_view data, const std::string& player_folder, const std::string& file_name,
-                     MenuConfig& config, FormatError& error);
+                     MenuConfig& config, FormatError& error,
+                     std::string (*text)(std::string_view) = Utf8ToNative);
 
 // Version 2's language versions, after the last further page: the default tag, the number of versions and
 // each version's tag and texts. value turns a value line into the model's text (is_path: a picture or a

@@ -4,6 +4,7 @@
 #include "cdformat/PagesReader.h"
 #include "cdformat/PlayerFolder.h"
 #include "common/MessagePath.h"
+#include "common/NativeText.h"
 
 namespace orb {
 namespace {
@@ -13,8 +14,15 @@ std::string MoveAlias(int spot) { return "alias" + std::to_string(spot); }
 }  // namespace
 
 std::string ShownText(std::string_view text, size_t max) {
-  if (text.size() <= max) return std::string(text);
-  return std::string(text.substr(0, max < 3 ? 0 : max - 3)) + std::string("...").substr(0, max);
+  // The text is UTF-8: counted in characters, and never cut inside one.
+  const size_t kept = max < 3 ? 0 : max - 3;
+  size_t characters = 0, kept_bytes = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+    if (characters == kept) kept_bytes = i;
+    if (++characters > max) return std::string(text.substr(0, kept_bytes)) + std::string("...").substr(0, max);
+  }
+  return std::string(text);
 }
 
 const std::vector<PlayerSpot>& MenuController::PageSpots(int page) const {
@@ -107,7 +115,7 @@ bool MenuController::Form_Load(std::string& error) {
     error = FileNotReadable(inf_path, read).Text();
     return false;
   }
-  if (!ReadAutorunInfIcon(inf, inf_path, icon, inf_error)) {
+  if (!ReadAutorunInfIcon(NativeToUtf8(inf), inf_path, icon, inf_error)) {
     error = inf_error.Text();
     return false;
   }

@@ -20,7 +20,7 @@ namespace orb {
 // tooltip or caption delays the menu by seconds.
 inline constexpr size_t kMaxTooltipText = 1023;
 inline constexpr size_t kMaxCaptionText = 255;
-// text cut to at most max characters, its end marked "..." when anything was cut.
+// UTF-8 text cut to at most max characters, its end marked "..." when anything was cut.
 std::string ShownText(std::string_view text, size_t max);
 
 // One spot's child windows, in pixels of the background picture.

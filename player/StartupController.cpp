@@ -6,6 +6,7 @@
 #include "cdformat/PagesFormat.h"
 #include "cdformat/PagesReader.h"
 #include "common/MessagePath.h"
+#include "common/NativeText.h"
 
 namespace orb {
 
@@ -15,7 +16,7 @@ bool StartupController::Load() {
   FormatError error;
   if (FileRead read = view_.ReadFile(path, data); read != FileRead::kRead) {
     error = FileNotReadable(path, read);
-  } else if (ReadMenuConfig(data, folder_, path, config_, error) && LoadPages(error)) {
+  } else if (ReadMenuConfig(NativeToUtf8(data), folder_, path, config_, error) && LoadPages(error)) {
     return true;
   }
   failed_ = true;
@@ -34,7 +35,7 @@ bool StartupController::LoadPages(FormatError& error) {
     error = FileNotReadable(path, read);
     return false;
   }
-  return ReadPagesConfig(data, folder_, path, config_, error);
+  return ReadPagesConfig(data, folder_, path, config_, error, nullptr);
 }
 
 void StartupController::Run() {
@@ -54,6 +55,9 @@ void StartupController::Run() {
   std::string des;
   if (view_.ReadFile(folder_ + "\\autorun.des", des) != FileRead::kRead) des.clear();  // a record of zeros
   AutorunRecord record = ReadAutorunDes(des);
+  // Its lengths count the code page's bytes: the entries are converted once sliced.
+  for (std::string* entry : {&record.StartProgram, &record.AutorunSound, &record.CommandLine})
+    *entry = NativeToUtf8(*entry);
 
   if (!config_.MenuMode && (record.StartProgram.empty() || record.StartProgram[0] != '\0')) {
     std::string parameters = record.CommandLine.empty() ? std::string() : " " + record.CommandLine;

@@ -1,8 +1,9 @@
-// The media transport over mciSendStringA, mciGetErrorStringA, GetShortPathNameA and GetWindowRect, with a
+// The media transport over mciSendStringW, mciGetErrorStringW, GetShortPathNameW and GetWindowRect, with a
 // worker per alias; see MciTransport.h.
 #include "common/win/MciTransport.h"
 
 #include "common/VideoRouter.h"
+#include "common/win/WideText.h"
 
 #include <windows.h>
 #include <mmsystem.h>
@@ -17,11 +18,12 @@ namespace {
 volatile LONG g_workers = 0;
 
 long SendNow(const std::string& command, std::string* returned) {
-  if (!returned) return static_cast<long>(mciSendStringA(command.c_str(), nullptr, 0, nullptr));
-  char buffer[129] = {};
-  long code = static_cast<long>(mciSendStringA(command.c_str(), buffer, 128, nullptr));
-  buffer[128] = '\0';
-  returned->assign(buffer);
+  const std::wstring wide = win::Widen(command);
+  if (!returned) return static_cast<long>(mciSendStringW(wide.c_str(), nullptr, 0, nullptr));
+  wchar_t buffer[129] = {};
+  long code = static_cast<long>(mciSendStringW(wide.c_str(), buffer, 128, nullptr));
+  buffer[128] = L'\0';
+  *returned = win::Narrow(buffer);
   return code;
 }
 
@@ -251,22 +253,23 @@ long MciTransport::Send(const std::string& command, std::string* returned) {
 }
 
 std::string MciTransport::ErrorText(long code) {
-  char buffer[129] = {};
-  if (!mciGetErrorStringA(static_cast<MCIERROR>(code), buffer, 128)) return "Unknown error " + std::to_string(code);
-  buffer[128] = '\0';
-  return buffer;
+  wchar_t buffer[129] = {};
+  if (!mciGetErrorStringW(static_cast<MCIERROR>(code), buffer, 128)) return "Unknown error " + std::to_string(code);
+  buffer[128] = L'\0';
+  return win::Narrow(buffer);
 }
 
 std::string MciTransport::ShortPath(const std::string& path) {
-  char buffer[256] = {};
-  DWORD n = GetShortPathNameA(path.c_str(), buffer, 255);
+  const std::wstring wide = win::Widen(path);
+  wchar_t buffer[256] = {};
+  DWORD n = GetShortPathNameW(wide.c_str(), buffer, 255);
   if (n == 0) return std::string();
-  if (n < 255) return std::string(buffer, n);
+  if (n < 255) return win::Narrow(std::wstring_view(buffer, n));
   // Longer than the usual buffer: ask again with room for the whole short form.
-  std::string big(n + 1, '\0');
-  DWORD m = GetShortPathNameA(path.c_str(), big.data(), n + 1);
+  std::wstring big(n + 1, L'\0');
+  DWORD m = GetShortPathNameW(wide.c_str(), big.data(), n + 1);
   big.resize(m <= n ? m : 0);
-  return big;
+  return win::Narrow(big);
 }
 
 bool MciTransport::WindowSize(MediaWindow window, int& width, int& height) {

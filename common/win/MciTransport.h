@@ -1,4 +1,5 @@
-// The media transport over the Windows media control interface (command strings, ANSI).
+// The media transport over the Windows media control interface: command strings, paths and replies in
+// UTF-8, spoken to Windows in UTF-16.
 //
 // Opening a file can take the interface seconds, or forever on a broken one, so every alias gets a worker
 // thread of its own that sends its commands in order (and pumps the messages of the windows its device

@@ -21,6 +21,7 @@
 #include "common/VideoFrames.h"
 #include "common/VideoStructure.h"
 #include "common/win/MfReader.h"
+#include "common/win/WideText.h"
 #include "common/win/WindowBase.h"
 
 namespace orb {
@@ -640,12 +641,7 @@ std::unique_ptr<VideoEngine> OpenMediaFoundationVideo(const std::string& path, M
   DWORD called = GetTickCount();
   bool child = g_child_decoders;
   if (child ? !MediaFoundationPresent() : !MediaFoundation()) return nullptr;
-  int n = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
-  if (n <= 0) return nullptr;
-  std::wstring wide(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), n);
-  wide.resize(static_cast<size_t>(n - 1));
-  VideoState* state = NewVideoState(wide, reinterpret_cast<HWND>(parent), child);
+  VideoState* state = NewVideoState(win::Widen(path), reinterpret_cast<HWND>(parent), child);
   if (!state) return nullptr;
   HANDLE worker = child ? StartDecoderProcess(*state) : nullptr;
   if (!worker) {
@@ -683,7 +679,7 @@ std::unique_ptr<VideoEngine> OpenMediaFoundationVideo(const std::string& path, M
 bool VideoWorkersRunning() { return g_workers > 0; }
 
 std::string CheckVideoFile(const std::string& path, VideoContainer container) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  HANDLE file = CreateFileW(win::Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::string();  // the engines say so themselves
   LARGE_INTEGER size;
@@ -704,7 +700,7 @@ std::string CheckVideoFile(const std::string& path, VideoContainer container) {
 }
 
 std::string ReadVideoHead(const std::string& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  HANDLE file = CreateFileW(win::Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::string();
   char buffer[kVideoSniffBytes];

@@ -11,7 +11,7 @@
 
 namespace orb {
 
-// A video drawing into parent, with the file opened and ready; null where Media Foundation is missing or
+// Paths are UTF-8. A video drawing into parent, with the file opened and ready; null where Media Foundation is missing or
 // cannot open the file.
 std::unique_ptr<VideoEngine> OpenMediaFoundationVideo(const std::string& path, MediaWindow parent);
 // From now on videos decode in a child process of this program, started with a switch that

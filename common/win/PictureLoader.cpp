@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "common/PixelScale.h"
+#include "common/win/WideText.h"
 
 namespace orb {
 namespace {
@@ -32,7 +33,7 @@ struct ComScope {
 };
 
 bool ReadWholeFile(const std::string& path, std::string& data) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  HANDLE file = CreateFileW(win::Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   LARGE_INTEGER size;

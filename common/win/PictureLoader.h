@@ -47,7 +47,7 @@ class Picture {
   bool has_alpha_ = false;
 };
 
-// Loads a picture file. On failure false with a short reason in error ("cannot be read", "is not a picture
+// Loads a picture file (its path in UTF-8). On failure false with a short reason in error ("cannot be read", "is not a picture
 // this program can show"). COM is initialised for the call if the thread has not done so.
 bool LoadPicture(const std::string& path, Picture& picture, std::string& error);
 // The same for a picture already in memory, such as one stored among the program's resources.

@@ -4,6 +4,7 @@
 namespace orb::win {
 
 void* AttachAtCreate(HWND hwnd, UINT msg, LPARAM lp) {
+  // lpCreateParams comes first in CREATESTRUCTW as well.
   if (msg == WM_NCCREATE)
     SetWindowLongPtrA(hwnd, GWLP_USERDATA,
                       reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
@@ -12,17 +13,35 @@ void* AttachAtCreate(HWND hwnd, UINT msg, LPARAM lp) {
 
 void Detach(HWND hwnd) { SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0); }
 
-bool RegisterWindowClass(const WindowClass& window_class) {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSA wc = {};
+namespace {
+
+template <class Class, class Char>
+Class ClassOf(const BasicWindowClass<Char>& window_class) {
+  Class wc = {};
   wc.lpfnWndProc = window_class.proc;
-  wc.hInstance = instance;
+  wc.hInstance = GetModuleHandleA(nullptr);
   wc.hCursor = window_class.cursor;
   wc.hbrBackground = window_class.background;
   wc.hIcon = window_class.icon;
   wc.lpszClassName = window_class.name;
-  // Asked by registering rather than by GetClassInfoA: the player then imports one function less.
+  return wc;
+}
+
+}  // namespace
+
+// Asked by registering rather than by GetClassInfo: the player then imports one function less.
+bool RegisterWindowClass(const WindowClass& window_class) {
+  WNDCLASSA wc = ClassOf<WNDCLASSA>(window_class);
   return RegisterClassA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+bool RegisterWindowClass(const WideWindowClass& window_class) {
+  WNDCLASSW wc = ClassOf<WNDCLASSW>(window_class);
+  return RegisterClassW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+LRESULT DefaultAnswer(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  return IsWindowUnicode(hwnd) ? DefWindowProcW(hwnd, msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
 }
 
 HCURSOR ArrowCursor() { return LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)); }

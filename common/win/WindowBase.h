@@ -1,7 +1,7 @@
 // The one base of every window of both programs: the window procedure that finds its object, the guard that
 // keeps exceptions out of the system's code, class registration, centring, the window's DPI and the modal
 // loop. A window writes only its handler:
-//   LRESULT Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);   (ends with DefWindowProcA when unhandled)
+//   LRESULT Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);   (ends with DefWindowProc when unhandled)
 // and registers WindowProc<Window, &Window::Handle> for its class, passing its object as the create
 // parameter. Dialogs return INT_PTR (FALSE when unhandled) and use DialogProc with the object as lParam.
 // The templates are a few instructions each; the rest lives in WindowBase.cpp, once.
@@ -35,13 +35,16 @@ bool Guarded(T* self, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, R& result) {
   }
 }
 
+// DefWindowProc of the window's kind: the player's windows are Unicode windows, the editor's ANSI ones.
+LRESULT DefaultAnswer(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
 template <class T, LRESULT (T::*Handler)(HWND, UINT, WPARAM, LPARAM)>
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   LRESULT result = 0;
   auto* self = static_cast<T*>(AttachAtCreate(hwnd, msg, lp));
   return self && Guarded<T, LRESULT, Handler>(self, hwnd, msg, wp, lp, result)
              ? result
-             : DefWindowProcA(hwnd, msg, wp, lp);
+             : DefaultAnswer(hwnd, msg, wp, lp);
 }
 
 // A dialog's handler returns FALSE for what the dialog manager answers.
@@ -63,15 +66,21 @@ LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PT
 }
 
 // Registers a window class of this program; true when it is registered, now or before (a second window of
-// the same kind, or a test that opens it twice). A null cursor leaves the class without one.
-struct WindowClass {
-  const char* name;
+// the same kind, or a test that opens it twice). A null cursor leaves the class without one. A class named
+// in wide characters makes Unicode windows, whose texts keep every character (the player's, which holds
+// UTF-8); the editor's text is still the code page's, and its windows ANSI ones.
+template <class Char>
+struct BasicWindowClass {
+  const Char* name;
   WNDPROC proc;
   HCURSOR cursor = nullptr;
   HBRUSH background = nullptr;
   HICON icon = nullptr;
 };
+using WindowClass = BasicWindowClass<char>;
+using WideWindowClass = BasicWindowClass<wchar_t>;
 bool RegisterWindowClass(const WindowClass& window_class);
+bool RegisterWindowClass(const WideWindowClass& window_class);
 HCURSOR ArrowCursor();
 HBRUSH FaceBrush();  // the button face behind the editor's windows
 

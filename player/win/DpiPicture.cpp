@@ -4,13 +4,14 @@
 #include <vector>
 
 #include "common/DpiScale.h"
+#include "common/win/WideText.h"
 
 namespace orb {
 
 bool PictureAtDpi(const std::string& path, const Picture& base, int dpi, int width, int height, Picture& shown) {
   std::vector<int> present;
   for (const TwinScale& twin : kTwinScales) {
-    if (GetFileAttributesA(TwinPath(path, twin.suffix).c_str()) != INVALID_FILE_ATTRIBUTES)
+    if (GetFileAttributesW(win::Widen(TwinPath(path, twin.suffix)).c_str()) != INVALID_FILE_ATTRIBUTES)
       present.push_back(twin.tenths);
   }
   Picture twin;
@@ -34,9 +35,10 @@ HCURSOR LoadCursorAtDpi(const std::string& path, int dpi) {
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetSystemMetricsForDpi")));
   const int width = metrics ? metrics(SM_CXCURSOR, static_cast<UINT>(dpi)) : GetSystemMetrics(SM_CXCURSOR);
   const int height = metrics ? metrics(SM_CYCURSOR, static_cast<UINT>(dpi)) : GetSystemMetrics(SM_CYCURSOR);
-  auto cursor = static_cast<HCURSOR>(LoadImageA(nullptr, path.c_str(), IMAGE_CURSOR, width, height, LR_LOADFROMFILE));
+  const std::wstring wide = win::Widen(path);
+  auto cursor = static_cast<HCURSOR>(LoadImageW(nullptr, wide.c_str(), IMAGE_CURSOR, width, height, LR_LOADFROMFILE));
   // What LoadImage does not take (an animated cursor on some systems) still loads at the system's size.
-  return cursor ? cursor : LoadCursorFromFileA(path.c_str());
+  return cursor ? cursor : LoadCursorFromFileW(wide.c_str());
 }
 
 }  // namespace orb

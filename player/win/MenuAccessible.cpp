@@ -1,6 +1,8 @@
 // The menu window's MSAA object; see MenuAccessible.h.
 #include "player/win/MenuAccessible.h"
 
+#include "common/win/WideText.h"
+
 namespace orb {
 namespace {
 
@@ -33,10 +35,8 @@ const Oleacc& LoadOleacc() {
 }
 
 BSTR Wide(const std::string& text) {
-  int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  BSTR out = SysAllocStringLen(nullptr, static_cast<UINT>(n));
-  if (out && n > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out, n);
-  return out;
+  std::wstring wide = win::Widen(text);
+  return SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
 }
 
 void SetI4(VARIANT* v, long value) {
@@ -143,17 +143,11 @@ HRESULT MenuAccessible::get_accName(VARIANT child, BSTR* name) {
   int spot = 0;
   HRESULT hr = CheckOut(child, name, spot);
   if (FAILED(hr)) return hr;
-  if (spot == 0) {
-    char text[256] = {};
-    GetWindowTextA(hwnd_, text, sizeof text);
-    *name = Wide(text);
-  } else {
-    // Nothing may escape into the reader's process: a failed copy of the name is a failed call.
-    try {
-      *name = Wide(spots_->SpotName(spot));
-    } catch (...) {
-      return E_OUTOFMEMORY;
-    }
+  // Nothing may escape into the reader's process: a failed copy of the name is a failed call.
+  try {
+    *name = Wide(spot == 0 ? win::Text(hwnd_) : spots_->SpotName(spot));
+  } catch (...) {
+    return E_OUTOFMEMORY;
   }
   return *name ? S_OK : E_OUTOFMEMORY;
 }

@@ -10,6 +10,7 @@
 #include "common/DpiScale.h"
 #include "common/MessagePath.h"
 #include "common/win/ShapedWindow.h"
+#include "common/win/WideText.h"
 #include "common/win/WindowBase.h"
 #include "player/win/ChangeFormBorder.h"
 #include "player/win/DpiPicture.h"
@@ -22,14 +23,14 @@ constexpr size_t kKeptBackgrounds = 4;
 void MenuWindow::LeavePage() {
   had_focus_ = GetFocus() == hwnd_;
   // The next page is drawn once, when it is complete, not at each step of its building.
-  SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
   for (auto& spot : spots_) {
     if (tooltip_) {
-      TOOLINFOA tool = {};
-      tool.cbSize = TTTOOLINFOA_V2_SIZE;
+      TOOLINFOW tool = {};
+      tool.cbSize = TTTOOLINFOW_V2_SIZE;
       tool.hwnd = hwnd_;
       tool.uId = reinterpret_cast<UINT_PTR>(spot->hwnd);
-      SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+      SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
     if (GetCapture() == spot->hwnd) ReleaseCapture();
     for (HWND w : {spot->hwnd, spot->frame}) {
@@ -38,12 +39,12 @@ void MenuWindow::LeavePage() {
     retired_.push_back(std::move(spot));
   }
   spots_.clear();
-  PostMessageA(hwnd_, kReapSpots, 0, 0);
+  PostMessageW(hwnd_, kReapSpots, 0, 0);
 }
 
 void MenuWindow::PageShown() {
   ++page_changes_;
-  SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+  SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
   spot_names_.clear();
   const std::vector<PlayerSpot>& spots = controller_.Spots();
   for (size_t i = 0; i < spots.size(); ++i) {
@@ -131,7 +132,7 @@ bool MenuWindow::BuildShaped(const std::string& caption, const std::string& back
   ChangeFormBorder(hwnd_, 0, FormBorderFlags{true, true, true, true, true, false});
   if (loaded_) {
     // A later page: it keeps the window's place and gives it its name.
-    SetWindowTextA(hwnd_, caption.c_str());
+    win::SetText(hwnd_, caption);
     PlaceKept(shown.Width(), shown.Height());
   } else {
     CenterOnScreen(shown.Width(), shown.Height());
@@ -150,7 +151,7 @@ bool MenuWindow::BuildShaped(const std::string& caption, const std::string& back
 }
 
 bool MenuWindow::BuildFramed(const std::string& caption, const std::string& background, std::string& error) {
-  SetWindowTextA(hwnd_, caption.c_str());
+  win::SetText(hwnd_, caption);
   const Background* picture = BackgroundOf(background, error, true);
   if (!picture) return false;
   background_ = picture;
@@ -209,16 +210,16 @@ void MenuWindow::SetTooltipFont() {
   int system_dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kBaseDpi;
   if (screen) ReleaseDC(nullptr, screen);
   HFONT font = nullptr;
-  NONCLIENTMETRICSA metrics = {};
+  NONCLIENTMETRICSW metrics = {};
   metrics.cbSize = sizeof metrics;
   // Left alone at the system DPI, unless an earlier monitor gave it another font.
   if ((dpi_ != system_dpi || tooltip_font_) && system_dpi > 0 &&
-      SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+      SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
     metrics.lfStatusFont.lfHeight = MulDiv(metrics.lfStatusFont.lfHeight, dpi_, system_dpi);
-    font = CreateFontIndirectA(&metrics.lfStatusFont);
+    font = CreateFontIndirectW(&metrics.lfStatusFont);
   }
   if (!font) return;
-  if (tooltip_) SendMessageA(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (tooltip_) SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   if (tooltip_font_) DeleteObject(tooltip_font_);
   tooltip_font_ = font;
 }
@@ -239,7 +240,7 @@ void MenuWindow::ChangeDpi(int dpi, const RECT& suggested) {
       host_.Fail(MessagePath(path) + ": the background picture " + error);
       return;
     }
-    SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
     for (auto& spot : spots_) {
       spot->lit = false;  // shown again, at the new scale, when the pointer next moves over it
       if (spot->cursor) {
@@ -252,7 +253,7 @@ void MenuWindow::ChangeDpi(int dpi, const RECT& suggested) {
       }
       PlaceSpot(*spot);
     }
-    SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+    SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
     long transparent = 0;
     const Picture* outline = background_->base.Empty() ? nullptr : &background_->base;
     if (shaped_ && ShapeFormFromPicture(hwnd_, background_->shown, transparent, outline, dpi_)) {

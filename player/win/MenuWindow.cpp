@@ -12,6 +12,7 @@
 #include "common/win/MciTransport.h"
 #include "common/win/MfVideoEngine.h"
 #include "common/win/ShapedWindow.h"
+#include "common/win/WideText.h"
 #include "common/win/WindowBase.h"
 #include "player/win/ChangeFormBorder.h"
 #include "player/win/DpiPicture.h"
@@ -20,9 +21,9 @@
 namespace orb {
 namespace {
 
-constexpr const char* kMenuClass = "OrbstartMenu";
-constexpr const char* kSpotClass = "OrbstartSpot";
-constexpr const char* kFrameClass = "OrbstartVideoFrame";
+constexpr const wchar_t* kMenuClass = L"OrbstartMenu";
+constexpr const wchar_t* kSpotClass = L"OrbstartSpot";
+constexpr const wchar_t* kFrameClass = L"OrbstartVideoFrame";
 // Posted by a screen reader's default action: the spot's action runs after the reader's call returned.
 constexpr UINT kPressSpot = WM_APP + 1;
 constexpr DWORD kFramedStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX |
@@ -84,18 +85,18 @@ bool MenuWindow::Create(std::string& error) {
   // No class cursor: each spot sets its own in WM_SETCURSOR.
   win::RegisterWindowClass({kSpotClass, win::WindowProc<MenuWindow, &MenuWindow::OnSpotMessage>});
   win::RegisterWindowClass(
-      {kFrameClass, DefWindowProcA, win::ArrowCursor(), static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))});
+      {kFrameClass, DefWindowProcW, win::ArrowCursor(), static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))});
 
   hand_ = LoadCursorA(instance_, "HAND");
   if (!hand_) hand_ = LoadCursorA(nullptr, IDC_HAND);
-  hwnd_ = CreateWindowExA(0, kMenuClass, "Autorun Menu", kFramedStyle, CW_USEDEFAULT, CW_USEDEFAULT, 640, 480,
+  hwnd_ = CreateWindowExW(0, kMenuClass, L"Autorun Menu", kFramedStyle, CW_USEDEFAULT, CW_USEDEFAULT, 640, 480,
                           nullptr, nullptr, instance_, this);
   if (!hwnd_) {
     error = "The menu window cannot be created.";
     return false;
   }
   dpi_ = win::WindowDpi(hwnd_);
-  tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+  tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                              instance_, nullptr);
   SetTooltipFont();
@@ -120,7 +121,7 @@ void MenuWindow::CenterOnScreen(int width, int height) {
 }
 
 bool MenuWindow::SetIcon(const std::string& path, std::string& error) {
-  HICON icon = static_cast<HICON>(LoadImageA(nullptr, path.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE));
+  HICON icon = static_cast<HICON>(LoadImageW(nullptr, win::Widen(path).c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE));
   if (!icon) {
     // Any other picture becomes an icon of its own size.
     Picture picture;
@@ -136,8 +137,8 @@ bool MenuWindow::SetIcon(const std::string& path, std::string& error) {
   }
   if (icon_) DestroyIcon(icon_);
   icon_ = icon;
-  SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-  SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
   return true;
 }
 
@@ -148,7 +149,7 @@ bool MenuWindow::CreateSpot(int spot, const SpotLayout& layout, std::string& err
   const std::string of = " of spot " + std::to_string(spot) + " ";
   raw->layout = layout;
   if (layout.has_video_frame) {
-    raw->frame = CreateWindowExA(0, kFrameClass, nullptr, WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, hwnd_, nullptr,
+    raw->frame = CreateWindowExW(0, kFrameClass, nullptr, WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, hwnd_, nullptr,
                                  instance_, nullptr);
   }
   SIZE& size = raw->size;
@@ -164,7 +165,7 @@ bool MenuWindow::CreateSpot(int spot, const SpotLayout& layout, std::string& err
       return false;
     }
   }
-  raw->hwnd = CreateWindowExA(0, kSpotClass, nullptr, WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, hwnd_,
+  raw->hwnd = CreateWindowExW(0, kSpotClass, nullptr, WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, hwnd_,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(spot)), instance_, this);
   if (!raw->hwnd) {
     error = "The window of spot " + std::to_string(spot) + " cannot be created.";
@@ -172,13 +173,14 @@ bool MenuWindow::CreateSpot(int spot, const SpotLayout& layout, std::string& err
   }
   PlaceSpot(*raw);
   if (tooltip_ && !layout.tooltip.empty()) {
-    TOOLINFOA tool = {};
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    std::wstring text = win::Widen(layout.tooltip);  // the tooltip keeps a copy
+    TOOLINFOW tool = {};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = hwnd_;
     tool.uId = reinterpret_cast<UINT_PTR>(raw->hwnd);
-    tool.lpszText = const_cast<char*>(layout.tooltip.c_str());
-    SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    tool.lpszText = text.data();
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
   ShowWindow(raw->hwnd, SW_SHOWNA);
   return true;
@@ -272,12 +274,12 @@ LRESULT MenuWindow::OnMenuMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     }
     case WM_KEYDOWN:
-      return OnKey(wp, lp) ? 0 : DefWindowProcA(hwnd_, msg, wp, lp);
+      return OnKey(wp, lp) ? 0 : DefWindowProcW(hwnd_, msg, wp, lp);
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
       // As on buttons, the mark shows only while the menu has the focus.
       if (Spot* s = SpotAt(keys_.Focused()); s && keys_.CuesShown()) InvalidateRect(s->hwnd, nullptr, FALSE);
-      return DefWindowProcA(hwnd_, msg, wp, lp);
+      return DefWindowProcW(hwnd_, msg, wp, lp);
     case WM_DPICHANGED:
       ChangeDpi(LOWORD(wp), *reinterpret_cast<const RECT*>(lp));
       return 0;
@@ -297,13 +299,13 @@ LRESULT MenuWindow::OnMenuMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       // Alt+Left goes back, as in a browser. The system still sees the key: otherwise it takes the Alt
       // released afterwards for a lone Alt and opens the window menu, which would swallow the next keys.
       if (wp == VK_LEFT) OnKey(wp, lp | (1u << 29));
-      return hwnd_ ? DefWindowProcA(hwnd_, msg, wp, lp) : 0;
+      return hwnd_ ? DefWindowProcW(hwnd_, msg, wp, lp) : 0;
     case WM_GETOBJECT:
       if (static_cast<LONG>(static_cast<DWORD>(lp)) == OBJID_CLIENT) {
         if (!accessible_) accessible_ = new (std::nothrow) MenuAccessible(hwnd_, *this);
         if (LRESULT answer = accessible_ ? accessible_->Answer(wp) : 0) return answer;
       }
-      return DefWindowProcA(hwnd_, msg, wp, lp);
+      return DefWindowProcW(hwnd_, msg, wp, lp);
     case WM_CLOSE:
       DestroyWindow(hwnd_);
       return 0;
@@ -327,7 +329,7 @@ LRESULT MenuWindow::OnMenuMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     }
     default:
-      return DefWindowProcA(hwnd_, msg, wp, lp);
+      return DefWindowProcW(hwnd_, msg, wp, lp);
   }
 }
 
@@ -335,7 +337,7 @@ LRESULT MenuWindow::OnSpotMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   int spot = GetDlgCtrlID(hwnd);
   Spot* s = SpotAt(spot);
   // A spot of a page left has the number of one shown now.
-  if (!s || s->hwnd != hwnd) return DefWindowProcA(hwnd, msg, wp, lp);
+  if (!s || s->hwnd != hwnd) return DefWindowProcW(hwnd, msg, wp, lp);
   switch (msg) {
     case WM_ERASEBKGND:
       return 1;
@@ -384,7 +386,7 @@ LRESULT MenuWindow::OnSpotMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       s->pressed = false;
       return 0;
     default:
-      return DefWindowProcA(hwnd, msg, wp, lp);
+      return DefWindowProcW(hwnd, msg, wp, lp);
   }
 }
 
@@ -448,7 +450,7 @@ int MenuWindow::SpotAtPoint(POINT screen) {
   return 0;
 }
 
-void MenuWindow::PressSpot(int spot) { PostMessageA(hwnd_, kPressSpot, static_cast<WPARAM>(spot), 0); }
+void MenuWindow::PressSpot(int spot) { PostMessageW(hwnd_, kPressSpot, static_cast<WPARAM>(spot), 0); }
 
 void MenuWindow::FocusSpot(int spot) {
   int before = keys_.Focused();

@@ -61,7 +61,7 @@ class MenuWindow : public MenuView, private AccessibleSpots {
   void LeavePage() override;
   void PageShown() override;
   void Fail(const std::string& message) override { host_.Fail(message); }
-  void CloseMenu() override { PostMessageA(hwnd_, WM_CLOSE, 0, 0); }
+  void CloseMenu() override { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
   void UnloadStartupWindow() override { host_.UnloadStartupWindow(); }
 
  private:

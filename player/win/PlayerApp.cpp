@@ -5,14 +5,15 @@
 
 #include "cdformat/PlayerFolder.h"
 #include "common/DpiScale.h"
+#include "common/win/WideText.h"
 #include "common/win/WindowBase.h"
 #include "player/win/DpiPicture.h"
 
 namespace orb {
 namespace {
 
-constexpr const char* kStartupClass = "OrbstartMain";
-constexpr const char* kSplashClass = "OrbstartSplash";
+constexpr const wchar_t* kStartupClass = L"OrbstartMain";
+constexpr const wchar_t* kSplashClass = L"OrbstartSplash";
 constexpr UINT_PTR kPlayTimer = 1;  // tmrplay, on the start-up window
 constexpr UINT_PTR kStayTimer = 2;  // tmrstay, on the splash window
 
@@ -32,22 +33,22 @@ int PlayerApp::Run(const std::string& folder) {
       {kSplashClass, win::WindowProc<PlayerApp, &PlayerApp::OnSplashMessage>, win::ArrowCursor()});
 
   startup_controller_ = std::make_unique<StartupController>(folder, media_, *this);
-  startup_ = CreateWindowExA(0, kStartupClass, "Orbstart", WS_OVERLAPPED, 0, 0, 0, 0, nullptr, nullptr,
+  startup_ = CreateWindowExW(0, kStartupClass, L"Orbstart", WS_OVERLAPPED, 0, 0, 0, 0, nullptr, nullptr,
                              instance_, this);
   if (!startup_) return 1;
   if (!startup_controller_->Load()) return exit_code_;
   startup_controller_->Run();
   if (failing_) return exit_code_;
   MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
   }
   return exit_code_;
 }
 
 FileRead PlayerApp::ReadFile(const std::string& path, std::string& data) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  HANDLE file = CreateFileW(win::Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return FileRead::kMissing;
   LARGE_INTEGER size;
@@ -68,9 +69,10 @@ FileRead PlayerApp::ReadFile(const std::string& path, std::string& data) {
 
 void PlayerApp::ShellOpen(MediaWindow owner, const std::string& operation, const std::string& target,
                           const std::string& parameters, const std::string& directory) {
-  ShellExecuteA(reinterpret_cast<HWND>(owner), operation.c_str(), target.c_str(),
-                parameters.empty() ? nullptr : parameters.c_str(), directory.empty() ? nullptr : directory.c_str(),
-                SW_SHOWNORMAL);
+  const std::wstring wide_parameters = win::Widen(parameters), wide_directory = win::Widen(directory);
+  ShellExecuteW(reinterpret_cast<HWND>(owner), win::Widen(operation).c_str(), win::Widen(target).c_str(),
+                parameters.empty() ? nullptr : wide_parameters.c_str(),
+                directory.empty() ? nullptr : wide_directory.c_str(), SW_SHOWNORMAL);
 }
 
 bool PlayerApp::ShowSplash(const std::string& path, std::string& error) {
@@ -89,7 +91,7 @@ bool PlayerApp::ShowSplash(const std::string& path, std::string& error) {
   // A picture with clear pixels becomes a layered window with its own per-pixel alpha, so that what lies
   // beneath shows through them (a round logo has no grey corners), as a rollover's do over the menu.
   bool layered = splash_picture_.HasAlpha();
-  splash_ = CreateWindowExA(WS_EX_TOOLWINDOW | (layered ? WS_EX_LAYERED : 0), kSplashClass, "", WS_POPUP, x, y, w,
+  splash_ = CreateWindowExW(WS_EX_TOOLWINDOW | (layered ? WS_EX_LAYERED : 0), kSplashClass, L"", WS_POPUP, x, y, w,
                             h, nullptr, nullptr, instance_, this);
   if (!splash_) {
     error = "cannot be shown";
@@ -97,7 +99,7 @@ bool PlayerApp::ShowSplash(const std::string& path, std::string& error) {
   }
   if (layered && !ShowLayeredSplash(x, y)) {
     // Without per-pixel alpha the picture is still shown, over the window colour.
-    SetWindowLongPtrA(splash_, GWL_EXSTYLE, WS_EX_TOOLWINDOW);
+    SetWindowLongPtrW(splash_, GWL_EXSTYLE, WS_EX_TOOLWINDOW);
   }
   ShowWindow(splash_, SW_SHOW);
   UpdateWindow(splash_);
@@ -170,7 +172,8 @@ void PlayerApp::Fail(const std::string& message) {
     ShowWindow(splash_, SW_HIDE);
   }
   if (menu_ && menu_->Handle()) ShowWindow(menu_->Handle(), SW_HIDE);
-  MessageBoxA(nullptr, message.c_str(), kPlayerTitle, MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
+  MessageBoxW(nullptr, win::Widen(message).c_str(), win::Widen(kPlayerTitle).c_str(),
+              MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
   PostQuitMessage(exit_code_);
 }
 
@@ -187,7 +190,7 @@ LRESULT PlayerApp::OnStartupMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     UnloadStartupWindow();
     return 0;
   }
-  return DefWindowProcA(hwnd, msg, wp, lp);
+  return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
 LRESULT PlayerApp::OnSplashMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -209,7 +212,7 @@ LRESULT PlayerApp::OnSplashMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
       return 0;  // nothing but the fourth tick ends the splash
     default:
-      return DefWindowProcA(hwnd, msg, wp, lp);
+      return DefWindowProcW(hwnd, msg, wp, lp);
   }
 }
 

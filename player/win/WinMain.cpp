@@ -11,6 +11,7 @@
 #include "cdformat/PlayerFolder.h"
 #include "common/win/MciTransport.h"
 #include "common/win/MfVideoEngine.h"
+#include "common/win/WideText.h"
 #include "player/win/PlayerApp.h"
 
 // The player goes onto every CD and must stay small: it replaces two pieces of the C++ runtime.
@@ -65,9 +66,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
   OleInitialize(nullptr);
-  char path[MAX_PATH + 1] = {};
-  DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder = orb::PlayerFolder(orb::ProgramFolder(std::string(path, n)));
+  // UTF-8 from here on: the player's text, whatever the code page lacks included.
+  wchar_t path[MAX_PATH + 1] = {};
+  DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::string folder = orb::PlayerFolder(orb::ProgramFolder(orb::win::Narrow(std::wstring_view(path, n))));
   int code;
   {
     orb::PlayerApp app(instance);

@@ -124,6 +124,10 @@ TEST_F(MenuTest, HugeTextsAreCutToWhatWindowsShowsAndHugePathsToAReadableMessage
                           [&](const std::string& l) { return l.find(tip) != std::string::npos; }),
             1);
   EXPECT_EQ(ShownText("short", kMaxTooltipText), "short");
+  std::string alphas;  // two bytes each: a cut by bytes would count half as many and split one
+  for (int i = 0; i < 6; ++i) alphas += "\xCE\xB1";
+  EXPECT_EQ(ShownText(alphas, 6), alphas);
+  EXPECT_EQ(ShownText(alphas + "b", 6), alphas.substr(0, 6) + "...");
 
   // A background path of 10 MB: the message keeps the start, the file name and the problem.
   MenuConfig huge = Config({Spot(7)});

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # A menu of three pages in one window, driven by the mouse and by the keys: each page's background, size,
 # title, frame or shape and spots (as a screen reader reads them), the way back by Go Back, Escape,
-# Backspace and Alt+Left, a video stopped by a page change, and Escape on page 1 closing the menu.
+# Backspace and Alt+Left, a video stopped by a page change, and Escape on page 1 closing the menu. Texts
+# outside the code page: a page titled in Greek whose spot has a Greek tooltip, a rollover named in
+# Japanese and runs a batch file named in Japanese; page 1's code-page text (menu.cfg) comes through too.
 . "$(dirname "$0")/player_lib.sh"
 msaa() { run "$(dirname "$ORB_WINTOOL")/msaatool.exe" "$@"; }
 convert -size 320x240 xc:'#3060C0' "BMP3:$CD/home.bmp"
@@ -10,19 +12,26 @@ convert -size 400x300 xc:'#30C060' "BMP3:$CD/extras.bmp"
 convert -size 300x200 xc:white -fill '#C03060' -draw 'rectangle 20,20 279,179' "BMP3:$CD/docs.bmp"
 convert -size 80x40 xc:'#FF0000' "BMP3:$CD/over1.bmp"
 convert -size 60x30 xc:'#FFFF00' "BMP3:$CD/over2.bmp"
+convert -size 80x40 xc:'#FF00FF' "BMP3:$CD/日本語.bmp"
+printf '@echo off\r\necho started > "%%~dp0started.txt"\r\n' >"$CD/ファイル.bat"
 ffmpeg -loglevel error -f lavfi -i color=c=red:s=160x120:d=20:r=10 -c:v rawvideo -pix_fmt bgr24 "$CD/movie.avi"
-menu "Pages Home" '\home.bmp' "" 3
+menu "Pages Home" '\home.bmp' "" 4
 spot "To Extras" 8 " extras " '\over1.bmp' 300 300
 spot "Play" 5 '\movie.avi' '\over2.bmp' 3000 300 "" "" "" 1500 1500 2400 1800
 spot "To Docs" 8 "Docs" '\over2.bmp' 300 2700
-CFG=$CD/pages.cfg crlf "Orbmenu pages 1" "Home" " 2 " "Extras" "Pages Extras" '\extras.bmp' " 2 "
+spot "$(printf 'To Gr\xe8ce')" 8 "Greek" '\over2.bmp' 3000 2700  # menu.cfg is in the code page (1252)
+CFG=$CD/pages.cfg crlf "Orbmenu pages 1" "Home" " 3 " "Extras" "Pages Extras" '\extras.bmp' " 2 "
 CFG=$CD/pages.cfg spot "Back" 9 "" '\over1.bmp' 300 300
 CFG=$CD/pages.cfg spot "To Docs" 8 "docs" '\over2.bmp' 300 3000
 CFG=$CD/pages.cfg crlf "Docs" "?Docs" '\docs.bmp' " 2 "
 CFG=$CD/pages.cfg spot "Home" 8 "HOME" '\over1.bmp' 600 600
 CFG=$CD/pages.cfg spot "Back" 9 "" '\over2.bmp' 600 1800
+greek="Σελίδα Ελληνικά"
+CFG=$CD/pages.cfg crlf "Greek" "$greek" '\home.bmp' " 1 "
+CFG=$CD/pages.cfg spot "Εκκίνηση" 1 '\ファイル.bat' '\日本語.bmp' 300 300
 inf
 blue="srgb(48,96,192)" green="srgb(48,192,96)" rose="srgb(192,48,96)" red="srgb(255,0,0)"
+magenta="srgb(255,0,255)"
 xdotool mousemove 0 0
 start_player
 
@@ -49,6 +58,17 @@ click() { xdotool mousemove $((ox + $1)) $((oy + $2)); sleep 0.3; xdotool mousem
 # focus_menu PATTERN: gives the X focus to the window whose title matches, which Wine's unmanaged windows
 # do not always take by themselves.
 focus_menu() { xdotool search --name "$1" | head -1 | xargs xdotool windowfocus; sleep 0.3; }
+# titled TITLE: the id of the visible X window whose name, read back as UTF-8, is TITLE; waits up to 10 s.
+titled() {
+  local id
+  for _ in $(seq 50); do
+    for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+      [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] && echo "$id" && return 0
+    done
+    sleep 0.2
+  done
+  return 1
+}
 
 page home "Pages Home"
 home_x=$x home_y=$y home_w=$w home_h=$h
@@ -56,7 +76,7 @@ IFS=, read -r sx sy _ _ <<<"$(spot_rect "Pages Home" 1)"
 ox=$((sx - 20)) oy=$((sy - 20))
 shot=$(screenshot player_pages_home)
 expect_pixel "$shot" $((ox + 300)) $((oy + 230)) "$blue" "page 1's background"
-children "Pages Home" 3 "To Extras" "Play" "To Docs"
+children "Pages Home" 4 "To Extras" "Play" "To Docs" "To Grèce"
 
 # By the mouse: a video plays on page 1, then Go to Page: the window keeps its place, takes the page's
 # size, title and background, and the video and its frame are gone.
@@ -120,6 +140,25 @@ page "Backspace" "Pages Home"
 xdotool key alt+Left  # page 1 reached from no other: nothing
 sleep 0.5
 wintool wait "Pages Home" 100 >/dev/null || fail "Alt+Left on page 1 left it"
+
+# The Greek page: its title read back from X and by the reader client, the rollover named in Japanese lit
+# under the pointer, the batch file named in Japanese started by a click, and Escape back to page 1.
+click 220 190
+titled "$greek" >/dev/null || fail "no window titled '$greek' after the Go to Page click"
+children "$greek" 1 "Εκκίνηση"
+xdotool mousemove $((ox + 50)) $((oy + 35)); sleep 0.3; xdotool mousemove $((ox + 51)) $((oy + 35)); sleep 0.5
+shot=$(screenshot player_pages_greek)
+expect_pixel "$shot" $((ox + 60)) $((oy + 50)) "$magenta" "the rollover named in Japanese"
+click 50 35
+for _ in $(seq 100); do [ -f "$CD/started.txt" ] && break; sleep 0.1; done
+[ -f "$CD/started.txt" ] || fail "the batch file named in Japanese did not start"
+# The started console took the activation: come back to the menu as a user would, on its background.
+sleep 0.5
+xdotool mousemove $((ox + 250)) $((oy + 200)) click 1
+sleep 0.5
+xdotool key Escape
+page "Escape on the Greek page" "Pages Home"
+focus_menu "^Pages Home$"
 xdotool key Escape
 player_ended 10 || fail "Escape on page 1 did not close the menu"
 [ "$(cat "$TMP/rc")" = 0 ] || fail "the player ended with $(cat "$TMP/rc")"

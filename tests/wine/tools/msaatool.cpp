@@ -8,8 +8,10 @@
 //                                 when none came within MS
 //   msaatool events TITLE MS FILE N  the same for the first N events from EVENT_OBJECT_REORDER to
 //                                 EVENT_OBJECT_FOCUS, one "reorder|focus OBJID CHILD" line each
+// TITLE and the names printed are UTF-8, so that texts outside the code page come through.
 #include <oleacc.h>
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -19,9 +21,9 @@ namespace {
 
 std::string Narrow(BSTR text) {
   if (!text) return "";
-  int n = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  int n = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
   std::string out(n > 0 ? n - 1 : 0, '\0');
-  if (n > 1) WideCharToMultiByte(CP_ACP, 0, text, -1, out.data(), n, nullptr, nullptr);
+  if (n > 1) WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), n, nullptr, nullptr);
   SysFreeString(text);
   return out;
 }
@@ -96,7 +98,10 @@ int Usage() {
 int main(int argc, char** argv) {
   if (argc < 3) return Usage();
   std::string verb = argv[1];
-  HWND hwnd = FindWindowA(nullptr, argv[2]);
+  // The title as given, not as the code page's argv has it.
+  int wide_count = 0;
+  wchar_t** wide_argv = CommandLineToArgvW(GetCommandLineW(), &wide_count);
+  HWND hwnd = wide_argv && wide_count > 2 ? FindWindowW(nullptr, wide_argv[2]) : nullptr;
   if (!hwnd) {
     std::fprintf(stderr, "no window titled %s\n", argv[2]);
     return 1;
