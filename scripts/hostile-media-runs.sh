@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 build=${1:-build/wintest}
 runs=${2:-10}
 test=e2e.player_hostile_media_test
-env_lines=$(cd "$build" && ctest --show-only=json-v1 -R "^$test\$" | python3 -c '
+# Listing the tests also lists the Wine test programs' cases, which needs a display.
+env_lines=$(cd "$build" && xvfb-run -a -s "-nolisten tcp" ctest --show-only=json-v1 -R "^$test\$" | python3 -c '
 import json, sys
 for t in json.load(sys.stdin)["tests"]:
     for p in t.get("properties", []):
