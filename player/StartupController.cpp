@@ -6,6 +6,7 @@
 #include "cdformat/PagesFormat.h"
 #include "cdformat/PagesReader.h"
 #include "common/MessagePath.h"
+#include "player/MenuLanguage.h"
 
 namespace orb {
 
@@ -16,6 +17,7 @@ bool StartupController::Load() {
   if (FileRead read = view_.ReadFile(path, data); read != FileRead::kRead) {
     error = FileNotReadable(path, read);
   } else if (ReadMenuConfig(data, folder_, path, config_, error) && LoadPages(error)) {
+    language_ = ChooseMenuLanguage(config_, view_.PreferredLanguages());
     return true;
   }
   failed_ = true;
