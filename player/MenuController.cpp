@@ -3,8 +3,10 @@
 
 #include "cdformat/PagesReader.h"
 #include "cdformat/PlayerFolder.h"
+#include "common/LanguageTag.h"
 #include "common/MessagePath.h"
 #include "common/NativeText.h"
+#include "player/MenuLanguage.h"
 
 namespace orb {
 namespace {
@@ -12,6 +14,15 @@ namespace {
 std::string MoveAlias(int spot) { return "alias" + std::to_string(spot); }
 
 }  // namespace
+
+MenuController::MenuController(const MenuConfig& config, std::string player_folder, MediaTransport& media,
+                               MenuView& view, std::string language)
+    : config_(config),
+      shown_(MenuInLanguage(config, language)),
+      language_(std::move(language)),
+      folder_(std::move(player_folder)),
+      media_(media),
+      view_(view) {}
 
 std::string ShownText(std::string_view text, size_t max) {
   // The text is UTF-8: counted in characters, and never cut inside one.
@@ -26,24 +37,24 @@ std::string ShownText(std::string_view text, size_t max) {
 }
 
 const std::vector<PlayerSpot>& MenuController::PageSpots(int page) const {
-  return page <= 1 ? config_.Spots : config_.Pages[page - 2].Spots;
+  return page <= 1 ? shown_.Spots : shown_.Pages[page - 2].Spots;
 }
 
 const std::string& MenuController::PageBackground(int page) const {
-  return page <= 1 ? config_.BackgroundPath : config_.Pages[page - 2].BackgroundPath;
+  return page <= 1 ? shown_.BackgroundPath : shown_.Pages[page - 2].BackgroundPath;
 }
 
 int MenuController::FindPage(const std::string& name) const {
   const std::string wanted = TrimBlanks(name);
-  if (SamePageName(wanted, config_.PageName)) return 1;
-  for (size_t i = 0; i < config_.Pages.size(); ++i) {
-    if (SamePageName(wanted, config_.Pages[i].Name)) return static_cast<int>(i + 2);
+  if (SamePageName(wanted, shown_.PageName)) return 1;
+  for (size_t i = 0; i < shown_.Pages.size(); ++i) {
+    if (SamePageName(wanted, shown_.Pages[i].Name)) return static_cast<int>(i + 2);
   }
   return 0;
 }
 
 const std::string& MenuController::PageTitle() const {
-  return page_ == 0 ? config_.CdTitle : config_.Pages[page_ - 1].Title;
+  return page_ == 0 ? shown_.CdTitle : shown_.Pages[page_ - 1].Title;
 }
 
 const PlayerSpot* MenuController::Spot(int spot) const {
@@ -106,6 +117,7 @@ bool MenuController::CreateSpots(std::string& error) {
 }
 
 bool MenuController::Form_Load(std::string& error) {
+  view_.SetRightToLeft(IsRightToLeft(language_));
   if (!BuildWindow(error)) return false;
   OpenMoveSounds();
 
@@ -143,7 +155,23 @@ void MenuController::GoBack() {
   ShowPage(page);
 }
 
+void MenuController::SwitchLanguage(const std::string& tag) {
+  std::string wanted = MenuLanguageTag(config_, TrimBlanks(tag));
+  if (unloaded_ || wanted.empty() || SameLanguageTag(wanted, language_)) return;
+  // The spots of the page left close what they opened as they were, before the version changes them.
+  LeavePage();
+  language_ = std::move(wanted);
+  shown_ = MenuInLanguage(config_, language_);
+  view_.SetRightToLeft(IsRightToLeft(language_));
+  EnterPage(page_);
+}
+
 void MenuController::ShowPage(size_t page) {
+  LeavePage();
+  EnterPage(page);
+}
+
+void MenuController::LeavePage() {
   // What plays on the page left ends with it: its move sounds and its videos, whose frames go with the spots.
   const std::vector<PlayerSpot>& old_spots = Spots();
   for (size_t n = 1; n <= old_spots.size(); ++n) {
@@ -153,6 +181,9 @@ void MenuController::ShowPage(size_t page) {
     }
   }
   view_.LeavePage();
+}
+
+void MenuController::EnterPage(size_t page) {
   page_ = page;
   current_spot_ = 0;
   last_spot_ = 0;
@@ -221,6 +252,13 @@ void MenuController::img_Click(int spot) {
     case ActionKind::GoBack:
       GoBack();
       break;
+    case ActionKind::SwitchLanguage: {
+      // The switch replaces the spots; the click sound is the clicked spot's as it was.
+      const PlayerSpot clicked = *s;
+      SwitchLanguage(clicked.Target);
+      PlayClickSound(clicked);
+      return;
+    }
     default:
       break;
   }

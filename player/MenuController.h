@@ -53,6 +53,9 @@ class MenuView {
   virtual void LeavePage() = 0;
   // Another page stands built: the keyboard, the pointer and screen readers catch up.
   virtual void PageShown() = 0;
+  // The language shown reads right to left (or no longer does): the tooltips and caption follow; pictures
+  // are never mirrored. Told before the window of the first page and of a page in another language is built.
+  virtual void SetRightToLeft(bool) {}
   // A page that cannot be built ends the player with this message, as a menu that cannot load does.
   virtual void Fail(const std::string& message) = 0;
   virtual FileRead ReadFile(const std::string& path, std::string& data) = 0;
@@ -72,8 +75,9 @@ class MenuView {
 
 class MenuController {
  public:
-  MenuController(const MenuConfig& config, std::string player_folder, MediaTransport& media, MenuView& view)
-      : config_(config), folder_(std::move(player_folder)), media_(media), view_(view) {}
+  // language: the tag of the version to show (MenuLanguage.h); the default's texts for none.
+  MenuController(const MenuConfig& config, std::string player_folder, MediaTransport& media, MenuView& view,
+                 std::string language = {});
 
   // Builds the menu; false with a message naming the file and the problem.
   bool Form_Load(std::string& error);
@@ -89,6 +93,9 @@ class MenuController {
   void GoToPage(const std::string& name);
   // Shows the page remembered last; nothing when the page shown was reached from none.
   void GoBack();
+  // Shows the page shown again in the version of that tag (the default's tag: the default), the road back
+  // kept; nothing for a tag of no version or the language shown.
+  void SwitchLanguage(const std::string& tag);
   // The closing sequence; only the first call does anything.
   void Form_Unload();
 
@@ -108,6 +115,8 @@ class MenuController {
   const std::string& ClickAlias() const { return click_alias_; }
   const std::string& VideoAliasBase() const { return video_alias_base_; }
   const std::string& Folder() const { return folder_; }
+  // The tag of the language shown, as the menu spells it; empty for a default without a tag.
+  const std::string& Language() const { return language_; }
   // The working folder given to the shell by the open actions.
   std::string WorkingFolder() const;
 
@@ -119,11 +128,17 @@ class MenuController {
   bool CreateSpots(std::string& error);
   // Leaves the page shown for page index `page` (0 for the first).
   void ShowPage(size_t page);
+  // What plays on the page shown ends, and its spots go.
+  void LeavePage();
+  // Builds page index `page` of shown_ in the window.
+  void EnterPage(size_t page);
   bool HasVideoFrame(const PlayerSpot& spot) const;
   void PlayVideo(int spot);
   void PlayClickSound(const PlayerSpot& spot);
 
-  const MenuConfig& config_;
+  const MenuConfig& config_;  // as read, in the default language
+  MenuConfig shown_;          // config_ in the language shown; every page is built from it
+  std::string language_;
   std::string folder_;
   MediaTransport& media_;
   MenuView& view_;
@@ -132,7 +147,7 @@ class MenuController {
   std::string click_alias_;
   std::string video_alias_base_;
   bool unloaded_ = false;
-  size_t page_ = 0;              // 0 for the first page, else config_.Pages[page_ - 1]
+  size_t page_ = 0;              // 0 for the first page, else shown_.Pages[page_ - 1]
   std::vector<size_t> history_;  // the pages Go Back returns to, the last one last
 };
 

@@ -7,6 +7,7 @@
 #include "cdformat/PagesReader.h"
 #include "common/MessagePath.h"
 #include "common/NativeText.h"
+#include "player/MenuLanguage.h"
 
 namespace orb {
 
@@ -17,6 +18,7 @@ bool StartupController::Load() {
   if (FileRead read = view_.ReadFile(path, data); read != FileRead::kRead) {
     error = FileNotReadable(path, read);
   } else if (ReadMenuConfig(NativeToUtf8(data), folder_, path, config_, error) && LoadPages(error)) {
+    language_ = ChooseMenuLanguage(config_, view_.PreferredLanguages());
     return true;
   }
   failed_ = true;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "cdformat/CdReaders.h"
 #include "common/MediaCommands.h"
@@ -30,6 +31,8 @@ class StartupView {
   virtual void EnableTimer(PlayerTimer timer, bool enabled) = 0;
   // Shows one error message; the player then ends.
   virtual void Fail(const std::string& message) = 0;
+  // The user's preferred UI languages as tags, the first preferred first.
+  virtual std::vector<std::string> PreferredLanguages() { return {}; }
 };
 
 class StartupController {
@@ -48,6 +51,8 @@ class StartupController {
 
   const MenuConfig& Config() const { return config_; }
   const std::string& Folder() const { return folder_; }
+  // The tag of the language version the menu opens in (the default's tag for the default).
+  const std::string& Language() const { return language_; }
   int32_t StartSoundSeconds() const { return start_sound_seconds_; }
   int32_t ElapsedSeconds() const { return elapsed_seconds_; }
   bool Unloaded() const { return unloaded_; }
@@ -60,6 +65,7 @@ class StartupController {
   MediaTransport& media_;
   StartupView& view_;
   MenuConfig config_;
+  std::string language_;
   std::string sound_alias_;
   int32_t start_sound_seconds_ = 0;
   int32_t elapsed_seconds_ = 0;

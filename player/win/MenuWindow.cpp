@@ -43,10 +43,11 @@ void EndWithoutStuckMedia() {
 }  // namespace
 
 MenuWindow::MenuWindow(HINSTANCE instance, const MenuConfig& config, const std::string& folder,
-                       MediaTransport& media, MenuWindowHost& host)
-    : instance_(instance), host_(host), controller_(config, folder, media, *this) {
-  for (size_t i = 0; i < config.Spots.size(); ++i) {
-    spot_names_.push_back(SpotAccessibleName(config.Spots[i], static_cast<int>(i + 1), folder));
+                       MediaTransport& media, MenuWindowHost& host, const std::string& language)
+    : instance_(instance), host_(host), controller_(config, folder, media, *this, language) {
+  const std::vector<PlayerSpot>& spots = controller_.Spots();  // in the language shown
+  for (size_t i = 0; i < spots.size(); ++i) {
+    spot_names_.push_back(SpotAccessibleName(spots[i], static_cast<int>(i + 1), folder));
   }
 }
 
@@ -115,6 +116,13 @@ bool MenuWindow::Create(std::string& error) {
   return true;
 }
 
+void MenuWindow::SetRightToLeft(bool rtl) {
+  right_to_left_ = rtl;
+  // The caption's reading order only: WS_EX_LAYOUTRTL would mirror the background and the spots' places.
+  LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_EXSTYLE);
+  SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, rtl ? style | WS_EX_RTLREADING : style & ~LONG_PTR{WS_EX_RTLREADING});
+}
+
 void MenuWindow::CenterOnScreen(int width, int height) {
   POINT at = win::CentredOrigin(nullptr, width, height, true);
   SetWindowPos(hwnd_, nullptr, at.x, at.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -176,7 +184,7 @@ bool MenuWindow::CreateSpot(int spot, const SpotLayout& layout, std::string& err
     std::wstring text = win::Widen(layout.tooltip);  // the tooltip keeps a copy
     TOOLINFOW tool = {};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS | (right_to_left_ ? TTF_RTLREADING : 0);
     tool.hwnd = hwnd_;
     tool.uId = reinterpret_cast<UINT_PTR>(raw->hwnd);
     tool.lpszText = text.data();

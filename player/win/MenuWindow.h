@@ -32,8 +32,9 @@ class MenuWindowHost {
 
 class MenuWindow : public MenuView, private AccessibleSpots {
  public:
+  // language: the tag of the version shown first (the default's texts for none).
   MenuWindow(HINSTANCE instance, const MenuConfig& config, const std::string& folder, MediaTransport& media,
-             MenuWindowHost& host);
+             MenuWindowHost& host, const std::string& language = {});
   ~MenuWindow() override;
 
   // Creates, loads and shows the window; false with a message (the window is then gone again).
@@ -60,6 +61,7 @@ class MenuWindow : public MenuView, private AccessibleSpots {
   }
   void LeavePage() override;
   void PageShown() override;
+  void SetRightToLeft(bool rtl) override;
   void Fail(const std::string& message) override { host_.Fail(message); }
   void CloseMenu() override { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
   void UnloadStartupWindow() override { host_.UnloadStartupWindow(); }
@@ -150,6 +152,7 @@ class MenuWindow : public MenuView, private AccessibleSpots {
   int dpi_ = 96;
   bool shaped_ = false;
   bool loaded_ = false;
+  bool right_to_left_ = false;  // the language shown: its tooltips and caption read right to left
   int page_changes_ = 0;
   bool had_focus_ = false;  // whether the page left had the keyboard
   std::vector<std::unique_ptr<Spot>> spots_;

@@ -8,6 +8,7 @@
 #include "common/win/WideText.h"
 #include "common/win/WindowBase.h"
 #include "player/win/DpiPicture.h"
+#include "player/win/PreferredLanguages.h"
 
 namespace orb {
 namespace {
@@ -133,13 +134,15 @@ bool PlayerApp::ShowMenu(std::string& error) {
   // From here on a click must not wait for a length the media interface is slow to give.
   mci_.BoundReplies();
   menu_ = std::make_unique<MenuWindow>(instance_, startup_controller_->Config(), startup_controller_->Folder(),
-                                       media_, *this);
+                                       media_, *this, startup_controller_->Language());
   if (!menu_->Create(error)) {
     menu_.reset();
     return false;
   }
   return true;
 }
+
+std::vector<std::string> PlayerApp::PreferredLanguages() { return UserPreferredUiLanguages(); }
 
 void PlayerApp::UnloadStartupWindow() {
   if (startup_controller_) startup_controller_->Form_Unload();

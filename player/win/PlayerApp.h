@@ -34,6 +34,7 @@ class PlayerApp : public StartupView, public MenuWindowHost {
   void UnloadStartupWindow() override;
   void EnableTimer(PlayerTimer timer, bool enabled) override;
   void Fail(const std::string& message) override;
+  std::vector<std::string> PreferredLanguages() override;
 
   // MenuWindowHost
   void MenuClosed() override { QuitWhenAlone(); }

@@ -352,6 +352,35 @@ TEST_F(MenuTest, PagesChangeInTheSameWindowAndGoBackWalksTheRoadTaken) {
                          "mci Close playthemovie2", "mci Close audio2", "unload startup"}));
 }
 
+TEST_F(MenuTest, SwitchLanguageShowsThePageAgainInThatVersionAndKeepsTheRoadBack) {
+  media.short_paths["D:\\m.wav"] = "D:\\M.WAV";
+  MenuConfig c = ThreePages();
+  c.DefaultLanguage = "en";
+  c.Languages = {{"ar", {{LanguageField::Title, 2, 0, "Arabic"}, {LanguageField::ToolTip, 2, 1, "Tip"}}}};
+  c.Pages[0].Spots[2] = Spot(10, " AR ", "", "D:\\click.wav");
+  Load(c);
+  menu->GoToPage("Extras");
+  Take();
+  menu->img_Click(3);
+  EXPECT_EQ(Take(), (Log{"mci Close alias2", "leave page", "right to left", "framed [Arabic] D:\\extras.jpg",
+                         "mci open D:\\M.WAV type MPEGVideo Alias alias2 parent 200 Style 1073741824",
+                         "spot 1 at 0,0 tip [Tip] D:\\over.bmp", "spot 2 at 0,0 tip [] D:\\over.bmp",
+                         "spot 3 at 0,0 tip [] D:\\over.bmp", "page shown", "mci Close ",
+                         "mci open D:\\CLICK.WAV type MPEGVideo Alias audio2 parent 200 Style 1073741824",
+                         "mci play audio2"}));
+  EXPECT_EQ(menu->Language(), "ar");  // as the menu spells it
+  // The shown language, an unknown tag and none: nothing, as for an unknown page.
+  for (const char* tag : {"Ar", "fr", ""}) menu->SwitchLanguage(tag);
+  EXPECT_TRUE(Take().empty());
+  menu->GoBack();  // the road back kept, in the version shown
+  EXPECT_EQ(menu->Page(), 1);
+  EXPECT_EQ(Take().at(2), "framed [My CD] D:\\back.jpg");
+  menu->SwitchLanguage("EN");  // the default's tag
+  EXPECT_EQ(Take().at(1), "left to right");
+  menu->GoToPage("extras");
+  EXPECT_EQ(menu->PageTitle(), "More things");
+}
+
 TEST_F(MenuTest, APageThatCannotBeBuiltEndsThePlayerWithItsMessage) {
   Load(ThreePages());
   view.broken_pictures = {"D:\\extras.jpg"};

@@ -71,9 +71,11 @@ struct FakeStartupView : StartupView {
     log.push_back(std::string(timer == PlayerTimer::Play ? "tmrplay " : "tmrstay ") + (enabled ? "on" : "off"));
   }
   void Fail(const std::string& message) override { log.push_back("fail " + message); }
+  std::vector<std::string> PreferredLanguages() override { return preferred; }
 
   Log& log;
   std::map<std::string, std::string> files;
+  std::vector<std::string> preferred;
   std::set<std::string> too_large;
   std::set<std::string> broken_pictures;
   std::string menu_error;
@@ -138,6 +140,10 @@ struct FakeMenuView : MenuView {
     if (on_page_shown) on_page_shown();
   }
   void Fail(const std::string& message) override { log.push_back("fail " + message); }
+  void SetRightToLeft(bool rtl) override {
+    if (rtl != right_to_left) log.push_back(rtl ? "right to left" : "left to right");
+    right_to_left = rtl;
+  }
 
   bool Picture(const std::string& path, std::string& error) {
     if (broken_pictures.count(path)) error = "cannot be read";
@@ -148,6 +154,7 @@ struct FakeMenuView : MenuView {
   std::map<std::string, std::string> files;
   std::set<std::string> broken_pictures;
   std::set<int> frames;
+  bool right_to_left = false;
   std::function<void()> on_page_shown;  // what the window does next, when a test needs it
 };
 

@@ -178,9 +178,9 @@ TEST_F(KeysTest, PointerAndKeyboardShareOneLitSpot) {
 }
 
 TEST_F(KeysTest, PagesByKeysEscapeGoesBackUntilPageOneWhereItCloses) {
-  Load({Spot(7, "", "\\m1.wav"), Spot(8, "Next")});
   config.Pages = {{"Next", "Next", "D:\\next.bmp", {Spot(9, "", "\\m1.wav"), Spot(8, "Last")}},
                   {"Last", "Last", "D:\\last.bmp", {Spot(7), Spot(7)}}};
+  Load({Spot(7, "", "\\m1.wav"), Spot(8, "Next")});
   int under_pointer = 0;
   view.on_page_shown = [&] { keys->PageShown({Box(0, 0), Box(100, 0)}, under_pointer); };
   auto leads_to = [this](const Log& got) {

@@ -171,6 +171,13 @@ TEST_F(StartupTest, PagesFileBesideTheMenuIsReadAndABadOneFailsByName) {
   EXPECT_EQ(paged.Config().PageName, "Start");
   EXPECT_EQ(paged.Config().Pages[0].BackgroundPath, "D:\\more.jpg");
 
+  // Version 2's languages: the one the user prefers is chosen.
+  view.files["D:\\pages.cfg"] = "Orbmenu pages 2\r\nHome\r\n 0 \r\nen\r\n 1 \r\nde\r\n 0 \r\n";
+  view.preferred = {"de-CH"};
+  StartupController german("D:", media, view);
+  ASSERT_TRUE(german.Load());
+  EXPECT_EQ(german.Language(), "de");
+
   view.files["D:\\pages.cfg"] = "Orbmenu pages 7\r\n";
   StartupController newer("D:", media, view);
   EXPECT_FALSE(newer.Load());

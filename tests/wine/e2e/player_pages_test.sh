@@ -4,7 +4,12 @@
 # Backspace and Alt+Left, a video stopped by a page change, and Escape on page 1 closing the menu. Texts
 # outside the code page: a page titled in Greek whose spot has a Greek tooltip, a rollover named in
 # Japanese and runs a batch file named in Japanese; page 1's code-page text (menu.cfg) comes through too.
+# Then the language versions: the one of the user's UI language (German, Japanese) at start, and a Switch
+# Language spot.
 . "$(dirname "$0")/player_lib.sh"
+# Wine takes the UI language from the locale: the road through the pages is English's, the default language.
+unset LC_ALL LC_MESSAGES
+export LANG=C.UTF-8
 msaa() { run "$(dirname "$ORB_WINTOOL")/msaatool.exe" "$@"; }
 convert -size 320x240 xc:'#3060C0' "BMP3:$CD/home.bmp"
 convert -size 400x300 xc:'#30C060' "BMP3:$CD/extras.bmp"
@@ -20,15 +25,18 @@ spot "To Extras" 8 " extras " '\over1.bmp' 300 300
 spot "Play" 5 '\movie.avi' '\over2.bmp' 3000 300 "" "" "" 1500 1500 2400 1800
 spot "To Docs" 8 "Docs" '\over2.bmp' 300 2700
 spot "$(printf 'To Gr\xe8ce')" 8 "Greek" '\over2.bmp' 3000 2700  # menu.cfg is in the code page (1252)
-CFG=$CD/pages.cfg crlf "Orbmenu pages 1" "Home" " 3 " "Extras" "Pages Extras" '\extras.bmp' " 2 "
+CFG=$CD/pages.cfg crlf "Orbmenu pages 2" "Home" " 3 " "Extras" "Pages Extras" '\extras.bmp' " 3 "
 CFG=$CD/pages.cfg spot "Back" 9 "" '\over1.bmp' 300 300
 CFG=$CD/pages.cfg spot "To Docs" 8 "docs" '\over2.bmp' 300 3000
+CFG=$CD/pages.cfg spot "Japanese" 10 "ja" '\over2.bmp' 3000 300
 CFG=$CD/pages.cfg crlf "Docs" "?Docs" '\docs.bmp' " 2 "
 CFG=$CD/pages.cfg spot "Home" 8 "HOME" '\over1.bmp' 600 600
 CFG=$CD/pages.cfg spot "Back" 9 "" '\over2.bmp' 600 1800
 greek="Σελίδα Ελληνικά"
 CFG=$CD/pages.cfg crlf "Greek" "$greek" '\home.bmp' " 1 "
 CFG=$CD/pages.cfg spot "Εκκίνηση" 1 '\ファイル.bat' '\日本語.bmp' 300 300
+CFG=$CD/pages.cfg crlf en " 2 " de " 2 " "title 1" "Menue DE" "title 2" "Extras DE" \
+  ja " 2 " "title 1" "Menu JA" "title 2" "Extras JA"
 inf
 blue="srgb(48,96,192)" green="srgb(48,192,96)" rose="srgb(192,48,96)" red="srgb(255,0,0)"
 magenta="srgb(255,0,255)"
@@ -97,7 +105,7 @@ expect_pixel "$shot" $((ox + 180)) $((oy + 160)) "$green" "the stopped video's f
 # The pointer rests where page 1's spot was: page 2's spot there is lit.
 expect_pixel "$shot" $((ox + 90)) $((oy + 50)) "$red" "the spot under the resting pointer"
 ! wintool text "Pages Extras" | grep -q OrbstartVideoFrame || fail "the video frame of page 1 is still there"
-children "Pages Extras" 2 "Back" "To Docs"
+children "Pages Extras" 3 "Back" "To Docs" "Japanese"
 
 # A shaped page after a framed one: the window loses its frame and takes the outline.
 click 40 215
@@ -163,4 +171,27 @@ xdotool key Escape
 player_ended 10 || fail "Escape on page 1 did not close the menu"
 [ "$(cat "$TMP/rc")" = 0 ] || fail "the player ended with $(cat "$TMP/rc")"
 no_crash
-echo "three pages by mouse, keys and reader client: backgrounds, sizes, shape, way back and video stop work"
+
+# The user's UI language chooses the version; the locales Wine reads it from are made for this test alone.
+mkdir -p "$TMP/locales"
+for l in de_DE ja_JP; do
+  localedef -i $l -f UTF-8 "$TMP/locales/$l.UTF-8" >/dev/null 2>&1 || [ -d "$TMP/locales/$l.UTF-8" ] ||
+    fail "the locale $l.UTF-8 cannot be made (localedef and the locale sources are needed)"
+done
+LOCPATH=$TMP/locales LANG=de_DE.UTF-8 start_player
+page "German" "Menue DE"
+IFS=, read -r sx sy _ _ <<<"$(spot_rect "Menue DE" 1)"
+ox=$((sx - 20)) oy=$((sy - 20))
+click 40 30
+page "German page 2" "Extras DE"
+click 220 30  # Switch Language to Japanese: the same page again, the road back kept
+page "Switch Language" "Extras JA"
+click 40 30
+page "Back after the switch" "Menu JA"
+stop_player "Menu JA"
+LOCPATH=$TMP/locales LANG=ja_JP.UTF-8 start_player
+page "Japanese" "Menu JA"
+stop_player "Menu JA"
+no_crash
+echo "three pages by mouse, keys and reader client: backgrounds, sizes, shape, way back and video stop work;" \
+  "the UI language's version shows and Switch Language changes it"

@@ -1,5 +1,7 @@
 // The menu window when its monitor's DPI changes: background, spot and outline laid out again at the new
-// scale in the place the system suggests, and back.
+// scale in the place the system suggests, and back; then switched to a right-to-left language and back.
+#include <windows.h>
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -10,6 +12,7 @@
 #include "player/win/DpiPicture.h"
 #include "player/win/MenuWindow.h"
 #include "tests/support/FakeMediaTransport.h"
+#include "tests/support/PumpMessages.h"
 
 namespace orb {
 namespace {
@@ -108,6 +111,8 @@ TEST(MenuDpi, ADpiChangeLaysTheMenuOutAgainAtTheNewScale) {
   spot.Y = 90;   // 6 pixels
   config.Spots = {spot};
   config.SpotCount = 1;
+  config.DefaultLanguage = "en";
+  config.Languages = {{"ar-EG", {{LanguageField::ToolTip, 1, 1, "Arabic tip"}}}};
   FakeMediaTransport media;
   Host host;
   {
@@ -146,6 +151,29 @@ TEST(MenuDpi, ADpiChangeLaysTheMenuOutAgainAtTheNewScale) {
       if (to != dpi) {
         EXPECT_EQ(TooltipFontHeight(hwnd), MulDiv(system_height, to, dpi));
       }
+    }
+
+    // Right to left: the caption's and the tooltip's reading order, never a mirrored layout.
+    FindTip find{hwnd};
+    EnumThreadWindows(GetCurrentThreadId(), OwnedTooltip, reinterpret_cast<LPARAM>(&find));
+    ASSERT_NE(find.tip, nullptr);
+    for (const char* tag : {"ar-EG", "en"}) {
+      SCOPED_TRACE(tag);
+      const bool rtl = tag[0] == 'a';
+      menu.Controller().SwitchLanguage(tag);
+      PumpUntil([] { return false; }, 100);  // the spots of the page left go
+      const LONG_PTR style = GetWindowLongPtrA(hwnd, GWL_EXSTYLE);
+      EXPECT_EQ((style & WS_EX_RTLREADING) != 0, rtl);
+      EXPECT_EQ(style & WS_EX_LAYOUTRTL, 0);
+      char text[64] = {};
+      TOOLINFOA tool = {};
+      tool.cbSize = TTTOOLINFOA_V2_SIZE;
+      tool.hwnd = hwnd;
+      tool.uId = reinterpret_cast<UINT_PTR>(FindWindowExA(hwnd, nullptr, "OrbstartSpot", nullptr));
+      tool.lpszText = text;
+      ASSERT_TRUE(SendMessageA(find.tip, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&tool)));
+      EXPECT_EQ((tool.uFlags & TTF_RTLREADING) != 0, rtl);
+      EXPECT_STREQ(text, rtl ? "Arabic tip" : "Tip");
     }
     DestroyWindow(hwnd);
   }
