@@ -6,6 +6,7 @@ packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   wine wine32:i386 wine64 xvfb xauth xdotool imagemagick ffmpeg sox fp-utils jq
   xorriso genisoimage 7zip libcdio-utils osslsigncode openssl nsis zip
+  locales  # the sources the pages test makes its German and Japanese locales from
   gstreamer1.0-plugins-good:i386 gstreamer1.0-plugins-bad:i386 gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
   gstreamer1.0-libav:i386 gstreamer1.0-plugins-ugly:i386
   # The x86_64 test build plays through 64-bit Wine: WMV needs these for amd64 too. Named with the
