@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (orb::ReadPagesConfig(bytes, "D:", "D:\\pages.cfg", config, error)) {
     // A successful read holds at least one page, and every page at least one spot; only version 2, which
     // also carries a one-page menu's language versions, may hold no further page.
-    const bool version2 = bytes.find("Orbmenu pages 2") <= 3;  // after a byte-order mark, if any
+    const bool version2 = bytes.substr(0, bytes.find('\n')).find("Orbmenu pages 2") != std::string_view::npos;
     if (config.Pages.empty() && !version2) std::abort();
     for (const orb::PlayerPage& page : config.Pages) {
       if (page.Spots.empty()) std::abort();
