@@ -4,21 +4,22 @@
 #include <algorithm>
 
 #include "cdformat/FieldReader.h"
+#include "common/MessagePath.h"
 
 namespace orb {
 
 namespace {
 
 // A short, printable excerpt of a line for an error message: a 10 MB line or control bytes must not
-// turn the message into noise. Bytes >= 0x80 stay: they are ANSI text.
+// turn the message into noise. Characters outside ASCII stay whole.
 std::string Excerpt(std::string_view line) {
-  constexpr size_t kMax = 40;
+  std::string_view shown = FirstCharacters(line, 40);
   std::string text;
-  for (size_t i = 0; i < line.size() && i < kMax; ++i) {
-    auto c = static_cast<unsigned char>(line[i]);
-    text += (c < 0x20 || c == 0x7F) ? '?' : static_cast<char>(c);
+  for (char c : shown) {
+    auto u = static_cast<unsigned char>(c);
+    text += (u < 0x20 || u == 0x7F) ? '?' : c;
   }
-  if (line.size() > kMax) text += "...";
+  if (shown.size() < line.size()) text += "...";
   return "\"" + text + "\"";
 }
 

@@ -5,6 +5,7 @@
 
 #include "cdformat/FieldReader.h"
 #include "cdformat/PagesFormat.h"
+#include "common/MessagePath.h"
 
 namespace orb {
 namespace {
@@ -108,7 +109,7 @@ bool ReadLanguageVersions(FieldReader& in, const std::function<int16_t(int page,
       LanguageText& text = version.Texts.emplace_back();
       if (!ParseKey(line, text))
         return in.Fail(in.LineNumber(), "the key of " + which + " is not a field and its page (and spot): \"" +
-                                            line.substr(0, 40) + "\" (as \"title 2\" or \"tooltip 1 3\")");
+                                            std::string(FirstCharacters(line, 40)) + "\" (as \"title 2\" or \"tooltip 1 3\")");
       if (!in.Line(line, ("the value of " + which).c_str())) return false;
       bool is_path = text.Field == LanguageField::Background || text.Field == LanguageField::Rollover ||
                      (text.Field == LanguageField::Target && TargetIsPath(action_of(text.Page, text.Spot)));
@@ -144,7 +145,7 @@ bool ReadPagesConfig(std::string_view data, const std::string& player_folder, co
     if (line.rfind(kPagesVersionPrefix, 0) != 0) {
       return in.Fail(1, "expected " + expected_version + " as the first line");
     }
-    const std::string version = Convert(text, TrimBlanks(line).substr(0, 40));
+    const std::string version = Convert(text, std::string(FirstCharacters(TrimBlanks(line), 40)));
     return in.Fail(1, "the pages are of another version (\"" + version + "\") than this player reads (\"" +
                           kPagesVersionLine + "\" and \"" + kPagesVersion2Line + "\")");
   }

@@ -13,7 +13,10 @@ inline constexpr size_t kMessagePathLimit = 260;
 
 // The path as a message shows it: unchanged when it is at most kMessagePathLimit characters, otherwise
 // its start, "..." and its file name (the file name's end when that alone is too long), together
-// kMessagePathLimit characters. Control bytes show as '?'.
+// kMessagePathLimit characters, cut between UTF-8 characters. Control bytes show as '?'.
 std::string MessagePath(std::string_view path);
+
+// At most the first n characters of UTF-8 text, never cut inside one (for excerpts of lines in messages).
+std::string_view FirstCharacters(std::string_view text, size_t n);
 
 }  // namespace orb

@@ -34,6 +34,24 @@ TEST(MessagePath, LongPathsKeepTheirStartAndFileName) {
   EXPECT_EQ(shown.substr(shown.size() - 12), ".../menu.cfg");
 }
 
+TEST(MessagePath, LongNamesOutsideAsciiAreCutBetweenCharacters) {
+  // Three bytes a character: the limit counts characters, and no character is cut in two.
+  std::string folder, name;
+  for (int i = 0; i < 200; ++i) folder += "\xe6\x97\xa5";
+  for (int i = 0; i < 300; ++i) name += "\xce\xa3";
+  std::string shown = MessagePath("D:\\" + folder + "\\" + name + ".bmp");
+  EXPECT_EQ(shown.rfind("D:\\\xe6\x97\xa5", 0), 0u);
+  EXPECT_EQ(shown.substr(shown.size() - 6), "\xce\xa3.bmp");
+  size_t dots = shown.find("...");
+  ASSERT_NE(dots, std::string::npos);
+  EXPECT_EQ((dots - 3) % 3, 0u) << "the folder was cut inside a character";
+  EXPECT_EQ((shown.size() - dots - 3 - 4) % 2, 0u) << "the name was cut inside a character";
+  size_t characters = 3 + (dots - 3) / 3 + 3 + (shown.size() - dots - 3 - 4) / 2 + 4;
+  EXPECT_EQ(characters, kMessagePathLimit);
+  std::string at_limit = "D:\\" + folder.substr(0, 3 * (kMessagePathLimit - 3));
+  EXPECT_EQ(MessagePath(at_limit), at_limit);
+}
+
 TEST(MessagePath, ControlBytesShowAsQuestionMarks) {
   // A NUL would end the message box's text before the problem is named.
   EXPECT_EQ(MessagePath(std::string("D:\\a\0b\x07\xe9.bmp", 12)), "D:\\a?b?\xe9.bmp");
