@@ -559,16 +559,8 @@ HANDLE DecoderJob() {
 
 // This program started again as the decoder of the video in state's section; null when it cannot start.
 HANDLE StartDecoderProcess(VideoState& state) {
-  std::wstring exe(MAX_PATH, L'\0');
-  for (;;) {
-    DWORD n = GetModuleFileNameW(nullptr, exe.data(), static_cast<DWORD>(exe.size()));
-    if (n == 0) return nullptr;
-    if (n < exe.size()) {
-      exe.resize(n);
-      break;
-    }
-    exe.resize(exe.size() * 2);
-  }
+  std::wstring exe = win::ProgramPath();
+  if (exe.empty()) return nullptr;
   // The handle's digits by hand: std::to_wstring would bring the C library's whole wide printf.
   wchar_t digits[24], *d = digits + 23;
   *d = L'\0';

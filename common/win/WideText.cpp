@@ -33,4 +33,19 @@ std::string Text(HWND window) {
 
 void SetText(HWND window, std::string_view utf8) { SetWindowTextW(window, Widen(utf8).c_str()); }
 
+std::wstring ProgramPath() {
+  // Grown until the whole path fits: a folder deeper than MAX_PATH is no reason to run on a cut-off one.
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (n == 0) return {};
+    if (n < path.size()) {
+      path.resize(n);
+      return path;
+    }
+    if (path.size() >= 32768) return {};
+    path.resize(path.size() * 2);
+  }
+}
+
 }  // namespace orb::win

@@ -19,4 +19,7 @@ std::string Narrow(std::wstring_view wide);
 std::string Text(HWND window);
 void SetText(HWND window, std::string_view utf8);
 
+// The path of this program's file, however long; empty when Windows cannot tell.
+std::wstring ProgramPath();
+
 }  // namespace orb::win

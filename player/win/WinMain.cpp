@@ -67,9 +67,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   InitCommonControlsEx(&controls);
   OleInitialize(nullptr);
   // UTF-8 from here on: the player's text, whatever the code page lacks included.
-  wchar_t path[MAX_PATH + 1] = {};
-  DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::string folder = orb::PlayerFolder(orb::ProgramFolder(orb::win::Narrow(std::wstring_view(path, n))));
+  std::string folder = orb::PlayerFolder(orb::ProgramFolder(orb::win::Narrow(orb::win::ProgramPath())));
   int code;
   {
     orb::PlayerApp app(instance);
