@@ -24,7 +24,7 @@ TEST(PagesText, TrueTextsReplaceTheFallbacksOfMenuCfgAndAutorunFiles) {
   EXPECT_NE(menu.find("\\caf\xE9.wav"), std::string::npos);  // fits: Windows-1252 bytes, no true text
   EXPECT_TRUE(WritesPagesCfg(project, root));
   AutorunEntries entries = AutorunEntriesForMenu(project, root);
-  EXPECT_EQ(entries.AutorunSound, "\\?????.wav");
+  EXPECT_EQ(entries.AutorunSound, "\\????.wav");
 
   const std::string pages = PagesText(project, root, PagesPathForm::CdRoot);
   EXPECT_EQ(pages.rfind("Orbmenu pages 2\r\nHome\r\n 0 \r\n\r\n 0 \r\nTexts outside the code page\r\n 6 \r\n", 0), 0u)
