@@ -98,10 +98,10 @@ has "bad.json: not JSON: parse error at line 2" err
 
 # Text in any script: the project file's older part and menu.cfg hold "?", the pages text the true text,
 # which show, import and inspect (as the player reads it) give back.
-mkdir -p "$dir/world" && printf x >"$dir/world/日本語.bmp" && printf x >"$dir/world/ファイル.txt"
+mkdir -p "$dir/world" && for f in 日本語.bmp ファイル.txt Εικόνα.ico; do printf x >"$dir/world/$f"; done
 w="$dir/world\\\\"
 cat >"$dir/world.json" <<JSON
-{"root_folder": "$w", "cd_title": "Σελίδα", "background_image": "${w}日本語.bmp",
+{"root_folder": "$w", "cd_title": "Σελίδα", "background_image": "${w}日本語.bmp", "cd_icon": "${w}Εικόνα.ico",
  "spots": [{"name": "🎬", "tooltip": "مرحبا", "action": 1, "target": "${w}ファイル.txt"}]}
 JSON
 run 0 "$cli" import "$dir/world.json" -o "$dir/world.obm"
@@ -117,6 +117,8 @@ shown, read = (json.load(open(p)) for p in sys.argv[1:])
 assert shown["cd_title"] == read["title"] == "Σελίδα" and "pages" not in shown, shown
 assert shown["spots"][0]["name"] == "🎬" and read["spots"][0]["tooltip"] == "مرحبا", read
 assert read["background"].endswith("日本語.bmp") and read["spots"][0]["target"].endswith("ファイル.txt"), read
+assert read["icon"] == "\\Εικόνα.ico", read["icon"]
 PY
+[ "$(head -c 2 "$dir/world/autorun.inf" | od -An -tx1 | tr -d ' ')" = fffe ] || fail "autorun.inf is not UTF-16"
 grep -q $'^\\\\???.bmp\r$' "$dir/world/menu.cfg" || fail "menu.cfg lacks the fallback background"
 echo "import_test: all passed"
