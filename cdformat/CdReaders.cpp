@@ -12,15 +12,17 @@ namespace orb {
 namespace {
 
 // A short, printable excerpt of a line for an error message: a 10 MB line or control bytes must not
-// turn the message into noise. Bytes >= 0x80 stay: they are ANSI text.
+// turn the message into noise. Bytes >= 0x80 stay: they are UTF-8 text, cut between characters.
 std::string Excerpt(std::string_view line) {
   constexpr size_t kMax = 40;
+  size_t end = std::min(line.size(), kMax);
+  while (end < line.size() && end > 0 && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80) --end;
   std::string text;
-  for (size_t i = 0; i < line.size() && i < kMax; ++i) {
+  for (size_t i = 0; i < end; ++i) {
     auto c = static_cast<unsigned char>(line[i]);
     text += (c < 0x20 || c == 0x7F) ? '?' : static_cast<char>(c);
   }
-  if (line.size() > kMax) text += "...";
+  if (line.size() > end) text += "...";
   return "\"" + text + "\"";
 }
 

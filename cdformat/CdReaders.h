@@ -85,7 +85,8 @@ struct AutorunRecord {
   int32_t ReservedNumber = 0;
   int16_t AutorunSoundLength = 0;
   std::string EntryText;  // up to 300 bytes, as present in the file
-  // Derived as the player does: lengths clamped to the entry text, never out of bounds.
+  // Derived as the player does: lengths clamped to the entry text (the code page's bytes, as the lengths
+  // count them), never out of bounds, then converted to UTF-8.
   std::string StartProgram;
   std::string AutorunSound;
   std::string CommandLine;  // everything after the first three entries, filler blanks included
