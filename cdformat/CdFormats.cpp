@@ -3,7 +3,9 @@
 
 #include <algorithm>
 
+#include "common/AnsiText.h"
 #include "common/TextLines.h"
+#include "common/Utf16.h"
 
 namespace orb {
 
@@ -18,6 +20,9 @@ std::string OneLine(std::string_view text) {
   std::replace(line.begin(), line.end(), '\n', ' ');
   return line;
 }
+
+// menu.cfg's text in the ANSI code page; what the code page lacks is carried truly by pages.cfg.
+std::string AnsiLine(std::string_view text) { return Utf8ToAnsi(OneLine(text)); }
 
 std::string RelativeUntrimmed(const std::string& full_path, const std::string& root) {
   size_t cut = root.empty() ? 0 : root.size() - 1;
@@ -44,18 +49,18 @@ std::string CdRelativePathUntrimmed(const std::string& full_path, const std::str
 }
 
 std::string MenuCfgForMenu(const ProjectData& project, const std::string& root) {
-  auto path = [&root](const std::string& full) { return OneLine(CdRelativePath(full, root)); };
+  auto path = [&root](const std::string& full) { return AnsiLine(CdRelativePath(full, root)); };
   LineWriter out;
   out.Line("true");
   out.Line(path(project.BackgroundImage));
-  out.Line(OneLine(project.CdTitle));
+  out.Line(AnsiLine(project.CdTitle));
   out.Line(path(project.SplashImage));
   out.Number(static_cast<long>(project.Spots.size()));
   for (const MenuSpot& spot : project.Spots) {
-    out.Line(OneLine(spot.Name));
-    out.Line(OneLine(spot.ToolTip));
+    out.Line(AnsiLine(spot.Name));
+    out.Line(AnsiLine(spot.ToolTip));
     out.Number(spot.Action);
-    out.Line(TargetIsPath(spot.Action) ? path(spot.Target) : OneLine(spot.Target));
+    out.Line(TargetIsPath(spot.Action) ? path(spot.Target) : AnsiLine(spot.Target));
     out.Line(path(spot.RolloverImage));
     out.Number(spot.X);
     out.Number(spot.Y);
@@ -81,7 +86,10 @@ std::string AutorunInf(const std::string& icon_entry) {
   out.Line("[AutoRun]");
   out.Line("OPEN=Orbstart.exe");
   out.Line("Icon=" + (icon_entry.empty() ? std::string("Orbstart.exe") : OneLine(icon_entry)));
-  return out.Data();
+  // Windows reads autorun.inf as UTF-16 when it opens with a byte-order mark: an icon the code page
+  // lacks still shows, while a file the code page holds keeps its bytes.
+  if (FitsAnsi(out.Data())) return Utf8ToAnsi(out.Data());
+  return "\xFF\xFE" + Utf8ToUtf16Le(out.Data());
 }
 
 std::string AutorunInfForMenu(const ProjectData& project, const std::string& root) {
@@ -94,15 +102,15 @@ std::string AutorunInfForSimple(const SimpleAutorun& simple, const std::string& 
 
 AutorunEntries AutorunEntriesForMenu(const ProjectData& project, const std::string& root) {
   AutorunEntries entries;
-  entries.AutorunSound = CdRelativePath(project.SoundFile, root);
+  entries.AutorunSound = Utf8ToAnsi(CdRelativePath(project.SoundFile, root));
   return entries;
 }
 
 AutorunEntries AutorunEntriesForSimple(const SimpleAutorun& simple, const std::string& root) {
   AutorunEntries entries;
-  entries.StartProgram = CdRelativePath(simple.StartProgram, root);
-  entries.AutorunSound = CdRelativePath(simple.AutorunSound, root);
-  entries.CommandLine = TrimBlanks(simple.CommandLine);
+  entries.StartProgram = Utf8ToAnsi(CdRelativePath(simple.StartProgram, root));
+  entries.AutorunSound = Utf8ToAnsi(CdRelativePath(simple.AutorunSound, root));
+  entries.CommandLine = Utf8ToAnsi(TrimBlanks(simple.CommandLine));
   return entries;
 }
 

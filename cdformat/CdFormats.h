@@ -14,22 +14,25 @@ std::string CdRelativePath(const std::string& full_path, const std::string& root
 // The same without trimming: the simple mode's autorun.inf icon entry keeps its blanks.
 std::string CdRelativePathUntrimmed(const std::string& full_path, const std::string& root);
 
-// Text values are written as they stand, except that a CR or LF inside one becomes a blank: the files
-// are positional, and a line break would shift every value after it.
+// The model's text is UTF-8; these files are in the ANSI code page (common/AnsiText.h), so a character
+// the code page lacks is written as its fallback ("?"), and the true text goes into the pages text. A CR or
+// LF inside a value becomes a blank: the files are positional, and a line break would shift every value.
 
 // menu.cfg of the interactive menu mode: "true", background, title, splash, spot count, 14 lines a spot.
 std::string MenuCfgForMenu(const ProjectData& project, const std::string& root);
 // menu.cfg of the simple autorun mode: the one line "false".
 std::string MenuCfgForSimple();
 
-// autorun.inf: "[AutoRun]", "OPEN=Orbstart.exe", "Icon=" + icon_entry ("Orbstart.exe" when empty).
+// autorun.inf: "[AutoRun]", "OPEN=Orbstart.exe", "Icon=" + icon_entry ("Orbstart.exe" when empty); in the
+// code page when it fits, else the whole file as UTF-16 LE with a byte-order mark.
 std::string AutorunInf(const std::string& icon_entry);
 // autorun.inf of each mode: the menu mode's icon entry is CdIcon trimmed, the simple mode's AutorunIcon
 // untrimmed.
 std::string AutorunInfForMenu(const ProjectData& project, const std::string& root);
 std::string AutorunInfForSimple(const SimpleAutorun& simple, const std::string& root);
 
-// The entries of autorun.des, already in their CD-side form (relative paths, trimmed command line).
+// The entries of autorun.des, already in their CD-side form (relative paths, trimmed command line) and in
+// the code page, whose bytes the record's lengths count.
 struct AutorunEntries {
   std::string StartProgram;
   std::string AutorunSound;

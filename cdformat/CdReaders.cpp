@@ -4,7 +4,9 @@
 #include <algorithm>
 
 #include "cdformat/FieldReader.h"
+#include "common/AnsiText.h"
 #include "common/MessagePath.h"
+#include "common/Utf16.h"
 
 namespace orb {
 
@@ -60,31 +62,50 @@ size_t NotNegative(long value) { return value < 0 ? 0 : static_cast<size_t>(valu
 
 const FieldMessages kPlayerFileMessages = {EndsBefore, NotANumber};
 
-bool ReadPlayerSpot(FieldReader& in, const std::string& folder, PlayerSpot& spot,
-                    std::string (*text)(std::string_view)) {
-  // A text line: converted when the file's encoding is not the program's own.
-  auto read = [&](std::string& line, const char* what) {
+void SetPlayerSpotText(PlayerSpot& spot, const std::string& folder, PlayerSpotText field, const std::string& line) {
+  switch (field) {
+    case PlayerSpotText::Name:
+      break;  // the player never shows it
+    case PlayerSpotText::ToolTip:
+      spot.ToolTip = line;
+      break;
+    case PlayerSpotText::Target:
+      spot.Target = TrimBlanks(line);
+      if (TargetIsPath(spot.Action)) spot.Target = folder + spot.Target;
+      break;
+    case PlayerSpotText::Rollover:
+      spot.RolloverImage = TrimBlanks(folder + line);
+      break;
+    case PlayerSpotText::MoveSound:
+      spot.MoveSound = line;
+      spot.HasMoveSound = !IsBlank(line);
+      break;
+    case PlayerSpotText::ClickSound:
+      spot.ClickSound = OptionalPath(folder, line);
+      break;
+    case PlayerSpotText::Pointer:
+      spot.MousePointer = OptionalPath(folder, line);
+      break;
+  }
+}
+
+bool ReadPlayerSpot(FieldReader& in, const std::string& folder, PlayerSpot& spot) {
+  std::string line;
+  auto text = [&](PlayerSpotText field, const char* what) {
     if (!in.Line(line, what)) return false;
-    if (text) line = text(line);
+    SetPlayerSpotText(spot, folder, field, line);
     return true;
   };
-  std::string line;
-  if (!in.Line(line, "the name")) return false;  // the player never shows it
-  if (!read(spot.ToolTip, "the tooltip")) return false;
+  if (!text(PlayerSpotText::Name, "the name")) return false;
+  if (!text(PlayerSpotText::ToolTip, "the tooltip")) return false;
   if (!in.Number(spot.Action, "the action code")) return false;
-  if (!read(line, "the target")) return false;
-  spot.Target = TrimBlanks(line);
-  if (TargetIsPath(spot.Action)) spot.Target = folder + spot.Target;
-  if (!read(line, "the rollover picture")) return false;
-  spot.RolloverImage = TrimBlanks(folder + line);
+  if (!text(PlayerSpotText::Target, "the target")) return false;
+  if (!text(PlayerSpotText::Rollover, "the rollover picture")) return false;
   if (!in.Number(spot.X, "the left edge")) return false;
   if (!in.Number(spot.Y, "the top edge")) return false;
-  if (!read(spot.MoveSound, "the move sound")) return false;
-  spot.HasMoveSound = !IsBlank(spot.MoveSound);
-  if (!read(line, "the click sound")) return false;
-  spot.ClickSound = OptionalPath(folder, line);
-  if (!read(line, "the mouse pointer")) return false;
-  spot.MousePointer = OptionalPath(folder, line);
+  if (!text(PlayerSpotText::MoveSound, "the move sound")) return false;
+  if (!text(PlayerSpotText::ClickSound, "the click sound")) return false;
+  if (!text(PlayerSpotText::Pointer, "the mouse pointer")) return false;
   return in.Number(spot.VideoX, "the video frame's left edge", true) &&
          in.Number(spot.VideoY, "the video frame's top edge", true) &&
          in.Number(spot.VideoWidth, "the video frame's width", true) &&
@@ -107,7 +128,9 @@ FormatError FileNotReadable(const std::string& file_name, FileRead why) {
 bool ReadMenuConfig(std::string_view data, const std::string& player_folder, const std::string& file_name,
                     MenuConfig& config, FormatError& error) {
   config = MenuConfig();
-  FieldReader in(data, file_name, kPlayerFileMessages, error);
+  // Line ends are ASCII in every code page, so the whole file converts at once.
+  const std::string text = AnsiToUtf8(data);
+  FieldReader in(text, file_name, kPlayerFileMessages, error);
   std::string line;
   if (!in.Line(line, "the mode flag \"true\" or \"false\"")) return false;
   config.MenuMode = line == "true";
@@ -156,12 +179,17 @@ AutorunRecord ReadAutorunDes(std::string_view data) {
       static_cast<long>(record.ReservedTextLength) + record.StartProgramLength + record.AutorunSoundLength;
   size_t command = std::min(NotNegative(skip), text.size());
   record.CommandLine = text.substr(command);
+  // The lengths count the code page's bytes: the entries are converted once sliced.
+  for (std::string* entry : {&record.StartProgram, &record.AutorunSound, &record.CommandLine})
+    *entry = AnsiToUtf8(*entry);
   return record;
 }
 
 bool ReadAutorunInfIcon(std::string_view data, const std::string& file_name, std::string& icon,
                         FormatError& error) {
-  LineReader reader(data);
+  // A byte-order mark says UTF-16 LE, as Windows reads the file; else the code page.
+  const std::string text = data.substr(0, 2) == "\xFF\xFE" ? Utf16LeToUtf8(data.substr(2)) : AnsiToUtf8(data);
+  LineReader reader(text);
   std::string line;
   for (int i = 1; i <= 3; ++i) {
     if (!reader.Next(line)) {

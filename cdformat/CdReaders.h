@@ -31,7 +31,7 @@ struct PlayerSpot {
   int16_t VideoHeight = 0;
 };
 
-// A page after the first, as pages.cfg gives it (text already in the program's own encoding).
+// A page after the first, as pages.cfg gives it (UTF-8, as all the player's text).
 struct PlayerPage {
   std::string Name;
   std::string Title;  // a "?" in it makes the page borderless and shaped
@@ -52,18 +52,23 @@ struct MenuConfig {
   // The language versions of pages.cfg's version 2 (paths joined with PlayerFolder); none without.
   std::string DefaultLanguage;
   std::vector<LanguageVersion> Languages;
+  // The start sound's CD-relative path when autorun.des holds only its fallback (pages.cfg's true text).
+  std::string StartSound;
 };
 
 class FieldReader;
 
-// One spot's fourteen lines, worded as the player's other files are; every line passes through `text` (the
-// pages text's UTF-8 to the program's own) before PlayerFolder is put in front. Shared with PagesReader.
-bool ReadPlayerSpot(FieldReader& in, const std::string& player_folder, PlayerSpot& spot,
-                    std::string (*text)(std::string_view) = nullptr);
+// One spot's fourteen lines (UTF-8), worded as the player's other files are. Shared with PagesReader.
+bool ReadPlayerSpot(FieldReader& in, const std::string& player_folder, PlayerSpot& spot);
+// A spot's text fields, set from their line as menu.cfg gives it (PlayerFolder in front of paths); pages.cfg's
+// true texts replace menu.cfg's fallbacks through it. The target needs the spot's action read first.
+enum class PlayerSpotText { Name, ToolTip, Target, Rollover, MoveSound, ClickSound, Pointer };
+void SetPlayerSpotText(PlayerSpot& spot, const std::string& player_folder, PlayerSpotText field,
+                       const std::string& line);
 struct FieldMessages;
 extern const FieldMessages kPlayerFileMessages;
 
-// Reads menu.cfg's bytes. file_name names the file in error messages. False with error filled on a file
+// Reads menu.cfg's bytes (the code page's text, converted to UTF-8). file_name names the file in error messages. False with error filled on a file
 // the player cannot use (ends early, a bad number, a spot count below 1 in the menu mode).
 bool ReadMenuConfig(std::string_view data, const std::string& player_folder, const std::string& file_name,
                     MenuConfig& config, FormatError& error);
@@ -80,7 +85,8 @@ struct AutorunRecord {
   int32_t ReservedNumber = 0;
   int16_t AutorunSoundLength = 0;
   std::string EntryText;  // up to 300 bytes, as present in the file
-  // Derived as the player does: lengths clamped to the entry text, never out of bounds.
+  // Derived as the player does: lengths clamped to the entry text (the code page's bytes, as the lengths
+  // count them), never out of bounds, then converted to UTF-8.
   std::string StartProgram;
   std::string AutorunSound;
   std::string CommandLine;  // everything after the first three entries, filler blanks included
@@ -88,8 +94,8 @@ struct AutorunRecord {
 
 AutorunRecord ReadAutorunDes(std::string_view data);
 
-// The icon entry of autorun.inf: line 3 from its sixth character on. False with error when the file
-// has fewer than three lines.
+// The icon entry of autorun.inf (UTF-8): line 3 from its sixth character on. The file is UTF-16 LE when it
+// starts with a byte-order mark, else the code page. False with error when it has fewer than three lines.
 bool ReadAutorunInfIcon(std::string_view data, const std::string& file_name, std::string& icon,
                         FormatError& error);
 

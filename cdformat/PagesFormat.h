@@ -2,6 +2,8 @@
 // root's pages.cfg. The layout is in docs/pages.md; this header holds what its writers and readers share.
 #pragma once
 
+#include <string>
+
 namespace orb {
 
 // The version line that opens the pages text. A reader refuses a text whose first word matches but
@@ -19,5 +21,24 @@ inline constexpr const char* kPagesFileName = "pages.cfg";
 // spot 2 of page 1, "title 3" the window title of page 3.
 inline constexpr const char* kLanguageFieldKeywords[] = {"title", "background", "tooltip", "rollover", "target"};
 inline constexpr int kLanguageFieldCount = 5;
+
+// After version 2's language part: the true texts of page 1 and of the menu that the ANSI files (the project
+// file's first part, menu.cfg, autorun.des) hold only as the code page's fallback. A text without this line
+// after its language part has none; a reader of the older version 2 stops before it.
+inline constexpr const char* kTrueTextsLine = "Texts outside the code page";
+// Their keys: the menu's fields alone ("title"), a spot's with the spot's number ("tooltip 3"). The project
+// file also carries "root" and "icon"; pages.cfg does not need the icon, which autorun.inf holds as UTF-16.
+inline constexpr const char* kTrueTextMenuFields[] = {"root", "title", "icon", "sound", "background", "splash"};
+inline constexpr const char* kTrueTextSpotFields[] = {"name",      "tooltip",    "target", "rollover",
+                                                      "movesound", "clicksound", "pointer"};
+
+// A text of page 1 or of the menu that the code page lacks: the ANSI file holds its fallback, the pages text
+// this true value.
+struct TrueText {
+  std::string Field;  // a keyword of kTrueTextMenuFields or kTrueTextSpotFields
+  int Spot = 0;       // the spot (from 1) for a spot's field, else 0
+  std::string Value;  // the line as the ANSI file would hold it (its path form), in UTF-8
+};
+
 
 }  // namespace orb

@@ -1,6 +1,7 @@
 // The reader of pages.cfg; see PagesReader.h.
 #include "cdformat/PagesReader.h"
 
+#include <iterator>
 #include <optional>
 
 #include "cdformat/FieldReader.h"
@@ -9,10 +10,6 @@
 
 namespace orb {
 namespace {
-
-using TextOf = std::string (*)(std::string_view);
-
-std::string Convert(TextOf text, std::string_view line) { return text ? text(line) : std::string(line); }
 
 bool IsBlank(std::string_view line) { return line.find_first_not_of(' ') == std::string_view::npos; }
 
@@ -25,26 +22,26 @@ bool Count(FieldReader& in, int16_t& count, const char* what, const char* expect
 }
 
 // Page `number` (2 onwards); messages name the page, and inside its spots the spot.
-bool ReadPage(FieldReader& in, const std::string& folder, int number, TextOf text, PlayerPage& page) {
+bool ReadPage(FieldReader& in, const std::string& folder, int number, PlayerPage& page) {
   const std::string of = " of page " + std::to_string(number);
   auto what = [&of](const char* field) { return std::string(field) + of; };
   std::string line;
   if (!in.Line(line, what("the name").c_str())) return false;
-  page.Name = Convert(text, TrimBlanks(line));
+  page.Name = TrimBlanks(line);
   if (!in.Line(line, what("the window title").c_str())) return false;
-  page.Title = Convert(text, line);
+  page.Title = line;
   if (!in.Line(line, what("the background picture").c_str())) return false;
   if (IsBlank(line)) {
     return in.Fail(in.LineNumber(), "expected " + what("the background picture") + ", found a blank line");
   }
-  page.BackgroundPath = PlayerPath(folder, Convert(text, line));
+  page.BackgroundPath = PlayerPath(folder, line);
   int16_t spots = 0;
   const std::string count = what("the number of spots");
   if (!Count(in, spots, count.c_str(), count.c_str())) return false;
   for (int i = 1; i <= spots; ++i) {
     PlayerSpot spot;
     in.EnterSpot(i);
-    if (!ReadPlayerSpot(in, folder, spot, text)) return false;  // the line tells the page
+    if (!ReadPlayerSpot(in, folder, spot)) return false;  // the line tells the page
     page.Spots.push_back(std::move(spot));
   }
   in.EnterSpot(0);
@@ -84,7 +81,51 @@ bool ParseKey(const std::string& line, LanguageText& text) {
   return true;
 }
 
+// A true text in place of menu.cfg's fallback, read as menu.cfg reads that line.
+void ApplyTrueText(const TrueText& text, const std::string& folder, MenuConfig& config) {
+  if (text.Spot == 0) {
+    if (text.Field == "title") config.CdTitle = text.Value;
+    if (text.Field == "background") config.BackgroundPath = PlayerPath(folder, text.Value);
+    if (text.Field == "splash") config.SplashPath = IsBlank(text.Value) ? std::string() : PlayerPath(folder, text.Value);
+    if (text.Field == "sound") config.StartSound = TrimBlanks(text.Value);
+    return;
+  }
+  if (text.Spot < 1 || text.Spot > static_cast<int>(config.Spots.size())) return;
+  static const PlayerSpotText kFields[] = {PlayerSpotText::Name,       PlayerSpotText::ToolTip,
+                                           PlayerSpotText::Target,     PlayerSpotText::Rollover,
+                                           PlayerSpotText::MoveSound,  PlayerSpotText::ClickSound,
+                                           PlayerSpotText::Pointer};
+  for (size_t i = 0; i < std::size(kTrueTextSpotFields); ++i) {
+    if (text.Field == kTrueTextSpotFields[i])
+      SetPlayerSpotText(config.Spots[static_cast<size_t>(text.Spot - 1)], folder, kFields[i], text.Value);
+  }
+}
+
 }  // namespace
+
+bool ReadTrueTexts(FieldReader& in, std::vector<TrueText>& texts) {
+  std::string line;
+  in.EnterPage(0);
+  if (in.AtEnd() || !in.Line(line, "the true texts") || TrimBlanks(line) != kTrueTextsLine) return true;
+  int16_t count = 0;
+  if (!CountFromZero(in, count, "the number of true texts")) return false;
+  std::vector<TrueText> read;
+  for (int t = 1; t <= count; ++t) {
+    const std::string which = "true text " + std::to_string(t);
+    if (!in.Line(line, ("the key of " + which).c_str())) return false;
+    TrueText& text = read.emplace_back();
+    std::string key = TrimBlanks(line);
+    size_t blank = key.find(' ');
+    text.Field = key.substr(0, blank);
+    if (blank != std::string::npos) {
+      std::optional<int16_t> spot = ParseInt16(key.substr(blank + 1));
+      text.Spot = spot && *spot >= 1 ? *spot : -1;  // -1: no spot this reader knows, so it changes nothing
+    }
+    if (!in.Line(text.Value, ("the value of " + which).c_str())) return false;
+  }
+  texts = std::move(read);
+  return true;
+}
 
 bool ReadLanguageVersions(FieldReader& in, const std::function<int16_t(int page, int spot)>& action_of,
                           const std::function<std::string(const std::string& line, bool is_path)>& value,
@@ -131,7 +172,7 @@ bool SamePageName(std::string_view a, std::string_view b) {
 }
 
 bool ReadPagesConfig(std::string_view data, const std::string& player_folder, const std::string& file_name,
-                     MenuConfig& config, FormatError& error, TextOf text) {
+                     MenuConfig& config, FormatError& error) {
   config.Pages.clear();
   config.Languages.clear();
   // Editors on Windows like to open UTF-8 with a byte-order mark; it says nothing the version line does not.
@@ -145,12 +186,12 @@ bool ReadPagesConfig(std::string_view data, const std::string& player_folder, co
     if (line.rfind(kPagesVersionPrefix, 0) != 0) {
       return in.Fail(1, "expected " + expected_version + " as the first line");
     }
-    const std::string version = Convert(text, std::string(FirstCharacters(TrimBlanks(line), 40)));
+    const std::string version(FirstCharacters(TrimBlanks(line), 40));
     return in.Fail(1, "the pages are of another version (\"" + version + "\") than this player reads (\"" +
                           kPagesVersionLine + "\" and \"" + kPagesVersion2Line + "\")");
   }
   if (!in.Line(line, "page 1's name")) return false;
-  std::string first_name = Convert(text, TrimBlanks(line));
+  std::string first_name = TrimBlanks(line);
   int16_t count = 0;
   // Version 1 exists for the further pages alone; version 2 also for the languages of a one-page menu.
   if (languages ? !CountFromZero(in, count, "the number of further pages")
@@ -159,7 +200,7 @@ bool ReadPagesConfig(std::string_view data, const std::string& player_folder, co
   std::vector<PlayerPage> pages;
   for (int i = 0; i < count; ++i) {
     PlayerPage page;
-    if (!ReadPage(in, player_folder, i + 2, text, page)) return false;
+    if (!ReadPage(in, player_folder, i + 2, page)) return false;
     pages.push_back(std::move(page));
   }
   std::string default_tag;
@@ -172,11 +213,14 @@ bool ReadPagesConfig(std::string_view data, const std::string& player_folder, co
       return (*spots)[static_cast<size_t>(spot - 1)].Action;
     };
     auto value = [&](const std::string& line, bool is_path) {
-      std::string value_text = Convert(text, TrimBlanks(line));
+      std::string value_text = TrimBlanks(line);
       return is_path && !value_text.empty() ? PlayerPath(player_folder, value_text) : value_text;
     };
     if (!ReadLanguageVersions(in, action_of, value, default_tag, versions)) return false;
   }
+  std::vector<TrueText> true_texts;
+  if (languages && !ReadTrueTexts(in, true_texts)) return false;
+  for (const TrueText& text : true_texts) ApplyTrueText(text, player_folder, config);
   config.PageName = std::move(first_name);
   config.Pages = std::move(pages);
   config.DefaultLanguage = std::move(default_tag);

@@ -10,18 +10,22 @@
 
 #include "cdformat/CdReaders.h"
 #include "cdformat/LanguageVersion.h"
-#include "common/NativeText.h"
+#include "cdformat/PagesFormat.h"
 
 namespace orb {
 
-// Reads pages.cfg's bytes into config's PageName and Pages (menu.cfg has been read into it already). The
-// text is UTF-8; every line passes through `text` into the caller's own text (the program's native text by
-// default; null keeps the UTF-8, as the player holds it). Paths are joined with PlayerFolder as in
-// menu.cfg, a Go to Page target stays the page's name. False with error filled, and no pages kept, for a
-// file the player cannot use: another version, no pages, a page without spots, a bad number, too short.
+// Reads pages.cfg's bytes (UTF-8) into config's PageName and Pages (menu.cfg has been read into it already),
+// and puts its true texts in place of menu.cfg's fallbacks (the start sound's into StartSound). Paths are
+// joined with PlayerFolder as in menu.cfg, a Go to Page target stays the page's name. False with error
+// filled, and no pages kept, for a file the player cannot use: another version, no pages, a page without
+// spots, a bad number, too short.
 bool ReadPagesConfig(std::string_view data, const std::string& player_folder, const std::string& file_name,
-                     MenuConfig& config, FormatError& error,
-                     std::string (*text)(std::string_view) = Utf8ToNative);
+                     MenuConfig& config, FormatError& error);
+
+// The true texts after version 2's language part: none when the text ends there or goes on with another
+// line. A key of no known field is kept (a newer writer's); false with the reader's error on a bad count or
+// a file that ends early.
+bool ReadTrueTexts(FieldReader& in, std::vector<TrueText>& texts);
 
 // Version 2's language versions, after the last further page: the default tag, the number of versions and
 // each version's tag and texts. value turns a value line into the model's text (is_path: a picture or a

@@ -5,7 +5,7 @@
 
 #include "cdformat/CdFormats.h"
 #include "cdformat/PagesFormat.h"
-#include "common/NativeText.h"
+#include "common/AnsiText.h"
 #include "common/PathText.h"
 #include "common/TextLines.h"
 
@@ -18,7 +18,7 @@ class PagesWriter {
   PagesWriter(const std::string& root, PagesPathForm form) : root_(root), form_(form) {}
 
   void Text(const std::string& text) {
-    std::string line = NativeToUtf8(text);
+    std::string line = text;
     std::replace(line.begin(), line.end(), '\r', ' ');
     std::replace(line.begin(), line.end(), '\n', ' ');
     out_.Line(line);
@@ -68,8 +68,60 @@ bool HasLanguageVersions(const ProjectData& project) {
   return !project.Languages.empty() || !project.DefaultLanguage.empty();
 }
 
+namespace {
+
+std::string OneLine(std::string text) {
+  std::replace(text.begin(), text.end(), '\r', ' ');
+  std::replace(text.begin(), text.end(), '\n', ' ');
+  return text;
+}
+
+}  // namespace
+
+std::vector<TrueText> TrueTexts(const ProjectData& project, const std::string& root, PagesPathForm form) {
+  const bool file = form == PagesPathForm::ProjectFile;
+  auto relative = [&](const std::string& full) {
+    if (!file) return CdRelativePath(full, root);
+    if (root.empty() || full.find(root) == std::string::npos) return full;
+    return RemoveEvery(full, root);
+  };
+  std::vector<TrueText> texts;
+  auto add = [&texts](const char* field, int spot, const std::string& value) {
+    std::string line = OneLine(value);
+    if (!FitsAnsi(line)) texts.push_back(TrueText{field, spot, std::move(line)});
+  };
+  if (file) add("root", 0, root);
+  add("title", 0, project.CdTitle);
+  if (file) add("icon", 0, relative(project.CdIcon));
+  add("sound", 0, relative(project.SoundFile));
+  add("background", 0, relative(project.BackgroundImage));
+  add("splash", 0, relative(project.SplashImage));
+  int number = 0;
+  for (const MenuSpot& spot : project.Spots) {
+    ++number;
+    add("name", number, spot.Name);
+    add("tooltip", number, spot.ToolTip);
+    add("target", number, file || TargetIsPath(spot.Action) ? relative(spot.Target) : spot.Target);
+    add("rollover", number, relative(spot.RolloverImage));
+    add("movesound", number, relative(spot.MoveSound));
+    add("clicksound", number, relative(spot.ClickSound));
+    add("pointer", number, relative(spot.MousePointer));
+  }
+  return texts;
+}
+
+std::string TrueTextKey(const TrueText& text) {
+  return text.Spot > 0 ? text.Field + " " + std::to_string(text.Spot) : text.Field;
+}
+
 bool HasPagesText(const ProjectData& project) {
-  return !project.Pages.empty() || project.PageName != kDefaultPageName || HasLanguageVersions(project);
+  return !project.Pages.empty() || project.PageName != kDefaultPageName || HasLanguageVersions(project) ||
+         !TrueTexts(project, project.RootFolder, PagesPathForm::ProjectFile).empty();
+}
+
+bool WritesPagesCfg(const ProjectData& project, const std::string& root) {
+  return !project.Pages.empty() || HasLanguageVersions(project) ||
+         !TrueTexts(project, root, PagesPathForm::CdRoot).empty();
 }
 
 namespace {
@@ -103,7 +155,8 @@ std::string LanguageKeyLine(const LanguageText& text) {
 
 std::string PagesText(const ProjectData& project, const std::string& root, PagesPathForm form) {
   PagesWriter out(root, form);
-  const bool languages = HasLanguageVersions(project);
+  const std::vector<TrueText> true_texts = TrueTexts(project, root, form);
+  const bool languages = HasLanguageVersions(project) || !true_texts.empty();
   out.Text(languages ? kPagesVersion2Line : kPagesVersionLine);
   out.Text(project.PageName);
   out.Number(static_cast<long>(project.Pages.size()));
@@ -127,6 +180,13 @@ std::string PagesText(const ProjectData& project, const std::string& root, Pages
       else
         out.Text(text.Value);
     }
+  }
+  if (true_texts.empty()) return out.Take();
+  out.Text(kTrueTextsLine);
+  out.Number(static_cast<long>(true_texts.size()));
+  for (const TrueText& text : true_texts) {
+    out.Text(TrueTextKey(text));
+    out.Text(text.Value);
   }
   return out.Take();
 }

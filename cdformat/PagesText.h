@@ -3,7 +3,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "cdformat/PagesFormat.h"
 #include "project/ProjectModel.h"
 
 namespace orb {
@@ -17,9 +19,19 @@ enum class PagesPathForm {
 // of the pages text, in the project file and as pages.cfg, whatever its number of pages.
 bool HasLanguageVersions(const ProjectData& project);
 
-// Whether a project carries the pages text in its project file: more pages than one, page 1 renamed, or
-// language versions. A project of one page named "Home" and no versions writes the bytes it always wrote.
+// The texts of page 1 and the menu whose line in the place's ANSI file (the project file's first part, or
+// menu.cfg and autorun.des) the code page lacks.
+std::vector<TrueText> TrueTexts(const ProjectData& project, const std::string& root, PagesPathForm form);
+// The key line of a true text: "title", "tooltip 3".
+std::string TrueTextKey(const TrueText& text);
+
+// Whether a project carries the pages text in its project file: more pages than one, page 1 renamed,
+// language versions, or a text the code page lacks. A project of one page named "Home" and no versions whose
+// texts fit the code page writes the bytes it always wrote.
 bool HasPagesText(const ProjectData& project);
+// Whether Make Cd writes pages.cfg: further pages, language versions, or a text of menu.cfg or autorun.des
+// the code page lacks (then even for one page).
+bool WritesPagesCfg(const ProjectData& project, const std::string& root);
 
 // Whether a version's text is a path (a background, a rollover, the target of a spot whose target is a file),
 // written and read as the text's place stores paths.
@@ -28,8 +40,9 @@ bool LanguageValueIsPath(const ProjectData& project, const LanguageText& text);
 std::string LanguageKeyLine(const LanguageText& text);
 
 // The pages text: the version line, page 1's name, then every further page with its spots, and with
-// language versions the default tag and each version's texts. Text is converted to UTF-8; a line break
-// inside a value becomes a blank.
+// language versions the default tag and each version's texts, and after them the true texts of what the
+// code page lacks (version 2 then, whatever else the project has). Text is UTF-8; a line break inside a
+// value becomes a blank.
 std::string PagesText(const ProjectData& project, const std::string& root, PagesPathForm form);
 
 }  // namespace orb

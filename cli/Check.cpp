@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
-#include "cli/Cp1252.h"
 #include "cli/RootSubject.h"
 #include "cli/Verbs.h"
 #include "common/PathText.h"
@@ -36,30 +35,6 @@ const char kUsage[] =
     "Exit status: 0 when there is no error (warnings allowed); 1 when there is one or the input cannot\n"
     "be read; 2 on a usage error.\n";
 
-// Here page 1's spots hold Windows-1252 (the older files' text) but the page names come from the UTF-8 pages
-// text: the names, the further pages' labels, files and links are brought to Windows-1252, so that a link
-// from page 1 finds a page whose name is not ASCII and the lines print the name once converted. Text that
-// Windows-1252 lacks stays as it is (no page 1 link can name it).
-void PagesInCp1252(CheckSubject& subject) {
-  auto ansi = [](std::string& text) { text = Utf8ToCp1252(text).value_or(text); };
-  for (size_t i = 0; i < subject.pages.size(); ++i) {
-    PageOutline& page = subject.pages[i];
-    if (i > 0) {
-      // The further page's files are named after it: "page "Extras", spot 1 (Intro): target".
-      for (NamedFile& file : subject.files)
-        if (file.what.starts_with(page.label + ":") || file.what.starts_with(page.label + ","))
-          ansi(file.what);
-      for (auto& [spot, target] : page.links) {
-        ansi(spot);
-        ansi(target);
-      }
-      for (auto& [spot, target] : page.switches) ansi(spot);
-    }
-    ansi(page.name);
-    ansi(page.label);
-  }
-}
-
 // The finding with its file, and the root its message names, spelled as Linux does: "/tmp/cd/", not
 // the model's "/tmp/cd\".
 Finding NativeFinding(Finding finding, const std::string& root) {
@@ -72,7 +47,7 @@ void PrintText(const std::vector<Finding>& findings, const std::string& root) {
   size_t errors = 0, warnings = 0;
   for (const Finding& model : findings) {
     Finding finding = NativeFinding(model, root);
-    std::printf("%s\n", Cp1252ToUtf8(FindingLine(finding)).c_str());
+    std::printf("%s\n", FindingLine(finding).c_str());
     errors += finding.severity == Severity::Error;
     warnings += finding.severity == Severity::Warning;
   }
@@ -88,15 +63,15 @@ void PrintJson(const std::vector<Finding>& findings, const std::string& root) {
     Finding finding = NativeFinding(model, root);
     nlohmann::ordered_json item;
     item["severity"] = SeverityName(finding.severity);
-    item["file"] = Cp1252ToUtf8(finding.file);
-    item["message"] = Cp1252ToUtf8(finding.message);
+    item["file"] = finding.file;
+    item["message"] = finding.message;
     json["findings"].push_back(item);
     errors += finding.severity == Severity::Error;
     warnings += finding.severity == Severity::Warning;
   }
   json["errors"] = errors;
   json["warnings"] = warnings;
-  std::printf("%s\n", json.dump(2).c_str());
+  std::printf("%s\n", json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace).c_str());
 }
 
 ExitCode RunCheck(const VerbCall& call) {
@@ -128,7 +103,6 @@ ExitCode RunCheck(const VerbCall& call) {
     // Checked as make-cd will write it: the files generating writes need not be there yet.
     subject = SubjectFromProject(project, project.RootFolder, false);
   }
-  PagesInCp1252(subject);
   // The same rules as the editor's Make Disc Image.
   std::vector<Finding> findings = DiscImageCheck(files).Run(subject);
   findings.insert(findings.begin(), unreadable.begin(), unreadable.end());

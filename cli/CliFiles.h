@@ -27,9 +27,9 @@ class CliFiles : public Win32FileSystem {
 using CliFiles = PosixFileSystem;
 #endif
 
-// FsPath and FsText: the program's text as a std::filesystem path, and back. On Windows that text is in the
-// ANSI code page, as the file seam's; std::filesystem would read it, and write it back, as another encoding.
-// ShownPath: text that holds paths as the terminal shows it, UTF-8 on both systems.
+// FsPath and FsText: the program's text (UTF-8) as a std::filesystem path, and back; on Windows the path
+// is UTF-16, which std::filesystem would otherwise read as the ANSI code page. ShownPath: text that holds
+// paths as the terminal shows it, UTF-8 on both systems.
 #ifdef _WIN32
 std::filesystem::path FsPath(const std::string& text);
 std::string FsText(const std::filesystem::path& path);

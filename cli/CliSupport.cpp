@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "cli/Cp1252.h"
+#include "cli/CliFiles.h"
 
 namespace orb::cli {
 
@@ -59,7 +59,11 @@ std::string MissingRootText(const std::string& given) {
 }
 
 bool ReadWholeFile(const std::string& name, std::string& data) {
+#ifdef _WIN32
+  std::FILE* file = _wfopen(FsPath(name).c_str(), L"rb");
+#else
   std::FILE* file = std::fopen(name.c_str(), "rb");
+#endif
   if (!file) return false;
   data.clear();
   char buffer[65536];
@@ -76,7 +80,7 @@ std::string TerminalText(const std::string& text) {
     if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
     out += text[i];
   }
-  return Cp1252ToUtf8(out);
+  return out;
 }
 
 ExitCode Failure(const char* verb, const std::string& text) {

@@ -34,15 +34,15 @@ bool WantsHelp(const std::vector<std::string>& args);
 
 // Prints "orbmenu-cli VERB: TEXT" and the verb's usage on stderr.
 ExitCode UsageError(const char* verb, const std::string& text, const std::string& usage);
-// Prints "orbmenu-cli VERB: TEXT" on stderr (Windows-1252 text as UTF-8).
+// Prints "orbmenu-cli VERB: TEXT" on stderr.
 ExitCode Failure(const char* verb, const std::string& text);
 // Prints "orbmenu-cli VERB: warning: TEXT" on stderr.
 void Warning(const char* verb, const std::string& text);
-// Windows-1252 text for the terminal: UTF-8, CR LF as LF.
+// Text for the terminal: CR LF as LF.
 std::string TerminalText(const std::string& text);
 
-// A whole file's bytes through the C library (the ANSI code page's names on Windows; no iostreams, which
-// would triple the size of the Windows program). False when it cannot be opened or read.
+// A whole file's bytes through the C library (UTF-8 names, wide on Windows; no iostreams, which would
+// triple the size of the Windows program). False when it cannot be opened or read.
 bool ReadWholeFile(const std::string& name, std::string& data);
 
 // The message for a folder given with --root that does not exist.

@@ -16,7 +16,7 @@
 #endif
 
 #include "cli/ChildProcess.h"
-#include "cli/Cp1252.h"
+#include "common/AnsiText.h"
 #include "cli/CliFiles.h"
 #include "cli/Generation.h"
 #include "output/PeSignature.h"
@@ -276,7 +276,7 @@ ExitCode SignGeneratedPlayer(const char* verb, const SigningOptions& options, co
   if (!signed_ok)
     return Failure(verb, error + (error.find('\n') == std::string::npos ? "; " : "\r\n") +
                              "the player in the root stays unsigned");
-  std::fprintf(stderr, "Orbstart.exe signed by %s\n", Cp1252ToUtf8(subject).c_str());
+  std::fprintf(stderr, "Orbstart.exe signed by %s\n", AnsiToUtf8(subject).c_str());
   return ExitCode::kSuccess;
 }
 

@@ -11,9 +11,7 @@
 #include "cdformat/PagesFormat.h"
 #include "cdformat/PagesReader.h"
 #include "cli/CliFiles.h"
-#include "cli/Cp1252.h"
 #include "cli/Verbs.h"
-#include "common/NativeText.h"
 
 namespace orb::cli {
 
@@ -29,7 +27,9 @@ const char kUsage[] =
     "player's folder (default: DIR without a trailing separator), so --player-folder D: shows what a CD\n"
     "in drive D: gives. A missing autorun.des reads as empty entries; a missing autorun.inf gives\n"
     "\"icon\": null.\n"
-    "Text is read as Windows-1252 (pages.cfg as UTF-8) and printed as UTF-8.\n"
+    "menu.cfg and autorun.des are read in Windows-1252 (the system's code page on Windows), autorun.inf\n"
+    "also as UTF-16 after a byte-order mark, pages.cfg as UTF-8; a text pages.cfg gives truly in place\n"
+    "of another file's fallback is printed as the player shows it. Everything is printed as UTF-8.\n"
     "\n"
     "Exit status: 0 on success; 1 when a file cannot be read (the player's message on stderr); 2 on a\n"
     "usage error.\n";
@@ -45,28 +45,24 @@ ReadResult ReadWhole(const std::string& name, std::string& data) {
   return ReadWholeFile(name, data) ? ReadResult::kRead : ReadResult::kFailed;
 }
 
-// pages.cfg's messages quote its text in the program's own encoding, the older files' in Windows-1252.
-ExitCode Fail(const FormatError& error, bool pages = false) {
-  std::fprintf(stderr, "%s\n", (pages ? NativeToUtf8(error.Text()) : Cp1252ToUtf8(error.Text())).c_str());
+ExitCode Fail(const FormatError& error) {
+  std::fprintf(stderr, "%s\n", error.Text().c_str());
   return ExitCode::kFailure;
 }
 
-std::string Utf8(const std::string& text) { return Cp1252ToUtf8(text); }
-std::string PagesUtf8(const std::string& text) { return NativeToUtf8(text); }
-
-// text turns a file's text into UTF-8: Windows-1252 for menu.cfg, the program's own for pages.cfg.
-nlohmann::ordered_json SpotJson(const PlayerSpot& spot, std::string (*text)(const std::string&) = Utf8) {
+// The readers give UTF-8; pages.cfg's bytes are not checked, so invalid ones print as U+FFFD.
+nlohmann::ordered_json SpotJson(const PlayerSpot& spot) {
   nlohmann::ordered_json json;
-  json["tooltip"] = text(spot.ToolTip);
+  json["tooltip"] = spot.ToolTip;
   json["action"] = spot.Action;
-  json["target"] = text(spot.Target);
-  json["rollover"] = text(spot.RolloverImage);
+  json["target"] = spot.Target;
+  json["rollover"] = spot.RolloverImage;
   json["x"] = spot.X;
   json["y"] = spot.Y;
-  json["move_sound"] = text(spot.MoveSound);
+  json["move_sound"] = spot.MoveSound;
   json["has_move_sound"] = spot.HasMoveSound;
-  json["click_sound"] = text(spot.ClickSound);
-  json["cursor"] = text(spot.MousePointer);
+  json["click_sound"] = spot.ClickSound;
+  json["cursor"] = spot.MousePointer;
   json["video"] = {spot.VideoX, spot.VideoY, spot.VideoWidth, spot.VideoHeight};
   return json;
 }
@@ -97,7 +93,7 @@ ExitCode RunInspect(const VerbCall& call) {
   ReadResult pages = config.MenuMode ? ReadWhole(pages_name, data) : ReadResult::kMissing;
   if (pages == ReadResult::kFailed) return Fail(FileNotReadable(pages_name));
   if (pages == ReadResult::kRead && !ReadPagesConfig(data, player_folder, pages_name, config, error)) {
-    return Fail(error, true);
+    return Fail(error);
   }
 
   const std::string des_name = FsText(root / "autorun.des");
@@ -119,35 +115,36 @@ ExitCode RunInspect(const VerbCall& call) {
 
   nlohmann::ordered_json json;
   json["menu_mode"] = config.MenuMode;
-  json["background"] = Utf8(config.BackgroundPath);
-  json["title"] = Utf8(config.CdTitle);
-  json["splash"] = Utf8(config.SplashPath);
+  json["background"] = config.BackgroundPath;
+  json["title"] = config.CdTitle;
+  json["splash"] = config.SplashPath;
   json["spots"] = nlohmann::ordered_json::array();
   for (const PlayerSpot& spot : config.Spots) json["spots"].push_back(SpotJson(spot));
   if (pages == ReadResult::kRead) {
     json["pages"] = nlohmann::ordered_json::array();
     for (const PlayerPage& page : config.Pages) {
       nlohmann::ordered_json item;
-      item["name"] = PagesUtf8(page.Name);
-      item["title"] = PagesUtf8(page.Title);
-      item["background"] = PagesUtf8(page.BackgroundPath);
+      item["name"] = page.Name;
+      item["title"] = page.Title;
+      item["background"] = page.BackgroundPath;
       item["spots"] = nlohmann::ordered_json::array();
-      for (const PlayerSpot& spot : page.Spots) item["spots"].push_back(SpotJson(spot, PagesUtf8));
+      for (const PlayerSpot& spot : page.Spots) item["spots"].push_back(SpotJson(spot));
       json["pages"].push_back(std::move(item));
     }
     // The language versions the player can switch to; their texts are the project's business.
     if (!config.Languages.empty() || !config.DefaultLanguage.empty()) {
-      json["default_language"] = PagesUtf8(config.DefaultLanguage);
+      json["default_language"] = config.DefaultLanguage;
       json["languages"] = nlohmann::ordered_json::array();
       for (const LanguageVersion& version : config.Languages)
-        json["languages"].push_back({{"tag", PagesUtf8(version.Tag)}, {"texts", version.Texts.size()}});
+        json["languages"].push_back({{"tag", version.Tag}, {"texts", version.Texts.size()}});
     }
   }
-  json["start_program"] = Utf8(record.StartProgram);
-  json["start_sound"] = Utf8(record.AutorunSound);
-  json["command_line"] = Utf8(record.CommandLine);
-  json["icon"] = icon ? nlohmann::ordered_json(Utf8(*icon)) : nlohmann::ordered_json(nullptr);
-  std::printf("%s\n", json.dump(2).c_str());
+  json["start_program"] = record.StartProgram;
+  // The player plays pages.cfg's true text of a start sound autorun.des holds as a fallback.
+  json["start_sound"] = config.StartSound.empty() ? record.AutorunSound : config.StartSound;
+  json["command_line"] = record.CommandLine;
+  json["icon"] = icon ? nlohmann::ordered_json(*icon) : nlohmann::ordered_json(nullptr);
+  std::printf("%s\n", json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace).c_str());
   return ExitCode::kSuccess;
 }
 

@@ -10,7 +10,7 @@
 
 #include "cdformat/CdReaders.h"
 #include "cli/CodeSigning.h"
-#include "cli/Cp1252.h"
+#include "common/AnsiText.h"
 #include "cli/Generation.h"
 #include "cli/Verbs.h"
 #include "common/PathText.h"
@@ -131,12 +131,12 @@ ExitCode RunMakeIso(const VerbCall& call) {
     if (signing &&
         !SignFileInPlace(CliFiles::NativePath(root + "Orbstart.exe"), *signing, subject, error))
       return IsoFailure(error + "; no image was written");
-    if (signing) std::fprintf(stderr, "Orbstart.exe signed by %s\n", Cp1252ToUtf8(subject).c_str());
+    if (signing) std::fprintf(stderr, "Orbstart.exe signed by %s\n", AnsiToUtf8(subject).c_str());
   } else {
     ExitCode generated = GenerateProjectRoot("make-iso", parsed, true, root, title);
     if (generated != ExitCode::kSuccess) return generated;
   }
-  options.label = parsed.Value("--label").value_or(Cp1252ToUtf8(ImageLabel(title)));
+  options.label = parsed.Value("--label").value_or(ImageLabel(title));
 
   // Symbolic links and relative names must not hide an image inside its own root. The image is written
   // from the root's Linux spelling ("/tmp/cd/"), so that its messages name paths with slashes.

@@ -6,7 +6,6 @@
 #include <set>
 
 #include "cdformat/PagesText.h"
-#include "cli/Cp1252.h"
 #include "common/LanguageTag.h"
 #include "common/TextLines.h"
 #include "project/LanguageVersions.h"
@@ -18,34 +17,20 @@ namespace {
 using OrderedJson = nlohmann::ordered_json;
 using Json = nlohmann::json;
 
-// How a page's text reaches and leaves JSON: page 1's is Windows-1252, a further page's UTF-8 already,
-// with the root folder (Windows-1252, line 1 of the file) in front of its paths.
-struct TextForm {
-  bool cp1252 = true;
-  std::string root;       // the model's root folder
-  std::string root_json;  // the same as JSON text
-
-  std::string Out(const std::string& text) const { return cp1252 ? Cp1252ToUtf8(text) : text; }
-  std::string OutPath(const std::string& path) const {
-    if (cp1252 || root.empty() || path.compare(0, root.size(), root) != 0) return Out(path);
-    return root_json + path.substr(root.size());
-  }
-};
-
-OrderedJson SpotsToJson(const std::vector<MenuSpot>& spots, const TextForm& form) {
+OrderedJson SpotsToJson(const std::vector<MenuSpot>& spots) {
   OrderedJson list = OrderedJson::array();
   for (const MenuSpot& s : spots) {
     OrderedJson spot;
-    spot["name"] = form.Out(s.Name);
-    spot["tooltip"] = form.Out(s.ToolTip);
+    spot["name"] = s.Name;
+    spot["tooltip"] = s.ToolTip;
     spot["action"] = s.Action;
-    spot["target"] = TargetIsPath(s.Action) ? form.OutPath(s.Target) : form.Out(s.Target);
-    spot["rollover_image"] = form.OutPath(s.RolloverImage);
+    spot["target"] = TargetIsPath(s.Action) ? s.Target : s.Target;
+    spot["rollover_image"] = s.RolloverImage;
     spot["x"] = s.X;
     spot["y"] = s.Y;
-    spot["move_sound"] = form.OutPath(s.MoveSound);
-    spot["click_sound"] = form.OutPath(s.ClickSound);
-    spot["mouse_pointer"] = form.OutPath(s.MousePointer);
+    spot["move_sound"] = s.MoveSound;
+    spot["click_sound"] = s.ClickSound;
+    spot["mouse_pointer"] = s.MousePointer;
     spot["video_x"] = s.VideoX;
     spot["video_y"] = s.VideoY;
     spot["video_width"] = s.VideoWidth;
@@ -70,8 +55,8 @@ std::string Element(const std::string& path, size_t index) {
 // One JSON object read field by field; every problem is thrown with its path.
 class ObjectReader {
  public:
-  ObjectReader(const Json& json, std::string path, const std::set<std::string>& fields, const TextForm& form)
-      : json_(json), path_(std::move(path)), form_(form) {
+  ObjectReader(const Json& json, std::string path, const std::set<std::string>& fields)
+      : json_(json), path_(std::move(path)) {
     if (!json.is_object()) throw Problem{Where(), "must be an object"};
     for (const auto& item : json.items()) {
       if (!fields.count(item.key()))
@@ -92,21 +77,12 @@ class ObjectReader {
     const Json& value = Get(key, required);
     if (value.is_null() && !Has(key)) return std::string();
     if (!value.is_string()) throw Problem{Member(path_, key), "must be a string"};
-    const std::string& utf8 = value.get_ref<const std::string&>();
-    if (!form_.cp1252) return utf8;
-    std::optional<std::string> text = Utf8ToCp1252(utf8);
-    if (!text)
-      throw Problem{Member(path_, key),
-                    "holds a character that Windows-1252 lacks, so the project file cannot store it"};
-    return *text;
+    // The model holds UTF-8, as the JSON does; the project file keeps what its code page lacks in the pages
+    // text, so nothing is refused here.
+    return value.get_ref<const std::string&>();
   }
 
-  std::string Path(const char* key, bool required = false) const {
-    std::string text = Text(key, required);
-    const std::string& root = form_.root_json;
-    if (form_.cp1252 || root.empty() || text.compare(0, root.size(), root) != 0) return text;
-    return form_.root + text.substr(root.size());
-  }
+  std::string Path(const char* key, bool required = false) const { return Text(key, required); }
 
   int16_t Number(const char* key, bool required = false) const {
     const Json& value = Get(key, required);
@@ -132,18 +108,17 @@ class ObjectReader {
  private:
   const Json& json_;
   std::string path_;
-  const TextForm& form_;
 };
 
 const std::set<std::string> kSpotFields = {
     "name",       "tooltip",     "action",        "target",  "rollover_image", "x",           "y",
     "move_sound", "click_sound", "mouse_pointer", "video_x", "video_y",        "video_width", "video_height"};
 
-std::vector<MenuSpot> SpotsFromJson(const Json& list, const std::string& path, const TextForm& form) {
+std::vector<MenuSpot> SpotsFromJson(const Json& list, const std::string& path) {
   std::vector<MenuSpot> spots;
   if (list.is_null()) return spots;
   for (size_t i = 0; i < list.size(); ++i) {
-    ObjectReader in(list[i], Element(path, i), kSpotFields, form);
+    ObjectReader in(list[i], Element(path, i), kSpotFields);
     MenuSpot& s = spots.emplace_back();
     s.Name = in.Text("name", true);
     s.ToolTip = in.Text("tooltip");
@@ -178,7 +153,7 @@ std::string Folded(const std::string& name) {
 
 // "default_language" and "languages": tags of BCP 47's shape, each used once, and texts that name a field of
 // a page or spot the project has. Their text is UTF-8, as the pages text's.
-void LanguagesFromJson(const ObjectReader& names, const TextForm& form, ProjectData& p) {
+void LanguagesFromJson(const ObjectReader& names, ProjectData& p) {
   auto tag_at = [](const ObjectReader& in, const char* key) {
     std::string tag = TrimBlanks(in.Text(key, true));
     if (!ValidLanguageTag(tag))
@@ -192,14 +167,14 @@ void LanguagesFromJson(const ObjectReader& names, const TextForm& form, ProjectD
   std::map<std::string, std::string> given;
   if (!p.DefaultLanguage.empty()) given.emplace(Folded(p.DefaultLanguage), "default_language");
   for (size_t i = 0; !languages.is_null() && i < languages.size(); ++i) {
-    ObjectReader language(languages[i], Element("languages", i), {"tag", "texts"}, form);
+    ObjectReader language(languages[i], Element("languages", i), {"tag", "texts"});
     LanguageVersion& version = p.Languages.emplace_back();
     version.Tag = tag_at(language, "tag");
     auto [first, fresh] = given.emplace(Folded(version.Tag), language.Where("tag"));
     if (!fresh) throw Problem{language.Where("tag"), "\"" + version.Tag + "\" is the tag of " + first->second + " already"};
     const Json& texts = language.List("texts", true);
     for (size_t t = 0; t < texts.size(); ++t) {
-      ObjectReader entry(texts[t], Element(language.Where("texts"), t), {"page", "spot", "field", "value"}, form);
+      ObjectReader entry(texts[t], Element(language.Where("texts"), t), {"page", "spot", "field", "value"});
       LanguageText& text = version.Texts.emplace_back();
       std::string field = entry.Text("field", true);
       if (!LanguageFieldFromName(field, text.Field))
@@ -229,25 +204,24 @@ void LanguagesFromJson(const ObjectReader& names, const TextForm& form, ProjectD
 }  // namespace
 
 OrderedJson ProjectToJson(const ProjectData& project) {
-  TextForm page1;
   OrderedJson json;
-  json["root_folder"] = page1.Out(project.RootFolder);
-  json["cd_title"] = page1.Out(project.CdTitle);
-  json["cd_icon"] = page1.Out(project.CdIcon);
-  json["sound_file"] = page1.Out(project.SoundFile);
-  json["background_image"] = page1.Out(project.BackgroundImage);
-  json["splash_image"] = page1.Out(project.SplashImage);
-  json["spots"] = SpotsToJson(project.Spots, page1);
-  if (!HasPagesText(project)) return json;
-  TextForm further{false, project.RootFolder, page1.Out(project.RootFolder)};
+  json["root_folder"] = project.RootFolder;
+  json["cd_title"] = project.CdTitle;
+  json["cd_icon"] = project.CdIcon;
+  json["sound_file"] = project.SoundFile;
+  json["background_image"] = project.BackgroundImage;
+  json["splash_image"] = project.SplashImage;
+  json["spots"] = SpotsToJson(project.Spots);
+  // The pages' fields only where the author made them; true texts alone need none.
+  if (project.Pages.empty() && project.PageName == kDefaultPageName && !HasLanguageVersions(project)) return json;
   json["page_name"] = project.PageName;
   json["pages"] = OrderedJson::array();
   for (const MenuPage& page : project.Pages) {
     OrderedJson item;
     item["name"] = page.Name;
     item["cd_title"] = page.CdTitle;
-    item["background_image"] = further.OutPath(page.BackgroundImage);
-    item["spots"] = SpotsToJson(page.Spots, further);
+    item["background_image"] = page.BackgroundImage;
+    item["spots"] = SpotsToJson(page.Spots);
     json["pages"].push_back(std::move(item));
   }
   if (!HasLanguageVersions(project)) return json;
@@ -262,7 +236,7 @@ OrderedJson ProjectToJson(const ProjectData& project) {
       entry["page"] = text.Page;
       if (IsSpotField(text.Field)) entry["spot"] = text.Spot;
       entry["field"] = LanguageFieldName(text.Field);
-      entry["value"] = LanguageValueIsPath(project, text) ? further.OutPath(text.Value) : text.Value;
+      entry["value"] = LanguageValueIsPath(project, text) ? text.Value : text.Value;
       item["texts"].push_back(std::move(entry));
     }
     json["languages"].push_back(std::move(item));
@@ -272,8 +246,7 @@ OrderedJson ProjectToJson(const ProjectData& project) {
 
 bool ProjectFromJson(const Json& json, ProjectData& project, JsonProblem& problem) {
   try {
-    TextForm page1;
-    ObjectReader in(json, "", kProjectFields, page1);
+    ObjectReader in(json, "", kProjectFields);
     ProjectData p;
     p.RootFolder = in.Text("root_folder", true);
     p.CdTitle = in.Text("cd_title");
@@ -281,10 +254,9 @@ bool ProjectFromJson(const Json& json, ProjectData& project, JsonProblem& proble
     p.SoundFile = in.Text("sound_file");
     p.BackgroundImage = in.Text("background_image");
     p.SplashImage = in.Text("splash_image");
-    p.Spots = SpotsFromJson(in.List("spots", true), "spots", page1);
+    p.Spots = SpotsFromJson(in.List("spots", true), "spots");
 
-    TextForm further{false, p.RootFolder, json.at("root_folder").get<std::string>()};
-    ObjectReader names(json, "", kProjectFields, further);
+    const ObjectReader& names = in;
     // Names and titles are read back trimmed from the file, so they are stored so.
     if (names.Has("page_name")) p.PageName = TrimBlanks(names.Text("page_name"));
     // Where each name was given first, by its folded form.
@@ -292,7 +264,7 @@ bool ProjectFromJson(const Json& json, ProjectData& project, JsonProblem& proble
     const Json& pages = names.List("pages", false);
     for (size_t i = 0; !pages.is_null() && i < pages.size(); ++i) {
       std::string path = Element("pages", i);
-      ObjectReader page(pages[i], path, {"name", "cd_title", "background_image", "spots"}, further);
+      ObjectReader page(pages[i], path, {"name", "cd_title", "background_image", "spots"});
       MenuPage& added = p.Pages.emplace_back();
       added.Name = TrimBlanks(page.Text("name", true));
       auto [first, fresh] = given.emplace(Folded(added.Name), page.Where("name"));
@@ -301,9 +273,9 @@ bool ProjectFromJson(const Json& json, ProjectData& project, JsonProblem& proble
                                               " already (page names are compared without case)"};
       added.CdTitle = TrimBlanks(page.Text("cd_title"));
       added.BackgroundImage = page.Path("background_image", true);
-      added.Spots = SpotsFromJson(page.List("spots", true), page.Where("spots"), further);
+      added.Spots = SpotsFromJson(page.List("spots", true), page.Where("spots"));
     }
-    LanguagesFromJson(names, further, p);
+    LanguagesFromJson(names, p);
     project = std::move(p);
     return true;
   } catch (const Problem& p) {

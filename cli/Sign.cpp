@@ -4,7 +4,7 @@
 #include "cli/CliFiles.h"
 #include "cli/CliSupport.h"
 #include "cli/CodeSigning.h"
-#include "cli/Cp1252.h"
+#include "common/AnsiText.h"
 #include "cli/Verbs.h"
 
 namespace orb::cli {
@@ -33,7 +33,7 @@ ExitCode RunSign(const VerbCall& call) {
   if (!SigningFromArgs(parsed, signing, error)) return Failure("sign", error);
   std::string subject;
   if (!SignFileInPlace(parsed.positional[0], *signing, subject, error)) return Failure("sign", error);
-  std::printf("%s: signed by %s\n", ShownPath(parsed.positional[0]).c_str(), Cp1252ToUtf8(subject).c_str());
+  std::printf("%s: signed by %s\n", ShownPath(parsed.positional[0]).c_str(), AnsiToUtf8(subject).c_str());
   return ExitCode::kSuccess;
 }
 

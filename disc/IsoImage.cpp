@@ -209,7 +209,13 @@ std::string LabelFromText(const std::string& text) {
   auto blank = [](char c) { return c == ' ' || c == '\t'; };
   std::size_t start = 0;
   while (start < label.size() && blank(label[start])) ++start;
-  label = label.substr(start, 16);
+  // Sixteen characters, never half of one's UTF-8 bytes.
+  size_t end = start;
+  for (int count = 0; end < label.size() && count < 16; ++count) {
+    ++end;
+    while (end < label.size() && (static_cast<unsigned char>(label[end]) & 0xC0) == 0x80) ++end;
+  }
+  label = label.substr(start, end - start);
   while (!label.empty() && blank(label.back())) label.pop_back();
   return label;
 }

@@ -148,8 +148,9 @@ bool Generator::SimpleStep(const SimpleAutorun& simple, const std::string& root)
 
 bool Generator::WriteMenuCfg(const ProjectData& project, const std::string& root) {
   if (!Write(root + "menu.cfg", MenuCfgForMenu(project, root))) return false;
-  // Language versions reach the player in pages.cfg too, so a one-page menu with them writes it.
-  if (!project.Pages.empty() || HasLanguageVersions(project))
+  // Language versions and the true texts of what menu.cfg holds as fallbacks reach the player in pages.cfg
+  // too, so a one-page menu with them writes it.
+  if (WritesPagesCfg(project, root))
     return Write(root + kPagesFileName, PagesText(project, root, PagesPathForm::CdRoot));
   // A pages.cfg of an earlier generation would show the player pages the project no longer has.
   RemoveStalePages(root);

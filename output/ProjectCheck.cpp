@@ -9,12 +9,14 @@
 #include "cdformat/CdFormats.h"
 #include "cdformat/PagesFormat.h"
 #include "cdformat/PagesText.h"
+#include "common/AnsiText.h"
 #include "common/DpiScale.h"
 #include "common/LanguageTag.h"
 #include "common/PathText.h"
 #include "common/PictureSize.h"
 #include "common/TextLines.h"
 #include "disc/IsoImage.h"
+#include "disc/IsoTree.h"
 #include "output/Generator.h"
 #include "project/LanguageVersions.h"
 
@@ -90,6 +92,20 @@ CheckSubject SubjectFromProject(const ProjectData& project, const std::string& r
          further.BackgroundImage);
     page(further.Name, further.Spots, kPagesFileName);
   }
+  for (const TrueText& text : TrueTexts(project, root, PagesPathForm::CdRoot)) {
+    static const std::map<std::string, std::string> kLabels = {
+        {"title", "CD title"},         {"background", "background image"},   {"splash", "splash image"},
+        {"sound", "start sound"},      {"name", "name"},                     {"tooltip", "tooltip"},
+        {"target", "target"},          {"rollover", "rollover image"},       {"movesound", "move sound"},
+        {"clicksound", "click sound"}, {"pointer", "mouse pointer"}};
+    auto label = kLabels.find(text.Field);
+    std::string what = label == kLabels.end() ? text.Field : label->second;
+    if (text.Spot >= 1 && text.Spot <= static_cast<int>(project.Spots.size()))
+      what = "spot " + std::to_string(text.Spot) + " (" +
+             TrimBlanks(project.Spots[static_cast<size_t>(text.Spot - 1)].Name) + "): " + what;
+    subject.fallbacks.push_back({root + (text.Field == "sound" ? "autorun.des" : "menu.cfg"), what,
+                                 AnsiToUtf8(Utf8ToAnsi(text.Value)), true});
+  }
   if (HasLanguageVersions(project)) {
     subject.language_tags.push_back(project.DefaultLanguage);
     for (const LanguageVersion& version : project.Languages) {
@@ -122,6 +138,16 @@ CheckSubject SubjectFromSimple(const SimpleAutorun& simple, const std::string& r
   Name(subject, "start program", simple.StartProgram);  // the player opens it, not autorun.inf
   Name(subject, "CD icon (autorun.inf Icon)", simple.AutorunIcon, false, Severity::Warning);
   Name(subject, "start sound", simple.AutorunSound);
+  // The simple mode has no pages.cfg: what autorun.des holds is what the player opens.
+  const AutorunEntries entries = AutorunEntriesForSimple(simple, root);
+  const std::pair<const char*, const std::string*> fields[] = {{"start program", &simple.StartProgram},
+                                                               {"start sound", &simple.AutorunSound},
+                                                               {"command line", &simple.CommandLine}};
+  const std::string* ansi[] = {&entries.StartProgram, &entries.AutorunSound, &entries.CommandLine};
+  for (size_t i = 0; i < 3; ++i) {
+    if (!FitsAnsi(*fields[i].second))
+      subject.fallbacks.push_back({root + "autorun.des", fields[i].first, AnsiToUtf8(*ansi[i]), false});
+  }
   return subject;
 }
 
@@ -338,6 +364,43 @@ void ImageHoldsTree(CheckContext& context) {
   context.Add(FitsCd(iso.image_bytes) ? Severity::Note : Severity::Warning, std::string(), text);
 }
 
+void TextsFitCodePage(CheckContext& context) {
+  for (const TextFallback& text : context.Subject().fallbacks) {
+    const std::string file = LeafName(text.file);
+    context.Add(Severity::Warning, text.file,
+                "the " + text.what + " holds characters the code page lacks: " + file + " holds \"" +
+                    text.fallback + "\" in their place. " +
+                    (text.true_text ? "The player shows the true text from pages.cfg; older readers show the fallback"
+                                    : "The player reads that fallback too, so use names the code page holds"));
+  }
+}
+
+namespace {
+
+// A name with a character beyond ASCII: the image writer's mapping turns each into '_', so a name in
+// another script reads as a row of underscores. ASCII punctuation ("@2x", "-") maps to '_' as readers
+// expect, and is no finding.
+void NamesOutsideDCharacters(const IsoNode& folder, const std::string& path, CheckContext& context) {
+  for (const IsoNode& node : folder.children) {
+    const std::string child = JoinModelPath(path, node.name);
+    std::string primary = node.primary.substr(0, node.primary.find(';'));
+    if (!primary.empty() && primary.back() == '.') primary.pop_back();
+    if (std::any_of(node.joliet.begin(), node.joliet.end(), [](char16_t c) { return c >= 0x80; }))
+      context.Add(Severity::Warning, child,
+                  "the name \"" + node.name + "\" holds characters an ISO 9660 name cannot: the disc image " +
+                      "keeps it in its Joliet names, and only readers without Joliet see \"" + primary + "\"");
+    if (node.folder) NamesOutsideDCharacters(node, child, context);
+  }
+}
+
+}  // namespace
+
+void NamesFitIso9660(CheckContext& context) {
+  const CheckSubject& subject = context.Subject();
+  IsoTree tree = ScanIsoTree(context.Files(), subject.root);
+  NamesOutsideDCharacters(tree.root, subject.root, context);
+}
+
 }  // namespace check_rules
 
 namespace {
@@ -374,7 +437,9 @@ ProjectCheck::ProjectCheck(FileSystem& fs) : fs_(fs) {
             check_rules::PagesLinkUp,
             check_rules::LanguagesFit,
             check_rules::ImageHoldsTree,
-            check_rules::PicturesHaveTwins};
+            check_rules::PicturesHaveTwins,
+            check_rules::TextsFitCodePage,
+            check_rules::NamesFitIso9660};
 }
 
 std::vector<Finding> ProjectCheck::Run(const CheckSubject& subject) {

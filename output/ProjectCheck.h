@@ -50,6 +50,15 @@ struct LanguageGaps {
   std::vector<std::string> missing;
 };
 
+// A text or path an ANSI file (menu.cfg, autorun.des) holds only as the code page's fallback.
+struct TextFallback {
+  std::string file;      // the ANSI file
+  std::string what;      // "CD title", "spot 1 (Start): tooltip"
+  std::string fallback;  // what that file holds: "??????"
+  bool true_text = true; // pages.cfg gives the player the true text (the menu mode); else the player too
+                         // reads the fallback
+};
+
 // What the check looks at, in one form for every kind of input.
 struct CheckSubject {
   std::string root;                  // the CD root; ends with a backslash
@@ -64,6 +73,8 @@ struct CheckSubject {
   // a menu without versions. The gaps are known for a project only.
   std::vector<std::string> language_tags;
   std::vector<LanguageGaps> language_gaps;
+  // Texts and paths the code page lacks, which an ANSI file holds as a fallback.
+  std::vector<TextFallback> fallbacks;
 };
 
 // The subject of a menu project or of the simple mode's fields, as Make Cd or Generate write it; with
@@ -120,6 +131,8 @@ void PagesLinkUp(CheckContext& context);
 void LanguagesFit(CheckContext& context);
 // What a disc image cannot hold (errors), and a note or warning of the image's size against CDs and DVD.
 void ImageHoldsTree(CheckContext& context);
+void TextsFitCodePage(CheckContext& context);   // warning: an ANSI file holds a text's fallback
+void NamesFitIso9660(CheckContext& context);    // warning: a name readers without Joliet see changed
 // note: a menu picture without an @2x twin is scaled up on high-DPI screens; error: a twin of the wrong size
 void PicturesHaveTwins(CheckContext& context);
 }  // namespace check_rules

@@ -5,7 +5,6 @@
 #include "cdformat/PlayerFolder.h"
 #include "common/LanguageTag.h"
 #include "common/MessagePath.h"
-#include "common/NativeText.h"
 #include "player/MenuLanguage.h"
 
 namespace orb {
@@ -127,7 +126,7 @@ bool MenuController::Form_Load(std::string& error) {
     error = FileNotReadable(inf_path, read).Text();
     return false;
   }
-  if (!ReadAutorunInfIcon(NativeToUtf8(inf), inf_path, icon, inf_error)) {
+  if (!ReadAutorunInfIcon(inf, inf_path, icon, inf_error)) {
     error = inf_error.Text();
     return false;
   }

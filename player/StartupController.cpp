@@ -6,7 +6,6 @@
 #include "cdformat/PagesFormat.h"
 #include "cdformat/PagesReader.h"
 #include "common/MessagePath.h"
-#include "common/NativeText.h"
 #include "player/MenuLanguage.h"
 
 namespace orb {
@@ -17,7 +16,7 @@ bool StartupController::Load() {
   FormatError error;
   if (FileRead read = view_.ReadFile(path, data); read != FileRead::kRead) {
     error = FileNotReadable(path, read);
-  } else if (ReadMenuConfig(NativeToUtf8(data), folder_, path, config_, error) && LoadPages(error)) {
+  } else if (ReadMenuConfig(data, folder_, path, config_, error) && LoadPages(error)) {
     language_ = ChooseMenuLanguage(config_, view_.PreferredLanguages());
     return true;
   }
@@ -37,7 +36,7 @@ bool StartupController::LoadPages(FormatError& error) {
     error = FileNotReadable(path, read);
     return false;
   }
-  return ReadPagesConfig(data, folder_, path, config_, error, nullptr);
+  return ReadPagesConfig(data, folder_, path, config_, error);
 }
 
 void StartupController::Run() {
@@ -57,9 +56,8 @@ void StartupController::Run() {
   std::string des;
   if (view_.ReadFile(folder_ + "\\autorun.des", des) != FileRead::kRead) des.clear();  // a record of zeros
   AutorunRecord record = ReadAutorunDes(des);
-  // Its lengths count the code page's bytes: the entries are converted once sliced.
-  for (std::string* entry : {&record.StartProgram, &record.AutorunSound, &record.CommandLine})
-    *entry = NativeToUtf8(*entry);
+  // pages.cfg's true text of a start sound the code page lacks.
+  if (!config_.StartSound.empty()) record.AutorunSound = config_.StartSound;
 
   if (!config_.MenuMode && (record.StartProgram.empty() || record.StartProgram[0] != '\0')) {
     std::string parameters = record.CommandLine.empty() ? std::string() : " " + record.CommandLine;

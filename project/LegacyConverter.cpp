@@ -1,6 +1,7 @@
 // The 1.x to 2.x project conversion; see LegacyConverter.h.
 #include "project/LegacyConverter.h"
 
+#include "common/AnsiText.h"
 #include "common/PathText.h"
 #include "project/ProjectFile.h"
 
@@ -22,6 +23,7 @@ long RenumberedAction(long code) { return (code == 4 || code == 5) ? code + 2 : 
 
 bool ConvertLegacyText(std::string_view old_data, const std::string& file_name, std::string& new_data,
                        FormatError& error) {
+  // Both files are in the code page, so the lines go across as bytes; only messages convert.
   FieldReader in(old_data, file_name, kProjectFileMessages, error);
   LineWriter out;
   std::string line;
@@ -75,9 +77,9 @@ bool ConvertLegacyText(std::string_view old_data, const std::string& file_name, 
         return in.Fail(in.LineNumber(), kProjectFileMessages.not_a_number(in.Field(what), line, false));
       }
       if (coordinate && !ParseInt16(RemoveEvery(line, root))) {
-        return in.Fail(in.LineNumber(), in.Field(what) + " (\"" + line +
-                                            "\") would lose its digits to the root folder's text \"" + root +
-                                            "\"");
+        return in.Fail(in.LineNumber(), in.Field(what) + " (\"" + AnsiToUtf8(line) +
+                                            "\") would lose its digits to the root folder's text \"" +
+                                            AnsiToUtf8(root) + "\"");
       }
       out.Line(RemoveEvery(line, root));
     }

@@ -2,23 +2,25 @@
 #include "project/ProjectFile.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "cdformat/FieldReader.h"
 #include "cdformat/PagesFormat.h"
 #include "cdformat/PagesReader.h"
 #include "cdformat/PagesText.h"
 #include "common/MessagePath.h"
-#include "common/NativeText.h"
+#include "common/AnsiText.h"
 #include "common/PathText.h"
 
 namespace orb {
 
 namespace {
 
-// A line break inside a value would shift every line after it; it becomes a blank.
+// The first part is in the ANSI code page: what it lacks gets the fallback here and its true text in the
+// pages text. A line break inside a value would shift every line after it; it becomes a blank.
 void AppendLine(std::string& out, std::string_view text) {
   size_t start = out.size();
-  out.append(text);
+  out.append(Utf8ToAnsi(text));
   for (size_t i = start; i < out.size(); ++i) {
     if (out[i] == '\r' || out[i] == '\n') out[i] = ' ';
   }
@@ -83,7 +85,7 @@ std::string ProjectFileRoot(std::string_view data) {
   LineReader reader(data);
   std::string line;
   reader.Next(line);
-  return TrimBlanks(line);
+  return TrimBlanks(AnsiToUtf8(line));
 }
 
 namespace {
@@ -93,7 +95,7 @@ std::string EndsEarly(const std::string& field) {
 }
 
 std::string NotANumber(const std::string& field, std::string_view line, bool) {
-  return field + " is not a number from -32768 to 32767: \"" + std::string(line) + "\"";
+  return field + " is not a number from -32768 to 32767: \"" + AnsiToUtf8(line) + "\"";
 }
 
 std::string_view TrimView(std::string_view text) {
@@ -130,35 +132,76 @@ std::string OptionalPath(const std::string& root, const std::string& line) {
   return FullPath(root, line);
 }
 
-// A spot's 14 lines. The pages text is UTF-8: its lines become the program's own text before the root
-// folder goes in front of them. One line buffer serves every spot (a file may hold 32767 of them).
-bool ReadSpot(FieldReader& in, const std::string& root, bool utf8, MenuSpot& spot, std::string& line) {
-  auto next = [&](std::string& to, const char* what) {
-    if (!in.Line(to, what)) return false;
-    if (utf8) to = Utf8ToNative(to);
+enum class SpotText { Name, ToolTip, Target, Rollover, MoveSound, ClickSound, Pointer };
+
+// A spot's text field from its line as the file stores it; the target needs the action read first.
+void SetSpotText(MenuSpot& spot, SpotText field, const std::string& root, const std::string& line) {
+  switch (field) {
+    case SpotText::Name:
+      spot.Name = line;
+      break;
+    case SpotText::ToolTip:
+      spot.ToolTip = TrimBlanks(line);
+      break;
+    case SpotText::Target:
+      spot.Target = TargetIsPath(spot.Action) ? RootedPath(root, line) : TrimBlanks(line);
+      break;
+    case SpotText::Rollover:
+      spot.RolloverImage = RootedPath(root, line);
+      break;
+    case SpotText::MoveSound:
+      spot.MoveSound = OptionalPath(root, line);
+      break;
+    case SpotText::ClickSound:
+      spot.ClickSound = OptionalPath(root, line);
+      break;
+    case SpotText::Pointer:
+      spot.MousePointer = OptionalPath(root, line);
+      break;
+  }
+}
+
+// A spot's 14 lines: in the first part the code page's text, in the pages text UTF-8. One line buffer
+// serves every spot (a file may hold 32767 of them).
+bool ReadSpot(FieldReader& in, const std::string& root, bool ansi, MenuSpot& spot, std::string& line) {
+  auto next = [&](SpotText field, const char* what) {
+    if (!in.Line(line, what)) return false;
+    SetSpotText(spot, field, root, ansi ? AnsiToUtf8(line) : line);
     return true;
   };
-  if (!next(spot.Name, "the name")) return false;
-  if (!next(line, "the tooltip")) return false;
-  spot.ToolTip = TrimBlanks(line);
+  if (!next(SpotText::Name, "the name")) return false;
+  if (!next(SpotText::ToolTip, "the tooltip")) return false;
   if (!in.Number(spot.Action, "the action")) return false;
-  if (!next(line, "the target")) return false;
-  spot.Target = TargetIsPath(spot.Action) ? RootedPath(root, line) : TrimBlanks(line);
-  if (!next(line, "the rollover image")) return false;
-  spot.RolloverImage = RootedPath(root, line);
+  if (!next(SpotText::Target, "the target")) return false;
+  if (!next(SpotText::Rollover, "the rollover image")) return false;
   if (!in.Number(spot.X, "the X")) return false;
   if (!in.Number(spot.Y, "the Y")) return false;
-  if (!next(line, "the move sound")) return false;
-  spot.MoveSound = OptionalPath(root, line);
-  if (!next(line, "the click sound")) return false;
-  spot.ClickSound = OptionalPath(root, line);
-  if (!next(line, "the mouse pointer")) return false;
-  spot.MousePointer = OptionalPath(root, line);
+  if (!next(SpotText::MoveSound, "the move sound")) return false;
+  if (!next(SpotText::ClickSound, "the click sound")) return false;
+  if (!next(SpotText::Pointer, "the mouse pointer")) return false;
   if (!in.Number(spot.VideoX, "the video left", true)) return false;
   if (!in.Number(spot.VideoY, "the video top", true)) return false;
   if (!in.Number(spot.VideoWidth, "the video width", true)) return false;
   if (!in.Number(spot.VideoHeight, "the video height", true)) return false;
   return true;
+}
+
+// A true text from the pages text in place of the first part's fallback ("root" is read before: every
+// path hangs on it).
+void ApplyTrueText(ProjectData& p, const std::string& root, const TrueText& text) {
+  if (text.Spot == 0) {
+    if (text.Field == "title") p.CdTitle = TrimBlanks(text.Value);
+    if (text.Field == "icon") p.CdIcon = FullPath(root, text.Value);
+    if (text.Field == "sound") p.SoundFile = FullPath(root, text.Value);
+    if (text.Field == "background") p.BackgroundImage = FullPath(root, text.Value);
+    if (text.Field == "splash") p.SplashImage = FullPath(root, text.Value);
+    return;
+  }
+  if (text.Spot < 1 || text.Spot > static_cast<int>(p.Spots.size())) return;
+  for (size_t i = 0; i < std::size(kTrueTextSpotFields); ++i) {
+    if (text.Field == kTrueTextSpotFields[i])
+      SetSpotText(p.Spots[static_cast<size_t>(text.Spot - 1)], static_cast<SpotText>(i), root, text.Value);
+  }
 }
 
 bool ReadCount(FieldReader& in, int16_t& count, const char* what) {
@@ -169,7 +212,8 @@ bool ReadCount(FieldReader& in, int16_t& count, const char* what) {
 
 // The pages text after the last spot. No line there, or a line that is not its version line, leaves a
 // one-page project: older files and files with trailing text load as they always did.
-bool ReadPages(FieldReader& in, size_t size, const std::string& root, ProjectData& p) {
+bool ReadPages(FieldReader& in, size_t size, const std::string& root, ProjectData& p,
+               std::vector<TrueText>& true_texts) {
   std::string line;
   in.EnterSpot(0);
   if (in.AtEnd() || !in.Line(line, "the pages text")) return true;
@@ -183,7 +227,7 @@ bool ReadPages(FieldReader& in, size_t size, const std::string& root, ProjectDat
                                         kPagesVersion2Line + "\")");
   }
   if (!in.Line(line, "the name of page 1")) return false;
-  p.PageName = TrimBlanks(Utf8ToNative(line));
+  p.PageName = TrimBlanks(line);
   int16_t pages = 0;
   if (!ReadCount(in, pages, "the page count")) return false;
   p.Pages.reserve(std::min(static_cast<size_t>(pages), size / 4 + 1));
@@ -191,17 +235,17 @@ bool ReadPages(FieldReader& in, size_t size, const std::string& root, ProjectDat
     in.EnterPage(number);
     MenuPage& page = p.Pages.emplace_back();
     if (!in.Line(line, "the name")) return false;
-    page.Name = TrimBlanks(Utf8ToNative(line));
+    page.Name = TrimBlanks(line);
     if (!in.Line(line, "the title")) return false;
-    page.CdTitle = TrimBlanks(Utf8ToNative(line));
+    page.CdTitle = TrimBlanks(line);
     if (!in.Line(line, "the background image")) return false;
-    page.BackgroundImage = FullPath(root, Utf8ToNative(line));
+    page.BackgroundImage = FullPath(root, line);
     int16_t count = 0;
     if (!ReadCount(in, count, "the spot count")) return false;
     page.Spots.reserve(std::min(static_cast<size_t>(count), size / kProjectSpotLines + 1));
     for (int spot = 1; spot <= count; ++spot) {
       in.EnterSpot(spot);
-      if (!ReadSpot(in, root, true, page.Spots.emplace_back(), line)) return false;
+      if (!ReadSpot(in, root, false, page.Spots.emplace_back(), line)) return false;
     }
   }
   if (!languages) return true;
@@ -214,35 +258,36 @@ bool ReadPages(FieldReader& in, size_t size, const std::string& root, ProjectDat
     return (*spots)[static_cast<size_t>(spot - 1)].Action;
   };
   auto value = [&root](const std::string& line, bool is_path) {
-    std::string text = Utf8ToNative(line);
-    return is_path ? FullPath(root, text) : TrimBlanks(text);
+    return is_path ? FullPath(root, line) : TrimBlanks(line);
   };
-  return ReadLanguageVersions(in, action_of, value, p.DefaultLanguage, p.Languages);
+  return ReadLanguageVersions(in, action_of, value, p.DefaultLanguage, p.Languages) &&
+         ReadTrueTexts(in, true_texts);
 }
 
 }  // namespace
 
 const FieldMessages kProjectFileMessages = {EndsEarly, NotANumber};
 
-bool ParseProjectFile(std::string_view data, const std::string& file_name,
-                      const std::optional<std::string>& replacement_root, ProjectData& project,
-                      FormatError& error) {
+namespace {
+
+bool Parse(std::string_view data, const std::string& file_name, const std::optional<std::string>& replacement_root,
+           ProjectData& project, FormatError& error, std::vector<TrueText>& true_texts) {
   FieldReader in(data, file_name, kProjectFileMessages, error);
   ProjectData p;
   std::string line;
   if (!in.Line(line, "the root folder")) return false;
-  p.RootFolder = replacement_root ? *replacement_root : TrimBlanks(line);
+  p.RootFolder = replacement_root ? *replacement_root : TrimBlanks(AnsiToUtf8(line));
   const std::string& root = p.RootFolder;
   if (!in.Line(line, "the CD title")) return false;
-  p.CdTitle = TrimBlanks(line);
+  p.CdTitle = TrimBlanks(AnsiToUtf8(line));
   if (!in.Line(line, "the CD icon")) return false;
-  p.CdIcon = FullPath(root, line);
+  p.CdIcon = FullPath(root, AnsiToUtf8(line));
   if (!in.Line(line, "the sound file")) return false;
-  p.SoundFile = FullPath(root, line);
+  p.SoundFile = FullPath(root, AnsiToUtf8(line));
   if (!in.Line(line, "the background image")) return false;
-  p.BackgroundImage = FullPath(root, line);
+  p.BackgroundImage = FullPath(root, AnsiToUtf8(line));
   if (!in.Line(line, "the splash image")) return false;
-  p.SplashImage = FullPath(root, line);
+  p.SplashImage = FullPath(root, AnsiToUtf8(line));
   int16_t count = 0;
   if (!in.Number(count, "the spot count")) return false;
   if (count < 0) {
@@ -252,9 +297,30 @@ bool ParseProjectFile(std::string_view data, const std::string& file_name,
   p.Spots.reserve(std::min(static_cast<size_t>(count), data.size() / kProjectSpotLines + 1));
   for (int number = 1; number <= count; ++number) {
     in.EnterSpot(number);
-    if (!ReadSpot(in, root, false, p.Spots.emplace_back(), line)) return false;
+    if (!ReadSpot(in, root, true, p.Spots.emplace_back(), line)) return false;
   }
-  if (!ReadPages(in, data.size(), root, p)) return false;
+  true_texts.clear();
+  if (!ReadPages(in, data.size(), root, p, true_texts)) return false;
+  project = std::move(p);
+  return true;
+}
+
+}  // namespace
+
+bool ParseProjectFile(std::string_view data, const std::string& file_name,
+                      const std::optional<std::string>& replacement_root, ProjectData& project,
+                      FormatError& error) {
+  ProjectData p;
+  std::vector<TrueText> true_texts;
+  if (!Parse(data, file_name, replacement_root, p, error, true_texts)) return false;
+  // Every path was joined to the root's fallback: read again on the true root.
+  auto root = std::find_if(true_texts.begin(), true_texts.end(),
+                           [](const TrueText& text) { return text.Spot == 0 && text.Field == "root"; });
+  if (!replacement_root && root != true_texts.end()) {
+    const std::string true_root = TrimBlanks(root->Value);
+    if (!Parse(data, file_name, true_root, p, error, true_texts)) return false;
+  }
+  for (const TrueText& text : true_texts) ApplyTrueText(p, p.RootFolder, text);
   project = std::move(p);
   return true;
 }

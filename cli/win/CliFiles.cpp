@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "cli/CliFiles.h"
+#include "common/win/WideText.h"
 
 namespace orb::cli {
 
@@ -9,37 +10,24 @@ namespace {
 
 std::string FullPathOf(const std::string& path) {
   if (path.empty()) return path;
-  char buffer[MAX_PATH * 4];
-  DWORD n = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
-  return n > 0 && n < sizeof buffer ? std::string(buffer, n) : path;
+  const std::wstring wide = win::Widen(path);
+  DWORD n = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+  if (n == 0) return path;
+  std::wstring full(n, L'\0');
+  n = GetFullPathNameW(wide.c_str(), n, full.data(), nullptr);
+  if (n == 0 || n >= full.size()) return path;
+  full.resize(n);
+  return win::Narrow(full);
 }
 
 }  // namespace
 
-std::filesystem::path FsPath(const std::string& text) {
-  int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(n, L'\0');
-  if (n > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
-  return std::filesystem::path(wide);
-}
+// The program's text is UTF-8 and std::filesystem's is UTF-16 on Windows.
+std::filesystem::path FsPath(const std::string& text) { return std::filesystem::path(win::Widen(text)); }
 
-std::string FsText(const std::filesystem::path& path) {
-  const std::wstring& wide = path.native();
-  int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-  std::string text(n, '\0');
-  if (n > 0)
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(), n, nullptr, nullptr);
-  return text;
-}
+std::string FsText(const std::filesystem::path& path) { return win::Narrow(path.native()); }
 
-std::string ShownPath(const std::string& text) {
-  const std::wstring wide = FsPath(text).native();
-  int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-  std::string shown(n, '\0');
-  if (n > 0)
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), shown.data(), n, nullptr, nullptr);
-  return shown;
-}
+std::string ShownPath(const std::string& text) { return text; }
 
 std::string CliFiles::ModelFolder(const std::string& native_folder) {
   std::string folder = FullPathOf(native_folder);
@@ -63,16 +51,16 @@ std::filesystem::path ProgramPath(std::error_code& ec) {
 }
 
 std::string SystemDirectory() {
-  char system[MAX_PATH];
-  UINT n = GetSystemDirectoryA(system, sizeof system);
-  return n > 0 && n < sizeof system ? std::string(system, n) : std::string();
+  wchar_t system[MAX_PATH];
+  UINT n = GetSystemDirectoryW(system, MAX_PATH);
+  return n > 0 && n < MAX_PATH ? win::Narrow(std::wstring_view(system, n)) : std::string();
 }
 
 bool MakeFolderBeside(const std::string& parent, std::string& path, std::string& error) {
   // The process id and a counter keep two runs apart.
   for (int attempt = 0; attempt < 100; ++attempt) {
     path = parent + "\\.orbsign-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(attempt);
-    if (CreateDirectoryA(path.c_str(), nullptr)) return true;
+    if (CreateDirectoryW(win::Widen(path).c_str(), nullptr)) return true;
     if (GetLastError() != ERROR_ALREADY_EXISTS) break;
   }
   error = LastErrorText();
@@ -80,7 +68,8 @@ bool MakeFolderBeside(const std::string& parent, std::string& path, std::string&
 }
 
 bool ReplaceByRename(const std::string& from, const std::string& to, std::string& error) {
-  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+  if (MoveFileExW(win::Widen(from).c_str(), win::Widen(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return true;
   error = LastErrorText();
   return false;
 }

@@ -1,4 +1,4 @@
-// orbmenu-cli.exe's entry point: the UTF-16 arguments into the program's text, the console set for UTF-8.
+// orbmenu-cli.exe's entry point: the UTF-16 arguments into UTF-8, the console set for UTF-8.
 #include <windows.h>
 
 #include <cstdio>
@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/Verbs.h"
+#include "common/win/WideText.h"
 
 namespace {
 
@@ -21,25 +22,12 @@ struct Utf8Console {
 
 }  // namespace
 
-// Windows hands over the arguments in UTF-16; the verbs and the file seam work in the ANSI code page, as
-// the editor does. An argument that code page cannot hold would name another file, so it stops here.
+// Windows hands over the arguments in UTF-16; the verbs hold UTF-8, as on Linux, and the file seam speaks
+// to Windows in UTF-16, so a name in any script reaches its file.
 int wmain(int argc, wchar_t** wargv) {
   Utf8Console console;
   std::vector<std::string> args;
-  for (int i = 0; i < argc; ++i) {
-    BOOL lossy = FALSE;
-    int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wargv[i], -1, nullptr, 0, nullptr, &lossy);
-    std::string arg(n > 0 ? n - 1 : 0, '\0');
-    if (n > 1) WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wargv[i], -1, arg.data(), n, nullptr, &lossy);
-    if (lossy) {
-      std::fprintf(stderr,
-                   "orbmenu-cli: argument %d holds characters that this system's code page (%u) cannot "
-                   "hold; rename the file or folder, or change the system's language for programs\n",
-                   i, GetACP());
-      return static_cast<int>(orb::cli::ExitCode::kFailure);
-    }
-    args.push_back(std::move(arg));
-  }
+  for (int i = 0; i < argc; ++i) args.push_back(orb::win::Narrow(wargv[i]));
   std::vector<char*> argv;
   for (std::string& arg : args) argv.push_back(arg.data());
   argv.push_back(nullptr);

@@ -199,17 +199,17 @@ TEST(MenuCfgReader, HostileInputFailsCleanlyWithAShortMessage) {
   EXPECT_EQ(error.line, 5);
   EXPECT_LT(error.Text().size(), 200u);
 
-  // Control bytes in the quoted text are masked; ANSI letters pass.
+  // Control bytes in the quoted text are masked; ANSI letters pass, as UTF-8.
   lines[4] = std::string("\0\x01\xe9", 3);
-  EXPECT_NE(ReadError(Join(lines)).message.find("\"??\xe9\""), std::string::npos);
+  EXPECT_NE(ReadError(Join(lines)).message.find("\"??é\""), std::string::npos);
 
-  // A 10 MB title, NUL bytes and bytes >= 0x80 are text like any other.
+  // A 10 MB title, NUL bytes and bytes >= 0x80 are text like any other (Windows-1252, read as UTF-8).
   lines = WorkedLines();
   lines[2] = std::string(10 * 1024 * 1024, '\xe9');
   lines[6] = std::string("a\0b\x80", 4);
   MenuConfig config = Read(Join(lines));
-  EXPECT_EQ(config.CdTitle.size(), 10u * 1024 * 1024);
-  EXPECT_EQ(config.Spots[0].ToolTip, std::string("a\0b\x80", 4));
+  EXPECT_EQ(config.CdTitle.size(), 2u * 10 * 1024 * 1024);
+  EXPECT_EQ(config.Spots[0].ToolTip, std::string("a\0b€", 6));
 }
 
 TEST(MenuCfgReader, AMenuOfTheMostSpotsIsFarInsideTheSizeLimit) {

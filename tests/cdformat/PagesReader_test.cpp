@@ -49,23 +49,16 @@ TEST(PagesReader, ReadsEveryPageWithPathsJoinedAsInMenuCfg) {
   EXPECT_FALSE(SamePageName("docs", "doc"));
 }
 
-// Every text line goes through the caller's conversion, the player's folder never: it is the caller's
-// text already. Without one the file's UTF-8 is kept as it is.
-TEST(PagesReader, TextPassesThroughTheCallersConversionOnly) {
-  auto mark = [](std::string_view line) { return "<" + std::string(line) + ">"; };
-  MenuConfig config;
-  FormatError error;
-  ASSERT_TRUE(ReadPagesConfig(GoodPages(), "D:\\\xCE\xB1", "pages.cfg", config, error, mark)) << error.Text();
-  EXPECT_EQ(config.PageName, "<Start>");
-  EXPECT_EQ(config.Pages[0].Title, "<My Extras>");
-  EXPECT_EQ(config.Pages[0].Spots[0].ToolTip, "<To the docs>");
-  EXPECT_EQ(config.Pages[0].Spots[1].Target, "D:\\\xCE\xB1<\\intro.avi>");
-
-  const std::string greek = "\xCE\xA3\xCE\xB5\xCE\xBB\xCE\xAF\xCE\xB4\xCE\xB1";  // Σελίδα
+// The file is UTF-8 and stays so; the player's folder is joined as it is.
+TEST(PagesReader, KeepsTheFilesUtf8) {
+  const std::string greek = "Σελίδα";
   std::string pages = GoodPages();
   pages.replace(pages.find("My Extras"), 9, greek);
-  ASSERT_TRUE(ReadPagesConfig(pages, "D:", "pages.cfg", config, error, nullptr)) << error.Text();
+  MenuConfig config;
+  FormatError error;
+  ASSERT_TRUE(ReadPagesConfig(pages, "D:\\α", "pages.cfg", config, error)) << error.Text();
   EXPECT_EQ(config.Pages[0].Title, greek);
+  EXPECT_EQ(config.Pages[0].Spots[1].Target, "D:\\α\\intro.avi");
 }
 
 TEST(PagesReader, EachKindOfBadFileNamesItsLineAndKeepsNoPages) {

@@ -11,6 +11,52 @@
 namespace orb {
 namespace {
 
+// Text Windows-1252 lacks: menu.cfg and autorun.des hold "?", pages.cfg (version 2, even for one page) the
+// true text, which the player reads in their place; autorun.inf turns UTF-16. A text that fits stays as
+// its bytes were, and a file without the true texts still reads.
+TEST(PagesText, TrueTextsReplaceTheFallbacksOfMenuCfgAndAutorunFiles) {
+  ProjectData project = examples::WorldProject();
+  project.SoundFile = "C:\\MyCd\\ようこそ.wav";
+  const std::string root = "C:\\MyCd\\";
+  const std::string menu = MenuCfgForMenu(project, root);
+  EXPECT_NE(menu.find("\r\n\\???.bmp\r\n??????\r\n"), std::string::npos) << menu;
+  EXPECT_NE(menu.find("\r\n? Start\r\n?????\r\n"), std::string::npos) << menu;
+  EXPECT_NE(menu.find("\\caf\xE9.wav"), std::string::npos);  // fits: Windows-1252 bytes, no true text
+  EXPECT_TRUE(WritesPagesCfg(project, root));
+  AutorunEntries entries = AutorunEntriesForMenu(project, root);
+  EXPECT_EQ(entries.AutorunSound, "\\????.wav");
+
+  const std::string pages = PagesText(project, root, PagesPathForm::CdRoot);
+  EXPECT_EQ(pages.rfind("Orbmenu pages 2\r\nHome\r\n 0 \r\n\r\n 0 \r\nTexts outside the code page\r\n 6 \r\n", 0), 0u)
+      << pages;
+  MenuConfig config;
+  FormatError error;
+  ASSERT_TRUE(ReadMenuConfig(menu, "D:", "menu.cfg", config, error)) << error.Text();
+  EXPECT_EQ(config.CdTitle, "??????");
+  ASSERT_TRUE(ReadPagesConfig(pages, "D:", "pages.cfg", config, error)) << error.Text();
+  EXPECT_EQ(config.CdTitle, "Σελίδα");
+  EXPECT_EQ(config.BackgroundPath, "D:\\日本語.bmp");
+  EXPECT_EQ(config.Spots[0].ToolTip, "تشغيل");
+  EXPECT_EQ(config.Spots[0].Target, "D:\\ファイル.txt");
+  EXPECT_EQ(config.Spots[0].ClickSound, "D:\\café.wav");
+  EXPECT_EQ(config.StartSound, "\\ようこそ.wav");
+  EXPECT_TRUE(config.Pages.empty());
+
+  // Version 2 written before the true texts existed still reads, its trailing lines unread.
+  ASSERT_TRUE(ReadPagesConfig("Orbmenu pages 2\r\nHome\r\n 0 \r\n\r\n 0 \r\nlater\r\n", "D:", "pages.cfg",
+                              config, error));
+
+  const std::string inf = AutorunInfForMenu(project, root);
+  ASSERT_EQ(inf.substr(0, 4), std::string("\xFF\xFE[\0", 4));
+  std::string icon;
+  ASSERT_TRUE(ReadAutorunInfIcon(inf, "autorun.inf", icon, error)) << error.Text();
+  EXPECT_EQ(icon, "\\Εικόνα.ico");
+  project.CdIcon = "C:\\MyCd\\café.ico";
+  EXPECT_EQ(AutorunInfForMenu(project, root), "[AutoRun]\r\nOPEN=Orbstart.exe\r\nIcon=\\caf\xE9.ico\r\n");
+  ASSERT_TRUE(ReadAutorunInfIcon(AutorunInfForMenu(project, root), "autorun.inf", icon, error));
+  EXPECT_EQ(icon, "\\café.ico");
+}
+
 TEST(PagesText, Version2AddsTheLanguageVersionsWithPathsWhereTheyArePaths) {
   ProjectData project = examples::LanguageProject();
   MenuConfig config;

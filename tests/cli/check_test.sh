@@ -105,7 +105,7 @@ run 0 "$cli" check --from-root "$dir/simple"
 ! grep -q "blanks" "$dir/out" || fail "blanks warned in what the player opens: $(cat "$dir/out")"
 
 # A page name beyond ASCII: page 1's link is Windows-1252 (the older layout), the name UTF-8 (the pages
-# text); both the project and its root find the page and print its name once.
+# text); both are read as UTF-8, so the project and its root find the page and print its name once.
 mkdir "$dir/accent" && cp -r "$src/examples/demo/." "$dir/accent/"
 sed -i '53s/.*/Extr\xe9s\r/; 81s/.*/Extrés\r/' "$dir/accent/demo.obm"
 run 0 "$cli" check "$dir/accent/demo.obm" --root "$dir/accent"

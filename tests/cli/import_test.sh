@@ -90,10 +90,35 @@ bad 'j["spots"][0]["x"] = "10"' "spots[0].x: must be a whole number from -32768 
 bad 'j["spots"][0]["y"] = 40000' "spots[0].y: must be a whole number from -32768 to 32767"
 bad 'j["pages"][1]["name"] = "START"' 'pages[1].name: "START" is the name of page_name already (page names are compared without case)'
 bad 'j["pages"][0]["spots"][0]["tooltp"] = ""' "pages[0].spots[0].tooltp: is not a field of this object"
-bad 'j["cd_title"] = "Ω"' "cd_title: holds a character that Windows-1252 lacks"
 bad 'j["pages"] = {}' "pages: must be a list"
 printf '{"root_folder": "x",\n "spots": [}' >"$dir/bad.json"
 run 1 "$cli" import "$dir/bad.json" -o "$dir/bad.obm"
 has "bad.json: not JSON: parse error at line 2" err
 [ ! -e "$dir/bad.obm" ] || fail "written from broken JSON"
+
+# Text in any script: the project file's older part and menu.cfg hold "?", the pages text the true text,
+# which show, import and inspect (as the player reads it) give back.
+mkdir -p "$dir/world" && for f in 日本語.bmp ファイル.txt Εικόνα.ico; do printf x >"$dir/world/$f"; done
+w="$dir/world\\\\"
+cat >"$dir/world.json" <<JSON
+{"root_folder": "$w", "cd_title": "Σελίδα", "background_image": "${w}日本語.bmp", "cd_icon": "${w}Εικόνα.ico",
+ "spots": [{"name": "🎬", "tooltip": "مرحبا", "action": 1, "target": "${w}ファイル.txt"}]}
+JSON
+run 0 "$cli" import "$dir/world.json" -o "$dir/world.obm"
+grep -q $'^??????\r$' "$dir/world.obm" || fail "the project file's older part lacks the fallback title"
+"$cli" show "$dir/world.obm" >"$dir/world1.json"
+run 0 "$cli" import "$dir/world1.json" -o "$dir/world2.obm"
+cmp -s "$dir/world.obm" "$dir/world2.obm" || fail "show and import changed the project in other scripts"
+run 0 "$cli" make-cd "$dir/world.obm" --player "$dir/Orbstart.exe" --no-runtime
+run 0 "$cli" inspect "$dir/world"
+"$py" - "$dir/world1.json" "$dir/out" <<'PY' || fail "show or inspect lost a text in another script"
+import json, sys
+shown, read = (json.load(open(p)) for p in sys.argv[1:])
+assert shown["cd_title"] == read["title"] == "Σελίδα" and "pages" not in shown, shown
+assert shown["spots"][0]["name"] == "🎬" and read["spots"][0]["tooltip"] == "مرحبا", read
+assert read["background"].endswith("日本語.bmp") and read["spots"][0]["target"].endswith("ファイル.txt"), read
+assert read["icon"] == "\\Εικόνα.ico", read["icon"]
+PY
+[ "$(head -c 2 "$dir/world/autorun.inf" | od -An -tx1 | tr -d ' ')" = fffe ] || fail "autorun.inf is not UTF-16"
+grep -q $'^\\\\???.bmp\r$' "$dir/world/menu.cfg" || fail "menu.cfg lacks the fallback background"
 echo "import_test: all passed"

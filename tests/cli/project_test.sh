@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# orbmenu-cli show and convert: a project as JSON (relocated, Windows-1252 as UTF-8), bad files, and
+# orbmenu-cli show and convert: a project as JSON (relocated, Windows-1252 read as UTF-8), bad files, and
 # the 1.x conversion beside the old file.
 set -euo pipefail
 cli=${ORB_CLI:?ORB_CLI must name orbmenu-cli}

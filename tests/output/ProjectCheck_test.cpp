@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/CdExamples.h"
 #include "tests/support/FakeFileSystem.h"
 
 namespace orb {
@@ -70,6 +71,41 @@ TEST_F(ProjectCheckTest, MissingAndOutsideFilesAreErrorsAndAMissingIconOnlyAWarn
   EXPECT_EQ(findings[3].severity, Severity::Warning);  // the icon: errors come first
   EXPECT_EQ(findings[3].file, "E:\\cd\\imgmusic\\cd.ico");
   EXPECT_TRUE(HasErrors(findings));
+}
+
+// Text the code page lacks: a warning per fallback in menu.cfg or autorun.des, naming the field and what
+// the player shows; a name beyond ASCII warns of its ISO 9660 form (ASCII punctuation does not).
+TEST_F(ProjectCheckTest, TextsOutsideTheCodePageAndNamesOutsideIso9660Warn) {
+  ProjectData p = examples::WorldProject();
+  for (const char* name : {"MyCd\\Orbstart.exe", "MyCd\\autorun.inf", "MyCd\\日本語.bmp", "MyCd\\ファイル.txt",
+                           "MyCd\\Εικόνα.ico", "MyCd\\café.wav", "MyCd\\imgmusic\\over.gif", "MyCd\\a@2x-b.gif"})
+    fs.files[std::string("C:\\") + name] = "x";
+  fs.folders = {"C:\\MyCd", "C:\\MyCd\\imgmusic"};
+  std::vector<Finding> findings = Check(SubjectFromProject(p, "C:\\MyCd\\"));
+  auto has = [&](const std::string& file, const std::string& text) {
+    return std::any_of(findings.begin(), findings.end(), [&](const Finding& f) {
+      return f.severity == Severity::Warning && f.file == file && f.message.find(text) != std::string::npos;
+    });
+  };
+  EXPECT_TRUE(has("C:\\MyCd\\menu.cfg",
+                  "the CD title holds characters the code page lacks: menu.cfg holds \"??????\" in their place. "
+                  "The player shows the true text from pages.cfg; older readers show the fallback"));
+  EXPECT_TRUE(has("C:\\MyCd\\menu.cfg", "the spot 1 (🎬 Start): tooltip holds characters"));
+  EXPECT_TRUE(has("C:\\MyCd\\menu.cfg", "the spot 1 (🎬 Start): target holds characters"));
+  EXPECT_TRUE(has("C:\\MyCd\\日本語.bmp", "the name \"日本語.bmp\" holds characters an ISO 9660 name cannot: the disc "
+                                          "image keeps it in its Joliet names, and only readers without Joliet see "
+                                          "\"___.BMP\""));
+  EXPECT_TRUE(has("C:\\MyCd\\café.wav", "only readers without Joliet see \"CAF_.WAV\""));
+  EXPECT_EQ(std::count_if(findings.begin(), findings.end(),
+                          [](const Finding& f) { return f.message.find("code page") != std::string::npos; }),
+            5);  // title, background, the spot's name, tooltip and target
+  EXPECT_FALSE(has("C:\\MyCd\\a@2x-b.gif", "ISO 9660"));
+
+  SimpleAutorun simple;
+  simple.StartProgram = "C:\\MyCd\\ファイル.txt";
+  findings = Check(SubjectFromSimple(simple, "C:\\MyCd\\"));
+  EXPECT_TRUE(has("C:\\MyCd\\autorun.des", "the start program holds characters the code page lacks: autorun.des "
+                                           "holds \"\\????.txt\" in their place. The player reads that fallback too"));
 }
 
 TEST_F(ProjectCheckTest, BlanksWarnOnlyInTheDiscNameOfWhatAutorunInfStarts) {

@@ -99,14 +99,18 @@ TEST_F(StartupTest, UnreadableStartSoundEndsAtTheFirstTick) {
 
 TEST_F(StartupTest, MenuModeWithSplashShowsTheMenuOnTheFourthTick) {
   view.files["D:\\menu.cfg"] = kMenuCfg;
-  view.files["D:\\autorun.des"] = Des("", "\\s.wav", "");
-  media.short_paths["D:\\s.wav"] = "D:\\S.WAV";
+  // A start sound the code page lacks: autorun.des holds its fallback, pages.cfg the name that plays.
+  view.files["D:\\autorun.des"] = Des("", "\\????.wav", "");
+  view.files["D:\\pages.cfg"] =
+      "Orbmenu pages 2\r\nHome\r\n 0 \r\n\r\n 0 \r\nTexts outside the code page\r\n 1 \r\nsound\r\n\\ようこそ.wav\r\n";
+  media.short_paths["D:\\ようこそ.wav"] = "D:\\S.WAV";
   media.answers["status audio3 length"] = {0, "2500"};  // 2.5 s: halves go to the even number
   Start();
   Log first = Take();
   EXPECT_EQ(first.front(), "splash D:\\splash.bmp");
   EXPECT_EQ(first[1], "tmrstay on");
   EXPECT_EQ(first.back(), "tmrplay on");
+  EXPECT_EQ(first[2].rfind("mci open D:\\S.WAV ", 0), 0u) << first[2];  // the true name's short path
   EXPECT_EQ(std::count(first.begin(), first.end(), "menu"), 0);
   EXPECT_EQ(startup.StartSoundSeconds(), 2);
   for (int tick = 1; tick <= 3; ++tick) {

@@ -121,6 +121,26 @@ TEST(ProjectFile, CompletePathsAreKeptInsteadOfGettingTheRootInFront) {
   EXPECT_EQ(ProjectFileText(back), text);
 }
 
+// The older part holds the code page's fallbacks; the pages text (version 2, one page) the true texts,
+// which the reader puts back, the root's first, as every path hangs on it. A text that fits is its
+// Windows-1252 bytes, as before.
+TEST(ProjectFile, TextsTheCodePageLacksComeBackFromThePagesText) {
+  ProjectData world = examples::WorldProject();
+  for (std::string* path : {&world.RootFolder, &world.CdIcon, &world.BackgroundImage, &world.Spots[0].Target,
+                            &world.Spots[0].RolloverImage, &world.Spots[0].ClickSound})
+    path->replace(0, 8, "C:\\Ψ 🎬\\");
+  const std::string text = ProjectFileText(world);
+  EXPECT_EQ(text.rfind("C:\\? ?\\\r\n??????\r\n??????.ico\r\n", 0), 0u) << text;
+  EXPECT_NE(text.find("\r\ncaf\xE9.wav\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\r\nOrbmenu pages 2\r\nHome\r\n 0 \r\n\r\n 0 \r\nTexts outside the code page\r\n 7 \r\n"
+                      "root\r\nC:\\Ψ 🎬\\\r\ntitle\r\nΣελίδα\r\n"),
+            std::string::npos);
+  EXPECT_EQ(Parse(text), world);
+  EXPECT_EQ(Parse(text, std::string("F:\\")).BackgroundImage, "F:\\日本語.bmp");
+  world.PageName = "Αρχή";  // with the pages' own text too
+  EXPECT_EQ(Parse(ProjectFileText(world)), world);
+}
+
 TEST(ProjectFile, ReplacementRootStandsForTheMovedOne) {
   ProjectData p = Parse(kWorkedExampleFile, std::string("F:\\Moved\\"));
   EXPECT_EQ(p.RootFolder, "F:\\Moved\\");

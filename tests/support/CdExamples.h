@@ -26,6 +26,20 @@ inline ProjectData WorkedProject() {
   return project;
 }
 
+// The worked project in scripts Windows-1252 lacks: a Greek title and icon, a Japanese background and
+// target, an Arabic tooltip, a spot named with an emoji; and one text that fits, which stays as it is.
+inline ProjectData WorldProject() {
+  ProjectData project = WorkedProject();
+  project.CdTitle = "Σελίδα";
+  project.CdIcon = "C:\\MyCd\\Εικόνα.ico";
+  project.BackgroundImage = "C:\\MyCd\\日本語.bmp";
+  project.Spots[0].Name = "🎬 Start";
+  project.Spots[0].ToolTip = "تشغيل";
+  project.Spots[0].Target = "C:\\MyCd\\ファイル.txt";
+  project.Spots[0].ClickSound = "C:\\MyCd\\café.wav";
+  return project;
+}
+
 // menu.cfg of a project rooted at C:\MyCd\: title My CD, background imgmusic\back.jpg, one spot "Start"
 // (tooltip Run setup, action 1, target setup.exe, rollover imgmusic\over.gif at 1200, 900).
 inline const std::string kWorkedMenuCfg =

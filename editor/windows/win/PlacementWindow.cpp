@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "common/NativeText.h"
 #include "common/win/PictureLoader.h"
 #include "common/win/WindowBase.h"
 #include "editor/windows/PlacementLayout.h"
@@ -142,10 +141,10 @@ void PlacementWindow::OnInit() {
   std::string error;
   // The editor's paths are the code page's; the loader takes UTF-8.
   const PlacementInputs& inputs = controller_.Inputs();
-  if (!inputs.background_image.empty()) LoadPicture(NativeToUtf8(inputs.background_image), background_, error);
+  if (!inputs.background_image.empty()) LoadPicture(inputs.background_image, background_, error);
   std::optional<PlacementRect> size;
   if (!controller_.VideoMode() && !inputs.rollover_image.empty() &&
-      LoadPicture(NativeToUtf8(inputs.rollover_image), rollover_, error)) {
+      LoadPicture(inputs.rollover_image, rollover_, error)) {
     size = PlacementRect{0, 0, Tw(rollover_.Width()), Tw(rollover_.Height())};
   }
 
@@ -240,7 +239,7 @@ void PlacementWindow::OnInit() {
   std::vector<PlacementView::Ghost> ghosts;
   for (const PlacementGhost& other : controller_.Inputs().other_spots) {
     Picture picture;
-    if (!LoadPicture(NativeToUtf8(other.image), picture, error)) continue;
+    if (!LoadPicture(other.image, picture, error)) continue;
     ghosts_.push_back(std::move(picture));
     ghosts.push_back({&ghosts_.back(), Px(other.x), Px(other.y)});
   }

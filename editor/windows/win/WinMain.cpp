@@ -3,7 +3,6 @@
 #include <commctrl.h>
 #include <ole2.h>
 
-#include "common/NativeText.h"
 #include "common/win/MciTransport.h"
 #include "common/win/MfVideoEngine.h"
 #include "common/win/RegistrySettingsStore.h"
@@ -25,32 +24,6 @@
 #include "editor/windows/win/SpotEditorWindow.h"
 #include "editor/windows/win/UpdateCheckWin.h"
 #include "editor/windows/win/Win32Seams.h"
-
-namespace {
-
-// The editor's text is the code page's; the media transports take UTF-8 commands and paths and answer in
-// UTF-8. This stands between, converting both ways.
-class NativeTextMedia : public orb::MediaTransport {
- public:
-  explicit NativeTextMedia(orb::MediaTransport& utf8) : utf8_(utf8) {}
-  long Send(const std::string& command, std::string* returned) override {
-    long code = utf8_.Send(orb::NativeToUtf8(command), returned);
-    if (returned) *returned = orb::Utf8ToNative(*returned);
-    return code;
-  }
-  std::string ErrorText(long code) override { return orb::Utf8ToNative(utf8_.ErrorText(code)); }
-  std::string ShortPath(const std::string& path) override {
-    return orb::Utf8ToNative(utf8_.ShortPath(orb::NativeToUtf8(path)));
-  }
-  bool WindowSize(orb::MediaWindow window, int& width, int& height) override {
-    return utf8_.WindowSize(window, width, height);
-  }
-
- private:
-  orb::MediaTransport& utf8_;
-};
-
-}  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
   // The spot editor's video preview decodes in a child process of this program, as the player's videos do:
@@ -88,7 +61,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
   // and the Tools and Help windows.
   orb::MciTransport mci;
   orb::RoutedMediaTransport routed(mci);
-  NativeTextMedia media(routed);
+  // The model holds UTF-8, as the media transports take and give it.
+  orb::MediaTransport& media = routed;
   HICON icon = LoadIconA(instance, "AA");
   HWND spot_dialog = nullptr;
   orb::EditorWindows editor_windows;
