@@ -81,19 +81,22 @@ std::string MenuCfgForSimple() {
   return out.Data();
 }
 
-std::string AutorunInf(const std::string& icon_entry) {
+std::string AutorunInf(const std::string& icon_entry, const std::string& label) {
   LineWriter out;
   out.Line("[AutoRun]");
   out.Line("OPEN=Orbstart.exe");
   out.Line("Icon=" + (icon_entry.empty() ? std::string("Orbstart.exe") : OneLine(icon_entry)));
   // Windows reads autorun.inf as UTF-16 when it opens with a byte-order mark: an icon the code page
-  // lacks still shows, while a file the code page holds keeps its bytes.
+  // lacks still shows, while a file the code page holds keeps its bytes. A title the code page lacks
+  // names the drive through label=, which only that form can carry whole.
+  std::string label_line = label.empty() || FitsAnsi(label) ? std::string() : OneLine(label);
+  if (!label_line.empty()) out.Line("label=" + label_line);
   if (FitsAnsi(out.Data())) return Utf8ToAnsi(out.Data());
   return "\xFF\xFE" + Utf8ToUtf16Le(out.Data());
 }
 
 std::string AutorunInfForMenu(const ProjectData& project, const std::string& root) {
-  return AutorunInf(CdRelativePath(project.CdIcon, root));
+  return AutorunInf(CdRelativePath(project.CdIcon, root), TrimBlanks(project.CdTitle));
 }
 
 std::string AutorunInfForSimple(const SimpleAutorun& simple, const std::string& root) {

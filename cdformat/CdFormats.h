@@ -24,8 +24,9 @@ std::string MenuCfgForMenu(const ProjectData& project, const std::string& root);
 std::string MenuCfgForSimple();
 
 // autorun.inf: "[AutoRun]", "OPEN=Orbstart.exe", "Icon=" + icon_entry ("Orbstart.exe" when empty); in the
-// code page when it fits, else the whole file as UTF-16 LE with a byte-order mark.
-std::string AutorunInf(const std::string& icon_entry);
+// code page when it fits, else the whole file as UTF-16 LE with a byte-order mark. A label the code page
+// lacks (a menu's title) adds "label=" + label, so that file is UTF-16 too; one that fits adds nothing.
+std::string AutorunInf(const std::string& icon_entry, const std::string& label = std::string());
 // autorun.inf of each mode: the menu mode's icon entry is CdIcon trimmed, the simple mode's AutorunIcon
 // untrimmed.
 std::string AutorunInfForMenu(const ProjectData& project, const std::string& root);

@@ -6,6 +6,7 @@
 
 #include "cdformat/CdFormats.h"
 #include "cdformat/PagesReader.h"
+#include "common/Utf16.h"
 #include "tests/support/CdExamples.h"
 
 namespace orb {
@@ -51,7 +52,10 @@ TEST(PagesText, TrueTextsReplaceTheFallbacksOfMenuCfgAndAutorunFiles) {
   std::string icon;
   ASSERT_TRUE(ReadAutorunInfIcon(inf, "autorun.inf", icon, error)) << error.Text();
   EXPECT_EQ(icon, "\\Εικόνα.ico");
+  EXPECT_NE(inf.find(Utf8ToUtf16Le("\r\nlabel=Σελίδα\r\n")), std::string::npos) << "the title names the drive";
   project.CdIcon = "C:\\MyCd\\café.ico";
+  EXPECT_EQ(AutorunInfForMenu(project, root).substr(0, 2), "\xFF\xFE") << "a title outside the code page alone";
+  project.CdTitle = "Café";
   EXPECT_EQ(AutorunInfForMenu(project, root), "[AutoRun]\r\nOPEN=Orbstart.exe\r\nIcon=\\caf\xE9.ico\r\n");
   ASSERT_TRUE(ReadAutorunInfIcon(AutorunInfForMenu(project, root), "autorun.inf", icon, error));
   EXPECT_EQ(icon, "\\café.ico");
