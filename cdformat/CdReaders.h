@@ -52,8 +52,11 @@ struct MenuConfig {
   // The language versions of pages.cfg's version 2 (paths joined with PlayerFolder); none without.
   std::string DefaultLanguage;
   std::vector<LanguageVersion> Languages;
-  // The start sound's CD-relative path when autorun.des holds only its fallback (pages.cfg's true text).
+  // autorun.des's texts when it holds only their fallbacks (pages.cfg's true texts): the start sound's and
+  // a simple autorun's program's CD-relative paths, and its command line.
   std::string StartSound;
+  std::string StartProgram;
+  std::string CommandLine;
 };
 
 class FieldReader;

@@ -28,7 +28,9 @@ inline constexpr int kLanguageFieldCount = 5;
 inline constexpr const char* kTrueTextsLine = "Texts outside the code page";
 // Their keys: the menu's fields alone ("title"), a spot's with the spot's number ("tooltip 3"). The project
 // file also carries "root" and "icon"; pages.cfg does not need the icon, which autorun.inf holds as UTF-16.
-inline constexpr const char* kTrueTextMenuFields[] = {"root", "title", "icon", "sound", "background", "splash"};
+// A simple autorun's pages.cfg holds the texts of autorun.des: "program", "sound" and "commandline".
+inline constexpr const char* kTrueTextMenuFields[] = {"root",   "title",  "icon",    "sound",
+                                                      "background", "splash", "program", "commandline"};
 inline constexpr const char* kTrueTextSpotFields[] = {"name",      "tooltip",    "target", "rollover",
                                                       "movesound", "clicksound", "pointer"};
 

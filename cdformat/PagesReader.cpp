@@ -88,6 +88,8 @@ void ApplyTrueText(const TrueText& text, const std::string& folder, MenuConfig& 
     if (text.Field == "background") config.BackgroundPath = PlayerPath(folder, text.Value);
     if (text.Field == "splash") config.SplashPath = IsBlank(text.Value) ? std::string() : PlayerPath(folder, text.Value);
     if (text.Field == "sound") config.StartSound = TrimBlanks(text.Value);
+    if (text.Field == "program") config.StartProgram = TrimBlanks(text.Value);
+    if (text.Field == "commandline") config.CommandLine = TrimBlanks(text.Value);
     return;
   }
   if (text.Spot < 1 || text.Spot > static_cast<int>(config.Spots.size())) return;
@@ -102,6 +104,16 @@ void ApplyTrueText(const TrueText& text, const std::string& folder, MenuConfig& 
 }
 
 }  // namespace
+
+void ReadSimpleTrueTexts(std::string_view data, const std::string& player_folder, const std::string& path,
+                         MenuConfig& config) {
+  MenuConfig read = config;
+  FormatError ignored;
+  if (!ReadPagesConfig(data, player_folder, path, read, ignored)) return;
+  config.StartSound = std::move(read.StartSound);
+  config.StartProgram = std::move(read.StartProgram);
+  config.CommandLine = std::move(read.CommandLine);
+}
 
 bool ReadTrueTexts(FieldReader& in, std::vector<TrueText>& texts) {
   std::string line;

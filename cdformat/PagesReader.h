@@ -26,6 +26,10 @@ bool ReadPagesConfig(std::string_view data, const std::string& player_folder, co
 // line. A key of no known field is kept (a newer writer's); false with the reader's error on a bad count or
 // a file that ends early.
 bool ReadTrueTexts(FieldReader& in, std::vector<TrueText>& texts);
+// A simple autorun's pages.cfg: takes its true texts of autorun.des's program, sound and command line into
+// config, and nothing else; a file it cannot read changes nothing, as the program must start all the same.
+void ReadSimpleTrueTexts(std::string_view data, const std::string& player_folder, const std::string& path,
+                         MenuConfig& config);
 
 // Version 2's language versions, after the last further page: the default tag, the number of versions and
 // each version's tag and texts. value turns a value line into the model's text (is_path: a picture or a

@@ -110,6 +110,30 @@ std::vector<TrueText> TrueTexts(const ProjectData& project, const std::string& r
   return texts;
 }
 
+std::string SimplePagesText(const SimpleAutorun& simple, const std::string& root) {
+  std::vector<TrueText> texts;
+  auto add = [&texts](const char* field, const std::string& value) {
+    if (!FitsAnsi(value)) texts.push_back(TrueText{field, 0, OneLine(value)});
+  };
+  add("program", CdRelativePath(simple.StartProgram, root));
+  add("sound", CdRelativePath(simple.AutorunSound, root));
+  add("commandline", TrimBlanks(simple.CommandLine));
+  if (texts.empty()) return std::string();
+  PagesWriter out(root, PagesPathForm::CdRoot);
+  out.Text(kPagesVersion2Line);
+  out.Text(kDefaultPageName);
+  out.Number(0);
+  out.Text("");
+  out.Number(0);
+  out.Text(kTrueTextsLine);
+  out.Number(static_cast<long>(texts.size()));
+  for (const TrueText& text : texts) {
+    out.Text(TrueTextKey(text));
+    out.Text(text.Value);
+  }
+  return out.Take();
+}
+
 std::string TrueTextKey(const TrueText& text) {
   return text.Spot > 0 ? text.Field + " " + std::to_string(text.Spot) : text.Field;
 }

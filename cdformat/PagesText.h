@@ -33,6 +33,11 @@ bool HasPagesText(const ProjectData& project);
 // the code page lacks (then even for one page).
 bool WritesPagesCfg(const ProjectData& project, const std::string& root);
 
+// A simple autorun's pages.cfg: only when its start program, sound or command line lies outside the code
+// page, their true texts (autorun.des holds the fallbacks) under a version 2 text without pages or versions;
+// empty when all fit, and then no pages.cfg is written.
+std::string SimplePagesText(const SimpleAutorun& simple, const std::string& root);
+
 // Whether a version's text is a path (a background, a rollover, the target of a spot whose target is a file),
 // written and read as the text's place stores paths.
 bool LanguageValueIsPath(const ProjectData& project, const LanguageText& text);

@@ -90,7 +90,12 @@ ExitCode RunInspect(const VerbCall& call) {
 
   const std::string pages_name = FsText(root / kPagesFileName);
   data.clear();
-  ReadResult pages = config.MenuMode ? ReadWhole(pages_name, data) : ReadResult::kMissing;
+  ReadResult pages = ReadWhole(pages_name, data);
+  if (!config.MenuMode) {
+    // A simple autorun's pages.cfg holds only the true texts of autorun.des, read as the player reads them.
+    if (pages == ReadResult::kRead) ReadSimpleTrueTexts(data, player_folder, pages_name, config);
+    pages = ReadResult::kMissing;
+  }
   if (pages == ReadResult::kFailed) return Fail(FileNotReadable(pages_name));
   if (pages == ReadResult::kRead && !ReadPagesConfig(data, player_folder, pages_name, config, error)) {
     return Fail(error);
@@ -139,10 +144,10 @@ ExitCode RunInspect(const VerbCall& call) {
         json["languages"].push_back({{"tag", version.Tag}, {"texts", version.Texts.size()}});
     }
   }
-  json["start_program"] = record.StartProgram;
-  // The player plays pages.cfg's true text of a start sound autorun.des holds as a fallback.
+  // The player takes pages.cfg's true texts of what autorun.des holds as fallbacks.
+  json["start_program"] = config.StartProgram.empty() ? record.StartProgram : config.StartProgram;
   json["start_sound"] = config.StartSound.empty() ? record.AutorunSound : config.StartSound;
-  json["command_line"] = record.CommandLine;
+  json["command_line"] = config.CommandLine.empty() ? record.CommandLine : config.CommandLine;
   json["icon"] = icon ? nlohmann::ordered_json(*icon) : nlohmann::ordered_json(nullptr);
   std::printf("%s\n", json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace).c_str());
   return ExitCode::kSuccess;

@@ -140,8 +140,13 @@ GenerateStatus Generator::Outcome(bool written) const {
 
 bool Generator::SimpleStep(const SimpleAutorun& simple, const std::string& root) {
   if (!Write(root + "menu.cfg", MenuCfgForSimple())) return false;
-  // An earlier menu's pages would go on the disc for nothing.
-  RemoveStalePages(root);
+  // The true texts of what autorun.des holds as fallbacks; else an earlier menu's pages would go on the
+  // disc for nothing.
+  if (std::string pages = SimplePagesText(simple, root); !pages.empty()) {
+    if (!Write(root + kPagesFileName, pages)) return false;
+  } else {
+    RemoveStalePages(root);
+  }
   return FinishStep(AutorunInfForSimple(simple, root), AutorunDes(AutorunEntriesForSimple(simple, root)),
                     root);
 }

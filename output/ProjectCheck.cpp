@@ -104,7 +104,7 @@ CheckSubject SubjectFromProject(const ProjectData& project, const std::string& r
       what = "spot " + std::to_string(text.Spot) + " (" +
              TrimBlanks(project.Spots[static_cast<size_t>(text.Spot - 1)].Name) + "): " + what;
     subject.fallbacks.push_back({root + (text.Field == "sound" ? "autorun.des" : "menu.cfg"), what,
-                                 AnsiToUtf8(Utf8ToAnsi(text.Value)), true});
+                                 AnsiToUtf8(Utf8ToAnsi(text.Value))});
   }
   if (HasLanguageVersions(project)) {
     subject.language_tags.push_back(project.DefaultLanguage);
@@ -138,7 +138,7 @@ CheckSubject SubjectFromSimple(const SimpleAutorun& simple, const std::string& r
   Name(subject, "start program", simple.StartProgram);  // the player opens it, not autorun.inf
   Name(subject, "CD icon (autorun.inf Icon)", simple.AutorunIcon, false, Severity::Warning);
   Name(subject, "start sound", simple.AutorunSound);
-  // The simple mode has no pages.cfg: what autorun.des holds is what the player opens.
+  // autorun.des holds the fallbacks; the player opens the true texts from the simple autorun's pages.cfg.
   const AutorunEntries entries = AutorunEntriesForSimple(simple, root);
   const std::pair<const char*, const std::string*> fields[] = {{"start program", &simple.StartProgram},
                                                                {"start sound", &simple.AutorunSound},
@@ -146,7 +146,7 @@ CheckSubject SubjectFromSimple(const SimpleAutorun& simple, const std::string& r
   const std::string* ansi[] = {&entries.StartProgram, &entries.AutorunSound, &entries.CommandLine};
   for (size_t i = 0; i < 3; ++i) {
     if (!FitsAnsi(*fields[i].second))
-      subject.fallbacks.push_back({root + "autorun.des", fields[i].first, AnsiToUtf8(*ansi[i]), false});
+      subject.fallbacks.push_back({root + "autorun.des", fields[i].first, AnsiToUtf8(*ansi[i])});
   }
   return subject;
 }
@@ -369,9 +369,8 @@ void TextsFitCodePage(CheckContext& context) {
     const std::string file = LeafName(text.file);
     context.Add(Severity::Warning, text.file,
                 "the " + text.what + " holds characters the code page lacks: " + file + " holds \"" +
-                    text.fallback + "\" in their place. " +
-                    (text.true_text ? "The player shows the true text from pages.cfg; older readers show the fallback"
-                                    : "The player reads that fallback too, so use names the code page holds"));
+                    text.fallback +
+                    "\" in their place. The player shows the true text from pages.cfg; older readers show the fallback");
   }
 }
 

@@ -54,9 +54,7 @@ struct LanguageGaps {
 struct TextFallback {
   std::string file;      // the ANSI file
   std::string what;      // "CD title", "spot 1 (Start): tooltip"
-  std::string fallback;  // what that file holds: "??????"
-  bool true_text = true; // pages.cfg gives the player the true text (the menu mode); else the player too
-                         // reads the fallback
+  std::string fallback;  // what that file holds: "??????"; the player reads the true text from pages.cfg
 };
 
 // What the check looks at, in one form for every kind of input.

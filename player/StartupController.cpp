@@ -26,12 +26,17 @@ bool StartupController::Load() {
 }
 
 bool StartupController::LoadPages(FormatError& error) {
-  // Only a menu of several pages has the file; without it the menu is the one page it always was.
-  if (!config_.MenuMode) return true;
+  // Without the file the menu is the one page it always was. A simple autorun has it only for the true
+  // texts of its program, sound and command line: one it cannot read leaves autorun.des's texts, since the
+  // program must still start.
   std::string path = folder_ + "\\" + kPagesFileName;
   std::string data;
   FileRead read = view_.ReadFile(path, data);
   if (read == FileRead::kMissing) return true;
+  if (!config_.MenuMode) {
+    if (read == FileRead::kRead) ReadSimpleTrueTexts(data, folder_, path, config_);
+    return true;
+  }
   if (read == FileRead::kTooLarge) {
     error = FileNotReadable(path, read);
     return false;
@@ -56,8 +61,10 @@ void StartupController::Run() {
   std::string des;
   if (view_.ReadFile(folder_ + "\\autorun.des", des) != FileRead::kRead) des.clear();  // a record of zeros
   AutorunRecord record = ReadAutorunDes(des);
-  // pages.cfg's true text of a start sound the code page lacks.
+  // pages.cfg's true texts of what the code page lacks.
   if (!config_.StartSound.empty()) record.AutorunSound = config_.StartSound;
+  if (!config_.StartProgram.empty()) record.StartProgram = config_.StartProgram;
+  if (!config_.CommandLine.empty()) record.CommandLine = config_.CommandLine;
 
   if (!config_.MenuMode && (record.StartProgram.empty() || record.StartProgram[0] != '\0')) {
     std::string parameters = record.CommandLine.empty() ? std::string() : " " + record.CommandLine;

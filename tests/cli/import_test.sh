@@ -121,4 +121,13 @@ assert read["icon"] == "\\Εικόνα.ico", read["icon"]
 PY
 [ "$(head -c 2 "$dir/world/autorun.inf" | od -An -tx1 | tr -d ' ')" = fffe ] || fail "autorun.inf is not UTF-16"
 grep -q $'^\\\\???.bmp\r$' "$dir/world/menu.cfg" || fail "menu.cfg lacks the fallback background"
+# A simple autorun's program and command line: autorun.des holds "?", pages.cfg the texts inspect gives.
+run 0 "$cli" make-simple --root "$dir/world" --start "$dir/world/ファイル.txt" --args "-Σ" --player "$dir/Orbstart.exe" --no-runtime
+run 0 "$cli" inspect "$dir/world"
+"$py" - "$dir/out" <<'PY' || fail "inspect lost the simple autorun's texts in another script"
+import json, sys
+read = json.load(open(sys.argv[1]))
+assert read["start_program"] == "\\ファイル.txt" and read["command_line"] == "-Σ", read
+PY
+grep -aq '????.txt' "$dir/world/autorun.des" || fail "autorun.des lacks the fallback program"
 echo "import_test: all passed"

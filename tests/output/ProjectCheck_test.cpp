@@ -105,7 +105,7 @@ TEST_F(ProjectCheckTest, TextsOutsideTheCodePageAndNamesOutsideIso9660Warn) {
   simple.StartProgram = "C:\\MyCd\\ファイル.txt";
   findings = Check(SubjectFromSimple(simple, "C:\\MyCd\\"));
   EXPECT_TRUE(has("C:\\MyCd\\autorun.des", "the start program holds characters the code page lacks: autorun.des "
-                                           "holds \"\\????.txt\" in their place. The player reads that fallback too"));
+                                           "holds \"\\????.txt\" in their place. The player shows the true text"));
 }
 
 TEST_F(ProjectCheckTest, BlanksWarnOnlyInTheDiscNameOfWhatAutorunInfStarts) {

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include "cdformat/CdFormats.h"
+#include "cdformat/PagesText.h"
 #include "cdformat/PlayerFolder.h"
 #include "tests/player/PlayerFakes.h"
 
@@ -51,6 +53,25 @@ TEST_F(StartupTest, SimpleModeOpensTheProgramWithBlankLedParametersAndEnds) {
   EXPECT_EQ(Take(), (Log{"shell 100 Open [D:\\setup.exe] [ -x" + std::string(288, ' ') + "] []", "tmrplay on",
                          "tmrplay off", "mci Close audio3", "unload startup"}));
   EXPECT_TRUE(startup.Unloaded());
+}
+
+// A program and command line outside the code page: autorun.des holds "?", pages.cfg the true texts, which
+// the player opens; a pages.cfg it cannot read leaves autorun.des's texts, as the program must start.
+TEST_F(StartupTest, SimpleModeOpensTheTrueProgramOfPagesCfg) {
+  SimpleAutorun simple{"C:\\cd\\", "C:\\cd\\ファイル.exe", "", "", "-lang Ελληνικά"};
+  const std::string pages = SimplePagesText(simple, "C:\\cd\\");
+  EXPECT_EQ(SimplePagesText(SimpleAutorun{"C:\\cd\\", "C:\\cd\\café.exe", "", "", "-x"}, "C:\\cd\\"), "");
+  view.files["D:\\menu.cfg"] = "false\r\n";
+  view.files["D:\\autorun.des"] = AutorunDes(AutorunEntriesForSimple(simple, "C:\\cd\\"));
+  view.files["D:\\pages.cfg"] = pages;
+  Start();
+  EXPECT_EQ(Take().front(), "shell 100 Open [D:\\ファイル.exe] [ -lang Ελληνικά] []");
+
+  StartupController again{"D:", media, view};
+  view.files["D:\\pages.cfg"] = "Orbmenu pages 9\r\n";
+  ASSERT_TRUE(again.Load());
+  again.Run();
+  EXPECT_EQ(Take().front().rfind("shell 100 Open [D:\\????.exe] [ -lang ???????? ", 0), 0u);
 }
 
 TEST_F(StartupTest, SimpleModeWithSoundOpensTheFolderAndEndsOneTickAfterTheSound) {
