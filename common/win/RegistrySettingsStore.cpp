@@ -21,7 +21,8 @@ std::string RegistrySettingsStore::Read(const std::string& app, const std::strin
   std::wstring path = KeyPath(app, section), name = win::Widen(key);
   const DWORD flags = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND;
   DWORD size = 0;
-  if (RegGetValueW(HKEY_CURRENT_USER, path.c_str(), name.c_str(), flags, nullptr, nullptr, &size) != ERROR_SUCCESS ||
+  if (RegGetValueW(HKEY_CURRENT_USER, path.c_str(), name.c_str(), flags, nullptr, nullptr, &size) !=
+          ERROR_SUCCESS ||
       size == 0)
     return std::string();
   std::wstring buffer(size / sizeof(wchar_t) + 1, L'\0');

@@ -50,8 +50,9 @@ int CALLBACK BrowseStart(HWND browser, UINT msg, LPARAM param, LPARAM data) {
 
 // The file's volume and index, or false when it cannot be opened.
 bool FileIdentity(const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
-  HANDLE file = CreateFileW(win::Widen(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  HANDLE file =
+      CreateFileW(win::Widen(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   bool ok = GetFileInformationByHandle(file, &info);
   CloseHandle(file);
@@ -75,8 +76,7 @@ std::string FullPathName(const std::string& path) {
 bool IsSameFile(const std::string& a, const std::string& b) {
   std::string full_a = FullPathName(a), full_b = FullPathName(b);
   std::wstring wide_a = win::Widen(full_a), wide_b = win::Widen(full_b);
-  if (CompareStringOrdinal(wide_a.c_str(), -1, wide_b.c_str(), -1, TRUE) == CSTR_EQUAL)
-    return true;
+  if (CompareStringOrdinal(wide_a.c_str(), -1, wide_b.c_str(), -1, TRUE) == CSTR_EQUAL) return true;
   BY_HANDLE_FILE_INFORMATION info_a, info_b;
   if (!FileIdentity(full_a, info_a) || !FileIdentity(full_b, info_b)) return false;
   return info_a.dwVolumeSerialNumber == info_b.dwVolumeSerialNumber &&

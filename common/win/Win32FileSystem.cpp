@@ -81,9 +81,8 @@ class Win32Writer : public FileWriter {
     if (!ok) error = target_ + ": " + LastErrorText();
     CloseHandle(file_);
     file_ = INVALID_HANDLE_VALUE;
-    if (ok &&
-        !MoveFileExW(win::Widen(temp_).c_str(), win::Widen(target_).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (ok && !MoveFileExW(win::Widen(temp_).c_str(), win::Widen(target_).c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
       error = target_ + ": " + LastErrorText();
       ok = false;
     }
@@ -171,8 +170,8 @@ std::unique_ptr<FileReader> Win32FileSystem::OpenReader(const std::string& path,
 std::unique_ptr<FileWriter> Win32FileSystem::OpenAtomicWriter(const std::string& path, std::string& error) {
   RemoveStaleTemporaries(path);
   std::string temp = TempName(path);
-  HANDLE file =
-      CreateFileW(win::Widen(temp).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileW(win::Widen(temp).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     error = path + ": " + LastErrorText();
     return nullptr;
@@ -209,8 +208,8 @@ bool Win32FileSystem::ReadFile(const std::string& path, std::string& data, std::
 bool Win32FileSystem::WriteFileAtomic(const std::string& path, std::string_view data, std::string& error) {
   RemoveStaleTemporaries(path);
   std::string temp = TempName(path);
-  HANDLE file =
-      CreateFileW(win::Widen(temp).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileW(win::Widen(temp).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     error = MessagePath(path) + ": " + LastErrorText();
     return false;
@@ -227,7 +226,7 @@ bool Win32FileSystem::WriteFileAtomic(const std::string& path, std::string_view 
   if (!ok) error = MessagePath(path) + ": " + LastErrorText();
   CloseHandle(file);
   if (ok && !MoveFileExW(win::Widen(temp).c_str(), win::Widen(path).c_str(),
-                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     error = MessagePath(path) + ": " + LastErrorText();
     ok = false;
   }

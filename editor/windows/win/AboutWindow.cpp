@@ -61,8 +61,8 @@ void OnCreate(HWND hwnd, AboutState& s) {
   s.website = sw::AddChild(hwnd, "STATIC", AboutController::WebsiteText(), SS_LEFT | SS_NOTIFY | SS_NOPREFIX,
                            1140, 1560, 3200, 255, kIdWebsite);
   sw::AddChild(hwnd, "STATIC", kAboutBugsLabel, SS_LEFT, 240, 2040, 4100, 255, -1);
-  s.email = sw::AddChild(hwnd, "STATIC", AboutController::EmailText(), SS_LEFT | SS_NOTIFY | SS_NOPREFIX,
-                         240, 2310, 4100, 255, kIdEmail);
+  s.email = sw::AddChild(hwnd, "STATIC", AboutController::EmailText(), SS_LEFT | SS_NOTIFY | SS_NOPREFIX, 240,
+                         2310, 4100, 255, kIdEmail);
   SendMessageW(s.website, WM_SETFONT, reinterpret_cast<WPARAM>(s.link_font), FALSE);
   SendMessageW(s.email, WM_SETFONT, reinterpret_cast<WPARAM>(s.link_font), FALSE);
   HWND ok = sw::AddChild(hwnd, "BUTTON", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 3360, 2880, 960, 345, IDOK);

@@ -18,7 +18,8 @@ HtmlHelpWProc HtmlHelpEntry(bool load) {
   static HtmlHelpWProc entry = nullptr;
   if (!library && load) {
     library = LoadLibraryW(L"hhctrl.ocx");
-    if (library) entry = reinterpret_cast<HtmlHelpWProc>(reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpW")));
+    if (library)
+      entry = reinterpret_cast<HtmlHelpWProc>(reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpW")));
   }
   return entry;
 }
@@ -37,7 +38,8 @@ std::string EditorFolder() {
 bool ShowHelpFile(HWND owner, const std::string& chm_path, int context) {
   HtmlHelpWProc entry = HtmlHelpEntry(true);
   if (!entry) return false;
-  return entry(owner, win::Widen(chm_path).c_str(), kHhHelpContext, static_cast<DWORD_PTR>(context)) != nullptr;
+  return entry(owner, win::Widen(chm_path).c_str(), kHhHelpContext, static_cast<DWORD_PTR>(context)) !=
+         nullptr;
 }
 
 void ShowHelpTopic(HWND owner, int context) { ShowHelpFile(owner, EditorFolder() + kHelpFileName, context); }

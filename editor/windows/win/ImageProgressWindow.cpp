@@ -36,8 +36,8 @@ void ImageProgressWindow::Open(const std::string& caption) {
   if (!win::RegisterWindowClass(
           small_window::ClassOf(kClass, win::WindowProc<ImageProgressWindow, &ImageProgressWindow::Handle>)))
     return;
-  hwnd_ = small_window::CreateTop(kClass, caption, WS_POPUP | WS_CAPTION | WS_SYSMENU, 5400, 1500,
-                                  owner_, this);
+  hwnd_ =
+      small_window::CreateTop(kClass, caption, WS_POPUP | WS_CAPTION | WS_SYSMENU, 5400, 1500, owner_, this);
   if (!hwnd_) return;
   text_ = small_window::AddChild(hwnd_, "STATIC", "", SS_LEFT | SS_NOPREFIX | SS_PATHELLIPSIS, 240, 180, 4920,
                                  255, kIdText);

@@ -34,7 +34,8 @@ const FieldBinding kFields[] = {
 };
 
 HICON LoadIconAt(HINSTANCE instance, const char* name, int size) {
-  return static_cast<HICON>(LoadImageW(instance, win::Widen(name).c_str(), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+  return static_cast<HICON>(
+      LoadImageW(instance, win::Widen(name).c_str(), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
 }
 
 }  // namespace
@@ -61,15 +62,16 @@ bool MainWindow::Create(HINSTANCE instance, const std::string& command_line) {
 
   if (!win::RegisterWindowClass({kFrameClass, win::WindowProc<MainWindow, &MainWindow::OnFrameMessage>,
                                  win::ArrowCursor(), win::FaceBrush(), LoadIconW(instance, L"AA")}) ||
-      !win::RegisterWindowClass({kMainPanelWideClass, win::WindowProc<MainWindow, &MainWindow::OnPanelMessage>,
-                                 win::ArrowCursor(), win::FaceBrush()}))
+      !win::RegisterWindowClass({kMainPanelWideClass,
+                                 win::WindowProc<MainWindow, &MainWindow::OnPanelMessage>, win::ArrowCursor(),
+                                 win::FaceBrush()}))
     return false;
 
   menu_ = CreateMainMenu();
   accelerators_ = CreateMainAccelerators();
   title_brush_ = CreateSolidBrush(kTitleBack);
-  hwnd_ = CreateWindowExW(0, kFrameClass, win::Widen(kTitleSimple).c_str(), kFrameStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
-                          nullptr, menu_, instance, this);
+  hwnd_ = CreateWindowExW(0, kFrameClass, win::Widen(kTitleSimple).c_str(), kFrameStyle, CW_USEDEFAULT,
+                          CW_USEDEFAULT, 100, 100, nullptr, menu_, instance, this);
   if (!hwnd_) return false;
   dpi_ = win::WindowDpi(hwnd_);
   fonts_.Create(dpi_);
@@ -119,8 +121,9 @@ void MainWindow::CreateControls() {
     HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id));
     // A panel finds this window through its create parameter (the window base keeps it).
     void* create = std::string(spec.window_class) == kMainPanelClass ? this : nullptr;
-    HWND control = CreateWindowExW(spec.ex_style, win::Widen(spec.window_class).c_str(), win::Widen(spec.text).c_str(),
-                                   spec.style, 0, 0, 10, 10, parent, id, instance_, create);
+    HWND control = CreateWindowExW(spec.ex_style, win::Widen(spec.window_class).c_str(),
+                                   win::Widen(spec.text ? spec.text : "").c_str(), spec.style, 0, 0, 10, 10,
+                                   parent, id, instance_, create);
     if (!control) continue;
     if (spec.id == kId_picback0) panels_[0] = control;
     if (spec.id == kId_picback1) panels_[1] = control;

@@ -113,8 +113,9 @@ void ShowOptionsWindow(HWND owner, SettingsStore& settings, MessageBoxSeam& mess
   AdjustWindowRectEx(&frame, kStyle, FALSE, WS_EX_DLGMODALFRAME);
   int width = frame.right - frame.left, height = frame.bottom - frame.top;
   POINT at = win::CentredOrigin(owner, width, height, false);
-  view.hwnd = CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kClass, win::Widen(kOptionsTitle).c_str(),
-                              kStyle, at.x, at.y, width, height, owner, nullptr, instance, &view);
+  view.hwnd =
+      CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kClass, win::Widen(kOptionsTitle).c_str(),
+                      kStyle, at.x, at.y, width, height, owner, nullptr, instance, &view);
   if (!view.hwnd) return;
   view.font = MakeFont(dpi, false);
   view.bold = MakeFont(dpi, true);
@@ -128,11 +129,12 @@ void ShowOptionsWindow(HWND owner, SettingsStore& settings, MessageBoxSeam& mess
   view.exit_icon = static_cast<HICON>(LoadImageW(instance, L"EXIT", IMAGE_ICON, 16, 16, 0));
   for (const Spec& spec : kSpecs) {
     int left = Px(spec.left, dpi), top = Px(spec.top, dpi);
-    HWND control = CreateWindowExW(0, win::Widen(spec.window_class).c_str(), win::Widen(spec.text).c_str(),
-                                   spec.style, left, top,
-                                   Px(spec.left + spec.width, dpi) - left, Px(spec.top + spec.height, dpi) - top,
-                                   view.hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(spec.id == kOpt_Label1 ? view.bold : view.font), FALSE);
+    HWND control = CreateWindowExW(
+        0, win::Widen(spec.window_class).c_str(), win::Widen(spec.text ? spec.text : "").c_str(), spec.style,
+        left, top, Px(spec.left + spec.width, dpi) - left, Px(spec.top + spec.height, dpi) - top, view.hwnd,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+    SendMessageW(control, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(spec.id == kOpt_Label1 ? view.bold : view.font), FALSE);
   }
   std::vector<HWND> controls;
   std::vector<TwipsRect> boxes;
@@ -142,8 +144,10 @@ void ShowOptionsWindow(HWND owner, SettingsStore& settings, MessageBoxSeam& mess
   }
   view.fitter.FitAll(controls, boxes, kClientWidth, dpi);
   SendDlgItemMessageW(view.hwnd, kOpt_Image1, STM_SETICON, SendMessageW(owner, WM_GETICON, ICON_BIG, 0), 0);
-  SendDlgItemMessageW(view.hwnd, kOpt_cmdok, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(view.save_icon));
-  SendDlgItemMessageW(view.hwnd, kOpt_cmdcancel, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(view.exit_icon));
+  SendDlgItemMessageW(view.hwnd, kOpt_cmdok, BM_SETIMAGE, IMAGE_ICON,
+                      reinterpret_cast<LPARAM>(view.save_icon));
+  SendDlgItemMessageW(view.hwnd, kOpt_cmdcancel, BM_SETIMAGE, IMAGE_ICON,
+                      reinterpret_cast<LPARAM>(view.exit_icon));
 
   controller.Form_Load();
   CheckDlgButton(view.hwnd, kOpt_chklastprj, controller.chklastprj ? BST_CHECKED : BST_UNCHECKED);

@@ -34,10 +34,10 @@ void PageNameWindow::OnInit(HWND hwnd) {
   if (owner) SendMessageW(hwnd, WM_SETICON, ICON_SMALL, SendMessageW(owner, WM_GETICON, ICON_SMALL, 0));
   win::SizeClientAndCentre(hwnd, owner, Px(kClientWidth), Px(kClientHeight), true);
   AddChild(hwnd, "STATIC", "Name of the page:", SS_NOPREFIX, 180, 150, 3840, 240, kIdPrompt);
-  HWND box = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
-                             Px(180), Px(420), Px(3840), Px(300), hwnd,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdName)), GetModuleHandleW(nullptr),
-                             nullptr);
+  HWND box = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, Px(180), Px(420), Px(3840),
+                             Px(300), hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdName)),
+                             GetModuleHandleW(nullptr), nullptr);
   SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
   win::SetText(box, name_);
   AddChild(hwnd, "BUTTON", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 1920, 960, 975, 360, IDOK);

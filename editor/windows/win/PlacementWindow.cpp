@@ -207,14 +207,14 @@ void PlacementWindow::OnInit() {
       case Role::lblvidwidth: cls = "STATIC"; style = WS_CHILD | WS_VISIBLE; break;
       default: style |= BS_PUSHBUTTON; break;
     }
-    HWND child = CreateWindowExW(ex, win::Widen(cls).c_str(), win::Widen(c.text ? c.text : "").c_str(), style,
-                                 at.left, at.top, at.width, at.height, parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdBase + static_cast<int>(c.role))),
-                                 instance, nullptr);
+    HWND child = CreateWindowExW(
+        ex, win::Widen(cls).c_str(), win::Widen(c.text ? c.text : "").c_str(), style, at.left, at.top,
+        at.width, at.height, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdBase + static_cast<int>(c.role))), instance, nullptr);
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     if (arrow >= 0) {
-      arrows_[arrow] =
-          static_cast<HICON>(LoadImageW(instance, win::Widen(kArrowIcons[arrow]).c_str(), IMAGE_ICON, arrow_size, arrow_size, 0));
+      arrows_[arrow] = static_cast<HICON>(LoadImageW(instance, win::Widen(kArrowIcons[arrow]).c_str(),
+                                                     IMAGE_ICON, arrow_size, arrow_size, 0));
       SendMessageW(child, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(arrows_[arrow]));
     }
     std::string tip = c.tooltip ? c.tooltip : "";

@@ -19,17 +19,18 @@ HWND CreateTop(const wchar_t* class_name, const std::string& caption, DWORD styl
   AdjustWindowRectEx(&r, style, FALSE, WS_EX_DLGMODALFRAME);
   int width = r.right - r.left, height = r.bottom - r.top;
   POINT at = win::CentredOrigin(owner, width, height, false);
-  return CreateWindowExW(WS_EX_DLGMODALFRAME, class_name, win::Widen(caption).c_str(), style, at.x, at.y, width,
-                         height, owner, nullptr, GetModuleHandleW(nullptr), self);
+  return CreateWindowExW(WS_EX_DLGMODALFRAME, class_name, win::Widen(caption).c_str(), style, at.x, at.y,
+                         width, height, owner, nullptr, GetModuleHandleW(nullptr), self);
 }
 
-HWND AddChild(HWND parent, const char* cls, const std::string& text, DWORD style, int left, int top, int width,
-              int height, int id) {
-  HWND child = CreateWindowExW(0, win::Widen(cls).c_str(), win::Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style,
-                               Px(left), Px(top), Px(width), Px(height), parent,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                               nullptr);
-  if (child) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+HWND AddChild(HWND parent, const char* cls, const std::string& text, DWORD style, int left, int top,
+              int width, int height, int id) {
+  HWND child =
+      CreateWindowExW(0, win::Widen(cls).c_str(), win::Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style,
+                      Px(left), Px(top), Px(width), Px(height), parent,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  if (child)
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
   return child;
 }
 

@@ -25,7 +25,7 @@ HWND CreateTop(const wchar_t* class_name, const std::string& caption, DWORD styl
 
 // A child control (a Unicode one) at (left, top, width, height) twips with the GUI font; cls names a system
 // class, text is UTF-8.
-HWND AddChild(HWND parent, const char* cls, const std::string& text, DWORD style, int left, int top, int width,
-              int height, int id);
+HWND AddChild(HWND parent, const char* cls, const std::string& text, DWORD style, int left, int top,
+              int width, int height, int id);
 
 }  // namespace orb::small_window

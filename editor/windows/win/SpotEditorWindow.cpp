@@ -170,7 +170,8 @@ void SpotEditorWindow::Sync() {
     }
     if (k.role == Role::cmbpage) {
       ShowWindow(h, c_.TargetIsPage() ? SW_SHOWNA : SW_HIDE);
-      if (SendMessageW(h, CB_GETCURSEL, 0, 0) != c_.PageChoice()) SendMessageW(h, CB_SETCURSEL, static_cast<WPARAM>(c_.PageChoice()), 0);
+      if (SendMessageW(h, CB_GETCURSEL, 0, 0) != c_.PageChoice())
+        SendMessageW(h, CB_SETCURSEL, static_cast<WPARAM>(c_.PageChoice()), 0);
     }
     if (k.role == Role::imgbrowse0) EnableWindow(h, c_.TargetBrowseEnabled());
     if (k.role == Role::cmbact && SendMessageW(h, CB_GETCURSEL, 0, 0) != c_.Action()) {

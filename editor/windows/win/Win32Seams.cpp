@@ -102,15 +102,14 @@ void Win32Shell::Execute(const std::string& operation, const std::string& target
                          const std::string& folder, int show_mode) {
   std::wstring wide_parameters = win::Widen(parameters), wide_folder = win::Widen(folder);
   ShellExecuteW(owner, win::Widen(operation).c_str(), win::Widen(target).c_str(),
-                parameters.empty() ? nullptr : wide_parameters.c_str(), folder.empty() ? nullptr : wide_folder.c_str(),
-                show_mode);
+                parameters.empty() ? nullptr : wide_parameters.c_str(),
+                folder.empty() ? nullptr : wide_folder.c_str(), show_mode);
 }
 
 bool Win32Shell::ExecuteVerb(const std::string& verb, const std::string& target) {
   // Above 32 is success; a type without the verb answers SE_ERR_NOASSOC (31).
-  auto result =
-      reinterpret_cast<INT_PTR>(ShellExecuteW(owner, win::Widen(verb).c_str(), win::Widen(target).c_str(), nullptr,
-                                              nullptr, SW_SHOWNORMAL));
+  auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(
+      owner, win::Widen(verb).c_str(), win::Widen(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
   return result > 32;
 }
 

@@ -89,7 +89,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR command_line, int) {
   orb::EditorSession session(window.Controller(), {messages, dialogs, folders, files, settings}, editor_windows);
   wchar_t system[MAX_PATH] = {};
   UINT n = GetSystemDirectoryW(system, MAX_PATH);
-  window.Controller().SetSystemFolder(n < MAX_PATH ? orb::win::Narrow(std::wstring_view(system, n)) : std::string());
+  window.Controller().SetSystemFolder(n < MAX_PATH ? orb::win::Narrow(std::wstring_view(system, n))
+                                                   : std::string());
   orb::Win32CommandRunner commands;  // the player's signing command (Options)
   window.Controller().SetCommandRunner(&commands);
 

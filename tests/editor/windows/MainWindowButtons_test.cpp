@@ -291,7 +291,8 @@ TEST(MainWindowTyping, AQuestionMarkAnywhereChangesTheTitleTipAndEveryCharacterI
   EXPECT_EQ(rig.window.CdTitleTip(), "");
   rig.window.txtcdtitle_Change("What's new? Holiday 2024");
   EXPECT_NE(rig.window.CdTitleTip().find("borderless"), std::string::npos);
-  rig.window.txtcdtitle_Change("\xCE\xA3\xCE\xB5\xCE\xBB\xCE\xAF\xCE\xB4\xCE\xB1 \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x98\x80");
+  rig.window.txtcdtitle_Change(
+      "\xCE\xA3\xCE\xB5\xCE\xBB\xCE\xAF\xCE\xB4\xCE\xB1 \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x98\x80");
   EXPECT_TRUE(rig.messages.boxes.empty());
   EXPECT_EQ(rig.window.Model().Data().CdTitle,
             "\xCE\xA3\xCE\xB5\xCE\xBB\xCE\xAF\xCE\xB4\xCE\xB1 \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x98\x80");

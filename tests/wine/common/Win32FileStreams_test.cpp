@@ -156,15 +156,19 @@ TEST_F(Win32Streams, WhatACrashedWriterLeftGoesAtTheNextWrite) {
 // every operation of the seam, and the disc image holds them as the folder does.
 TEST_F(Win32Streams, GreekAndJapaneseNamesGoThroughEveryOperationAndIntoTheImage) {
   const std::string folder = dir_ + "\xCE\xA6\xCE\xAC\xCE\xBA\xCE\xB5\xCE\xBB\xCE\xBF\xCF\x82\\";  // Φάκελος
-  const std::string page = "\xCE\xA3\xCE\xB5\xCE\xBB\xCE\xAF\xCE\xB4\xCE\xB1 \xE6\x97\xA5\xE6\x9C\xAC.txt";  // Σελίδα 日本
-  const std::string copy = "\xE3\x82\xB3\xE3\x83\x94\xE3\x83\xBC.txt";  // コピー
+  const std::string page =
+      "\xCE\xA3\xCE\xB5\xCE\xBB\xCE\xAF\xCE\xB4\xCE\xB1 \xE6\x97\xA5\xE6\x9C\xAC.txt";  // Σελίδα 日本
+  const std::string copy = "\xE3\x82\xB3\xE3\x83\x94\xE3\x83\xBC.txt";                  // コピー
   std::string error, data;
   ASSERT_TRUE(fs_.CreateFolder(folder));
   ASSERT_TRUE(fs_.WriteFileAtomic(folder + page, "first", error)) << error;
   ASSERT_TRUE(fs_.WriteFileAtomic(folder + page, "second", error)) << error;  // the atomic replacement
-  EXPECT_NE(GetFileAttributesW((win::Widen(dir_) + L"\u03A6\u03AC\u03BA\u03B5\u03BB\u03BF\u03C2\\\u03A3\u03B5\u03BB\u03AF\u03B4\u03B1 "
-                                L"\u65E5\u672C.txt").c_str()),
-            INVALID_FILE_ATTRIBUTES);
+  EXPECT_NE(
+      GetFileAttributesW((win::Widen(dir_) +
+                          L"\u03A6\u03AC\u03BA\u03B5\u03BB\u03BF\u03C2\\\u03A3\u03B5\u03BB\u03AF\u03B4\u03B1 "
+                          L"\u65E5\u672C.txt")
+                             .c_str()),
+      INVALID_FILE_ATTRIBUTES);
   ASSERT_TRUE(fs_.ReadFile(folder + page, data, error)) << error;
   EXPECT_EQ(data, "second");
   ASSERT_TRUE(fs_.CopyFile(folder + page, folder + copy, error)) << error;
@@ -186,12 +190,14 @@ TEST_F(Win32Streams, GreekAndJapaneseNamesGoThroughEveryOperationAndIntoTheImage
 
   IsoOptions options;
   options.label = "\xCE\x9C\xCE\xB5\xCE\xBD\xCE\xBF\xCF\x8D";  // Μενού
-  IsoResult result = WriteIsoImage(fs_, folder, dir_ + "\xE5\x86\x86\xE7\x9B\xA4.iso", options, nullptr);  // 円盤
+  IsoResult result =
+      WriteIsoImage(fs_, folder, dir_ + "\xE5\x86\x86\xE7\x9B\xA4.iso", options, nullptr);  // 円盤
   ASSERT_TRUE(result.ok) << result.error;
   std::string image;
   ASSERT_TRUE(fs_.ReadFile(dir_ + "\xE5\x86\x86\xE7\x9B\xA4.iso", image, error)) << error;
   EXPECT_EQ(image.size(), result.bytes);
-  EXPECT_NE(image.find(BigEndian(u"\u03A3\u03B5\u03BB\u03AF\u03B4\u03B1 \u65E5\u672C.txt")), std::string::npos);
+  EXPECT_NE(image.find(BigEndian(u"\u03A3\u03B5\u03BB\u03AF\u03B4\u03B1 \u65E5\u672C.txt")),
+            std::string::npos);
   EXPECT_NE(image.find(BigEndian(u"\u30B3\u30D4\u30FC.txt")), std::string::npos);
   EXPECT_EQ(image.substr(17 * 2048 + 40, 10), BigEndian(u"\u039C\u03B5\u03BD\u03BF\u03CD"));
 

@@ -5,7 +5,8 @@
 //   wintool text TITLE               print the texts of its child windows, one per line
 //   wintool msgbox [MS] [BUTTON]     wait for a message box; print "caption|text"; press IDOK (or BUTTON id)
 //   wintool gone TITLE [MS]          wait until no window titled TITLE exists
-//   wintool menu TITLE ENTRY         choose a menu entry: "#ID" (posts WM_COMMAND ID; also a dialog's buttons),
+//   wintool menu TITLE ENTRY         choose a menu entry: "#ID" (posts WM_COMMAND ID; also a dialog's
+//   buttons),
 //                                    or its text before any tab, e.g. "&About..."
 //                                    (by text only where menus can be read across processes, not Wine 8)
 //   wintool command TITLE ID         post WM_COMMAND ID (a menu entry's identifier) to the window
@@ -13,8 +14,9 @@
 //   wintool click TITLE CONTROL      click a child button; CONTROL is its text or #ID
 //   wintool settext TITLE CONTROL T  set a child's text; CONTROL is its text or #ID
 //   wintool items TITLE CONTROL      print a combo box's entries, one per line
-//   wintool select TITLE CONTROL N   select a combo box's entry N and tell its parent, as a user's choice does
-//   wintool focus TITLE [ID [MS]]    print the keyboard focus of TITLE's thread: "ID|class|text"; given ID,
+//   wintool select TITLE CONTROL N   select a combo box's entry N and tell its parent, as a user's choice
+//   does wintool focus TITLE [ID [MS]]    print the keyboard focus of TITLE's thread: "ID|class|text"; given
+//   ID,
 //                                    first wait up to MS (2000) for the focus to reach that control
 //   wintool region TITLE             print the rectangles of its window region, "none" when it has none
 //   wintool drivetype ROOT           print GetDriveTypeW(ROOT) by name, e.g. DRIVE_CDROM for "D:\\"
@@ -50,7 +52,8 @@ HWND FindTitled(const std::string& title) { return FindWindowW(nullptr, Widen(ti
 std::string ControlText(HWND hwnd) {
   wchar_t text[2048] = {};
   DWORD_PTR unused;
-  SendMessageTimeoutW(hwnd, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &unused);
+  SendMessageTimeoutW(hwnd, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
+                      &unused);
   return Narrow(text);
 }
 
@@ -304,7 +307,8 @@ int Run(int argc, const std::vector<std::string>& argv) {
     HWND child = hwnd ? FindChild(hwnd, argv[3]) : nullptr;
     if (!child) return 1;
     if (cmd == "click") PostMessageA(child, BM_CLICK, 0, 0);
-    else SendMessageW(child, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(argv[4]).c_str()));
+    else
+      SendMessageW(child, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(argv[4]).c_str()));
     return 0;
   }
   if (cmd == "focus" && argc >= 3) {
