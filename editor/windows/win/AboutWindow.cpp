@@ -78,7 +78,7 @@ void OnPaint(HWND hwnd, AboutState& s) {
   FillRect(dc, &band, brush);
   DeleteObject(brush);
   HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"AA");
-  if (!icon) icon = LoadIconW(nullptr, IDI_APPLICATION);
+  if (!icon) icon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
   DrawIconEx(dc, sw::Px(195), sw::Px(150), icon, 32, 32, 0, nullptr, DI_NORMAL);
   HGDIOBJ old = SelectObject(dc, s.title_font);
   SetBkMode(dc, TRANSPARENT);
@@ -117,7 +117,7 @@ LRESULT AboutState::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         InvalidateRect(s->email, nullptr, TRUE);
       }
       if (under == s->website || under == s->email) {
-        SetCursor(LoadCursorW(nullptr, IDC_HAND));
+        SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND)));
         return TRUE;
       }
       break;

@@ -15,7 +15,7 @@ namespace orb {
 
 namespace {
 
-constexpr char kClass[] = "OrbmenuOptions";
+constexpr wchar_t kClass[] = L"OrbmenuOptions";
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 // The signing command's row sits below the three boxes; the buttons move down by its height.
 constexpr int kClientWidth = 4680, kClientHeight = 3615;

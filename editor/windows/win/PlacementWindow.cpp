@@ -137,7 +137,7 @@ void PlacementWindow::OnInit() {
   win::SetText(hwnd_, frmlocate::kCaption);
   HINSTANCE instance = GetModuleHandleW(nullptr);
   hand_ = LoadCursorW(instance, L"H_POINT");
-  if (!hand_) hand_ = LoadCursorW(nullptr, IDC_HAND);
+  if (!hand_) hand_ = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND));
 
   // A picture that cannot be loaded stays empty; the window works on without it.
   std::string error;
@@ -458,9 +458,8 @@ LRESULT PlacementWindow::OnChild(HWND child, UINT msg, WPARAM wp, LPARAM lp, UIN
         case WM_SETCURSOR:
           if (LOWORD(lp) == HTCLIENT) {
             int shape = controller_.ListPointer();
-            SetCursor(LoadCursorW(nullptr, shape == kPointerSizeWE   ? IDC_SIZEWE
-                                           : shape == kPointerSizeNS ? IDC_SIZENS
-                                                                     : IDC_ARROW));
+            LPSTR cursor = shape == kPointerSizeWE ? IDC_SIZEWE : shape == kPointerSizeNS ? IDC_SIZENS : IDC_ARROW;
+            SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(cursor)));
             return TRUE;
           }
           break;

@@ -24,7 +24,7 @@ struct SplashState {
 
 bool LoadSplashPicture(Picture& picture) {
   HMODULE module = GetModuleHandleW(nullptr);
-  HRSRC info = FindResourceW(module, L"SPLASH", RT_RCDATA);
+  HRSRC info = FindResourceW(module, L"SPLASH", reinterpret_cast<LPCWSTR>(RT_RCDATA));
   HGLOBAL handle = info ? LoadResource(module, info) : nullptr;
   const void* bytes = handle ? LockResource(handle) : nullptr;
   if (!bytes) return false;

@@ -83,9 +83,9 @@ void SpotEditorWindow::OnInit() {
                            Px(frmmenuspots::kClientHeight), true);
   HINSTANCE instance = GetModuleHandleW(nullptr);
   hand_ = LoadCursorW(instance, L"HAND");
-  if (!hand_) hand_ = LoadCursorW(nullptr, IDC_HAND);
+  if (!hand_) hand_ = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND));
   hpoint_ = LoadCursorW(instance, L"H_POINT");
-  if (!hpoint_) hpoint_ = LoadCursorW(nullptr, IDC_HAND);
+  if (!hpoint_) hpoint_ = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND));
   // Verdana 6.75 pt fields; labels in the dialog's usual face.
   field_font_ = CreateFontA(-MulDiv(675, dpi_, 7200), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
                             "Verdana");

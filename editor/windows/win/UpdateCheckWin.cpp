@@ -36,7 +36,7 @@ std::string WinInetHttpGet::Get(const std::string& url, std::size_t max_bytes) {
 void WindowBusyCursor::SetBusy(bool busy) {
   (void)window_;
   // The check blocks the message loop, so the pointer stays as set until it is set back.
-  SetCursor(LoadCursorW(nullptr, busy ? IDC_WAIT : IDC_ARROW));
+  SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(busy ? IDC_WAIT : IDC_ARROW)));
 }
 
 namespace {
