@@ -458,7 +458,9 @@ LRESULT PlacementWindow::OnChild(HWND child, UINT msg, WPARAM wp, LPARAM lp, UIN
         case WM_SETCURSOR:
           if (LOWORD(lp) == HTCLIENT) {
             int shape = controller_.ListPointer();
-            LPSTR cursor = shape == kPointerSizeWE ? IDC_SIZEWE : shape == kPointerSizeNS ? IDC_SIZENS : IDC_ARROW;
+            LPSTR cursor = shape == kPointerSizeWE   ? IDC_SIZEWE
+                           : shape == kPointerSizeNS ? IDC_SIZENS
+                                                     : IDC_ARROW;
             SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(cursor)));
             return TRUE;
           }
