@@ -83,8 +83,13 @@ IFS=, read -r bx by bw bh <<<"$(wt text "$menu_title" | awk -F'|' '$1=="Edit" &&
 [ -n "$bh" ] || fail "the CD title box did not take the mark"
 xdotool mousemove $((bx + bw / 2)) $((by + bh / 2)) click 1
 wt focus "$menu_title" 140 >/dev/null || fail "the click did not focus the CD title box"
+# xdotool maps each letter the keymap lacks to a spare key for its press; the first such change after Wine
+# starts loses its key, so one letter is typed and wiped first. The delay lets the editor read each key
+# before the spare key is mapped back.
+xdotool type --delay 400 "Σ"
+sleep 0.5
 wt settext "$menu_title" "#140" ""
-xdotool type --delay 60 "Σελίδα"
+xdotool type --delay 400 "Σελίδα"
 for _ in $(seq 20); do
   wt text "$menu_title" | grep -qF "Edit|Σελίδα|" && break
   sleep 0.25
