@@ -141,7 +141,7 @@ void PlacementWindow::OnInit() {
 
   // A picture that cannot be loaded stays empty; the window works on without it.
   std::string error;
-  // The editor's paths are the code page's; the loader takes UTF-8.
+  // The model's paths are UTF-8, as the loader takes them.
   const PlacementInputs& inputs = controller_.Inputs();
   if (!inputs.background_image.empty()) LoadPicture(inputs.background_image, background_, error);
   std::optional<PlacementRect> size;

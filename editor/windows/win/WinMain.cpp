@@ -62,6 +62,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR command_line, int) {
   // and the Tools and Help windows.
   orb::MciTransport mci;
   orb::RoutedMediaTransport routed(mci);
+  // The model holds UTF-8, as the media transports take and give it.
+  orb::MediaTransport& media = routed;
   HICON icon = LoadIconW(instance, L"AA");
   HWND spot_dialog = nullptr;
   orb::EditorWindows editor_windows;
@@ -69,7 +71,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR command_line, int) {
     return orb::ShowSpotEditor(window.Handle(), editor, icon, &spot_dialog);
   };
   editor_windows.placement = [&](const orb::PlacementInputs& inputs) {
-    return orb::ShowPlacementWindow(spot_dialog, inputs, routed, icon);
+    return orb::ShowPlacementWindow(spot_dialog, inputs, media, icon);
   };
   editor_windows.help = [&](int context) { orb::ShowHelpTopic(spot_dialog ? spot_dialog : window.Handle(), context); };
   editor_windows.options = [&] { orb::ShowOptionsWindow(window.Handle(), settings, messages); };
