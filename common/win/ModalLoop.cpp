@@ -25,7 +25,7 @@ void RunModal(HWND owner, HWND window, const std::function<void(HWND)>& on_f1,
   }
   MSG msg;
   while (IsWindow(window) && !(done && done())) {
-    BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got <= 0) {
       if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
       break;
@@ -34,9 +34,9 @@ void RunModal(HWND owner, HWND window, const std::function<void(HWND)>& on_f1,
       on_f1(window);
       continue;
     }
-    if (!IsDialogMessageA(window, &msg)) {
+    if (!IsDialogMessageW(window, &msg)) {
       TranslateMessage(&msg);
-      DispatchMessageA(&msg);
+      DispatchMessageW(&msg);
     }
   }
   if (owner) EnableWindow(owner, TRUE);
@@ -57,7 +57,7 @@ INT_PTR RunEmptyDialog(HWND owner, DLGPROC proc, LPARAM param) {
   tmpl->cdit = 0;
   tmpl->cx = 100;
   tmpl->cy = 50;
-  return DialogBoxIndirectParamA(GetModuleHandleA(nullptr), tmpl, owner, proc, param);
+  return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), tmpl, owner, proc, param);
 }
 
 }  // namespace orb::win

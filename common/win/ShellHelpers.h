@@ -1,4 +1,5 @@
-// The shell's folder browser, file copy and file delete, as the editor and its generator use them.
+// The shell's folder browser, file copy and file delete, as the editor and its generator use them; paths are
+// UTF-8.
 #pragma once
 
 #include <windows.h>
@@ -20,7 +21,7 @@ int CopyWithShell(const std::string& source, const std::string& destination);
 // Removes a file for good (not to the recycle bin) without a question or a progress window.
 void DeleteWithShell(const std::string& path);
 
-// GetFullPathNameA: absolute, "." and ".." resolved, "/" turned into "\"; the path unchanged on failure.
+// GetFullPathNameW: absolute, "." and ".." resolved, "/" turned into "\"; the path unchanged on failure.
 std::string FullPathName(const std::string& path);
 
 // Whether two paths name one file: the same full path without regard to case, or, for files that

@@ -8,16 +8,11 @@
 
 #include <string>
 
+#include "common/win/WideText.h"
+
 namespace orb {
 
 namespace {
-
-std::wstring Wide(const std::string& text) {
-  int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(n), L'\0');
-  if (n > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
-  return wide;
-}
 
 std::string ErrorText(const char* what) { return std::string(what) + ": " + LastErrorText(); }
 
@@ -44,6 +39,18 @@ void ReadAvailable(HANDLE pipe, std::string& output) {
   }
 }
 
+// A console program writes in the console's (OEM) code page, unless it writes UTF-8; the caller shows UTF-8.
+std::string OutputAsUtf8(const std::string& output) {
+  if (output.empty() ||
+      MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, output.data(), static_cast<int>(output.size()), nullptr,
+                          0) > 0)
+    return output;
+  int n = MultiByteToWideChar(CP_OEMCP, 0, output.data(), static_cast<int>(output.size()), nullptr, 0);
+  std::wstring wide(static_cast<size_t>(n > 0 ? n : 0), L'\0');
+  if (n > 0) MultiByteToWideChar(CP_OEMCP, 0, output.data(), static_cast<int>(output.size()), wide.data(), n);
+  return win::Narrow(wide);
+}
+
 }  // namespace
 
 CommandResult Win32CommandRunner::Run(const std::string& command_line, int timeout_seconds) {
@@ -62,7 +69,7 @@ CommandResult Win32CommandRunner::Run(const std::string& command_line, int timeo
   UINT n = GetSystemDirectoryW(system, MAX_PATH);
   std::wstring shell = (n > 0 && n < MAX_PATH ? std::wstring(system, n) : std::wstring(L"C:\\Windows\\System32")) +
                        L"\\cmd.exe";
-  std::wstring line = L"\"" + shell + L"\" /d /s /c \"" + Wide(command_line) + L"\"";
+  std::wstring line = L"\"" + shell + L"\" /d /s /c \"" + win::Widen(command_line) + L"\"";
 
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
@@ -99,6 +106,7 @@ CommandResult Win32CommandRunner::Run(const std::string& command_line, int timeo
     }
   }
   ReadAvailable(read_end.h, result.output);
+  result.output = OutputAsUtf8(result.output);
   DWORD code = 0;
   result.exit_code = GetExitCodeProcess(process.hProcess, &code) ? static_cast<int>(code) : -1;
   return result;

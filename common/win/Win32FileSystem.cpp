@@ -8,6 +8,7 @@
 
 #include "common/MessagePath.h"
 #include "common/win/ShellHelpers.h"
+#include "common/win/WideText.h"
 
 // windows.h maps these names to its A/W functions; here they name the seam's methods.
 #undef CopyFile
@@ -17,10 +18,10 @@ namespace orb {
 
 std::string LastErrorText() {
   DWORD code = GetLastError();
-  char text[512] = {};
-  DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text,
-                           sizeof text, nullptr);
-  std::string message(text, n);
+  wchar_t text[512] = {};
+  DWORD n = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text,
+                           512, nullptr);
+  std::string message = win::Narrow(std::wstring_view(text, n));
   while (!message.empty() && (message.back() == '\r' || message.back() == '\n' || message.back() == ' '))
     message.pop_back();
   if (message.empty()) message = "system error " + std::to_string(code);
@@ -60,7 +61,7 @@ class Win32Writer : public FileWriter {
       : file_(file), temp_(std::move(temp)), target_(std::move(target)) {}
   ~Win32Writer() override {
     if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
-    if (!committed_) DeleteFileA(temp_.c_str());
+    if (!committed_) DeleteFileW(win::Widen(temp_).c_str());
   }
   bool Write(const char* data, std::size_t size, std::string& error) override {
     while (size > 0) {
@@ -80,8 +81,8 @@ class Win32Writer : public FileWriter {
     if (!ok) error = target_ + ": " + LastErrorText();
     CloseHandle(file_);
     file_ = INVALID_HANDLE_VALUE;
-    if (ok &&
-        !MoveFileExA(temp_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (ok && !MoveFileExW(win::Widen(temp_).c_str(), win::Widen(target_).c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
       error = target_ + ": " + LastErrorText();
       ok = false;
     }
@@ -104,21 +105,24 @@ std::string TempName(const std::string& target) {
 // Removes the temporaries of target that a killed or crashed writer left ("TARGET.tmpPID"). A running
 // writer holds its own open without sharing, so that one cannot be deleted and stays.
 void RemoveStaleTemporaries(const std::string& target) {
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((target + ".tmp*").c_str(), &found);
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(win::Widen(target + ".tmp*").c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return;
   size_t slash = target.find_last_of("\\/");
   std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-  std::string leaf = target.substr(folder.size()) + ".tmp";
+  // Compared in UTF-16, where the system's case folding reaches every letter, as the search's did.
+  std::wstring leaf = win::Widen(target.substr(folder.size()) + ".tmp");
   do {
-    std::string name = found.cFileName;
+    std::wstring name = found.cFileName;
     if (name.size() <= leaf.size() || (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
-    if (_strnicmp(name.c_str(), leaf.c_str(), leaf.size()) != 0) continue;
-    if (!std::all_of(name.begin() + static_cast<std::ptrdiff_t>(leaf.size()), name.end(),
-                     [](char c) { return c >= '0' && c <= '9'; }))
+    if (CompareStringOrdinal(name.c_str(), static_cast<int>(leaf.size()), leaf.c_str(),
+                             static_cast<int>(leaf.size()), TRUE) != CSTR_EQUAL)
       continue;
-    DeleteFileA((folder + name).c_str());
-  } while (FindNextFileA(search, &found));
+    if (!std::all_of(name.begin() + static_cast<std::ptrdiff_t>(leaf.size()), name.end(),
+                     [](wchar_t c) { return c >= L'0' && c <= L'9'; }))
+      continue;
+    DeleteFileW((win::Widen(folder) + name).c_str());
+  } while (FindNextFileW(search, &found));
   FindClose(search);
 }
 
@@ -129,8 +133,8 @@ bool Win32FileSystem::ListFolder(const std::string& path, std::vector<FolderEntr
   std::string pattern = path;
   if (pattern.empty() || (pattern.back() != '\\' && pattern.back() != '/')) pattern += '\\';
   pattern += '*';
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(win::Widen(pattern).c_str(), &found);
   entries.clear();
   if (search == INVALID_HANDLE_VALUE) {
     if (GetLastError() == ERROR_FILE_NOT_FOUND) return true;
@@ -138,7 +142,7 @@ bool Win32FileSystem::ListFolder(const std::string& path, std::vector<FolderEntr
     return false;
   }
   do {
-    std::string name = found.cFileName;
+    std::string name = win::Narrow(found.cFileName);
     if (name == "." || name == "..") continue;
     FolderEntry entry;
     entry.name = std::move(name);
@@ -146,7 +150,7 @@ bool Win32FileSystem::ListFolder(const std::string& path, std::vector<FolderEntr
     entry.size = entry.folder ? 0 : (std::uint64_t{found.nFileSizeHigh} << 32) | found.nFileSizeLow;
     entry.modified = UnixSeconds(found.ftLastWriteTime);
     entries.push_back(std::move(entry));
-  } while (FindNextFileA(search, &found));
+  } while (FindNextFileW(search, &found));
   bool ok = GetLastError() == ERROR_NO_MORE_FILES;
   if (!ok) error = path + ": " + LastErrorText();
   FindClose(search);
@@ -154,7 +158,7 @@ bool Win32FileSystem::ListFolder(const std::string& path, std::vector<FolderEntr
 }
 
 std::unique_ptr<FileReader> Win32FileSystem::OpenReader(const std::string& path, std::string& error) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  HANDLE file = CreateFileW(win::Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     error = path + ": " + LastErrorText();
@@ -166,8 +170,8 @@ std::unique_ptr<FileReader> Win32FileSystem::OpenReader(const std::string& path,
 std::unique_ptr<FileWriter> Win32FileSystem::OpenAtomicWriter(const std::string& path, std::string& error) {
   RemoveStaleTemporaries(path);
   std::string temp = TempName(path);
-  HANDLE file =
-      CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileW(win::Widen(temp).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     error = path + ": " + LastErrorText();
     return nullptr;
@@ -176,21 +180,16 @@ std::unique_ptr<FileWriter> Win32FileSystem::OpenAtomicWriter(const std::string&
 }
 
 std::u16string Win32FileSystem::NameToUtf16(const std::string& name) {
-  if (name.empty()) return {};
-  int n = MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()), nullptr, 0);
-  std::u16string wide(static_cast<size_t>(n > 0 ? n : 0), u'\0');
-  if (n > 0)
-    MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()),
-                        reinterpret_cast<wchar_t*>(wide.data()), n);
-  return wide;
+  std::wstring wide = win::Widen(name);
+  return std::u16string(wide.begin(), wide.end());
 }
 
 bool Win32FileSystem::Exists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+  return GetFileAttributesW(win::Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool Win32FileSystem::ReadFile(const std::string& path, std::string& data, std::string& error) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  HANDLE file = CreateFileW(win::Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     error = MessagePath(path) + ": " + LastErrorText();
@@ -209,8 +208,8 @@ bool Win32FileSystem::ReadFile(const std::string& path, std::string& data, std::
 bool Win32FileSystem::WriteFileAtomic(const std::string& path, std::string_view data, std::string& error) {
   RemoveStaleTemporaries(path);
   std::string temp = TempName(path);
-  HANDLE file =
-      CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileW(win::Widen(temp).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     error = MessagePath(path) + ": " + LastErrorText();
     return false;
@@ -226,11 +225,12 @@ bool Win32FileSystem::WriteFileAtomic(const std::string& path, std::string_view 
   if (ok) ok = FlushFileBuffers(file);
   if (!ok) error = MessagePath(path) + ": " + LastErrorText();
   CloseHandle(file);
-  if (ok && !MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (ok && !MoveFileExW(win::Widen(temp).c_str(), win::Widen(path).c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     error = MessagePath(path) + ": " + LastErrorText();
     ok = false;
   }
-  if (!ok) DeleteFileA(temp.c_str());
+  if (!ok) DeleteFileW(win::Widen(temp).c_str());
   return ok;
 }
 
@@ -240,7 +240,7 @@ bool Win32FileSystem::CopyFile(const std::string& from, const std::string& to, s
   // The shell's codes are its own, not the system's error numbers: say what can be told apart.
   char code[16];
   wsprintfA(code, "0x%X", static_cast<unsigned>(rc));
-  if (GetFileAttributesA(from.c_str()) == INVALID_FILE_ATTRIBUTES)
+  if (GetFileAttributesW(win::Widen(from).c_str()) == INVALID_FILE_ATTRIBUTES)
     error = "the file cannot be found";
   else
     error = std::string("the shell's copy failed (code ") + code + ")";
@@ -250,8 +250,8 @@ bool Win32FileSystem::CopyFile(const std::string& from, const std::string& to, s
 void Win32FileSystem::DeleteFile(const std::string& path) { DeleteWithShell(path); }
 
 bool Win32FileSystem::CreateFolder(const std::string& path) {
-  if (CreateDirectoryA(path.c_str(), nullptr)) return true;
-  DWORD attributes = GetFileAttributesA(path.c_str());
+  if (CreateDirectoryW(win::Widen(path).c_str(), nullptr)) return true;
+  DWORD attributes = GetFileAttributesW(win::Widen(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 

@@ -1,4 +1,5 @@
-// The file-operations seam on Windows: ANSI paths, shell copy and delete, atomic replacement.
+// The file-operations seam on Windows: UTF-8 paths spoken to the wide functions, so that any name a volume
+// holds can be reached; shell copy and delete, atomic replacement.
 #pragma once
 
 #include "common/FileSystem.h"
@@ -20,7 +21,7 @@ class Win32FileSystem : public FileSystem {
   bool ListFolder(const std::string& path, std::vector<FolderEntry>& entries, std::string& error) override;
   std::unique_ptr<FileReader> OpenReader(const std::string& path, std::string& error) override;
   std::unique_ptr<FileWriter> OpenAtomicWriter(const std::string& path, std::string& error) override;
-  // Names are in the ANSI code page.
+  // Names are UTF-8.
   std::u16string NameToUtf16(const std::string& name) override;
 };
 

@@ -13,30 +13,15 @@ void* AttachAtCreate(HWND hwnd, UINT msg, LPARAM lp) {
 
 void Detach(HWND hwnd) { SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0); }
 
-namespace {
-
-template <class Class, class Char>
-Class ClassOf(const BasicWindowClass<Char>& window_class) {
-  Class wc = {};
+// Asked by registering rather than by GetClassInfo: the player then imports one function less.
+bool RegisterWindowClass(const WideWindowClass& window_class) {
+  WNDCLASSW wc = {};
   wc.lpfnWndProc = window_class.proc;
-  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hInstance = GetModuleHandleW(nullptr);
   wc.hCursor = window_class.cursor;
   wc.hbrBackground = window_class.background;
   wc.hIcon = window_class.icon;
   wc.lpszClassName = window_class.name;
-  return wc;
-}
-
-}  // namespace
-
-// Asked by registering rather than by GetClassInfo: the player then imports one function less.
-bool RegisterWindowClass(const WindowClass& window_class) {
-  WNDCLASSA wc = ClassOf<WNDCLASSA>(window_class);
-  return RegisterClassA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
-bool RegisterWindowClass(const WideWindowClass& window_class) {
-  WNDCLASSW wc = ClassOf<WNDCLASSW>(window_class);
   return RegisterClassW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 

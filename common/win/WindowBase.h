@@ -35,7 +35,7 @@ bool Guarded(T* self, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, R& result) {
   }
 }
 
-// DefWindowProc of the window's kind: the player's windows are Unicode windows, the editor's ANSI ones.
+// DefWindowProc of the window's kind: every window of ours is a Unicode window; a test's may be an ANSI one.
 LRESULT DefaultAnswer(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
 template <class T, LRESULT (T::*Handler)(HWND, UINT, WPARAM, LPARAM)>
@@ -66,20 +66,16 @@ LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PT
 }
 
 // Registers a window class of this program; true when it is registered, now or before (a second window of
-// the same kind, or a test that opens it twice). A null cursor leaves the class without one. A class named
-// in wide characters makes Unicode windows, whose texts keep every character (the player's, which holds
-// UTF-8); the editor's text is still the code page's, and its windows ANSI ones.
-template <class Char>
-struct BasicWindowClass {
-  const Char* name;
+// the same kind, or a test that opens it twice). A null cursor leaves the class without one. The class is
+// named in wide characters and makes Unicode windows, whose texts keep every character: both programs hold
+// UTF-8 and speak UTF-16 to their windows (common/win/WideText.h).
+struct WideWindowClass {
+  const wchar_t* name;
   WNDPROC proc;
   HCURSOR cursor = nullptr;
   HBRUSH background = nullptr;
   HICON icon = nullptr;
 };
-using WindowClass = BasicWindowClass<char>;
-using WideWindowClass = BasicWindowClass<wchar_t>;
-bool RegisterWindowClass(const WindowClass& window_class);
 bool RegisterWindowClass(const WideWindowClass& window_class);
 HCURSOR ArrowCursor();
 HBRUSH FaceBrush();  // the button face behind the editor's windows

@@ -10,7 +10,6 @@
 #include "editor/windows/DiscImageController.h"
 #include "editor/windows/EditorSettings.h"
 #include "editor/windows/MakerLinks.h"
-#include "editor/windows/UnstorableText.h"
 
 namespace orb {
 
@@ -214,10 +213,6 @@ void MainWindowController::txtcdtitle_Change(const std::string& text) {
   if (model_.Field(ProjectField::CdTitle) == text) return;
   model_.SetField(ProjectField::CdTitle, text);
   Changed();
-}
-
-void MainWindowController::txtcdtitle_Refused(const std::u32string& characters) {
-  s_.messages.Show(UnstorableCharactersMessage("CD title", characters), "", MsgIcon::Exclamation, MsgButtons::Ok);
 }
 
 std::string MainWindowController::CdTitleTip() const {

@@ -152,9 +152,6 @@ class MainWindowController {
   void cmdindex2_Click(int entry);  // 0 icon, 1 sound, 2 background, 3 splash
   void txtcmdline_Change(const std::string& text);
   void txtcdtitle_Change(const std::string& text);
-  // Characters typed into the title that the code page cannot store: refused with a message, the title
-  // keeps its text.
-  void txtcdtitle_Refused(const std::u32string& characters);
   // The title box's tooltip while the title holds "?", which shapes the menu; empty otherwise (the box's
   // own tip stands).
   std::string CdTitleTip() const;

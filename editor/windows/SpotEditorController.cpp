@@ -5,7 +5,6 @@
 
 #include "common/TextLines.h"
 #include "editor/windows/TwipsText.h"
-#include "editor/windows/UnstorableText.h"
 
 namespace orb {
 
@@ -47,11 +46,6 @@ std::string& SpotEditorController::Ref(SpotText field) { return texts_[static_ca
 const std::string& SpotEditorController::Text(SpotText field) const { return texts_[static_cast<int>(field)]; }
 
 void SpotEditorController::SetText(SpotText field, const std::string& text) { Ref(field) = text; }
-
-void SpotEditorController::Refused(SpotText field, const std::u32string& characters) {
-  messages_.Show(UnstorableCharactersMessage(field == SpotText::Name ? "name" : "tooltip", characters), "",
-                 MsgIcon::Exclamation, MsgButtons::Ok);
-}
 
 void SpotEditorController::Inform(const std::string& text) {
   messages_.Show(text, "", MsgIcon::Information, MsgButtons::Ok);

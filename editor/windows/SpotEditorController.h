@@ -42,9 +42,6 @@ class SpotEditorController {
 
   const std::string& Text(SpotText field) const;
   void SetText(SpotText field, const std::string& text);  // typing into a field
-  // Characters typed into the name or tooltip that the code page cannot store: refused with a message, the
-  // field keeps its text.
-  void Refused(SpotText field, const std::u32string& characters);
   int Action() const { return action_entry_; }
   void cmbact_Click(int entry);  // selecting an entry runs the action rule
 

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "common/win/WideText.h"
 #include "common/win/WindowBase.h"
 #include "editor/windows/AboutController.h"
 #include "editor/windows/win/SmallWindow.h"
@@ -12,7 +13,7 @@ namespace {
 
 namespace sw = small_window;
 
-constexpr const char* kAboutClass = "OrbmenuFrmAbout";
+constexpr const wchar_t* kAboutClass = L"OrbmenuFrmAbout";
 constexpr int kIdScroll = 201, kIdWebsite = 202, kIdEmail = 203;
 constexpr UINT_PTR kTmrscroll = 1;
 constexpr int kClientWidth = 4500, kClientHeight = 3390;
@@ -30,9 +31,10 @@ struct AboutState {
 // The label's text width in twips, for the controller's "has it left the window" test.
 int TextWidthTwips(HWND label, const std::string& text) {
   HDC dc = GetDC(label);
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
   SIZE size = {};
-  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  std::wstring wide = win::Widen(text);
+  GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
   SelectObject(dc, old);
   ReleaseDC(label, dc);
   return sw::Twips(size.cx + 4);
@@ -46,7 +48,7 @@ HFONT CreateFontLike(HWND hwnd, int height_px, int weight, bool underline) {
 
 void OnCreate(HWND hwnd, AboutState& s) {
   std::string scroll_text = AboutController::ScrollText();
-  s.scroll = sw::AddChild(hwnd, "STATIC", scroll_text.c_str(), SS_LEFT | SS_NOPREFIX, kScrollStartLeft, kScrollTop,
+  s.scroll = sw::AddChild(hwnd, "STATIC", scroll_text, SS_LEFT | SS_NOPREFIX, kScrollStartLeft, kScrollTop,
                           4000, kScrollHeight, kIdScroll);
   s.title_font = CreateFontLike(hwnd, sw::Px(330), FW_BOLD, false);
   s.link_font = CreateFontLike(hwnd, sw::Px(165), FW_NORMAL, true);
@@ -56,13 +58,13 @@ void OnCreate(HWND hwnd, AboutState& s) {
   s.controller.SetScrollLabel(kScrollStartLeft, scroll_width);
 
   sw::AddChild(hwnd, "STATIC", kAboutWebsiteLabel, SS_LEFT, 240, 1560, 900, 255, -1);
-  s.website = sw::AddChild(hwnd, "STATIC", AboutController::WebsiteText().c_str(), SS_LEFT | SS_NOTIFY | SS_NOPREFIX,
+  s.website = sw::AddChild(hwnd, "STATIC", AboutController::WebsiteText(), SS_LEFT | SS_NOTIFY | SS_NOPREFIX,
                            1140, 1560, 3200, 255, kIdWebsite);
   sw::AddChild(hwnd, "STATIC", kAboutBugsLabel, SS_LEFT, 240, 2040, 4100, 255, -1);
-  s.email = sw::AddChild(hwnd, "STATIC", AboutController::EmailText().c_str(), SS_LEFT | SS_NOTIFY | SS_NOPREFIX,
-                         240, 2310, 4100, 255, kIdEmail);
-  SendMessageA(s.website, WM_SETFONT, reinterpret_cast<WPARAM>(s.link_font), FALSE);
-  SendMessageA(s.email, WM_SETFONT, reinterpret_cast<WPARAM>(s.link_font), FALSE);
+  s.email = sw::AddChild(hwnd, "STATIC", AboutController::EmailText(), SS_LEFT | SS_NOTIFY | SS_NOPREFIX, 240,
+                         2310, 4100, 255, kIdEmail);
+  SendMessageW(s.website, WM_SETFONT, reinterpret_cast<WPARAM>(s.link_font), FALSE);
+  SendMessageW(s.email, WM_SETFONT, reinterpret_cast<WPARAM>(s.link_font), FALSE);
   HWND ok = sw::AddChild(hwnd, "BUTTON", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 3360, 2880, 960, 345, IDOK);
   SetFocus(ok);
   SetTimer(hwnd, kTmrscroll, kScrollIntervalMs, nullptr);
@@ -75,14 +77,14 @@ void OnPaint(HWND hwnd, AboutState& s) {
   HBRUSH brush = CreateSolidBrush(kBandColour);
   FillRect(dc, &band, brush);
   DeleteObject(brush);
-  HICON icon = LoadIconA(GetModuleHandleA(nullptr), "AA");
-  if (!icon) icon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+  HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"AA");
+  if (!icon) icon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
   DrawIconEx(dc, sw::Px(195), sw::Px(150), icon, 32, 32, 0, nullptr, DI_NORMAL);
   HGDIOBJ old = SelectObject(dc, s.title_font);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(255, 255, 255));
   RECT text = {sw::Px(900), 0, band.right, band.bottom};
-  DrawTextA(dc, "Orbmenu", -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+  DrawTextW(dc, L"Orbmenu", -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
   SelectObject(dc, old);
   EndPaint(hwnd, &ps);
 }
@@ -115,7 +117,7 @@ LRESULT AboutState::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         InvalidateRect(s->email, nullptr, TRUE);
       }
       if (under == s->website || under == s->email) {
-        SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
+        SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND)));
         return TRUE;
       }
       break;
@@ -140,7 +142,7 @@ LRESULT AboutState::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       KillTimer(hwnd, kTmrscroll);
       return 0;
   }
-  return DefWindowProcA(hwnd, msg, wp, lp);
+  return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
 }  // namespace

@@ -16,10 +16,10 @@ struct Caption {
 
 Caption CaptionOf(HWND control, HDC dc, int dpi) {
   Caption caption;
-  char cls[32] = {};
-  GetClassNameA(control, cls, sizeof cls);
-  DWORD style = static_cast<DWORD>(GetWindowLongPtrA(control, GWL_STYLE));
-  if (lstrcmpiA(cls, "Static") == 0) {
+  wchar_t cls[32] = {};
+  GetClassNameW(control, cls, 32);
+  DWORD style = static_cast<DWORD>(GetWindowLongPtrW(control, GWL_STYLE));
+  if (lstrcmpiW(cls, L"Static") == 0) {
     DWORD type = style & SS_TYPEMASK;
     if (type != SS_LEFT && type != SS_CENTER && type != SS_RIGHT && type != SS_LEFTNOWORDWRAP &&
         type != SS_SIMPLE)
@@ -34,11 +34,11 @@ Caption CaptionOf(HWND control, HDC dc, int dpi) {
   DWORD type = style & BS_TYPEMASK;
   bool check = type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_3STATE || type == BS_AUTO3STATE ||
                type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
-  if (lstrcmpiA(cls, "Button") != 0 || !check) return caption;
+  if (lstrcmpiW(cls, L"Button") != 0 || !check) return caption;
   caption.fitted = true;
   // The box and the gap before the text, a little more than either control library draws.
   INT digit = 0;
-  GetCharWidth32A(dc, '0', '0', &digit);
+  GetCharWidth32W(dc, L'0', L'0', &digit);
   caption.extra = MulDiv(16, dpi, 96) + digit;
   return caption;
 }
@@ -54,34 +54,34 @@ void PlaceAtTwips(HWND control, const TwipsRect& box, int dpi) {
 }
 
 void CaptionFitter::Fit(HWND control, const TwipsRect& designed, CaptionSpan span, int dpi) {
-  int length = GetWindowTextLengthA(control);
-  if (!control || length <= 0) return;
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  GetWindowTextA(control, text.data(), length + 1);
-  text.resize(static_cast<size_t>(length));
+  int length = control ? GetWindowTextLengthW(control) : 0;
+  if (length <= 0) return;
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  length = GetWindowTextW(control, text.data(), length + 1);
+  text.resize(static_cast<size_t>(length > 0 ? length : 0));
   HDC dc = GetDC(control);
-  HFONT font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+  HFONT font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
   HGDIOBJ old = SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
   Caption caption = CaptionOf(control, dc, dpi);
   CaptionFit fit{designed, true, designed.width};
   // Each round that the row is too short shrinks the font by the shortfall, until the text fits.
   for (int round = 0; caption.fitted && round < 6; ++round) {
     RECT need = {0, 0, 0, 0};
-    DrawTextA(dc, text.c_str(), length, &need, caption.flags | DT_CALCRECT);
+    DrawTextW(dc, text.c_str(), length, &need, caption.flags | DT_CALCRECT);
     // One pixel more: rounding twips back to pixels may lose one.
     fit = FitCaption(designed, PixelsToTwipsUp(need.right + caption.extra + 1, dpi),
                      PixelsToTwipsUp(need.bottom + 1, dpi), caption.align, span);
     if (fit.fits) break;
-    LOGFONTA shape = {};
-    GetObjectA(GetCurrentObject(dc, OBJ_FONT), sizeof shape, &shape);
+    LOGFONTW shape = {};
+    GetObjectW(GetCurrentObject(dc, OBJ_FONT), sizeof shape, &shape);
     int height = MulDiv(shape.lfHeight, fit.room, PixelsToTwipsUp(need.right + caption.extra + 1, dpi));
     shape.lfHeight = height == shape.lfHeight ? height + (height < 0 ? 1 : -1) : height;
     shape.lfWidth = 0;
-    HFONT smaller = CreateFontIndirectA(&shape);
+    HFONT smaller = CreateFontIndirectW(&shape);
     if (!smaller) break;
     fonts_.push_back(smaller);
     SelectObject(dc, smaller);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(smaller), FALSE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(smaller), FALSE);
   }
   SelectObject(dc, old);
   ReleaseDC(control, dc);

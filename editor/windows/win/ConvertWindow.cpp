@@ -2,6 +2,7 @@
 // convert button (first in the tab order, pressed by Enter).
 #include "editor/windows/win/ConvertWindow.h"
 
+#include "common/win/WideText.h"
 #include "common/win/WindowBase.h"
 #include "editor/windows/ConvertController.h"
 #include "editor/windows/HelpTopics.h"
@@ -15,7 +16,7 @@ namespace {
 namespace sw = small_window;
 namespace layout = frmconprj;
 
-constexpr const char* kConvertClass = "OrbmenuFrmConprj";
+constexpr const wchar_t* kConvertClass = L"OrbmenuFrmConprj";
 constexpr int kIdTxtfname = 301, kIdCmdindex = 302, kIdLabel1 = 303;
 
 struct ConvertState {
@@ -66,14 +67,14 @@ void OnCreate(HWND hwnd, ConvertState& s) {
   HWND label = Add(hwnd, "STATIC", layout::kLabel1, SS_LEFT | SS_NOPREFIX, layout::kLabel1Box, kIdLabel1);
   s.bold = CreateFontA(-sw::Px(165), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "MS Sans Serif");
-  SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(s.bold), FALSE);
+  SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(s.bold), FALSE);
   Add(hwnd, "BUTTON", layout::kFrafile, BS_GROUPBOX, layout::kFrafileBox, -1);
   s.txtfname = Add(hwnd, "EDIT", "", WS_BORDER | ES_AUTOHSCROLL | ES_READONLY | WS_TABSTOP, layout::kTxtfnameBox,
                    kIdTxtfname, &layout::kFrafileBox);
   HWND browse = Add(hwnd, "BUTTON", "", WS_TABSTOP | BS_BITMAP, layout::kCmdindexBox, kIdCmdindex,
                     &layout::kFrafileBox);
   s.folder = MakeFolderPicture(sw::Px(240));
-  SendMessageA(browse, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(s.folder));
+  SendMessageW(browse, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(s.folder));
   auto inside = [](const layout::Box& b) {
     return TwipsRect{b.left + layout::kFrafileBox.left, b.top + layout::kFrafileBox.top, b.width, b.height};
   };
@@ -92,7 +93,7 @@ void OnPaint(HWND hwnd) {
   RECT band = {sw::Px(layout::kShape1.left), sw::Px(layout::kShape1.top),
                sw::Px(layout::kShape1.left + layout::kShape1.width), sw::Px(layout::kShape1.top + layout::kShape1.height)};
   FillRect(dc, &band, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  HICON icon = reinterpret_cast<HICON>(GetClassLongPtrA(hwnd, GCLP_HICON));
+  HICON icon = reinterpret_cast<HICON>(GetClassLongPtrW(hwnd, GCLP_HICON));
   if (icon)
     DrawIconEx(dc, sw::Px(layout::kImage1.left), sw::Px(layout::kImage1.top), icon, sw::Px(layout::kImage1.width),
                sw::Px(layout::kImage1.height), 0, nullptr, DI_NORMAL);
@@ -118,7 +119,7 @@ LRESULT ConvertState::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       switch (LOWORD(wp)) {
         case kIdCmdindex:
           s->controller.cmdindex_Click();
-          SetWindowTextA(s->txtfname, s->controller.txtfname().c_str());
+          win::SetText(s->txtfname, s->controller.txtfname());
           return 0;
         case IDOK:
           if (s->controller.cmdconvert_Click()) win::EndModal(hwnd);
@@ -132,7 +133,7 @@ LRESULT ConvertState::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       win::EndModal(hwnd);
       return 0;
   }
-  return DefWindowProcA(hwnd, msg, wp, lp);
+  return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
 }  // namespace
@@ -147,7 +148,7 @@ void ShowConvertWindow(HWND owner, FileSystem& fs, FileDialogSeam& dialogs, Mess
                               layout::kClientWidth, layout::kClientHeight, owner, &state);
   if (window && owner) {
     // The main window's icon.
-    if (auto icon = GetClassLongPtrA(owner, GCLP_HICON)) SendMessageA(window, WM_SETICON, ICON_BIG, icon);
+    if (auto icon = GetClassLongPtrW(owner, GCLP_HICON)) SendMessageW(window, WM_SETICON, ICON_BIG, icon);
   }
   win::RunModal(owner, window, [](HWND w) { ShowHelpTopic(w, kHelpConvert); });
   if (state.bold) DeleteObject(state.bold);

@@ -6,7 +6,7 @@
 
 namespace orb {
 
-// A tool-tip window for the dialog's controls; texts must outlive the window.
+// A tool-tip window for the dialog's controls (a Unicode one: the texts are UTF-8).
 HWND CreateTooltips(HWND dialog);
 void AddTooltip(HWND tooltips, HWND dialog, HWND control, const char* text);
 

@@ -2,6 +2,7 @@
 // systems without it.
 #include "editor/windows/win/HelpViewer.h"
 
+#include "common/win/WideText.h"
 #include "editor/windows/HelpTopics.h"
 
 namespace orb {
@@ -9,24 +10,25 @@ namespace {
 
 constexpr UINT kHhHelpContext = 0x000F;
 constexpr UINT kHhCloseAll = 0x0012;
-using HtmlHelpAProc = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+using HtmlHelpWProc = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
 
 // The library stays loaded for the life of the process: its help windows run on code inside it.
-HtmlHelpAProc HtmlHelpEntry(bool load) {
+HtmlHelpWProc HtmlHelpEntry(bool load) {
   static HMODULE library = nullptr;
-  static HtmlHelpAProc entry = nullptr;
+  static HtmlHelpWProc entry = nullptr;
   if (!library && load) {
-    library = LoadLibraryA("hhctrl.ocx");
-    if (library) entry = reinterpret_cast<HtmlHelpAProc>(reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpA")));
+    library = LoadLibraryW(L"hhctrl.ocx");
+    if (library)
+      entry = reinterpret_cast<HtmlHelpWProc>(reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpW")));
   }
   return entry;
 }
 
 // The folder of the running program, with a trailing backslash.
 std::string EditorFolder() {
-  char path[MAX_PATH] = {};
-  DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path, n < MAX_PATH ? n : 0);
+  wchar_t path[MAX_PATH] = {};
+  DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::string folder = win::Narrow(std::wstring_view(path, n < MAX_PATH ? n : 0));
   std::size_t slash = folder.find_last_of("\\/");
   return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
 }
@@ -34,15 +36,16 @@ std::string EditorFolder() {
 }  // namespace
 
 bool ShowHelpFile(HWND owner, const std::string& chm_path, int context) {
-  HtmlHelpAProc entry = HtmlHelpEntry(true);
+  HtmlHelpWProc entry = HtmlHelpEntry(true);
   if (!entry) return false;
-  return entry(owner, chm_path.c_str(), kHhHelpContext, static_cast<DWORD_PTR>(context)) != nullptr;
+  return entry(owner, win::Widen(chm_path).c_str(), kHhHelpContext, static_cast<DWORD_PTR>(context)) !=
+         nullptr;
 }
 
 void ShowHelpTopic(HWND owner, int context) { ShowHelpFile(owner, EditorFolder() + kHelpFileName, context); }
 
 void CloseHelpWindows() {
-  if (HtmlHelpAProc entry = HtmlHelpEntry(false)) entry(nullptr, nullptr, kHhCloseAll, 0);
+  if (HtmlHelpWProc entry = HtmlHelpEntry(false)) entry(nullptr, nullptr, kHhCloseAll, 0);
 }
 
 }  // namespace orb

@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include "common/win/WideText.h"
 #include "common/win/WindowBase.h"
 #include "editor/windows/win/SmallWindow.h"
 
@@ -10,7 +11,7 @@ namespace orb {
 
 namespace {
 
-constexpr char kClass[] = "OrbmenuImageProgress";
+constexpr wchar_t kClass[] = L"OrbmenuImageProgress";
 constexpr int kIdText = 10, kIdBar = 11, kIdCancel = IDCANCEL;
 // Messages are pumped at most this often: the writer reports far more often than a person can see.
 constexpr DWORD kPumpMilliseconds = 30;
@@ -26,7 +27,7 @@ LRESULT ImageProgressWindow::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       cancelled_ = true;
       return 0;
   }
-  return DefWindowProcA(hwnd, msg, wp, lp);
+  return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
 void ImageProgressWindow::Open(const std::string& caption) {
@@ -35,13 +36,13 @@ void ImageProgressWindow::Open(const std::string& caption) {
   if (!win::RegisterWindowClass(
           small_window::ClassOf(kClass, win::WindowProc<ImageProgressWindow, &ImageProgressWindow::Handle>)))
     return;
-  hwnd_ = small_window::CreateTop(kClass, caption.c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU, 5400, 1500,
-                                  owner_, this);
+  hwnd_ =
+      small_window::CreateTop(kClass, caption, WS_POPUP | WS_CAPTION | WS_SYSMENU, 5400, 1500, owner_, this);
   if (!hwnd_) return;
   text_ = small_window::AddChild(hwnd_, "STATIC", "", SS_LEFT | SS_NOPREFIX | SS_PATHELLIPSIS, 240, 180, 4920,
                                  255, kIdText);
-  bar_ = small_window::AddChild(hwnd_, PROGRESS_CLASSA, "", PBS_SMOOTH, 240, 510, 4920, 300, kIdBar);
-  SendMessageA(bar_, PBM_SETRANGE32, 0, 100);
+  bar_ = small_window::AddChild(hwnd_, "msctls_progress32", "", PBS_SMOOTH, 240, 510, 4920, 300, kIdBar);
+  SendMessageW(bar_, PBM_SETRANGE32, 0, 100);
   small_window::AddChild(hwnd_, "BUTTON", "Cancel", BS_DEFPUSHBUTTON | WS_TABSTOP, 2100, 960, 1200, 375,
                          kIdCancel);
   // Like a modal window: the main window takes no input while the image is written.
@@ -57,24 +58,24 @@ bool ImageProgressWindow::Show(int percent, const std::string& text) {
   DWORD now = GetTickCount();
   if (percent < 100 && now - last_pump_ < kPumpMilliseconds) return !cancelled_;
   last_pump_ = now;
-  SetWindowTextA(text_, text.c_str());
-  SendMessageA(bar_, PBM_SETPOS, static_cast<WPARAM>(percent), 0);
+  win::SetText(text_, text);
+  SendMessageW(bar_, PBM_SETPOS, static_cast<WPARAM>(percent), 0);
   Pump();
   return !cancelled_;
 }
 
 void ImageProgressWindow::Pump() {
   MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
       // The program is ending: stop the write and leave the quit for the main loop.
       PostQuitMessage(static_cast<int>(msg.wParam));
       cancelled_ = true;
       return;
     }
-    if (hwnd_ && IsDialogMessageA(hwnd_, &msg)) continue;
+    if (hwnd_ && IsDialogMessageW(hwnd_, &msg)) continue;
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
   }
 }
 

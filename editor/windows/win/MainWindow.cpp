@@ -6,14 +6,14 @@
 #include <vector>
 
 #include "common/win/ShellHelpers.h"
+#include "common/win/WideText.h"
 #include "common/win/WindowBase.h"
-#include "editor/windows/win/AnsiField.h"
 
 namespace orb {
 
 namespace {
 
-constexpr char kFrameClass[] = "OrbmenuMain";
+constexpr wchar_t kFrameClass[] = L"OrbmenuMain";
 constexpr UINT_PTR kTimerUp = 1;    // tmraniup
 constexpr UINT_PTR kTimerDown = 2;  // tmranidown
 constexpr COLORREF kTitleBack = 0x90673D;
@@ -33,16 +33,9 @@ const FieldBinding kFields[] = {
     {kId_txtcdtitle, MainField::txtcdtitle},
 };
 
-std::string WindowText(HWND hwnd) {
-  int length = GetWindowTextLengthA(hwnd);
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  GetWindowTextA(hwnd, text.data(), length + 1);
-  text.resize(static_cast<size_t>(length));
-  return text;
-}
-
 HICON LoadIconAt(HINSTANCE instance, const char* name, int size) {
-  return static_cast<HICON>(LoadImageA(instance, name, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+  return static_cast<HICON>(
+      LoadImageW(instance, win::Widen(name).c_str(), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
 }
 
 }  // namespace
@@ -64,20 +57,21 @@ bool MainWindow::Create(HINSTANCE instance, const std::string& command_line) {
   instance_ = instance;
   INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&icc);
-  hand_ = LoadCursorA(instance, "HAND");
-  point_ = LoadCursorA(instance, "H_POINT");
+  hand_ = LoadCursorW(instance, L"HAND");
+  point_ = LoadCursorW(instance, L"H_POINT");
 
   if (!win::RegisterWindowClass({kFrameClass, win::WindowProc<MainWindow, &MainWindow::OnFrameMessage>,
-                                 win::ArrowCursor(), win::FaceBrush(), LoadIconA(instance, "AA")}) ||
-      !win::RegisterWindowClass({kMainPanelClass, win::WindowProc<MainWindow, &MainWindow::OnPanelMessage>,
-                                 win::ArrowCursor(), win::FaceBrush()}))
+                                 win::ArrowCursor(), win::FaceBrush(), LoadIconW(instance, L"AA")}) ||
+      !win::RegisterWindowClass({kMainPanelWideClass,
+                                 win::WindowProc<MainWindow, &MainWindow::OnPanelMessage>, win::ArrowCursor(),
+                                 win::FaceBrush()}))
     return false;
 
   menu_ = CreateMainMenu();
   accelerators_ = CreateMainAccelerators();
   title_brush_ = CreateSolidBrush(kTitleBack);
-  hwnd_ = CreateWindowExA(0, kFrameClass, kTitleSimple, kFrameStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
-                          nullptr, menu_, instance, this);
+  hwnd_ = CreateWindowExW(0, kFrameClass, win::Widen(kTitleSimple).c_str(), kFrameStyle, CW_USEDEFAULT,
+                          CW_USEDEFAULT, 100, 100, nullptr, menu_, instance, this);
   if (!hwnd_) return false;
   dpi_ = win::WindowDpi(hwnd_);
   fonts_.Create(dpi_);
@@ -95,13 +89,15 @@ bool MainWindow::Create(HINSTANCE instance, const std::string& command_line) {
     SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy + wanted - client.bottom,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
 
-  char module[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, module, sizeof module);
+  wchar_t module[MAX_PATH] = {};
+  DWORD module_length = GetModuleFileNameW(nullptr, module, MAX_PATH);
   auto exists = [](const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
+    DWORD attributes = GetFileAttributesW(win::Widen(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
   };
-  controller_.Form_Load(command_line, module, exists, FullPathName);
+  controller_.Form_Load(command_line,
+                        win::Narrow(std::wstring_view(module, module_length < MAX_PATH ? module_length : 0)),
+                        exists, FullPathName);
   Sync();
   return true;
 }
@@ -116,22 +112,18 @@ HWND MainWindow::Control(int id) const {
 void MainWindow::CreateControls() {
   size_t count = 0;
   const ControlSpec* specs = MainControlSpecs(count);
-  tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                              0, 0, 0, 0, hwnd_, nullptr, instance_, nullptr);
-  SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, 360);
+  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 360);
   for (size_t i = 0; i < count; ++i) {
     const ControlSpec& spec = specs[i];
     HWND parent = spec.panel < 0 ? hwnd_ : panels_[spec.panel];
     HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id));
-    // The title box is a Unicode control: what the code page lacks then reaches it whole, to be refused by
-    // name (an ANSI box would hold "?" in its place without a word).
     // A panel finds this window through its create parameter (the window base keeps it).
     void* create = std::string(spec.window_class) == kMainPanelClass ? this : nullptr;
-    HWND control = spec.id == kId_txtcdtitle
-                       ? CreateWindowExW(spec.ex_style, L"EDIT", L"", spec.style, 0, 0, 10, 10, parent, id,
-                                         instance_, nullptr)
-                       : CreateWindowExA(spec.ex_style, spec.window_class, spec.text, spec.style, 0, 0, 10,
-                                         10, parent, id, instance_, create);
+    HWND control = CreateWindowExW(spec.ex_style, win::Widen(spec.window_class).c_str(),
+                                   win::Widen(spec.text ? spec.text : "").c_str(), spec.style, 0, 0, 10, 10,
+                                   parent, id, instance_, create);
     if (!control) continue;
     if (spec.id == kId_picback0) panels_[0] = control;
     if (spec.id == kId_picback1) panels_[1] = control;
@@ -143,13 +135,14 @@ void MainWindow::CreateControls() {
 }
 
 void MainWindow::AddTooltip(HWND control, const char* text) {
-  TOOLINFOA info = {};
+  std::wstring wide = win::Widen(text);
+  TOOLINFOW info = {};
   info.cbSize = sizeof info;
   info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   info.hwnd = GetParent(control);
   info.uId = reinterpret_cast<UINT_PTR>(control);
-  info.lpszText = const_cast<char*>(text);
-  SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+  info.lpszText = wide.data();
+  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 void MainWindow::LoadImages() {
@@ -162,8 +155,8 @@ void MainWindow::LoadImages() {
   arrow_down_ = LoadIconAt(instance_, "ARROW_DOWN", small);
   folder_icon_ = LoadIconAt(instance_, "FOLDER", MulDiv(24, dpi_, 96));
   browse_icon_ = LoadIconAt(instance_, "BROWSE", small);
-  SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_big_));
-  SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_small_));
+  SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_big_));
+  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_small_));
   size_t count = 0;
   const ControlSpec* specs = MainControlSpecs(count);
   for (size_t i = 0; i < count; ++i) {
@@ -173,9 +166,9 @@ void MainWindow::LoadImages() {
                  : name == "ARROW_UP"   ? arrow_up_
                  : name == "ARROW_DOWN" ? arrow_down_
                                         : browse_icon_;
-    SendMessageA(Control(specs[i].id), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(Control(specs[i].id), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
   }
-  SendMessageA(Control(kId_cmdani), BM_SETIMAGE, IMAGE_ICON,
+  SendMessageW(Control(kId_cmdani), BM_SETIMAGE, IMAGE_ICON,
                reinterpret_cast<LPARAM>(showing_arrow_down_ ? arrow_down_ : arrow_up_));
 }
 
@@ -202,7 +195,7 @@ void MainWindow::Layout() {
   for (size_t i = 0; i < count; ++i) {
     PlaceControl(specs[i]);
     HFONT font = fonts_.For(specs[i].font);
-    if (font) SendMessageA(Control(specs[i].id), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (font) SendMessageW(Control(specs[i].id), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }
   // Where a font is missing (Verdana under Wine) the substitute can be wider than the designed label: the
   // caption takes room on its row, and only where the row has none a smaller font.
@@ -228,7 +221,7 @@ SIZE MainWindow::WindowSizeForClient(int dpi) const {
   RECT r = {0, 0, TwipsToPixels(frmmain::kClientWidth, dpi), TwipsToPixels(frmmain::kClientHeight, dpi)};
   using AdjustForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
   static auto adjust = reinterpret_cast<AdjustForDpiFn>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "AdjustWindowRectExForDpi")));
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
   if (!(adjust && adjust(&r, kFrameStyle, TRUE, 0, static_cast<UINT>(dpi)))) AdjustWindowRectEx(&r, kFrameStyle, TRUE, 0);
   SIZE size = {r.right - r.left, r.bottom - r.top};
   return size;
@@ -236,7 +229,7 @@ SIZE MainWindow::WindowSizeForClient(int dpi) const {
 
 void MainWindow::SyncText(int id, const std::string& text) {
   HWND control = Control(id);
-  if (control && WindowText(control) != text) SetWindowTextA(control, text.c_str());
+  if (control && win::Text(control) != text) win::SetText(control, text);
 }
 
 void MainWindow::SyncTitleTip() {
@@ -244,27 +237,28 @@ void MainWindow::SyncTitleTip() {
   if (tip.empty()) tip = FindControlSpec(kId_txtcdtitle)->tooltip;
   if (tip == title_tip_ || !tooltip_) return;
   title_tip_ = tip;
-  TOOLINFOA info = {};
+  std::wstring wide = win::Widen(title_tip_);
+  TOOLINFOW info = {};
   info.cbSize = sizeof info;
   HWND box = Control(kId_txtcdtitle);
   info.hwnd = GetParent(box);
   info.uId = reinterpret_cast<UINT_PTR>(box);
-  info.lpszText = title_tip_.data();
-  SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
+  info.lpszText = wide.data();
+  SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 void MainWindow::SyncSpotList() {
   HWND combo = Control(kId_cmbmenu);
   if (controller_.SpotListChanged(shown_spot_list_)) RebuildList(combo, controller_.SpotListEntries());
   int selected = controller_.SelectedSpot();
-  if (SendMessageA(combo, CB_GETCURSEL, 0, 0) != selected) SendMessageA(combo, CB_SETCURSEL, selected, 0);
+  if (SendMessageW(combo, CB_GETCURSEL, 0, 0) != selected) SendMessageW(combo, CB_SETCURSEL, selected, 0);
 }
 
 void MainWindow::SyncPageRow() {
   HWND combo = Control(kId_cmbpage);
   if (controller_.SpotListChanged(shown_page_list_)) RebuildList(combo, controller_.PageEntries());
   int selected = controller_.Model().CurrentPage() - 1;
-  if (SendMessageA(combo, CB_GETCURSEL, 0, 0) != selected) SendMessageA(combo, CB_SETCURSEL, selected, 0);
+  if (SendMessageW(combo, CB_GETCURSEL, 0, 0) != selected) SendMessageW(combo, CB_SETCURSEL, selected, 0);
   HWND focus = GetFocus();
   const std::pair<int, bool> buttons[] = {{kId_cmdremovepage, controller_.PageRemoveEnabled()},
                                           {kId_cmdpageup, controller_.PageUpEnabled()},
@@ -279,23 +273,24 @@ void MainWindow::SyncPageRow() {
 }
 
 void MainWindow::RebuildList(HWND combo, const std::vector<std::string>& entries) {
-  bool same = SendMessageA(combo, CB_GETCOUNT, 0, 0) == static_cast<LRESULT>(entries.size());
+  bool same = SendMessageW(combo, CB_GETCOUNT, 0, 0) == static_cast<LRESULT>(entries.size());
   for (size_t i = 0; same && i < entries.size(); ++i) {
-    LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, i, 0);
-    std::string text(static_cast<size_t>(length < 0 ? 0 : length) + 1, '\0');
-    SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+    LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, i, 0);
+    std::wstring text(static_cast<size_t>(length < 0 ? 0 : length) + 1, L'\0');
+    SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<size_t>(length < 0 ? 0 : length));
-    same = text == entries[i];
+    same = win::Narrow(text) == entries[i];
   }
   if (!same) {
     // Thousands of entries: one allocation and one redraw instead of one each.
     size_t bytes = 0;
-    for (const std::string& entry : entries) bytes += entry.size() + 1;
-    SendMessageA(combo, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(combo, CB_RESETCONTENT, 0, 0);
-    SendMessageA(combo, CB_INITSTORAGE, entries.size(), static_cast<LPARAM>(bytes));
-    for (const std::string& entry : entries) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
-    SendMessageA(combo, WM_SETREDRAW, TRUE, 0);
+    for (const std::string& entry : entries) bytes += (entry.size() + 1) * sizeof(wchar_t);
+    SendMessageW(combo, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+    SendMessageW(combo, CB_INITSTORAGE, entries.size(), static_cast<LPARAM>(bytes));
+    for (const std::string& entry : entries)
+      SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win::Widen(entry).c_str()));
+    SendMessageW(combo, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(combo, nullptr, TRUE);
   }
 }
@@ -312,7 +307,7 @@ void MainWindow::SyncTimer(UINT_PTR timer, bool enabled, bool& running) {
 void MainWindow::Sync() {
   if (!hwnd_ || syncing_) return;
   syncing_ = true;
-  if (WindowText(hwnd_) != controller_.Title()) SetWindowTextA(hwnd_, controller_.Title().c_str());
+  if (win::Text(hwnd_) != controller_.Title()) win::SetText(hwnd_, controller_.Title());
   UINT state = MF_BYCOMMAND | (controller_.ProjectEntriesEnabled() ? MF_ENABLED : MF_GRAYED);
   for (int id : {kMenu_mnunewprj, kMenu_mnuldprj, kMenu_mnusaveprj}) EnableMenuItem(menu_, id, state);
   for (const FieldBinding& binding : kFields) SyncText(binding.id, controller_.FieldText(binding.field));
@@ -323,7 +318,7 @@ void MainWindow::Sync() {
   PlaceControl(*FindControlSpec(kId_cmdani));
   if (controller_.BarShowsArrowDown() != showing_arrow_down_) {
     showing_arrow_down_ = controller_.BarShowsArrowDown();
-    SendMessageA(Control(kId_cmdani), BM_SETIMAGE, IMAGE_ICON,
+    SendMessageW(Control(kId_cmdani), BM_SETIMAGE, IMAGE_ICON,
                  reinterpret_cast<LPARAM>(showing_arrow_down_ ? arrow_down_ : arrow_up_));
   }
   SyncTimer(kTimerUp, controller_.UpTimerEnabled(), up_timer_running_);
@@ -351,7 +346,7 @@ void MainWindow::SyncPanels() {
   for (int i = 0; i < 2; ++i) {
     bool show = sliding || menu == (i == 1);
     // The style, not IsWindowVisible: the frame itself is still hidden while it loads.
-    bool shown = (GetWindowLongPtrA(panels_[i], GWL_STYLE) & WS_VISIBLE) != 0;
+    bool shown = (GetWindowLongPtrW(panels_[i], GWL_STYLE) & WS_VISIBLE) != 0;
     if (shown != show) ShowWindow(panels_[i], show ? SW_SHOWNA : SW_HIDE);
   }
 }
@@ -369,8 +364,8 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
   if (id == IDOK && !control) {
     // Enter, from the dialog navigation: presses the focused push button, as in a dialog.
     HWND focus = GetFocus();
-    if (focus && IsChild(hwnd_, focus) && (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON))
-      SendMessageA(focus, BM_CLICK, 0, 0);
+    if (focus && IsChild(hwnd_, focus) && (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON))
+      SendMessageW(focus, BM_CLICK, 0, 0);
     return;
   }
   MainMenuCommand command;
@@ -381,29 +376,20 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
   if (id == kId_txtcmdline || id == kId_txtcdtitle) {
     if (code != EN_CHANGE || syncing_) return;
     if (id == kId_txtcmdline) {
-      controller_.txtcmdline_Change(WindowText(control));
+      controller_.txtcmdline_Change(win::Text(control));
       return;
     }
-    std::string text;
-    std::u32string refused;
-    if (ReadAnsiField(control, text, refused)) {
-      controller_.txtcdtitle_Change(text);
-      return;
-    }
-    // The box shows the title as it was before the message names what it could not take.
-    SyncText(id, controller_.FieldText(MainField::txtcdtitle));
-    SendMessageA(control, EM_SETSEL, 0x7FFF, 0x7FFF);
-    controller_.txtcdtitle_Refused(refused);
+    controller_.txtcdtitle_Change(win::Text(control));
     return;
   }
   if (id == kId_cmbmenu) {
     if (code == CBN_SELCHANGE && !syncing_)
-      controller_.cmbmenu_Click(static_cast<int>(SendMessageA(control, CB_GETCURSEL, 0, 0)));
+      controller_.cmbmenu_Click(static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0)));
     return;
   }
   if (id == kId_cmbpage) {
     if (code == CBN_SELCHANGE && !syncing_)
-      controller_.cmbpage_Click(static_cast<int>(SendMessageA(control, CB_GETCURSEL, 0, 0)));
+      controller_.cmbpage_Click(static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0)));
     return;
   }
   if (code != BN_CLICKED) return;
@@ -528,19 +514,19 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       break;
     default: break;
   }
-  return DefWindowProcA(hwnd_, msg, wp, lp);
+  return DefWindowProcW(hwnd_, msg, wp, lp);
 }
 
 LRESULT MainWindow::OnFrameMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_NCCREATE) hwnd_ = hwnd;
-  return hwnd_ ? OnMessage(msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
+  return hwnd_ ? OnMessage(msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
 }
 
 LRESULT MainWindow::OnPanelMessage(HWND panel, UINT msg, WPARAM wp, LPARAM lp) {
   // Panels are containers: their children's notifications are the main window's business.
   LRESULT result = 0;
   if (hwnd_ && OnSharedMessage(msg, wp, lp, result)) return result;
-  return DefWindowProcA(panel, msg, wp, lp);
+  return DefWindowProcW(panel, msg, wp, lp);
 }
 
 }  // namespace orb

@@ -176,27 +176,27 @@ HFONT MainFonts::For(FontKind kind) const {
 HMENU CreateMainMenu() {
   HMENU bar = CreateMenu();
   HMENU file = CreatePopupMenu();
-  AppendMenuA(file, MF_STRING, kMenu_mnunewprj, "&New Project\tCtrl+N");
-  AppendMenuA(file, MF_STRING, kMenu_mnuldprj, "&Load Project\tCtrl+L");
-  AppendMenuA(file, MF_STRING, kMenu_mnusaveprj, "&Save Project\tCtrl+S");
-  AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(file, MF_STRING, kMenu_mnudiscimage, "Make Disc &Image...\tCtrl+I");
-  AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(file, MF_STRING, kMenu_mnuexit, "E&xit");
+  AppendMenuW(file, MF_STRING, kMenu_mnunewprj, L"&New Project\tCtrl+N");
+  AppendMenuW(file, MF_STRING, kMenu_mnuldprj, L"&Load Project\tCtrl+L");
+  AppendMenuW(file, MF_STRING, kMenu_mnusaveprj, L"&Save Project\tCtrl+S");
+  AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(file, MF_STRING, kMenu_mnudiscimage, L"Make Disc &Image...\tCtrl+I");
+  AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(file, MF_STRING, kMenu_mnuexit, L"E&xit");
   HMENU tools = CreatePopupMenu();
-  AppendMenuA(tools, MF_STRING, kMenu_mnuconvert, "&Convert 1.x OBM Projects to 2.x...\tCtrl+P");
-  AppendMenuA(tools, MF_STRING, kMenu_mnuopt, "&Options...\tCtrl+O");
+  AppendMenuW(tools, MF_STRING, kMenu_mnuconvert, L"&Convert 1.x OBM Projects to 2.x...\tCtrl+P");
+  AppendMenuW(tools, MF_STRING, kMenu_mnuopt, L"&Options...\tCtrl+O");
   HMENU help = CreatePopupMenu();
-  AppendMenuA(help, MF_STRING, kMenu_mnutopics, "&Contents\tF1");
-  AppendMenuA(help, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(help, MF_STRING, kMenu_mnuwebsite, "&Visit Website");
-  AppendMenuA(help, MF_STRING, kMenu_mnusoft, "&Get more software");
-  AppendMenuA(help, MF_STRING, kMenu_mnuupdate, "C&heck for Update...");
-  AppendMenuA(help, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(help, MF_STRING, kMenu_mnuabout, "&About...");
-  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
-  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(tools), "&Tools");
-  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), "&Help");
+  AppendMenuW(help, MF_STRING, kMenu_mnutopics, L"&Contents\tF1");
+  AppendMenuW(help, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(help, MF_STRING, kMenu_mnuwebsite, L"&Visit Website");
+  AppendMenuW(help, MF_STRING, kMenu_mnusoft, L"&Get more software");
+  AppendMenuW(help, MF_STRING, kMenu_mnuupdate, L"C&heck for Update...");
+  AppendMenuW(help, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(help, MF_STRING, kMenu_mnuabout, L"&About...");
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(tools), L"&Tools");
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), L"&Help");
   return bar;
 }
 
@@ -207,15 +207,15 @@ HACCEL CreateMainAccelerators() {
       {FVIRTKEY | FCONTROL, 'O', kMenu_mnuopt},     {FVIRTKEY, VK_F1, kMenu_mnutopics},
       {FVIRTKEY | FCONTROL, 'I', kMenu_mnudiscimage},
   };
-  return CreateAcceleratorTableA(keys, sizeof keys / sizeof keys[0]);
+  return CreateAcceleratorTableW(keys, sizeof keys / sizeof keys[0]);
 }
 
 bool IsMenuBarMnemonic(HMENU bar, char key) {
   for (int i = 0, n = GetMenuItemCount(bar); i < n; ++i) {
-    char text[64] = {};
-    GetMenuStringA(bar, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
-    const char* amp = strchr(text, '&');
-    if (amp && amp[1] &&
+    wchar_t text[64] = {};
+    GetMenuStringW(bar, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+    const wchar_t* amp = wcschr(text, L'&');
+    if (amp && amp[1] && amp[1] < 0x80 &&
         std::toupper(static_cast<unsigned char>(amp[1])) == std::toupper(static_cast<unsigned char>(key)))
       return true;
   }

@@ -32,6 +32,7 @@ enum MainMenuId : int {
 
 // Window class of the two panels (picback entries 0 and 1).
 constexpr char kMainPanelClass[] = "OrbmenuPanel";
+constexpr wchar_t kMainPanelWideClass[] = L"OrbmenuPanel";  // registered wide: a Unicode window
 
 enum class FontKind { None, Title, Caption, Field, FieldSmall, Small };
 enum class ColourKind { Normal, Title, Red };

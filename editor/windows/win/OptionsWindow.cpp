@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/win/WideText.h"
 #include "common/win/WindowBase.h"
 #include "editor/windows/HelpTopics.h"
 #include "editor/windows/OptionsController.h"
@@ -14,7 +15,7 @@ namespace orb {
 
 namespace {
 
-constexpr char kClass[] = "OrbmenuOptions";
+constexpr wchar_t kClass[] = L"OrbmenuOptions";
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 // The signing command's row sits below the three boxes; the buttons move down by its height.
 constexpr int kClientWidth = 4680, kClientHeight = 3615;
@@ -61,10 +62,7 @@ void ReadChecks(OptionsView& view) {
   c.chklastprj = IsDlgButtonChecked(view.hwnd, kOpt_chklastprj) == BST_CHECKED ? 1 : 0;
   c.chkimm = IsDlgButtonChecked(view.hwnd, kOpt_chkimm) == BST_CHECKED ? 1 : 0;
   c.chkRtxruntimes = IsDlgButtonChecked(view.hwnd, kOpt_chkRtxruntimes) == BST_CHECKED ? 1 : 0;
-  HWND command = GetDlgItem(view.hwnd, kOpt_txtsigncommand);
-  std::string text(static_cast<size_t>(GetWindowTextLengthA(command)) + 1, '\0');
-  text.resize(static_cast<size_t>(GetWindowTextA(command, text.data(), static_cast<int>(text.size()))));
-  c.txtsigncommand = text;
+  c.txtsigncommand = win::Text(GetDlgItem(view.hwnd, kOpt_txtsigncommand));
 }
 
 LRESULT OptionsView::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -92,7 +90,7 @@ LRESULT OptionsView::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     default: break;
   }
-  return DefWindowProcA(hwnd, msg, wp, lp);
+  return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
 HFONT MakeFont(int dpi, bool bold) {
@@ -103,7 +101,7 @@ HFONT MakeFont(int dpi, bool bold) {
 }  // namespace
 
 void ShowOptionsWindow(HWND owner, SettingsStore& settings, MessageBoxSeam& messages) {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
+  HINSTANCE instance = GetModuleHandleW(nullptr);
   win::RegisterWindowClass(
       {kClass, win::WindowProc<OptionsView, &OptionsView::Handle>, win::ArrowCursor(), win::FaceBrush()});
 
@@ -115,25 +113,28 @@ void ShowOptionsWindow(HWND owner, SettingsStore& settings, MessageBoxSeam& mess
   AdjustWindowRectEx(&frame, kStyle, FALSE, WS_EX_DLGMODALFRAME);
   int width = frame.right - frame.left, height = frame.bottom - frame.top;
   POINT at = win::CentredOrigin(owner, width, height, false);
-  view.hwnd = CreateWindowExA(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kClass, kOptionsTitle, kStyle, at.x,
-                              at.y, width, height, owner, nullptr, instance, &view);
+  view.hwnd =
+      CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kClass, win::Widen(kOptionsTitle).c_str(),
+                      kStyle, at.x, at.y, width, height, owner, nullptr, instance, &view);
   if (!view.hwnd) return;
   view.font = MakeFont(dpi, false);
   view.bold = MakeFont(dpi, true);
   // Take over the main window's icon.
   if (owner) {
-    LRESULT icon = SendMessageA(owner, WM_GETICON, ICON_BIG, 0);
-    SendMessageA(view.hwnd, WM_SETICON, ICON_BIG, icon);
-    SendMessageA(view.hwnd, WM_SETICON, ICON_SMALL, SendMessageA(owner, WM_GETICON, ICON_SMALL, 0));
+    LRESULT icon = SendMessageW(owner, WM_GETICON, ICON_BIG, 0);
+    SendMessageW(view.hwnd, WM_SETICON, ICON_BIG, icon);
+    SendMessageW(view.hwnd, WM_SETICON, ICON_SMALL, SendMessageW(owner, WM_GETICON, ICON_SMALL, 0));
   }
-  view.save_icon = static_cast<HICON>(LoadImageA(instance, "SAVE", IMAGE_ICON, 16, 16, 0));
-  view.exit_icon = static_cast<HICON>(LoadImageA(instance, "EXIT", IMAGE_ICON, 16, 16, 0));
+  view.save_icon = static_cast<HICON>(LoadImageW(instance, L"SAVE", IMAGE_ICON, 16, 16, 0));
+  view.exit_icon = static_cast<HICON>(LoadImageW(instance, L"EXIT", IMAGE_ICON, 16, 16, 0));
   for (const Spec& spec : kSpecs) {
     int left = Px(spec.left, dpi), top = Px(spec.top, dpi);
-    HWND control = CreateWindowExA(0, spec.window_class, spec.text, spec.style, left, top,
-                                   Px(spec.left + spec.width, dpi) - left, Px(spec.top + spec.height, dpi) - top,
-                                   view.hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(spec.id == kOpt_Label1 ? view.bold : view.font), FALSE);
+    HWND control = CreateWindowExW(
+        0, win::Widen(spec.window_class).c_str(), win::Widen(spec.text ? spec.text : "").c_str(), spec.style,
+        left, top, Px(spec.left + spec.width, dpi) - left, Px(spec.top + spec.height, dpi) - top, view.hwnd,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+    SendMessageW(control, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(spec.id == kOpt_Label1 ? view.bold : view.font), FALSE);
   }
   std::vector<HWND> controls;
   std::vector<TwipsRect> boxes;
@@ -142,16 +143,18 @@ void ShowOptionsWindow(HWND owner, SettingsStore& settings, MessageBoxSeam& mess
     boxes.push_back({spec.left, spec.top, spec.width, spec.height});
   }
   view.fitter.FitAll(controls, boxes, kClientWidth, dpi);
-  SendDlgItemMessageA(view.hwnd, kOpt_Image1, STM_SETICON, SendMessageA(owner, WM_GETICON, ICON_BIG, 0), 0);
-  SendDlgItemMessageA(view.hwnd, kOpt_cmdok, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(view.save_icon));
-  SendDlgItemMessageA(view.hwnd, kOpt_cmdcancel, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(view.exit_icon));
+  SendDlgItemMessageW(view.hwnd, kOpt_Image1, STM_SETICON, SendMessageW(owner, WM_GETICON, ICON_BIG, 0), 0);
+  SendDlgItemMessageW(view.hwnd, kOpt_cmdok, BM_SETIMAGE, IMAGE_ICON,
+                      reinterpret_cast<LPARAM>(view.save_icon));
+  SendDlgItemMessageW(view.hwnd, kOpt_cmdcancel, BM_SETIMAGE, IMAGE_ICON,
+                      reinterpret_cast<LPARAM>(view.exit_icon));
 
   controller.Form_Load();
   CheckDlgButton(view.hwnd, kOpt_chklastprj, controller.chklastprj ? BST_CHECKED : BST_UNCHECKED);
   CheckDlgButton(view.hwnd, kOpt_chkimm, controller.chkimm ? BST_CHECKED : BST_UNCHECKED);
   CheckDlgButton(view.hwnd, kOpt_chkRtxruntimes, controller.chkRtxruntimes ? BST_CHECKED : BST_UNCHECKED);
-  SendDlgItemMessageA(view.hwnd, kOpt_txtsigncommand, EM_LIMITTEXT, 2047, 0);
-  SetDlgItemTextA(view.hwnd, kOpt_txtsigncommand, controller.txtsigncommand.c_str());
+  SendDlgItemMessageW(view.hwnd, kOpt_txtsigncommand, EM_LIMITTEXT, 2047, 0);
+  win::SetText(GetDlgItem(view.hwnd, kOpt_txtsigncommand), controller.txtsigncommand);
 
   if (owner) EnableWindow(owner, FALSE);
   ShowWindow(view.hwnd, SW_SHOW);

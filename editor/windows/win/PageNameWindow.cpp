@@ -1,9 +1,8 @@
 // The page name box; see PageNameWindow.h.
 #include "editor/windows/win/PageNameWindow.h"
 
+#include "common/win/WideText.h"
 #include "common/win/WindowBase.h"
-#include "editor/windows/UnstorableText.h"
-#include "editor/windows/win/AnsiField.h"
 #include "editor/windows/win/SmallWindow.h"
 
 namespace orb {
@@ -21,7 +20,7 @@ class PageNameWindow {
 
  private:
   void OnInit(HWND hwnd);
-  bool TakeName(HWND hwnd);
+  void TakeName(HWND hwnd);
 
   std::string caption_;
   std::string name_;
@@ -30,35 +29,24 @@ class PageNameWindow {
 void PageNameWindow::OnInit(HWND hwnd) {
   using small_window::AddChild;
   using small_window::Px;
-  SetWindowTextA(hwnd, caption_.c_str());
+  win::SetText(hwnd, caption_);
   HWND owner = GetWindow(hwnd, GW_OWNER);
-  if (owner) SendMessageA(hwnd, WM_SETICON, ICON_SMALL, SendMessageA(owner, WM_GETICON, ICON_SMALL, 0));
+  if (owner) SendMessageW(hwnd, WM_SETICON, ICON_SMALL, SendMessageW(owner, WM_GETICON, ICON_SMALL, 0));
   win::SizeClientAndCentre(hwnd, owner, Px(kClientWidth), Px(kClientHeight), true);
   AddChild(hwnd, "STATIC", "Name of the page:", SS_NOPREFIX, 180, 150, 3840, 240, kIdPrompt);
-  // A Unicode box, so that what the code page lacks arrives whole and is refused by name.
-  HWND box = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
-                             Px(180), Px(420), Px(3840), Px(300), hwnd,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdName)), GetModuleHandleA(nullptr),
-                             nullptr);
-  SendMessageA(box, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-  SetWindowTextA(box, name_.c_str());
+  HWND box = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, Px(180), Px(420), Px(3840),
+                             Px(300), hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdName)),
+                             GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  win::SetText(box, name_);
   AddChild(hwnd, "BUTTON", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 1920, 960, 975, 360, IDOK);
   AddChild(hwnd, "BUTTON", "Cancel", WS_TABSTOP | BS_PUSHBUTTON, 3045, 960, 975, 360, IDCANCEL);
   SetFocus(box);
-  SendMessageA(box, EM_SETSEL, 0, -1);
+  SendMessageW(box, EM_SETSEL, 0, -1);
 }
 
-bool PageNameWindow::TakeName(HWND hwnd) {
-  std::string text;
-  std::u32string refused;
-  if (ReadAnsiField(GetDlgItem(hwnd, kIdName), text, refused)) {
-    name_ = text;
-    return true;
-  }
-  MessageBoxA(hwnd, UnstorableCharactersMessage("page name", refused).c_str(), caption_.c_str(),
-              MB_OK | MB_ICONEXCLAMATION);
-  return false;
-}
+void PageNameWindow::TakeName(HWND hwnd) { name_ = win::Text(GetDlgItem(hwnd, kIdName)); }
 
 INT_PTR PageNameWindow::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM) {
   switch (msg) {
@@ -66,7 +54,10 @@ INT_PTR PageNameWindow::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM) {
       OnInit(hwnd);
       return FALSE;  // the focus is set
     case WM_COMMAND:
-      if (LOWORD(wp) == IDOK && TakeName(hwnd)) EndDialog(hwnd, IDOK);
+      if (LOWORD(wp) == IDOK) {
+        TakeName(hwnd);
+        EndDialog(hwnd, IDOK);
+      }
       if (LOWORD(wp) == IDCANCEL) EndDialog(hwnd, IDCANCEL);
       return TRUE;
     case WM_CLOSE:

@@ -8,8 +8,8 @@
 
 namespace orb {
 
-// Shows the name box modally over owner with caption and the name it starts with; the name in the ANSI code
-// page on OK, nothing on Cancel. A name with characters the code page lacks is refused in place.
+// Shows the name box modally over owner with caption and the name it starts with; the name as typed (UTF-8)
+// on OK, nothing on Cancel.
 std::optional<std::string> AskPageName(HWND owner, const std::string& caption, const std::string& name);
 
 }  // namespace orb

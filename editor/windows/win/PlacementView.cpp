@@ -6,7 +6,7 @@
 namespace orb {
 namespace {
 
-const char* const kViewClass = "OrbLocateView";
+const wchar_t* const kViewClass = L"OrbLocateView";
 
 }  // namespace
 
@@ -21,8 +21,8 @@ void PlacementView::Create(HWND parent, const frmlocate::Geometry& g, const Pict
   DWORD style =
       WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | (g.scroll_x ? WS_HSCROLL : 0) | (g.scroll_y ? WS_VSCROLL : 0);
   // A control parent, so that dialog navigation reaches the video rectangle inside it.
-  hwnd_ = CreateWindowExA(WS_EX_CONTROLPARENT, kViewClass, nullptr, style, g.view.left, g.view.top,
-                          g.view.width, g.view.height, parent, nullptr, GetModuleHandleA(nullptr), this);
+  hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, kViewClass, nullptr, style, g.view.left, g.view.top,
+                          g.view.width, g.view.height, parent, nullptr, GetModuleHandleW(nullptr), this);
   SCROLLINFO info = {sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 0, 0, 0, 0};
   if (g.scroll_x) {
     info.nMax = (background.Width() > g.view_width ? background.Width() : g.view_width) - 1;
@@ -84,7 +84,7 @@ void PlacementView::PaintBackground(HDC dc, int x, int y, const RECT& area) cons
 
 LRESULT PlacementView::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   // Messages of its creation come before Create has the handle: they take their defaults.
-  return hwnd_ ? OnMessage(msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
+  return hwnd_ ? OnMessage(msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
 }
 
 LRESULT PlacementView::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -111,7 +111,7 @@ LRESULT PlacementView::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       hwnd_ = nullptr;
       return 0;
     default:
-      return DefWindowProcA(hwnd_, msg, wp, lp);
+      return DefWindowProcW(hwnd_, msg, wp, lp);
   }
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/win/PictureLoader.h"
+#include "common/win/WideText.h"
 #include "common/win/WindowBase.h"
 #include "editor/windows/PlacementLayout.h"
 #include "editor/windows/win/DialogTooltips.h"
@@ -119,9 +120,10 @@ std::string FrameMedia::PutMultimediaWindow(const std::string& alias) {
 }
 
 void RegisterClasses() {
-  win::RegisterWindowClass({kPictureClass, DefWindowProcA, win::ArrowCursor()});
+  std::wstring picture = win::Widen(kPictureClass), frame = win::Widen(kFrameClass);
+  win::RegisterWindowClass({picture.c_str(), DefWindowProcW, win::ArrowCursor()});
   win::RegisterWindowClass(
-      {kFrameClass, DefWindowProcA, win::ArrowCursor(), static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))});
+      {frame.c_str(), DefWindowProcW, win::ArrowCursor(), static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))});
 }
 
 INT_PTR PlacementWindow::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -131,15 +133,15 @@ INT_PTR PlacementWindow::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 void PlacementWindow::OnInit() {
   RegisterClasses();
-  if (icon_) SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-  SetWindowTextA(hwnd_, frmlocate::kCaption);
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  hand_ = LoadCursorA(instance, "H_POINT");
-  if (!hand_) hand_ = LoadCursorA(nullptr, IDC_HAND);
+  if (icon_) SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+  win::SetText(hwnd_, frmlocate::kCaption);
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  hand_ = LoadCursorW(instance, L"H_POINT");
+  if (!hand_) hand_ = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND));
 
   // A picture that cannot be loaded stays empty; the window works on without it.
   std::string error;
-  // The editor's paths are the code page's; the loader takes UTF-8.
+  // The model's paths are UTF-8, as the loader takes them.
   const PlacementInputs& inputs = controller_.Inputs();
   if (!inputs.background_image.empty()) LoadPicture(inputs.background_image, background_, error);
   std::optional<PlacementRect> size;
@@ -151,9 +153,9 @@ void PlacementWindow::OnInit() {
   if (dpi_ <= 0) dpi_ = win::WindowDpi(GetWindow(hwnd_, GW_OWNER) ? GetWindow(hwnd_, GW_OWNER) : hwnd_);
   // The client area may take what the work area leaves beside the window's frame.
   RECT work, frame = {0, 0, 0, 0};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE)));
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
   frmlocate::Geometry g = frmlocate::LayOut(
       background_.Width(), background_.Height(), dpi_, (work.right - work.left) - (frame.right - frame.left),
       (work.bottom - work.top) - (frame.bottom - frame.top), GetSystemMetrics(SM_CXVSCROLL));
@@ -205,14 +207,15 @@ void PlacementWindow::OnInit() {
       case Role::lblvidwidth: cls = "STATIC"; style = WS_CHILD | WS_VISIBLE; break;
       default: style |= BS_PUSHBUTTON; break;
     }
-    HWND child = CreateWindowExA(ex, cls, c.text, style, at.left, at.top, at.width, at.height, parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdBase + static_cast<int>(c.role))),
-                                 instance, nullptr);
-    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    HWND child = CreateWindowExW(
+        ex, win::Widen(cls).c_str(), win::Widen(c.text ? c.text : "").c_str(), style, at.left, at.top,
+        at.width, at.height, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdBase + static_cast<int>(c.role))), instance, nullptr);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     if (arrow >= 0) {
-      arrows_[arrow] =
-          static_cast<HICON>(LoadImageA(instance, kArrowIcons[arrow], IMAGE_ICON, arrow_size, arrow_size, 0));
-      SendMessageA(child, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(arrows_[arrow]));
+      arrows_[arrow] = static_cast<HICON>(LoadImageW(instance, win::Widen(kArrowIcons[arrow]).c_str(),
+                                                     IMAGE_ICON, arrow_size, arrow_size, 0));
+      SendMessageW(child, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(arrows_[arrow]));
     }
     std::string tip = c.tooltip ? c.tooltip : "";
     if (c.role == Role::txtx || c.role == Role::txty || c.role == Role::txtvidwidth || c.role == Role::txtvidheight)
@@ -261,9 +264,7 @@ void PlacementWindow::CreateView(const frmlocate::Geometry& g) {
 
 void PlacementWindow::SetText(Role role, const std::string& text) {
   HWND item = Item(role);
-  char current[256] = {};
-  GetWindowTextA(item, current, sizeof current);
-  if (text != current) SetWindowTextA(item, text.c_str());
+  if (text != win::Text(item)) win::SetText(item, text);
 }
 
 void PlacementWindow::Place(Role role, const PlacementRect& r, bool visible) {
@@ -279,7 +280,7 @@ void PlacementWindow::Place(Role role, const PlacementRect& r, bool visible) {
     InvalidateRect(view_.Handle(), nullptr, TRUE);
   }
   // The style bit, not IsWindowVisible: the dialog itself is still hidden while it loads.
-  bool shown = (GetWindowLongPtrA(item, GWL_STYLE) & WS_VISIBLE) != 0;
+  bool shown = (GetWindowLongPtrW(item, GWL_STYLE) & WS_VISIBLE) != 0;
   if (shown != visible) {
     placing_ = true;
     ShowWindow(item, visible ? SW_SHOWNA : SW_HIDE);
@@ -363,9 +364,7 @@ LRESULT PlacementWindow::OnChild(HWND child, UINT msg, WPARAM wp, LPARAM lp, UIN
                                                     : PlacementBox::VidHeight;
       if (msg == WM_GETDLGCODE && wp == VK_RETURN) return DLGC_WANTALLKEYS;  // Enter belongs to the box
       if (msg == WM_CHAR && wp == VK_RETURN) {
-        char text[256] = {};
-        GetWindowTextA(child, text, sizeof text);
-        controller_.SetText(box, text);
+        controller_.SetText(box, win::Text(child));
         controller_.txt_KeyPress(box, 13);
         Sync();
         return 0;
@@ -434,7 +433,7 @@ LRESULT PlacementWindow::OnChild(HWND child, UINT msg, WPARAM wp, LPARAM lp, UIN
             ReleaseCapture();
             POINT p = {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
             ClientToScreen(child, &p);
-            SendMessageA(child, WM_NCLBUTTONDOWN, static_cast<WPARAM>(hit), MAKELPARAM(p.x, p.y));
+            SendMessageW(child, WM_NCLBUTTONDOWN, static_cast<WPARAM>(hit), MAKELPARAM(p.x, p.y));
             ListSized();
           } else {
             SetCapture(child);
@@ -459,9 +458,10 @@ LRESULT PlacementWindow::OnChild(HWND child, UINT msg, WPARAM wp, LPARAM lp, UIN
         case WM_SETCURSOR:
           if (LOWORD(lp) == HTCLIENT) {
             int shape = controller_.ListPointer();
-            SetCursor(LoadCursorA(nullptr, shape == kPointerSizeWE   ? IDC_SIZEWE
-                                           : shape == kPointerSizeNS ? IDC_SIZENS
-                                                                     : IDC_ARROW));
+            LPSTR cursor = shape == kPointerSizeWE   ? IDC_SIZEWE
+                           : shape == kPointerSizeNS ? IDC_SIZENS
+                                                     : IDC_ARROW;
+            SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(cursor)));
             return TRUE;
           }
           break;
@@ -498,7 +498,7 @@ INT_PTR PlacementWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       RECT rc;
       GetClientRect(hwnd_, &rc);
       FillRect(dc, &rc, GetSysColorBrush(COLOR_BTNFACE));
-      SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, 1);
+      SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, 1);
       return TRUE;
     }
     case WM_CTLCOLORSTATIC:
@@ -520,8 +520,7 @@ INT_PTR PlacementWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (id < 0 || id > static_cast<int>(Role::lblvidwidth)) return FALSE;
       Role role = static_cast<Role>(id);
       if (code == EN_CHANGE) {
-        char text[256] = {};
-        GetWindowTextA(reinterpret_cast<HWND>(lp), text, sizeof text);
+        std::string text = win::Text(reinterpret_cast<HWND>(lp));
         PlacementBox box = role == Role::txtx ? PlacementBox::X
                            : role == Role::txty ? PlacementBox::Y
                            : role == Role::txtvidwidth ? PlacementBox::VidWidth

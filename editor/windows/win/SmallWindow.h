@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "common/win/WindowBase.h"
 
 namespace orb::small_window {
@@ -13,16 +15,17 @@ namespace orb::small_window {
 int Px(int twips);
 int Twips(int pixels);
 
-// The class of a small window: the arrow, the button face and the program's icon.
-win::WindowClass ClassOf(const char* name, WNDPROC proc, HCURSOR cursor = nullptr);
+// The class of a small window: the arrow, the button face and the program's icon. A Unicode window's.
+win::WideWindowClass ClassOf(const wchar_t* name, WNDPROC proc, HCURSOR cursor = nullptr);
 
 // A top-level window of client size (twips), centred over owner (or the work area when owner is hidden or
-// null), hidden.
-HWND CreateTop(const char* class_name, const char* caption, DWORD style, int client_width, int client_height,
-               HWND owner, void* self);
+// null), hidden. The caption is UTF-8.
+HWND CreateTop(const wchar_t* class_name, const std::string& caption, DWORD style, int client_width,
+               int client_height, HWND owner, void* self);
 
-// A child control at (left, top, width, height) twips with the GUI font.
-HWND AddChild(HWND parent, const char* cls, const char* text, DWORD style, int left, int top, int width,
-              int height, int id);
+// A child control (a Unicode one) at (left, top, width, height) twips with the GUI font; cls names a system
+// class, text is UTF-8.
+HWND AddChild(HWND parent, const char* cls, const std::string& text, DWORD style, int left, int top,
+              int width, int height, int id);
 
 }  // namespace orb::small_window

@@ -12,7 +12,7 @@
 namespace orb {
 namespace {
 
-constexpr const char* kSplashClass = "OrbmenuFrmSplash";
+constexpr const wchar_t* kSplashClass = L"OrbmenuFrmSplash";
 constexpr UINT_PTR kTimer1 = 1;
 
 struct SplashState {
@@ -23,8 +23,8 @@ struct SplashState {
 };
 
 bool LoadSplashPicture(Picture& picture) {
-  HMODULE module = GetModuleHandleA(nullptr);
-  HRSRC info = FindResourceA(module, "SPLASH", reinterpret_cast<LPCSTR>(RT_RCDATA));
+  HMODULE module = GetModuleHandleW(nullptr);
+  HRSRC info = FindResourceW(module, L"SPLASH", reinterpret_cast<LPCWSTR>(RT_RCDATA));
   HGLOBAL handle = info ? LoadResource(module, info) : nullptr;
   const void* bytes = handle ? LockResource(handle) : nullptr;
   if (!bytes) return false;
@@ -63,7 +63,7 @@ LRESULT SplashState::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       delete s;
       return 0;
   }
-  return DefWindowProcA(hwnd, msg, wp, lp);
+  return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
 }  // namespace
@@ -79,8 +79,8 @@ HWND ShowSplashWindow() {
   }
   int width = state->backpic.Width(), height = state->backpic.Height();
   POINT at = win::CentredOrigin(nullptr, width, height, false);
-  HWND splash = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kSplashClass, "Orbmenu", WS_POPUP, at.x,
-                                at.y, width, height, nullptr, nullptr, GetModuleHandleA(nullptr), state);
+  HWND splash = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kSplashClass, L"Orbmenu", WS_POPUP, at.x,
+                                at.y, width, height, nullptr, nullptr, GetModuleHandleW(nullptr), state);
   if (!splash) {
     delete state;
     return nullptr;

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "common/win/WideText.h"
 #include "common/win/WindowBase.h"
 #include "editor/windows/SpotEditorLayout.h"
-#include "editor/windows/win/AnsiField.h"
 #include "editor/windows/win/CaptionFitter.h"
 #include "editor/windows/win/DialogTooltips.h"
 
@@ -76,16 +76,16 @@ INT_PTR SpotEditorWindow::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 void SpotEditorWindow::OnInit() {
   if (owner_out_) *owner_out_ = hwnd_;
-  if (icon_) SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-  SetWindowTextA(hwnd_, frmmenuspots::kCaption);
+  if (icon_) SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+  win::SetText(hwnd_, frmmenuspots::kCaption);
   dpi_ = win::WindowDpi(hwnd_);
   win::SizeClientAndCentre(hwnd_, GetWindow(hwnd_, GW_OWNER), Px(frmmenuspots::kClientWidth),
                            Px(frmmenuspots::kClientHeight), true);
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  hand_ = LoadCursorA(instance, "HAND");
-  if (!hand_) hand_ = LoadCursorA(nullptr, IDC_HAND);
-  hpoint_ = LoadCursorA(instance, "H_POINT");
-  if (!hpoint_) hpoint_ = LoadCursorA(nullptr, IDC_HAND);
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  hand_ = LoadCursorW(instance, L"HAND");
+  if (!hand_) hand_ = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND));
+  hpoint_ = LoadCursorW(instance, L"H_POINT");
+  if (!hpoint_) hpoint_ = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND));
   // Verdana 6.75 pt fields; labels in the dialog's usual face.
   field_font_ = CreateFontA(-MulDiv(675, dpi_, 7200), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
                             "Verdana");
@@ -125,21 +125,17 @@ void SpotEditorWindow::OnInit() {
     // A drop-down list's height includes its open list.
     int height = k.kind == Kind::ActionList || k.kind == Kind::PageList ? Px(k.height) * 8 : Px(k.height);
     HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdBase + i));
-    // The name and tooltip are Unicode controls, so that what the code page lacks reaches them whole and is
-    // refused by name rather than kept as "?".
-    bool wide = k.role == Role::txtmenuname || k.role == Role::txttooltip;
-    HWND h = wide ? CreateWindowExW(ex, L"EDIT", L"", style, Px(k.left), Px(k.top), Px(k.width), height, hwnd_, id,
-                                    instance, nullptr)
-                  : CreateWindowExA(ex, cls, k.text, style, Px(k.left), Px(k.top), Px(k.width), height, hwnd_, id,
-                                    instance, nullptr);
+    HWND h = CreateWindowExW(ex, win::Widen(cls).c_str(), win::Widen(k.text ? k.text : "").c_str(), style,
+                             Px(k.left), Px(k.top), Px(k.width), height, hwnd_, id, instance, nullptr);
     controls_[i] = h;
-    SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (k.kind == Kind::ActionList) {
-      for (const char* entry : kActionEntryTexts) SendMessageA(h, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
+      for (const char* entry : kActionEntryTexts)
+        SendMessageW(h, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win::Widen(entry).c_str()));
     }
     if (k.kind == Kind::PageList) {
       for (const std::string& page : c_.PageChoices())
-        SendMessageA(h, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(page.c_str()));
+        SendMessageW(h, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win::Widen(page).c_str()));
     }
     AddTooltip(tips, hwnd_, h, k.tooltip);
   }
@@ -163,9 +159,7 @@ void SpotEditorWindow::Sync() {
     HWND h = controls_[i];
     for (const Binding& b : kTextBindings) {
       if (b.role != k.role) continue;
-      char now[1024] = {};
-      GetWindowTextA(h, now, sizeof now);
-      if (c_.Text(b.field) != now) SetWindowTextA(h, c_.Text(b.field).c_str());
+      if (c_.Text(b.field) != win::Text(h)) win::SetText(h, c_.Text(b.field));
     }
     bool video = k.role == Role::VideoLabel || k.role == Role::txtvidx || k.role == Role::txtvidy ||
                  k.role == Role::txtvidwidth || k.role == Role::txtvidheight;
@@ -176,11 +170,12 @@ void SpotEditorWindow::Sync() {
     }
     if (k.role == Role::cmbpage) {
       ShowWindow(h, c_.TargetIsPage() ? SW_SHOWNA : SW_HIDE);
-      if (SendMessageA(h, CB_GETCURSEL, 0, 0) != c_.PageChoice()) SendMessageA(h, CB_SETCURSEL, static_cast<WPARAM>(c_.PageChoice()), 0);
+      if (SendMessageW(h, CB_GETCURSEL, 0, 0) != c_.PageChoice())
+        SendMessageW(h, CB_SETCURSEL, static_cast<WPARAM>(c_.PageChoice()), 0);
     }
     if (k.role == Role::imgbrowse0) EnableWindow(h, c_.TargetBrowseEnabled());
-    if (k.role == Role::cmbact && SendMessageA(h, CB_GETCURSEL, 0, 0) != c_.Action()) {
-      SendMessageA(h, CB_SETCURSEL, static_cast<WPARAM>(c_.Action()), 0);
+    if (k.role == Role::cmbact && SendMessageW(h, CB_GETCURSEL, 0, 0) != c_.Action()) {
+      SendMessageW(h, CB_SETCURSEL, static_cast<WPARAM>(c_.Action()), 0);
     }
   }
   syncing_ = false;
@@ -191,37 +186,17 @@ void SpotEditorWindow::OnCommand(int index, int code, HWND control) {
   if (code == EN_CHANGE) {
     if (syncing_) return;
     for (const Binding& b : kTextBindings) {
-      if (b.role != k.role) continue;
-      std::string text;
-      std::u32string refused;
-      if (b.field != SpotText::Name && b.field != SpotText::ToolTip) {
-        int length = GetWindowTextLengthA(control);
-        text.assign(static_cast<size_t>(length) + 1, '\0');
-        GetWindowTextA(control, text.data(), length + 1);
-        text.resize(static_cast<size_t>(length));
-        c_.SetText(b.field, text);
-        continue;
-      }
-      if (ReadAnsiField(control, text, refused)) {
-        c_.SetText(b.field, text);
-        continue;
-      }
-      // The field shows its text as it was before the message names what it could not take.
-      syncing_ = true;
-      SetWindowTextA(control, c_.Text(b.field).c_str());
-      SendMessageA(control, EM_SETSEL, 0x7FFF, 0x7FFF);
-      syncing_ = false;
-      c_.Refused(b.field, refused);
+      if (b.role == k.role) c_.SetText(b.field, win::Text(control));
     }
     return;
   }
   if (k.kind == Kind::PageList && code == CBN_SELCHANGE) {
-    c_.cmbpage_Click(static_cast<int>(SendMessageA(control, CB_GETCURSEL, 0, 0)));
+    c_.cmbpage_Click(static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0)));
     Sync();
     return;
   }
   if (k.kind == Kind::ActionList && code == CBN_SELCHANGE) {
-    c_.cmbact_Click(static_cast<int>(SendMessageA(control, CB_GETCURSEL, 0, 0)));
+    c_.cmbact_Click(static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0)));
     Sync();
     return;
   }
@@ -287,7 +262,7 @@ INT_PTR SpotEditorWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         if (frmmenuspots::kControls[i].kind == Kind::Browse || r == Role::cmdlocate || r == Role::cmdvidlocate) cursor = hand_;
         if (cursor && LOWORD(lp) == HTCLIENT) {
           SetCursor(cursor);
-          SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, TRUE);
+          SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, TRUE);
           return TRUE;
         }
       }
@@ -317,7 +292,7 @@ LRESULT CALLBACK SpotEditorWindow::F1Filter(int code, WPARAM wp, LPARAM lp) {
 bool ShowSpotEditor(HWND owner, SpotEditorController& controller, HICON icon, HWND* owner_out) {
   SpotEditorWindow window(controller, icon, owner_out);
   SpotEditorWindow::open_ = &window;
-  HHOOK hook = SetWindowsHookExA(WH_MSGFILTER, &SpotEditorWindow::F1Filter, nullptr, GetCurrentThreadId());
+  HHOOK hook = SetWindowsHookExW(WH_MSGFILTER, &SpotEditorWindow::F1Filter, nullptr, GetCurrentThreadId());
   INT_PTR result = win::RunEmptyDialog(owner, win::DialogProc<SpotEditorWindow, &SpotEditorWindow::Handle>,
                                        reinterpret_cast<LPARAM>(&window));
   if (hook) UnhookWindowsHookEx(hook);

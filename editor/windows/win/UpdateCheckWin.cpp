@@ -3,6 +3,7 @@
 
 #include <wininet.h>
 
+#include "common/win/WideText.h"
 #include "common/win/WindowBase.h"
 #include "editor/windows/MakerLinks.h"
 #include "editor/windows/UpdateWindowController.h"
@@ -14,9 +15,9 @@ namespace sw = small_window;
 
 std::string WinInetHttpGet::Get(const std::string& url, std::size_t max_bytes) {
   std::string data;
-  HINTERNET internet = InternetOpenA("Orbmenu update check", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
+  HINTERNET internet = InternetOpenW(L"Orbmenu update check", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
   if (!internet) return data;
-  HINTERNET file = InternetOpenUrlA(internet, url.c_str(), nullptr, 0, INTERNET_FLAG_RELOAD, 0);
+  HINTERNET file = InternetOpenUrlW(internet, win::Widen(url).c_str(), nullptr, 0, INTERNET_FLAG_RELOAD, 0);
   if (file) {
     // One read may deliver only part of a small file; read until the limit or the end.
     data.resize(max_bytes);
@@ -35,12 +36,12 @@ std::string WinInetHttpGet::Get(const std::string& url, std::size_t max_bytes) {
 void WindowBusyCursor::SetBusy(bool busy) {
   (void)window_;
   // The check blocks the message loop, so the pointer stays as set until it is set back.
-  SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(busy ? IDC_WAIT : IDC_ARROW)));
+  SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(busy ? IDC_WAIT : IDC_ARROW)));
 }
 
 namespace {
 
-constexpr const char* kUpdateClass = "OrbmenuFrmUpdate";
+constexpr const wchar_t* kUpdateClass = L"OrbmenuFrmUpdate";
 constexpr int kIdTxtinfo = 101, kIdCmdupdate = 102;
 
 struct UpdateWindowState {
@@ -64,7 +65,7 @@ LRESULT UpdateWindowState::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CREATE: {
       HWND info = sw::AddChild(hwnd, "EDIT", "", WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
                                120, 120, 5160, 2280, kIdTxtinfo);
-      SetWindowTextA(info, WithCrLf(state->controller.txtinfo()).c_str());
+      win::SetText(info, WithCrLf(state->controller.txtinfo()));
       sw::AddChild(hwnd, "BUTTON", "&Update Now", WS_TABSTOP | BS_DEFPUSHBUTTON, 2400, 2520, 1395, 375,
                    kIdCmdupdate);
       sw::AddChild(hwnd, "BUTTON", "Close", WS_TABSTOP | BS_PUSHBUTTON, 3885, 2520, 1395, 375, IDCANCEL);
@@ -82,7 +83,7 @@ LRESULT UpdateWindowState::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       win::EndModal(hwnd);
       return 0;
   }
-  return DefWindowProcA(hwnd, msg, wp, lp);
+  return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
 }  // namespace
@@ -98,12 +99,12 @@ void UpdateWindowView::Show(const std::string& information) {
 }
 
 void RunUpdateCheck(HWND main_window, MessageBoxSeam& messages, ShellSeam& shell) {
-  char server[512] = {};
-  DWORD n = GetEnvironmentVariableA(kUpdateServerVariable, server, sizeof server);
+  wchar_t server[512] = {};
+  DWORD n = GetEnvironmentVariableW(win::Widen(kUpdateServerVariable).c_str(), server, 512);
   WinInetHttpGet http;
   WindowBusyCursor cursor(main_window);
   UpdateWindowView window(main_window, shell);
-  UpdateCheck check(http, cursor, messages, window, VersionFileUrl(n < sizeof server ? server : ""),
+  UpdateCheck check(http, cursor, messages, window, VersionFileUrl(n < 512 ? win::Narrow(server) : ""),
                     OwnVersionText());
   check.mnuupdate_Click();
 }

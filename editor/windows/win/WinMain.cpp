@@ -6,6 +6,7 @@
 #include "common/win/MciTransport.h"
 #include "common/win/MfVideoEngine.h"
 #include "common/win/RegistrySettingsStore.h"
+#include "common/win/WideText.h"
 #include "common/win/Win32CommandRunner.h"
 #include "common/win/Win32FileSystem.h"
 #include "disc/IsoImage.h"
@@ -25,7 +26,7 @@
 #include "editor/windows/win/UpdateCheckWin.h"
 #include "editor/windows/win/Win32Seams.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR command_line, int) {
   // The spot editor's video preview decodes in a child process of this program, as the player's videos do:
   // a broken file takes down the decoder, never the editor and the user's unsaved project.
   if (orb::RunVideoDecoderIfAsked()) return 0;
@@ -43,7 +44,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
   orb::Win32FileSystem files;
   orb::RegistrySettingsStore settings;
   orb::MainWindow window({messages, dialogs, folders, shell, files, settings});
-  if (!window.Create(instance, command_line ? command_line : "")) return 1;
+  if (!window.Create(instance, command_line ? orb::win::Narrow(command_line) : std::string())) return 1;
   messages.owner = dialogs.owner = folders.owner = shell.owner = window.Handle();
   window.SetClosingEffect([&] { window.FadeOut(); });
 
@@ -63,7 +64,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
   orb::RoutedMediaTransport routed(mci);
   // The model holds UTF-8, as the media transports take and give it.
   orb::MediaTransport& media = routed;
-  HICON icon = LoadIconA(instance, "AA");
+  HICON icon = LoadIconW(instance, L"AA");
   HWND spot_dialog = nullptr;
   orb::EditorWindows editor_windows;
   editor_windows.spot_editor = [&](orb::SpotEditorController& editor) {
@@ -80,7 +81,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
   };
   editor_windows.check_update = [&] { orb::RunUpdateCheck(window.Handle(), messages, shell); };
   editor_windows.about = [&] { orb::ShowAboutWindow(window.Handle(), shell); };
-  editor_windows.close_window = [&] { PostMessageA(window.Handle(), WM_CLOSE, 0, 0); };
+  editor_windows.close_window = [&] { PostMessageW(window.Handle(), WM_CLOSE, 0, 0); };
   editor_windows.page_name = [&](const std::string& caption, const std::string& name) {
     return orb::AskPageName(window.Handle(), caption, name);
   };
@@ -88,16 +89,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
     disc_image.Run(subject, label);
   };
   orb::EditorSession session(window.Controller(), {messages, dialogs, folders, files, settings}, editor_windows);
-  char system[255] = {};
-  UINT n = GetSystemDirectoryA(system, sizeof system);
-  window.Controller().SetSystemFolder(n < sizeof system ? std::string(system, n) : std::string());
+  wchar_t system[MAX_PATH] = {};
+  UINT n = GetSystemDirectoryW(system, MAX_PATH);
+  window.Controller().SetSystemFolder(n < MAX_PATH ? orb::win::Narrow(std::wstring_view(system, n))
+                                                   : std::string());
   orb::Win32CommandRunner commands;  // the player's signing command (Options)
   window.Controller().SetCommandRunner(&commands);
 
   orb::RevealAfterSplash(splash, window.Handle());
   MSG msg;
-  // Wide retrieval, so that a character typed into the Unicode text boxes (the title) reaches them whole
-  // and can be refused by name; ANSI windows get their messages converted as before.
+  // Wide retrieval: a typed character reaches the Unicode windows whole.
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     if (window.PreTranslateMessage(&msg)) continue;
     TranslateMessage(&msg);

@@ -1,7 +1,6 @@
 // The root, file and spot buttons of the main window: preconditions, PickFile, AdoptFile, Delete.
 #include <gtest/gtest.h>
 
-#include "editor/windows/UnstorableText.h"
 #include "tests/editor/windows/MainWindowFakes.h"
 
 namespace orb::test {
@@ -285,26 +284,18 @@ TEST(MainWindowTyping, TitleMarksTheProjectChangedButTheCommandLineDoesNot) {
   EXPECT_EQ(rig.window.Model().Data().CdTitle, "?Splashy");
 }
 
-TEST(MainWindowTyping, AQuestionMarkAnywhereChangesTheTitleTipAndUnstorableCharactersAreRefused) {
+TEST(MainWindowTyping, AQuestionMarkAnywhereChangesTheTitleTipAndEveryCharacterIsKept) {
   MainWindowRig rig;
   rig.EnterMenuPanel();
   rig.window.txtcdtitle_Change("Holiday 2024");
   EXPECT_EQ(rig.window.CdTitleTip(), "");
   rig.window.txtcdtitle_Change("What's new? Holiday 2024");
   EXPECT_NE(rig.window.CdTitleTip().find("borderless"), std::string::npos);
-  rig.window.txtcdtitle_Refused(U"\u65E5\u672C\u65E5");
-  ASSERT_EQ(rig.messages.boxes.size(), 1u);
-  EXPECT_EQ(rig.messages.boxes[0].text,
-            "The CD title cannot hold U+65E5 and U+672C: the project and the CD's files store text in the code "
-            "page of Windows, which has no such characters.\r\nThe CD title keeps its text without them.");
-  EXPECT_EQ(rig.messages.boxes[0].icon, MsgIcon::Exclamation);
-  EXPECT_EQ(rig.window.Model().Data().CdTitle, "What's new? Holiday 2024");
-  // A pasted paragraph names its first eight characters; one character is "it".
-  EXPECT_NE(UnstorableCharactersMessage("tooltip", U"\u0101\u0102\u0103\u0104\u0105\u0106\u0107\u0108\u0109\u010A")
-                .find("U+0107, U+0108 and 2 more:"),
-            std::string::npos);
-  EXPECT_EQ(UnstorableCharactersMessage("tooltip", U"\U0001F600").find("The tooltip cannot hold U+1F600: "), 0u);
-  EXPECT_NE(UnstorableCharactersMessage("tooltip", U"\U0001F600").find("without it."), std::string::npos);
+  rig.window.txtcdtitle_Change(
+      "\xCE\xA3\xCE\xB5\xCE\xBB\xCE\xAF\xCE\xB4\xCE\xB1 \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x98\x80");
+  EXPECT_TRUE(rig.messages.boxes.empty());
+  EXPECT_EQ(rig.window.Model().Data().CdTitle,
+            "\xCE\xA3\xCE\xB5\xCE\xBB\xCE\xAF\xCE\xB4\xCE\xB1 \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x98\x80");
 }
 
 MainWindowRig* WithSpots(MainWindowRig& rig, std::initializer_list<const char*> names) {

@@ -105,6 +105,8 @@ TEST_F(ShellFolder, AtomicWriteReplacesWholeAndLeavesNoTemporaryFile) {
   RemoveDirectoryA((dir_ + "imgmusic").c_str());
 }
 
+// Values are UTF-8 both ways, a path the code page lacks included; one that the ANSI editor wrote reads
+// back as the same text.
 TEST(RegistrySettings, MissingKeysReadEmptyAndWrittenValuesComeBack) {
   RegistrySettingsStore store;
   const std::string app = "OBMTest" + std::to_string(GetCurrentProcessId());
@@ -114,10 +116,20 @@ TEST(RegistrySettings, MissingKeysReadEmptyAndWrittenValuesComeBack) {
   EXPECT_EQ(store.Read(app, "Options", "IMM"), "1");
   EXPECT_EQ(store.Read(app, "Options", "SavedPrjName"), "");
   HKEY key;
-  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, ("Software\\" + app + "\\Options").c_str(), 0, KEY_READ, &key), 0);
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, ("Software\\" + app + "\\Options").c_str(), 0,
+                          KEY_READ | KEY_SET_VALUE, &key),
+            0);
   DWORD type = 0;
   EXPECT_EQ(RegQueryValueExA(key, "IMM", nullptr, &type, nullptr, nullptr), 0);
   EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+  const std::string greek = "C:\\\xCE\xA3\xCE\xB5\xCE\xBB\xCE\xAF\xCE\xB4\xCE\xB1\\cd.obm";  // C:\Σελίδα\cd.obm
+  store.Write(app, "Options", "SavedPrjName", greek);
+  EXPECT_EQ(store.Read(app, "Options", "SavedPrjName"), greek);
+  if (GetACP() == 1252) {
+    const char old[] = "C:\\caf\xE9\\cd.obm";
+    ASSERT_EQ(RegSetValueExA(key, "Old", 0, REG_SZ, reinterpret_cast<const BYTE*>(old), sizeof old), 0);
+    EXPECT_EQ(store.Read(app, "Options", "Old"), "C:\\caf\xC3\xA9\\cd.obm");
+  }
   RegCloseKey(key);
   RegDeleteKeyA(HKEY_CURRENT_USER, ("Software\\" + app + "\\Options").c_str());
   RegDeleteKeyA(HKEY_CURRENT_USER, ("Software\\" + app).c_str());

@@ -32,12 +32,12 @@ struct Probe {
 };
 
 TEST(WindowBase, AThrowingHandlerLeavesTheWindowAliveInWindowsAndDialogs) {
-  const char* name = "OrbTestWindowBase";
+  const wchar_t* name = L"OrbTestWindowBase";
   ASSERT_TRUE(win::RegisterWindowClass({name, win::WindowProc<Probe, &Probe::Handle>, win::ArrowCursor()}));
   EXPECT_TRUE(
       win::RegisterWindowClass({name, win::WindowProc<Probe, &Probe::Handle>}));  // again: already there
   Probe probe;
-  HWND hwnd = CreateWindowExA(0, name, "probe", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
+  HWND hwnd = CreateWindowExW(0, name, L"probe", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
                               GetModuleHandleA(nullptr), &probe);
   ASSERT_NE(hwnd, nullptr);
   EXPECT_EQ(win::Attached<Probe>(hwnd), &probe);
@@ -55,12 +55,12 @@ TEST(WindowBase, AThrowingHandlerLeavesTheWindowAliveInWindowsAndDialogs) {
 }
 
 TEST(WindowBase, ModalLoopEndsOnDoneAndCentringKeepsToTheWorkArea) {
-  const char* name = "OrbTestWindowBaseModal";
+  const wchar_t* name = L"OrbTestWindowBaseModal";
   ASSERT_TRUE(win::RegisterWindowClass({name, win::WindowProc<Probe, &Probe::Handle>, win::ArrowCursor()}));
   Probe probe;
-  HWND owner = CreateWindowExA(0, name, "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr,
+  HWND owner = CreateWindowExW(0, name, L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr,
                                nullptr, GetModuleHandleA(nullptr), &probe);
-  HWND modal = CreateWindowExA(0, name, "modal", WS_POPUP | WS_CAPTION, 0, 0, 100, 80, owner, nullptr,
+  HWND modal = CreateWindowExW(0, name, L"modal", WS_POPUP | WS_CAPTION, 0, 0, 100, 80, owner, nullptr,
                                GetModuleHandleA(nullptr), &probe);
   ASSERT_TRUE(owner && modal);
   PostMessageA(modal, kAnswer, 0, 0);

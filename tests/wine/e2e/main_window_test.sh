@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real Orbmenu.exe: its panels and captions, the slide to the menu panel and back (screenshots of both),
-# the Options window saving to the registry and reading it back on the next start, and CD roots written by
+# the Options window saving to the registry and reading it back on the next start, a Greek title typed into
+# the title box and read back whole (an ANSI box would hold "??????"), and CD roots written by
 # Generate and Make Cd (driven in-process by win_editor_tests) that orbmenu-cli inspect reads back.
 # ORB_UPDATE_DOCS_IMAGES=1 also stores the two screenshots as docs/images/main-simple.png and main-menu.png.
 . "$(dirname "$0")/editor_lib.sh"
@@ -71,7 +72,36 @@ stop_editor "$title"
 [ "$(reg_value LastSaved)" = 1 ] || fail "LastSaved did not come back on the next start"
 run reg delete 'HKCU\Software\OBM' /f >/dev/null 2>&1 || true
 
-# 3. Generate and Make Cd write roots that the player's reader understands.
+# 3. The CD title box keeps what is typed, whatever the code page: "Σελίδα" typed reads back exactly.
+start_editor
+wt click "$title" "#104"
+wt wait "$menu_title" 10000 >/dev/null || fail "the title did not change to the menu mode's"
+sleep 1.5
+# The box is found by a mark, clicked for the focus, then emptied for the typing.
+wt settext "$menu_title" "#140" "mark" || fail "no CD title box"
+IFS=, read -r bx by bw bh <<<"$(wt text "$menu_title" | awk -F'|' '$1=="Edit" && $2=="mark" {print $3; exit}')"
+[ -n "$bh" ] || fail "the CD title box did not take the mark"
+xdotool mousemove $((bx + bw / 2)) $((by + bh / 2)) click 1
+wt focus "$menu_title" 140 >/dev/null || fail "the click did not focus the CD title box"
+# xdotool maps each letter the keymap lacks to a spare key for its press; the first such change after Wine
+# starts loses its key, so one letter is typed and wiped first. The delay lets the editor read each key
+# before the spare key is mapped back.
+xdotool type --delay 400 "Σ"
+sleep 0.5
+wt settext "$menu_title" "#140" ""
+xdotool type --delay 400 "Σελίδα"
+for _ in $(seq 20); do
+  wt text "$menu_title" | grep -qF "Edit|Σελίδα|" && break
+  sleep 0.25
+done
+wt text "$menu_title" | grep -qF "Edit|Σελίδα|" ||
+  fail "the CD title box reads $(wt text "$menu_title" | awk -F'|' '$1=="Edit" {print $2}' | tr '\n' ' ')"
+wt close "$menu_title"
+wt msgbox 10000 7 >/dev/null || fail "closing with a typed title asked nothing"  # IDNO: not saved
+wait $editor_pid || fail "Orbmenu.exe exited with $?"
+editor_pid=
+
+# 4. Generate and Make Cd write roots that the player's reader understands.
 cli=${ORB_NATIVE_BIN_DIR:-}/cli/orbmenu-cli
 tests_exe=$(dirname "$ORB_WINTOOL")/win_editor_tests.exe
 if [ ! -x "$cli" ]; then
@@ -97,4 +127,4 @@ else
   [ "$(jq -c '[.spots[0].x, .spots[0].y]' <<<"$menu")" = '[150,300]' ] || fail "menu root spot place: $menu"
   [ -f "$TMP/menu/Orbstart.exe" ] || fail "Make Cd did not copy the player"
 fi
-echo "main window: panels, slide, options in the registry, and generated roots check out"
+echo "main window: panels, slide, options in the registry, a Greek title, and generated roots check out"
