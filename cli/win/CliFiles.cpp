@@ -40,14 +40,9 @@ std::string CliFiles::ModelFile(const std::string& native_file, const std::strin
 }
 
 std::filesystem::path ProgramPath(std::error_code& ec) {
-  std::wstring buffer(32768, L'\0');
-  DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-  if (n == 0 || n >= buffer.size()) {
-    ec = std::make_error_code(std::errc::filename_too_long);
-    return {};
-  }
-  buffer.resize(n);
-  return buffer;
+  std::wstring path = win::ProgramPath();
+  if (path.empty()) ec = std::make_error_code(std::errc::filename_too_long);
+  return path;
 }
 
 std::string SystemDirectory() {

@@ -26,9 +26,7 @@ HtmlHelpWProc HtmlHelpEntry(bool load) {
 
 // The folder of the running program, with a trailing backslash.
 std::string EditorFolder() {
-  wchar_t path[MAX_PATH] = {};
-  DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::string folder = win::Narrow(std::wstring_view(path, n < MAX_PATH ? n : 0));
+  std::string folder = win::Narrow(win::ProgramPath());
   std::size_t slash = folder.find_last_of("\\/");
   return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
 }

@@ -89,14 +89,12 @@ bool MainWindow::Create(HINSTANCE instance, const std::string& command_line) {
     SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy + wanted - client.bottom,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
 
-  wchar_t module[MAX_PATH] = {};
-  DWORD module_length = GetModuleFileNameW(nullptr, module, MAX_PATH);
   auto exists = [](const std::string& path) {
     DWORD attributes = GetFileAttributesW(win::Widen(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
   };
   controller_.Form_Load(command_line,
-                        win::Narrow(std::wstring_view(module, module_length < MAX_PATH ? module_length : 0)),
+                        win::Narrow(win::ProgramPath()),
                         exists, FullPathName);
   Sync();
   return true;
