@@ -33,6 +33,8 @@ const Control kControls[] = {
     {Kind::Text, Role::txtindex0, "", 2040, 945, 2055, 230,
      "Enter a parameter or select a file depending upon the action chosen above."},
     {Kind::PageList, Role::cmbpage, "", 2040, 945, 2055, 315, "The page this menu spot shows when it is clicked."},
+    {Kind::LanguageList, Role::cmblanguage, "", 2040, 945, 2055, 315,
+     "The language this menu spot shows the menu in: one of the menu's language tags, or type another."},
     {Kind::Browse, Role::imgbrowse0, "...", 4200, 810, 360, 360,
      "Click to locate the action dependent file else directly specify the desired action."},
     {Kind::ReadOnlyText, Role::txtvidx, "0", 2340, 1275, 675, 270, "The X-posiiton of the Video."},
