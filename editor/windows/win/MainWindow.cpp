@@ -292,14 +292,11 @@ void MainWindow::SyncLanguageRow() {
   }
   int selected = controller_.Model().CurrentLanguage();
   if (SendMessageW(combo, CB_GETCURSEL, 0, 0) != selected) SendMessageW(combo, CB_SETCURSEL, selected, 0);
-  // The default's title and background show greyed in a version's empty field (comctl32 6's cue banner).
-  const std::pair<int, MainField> hinted[] = {{kId_txtcdtitle, MainField::txtcdtitle},
-                                              {kId_txtindex2_2, MainField::txtindex2_2}};
-  for (size_t i = 0; i < 2; ++i) {
-    std::string hint = controller_.FieldHint(hinted[i].second);
-    if (hint == shown_hints_[i]) continue;
-    shown_hints_[i] = hint;
-    SendMessageW(Control(hinted[i].first), EM_SETCUEBANNER, FALSE,
+  // The default's title shows greyed in a version's empty title box (comctl32 6's cue banner).
+  std::string hint = controller_.FieldHint(MainField::txtcdtitle);
+  if (hint != shown_title_hint_) {
+    shown_title_hint_ = hint;
+    SendMessageW(Control(kId_txtcdtitle), EM_SETCUEBANNER, FALSE,
                  reinterpret_cast<LPARAM>(win::Widen(NativeToUtf8(hint)).c_str()));
   }
   bool make_up = controller_.MakeUpEnabled();
@@ -317,6 +314,14 @@ void MainWindow::SyncLanguageRow() {
     if (!enabled && focus == control) SetFocus(combo);
     EnableWindow(control, enabled);
   }
+}
+
+// A read-only field draws no cue banner: a version's empty background shows the default's path itself, in
+// grey (WM_CTLCOLORSTATIC).
+std::string MainWindow::ShownFieldText(MainField field) const {
+  std::string text = controller_.FieldText(field);
+  if (field == MainField::txtindex2_2 && text.empty()) return controller_.FieldHint(field);
+  return text;
 }
 
 bool MainWindow::OnLanguageCommand(int id, int code, HWND control) {
@@ -371,7 +376,7 @@ void MainWindow::Sync() {
   if (WindowText(hwnd_) != controller_.Title()) SetWindowTextA(hwnd_, controller_.Title().c_str());
   UINT state = MF_BYCOMMAND | (controller_.ProjectEntriesEnabled() ? MF_ENABLED : MF_GRAYED);
   for (int id : {kMenu_mnunewprj, kMenu_mnuldprj, kMenu_mnusaveprj}) EnableMenuItem(menu_, id, state);
-  for (const FieldBinding& binding : kFields) SyncText(binding.id, controller_.FieldText(binding.field));
+  for (const FieldBinding& binding : kFields) SyncText(binding.id, ShownFieldText(binding.field));
   SyncSpotList();
   SyncPageRow();
   SyncLanguageRow();
@@ -526,6 +531,8 @@ bool MainWindow::OnSharedMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result
         return true;
       }
       if (std::string(spec->window_class) == "EDIT") {  // read-only fields stay white
+        if (spec->id == kId_txtindex2_2 && !controller_.FieldHint(MainField::txtindex2_2).empty())
+          SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
         SetBkColor(dc, GetSysColor(COLOR_WINDOW));
         result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
         return true;

@@ -96,7 +96,7 @@ const ControlSpec kSpecs[] = {
    "Click to locate your sound file.", K::Hand, "BROWSE"},
   // The language row: the title, background and spot texts are the chosen language's; a version's own
   // fields show what it gives, the rest stays the default's.
-  {kId_lbllanguage, 1, "STATIC", "&Language :", kCaptionLabel, 0, {945, 2790, 1395, 240}, F::Caption, C::Normal, nullptr, K::None, nullptr},
+  {kId_lbllanguage, 1, "STATIC", "Language :", kCaptionLabel, 0, {945, 2790, 1395, 240}, F::Caption, C::Normal, nullptr, K::None, nullptr},
   {kId_cmblanguage, 1, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0,
    {2400, 2790, 1575, 300}, F::FieldSmall, C::Normal,
    "The language being edited: the menu's own (default) or one of its language versions, whose titles, "
