@@ -292,16 +292,18 @@ void MainWindow::SyncLanguageRow() {
   }
   int selected = controller_.Model().CurrentLanguage();
   if (SendMessageW(combo, CB_GETCURSEL, 0, 0) != selected) SendMessageW(combo, CB_SETCURSEL, selected, 0);
-  // The default's title shows greyed in a version's empty title box (comctl32 6's cue banner).
+  // The default's title shows greyed in a version's empty title box (comctl32 6's cue banner), focused too.
   std::string hint = controller_.FieldHint(MainField::txtcdtitle);
   if (hint != shown_title_hint_) {
     shown_title_hint_ = hint;
-    SendMessageW(Control(kId_txtcdtitle), EM_SETCUEBANNER, FALSE,
+    SendMessageW(Control(kId_txtcdtitle), EM_SETCUEBANNER, TRUE,
                  reinterpret_cast<LPARAM>(win::Widen(NativeToUtf8(hint)).c_str()));
+    InvalidateRect(Control(kId_txtcdtitle), nullptr, TRUE);
   }
   bool make_up = controller_.MakeUpEnabled();
   const std::pair<int, bool> states[] = {
       {kId_cmdremovelanguage, controller_.InLanguageVersion()},
+      {kId_txtindex2_2, controller_.FieldHint(MainField::txtindex2_2).empty()},
       {kId_txtroot2, make_up}, {kId_cmdroot2, make_up}, {kId_txtindex2_0, make_up}, {kId_cmdindex2_0, make_up},
       {kId_txtindex2_1, make_up}, {kId_cmdindex2_1, make_up}, {kId_txtindex2_3, make_up},
       {kId_cmdindex2_3, make_up}, {kId_cmdmenuspots, make_up}, {kId_cmdDelete, make_up},
@@ -316,8 +318,8 @@ void MainWindow::SyncLanguageRow() {
   }
 }
 
-// A read-only field draws no cue banner: a version's empty background shows the default's path itself, in
-// grey (WM_CTLCOLORSTATIC).
+// A read-only field draws no cue banner: a version's empty background shows the default's path itself, the
+// field disabled so that the system greys it (a themed edit may ignore WM_CTLCOLORSTATIC's text colour).
 std::string MainWindow::ShownFieldText(MainField field) const {
   std::string text = controller_.FieldText(field);
   if (field == MainField::txtindex2_2 && text.empty()) return controller_.FieldHint(field);
@@ -531,8 +533,6 @@ bool MainWindow::OnSharedMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result
         return true;
       }
       if (std::string(spec->window_class) == "EDIT") {  // read-only fields stay white
-        if (spec->id == kId_txtindex2_2 && !controller_.FieldHint(MainField::txtindex2_2).empty())
-          SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
         SetBkColor(dc, GetSysColor(COLOR_WINDOW));
         result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
         return true;

@@ -294,6 +294,25 @@ TEST_F(MainWindowTest, TheTitleRefusesWhatTheCodePageLacksAndItsTipSaysWhatAQues
   EXPECT_EQ(Text(box), "What's new? Holiday");
 }
 
+TEST_F(MainWindowTest, AVersionShowsTheDefaultsBackgroundGreyedAndLocksTheRest) {
+  Slide();
+  SetWindowTextA(C(kId_txtcdtitle), "Holiday");
+  window_.Controller().Model().SetField(ProjectField::BackgroundImage, "C:\\cd\\imgmusic\\back.jpg");
+  window_.Controller().Model().AddLanguage("de");
+  window_.Controller().cmblanguage_Click(1);
+  // The title's hint is its cue banner (comctl32 6, which the editor's manifest gives, not this test).
+  EXPECT_EQ(Text(C(kId_txtcdtitle)), "");
+  EXPECT_EQ(SendMessageA(C(kId_cmblanguage), CB_GETCURSEL, 0, 0), 1);
+  EXPECT_FALSE(IsWindowEnabled(C(kId_cmdindex2_3)) || IsWindowEnabled(C(kId_cmdmenuspots)));
+  // The read-only background field shows the default's path greyed, its browse button free.
+  EXPECT_EQ(Text(C(kId_txtindex2_2)), "C:\\cd\\imgmusic\\back.jpg");
+  EXPECT_FALSE(IsWindowEnabled(C(kId_txtindex2_2)));
+  EXPECT_TRUE(IsWindowEnabled(C(kId_cmdindex2_2)));
+  window_.Controller().cmblanguage_Click(0);
+  EXPECT_EQ(Text(C(kId_txtcdtitle)), "Holiday");
+  EXPECT_TRUE(IsWindowEnabled(C(kId_cmdindex2_3)) && IsWindowEnabled(C(kId_txtindex2_2)));
+}
+
 TEST_F(MainWindowTest, GenerateInTheSimplePanelWritesACdRoot) {
   std::string root = CdRoot("ORB_SIMPLE_CD_OUT");
   std::string outside = folder_ + "setup.exe";
