@@ -233,14 +233,15 @@ void SpotEditorWindow::SyncLanguage() {
       default: break;
     }
     if (locked && IsWindowEnabled(h)) EnableWindow(h, FALSE);
-    // The default's text, greyed in a version's empty field.
+    // The default's text, greyed in a version's empty field, focused too (comctl32 6's cue banner).
     bool hinted = k.role == Role::txttooltip || k.role == Role::txtindex0 || k.role == Role::txtindex1;
     if (!hinted) continue;
     SpotText field = k.role == Role::txttooltip ? SpotText::ToolTip : k.role == Role::txtindex0 ? SpotText::Target : SpotText::Rollover;
     std::string hint = c_.Hint(field);
     if (hint == shown_hints_[i]) continue;
     shown_hints_[i] = hint;
-    SendMessageW(h, EM_SETCUEBANNER, FALSE, reinterpret_cast<LPARAM>(win::Widen(NativeToUtf8(hint)).c_str()));
+    SendMessageW(h, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(win::Widen(NativeToUtf8(hint)).c_str()));
+    InvalidateRect(h, nullptr, TRUE);
   }
   syncing_ = false;
 }
