@@ -205,6 +205,9 @@ void MainWindowController::cmdindex2_Click(int entry) {
   std::string value = picker_.AdoptFile(chosen, model_.RememberedRoot() + "imgmusic\\");
   if (value.empty()) return;  // the copy failed and said so
   if (InLanguageVersion()) {
+    // The default's own picture chosen again: the version gives none and falls back to it, the one way
+    // back to "not given" for a field that takes no typing.
+    if (value == model_.Field(ProjectField::BackgroundImage)) value.clear();
     model_.SetLanguageText(LanguageField::Background, model_.CurrentPage(), 0, value);
     Changed();
     return;

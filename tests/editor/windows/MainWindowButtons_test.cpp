@@ -482,9 +482,13 @@ TEST(MainWindowLanguages, AVersionsTitleAndBackgroundShowTheDefaultsAsHintsAndTh
             (std::vector<LanguageText>{{LanguageField::Title, 1, 0, "Willkommen"},
                                        {LanguageField::Background, 1, 0, "E:\\imgmusic\\hinten.jpg"}}));
   rig.window.cmdmenuspots_Click();
-  rig.window.txtcdtitle_Change("");  // empty: the default's again, and nothing left of it in the version
+  // Empty, or the default's own picture chosen again: the default's, and nothing left of it in the version.
+  rig.window.txtcdtitle_Change("");
+  rig.dialogs.answer = "E:\\imgmusic\\back.jpg";
+  rig.window.cmdindex2_Click(2);
   EXPECT_EQ(rig.window.FieldHint(MainField::txtcdtitle), "Welcome");
-  EXPECT_EQ(rig.window.Model().Data().Languages[0].Texts.size(), 1u);
+  EXPECT_EQ(rig.window.FieldHint(MainField::txtindex2_2), "E:\\imgmusic\\back.jpg");
+  EXPECT_TRUE(rig.window.Model().Data().Languages[0].Texts.empty());
 
   rig.window.cmblanguage_Click(0);
   EXPECT_TRUE(rig.window.MakeUpEnabled());
