@@ -1,6 +1,9 @@
 // The project model's operations; see ProjectModel.h.
 #include "project/ProjectModel.h"
 
+#include <algorithm>
+
+#include "common/LanguageTag.h"
 #include "common/TextLines.h"
 #include "project/LanguageVersions.h"
 
@@ -9,6 +12,7 @@ namespace orb {
 const char* const kActionEntryTexts[kActionEntryCount] = {
     "Select an Action", "Execute a File", "Open an url", "Explore Cd", "Send a mail",
     "Play Video File",  "Exit Menu",      "Do Nothing",  "Go to Page", "Go Back",
+    "Switch Language",
 };
 const char* const kNewSpotEntry = " New Menu Spot";
 const char* const kTitleSimple = "Orbmenu v2.0";
@@ -145,6 +149,7 @@ bool ProjectModel::MovePage(int page, int step) {
 void ProjectModel::New() {
   ++spot_list_revision_;
   current_page_ = 1;
+  current_language_ = 0;
   std::string root = remembered_root_;
   data_ = ProjectData();
   has_file_ = false;
@@ -219,6 +224,7 @@ void ProjectModel::ClearForEnteringMenuMode() {
 void ProjectModel::ClearForLeavingMenuMode() {
   ++spot_list_revision_;
   current_page_ = 1;
+  current_language_ = 0;
   data_ = ProjectData();
   remembered_root_.clear();
   has_file_ = false;
@@ -228,6 +234,7 @@ void ProjectModel::ClearForLeavingMenuMode() {
 void ProjectModel::ReplaceWhole(ProjectData data, const std::string& path) {
   ++spot_list_revision_;
   current_page_ = 1;
+  current_language_ = 0;
   data_ = std::move(data);
   remembered_root_ = data_.RootFolder;
   project_path_ = path;
@@ -254,5 +261,88 @@ std::string ProjectModel::MenuModeTitle() const {
   return std::string(kTitleMenuPrefix) + "(" + project_path_ + ")";
 }
 
-}  // namespace orb
+// --- language versions ---
 
+bool ProjectModel::SelectLanguage(int language) {
+  if (language < 0 || language >= LanguageCount()) return false;
+  if (language != current_language_) {
+    current_language_ = language;
+    ListsChanged(false);
+  }
+  return true;
+}
+
+const std::string& ProjectModel::LanguageTag(int language) const {
+  return language <= 0 ? data_.DefaultLanguage : data_.Languages.at(static_cast<size_t>(language - 1)).Tag;
+}
+
+static LanguageTagProblem CheckLanguageTag(const ProjectModel& model, const std::string& tag, int except) {
+  if (!ValidLanguageTag(tag)) return LanguageTagProblem::Invalid;
+  for (int language = 0; language < model.LanguageCount(); ++language) {
+    if (language != except && SameLanguageTag(model.LanguageTag(language), tag)) return LanguageTagProblem::Taken;
+  }
+  return LanguageTagProblem::None;
+}
+
+LanguageTagProblem ProjectModel::AddLanguage(const std::string& tag) {
+  std::string trimmed = TrimBlanks(tag);
+  LanguageTagProblem problem = CheckLanguageTag(*this, trimmed, -1);
+  if (problem != LanguageTagProblem::None) return problem;
+  data_.Languages.push_back({trimmed, {}});
+  ListsChanged(true);
+  return LanguageTagProblem::None;
+}
+
+bool ProjectModel::RemoveLanguage(int language) {
+  if (language < 1 || language >= LanguageCount()) return false;
+  data_.Languages.erase(data_.Languages.begin() + (language - 1));
+  if (current_language_ == language) {
+    current_language_ = 0;
+  } else if (current_language_ > language) {
+    --current_language_;
+  }
+  ListsChanged(true);
+  return true;
+}
+
+LanguageTagProblem ProjectModel::SetDefaultLanguage(const std::string& tag) {
+  std::string trimmed = TrimBlanks(tag);
+  if (!trimmed.empty()) {
+    LanguageTagProblem problem = CheckLanguageTag(*this, trimmed, 0);
+    if (problem != LanguageTagProblem::None) return problem;
+  }
+  if (trimmed != data_.DefaultLanguage) {
+    data_.DefaultLanguage = trimmed;
+    ListsChanged(true);
+  }
+  return LanguageTagProblem::None;
+}
+
+std::string ProjectModel::LanguageText(LanguageField field, int page, int spot) const {
+  if (current_language_ < 1) return std::string();
+  for (const orb::LanguageText& text : data_.Languages[static_cast<size_t>(current_language_ - 1)].Texts) {
+    if (text.Field == field && text.Page == page && text.Spot == spot) return text.Value;
+  }
+  return std::string();
+}
+
+void ProjectModel::SetLanguageText(LanguageField field, int page, int spot, const std::string& value) {
+  if (current_language_ < 1) return;
+  std::vector<orb::LanguageText>& texts = data_.Languages[static_cast<size_t>(current_language_ - 1)].Texts;
+  auto it = std::find_if(texts.begin(), texts.end(), [&](const orb::LanguageText& t) {
+    return t.Field == field && t.Page == page && t.Spot == spot;
+  });
+  if (it == texts.end()) {
+    if (value.empty()) return;
+    texts.push_back({field, page, spot, value});
+  } else if (value.empty()) {
+    texts.erase(it);
+  } else if (it->Value == value) {
+    return;
+  } else {
+    it->Value = value;
+  }
+  dirty_ = true;
+}
+
+}  // namespace orb

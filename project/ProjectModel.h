@@ -12,7 +12,7 @@
 namespace orb {
 
 // The entries of the spot editor's action list, in order; an entry's index is its code.
-inline constexpr int kActionEntryCount = 10;
+inline constexpr int kActionEntryCount = 11;
 extern const char* const kActionEntryTexts[kActionEntryCount];
 
 // The stored code for a selected action-list entry: entry 0 (and any entry off the list) is stored as 7.
@@ -94,6 +94,9 @@ extern const char* const kTitleMenuPrefix;   // "Orbmenu v2.0 - "
 // Why a page name was refused.
 enum class PageNameProblem { None, Empty, Taken };
 
+// Why a language tag was refused: not a tag's shape, or the tag of the default or another version.
+enum class LanguageTagProblem { None, Invalid, Taken };
+
 // A Go to Page spot that leads to a page: where it sits (both 1-based) and its name.
 struct PageLink {
   int page = 0;
@@ -135,6 +138,26 @@ class ProjectModel {
   bool DeletePage(int page);
   // Moves a page one place up (-1) or down (+1) among pages 2 onwards; the current page follows it.
   bool MovePage(int page, int step);
+
+  // --- language versions (0 is the default language, the project's own texts; k is Languages[k - 1]) ---
+  int LanguageCount() const { return 1 + static_cast<int>(data_.Languages.size()); }
+  // The language being edited: the default after New, Load and the mode switches.
+  int CurrentLanguage() const { return current_language_; }
+  // False (and no change) for a language out of range.
+  bool SelectLanguage(int language);
+  // The default's tag (possibly empty) for 0, else the version's.
+  const std::string& LanguageTag(int language) const;
+  // Appends a version of that tag (trimmed of blanks) without texts; the current language stays.
+  LanguageTagProblem AddLanguage(const std::string& tag);
+  // Removes version k (1-based) and its texts; the default is never removed. The default is edited next
+  // when the version was the current one.
+  bool RemoveLanguage(int language);
+  // Sets the default's tag (trimmed); empty is allowed (a project may leave its own language unnamed).
+  LanguageTagProblem SetDefaultLanguage(const std::string& tag);
+  // The current version's text of a page (spot 0) or spot, empty when it gives none or the default is
+  // current. Setting an empty value removes the text, so the field falls back to the default's.
+  std::string LanguageText(LanguageField field, int page, int spot) const;
+  void SetLanguageText(LanguageField field, int page, int spot, const std::string& value);
 
   const std::string& ProjectPath() const { return project_path_; }
   bool HasFile() const { return has_file_; }
@@ -183,6 +206,7 @@ class ProjectModel {
   bool dirty_ = false;
   uint64_t spot_list_revision_ = 0;
   int current_page_ = 1;
+  int current_language_ = 0;
 
   std::vector<MenuSpot>& CurrentSpots();
   std::string& FieldRef(ProjectField field);

@@ -33,6 +33,7 @@ EditorSession::EditorSession(MainWindowController& window, Seams seams, EditorWi
   hooks.close_window = windows_.close_window;
   hooks.make_disc_image = windows_.disc_image;
   hooks.page_name = windows_.page_name;
+  hooks.language_tag = windows_.language_tag;
 }
 
 void EditorSession::EnterMenuMode() {

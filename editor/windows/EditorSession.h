@@ -29,6 +29,7 @@ struct EditorWindows {
   std::function<void()> close_window;                           // Exit: closes through the quit prompt
   DiscImageStep disc_image;                                     // Make Disc Image, after generating
   decltype(MainWindowHooks::page_name) page_name;               // the page row's name box
+  decltype(MainWindowHooks::language_tag) language_tag;         // the language row's tag box
 };
 
 class EditorSession : private WorkflowHost, private SpotListSink {

@@ -75,6 +75,9 @@ void MainWindowController::SetTitle(const std::string& title) {
 }
 
 std::string MainWindowController::FieldText(MainField field) const {
+  if (std::optional<LanguageField> version_field = VersionField(field)) {
+    if (InLanguageVersion()) return model_.LanguageText(*version_field, model_.CurrentPage(), 0);
+  }
   switch (field) {
     case MainField::txtroot: return simple_.RootFolder;
     case MainField::txtindex0: return simple_.AutorunIcon;
@@ -195,10 +198,19 @@ void MainWindowController::cmdindex2_Click(int entry) {
     case 3: request = {"Select a Background Image for your Cd", kImageFilters}; break;
     default: return;
   }
+  if (InLanguageVersion() && entry != 2) return;  // only the background is a version's
   std::string chosen = picker_.PickFile(request.title, request.filters);
   if (chosen.empty()) return;
   std::string value = picker_.AdoptFile(chosen, model_.RememberedRoot() + "imgmusic\\");
   if (value.empty()) return;  // the copy failed and said so
+  if (InLanguageVersion()) {
+    // The default's own picture chosen again: the version gives none and falls back to it, the one way
+    // back to "not given" for a field that takes no typing.
+    if (value == model_.Field(ProjectField::BackgroundImage)) value.clear();
+    model_.SetLanguageText(LanguageField::Background, model_.CurrentPage(), 0, value);
+    Changed();
+    return;
+  }
   model_.SetField(MenuFileField(entry), value);
   Changed();
 }
@@ -210,6 +222,12 @@ void MainWindowController::txtcmdline_Change(const std::string& text) {
 }
 
 void MainWindowController::txtcdtitle_Change(const std::string& text) {
+  if (InLanguageVersion()) {
+    if (FieldText(MainField::txtcdtitle) == text) return;
+    model_.SetLanguageText(LanguageField::Title, model_.CurrentPage(), 0, text);
+    Changed();
+    return;
+  }
   if (model_.Field(ProjectField::CdTitle) == text) return;
   model_.SetField(ProjectField::CdTitle, text);
   Changed();
@@ -226,6 +244,7 @@ std::string MainWindowController::CdTitleTip() const {
 void MainWindowController::cmbmenu_Click(int position) { selected_spot_ = position; }
 
 void MainWindowController::cmdmenuspots_Click() {
+  if (!MakeUpEnabled()) return;
   if (model_.Field(ProjectField::BackgroundImage).empty()) {
     ShowInfo(kMsgBackgroundRequired);
     return;
@@ -248,6 +267,7 @@ void MainWindowController::cmdedit_Click() {
 }
 
 void MainWindowController::cmdDelete_Click() {
+  if (!MakeUpEnabled()) return;
   if (model_.SpotCount() < 1) {
     ShowInfo("Minimum one Menu spot is needed to be created to be able Delete it.");
     return;

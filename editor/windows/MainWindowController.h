@@ -45,6 +45,9 @@ enum class MainField {
   txtcdtitle,                                                     //   BackgroundImage, SplashImage)
 };
 
+// The version's field a main window field shows while a language version is selected, if any.
+std::optional<LanguageField> VersionField(MainField field);
+
 // Where later windows plug into the main window. Unset hooks make their entry do nothing.
 struct MainWindowHooks {
   std::function<void()> new_project, load_project, save_project;  // File menu (project entries)
@@ -63,10 +66,16 @@ struct MainWindowHooks {
   // The small window that asks a page's name (Add, Rename): the caption and the name it starts with; the
   // name typed, or nothing when cancelled.
   std::function<std::optional<std::string>(const std::string& caption, const std::string& name)> page_name;
+  // The same small window asking a language tag (Add, Set Default): the caption and the tag it starts with.
+  std::function<std::optional<std::string>(const std::string& caption, const std::string& tag)> language_tag;
 };
 
 inline constexpr const char* kAddPageCaption = "Add Page";
 inline constexpr const char* kRenamePageCaption = "Rename Page";
+inline constexpr const char* kAddLanguageCaption = "Add Language";
+inline constexpr const char* kDefaultLanguageCaption = "Default Language";
+// The language list's first entry when the project's own language has no tag.
+inline constexpr const char* kDefaultLanguageEntry = "Default";
 
 class MainWindowController {
  public:
@@ -137,10 +146,23 @@ class MainWindowController {
   // cmbpage: the project's pages; the page being edited is selected (0-based entry CurrentPage() - 1).
   std::vector<std::string> PageEntries() const { return model_.PageNames(); }
   // Which page buttons can act on the page being edited: page 1 stays first and stays.
-  bool PageRemoveEnabled() const { return model_.CurrentPage() > 1; }
-  bool PageUpEnabled() const { return model_.CurrentPage() > 2; }
-  bool PageDownEnabled() const { return model_.CurrentPage() > 1 && model_.CurrentPage() < model_.PageCount(); }
+  bool PageRemoveEnabled() const { return MakeUpEnabled() && model_.CurrentPage() > 1; }
+  bool PageUpEnabled() const { return MakeUpEnabled() && model_.CurrentPage() > 2; }
+  bool PageDownEnabled() const {
+    return MakeUpEnabled() && model_.CurrentPage() > 1 && model_.CurrentPage() < model_.PageCount();
+  }
   const std::string& PreviewTag() const { return cmdpreview2_tag_; }
+  // cmblanguage: the default language (its tag, or "Default") then each version's tag; the language being
+  // edited is selected (entry CurrentLanguage()).
+  std::vector<std::string> LanguageEntries() const;
+  // While a version is selected, the title and background show and edit its texts; the other fields and
+  // the buttons that change the menu's make-up stay the default's and are disabled.
+  bool InLanguageVersion() const { return model_.CurrentLanguage() > 0; }
+  bool FieldEnabled(MainField field) const;
+  // The root, icon, sound and splash buttons, Create and Delete of spots and the page buttons.
+  bool MakeUpEnabled() const { return !InLanguageVersion(); }
+  // The default's text, shown greyed in the title or background field while the version gives none.
+  std::string FieldHint(MainField field) const;
 
   // --- user intents ---
   void cmdani_Click();
@@ -166,6 +188,11 @@ class MainWindowController {
   void cmdremovepage_Click();
   void cmdpageup_Click();
   void cmdpagedown_Click();
+  // The language row: choosing the language being edited, Add, Remove and Set Default.
+  void cmblanguage_Click(int entry);
+  void cmdaddlanguage_Click();
+  void cmdremovelanguage_Click();
+  void cmddefaultlanguage_Click();
   void cmdgenerate_Click();
   void cmdpreview_Click();
   void cmdgenerate2_Click();
@@ -188,6 +215,9 @@ class MainWindowController {
   void AskPageName(const std::string& caption, std::string name,
                    const std::function<PageNameProblem(const std::string&)>& apply);
   void PageEdited();
+  // Asks a language tag until apply takes it or the user cancels.
+  void AskLanguageTag(const std::string& caption, std::string tag,
+                      const std::function<LanguageTagProblem(const std::string&)>& apply);
 
   Seams s_;
   MainWindowHooks hooks_;

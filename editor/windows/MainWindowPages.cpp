@@ -32,6 +32,7 @@ void MainWindowController::AskPageName(const std::string& caption, std::string n
 }
 
 void MainWindowController::cmdaddpage_Click() {
+  if (!MakeUpEnabled()) return;  // a language version changes texts, not the pages
   int pages = model_.PageCount();
   AskPageName(kAddPageCaption, "", [this](const std::string& name) { return model_.AddPage(name); });
   if (model_.PageCount() == pages) return;
@@ -41,6 +42,7 @@ void MainWindowController::cmdaddpage_Click() {
 }
 
 void MainWindowController::cmdrenamepage_Click() {
+  if (!MakeUpEnabled()) return;
   int page = model_.CurrentPage();
   AskPageName(kRenamePageCaption, model_.PageName(page),
               [this, page](const std::string& name) { return model_.RenamePage(page, name); });
@@ -48,6 +50,7 @@ void MainWindowController::cmdrenamepage_Click() {
 }
 
 void MainWindowController::cmdremovepage_Click() {
+  if (!MakeUpEnabled()) return;
   int page = model_.CurrentPage();
   if (page == 1) {
     ShowInfo("The first page is where the menu starts; it cannot be deleted.");
@@ -67,10 +70,12 @@ void MainWindowController::cmdremovepage_Click() {
 }
 
 void MainWindowController::cmdpageup_Click() {
+  if (!MakeUpEnabled()) return;
   if (model_.MovePage(model_.CurrentPage(), -1)) Changed();
 }
 
 void MainWindowController::cmdpagedown_Click() {
+  if (!MakeUpEnabled()) return;
   if (model_.MovePage(model_.CurrentPage(), 1)) Changed();
 }
 

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "common/LanguageTag.h"
 #include "common/TextLines.h"
 #include "editor/windows/TwipsText.h"
 
@@ -76,6 +77,53 @@ void SpotEditorController::PresetFromSpot(int k) {
   Ref(SpotText::VidWidth) = std::to_string(s.VideoWidth);
   Ref(SpotText::VidHeight) = std::to_string(s.VideoHeight);
   tag_ = std::to_string(k);
+  default_ = s;
+  if (InLanguageVersion()) {
+    int page = model_.CurrentPage();
+    Ref(SpotText::ToolTip) = model_.LanguageText(LanguageField::ToolTip, page, k);
+    Ref(SpotText::Rollover) = model_.LanguageText(LanguageField::Rollover, page, k);
+    if (TargetIsVersions()) Ref(SpotText::Target) = model_.LanguageText(LanguageField::Target, page, k);
+  }
+}
+
+bool SpotEditorController::TargetIsVersions() const {
+  // A file, an address or a video can differ by language; a page, a tag or nothing cannot.
+  switch (ActionOf(ActionCodeForEntry(action_entry_))) {
+    case ActionKind::ExecuteFile:
+    case ActionKind::OpenUrl:
+    case ActionKind::SendMail:
+    case ActionKind::PlayVideo: return true;
+    default: return false;
+  }
+}
+
+bool SpotEditorController::FieldEnabled(SpotText field) const {
+  if (!InLanguageVersion()) return true;
+  if (field == SpotText::Target) return TargetIsVersions();
+  return field == SpotText::ToolTip || field == SpotText::Rollover;
+}
+
+std::string SpotEditorController::Hint(SpotText field) const {
+  if (!InLanguageVersion() || !FieldEnabled(field) || !Text(field).empty()) return std::string();
+  switch (field) {
+    case SpotText::ToolTip: return default_.ToolTip;
+    case SpotText::Rollover: return default_.RolloverImage;
+    case SpotText::Target: return default_.Target;
+    default: return std::string();
+  }
+}
+
+std::vector<std::string> SpotEditorController::LanguageChoices() const {
+  std::vector<std::string> tags;
+  for (int language = 0; language < model_.LanguageCount(); ++language) {
+    if (!model_.LanguageTag(language).empty()) tags.push_back(model_.LanguageTag(language));
+  }
+  return tags;
+}
+
+void SpotEditorController::cmblanguage_Click(int choice) {
+  std::vector<std::string> tags = LanguageChoices();
+  if (choice >= 0 && choice < static_cast<int>(tags.size())) Ref(SpotText::Target) = tags[static_cast<size_t>(choice)];
 }
 
 void SpotEditorController::cmbact_Click(int entry) {
@@ -86,6 +134,7 @@ void SpotEditorController::cmbact_Click(int entry) {
     case 2:
     case 4:
     case 8: target_enabled_ = true; target_browse_enabled_ = false; video_enabled_ = false; break;
+    case 10: target_enabled_ = true; target_browse_enabled_ = false; video_enabled_ = false; break;
     case 3:
     case 6:
     case 9: target_enabled_ = false; target_browse_enabled_ = false; video_enabled_ = false; break;
@@ -110,6 +159,9 @@ void SpotEditorController::cmbpage_Click(int choice) {
 void SpotEditorController::imgbrowse_Click(int entry) {
   if (entry < 0 || entry > 4) return;
   if (entry == 0 && !target_browse_enabled_) return;
+  static const SpotText kBrowsed[5] = {SpotText::Target, SpotText::Rollover, SpotText::MoveSound,
+                                       SpotText::ClickSound, SpotText::Pointer};
+  if (!FieldEnabled(kBrowsed[entry])) return;
   std::string chosen = picker_.PickAndAdopt(SpotBrowseRequest(entry), model_.RememberedRoot() + "imgmusic\\");
   if (chosen.empty()) return;
   static const SpotText kFields[5] = {SpotText::Target, SpotText::Rollover, SpotText::MoveSound,
@@ -150,6 +202,7 @@ void SpotEditorController::RunPlacement() {
 }
 
 void SpotEditorController::cmdlocate_Click() {
+  if (InLanguageVersion()) return;  // the position is the default's
   if (Text(SpotText::Rollover).empty()) {
     Inform("Please select a Rollover image first.");
     return;
@@ -158,6 +211,7 @@ void SpotEditorController::cmdlocate_Click() {
 }
 
 void SpotEditorController::cmdvidlocate_Click() {
+  if (InLanguageVersion()) return;
   if (Text(SpotText::Target).empty()) {
     Inform("Please select a Video file first.");
     return;
@@ -179,6 +233,12 @@ std::optional<MenuSpot> SpotEditorController::BuildSpot() {
       return std::nullopt;
     }
     s.Target = PageChoices()[static_cast<size_t>(page)];
+  } else if (ActionOf(s.Action) == ActionKind::SwitchLanguage) {
+    if (!ValidLanguageTag(Text(SpotText::Target))) {
+      Inform("Please choose or type the language this menu spot switches to: a tag such as de, fr or pt-BR.");
+      return std::nullopt;
+    }
+    s.Target = Text(SpotText::Target);
   } else if (ActionOf(s.Action) != ActionKind::GoBack) {
     s.Target = Text(SpotText::Target);
   }
@@ -208,7 +268,22 @@ std::optional<MenuSpot> SpotEditorController::BuildSpot() {
   return s;
 }
 
+bool SpotEditorController::StoreVersionTexts() {
+  std::optional<int16_t> k = ParseInt16(tag_);
+  if (!k || *k < 1 || *k > model_.SpotCount()) {
+    Inform("A new menu spot is made in the default language. Please choose it in the main window first.");
+    return false;
+  }
+  int page = model_.CurrentPage();
+  model_.SetLanguageText(LanguageField::ToolTip, page, *k, Text(SpotText::ToolTip));
+  model_.SetLanguageText(LanguageField::Rollover, page, *k, Text(SpotText::Rollover));
+  if (TargetIsVersions()) model_.SetLanguageText(LanguageField::Target, page, *k, Text(SpotText::Target));
+  tag_.clear();
+  return true;
+}
+
 bool SpotEditorController::cmdok_Click() {
+  if (InLanguageVersion()) return StoreVersionTexts();
   if (Text(SpotText::Name).empty()) {
     Inform("Please Enter a menu name.");
     return false;

@@ -52,9 +52,22 @@ class SpotEditorController {
   int PageChoice() const;
   void cmbpage_Click(int choice);
 
-  bool TargetEnabled() const { return target_enabled_; }
-  bool TargetBrowseEnabled() const { return target_browse_enabled_; }
-  bool VideoGroupEnabled() const { return video_enabled_; }
+  // Switch Language: the target is picked from the project's tags (LanguageChoices) or typed.
+  bool TargetIsLanguage() const { return action_entry_ == ActionCode(ActionKind::SwitchLanguage); }
+  std::vector<std::string> LanguageChoices() const;
+  void cmblanguage_Click(int choice);
+
+  // While the main window edits a language version, the tooltip, rollover picture and a file or address
+  // target show and store that version's texts (empty: the default's, which Hint gives to show greyed);
+  // every other field stays the default's and is disabled.
+  bool InLanguageVersion() const { return model_.CurrentLanguage() > 0; }
+  bool FieldEnabled(SpotText field) const;
+  std::string Hint(SpotText field) const;
+  bool ActionEnabled() const { return !InLanguageVersion(); }
+
+  bool TargetEnabled() const { return target_enabled_ && FieldEnabled(SpotText::Target); }
+  bool TargetBrowseEnabled() const { return target_browse_enabled_ && FieldEnabled(SpotText::Target); }
+  bool VideoGroupEnabled() const { return video_enabled_ && !InLanguageVersion(); }
   const std::string& Tag() const { return tag_; }
   const std::string& VidLocateTag() const { return vidlocate_tag_; }
 
@@ -70,6 +83,8 @@ class SpotEditorController {
   std::string& Ref(SpotText field);
   void Inform(const std::string& text);
   std::optional<MenuSpot> BuildSpot();
+  bool StoreVersionTexts();
+  bool TargetIsVersions() const;
 
   ProjectModel& model_;
   SpotListSink& list_;
@@ -79,6 +94,7 @@ class SpotEditorController {
   std::function<void(int)> open_help_;
 
   std::string texts_[13];
+  MenuSpot default_;  // the spot as the default language has it, for the hints of a version's fields
   int action_entry_ = 0;
   bool target_enabled_ = true, target_browse_enabled_ = true, video_enabled_ = true;
   std::string tag_;

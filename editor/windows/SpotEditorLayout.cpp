@@ -63,6 +63,9 @@ const Control kControls[] = {
     {Kind::Browse, Role::imgbrowse4, "...", 4200, 3675, 360, 360, nullptr},
     {Kind::Button, Role::cmdok, "OK", 2040, 4140, 855, 300, "Click it to save this menu spot."},
     {Kind::Button, Role::cmdcancel, "Cancel", 3240, 4140, 855, 300, "Click to go back."},
+    // Last, so that the controls before it keep their identifiers and places in the tab order.
+    {Kind::LanguageList, Role::cmblanguage, "", 2040, 945, 2055, 315,
+     "The language this menu spot shows the menu in: one of the menu's language tags, or type another."},
 };
 
 const int kControlCount = sizeof kControls / sizeof kControls[0];

@@ -4,7 +4,7 @@
 
 namespace orb::frmmenuspots {
 
-enum class Kind { Label, RedLabel, Text, ReadOnlyText, ActionList, PageList, Browse, Button };
+enum class Kind { Label, RedLabel, Text, ReadOnlyText, ActionList, PageList, LanguageList, Browse, Button };
 
 // What a control stands for in SpotEditorController.
 enum class Role {
@@ -12,6 +12,7 @@ enum class Role {
   txtvidx, txtvidy, txtvidwidth, txtvidheight, imgbrowse0, imgbrowse1, imgbrowse2, imgbrowse3, imgbrowse4,
   cmdlocate, cmdvidlocate, cmdok, cmdcancel, VideoLabel,
   cmbpage,  // in txtindex0's place while the action is Go to Page
+  cmblanguage,  // in txtindex0's place while the action is Switch Language: a tag picked or typed
 };
 
 struct Control {

@@ -23,10 +23,11 @@ ProjectModel WithSpots(std::initializer_list<const char*> names) {
 TEST(ProjectModel, SelectAnActionIsStoredAsDoNothing) {
   EXPECT_EQ(ActionCodeForEntry(0), 7);
   EXPECT_STREQ(kActionEntryTexts[ActionCodeForEntry(0)], "Do Nothing");
-  for (int entry = 1; entry <= 9; ++entry) EXPECT_EQ(ActionCodeForEntry(entry), entry);
-  EXPECT_EQ(ActionCodeForEntry(10), 7);
+  for (int entry = 1; entry <= 10; ++entry) EXPECT_EQ(ActionCodeForEntry(entry), entry);
+  EXPECT_EQ(ActionCodeForEntry(11), 7);
   EXPECT_STREQ(kActionEntryTexts[ActionCode(ActionKind::GoToPage)], "Go to Page");
   EXPECT_STREQ(kActionEntryTexts[ActionCode(ActionKind::GoBack)], "Go Back");
+  EXPECT_STREQ(kActionEntryTexts[ActionCode(ActionKind::SwitchLanguage)], "Switch Language");
 }
 
 TEST(ProjectModel, SpotListShowsTrimmedNamesWhileTheModelKeepsBlanks) {

@@ -177,7 +177,7 @@ void MainWindow::PlaceControl(const ControlSpec& spec) {
   // Edges are converted separately so that neighbours meet exactly at any DPI.
   int x = TwipsToPixels(r.left, dpi_), y = TwipsToPixels(r.top, dpi_);
   int w = TwipsToPixels(r.left + r.width, dpi_) - x, h = TwipsToPixels(r.top + r.height, dpi_) - y;
-  if (spec.id == kId_cmbmenu || spec.id == kId_cmbpage) h += MulDiv(kComboListPixels, dpi_, 96);
+  if (spec.id == kId_cmbmenu || spec.id == kId_cmbpage || spec.id == kId_cmblanguage) h += MulDiv(kComboListPixels, dpi_, 96);
   HWND control = Control(spec.id);
   RECT now;
   GetWindowRect(control, &now);
@@ -270,6 +270,67 @@ void MainWindow::SyncPageRow() {
   }
 }
 
+// The language row and what a language version locks. Wide calls: the hints and tags travel as UTF-8.
+void MainWindow::SyncLanguageRow() {
+  HWND combo = Control(kId_cmblanguage);
+  std::vector<std::string> entries = controller_.LanguageEntries();
+  if (entries != shown_languages_) {
+    SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+    for (const std::string& entry : entries)
+      SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win::Widen(entry).c_str()));
+    shown_languages_ = entries;
+  }
+  int selected = controller_.Model().CurrentLanguage();
+  if (SendMessageW(combo, CB_GETCURSEL, 0, 0) != selected) SendMessageW(combo, CB_SETCURSEL, selected, 0);
+  // The default's title shows greyed in a version's empty title box (comctl32 6's cue banner), focused too.
+  std::string hint = controller_.FieldHint(MainField::txtcdtitle);
+  if (hint != shown_title_hint_) {
+    shown_title_hint_ = hint;
+    SendMessageW(Control(kId_txtcdtitle), EM_SETCUEBANNER, TRUE,
+                 reinterpret_cast<LPARAM>(win::Widen(hint).c_str()));
+    InvalidateRect(Control(kId_txtcdtitle), nullptr, TRUE);
+  }
+  bool make_up = controller_.MakeUpEnabled();
+  const std::pair<int, bool> states[] = {
+      {kId_cmdremovelanguage, controller_.InLanguageVersion()},
+      {kId_txtindex2_2, controller_.FieldHint(MainField::txtindex2_2).empty()},
+      {kId_txtroot2, make_up}, {kId_cmdroot2, make_up}, {kId_txtindex2_0, make_up}, {kId_cmdindex2_0, make_up},
+      {kId_txtindex2_1, make_up}, {kId_cmdindex2_1, make_up}, {kId_txtindex2_3, make_up},
+      {kId_cmdindex2_3, make_up}, {kId_cmdmenuspots, make_up}, {kId_cmdDelete, make_up},
+      {kId_cmdaddpage, make_up}, {kId_cmdrenamepage, make_up}};
+  HWND focus = GetFocus();
+  for (const auto& [id, enabled] : states) {
+    HWND control = Control(id);
+    if ((IsWindowEnabled(control) != FALSE) == enabled) continue;
+    // A disabled control cannot keep the keyboard: the language list takes it.
+    if (!enabled && focus == control) SetFocus(combo);
+    EnableWindow(control, enabled);
+  }
+}
+
+// A read-only field draws no cue banner: a version's empty background shows the default's path itself, the
+// field disabled so that the system greys it (a themed edit may ignore WM_CTLCOLORSTATIC's text colour).
+std::string MainWindow::ShownFieldText(MainField field) const {
+  std::string text = controller_.FieldText(field);
+  if (field == MainField::txtindex2_2 && text.empty()) return controller_.FieldHint(field);
+  return text;
+}
+
+bool MainWindow::OnLanguageCommand(int id, int code, HWND control) {
+  if (id == kId_cmblanguage) {
+    if (code == CBN_SELCHANGE && !syncing_)
+      controller_.cmblanguage_Click(static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0)));
+    return true;
+  }
+  if (code != BN_CLICKED) return false;
+  switch (id) {
+    case kId_cmdaddlanguage: controller_.cmdaddlanguage_Click(); return true;
+    case kId_cmdremovelanguage: controller_.cmdremovelanguage_Click(); return true;
+    case kId_cmddefaultlanguage: controller_.cmddefaultlanguage_Click(); return true;
+    default: return false;
+  }
+}
+
 void MainWindow::RebuildList(HWND combo, const std::vector<std::string>& entries) {
   bool same = SendMessageW(combo, CB_GETCOUNT, 0, 0) == static_cast<LRESULT>(entries.size());
   for (size_t i = 0; same && i < entries.size(); ++i) {
@@ -308,9 +369,10 @@ void MainWindow::Sync() {
   if (win::Text(hwnd_) != controller_.Title()) win::SetText(hwnd_, controller_.Title());
   UINT state = MF_BYCOMMAND | (controller_.ProjectEntriesEnabled() ? MF_ENABLED : MF_GRAYED);
   for (int id : {kMenu_mnunewprj, kMenu_mnuldprj, kMenu_mnusaveprj}) EnableMenuItem(menu_, id, state);
-  for (const FieldBinding& binding : kFields) SyncText(binding.id, controller_.FieldText(binding.field));
+  for (const FieldBinding& binding : kFields) SyncText(binding.id, ShownFieldText(binding.field));
   SyncSpotList();
   SyncPageRow();
+  SyncLanguageRow();
   SyncTitleTip();
   PlaceControl(*FindControlSpec(kId_picback0));
   PlaceControl(*FindControlSpec(kId_cmdani));
@@ -390,6 +452,7 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
       controller_.cmbpage_Click(static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0)));
     return;
   }
+  if (OnLanguageCommand(id, code, control)) return;
   if (code != BN_CLICKED) return;
   switch (id) {
     case kId_cmdani: controller_.cmdani_Click(); break;

@@ -63,6 +63,12 @@ class MainWindow {
   void SyncTitleTip();
   // The page list, its selection and which page buttons can act.
   void SyncPageRow();
+  // The language list, its selection, the default's hints in a version's fields and what a version locks.
+  void SyncLanguageRow();
+  // The language row's commands; false for another control's.
+  bool OnLanguageCommand(int id, int code, HWND control);
+  // What a field shows: its text, or a version's hint where the field cannot show a cue banner.
+  std::string ShownFieldText(MainField field) const;
   // Replaces a list's entries (cmbmenu, cmbpage) with entries where they differ.
   void RebuildList(HWND combo, const std::vector<std::string>& entries);
   void SyncTimer(UINT_PTR timer, bool enabled, bool& running);
@@ -92,6 +98,8 @@ class MainWindow {
   bool showing_arrow_down_ = false;
   uint64_t shown_spot_list_ = UINT64_MAX;  // the model's spot-list revision cmbmenu shows
   uint64_t shown_page_list_ = UINT64_MAX;  // and cmbpage
+  std::vector<std::string> shown_languages_;  // cmblanguage's entries
+  std::string shown_title_hint_;              // the title box's cue banner
   bool quit_on_destroy_ = true;
   std::function<void()> closing_effect_;
 };

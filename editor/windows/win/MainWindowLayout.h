@@ -21,6 +21,7 @@ enum MainControlId : int {
   kId_cmdindex2_3, kId_lblsound2, kId_txtindex2_1, kId_cmdindex2_1, kId_lblspots, kId_cmbmenu, kId_cmdmenuspots,
   kId_cmdedit, kId_cmdDelete, kId_cmdpreview2, kId_cmdgenerate2, kId_lblroll2,
   kId_lblpage, kId_cmbpage, kId_cmdaddpage, kId_cmdrenamepage, kId_cmdremovepage, kId_cmdpageup, kId_cmdpagedown,
+  kId_lbllanguage, kId_cmblanguage, kId_cmdaddlanguage, kId_cmdremovelanguage, kId_cmddefaultlanguage,
 };
 
 // Menu bar command identifiers.

@@ -14,7 +14,8 @@ constexpr int kClientWidth = 4200, kClientHeight = 1500;
 
 class PageNameWindow {
  public:
-  PageNameWindow(const std::string& caption, const std::string& name) : caption_(caption), name_(name) {}
+  PageNameWindow(const std::string& caption, const std::string& name, const char* prompt)
+      : caption_(caption), name_(name), prompt_(prompt) {}
   INT_PTR Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   const std::string& Name() const { return name_; }
 
@@ -24,6 +25,7 @@ class PageNameWindow {
 
   std::string caption_;
   std::string name_;
+  const char* prompt_;
 };
 
 void PageNameWindow::OnInit(HWND hwnd) {
@@ -33,7 +35,7 @@ void PageNameWindow::OnInit(HWND hwnd) {
   HWND owner = GetWindow(hwnd, GW_OWNER);
   if (owner) SendMessageW(hwnd, WM_SETICON, ICON_SMALL, SendMessageW(owner, WM_GETICON, ICON_SMALL, 0));
   win::SizeClientAndCentre(hwnd, owner, Px(kClientWidth), Px(kClientHeight), true);
-  AddChild(hwnd, "STATIC", "Name of the page:", SS_NOPREFIX, 180, 150, 3840, 240, kIdPrompt);
+  AddChild(hwnd, "STATIC", prompt_, SS_NOPREFIX, 180, 150, 3840, 240, kIdPrompt);
   HWND box = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
                              WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, Px(180), Px(420), Px(3840),
                              Px(300), hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdName)),
@@ -69,8 +71,9 @@ INT_PTR PageNameWindow::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM) {
 
 }  // namespace
 
-std::optional<std::string> AskPageName(HWND owner, const std::string& caption, const std::string& name) {
-  PageNameWindow window(caption, name);
+std::optional<std::string> AskPageName(HWND owner, const std::string& caption, const std::string& name,
+                                       const char* prompt) {
+  PageNameWindow window(caption, name, prompt);
   INT_PTR result = win::RunEmptyDialog(owner, win::DialogProc<PageNameWindow, &PageNameWindow::Handle>,
                                        reinterpret_cast<LPARAM>(&window));
   if (result != IDOK) return std::nullopt;

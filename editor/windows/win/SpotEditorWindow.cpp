@@ -55,6 +55,10 @@ class SpotEditorWindow {
   void OnInit();
   void OnCommand(int index, int code, HWND control);
   void Sync();
+  // Switch Language's tag list and what a language version locks or hints; wide calls, text as UTF-8.
+  HWND CreateLanguageList(const frmmenuspots::Control& k, HMENU id, HFONT font);
+  void SyncLanguage();
+  bool OnLanguageListCommand(int code, HWND control);
   int Px(int twips) const { return MulDiv(twips, dpi_, 1440); }
 
   SpotEditorController& c_;
@@ -67,6 +71,7 @@ class SpotEditorWindow {
   HCURSOR hand_ = nullptr, hpoint_ = nullptr;
   CaptionFitter fitter_;
   bool syncing_ = false;
+  std::string shown_hints_[64];  // the cue banner each edit shows
 };
 
 INT_PTR SpotEditorWindow::Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -116,6 +121,7 @@ void SpotEditorWindow::OnInit() {
         if (k.kind == Kind::PageList) style &= ~WS_VISIBLE;
         font = field_font_;
         break;
+      case Kind::LanguageList: break;  // CreateLanguageList
       case Kind::Browse:
       case Kind::Button:
         cls = "BUTTON";
@@ -125,8 +131,10 @@ void SpotEditorWindow::OnInit() {
     // A drop-down list's height includes its open list.
     int height = k.kind == Kind::ActionList || k.kind == Kind::PageList ? Px(k.height) * 8 : Px(k.height);
     HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdBase + i));
-    HWND h = CreateWindowExW(ex, win::Widen(cls).c_str(), win::Widen(k.text ? k.text : "").c_str(), style,
-                             Px(k.left), Px(k.top), Px(k.width), height, hwnd_, id, instance, nullptr);
+    HWND h = k.kind == Kind::LanguageList
+                 ? CreateLanguageList(k, id, field_font_)
+                 : CreateWindowExW(ex, win::Widen(cls).c_str(), win::Widen(k.text ? k.text : "").c_str(), style,
+                                   Px(k.left), Px(k.top), Px(k.width), height, hwnd_, id, instance, nullptr);
     controls_[i] = h;
     SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (k.kind == Kind::ActionList) {
@@ -166,7 +174,7 @@ void SpotEditorWindow::Sync() {
     if (video) EnableWindow(h, c_.VideoGroupEnabled());
     if (k.role == Role::txtindex0) {
       EnableWindow(h, c_.TargetEnabled());
-      ShowWindow(h, c_.TargetIsPage() ? SW_HIDE : SW_SHOWNA);
+      ShowWindow(h, c_.TargetIsPage() || c_.TargetIsLanguage() ? SW_HIDE : SW_SHOWNA);
     }
     if (k.role == Role::cmbpage) {
       ShowWindow(h, c_.TargetIsPage() ? SW_SHOWNA : SW_HIDE);
@@ -179,10 +187,74 @@ void SpotEditorWindow::Sync() {
     }
   }
   syncing_ = false;
+  SyncLanguage();
+}
+
+HWND SpotEditorWindow::CreateLanguageList(const frmmenuspots::Control& k, HMENU id, HFONT font) {
+  // A drop-down with an edit: the project's tags to pick, or one typed that the menu does not have yet.
+  HWND h = CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
+                           Px(k.left), Px(k.top), Px(k.width), Px(k.height) * 8, hwnd_, id, GetModuleHandleW(nullptr),
+                           nullptr);
+  SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  for (const std::string& tag : c_.LanguageChoices())
+    SendMessageW(h, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win::Widen(tag).c_str()));
+  return h;
+}
+
+void SpotEditorWindow::SyncLanguage() {
+  syncing_ = true;
+  for (int i = 0; i < frmmenuspots::kControlCount; ++i) {
+    const frmmenuspots::Control& k = frmmenuspots::kControls[i];
+    HWND h = controls_[i];
+    if (k.role == Role::cmblanguage) {
+      bool show = c_.TargetIsLanguage();
+      if ((IsWindowVisible(h) != FALSE) != show) ShowWindow(h, show ? SW_SHOWNA : SW_HIDE);
+      if (show) {
+        std::string tag = win::Text(h);
+        if (tag != c_.Text(SpotText::Target)) win::SetText(h, c_.Text(SpotText::Target));
+      }
+      EnableWindow(h, c_.TargetEnabled());
+      continue;
+    }
+    // In a language version, what the version cannot give stays the default's and is locked.
+    bool locked = false;
+    switch (k.role) {
+      case Role::txtmenuname: locked = !c_.FieldEnabled(SpotText::Name); break;
+      case Role::cmbact: case Role::cmbpage: locked = !c_.ActionEnabled(); break;
+      case Role::txtindex2: case Role::txtindex3: case Role::txtindex4:
+      case Role::imgbrowse2: case Role::imgbrowse3: case Role::imgbrowse4:
+      case Role::cmdlocate: case Role::cmdvidlocate: case Role::txtx: case Role::txty: locked = c_.InLanguageVersion(); break;
+      default: break;
+    }
+    if (locked && IsWindowEnabled(h)) EnableWindow(h, FALSE);
+    // The default's text, greyed in a version's empty field, focused too (comctl32 6's cue banner).
+    bool hinted = k.role == Role::txttooltip || k.role == Role::txtindex0 || k.role == Role::txtindex1;
+    if (!hinted) continue;
+    SpotText field = k.role == Role::txttooltip ? SpotText::ToolTip : k.role == Role::txtindex0 ? SpotText::Target : SpotText::Rollover;
+    std::string hint = c_.Hint(field);
+    if (hint == shown_hints_[i]) continue;
+    shown_hints_[i] = hint;
+    SendMessageW(h, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(win::Widen(hint).c_str()));
+    InvalidateRect(h, nullptr, TRUE);
+  }
+  syncing_ = false;
+}
+
+bool SpotEditorWindow::OnLanguageListCommand(int code, HWND control) {
+  if (code == CBN_SELCHANGE) {
+    c_.cmblanguage_Click(static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0)));
+  } else if (code == CBN_EDITCHANGE && !syncing_) {
+    c_.SetText(SpotText::Target, win::Text(control));
+  }
+  return true;
 }
 
 void SpotEditorWindow::OnCommand(int index, int code, HWND control) {
   const frmmenuspots::Control& k = frmmenuspots::kControls[index];
+  if (k.kind == Kind::LanguageList) {
+    OnLanguageListCommand(code, control);
+    return;
+  }
   if (code == EN_CHANGE) {
     if (syncing_) return;
     for (const Binding& b : kTextBindings) {

@@ -85,6 +85,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR command_line, int) {
   editor_windows.page_name = [&](const std::string& caption, const std::string& name) {
     return orb::AskPageName(window.Handle(), caption, name);
   };
+  editor_windows.language_tag = [&](const std::string& caption, const std::string& tag) {
+    return orb::AskPageName(window.Handle(), caption, tag, orb::kLanguageTagPrompt);
+  };
   editor_windows.disc_image = [&](const orb::CheckSubject& subject, const std::string& label) {
     disc_image.Run(subject, label);
   };

@@ -406,5 +406,87 @@ TEST(MainWindowPages, AddAsksUntilTheNameIsFreeAndRemoveNamesTheSpotsThatLeadThe
   EXPECT_EQ(rig.BoxTexts().back(), "The first page is where the menu starts; it cannot be deleted.");
 }
 
+TEST(MainWindowLanguages, AddRemoveAndDefaultRefuseBadAndRepeatedTags) {
+  MainWindowRig rig;
+  std::deque<std::optional<std::string>> typed = {"de_DE", "en", "DE"};
+  std::vector<std::string> asked;
+  rig.window.Hooks().language_tag = [&](const std::string& caption, const std::string& tag) {
+    asked.push_back(caption + ":" + tag);
+    std::optional<std::string> answer = typed.front();
+    typed.pop_front();
+    return answer;
+  };
+  EXPECT_EQ(rig.window.LanguageEntries(), std::vector<std::string>{"Default"});
+  rig.window.cmddefaultlanguage_Click();  // "de_DE" refused, then "en"
+  rig.window.cmdaddlanguage_Click();      // "DE"
+  EXPECT_EQ(asked, (std::vector<std::string>{"Default Language:", "Default Language:de_DE", "Add Language:"}));
+  EXPECT_EQ(rig.BoxTexts()[0].substr(0, 29), "\"de_DE\" is not a language tag");
+  EXPECT_EQ(rig.window.LanguageEntries(), (std::vector<std::string>{"en", "DE"}));
+  EXPECT_EQ(rig.window.Model().CurrentLanguage(), 1) << "the panel turns to the new version";
+  EXPECT_TRUE(rig.window.Model().Dirty());
+
+  typed = {"de", "EN", std::nullopt};
+  rig.window.cmdaddlanguage_Click();
+  EXPECT_EQ(rig.BoxTexts().back(), "The menu has the language \"EN\" already. Please choose another tag.");
+  EXPECT_EQ(asked.back(), "Add Language:EN") << "a refused tag comes back";
+  EXPECT_EQ(rig.window.Model().LanguageCount(), 2);
+
+  rig.window.Model().SetLanguageText(LanguageField::Title, 1, 0, "Willkommen");
+  rig.messages.answers = {MsgResult::No, MsgResult::Yes};
+  rig.window.cmdremovelanguage_Click();
+  EXPECT_EQ(rig.BoxTexts().back(),
+            "Delete the language \"DE\" and all its titles, tooltips, pictures and targets?");
+  EXPECT_EQ(rig.window.Model().LanguageCount(), 2) << "No keeps the version";
+  rig.window.cmdremovelanguage_Click();
+  EXPECT_TRUE(rig.window.Model().Data().Languages.empty());
+  EXPECT_EQ(rig.window.Model().CurrentLanguage(), 0);
+  rig.window.cmdremovelanguage_Click();
+  EXPECT_EQ(rig.BoxTexts().back().substr(0, 47), "The default language is the menu's own; it cann");
+  EXPECT_EQ(rig.window.Model().Data().DefaultLanguage, "en");
+}
+
+TEST(MainWindowLanguages, AVersionsTitleAndBackgroundShowTheDefaultsAsHintsAndTheRestIsLocked) {
+  MainWindowRig rig;
+  rig.EnterMenuPanel();
+  rig.folders.answer = "E:\\";
+  rig.window.cmdroot2_Click();
+  rig.window.txtcdtitle_Change("Welcome");
+  rig.window.Model().SetField(ProjectField::BackgroundImage, "E:\\imgmusic\\back.jpg");
+  rig.window.Model().AddLanguage("de");
+  rig.window.cmblanguage_Click(1);
+  EXPECT_FALSE(rig.window.MakeUpEnabled());
+  EXPECT_FALSE(rig.window.FieldEnabled(MainField::txtindex2_3));
+  EXPECT_TRUE(rig.window.FieldEnabled(MainField::txtcdtitle));
+  EXPECT_EQ(rig.window.FieldText(MainField::txtcdtitle), "");
+  EXPECT_EQ(rig.window.FieldHint(MainField::txtcdtitle), "Welcome");
+  EXPECT_EQ(rig.window.FieldHint(MainField::txtindex2_2), "E:\\imgmusic\\back.jpg");
+
+  rig.window.txtcdtitle_Change("Willkommen");
+  rig.files.files["C:\\art\\hinten.jpg"] = "jpg";
+  rig.dialogs.answer = "C:\\art\\hinten.jpg";
+  rig.window.cmdindex2_Click(2);
+  rig.window.cmdindex2_Click(3);  // the splash is the default's: no dialog
+  EXPECT_EQ(rig.window.FieldText(MainField::txtcdtitle), "Willkommen");
+  EXPECT_EQ(rig.window.FieldHint(MainField::txtcdtitle), "");
+  EXPECT_EQ(rig.window.Model().Data().CdTitle, "Welcome") << "the default keeps its title";
+  EXPECT_EQ(rig.window.Model().Data().Languages[0].Texts,
+            (std::vector<LanguageText>{{LanguageField::Title, 1, 0, "Willkommen"},
+                                       {LanguageField::Background, 1, 0, "E:\\imgmusic\\hinten.jpg"}}));
+  rig.window.cmdmenuspots_Click();
+  // Empty, or the default's own picture chosen again: the default's, and nothing left of it in the version.
+  rig.window.txtcdtitle_Change("");
+  rig.dialogs.answer = "E:\\imgmusic\\back.jpg";
+  rig.window.cmdindex2_Click(2);
+  EXPECT_EQ(rig.window.FieldHint(MainField::txtcdtitle), "Welcome");
+  EXPECT_EQ(rig.window.FieldHint(MainField::txtindex2_2), "E:\\imgmusic\\back.jpg");
+  EXPECT_TRUE(rig.window.Model().Data().Languages[0].Texts.empty());
+
+  rig.window.cmblanguage_Click(0);
+  EXPECT_TRUE(rig.window.MakeUpEnabled());
+  EXPECT_EQ(rig.window.FieldText(MainField::txtcdtitle), "Welcome");
+  EXPECT_EQ(rig.window.FieldHint(MainField::txtcdtitle), "");
+  EXPECT_EQ(rig.window.LanguageEntries(), (std::vector<std::string>{"Default", "de"}));
+}
+
 }  // namespace
 }  // namespace orb::test

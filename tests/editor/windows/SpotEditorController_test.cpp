@@ -296,5 +296,47 @@ TEST_F(SpotEditorFixture, F1OpensHelpTopic1004) {
   EXPECT_EQ(help, (std::vector<int>{1004}));
 }
 
+TEST_F(SpotEditorFixture, SwitchLanguagePicksOrTypesATagAndAVersionEditsOnlyItsTexts) {
+  model.SetDefaultLanguage("en");
+  model.AddLanguage("de");
+  model.AddLanguage("pt-BR");
+  AddSpots(2);
+  editor.PresetNew();
+  FillRequired();
+  editor.cmbact_Click(10);
+  EXPECT_TRUE(editor.TargetIsLanguage() && editor.TargetEnabled() && !editor.TargetBrowseEnabled());
+  EXPECT_EQ(editor.LanguageChoices(), (std::vector<std::string>{"en", "de", "pt-BR"}));
+  editor.SetText(SpotText::Target, "pt_BR");
+  EXPECT_FALSE(editor.cmdok_Click());
+  EXPECT_EQ(messages.Texts().back(), "Please choose or type the language this menu spot switches to: a tag such as de, fr or pt-BR.");
+  editor.cmblanguage_Click(2);
+  ASSERT_TRUE(editor.cmdok_Click());
+  EXPECT_EQ(model.Spot(3).Action, 10);
+  EXPECT_EQ(model.Spot(3).Target, "pt-BR");
+
+  // In the version "de", spot 1's tooltip, rollover and target are the version's; the rest is the default's.
+  model.SelectLanguage(1);
+  model.SetLanguageText(LanguageField::ToolTip, 1, 1, "Einrichten");
+  editor.PresetFromSpot(1);
+  EXPECT_EQ(editor.Text(SpotText::ToolTip), "Einrichten");
+  EXPECT_EQ(editor.Text(SpotText::Target), "");
+  EXPECT_EQ(editor.Hint(SpotText::Target), "C:\\cd\\setup.exe");
+  EXPECT_EQ(editor.Hint(SpotText::ToolTip), "");
+  EXPECT_TRUE(editor.FieldEnabled(SpotText::Rollover) && editor.FieldEnabled(SpotText::Target));
+  EXPECT_FALSE(editor.FieldEnabled(SpotText::Name) || editor.FieldEnabled(SpotText::MoveSound) || editor.ActionEnabled());
+  editor.cmdlocate_Click();
+  EXPECT_TRUE(placements.empty()) << "the position is the default's";
+  editor.SetText(SpotText::Target, "C:\\cd\\setup-de.exe");
+  editor.SetText(SpotText::ToolTip, "");
+  ASSERT_TRUE(editor.cmdok_Click());
+  EXPECT_EQ(model.Spot(1), NamedSpot(" spot 1 ")) << "the default's spot is untouched";
+  EXPECT_EQ(model.Data().Languages[0].Texts,
+            (std::vector<LanguageText>{{LanguageField::Target, 1, 1, "C:\\cd\\setup-de.exe"}}));
+  // A Switch Language spot's target is a tag, the same in every version.
+  editor.PresetFromSpot(3);
+  EXPECT_FALSE(editor.FieldEnabled(SpotText::Target));
+  EXPECT_EQ(editor.Text(SpotText::Target), "pt-BR");
+}
+
 }  // namespace
 }  // namespace orb

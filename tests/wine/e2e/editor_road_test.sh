@@ -83,6 +83,26 @@ wt select "$title" "#156" 0 || fail "could not choose page 1"
 [ "$(wt items "$title" "#148")" = "$spots" ] || fail "back on page 1 the spot list is: $(wt items "$title" "#148")"
 texts=$(wt text "$title")
 [[ "$texts" == *'\imgmusic\back.jpg|'* && "$texts" == *'Edit|Orbmenu Demo|'* && "$texts" != *credits.jpg* ]] || fail "page 1's fields read: $texts"
+# 1c. A German version through the language row: page 1's title in German, the default's as a hint meanwhile.
+wt click "$title" "#164" || fail "no Add language button"   # cmdaddlanguage
+wt wait "Add Language" 10000 >/dev/null || fail "Add opened no tag box"
+wt settext "Add Language" "#101" "de_DE"
+click_to_close "Add Language" "OK" || fail "OK left the tag box open"
+box=$(wt msgbox 10000) || fail "no message for the tag de_DE"
+[[ "$box" == *'"de_DE" is not a language tag.'* ]] || fail "a bad tag was refused with: $box"
+wt wait "Add Language" 10000 >/dev/null || fail "the tag box did not come back after the refusal"
+wt settext "Add Language" "#101" "de"
+click_to_close "Add Language" "OK" || fail "OK left the tag box open"
+[ "$(wt items "$title" "#163")" = $'Default\nde' ] || fail "language list: $(wt items "$title" "#163")"
+# The version gives no title yet: the box is empty (the default's title its cue banner); the read-only
+# background shows the default's path, greyed.
+texts=$(wt text "$title")
+[[ "$texts" != *'Edit|Orbmenu Demo|'* && "$texts" == *'\imgmusic\back.jpg|'* ]] || fail "the German fields read: $texts"
+sleep 1
+keep road-languages "$rect"
+wt settext "$title" "#140" "Willkommen" || fail "no title box"
+wt select "$title" "#163" 0 || fail "could not choose the default language"
+[[ "$(wt text "$title")" == *'Edit|Orbmenu Demo|'* ]] || fail "the default's title reads: $(wt text "$title" | grep '^Edit')"
 
 # 2. Edit the first spot and drag its rollover picture 40 pixels right and 30 down.
 wt select "$title" "#148" 1 || fail "could not select the first spot"
@@ -137,6 +157,7 @@ click_to_close "$placement" "&Finish" || fail "Finish left the placement window 
 [ "$(field "$spot_editor" 9)" = 1200 ] && [ "$(field "$spot_editor" 10)" = 2550 ] ||
   fail "the spot editor's X and Y are $(field "$spot_editor" 9) and $(field "$spot_editor" 10), not 1200 and 2550"
 # 2b. Go to Page, its page picked from the project's pages in the action name's place.
+[ "$(wt items "$spot_editor" "#2019" | tail -n 1)" = "Switch Language" ] || fail "the action list ends: $(wt items "$spot_editor" "#2019" | tail -n 1)"
 wt select "$spot_editor" "#2019" 8 || fail "no action list"   # cmbact
 [ "$(wt items "$spot_editor" "#2021")" = $'Home\nExtras\nCredits' ] || fail "the spot editor's pages: $(wt items "$spot_editor" "#2021")"
 wt select "$spot_editor" "#2021" 2 || fail "no page list"   # cmbpage
@@ -150,9 +171,12 @@ box=$(wt msgbox 10000) || fail "no message after Save"
 [ "$(line 13)" = " 1200 " ] && [ "$(line 14)" = " 2550 " ] || fail "saved X and Y are '$(line 13)' '$(line 14)'"
 [ "$(line 10)" = " 8 " ] && [ "$(line 11)" = "Credits" ] || fail "saved action and target are '$(line 10)' '$(line 11)'"
 # The new page follows the demo's Extras page, its paths as the project file stores them.
-pages_text=$(tr -d '\r' <"$cd_root/demo.obm" | awk '/^Orbmenu pages 1$/ {on = 1} on && n++ < 3; on && $0 == "Credits" {c = 1} c && m++ < 5')
-[ "$pages_text" = $'Orbmenu pages 1\nHome\n 2 \nCredits\nCredits\nimgmusic\\credits.jpg\n 1 \nBack' ] ||
+pages_text=$(tr -d '\r' <"$cd_root/demo.obm" | awk '/^Orbmenu pages 2$/ {on = 1} on && n++ < 3; on && $0 == "Credits" {c = 1} c && m++ < 5')
+[ "$pages_text" = $'Orbmenu pages 2\nHome\n 2 \nCredits\nCredits\nimgmusic\\credits.jpg\n 1 \nBack' ] ||
   fail "the saved pages text reads: $pages_text"
+# The German version follows: no default tag, one version "de" with page 1's title.
+languages_text=$(tail -n 6 "$cd_root/demo.obm" | tr -d '\r')
+[ "$languages_text" = $'\n 1 \nde\n 1 \ntitle 1\nWillkommen' ] || fail "the saved versions read: $languages_text"
 stop_editor
 
 # 4. Reopen and Make Cd.

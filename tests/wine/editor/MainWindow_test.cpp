@@ -178,7 +178,9 @@ TEST_F(MainWindowTest, ControlsShowTheirCaptionsAtTheirTwipsPositions) {
       {kId_cmdpreview, "&Preview", {2565, 3765, 1515, 375}},
       {kId_cmdgenerate, "&Generate", {4245, 3765, 1515, 375}},
       {kId_lblroll, "* Items Marked in Red are mandatory.", {120, 4560, 3015, 255}},
-      {kId_lblback, "Background image :", {180, 810, 2160, 240}},
+      {kId_lblback, "Background image :", {180, 720, 2160, 240}},
+      {kId_lbllanguage, "Language :", {945, 2790, 1395, 240}},
+      {kId_cmddefaultlanguage, "&Set Default...", {5550, 2775, 1260, 345}},
       {kId_lblpage, "Page :", {945, 3210, 1395, 240}},
       {kId_cmdaddpage, "&Add", {4065, 3195, 585, 345}},
       {kId_cmdpagedown, "Move page down", {6795, 3195, 345, 345}},
@@ -288,6 +290,25 @@ TEST_F(MainWindowTest, TheTitleKeepsEveryCharacterAndItsTipSaysWhatAQuestionMark
   EXPECT_TRUE(messages_.boxes.empty());
   EXPECT_EQ(window_.Controller().Model().Data().CdTitle,
             "What's new? \xCE\xA3\xCE\xB5\xCE\xBB\xCE\xAF\xCE\xB4\xCE\xB1 \xE6\x97\xA5\xE6\x9C\xAC");
+}
+
+TEST_F(MainWindowTest, AVersionShowsTheDefaultsBackgroundGreyedAndLocksTheRest) {
+  Slide();
+  SetWindowTextA(C(kId_txtcdtitle), "Holiday");
+  window_.Controller().Model().SetField(ProjectField::BackgroundImage, "C:\\cd\\imgmusic\\back.jpg");
+  window_.Controller().Model().AddLanguage("de");
+  window_.Controller().cmblanguage_Click(1);
+  // The title's hint is its cue banner (comctl32 6, which the editor's manifest gives, not this test).
+  EXPECT_EQ(Text(C(kId_txtcdtitle)), "");
+  EXPECT_EQ(SendMessageA(C(kId_cmblanguage), CB_GETCURSEL, 0, 0), 1);
+  EXPECT_FALSE(IsWindowEnabled(C(kId_cmdindex2_3)) || IsWindowEnabled(C(kId_cmdmenuspots)));
+  // The read-only background field shows the default's path greyed, its browse button free.
+  EXPECT_EQ(Text(C(kId_txtindex2_2)), "C:\\cd\\imgmusic\\back.jpg");
+  EXPECT_FALSE(IsWindowEnabled(C(kId_txtindex2_2)));
+  EXPECT_TRUE(IsWindowEnabled(C(kId_cmdindex2_2)));
+  window_.Controller().cmblanguage_Click(0);
+  EXPECT_EQ(Text(C(kId_txtcdtitle)), "Holiday");
+  EXPECT_TRUE(IsWindowEnabled(C(kId_cmdindex2_3)) && IsWindowEnabled(C(kId_txtindex2_2)));
 }
 
 TEST_F(MainWindowTest, GenerateInTheSimplePanelWritesACdRoot) {

@@ -182,6 +182,38 @@ TEST(SpotEditorWindows, RolloverIsPlacedByNudgeAndDragAndStored) {
   EXPECT_TRUE(rig.messages.shown.empty());
 }
 
+TEST(SpotEditorWindows, SwitchLanguageListsTheTagsInTheTargetsPlaceAndTakesATypedOne) {
+  Rig rig;
+  rig.model.SetDefaultLanguage("en");
+  rig.model.AddLanguage("de");
+  rig.editor.PresetNew();
+  int tags = 0;
+  bool target_hidden = false;
+  bool stored = rig.Run({
+      {kSpotCaption, [&](HWND d) {
+        SetDlgItemTextA(d, SpotId(frmmenuspots::Role::txtmenuname), "Sprache");
+        SetDlgItemTextA(d, SpotId(frmmenuspots::Role::txtindex1), DataPath("red.bmp").c_str());
+        HWND action = GetDlgItem(d, SpotId(frmmenuspots::Role::cmbact));
+        SendMessageA(action, CB_SETCURSEL, 10, 0);
+        SendMessageA(d, WM_COMMAND, MAKEWPARAM(SpotId(frmmenuspots::Role::cmbact), CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(action));
+        HWND list = GetDlgItem(d, SpotId(frmmenuspots::Role::cmblanguage));
+        tags = IsWindowVisible(list) ? static_cast<int>(SendMessageA(list, CB_GETCOUNT, 0, 0)) : -1;
+        target_hidden = !IsWindowVisible(GetDlgItem(d, SpotId(frmmenuspots::Role::txtindex0)));
+        // Typed into the list's edit, as a tag the menu does not have yet.
+        HWND edit = FindWindowExA(list, nullptr, "Edit", nullptr);
+        for (char c : std::string("pt-BR")) SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(c), 0);
+        Click(d, SpotId(frmmenuspots::Role::cmdok), false);
+        if (rig.model.SpotCount() == 0) PostMessageA(d, WM_COMMAND, IDCANCEL, 0);  // refused: no hang
+      }},
+  });
+  EXPECT_EQ(tags, 2);
+  EXPECT_TRUE(target_hidden);
+  ASSERT_TRUE(stored);
+  EXPECT_EQ(rig.model.Spot(1).Action, ActionCode(ActionKind::SwitchLanguage));
+  EXPECT_EQ(rig.model.Spot(1).Target, "pt-BR");
+}
+
 TEST(SpotEditorWindows, VideoPreviewPlaysInTheFrameAndClosingEndsIt) {
   Rig rig;
   rig.media.short_paths["C:\\cd\\movie.avi"] = "C:\\cd\\MOVIE.AVI";
