@@ -82,8 +82,12 @@ type_into() {
   at=$(edit_box "$1" "$2")
   [ -n "$at" ] || fail "$1 has no edit box showing '$2': $(wt text "$1" | grep '^Edit')"
   xdotool mousemove $at click 1; sleep 0.3
+  # xdotool maps each letter the keymap lacks to a spare key for its press, and Wine loses the key of the
+  # first such change after its start: one letter is typed and wiped first. The delay lets the editor read
+  # each key before the spare key is mapped back.
+  xdotool type --delay 400 "${3:0:1}"; sleep 0.5
   xdotool key End shift+Home; sleep 0.2
-  xdotool type --delay 80 "$3"; sleep 0.5
+  xdotool type --delay 400 "$3"; sleep 0.5
   [ -n "$(edit_box "$1" "$3")" ] || fail "typed '$3', the box reads: $(wt text "$1" | grep '^Edit')"
 }
 open_spot() {
