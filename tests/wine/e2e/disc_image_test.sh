@@ -7,21 +7,12 @@
 . "$(dirname "$0")/lib.sh"
 editor_pid=
 player_pid=
-prefix=$(dirname "$ORB_WINE_RUN")/wine/prefix
 wt() { wintool "$@" | tr -d '\r'; }
-# Ends this prefix's Wine processes (every Wine test holds the display lock, so none is running); the
-# next program starts them again.
-restart_wine() { WINEPREFIX=$prefix wineserver -k 2>/dev/null; WINEPREFIX=$prefix wineserver -w 2>/dev/null; true; }
 cleanup() {
   set +e
   [ -n "$editor_pid" ] && { wt close "$title"; kill "$editor_pid"; } >/dev/null 2>&1
   [ -n "$player_pid" ] && { wt close "Orbmenu Demo"; kill "$player_pid"; } >/dev/null 2>&1
-  # The prefix is shared with the other tests: the drive goes again.
-  if [ -L "$prefix/dosdevices/d:" ] && [ "$(readlink "$prefix/dosdevices/d:")" = "$TMP/disc" ]; then
-    rm -f "$prefix/dosdevices/d:"
-    run reg delete 'HKLM\Software\Wine\Drives' /v d: /f >/dev/null 2>&1
-    restart_wine
-  fi
+  cd_drive_gone "$TMP/disc"
   chmod -R u+w "$TMP" 2>/dev/null
   rm -rf "$TMP"
 }
@@ -118,11 +109,7 @@ diff -r "$cd_root" "$TMP/disc" || fail "the extracted disc differs from the root
 chmod -R a-w "$TMP/disc"
 
 # 4. D: is a CD-ROM drive holding it, and its player shows the menu with a spot lit under the mouse.
-[ ! -e "$prefix/dosdevices/d:" ] || fail "the prefix already has a drive D:"
-ln -s "$TMP/disc" "$prefix/dosdevices/d:"
-run reg add 'HKLM\Software\Wine\Drives' /v d: /d cdrom /f >/dev/null 2>&1 || fail "could not make D: a CD-ROM drive"
-restart_wine  # the mount manager reads the drives when it starts
-[ "$(wt drivetype 'D:\')" = DRIVE_CDROM ] || fail "D: is $(wt drivetype 'D:\')"
+cd_drive "$TMP/disc"
 run 'D:\Orbstart.exe' & player_pid=$!
 rect=$(wt wait "Orbmenu Demo" 30000) || fail "D:\\Orbstart.exe showed no menu"
 demo_menu_origin "$rect"

@@ -69,3 +69,22 @@ keep() {
     cp "$f" "$ORB_SOURCE_DIR/docs/images/$1.png"
   fi
 }
+# cd_drive DIR: this prefix's drive D: becomes a CD-ROM drive holding DIR (read-only, as a laid-out disc);
+# cd_drive_gone takes it away again, since the prefix is shared with the other tests. Every Wine test holds
+# the display lock, so no other program runs while the mount manager restarts to read the drives.
+cd_prefix=$(dirname "$ORB_WINE_RUN")/wine/prefix
+restart_wine() { WINEPREFIX=$cd_prefix wineserver -k 2>/dev/null; WINEPREFIX=$cd_prefix wineserver -w 2>/dev/null; true; }
+cd_drive() {
+  [ ! -e "$cd_prefix/dosdevices/d:" ] || fail "the prefix already has a drive D:"
+  ln -s "$1" "$cd_prefix/dosdevices/d:"
+  run reg add 'HKLM\Software\Wine\Drives' /v d: /d cdrom /f >/dev/null 2>&1 || fail "could not make D: a CD-ROM drive"
+  restart_wine
+  [ "$(wintool drivetype 'D:\' | tr -d '\r')" = DRIVE_CDROM ] || fail "D: is $(wintool drivetype 'D:\')"
+}
+cd_drive_gone() {
+  if [ -L "$cd_prefix/dosdevices/d:" ] && [ "$(readlink "$cd_prefix/dosdevices/d:")" = "$1" ]; then
+    rm -f "$cd_prefix/dosdevices/d:"
+    run reg delete 'HKLM\Software\Wine\Drives' /v d: /f >/dev/null 2>&1
+    restart_wine
+  fi
+}
