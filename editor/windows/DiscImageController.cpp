@@ -10,11 +10,21 @@ namespace {
 
 const char* const kTitle = "Make Disc Image";
 
+// The findings worth a word before the image, at most kShownFindings of them: a disc of many files named in
+// another script would otherwise give a message box taller than the screen, its buttons out of reach.
+constexpr size_t kShownFindings = 20;
+
 std::string Lines(const std::vector<Finding>& findings) {
   std::string text;
+  size_t shown = 0, more = 0;
   for (const Finding& finding : findings) {
-    if (finding.severity != Severity::Note) text += "\r\n" + FindingLine(finding);
+    if (finding.severity == Severity::Note) continue;
+    if (shown++ < kShownFindings)
+      text += "\r\n" + FindingLine(finding);
+    else
+      ++more;
   }
+  if (more > 0) text += "\r\n... and " + std::to_string(more) + " more like these";
   return text;
 }
 

@@ -91,6 +91,15 @@ TEST(DiscImage, ErrorsStopBeforeTheDialogWarningsAskWhetherToGoOn) {
   EXPECT_LT(rig.messages.boxes[0].text.find("error: "), rig.messages.boxes[0].text.find("warning: "));
   EXPECT_EQ(rig.messages.boxes[0].text.find("note: "), std::string::npos);
   EXPECT_TRUE(rig.writes.empty());
+
+  // A disc of many names in another script: the box names twenty findings and counts the rest.
+  rig.check.AddRule([](CheckContext& c) {
+    for (int i = 0; i < 30; ++i) c.Add(Severity::Warning, "E:\\cd\\" + std::to_string(i) + ".bmp", "name");
+  });
+  rig.messages.boxes.clear();
+  EXPECT_EQ(rig.Run(), ImageOutcome::Stopped);
+  const std::string& text = rig.messages.boxes[0].text;
+  EXPECT_NE(text.find("\r\nwarning: E:\\cd\\17.bmp: name\r\n... and 12 more like these"), std::string::npos) << text;
 }
 
 TEST(DiscImage, TheBoxWarnsAboutADamagedPlayerSignatureAndSaysNothingOfAGoodOne) {

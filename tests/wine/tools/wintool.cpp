@@ -273,9 +273,10 @@ int Run(int argc, const std::vector<std::string>& argv) {
       if (GetTickCount() - start > ms) return 1;
       Sleep(50);
     }
-    wchar_t caption[256] = {}, text[2048] = {};
+    static wchar_t text[16384];
+    wchar_t caption[256] = {};
     GetWindowTextW(search.found, caption, 256);
-    GetDlgItemTextW(search.found, 0xFFFF, text, 2048);
+    GetDlgItemTextW(search.found, 0xFFFF, text, 16384);
     std::printf("%s|%s\n", Narrow(caption).c_str(), Narrow(text).c_str());
     std::fflush(stdout);
     HWND btn = GetDlgItem(search.found, button);
