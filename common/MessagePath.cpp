@@ -7,27 +7,40 @@ namespace orb {
 
 namespace {
 
-// UTF-8 is counted in characters: a byte that is no continuation byte starts one.
-bool Starts(std::string_view text, size_t i) {
-  return i == 0 || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+// UTF-8 is counted in characters: a byte that is no continuation byte starts one, and so does a
+// continuation byte beyond the three a character can have, so that broken text is counted, not swallowed.
+template <class Visit>
+void ForEachStart(std::string_view text, Visit visit) {
+  size_t run = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    bool continuation = (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
+    if (i > 0 && continuation && run < 3) {
+      ++run;
+      continue;
+    }
+    run = 0;
+    if (!visit(i)) return;
+  }
 }
 size_t Characters(std::string_view text, size_t from = 0) {
   size_t n = 0;
-  for (size_t i = from; i < text.size(); ++i) n += Starts(text, i);
+  ForEachStart(text, [&](size_t i) { n += i >= from; return true; });
   return n;
 }
 // The byte offset after the first n characters.
 size_t AfterFirst(std::string_view text, size_t n) {
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (Starts(text, i) && n-- == 0) return i;
-  }
-  return text.size();
+  size_t at = text.size();
+  ForEachStart(text, [&](size_t i) {
+    if (n-- > 0) return true;
+    at = i;
+    return false;
+  });
+  return at;
 }
 // The byte offset where the last n characters start.
 size_t LastStart(std::string_view text, size_t n) {
-  size_t i = text.size();
-  while (n > 0 && i > 0) n -= Starts(text, --i);
-  return i;
+  size_t total = Characters(text);
+  return n >= total ? 0 : AfterFirst(text, total - n);
 }
 
 }  // namespace

@@ -50,6 +50,8 @@ TEST(MessagePath, LongNamesOutsideAsciiAreCutBetweenCharacters) {
   EXPECT_EQ(characters, kMessagePathLimit);
   std::string at_limit = "D:\\" + folder.substr(0, 3 * (kMessagePathLimit - 3));
   EXPECT_EQ(MessagePath(at_limit), at_limit);
+  // Broken UTF-8, a run of continuation bytes: counted a character each four, never swallowed whole.
+  EXPECT_EQ(FirstCharacters(std::string(4000, '\x9a'), 40).size(), 160u);
 }
 
 TEST(MessagePath, ControlBytesShowAsQuestionMarks) {
