@@ -59,8 +59,9 @@ xdotool type --delay 50 "My CD"
 press Tab "$menu_title" 142
 press shift+Tab "$menu_title" 140
 [ "$(wt focus "$menu_title" 140)" = "140|Edit|My CD" ] || fail "the CD title reads '$(wt focus "$menu_title")'"
-# The page row comes before the spots; on page 1 its Remove and arrows are off and take no Tab.
-press Tab "$menu_title" 142 143 145 146 156 157 158 148 149 150 151 152 153 104 131
+# The language row, then the page row, come before the spots; with the default language shown, the
+# language's Remove is off, and on page 1 the page's Remove and arrows: they take no Tab.
+press Tab "$menu_title" 142 143 145 146 163 164 166 156 157 158 148 149 150 151 152 153 104 131
 # The simple panel's Preview lies behind: Alt+P must not reach it. Alt+C reaches Create.
 xdotool key alt+p
 ! wt msgbox 1500 >/dev/null || fail "Alt+P reached a button of the hidden panel"
