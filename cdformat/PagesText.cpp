@@ -76,6 +76,16 @@ std::string OneLine(std::string text) {
   return text;
 }
 
+// The block of true texts after version 2's language part.
+void WriteTrueTexts(PagesWriter& out, const std::vector<TrueText>& texts) {
+  out.Text(kTrueTextsLine);
+  out.Number(static_cast<long>(texts.size()));
+  for (const TrueText& text : texts) {
+    out.Text(TrueTextKey(text));
+    out.Text(text.Value);
+  }
+}
+
 }  // namespace
 
 std::vector<TrueText> TrueTexts(const ProjectData& project, const std::string& root, PagesPathForm form) {
@@ -125,12 +135,7 @@ std::string SimplePagesText(const SimpleAutorun& simple, const std::string& root
   out.Number(0);
   out.Text("");
   out.Number(0);
-  out.Text(kTrueTextsLine);
-  out.Number(static_cast<long>(texts.size()));
-  for (const TrueText& text : texts) {
-    out.Text(TrueTextKey(text));
-    out.Text(text.Value);
-  }
+  WriteTrueTexts(out, texts);
   return out.Take();
 }
 
@@ -205,13 +210,7 @@ std::string PagesText(const ProjectData& project, const std::string& root, Pages
         out.Text(text.Value);
     }
   }
-  if (true_texts.empty()) return out.Take();
-  out.Text(kTrueTextsLine);
-  out.Number(static_cast<long>(true_texts.size()));
-  for (const TrueText& text : true_texts) {
-    out.Text(TrueTextKey(text));
-    out.Text(text.Value);
-  }
+  if (!true_texts.empty()) WriteTrueTexts(out, true_texts);
   return out.Take();
 }
 
