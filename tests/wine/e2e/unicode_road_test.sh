@@ -13,7 +13,10 @@ player_pid=
 wt() { wintool "$@" | tr -d '\r'; }
 msaa() { run "$(dirname "$ORB_WINTOOL")/msaatool.exe" "$@" | tr -d '\r'; }
 cleanup() {
+  local rc=$?
   set +e
+  # A failed check may leave a dialog open: nothing of the prefix may keep ctest waiting.
+  [ "$rc" -ne 0 ] && end_wine
   [ -n "$editor_pid" ] && { wt close "$title"; kill "$editor_pid"; } >/dev/null 2>&1
   [ -n "$player_pid" ] && { run taskkill /f /im Orbstart.exe; kill "$player_pid"; } >/dev/null 2>&1
   cd_drive_gone "$TMP/disc"
@@ -74,7 +77,8 @@ stop_editor() {
 }
 # edit_box WINDOW TEXT: the centre of the edit box showing TEXT, as "x y".
 edit_box() {
-  wt text "$1" | awk -F'|' -v t="$2" '$1=="Edit" && $2==t {split($3, r, ","); print r[1] + r[3] / 2, r[2] + r[4] / 2; exit}'
+  # The text goes through the environment: awk's -v would read the backslashes of a path as escapes.
+  wt text "$1" | T=$2 awk -F'|' '$1=="Edit" && $2==ENVIRON["T"] {split($3, r, ","); print r[1] + r[3] / 2, r[2] + r[4] / 2; exit}'
 }
 # type_into WINDOW OLD NEW: clicks into the edit box showing OLD, selects it and types NEW with the keyboard.
 type_into() {
@@ -102,6 +106,22 @@ start_editor
 type_into "$title" Start "$greek"
 open_spot 1
 type_into "$spot_editor" x "$japanese"
+# The rollover picked again through the wide open dialog from outside the root: the picture named in
+# Japanese is copied into the root's imgmusic folder by the shell, and the field keeps the name whole.
+mkdir -p "$TMP/other" && cp "$cd_root/日本語.bmp" "$TMP/other/"
+dialog="Select a Rollover Image for the Menu Spot."
+wt click "$spot_editor" "#2030" || fail "no rollover browse button"   # imgbrowse 1
+wt wait "$dialog" 10000 >/dev/null || fail "the rollover's browse button opened no dialog"
+wt settext "$dialog" "#1148" "$(win "$TMP/other/日本語.bmp")" || fail "no file name box in the open dialog"
+wt menu "$dialog" "#1" || fail "no open dialog to confirm"
+wt gone "$dialog" 10000 || fail "the open dialog did not take the Japanese name"
+wt wait "Automatic Adjustment" 10000 >/dev/null || fail "no message about copying the picture into the root"
+box=$(wt msgbox 10000) || fail "no message about copying the picture into the root"
+[[ "$box" == "Automatic Adjustment|The file will now be copied"* ]] || fail "picking the picture said: $box"
+sleep 0.5
+[ -n "$(edit_box "$spot_editor" "${root_win}imgmusic\日本語.bmp")" ] ||
+  fail "the rollover field reads: $(wt text "$spot_editor" | grep '^Edit')"
+cmp -s "$TMP/other/日本語.bmp" "$cd_root/imgmusic/日本語.bmp" || fail "the picture was not copied as imgmusic/日本語.bmp"
 keep unicode-spot-editor "$(wt wait "$spot_editor" 1000)"
 click_to_close "$spot_editor" "OK" || fail "OK left the spot editor open"
 wt command "$title" 202   # mnusaveprj
