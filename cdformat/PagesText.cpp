@@ -13,18 +13,28 @@ namespace orb {
 
 namespace {
 
+// A line break inside a value would shift every line after it; it becomes a blank.
+std::string OneLine(std::string text) {
+  std::replace(text.begin(), text.end(), '\r', ' ');
+  std::replace(text.begin(), text.end(), '\n', ' ');
+  return text;
+}
+
+// A path as the text's place stores it: CD-root-relative in pages.cfg, without the root folder's text in
+// the project file.
+std::string PathInForm(const std::string& full, const std::string& root, PagesPathForm form) {
+  if (form == PagesPathForm::CdRoot) return CdRelativePath(full, root);
+  if (root.empty() || full.find(root) == std::string::npos) return full;
+  return RemoveEvery(full, root);
+}
+
 class PagesWriter {
  public:
   PagesWriter(const std::string& root, PagesPathForm form) : root_(root), form_(form) {}
 
-  void Text(const std::string& text) {
-    std::string line = text;
-    std::replace(line.begin(), line.end(), '\r', ' ');
-    std::replace(line.begin(), line.end(), '\n', ' ');
-    out_.Line(line);
-  }
+  void Text(const std::string& text) { out_.Line(OneLine(text)); }
   void Number(long value) { out_.Number(value); }
-  void Path(const std::string& full) { Text(Relative(full)); }
+  void Path(const std::string& full) { Text(PathInForm(full, root_, form_)); }
 
   void Spot(const MenuSpot& spot) {
     Text(spot.Name);
@@ -51,12 +61,6 @@ class PagesWriter {
   std::string Take() { return out_.Data(); }
 
  private:
-  std::string Relative(const std::string& full) const {
-    if (form_ == PagesPathForm::CdRoot) return CdRelativePath(full, root_);
-    if (root_.empty() || full.find(root_) == std::string::npos) return full;
-    return RemoveEvery(full, root_);
-  }
-
   const std::string& root_;
   PagesPathForm form_;
   LineWriter out_;
@@ -69,12 +73,6 @@ bool HasLanguageVersions(const ProjectData& project) {
 }
 
 namespace {
-
-std::string OneLine(std::string text) {
-  std::replace(text.begin(), text.end(), '\r', ' ');
-  std::replace(text.begin(), text.end(), '\n', ' ');
-  return text;
-}
 
 // The block of true texts after version 2's language part.
 void WriteTrueTexts(PagesWriter& out, const std::vector<TrueText>& texts) {
@@ -90,11 +88,7 @@ void WriteTrueTexts(PagesWriter& out, const std::vector<TrueText>& texts) {
 
 std::vector<TrueText> TrueTexts(const ProjectData& project, const std::string& root, PagesPathForm form) {
   const bool file = form == PagesPathForm::ProjectFile;
-  auto relative = [&](const std::string& full) {
-    if (!file) return CdRelativePath(full, root);
-    if (root.empty() || full.find(root) == std::string::npos) return full;
-    return RemoveEvery(full, root);
-  };
+  auto relative = [&](const std::string& full) { return PathInForm(full, root, form); };
   std::vector<TrueText> texts;
   auto add = [&texts](const char* field, int spot, const std::string& value) {
     std::string line = OneLine(value);
